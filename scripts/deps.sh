@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Quillon needs, from Debian's packages.
+# Quick when everything is already there.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-serialport-dev libqt6serialport6-dev libgl-dev
+    libzip-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    poppler-utils fonts-liberation fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/AscanDrawing.h"
+#include "core/DisplaySnapshot.h"
+#include "core/Edition.h"
+#include "core/Module1.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace quillon {
+
+class AscanView;
+
+// frmmain: the program's main window. Holds every control the other windows draw into or read
+// from: the memory list, the A-scan, the setup panel, the note lines and the menu. Features
+// (the instrument link, bank files, reports) attach themselves through the public members below.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(Module1& module, const Edition& edition, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Module1& module() { return m_module; }
+    const Edition& edition() const { return m_edition; }
+
+    // Start-up without the port: list, bank initialisation, reqmemno, capbusy, sample echo drawn.
+    void startUp();
+
+    // The display chain for the record in recbuf.
+    void display_pattern();
+    void display_setup(); // panel, readouts, overlays, note lines, then cal_grt
+    void cal_grt();
+    void redraw() { display_pattern(), display_setup(); }
+
+    // Opens a memory exactly as a double-click on the list does: recbuf := bank row, redraw,
+    // curmem := row.
+    void openMemory(int row);
+    // lstmem_DblClick: opens the first selected memory, if any.
+    void lstmem_DblClick();
+    // cmdtxtsav_Click: the note boxes into bank row curmem.
+    void cmdtxtsav_Click();
+
+    // The list item of a row rebuilt from module().marked (e.g. after a reception); the item is
+    // replaced, so it is no longer selected.
+    void refreshListItem(int row);
+    // The whole list rebuilt from module().marked (after a bank load).
+    void rebuildList();
+
+    // Rows whose list items are selected, ascending.
+    QList<int> selectedRows() const;
+
+    // What the window shows now, read from its controls (panel boxes, note boxes, A-scan).
+    DisplaySnapshot displayedSnapshot() const;
+    const AscanDrawing& ascanDrawing() const;
+
+    // A line in the status bar.
+    void showStatus(const QString& text, int timeoutMs = 0);
+
+    // Asked before the window closes ("Exit" or the window's close button); returning false keeps
+    // the program running. Unset: the program ends at once.
+    void setCloseGuard(std::function<bool()> guard) { m_closeGuard = std::move(guard); }
+    // "Exit": ends the program, through the close guard.
+    void exitProgram();
+
+    // Controls, by their names.
+    QListWidget* lstmem = nullptr;
+    QPushButton* cmdcapture = nullptr;
+    AscanView* picascan = nullptr;
+    std::array<QLineEdit*, 37> panelBoxes{}; // txtzero .. txtblk2, in the order of kPanelFields
+    QLineEdit* txtbeam = nullptr;
+    QLineEdit* txtsurf = nullptr;
+    QLineEdit* txtdpth = nullptr;
+    QLabel* txttmdt = nullptr;
+    std::array<QLineEdit*, 12> txtnoteLn{};
+    QPushButton* cmdtxtsav = nullptr;
+
+    // Menu items. Items whose feature is not attached stay disabled.
+    QMenu* fileMenu = nullptr;
+    QAction* mnunew = nullptr;
+    QAction* mnuopen = nullptr;
+    QAction* mnusave = nullptr;
+    QAction* mnuSave_word_doc = nullptr; // null in an edition without document export
+    QAction* mnupsetup = nullptr;
+    QAction* mnuprint = nullptr;
+    QAction* mnuexit = nullptr;
+    QAction* mnuoption = nullptr;
+    QAction* mnuhelpt = nullptr;
+    QAction* mnuabout = nullptr;
+
+signals:
+    // Files dropped on the window (bank or waveform files).
+    void filesDropped(const QStringList& paths);
+    // A memory was opened from the list (curmem changed).
+    void memoryOpened(int row);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    Module1& m_module;
+    Edition m_edition;
+    std::function<bool()> m_closeGuard;
+    struct Ui;
+    std::unique_ptr<Ui> m_ui;
+};
+
+} // namespace quillon

@@ -1,0 +1,167 @@
+#include "core/AscanPainter.h"
+
+#include "core/LeadingNumber.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace quillon {
+
+namespace {
+
+constexpr double kUnitsPerPercentWidth = 2.5;
+constexpr double kUnitsPerPercentHeight = 2;
+constexpr double kDacStopY = 200; // a DAC point of amplitude 4 or less ends the curve
+constexpr double kScaleY = 215;
+
+int boxIndex(const char* control)
+{
+    for (int i = 0; i < kPanelFieldCount; ++i)
+        if (qstrcmp(kPanelFields[i].control, control) == 0)
+            return i;
+    Q_UNREACHABLE();
+}
+
+double number(const PanelTexts& panel, const char* control)
+{
+    return leadingNumber(panel.boxes[boxIndex(control)]);
+}
+
+const QString& box(const PanelTexts& panel, const char* control)
+{
+    return panel.boxes[boxIndex(control)];
+}
+
+void drawGate(AscanDrawing& drawing, const PanelTexts& panel, const char* start, const char* width,
+              const char* level)
+{
+    const double x1 = kUnitsPerPercentWidth * number(panel, start);
+    const double y = kBaselineY - kUnitsPerPercentHeight * number(panel, level);
+    const double x2 = x1 + kUnitsPerPercentWidth * number(panel, width);
+    drawing.items.push_back(LineItem{x1, y, x2, y, kTraceGreen});
+}
+
+bool fitsInt16(double v)
+{
+    return v >= std::numeric_limits<std::int16_t>::min() &&
+           v <= std::numeric_limits<std::int16_t>::max();
+}
+
+void text(AscanDrawing& drawing, double x, double value)
+{
+    drawing.items.push_back(TextItem{x, kScaleY, scaleLabel(value), kForeground});
+}
+
+} // namespace
+
+void display_pattern(AscanDrawing& drawing, const Record& record)
+{
+    drawing.items.clear();
+    drawing.items.push_back(LineItem{0, kBaselineY, 252, kBaselineY, kForeground});
+
+    PolylineItem trace{kTraceGreen, {}};
+    trace.points.reserve(kDrawnSamples + 1);
+    trace.points.append({0, kBaselineY});
+    for (int i = 0; i < kDrawnSamples; ++i) {
+        double y = kBaselineY - kUnitsPerPercentHeight * record[i];
+        if (y < kTopY)
+            y = kTopY;
+        trace.points.append({double(i + 1), y});
+    }
+    drawing.items.push_back(std::move(trace));
+
+    DotsItem dots{kForeground, {}};
+    dots.points.reserve(10 * 50 + 41 * 11 + 3 * 11);
+    for (int y = 10; y <= 209; y += 20)
+        for (int x = 1; x <= 249; x += 5)
+            dots.points.append({double(x), double(y)});
+    for (int y = 10; y <= 214; y += 5)
+        for (int x = 1; x <= 255; x += 25)
+            dots.points.append({double(x), double(y)});
+    for (int y = 211; y <= 213; ++y)
+        for (int x = 1; x <= 255; x += 25)
+            dots.points.append({double(x), double(y)});
+    drawing.items.push_back(std::move(dots));
+}
+
+void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts& panel)
+{
+    const QString& gate = box(panel, "txtgate");
+    if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
+        drawGate(drawing, panel, "txtstart", "txtend", "txtlevel");
+    if (box(panel, "txtgate2") != QStringView(kOff))
+        drawGate(drawing, panel, "txtstart2", "txtend2", "txtlevel2");
+
+    const QString& dac = box(panel, "txtdac");
+    const bool plain = dac == QStringView(kOn);
+    const bool companions = dac == QStringView(kOn614);
+    if (!plain && !companions)
+        return;
+    for (int k = 0; k + 1 < kDacPoints; ++k) {
+        const double xa = record[kDacFirst + 2 * k];
+        const double aa = record[kDacFirst + 2 * k + 1];
+        const double xb = record[kDacFirst + 2 * k + 2];
+        const double ab = record[kDacFirst + 2 * k + 3];
+        const double ya = kBaselineY - kUnitsPerPercentHeight * aa;
+        const double yb = kBaselineY - kUnitsPerPercentHeight * ab;
+        if (ya > kDacStopY || yb > kDacStopY)
+            break;
+        drawing.items.push_back(LineItem{xa, ya, xb, yb, kTraceGreen});
+        if (companions) {
+            drawing.items.push_back(
+                LineItem{xa, kBaselineY - aa, xb, kBaselineY - ab, kTraceGreen});
+            drawing.items.push_back(
+                LineItem{xa, kBaselineY - aa / 2.5, xb, kBaselineY - ab / 2.5, kTraceGreen});
+        }
+    }
+}
+
+void cal_grt(AscanDrawing& drawing, const PanelTexts& panel)
+{
+    const double range = number(panel, "txtrange");
+    const double delay = number(panel, "txtdelay");
+    if (range == 0)
+        return;
+    text(drawing, 0, delay);
+    if (delay > std::floor(delay)) {
+        text(drawing, 229, delay + range);
+        return;
+    }
+    // Six labels need a whole step and label values within 16 bits; otherwise start and end.
+    const double fifth = std::floor(range / 5);
+    const double step = range / 5;
+    const bool sixLabels = fitsInt16(fifth) && !(range > 5 * fifth) && fitsInt16(delay) &&
+                           fitsInt16(delay + range) && fitsInt16(delay + step);
+    if (!sixLabels) {
+        text(drawing, 232, delay + range);
+        return;
+    }
+    double v = std::round(delay + step);
+    text(drawing, 41, v);
+    for (double x : {91.0, 141.0, 191.0, 239.0}) {
+        v = std::round(v + step);
+        text(drawing, x, v);
+    }
+}
+
+QString scaleLabel(double value)
+{
+    if (value == 0)
+        value = 0; // no "-0"
+    const QString digits = QString::number(value, 'f', QLocale::FloatingPointShortest);
+    return value >= 0 ? QStringLiteral(" ") + digits : digits;
+}
+
+AscanDrawing drawRecord(const Record& record)
+{
+    AscanDrawing drawing;
+    display_pattern(drawing, record);
+    const PanelTexts panel = panelTexts(record);
+    drawOverlays(drawing, record, panel);
+    cal_grt(drawing, panel);
+    return drawing;
+}
+
+} // namespace quillon

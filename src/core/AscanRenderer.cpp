@@ -1,0 +1,90 @@
+#include "core/AscanRenderer.h"
+
+#include "core/DrawingFont.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+#include <cmath>
+
+namespace quillon {
+
+namespace {
+
+QPen pen(const QColor& color)
+{
+    QPen p(color, kLineWidth);
+    p.setCapStyle(Qt::RoundCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+struct ItemPainter {
+    QPainter& painter;
+    const QFont& font;
+
+    void operator()(const LineItem& line) const
+    {
+        painter.setPen(pen(line.color));
+        painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+    }
+    void operator()(const PolylineItem& poly) const
+    {
+        painter.setPen(pen(poly.color));
+        painter.drawPolyline(poly.points.constData(), int(poly.points.size()));
+    }
+    void operator()(const DotsItem& dots) const
+    {
+        const double half = kLineWidth / 2;
+        for (const QPointF& p : dots.points)
+            painter.fillRect(QRectF(p.x() - half, p.y() - half, kLineWidth, kLineWidth),
+                             dots.color);
+    }
+    void operator()(const TextItem& text) const
+    {
+        painter.setPen(text.color);
+        painter.setFont(font);
+        painter.drawText(QRectF(text.x, text.y, kAscanWidth, kAscanHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text.text);
+    }
+};
+
+} // namespace
+
+void paintAscan(QPainter& painter, const AscanDrawing& drawing)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setClipRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::IntersectClip);
+    painter.fillRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::white);
+    const QFont font = fontInUnits(QStringLiteral("MS Sans Serif"), QFont::SansSerif,
+                                   kAscanFontSize, painter.device());
+    const ItemPainter paint{painter, font};
+    for (const AscanItem& item : drawing.items)
+        std::visit(paint, item);
+    painter.restore();
+}
+
+QImage renderAscan(const AscanDrawing& drawing, double pixelsPerUnit)
+{
+    const QSize size(int(std::ceil(kAscanWidth * pixelsPerUnit)),
+                     int(std::ceil(kAscanHeight * pixelsPerUnit)));
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(pixelsPerUnit, pixelsPerUnit);
+    paintAscan(painter, drawing);
+    return image;
+}
+
+QByteArray ascanPng(const AscanDrawing& drawing, double pixelsPerUnit)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    renderAscan(drawing, pixelsPerUnit).save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace quillon

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/Record.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace quillon {
+
+using NoteTexts = std::array<QString, kNoteLines>;
+
+// Captions of the twelve note boxes on the main window.
+extern const std::array<const char*, kNoteLines> kNoteCaptions;
+
+// What each note box shows for a record: the twenty characters of the line, trailing spaces
+// included, or the empty text when all twenty are spaces.
+NoteTexts noteTexts(const Record& record);
+
+// Writes the lines into a record's note area: at most twenty characters each, the rest of the
+// line filled with spaces. A character outside the single-byte code page is stored as '?'.
+void writeNoteLines(Record& record, const NoteTexts& lines);
+
+} // namespace quillon

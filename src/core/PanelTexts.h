@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/Record.h"
+
+#include <QString>
+
+#include <array>
+
+namespace quillon {
+
+// One box of the setup panel: its control name, the caption above it, where its characters
+// start in the record and how many the box shows.
+struct PanelField {
+    const char* control;
+    const char* caption;
+    const char* initialText; // shown from start-up until the first record is displayed
+    int position;
+    int read;
+};
+
+inline constexpr int kPanelFieldCount = 37; // txtzero .. txtblk2
+inline constexpr int kReadoutCount = 3;     // txtbeam, txtsurf, txtdpth
+extern const std::array<PanelField, kPanelFieldCount> kPanelFields;
+extern const std::array<PanelField, kReadoutCount> kReadoutFields;
+inline constexpr int kTimeDatePos = 515; // hh mm dd mm yy
+extern const char* const kInitialTimeDate; // "Tm: 7:55  Dt: 28/4/2003"
+
+// Texts compared exactly (seven characters, case included).
+inline constexpr char16_t kOff[] = u"OFF    ";
+inline constexpr char16_t kOn[] = u"ON     ";
+inline constexpr char16_t kOn614[] = u"ON 6/14";
+inline constexpr char16_t kDac12[] = u"DAC -12";
+inline constexpr char16_t kDac6[] = u"DAC -6 ";
+
+// Everything the setup panel shows for one record: the 37 boxes, the three readouts (already
+// blanked when MEASURE is off) and the caption of the time and date line.
+struct PanelTexts {
+    std::array<QString, kPanelFieldCount> boxes;
+    std::array<QString, kReadoutCount> readouts;
+    QString txttmdt;
+
+    // Any box by its control name ("txtgain", "txtbeam", "txttmdt", ...); empty when unknown.
+    QString value(QStringView control) const;
+    // Sets a box by its control name; false when the name is unknown.
+    bool setValue(QStringView control, const QString& text);
+};
+
+// The panel as start-up shows it.
+PanelTexts initialPanelTexts();
+
+// The panel as the record on display fills it: every box verbatim (the gain box followed by
+// "dB"), the time and date caption, the readouts, and the readouts blanked when MEASURE is off.
+PanelTexts panelTexts(const Record& record);
+
+// "Tm: " alone when the clock box reads "OFF    ", else "Tm: hh:mm Dt:dd/mm/yy".
+QString timeDateCaption(const Record& record, const QString& clockBox);
+
+} // namespace quillon

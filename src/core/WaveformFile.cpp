@@ -1,0 +1,50 @@
+#include "core/WaveformFile.h"
+
+namespace quillon {
+
+namespace {
+constexpr int kFileShift = 1; // part B stands one byte later in a file than in rawframe
+}
+
+bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error)
+{
+    if (file.size() < kWaveformMinSize) {
+        if (error)
+            *error = QStringLiteral("a waveform file needs at least %1 bytes, this one has %2")
+                         .arg(kWaveformMinSize)
+                         .arg(file.size());
+        return false;
+    }
+    for (int j = 1; j <= kWaveformLastOffset; ++j)
+        rawframe[j] = static_cast<unsigned char>(file[j]);
+    return true;
+}
+
+void get_data(const RawFrame& rawframe, Record& record)
+{
+    for (int i = 0; i < kSampleCount; ++i)
+        record[i] = rawframe[i + 1];
+    for (const SetupGroup& g : kSetupGroups)
+        for (int k = 0; k < g.count; ++k)
+            record[g.record + k] = rawframe[kPartBRawStart + g.partB + k + kFileShift];
+    for (int k = 0; k < kTailLength; ++k)
+        record[kTailRecordStart + k] = rawframe[kPartBRawStart + kTailPartB + k + kFileShift];
+}
+
+QByteArray writeWaveform(const Record& record, int size)
+{
+    Q_ASSERT(size >= kWaveformMinSize);
+    QByteArray file(size, '\0');
+    for (int j = 1; j <= kWaveformLastOffset; ++j)
+        file[j] = ' ';
+    for (int i = 0; i < kSampleCount; ++i)
+        file[i + 1] = char(record[i]);
+    for (const SetupGroup& g : kSetupGroups)
+        for (int k = 0; k < g.count; ++k)
+            file[kPartBRawStart + g.partB + k + kFileShift] = char(record[g.record + k]);
+    for (int k = 0; k < kTailLength; ++k)
+        file[kPartBRawStart + kTailPartB + k + kFileShift] = char(record[kTailRecordStart + k]);
+    return file;
+}
+
+} // namespace quillon
