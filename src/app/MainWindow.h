@@ -17,7 +17,8 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 
-namespace quillon {
+namespace quillon
+{
 
 class AscanView;
 

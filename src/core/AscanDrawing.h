@@ -8,7 +8,8 @@
 #include <variant>
 #include <vector>
 
-namespace quillon {
+namespace quillon
+{
 
 // The A-scan surface in drawing units (points, origin top-left, y downward). The inner area of
 // the picture box is 258.75 x 231.75 points; the trace spans x 0..250, baseline y 210.

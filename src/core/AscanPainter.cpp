@@ -7,9 +7,11 @@
 #include <cmath>
 #include <limits>
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 
 constexpr double kUnitsPerPercentWidth = 2.5;
 constexpr double kUnitsPerPercentHeight = 2;

@@ -4,7 +4,8 @@
 #include "core/PanelTexts.h"
 #include "core/Record.h"
 
-namespace quillon {
+namespace quillon
+{
 
 // display_pattern: clears the drawing, then the baseline, the trace of samples 0..249 and the
 // dotted graticule with its ticks.

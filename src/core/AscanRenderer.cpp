@@ -7,9 +7,11 @@
 
 #include <cmath>
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 
 QPen pen(const QColor& color)
 {

@@ -7,7 +7,8 @@
 
 class QPainter;
 
-namespace quillon {
+namespace quillon
+{
 
 // Paints a drawing in drawing units: the painter's transform must map one unit onto the wanted
 // size (see renderAscan). Paints the white background over the whole 258.75 x 231.75 surface.

@@ -2,11 +2,16 @@
 
 #include <charconv>
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 
-bool isSeparator(char c) { return c == ' ' || c == ',' || c == '\r' || c == '\n' || c == '\t'; }
+bool isSeparator(char c)
+{
+    return c == ' ' || c == ',' || c == '\r' || c == '\n' || c == '\t';
+}
 
 // Fields for all values 0..255 (and a few others), built once.
 struct FieldTexts {

@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace quillon {
+namespace quillon
+{
 
 // A bank file: 168,000 four-byte decimal text fields, memory 1 positions 0..839, then memory 2,
 // ... memory 200; each value left-aligned and padded with spaces. 672,000 bytes.
@@ -13,8 +14,8 @@ QByteArray writeBank(const Bank& bank);
 
 // Why a bank file cannot be used: which memory and record position, and what is wrong there.
 struct BankFileError {
-    int memory = 0;    // 1..200, or 0 when the problem is not at one field
-    int position = 0;  // record position 0..839
+    int memory = 0;   // 1..200, or 0 when the problem is not at one field
+    int position = 0; // record position 0..839
     QString problem;
 
     // "<file>: memory M, position P: <problem>"

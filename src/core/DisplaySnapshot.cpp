@@ -2,7 +2,8 @@
 
 #include "core/AscanPainter.h"
 
-namespace quillon {
+namespace quillon
+{
 
 DisplaySnapshot snapshotOf(const Record& record)
 {

@@ -4,7 +4,8 @@
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 
-namespace quillon {
+namespace quillon
+{
 
 // Everything the main window shows for the record on display: the A-scan drawing, the panel
 // boxes with the time and date caption and readouts, and the twelve note boxes. Reports are

@@ -2,7 +2,8 @@
 
 #include <QPaintDevice>
 
-namespace quillon {
+namespace quillon
+{
 
 QFont fontInUnits(const QString& family, QFont::StyleHint hint, double sizeInUnits,
                   const QPaintDevice* device, bool bold)

@@ -5,7 +5,8 @@
 
 class QPaintDevice;
 
-namespace quillon {
+namespace quillon
+{
 
 // A font whose em is `sizeInUnits` drawing units on `device`, for a painter whose transform maps
 // drawing units onto the device. The named face is used where the system has it, else the

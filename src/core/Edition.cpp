@@ -1,6 +1,7 @@
 #include "core/Edition.h"
 
-namespace quillon {
+namespace quillon
+{
 
 Edition Edition::quillon()
 {

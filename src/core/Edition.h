@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace quillon {
+namespace quillon
+{
 
 // What differs between the two programs built from these sources. The windows ask this object;
 // nothing else in the code knows which program it is.
@@ -13,7 +14,7 @@ struct Edition {
     bool wordExport = true;       // "Save as Word Doc"
     bool closeEndsProgram = true; // closing the main window ends the program
     bool openFormHasCancel = true;
-    QStringList openPatterns;     // entries of the open form's pattern box
+    QStringList openPatterns; // entries of the open form's pattern box
 
     static Edition quillon();
     static Edition pellisor();

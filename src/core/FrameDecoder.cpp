@@ -1,8 +1,10 @@
 #include "core/FrameDecoder.h"
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 constexpr unsigned char kStartByte = 255;
 }
 

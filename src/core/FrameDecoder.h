@@ -4,7 +4,8 @@
 
 #include <QByteArrayView>
 
-namespace quillon {
+namespace quillon
+{
 
 // Splits the instrument's byte stream into record frames. Fed bytes in any chunking; bytes
 // before a start byte (255) are dropped, then part A (252 bytes kept, one discarded), the gap up

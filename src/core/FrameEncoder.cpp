@@ -1,6 +1,7 @@
 #include "core/FrameEncoder.h"
 
-namespace quillon {
+namespace quillon
+{
 
 QByteArray encodeFrame(const Record& record, const FrameExtras& extras)
 {

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-namespace quillon {
+namespace quillon
+{
 
 double leadingNumber(QStringView text)
 {

@@ -2,7 +2,8 @@
 
 #include <QStringView>
 
-namespace quillon {
+namespace quillon
+{
 
 // How a panel text becomes a number: spaces anywhere are ignored; an optional sign, digits and
 // at most one decimal point are taken from the start up to the first other character; no

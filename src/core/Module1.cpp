@@ -2,7 +2,8 @@
 
 #include "core/NoteLines.h"
 
-namespace quillon {
+namespace quillon
+{
 
 Module1::Module1(QObject* parent) : QObject(parent) {}
 

@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace quillon {
+namespace quillon
+{
 
 // The program's shared state: the record on display, the memory bank, the raw frame buffer and
 // the small state that links the serial link, the memory list and the capture sequence.
@@ -46,9 +47,9 @@ public:
     void markSaved();
 
 signals:
-    void memoryStored(int row);   // a received or captured record went into a bank row
-    void notesSaved(int row);     // note lines went into a bank row
-    void bankReplaced();          // a bank file was loaded
+    void memoryStored(int row); // a received or captured record went into a bank row
+    void notesSaved(int row);   // note lines went into a bank row
+    void bankReplaced();        // a bank file was loaded
     void unsavedChanged(bool unsaved);
 
 private:

@@ -1,12 +1,20 @@
 #include "core/NoteLines.h"
 
-namespace quillon {
+namespace quillon
+{
 
-const std::array<const char*, kNoteLines> kNoteCaptions{
-    "Operator Name/Code", "Division",         "Section",
-    "Km. Post",           "Rail LH/RH  &  Up/Dn", "Deffect Location",
-    "Rolling Mark",       "Type of Probe",    "Flaw Code",
-    "Def. Class OBS/IMR/REM", "Prev. Defect Class", "Peak Patt. Detail"};
+const std::array<const char*, kNoteLines> kNoteCaptions{"Operator Name/Code",
+                                                        "Division",
+                                                        "Section",
+                                                        "Km. Post",
+                                                        "Rail LH/RH  &  Up/Dn",
+                                                        "Deffect Location",
+                                                        "Rolling Mark",
+                                                        "Type of Probe",
+                                                        "Flaw Code",
+                                                        "Def. Class OBS/IMR/REM",
+                                                        "Prev. Defect Class",
+                                                        "Peak Patt. Detail"};
 
 NoteTexts noteTexts(const Record& record)
 {

@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace quillon {
+namespace quillon
+{
 
 using NoteTexts = std::array<QString, kNoteLines>;
 

@@ -1,44 +1,27 @@
 #include "core/PanelTexts.h"
 
-namespace quillon {
+namespace quillon
+{
 
 const std::array<PanelField, kPanelFieldCount> kPanelFields{{
-    {"txtzero", "ZERO", "108", 260, 7},
-    {"txtrange", "RANGE", "100", 267, 7},
-    {"txtvelo", "VEL M/S", "5920", 274, 7},
-    {"txtdelay", "DELAY", "0.0", 281, 7},
-    {"txtgain", "Gain", "25", 288, 5},
-    {"txtgate", "GATE 1", "OFF", 295, 7},
-    {"txtstart", "START", "30%", 302, 7},
-    {"txtend", "END", "70%", 309, 7},
-    {"txtlevel", "LEVEL", "40%", 316, 7},
-    {"txtgate2", "GATE 2", "OFF", 323, 7},
-    {"txtstart2", "START", "30%", 330, 7},
-    {"txtend2", "END", "70%", 337, 7},
-    {"txtlevel2", "LEVEL", "40%", 344, 7},
-    {"txtmem", "MEM", "A Scan", 351, 7},
-    {"txtmemno", "MEM NO", "1", 358, 7},
-    {"txtaction", "ACTION", "Send", 365, 7},
-    {"txtrefg", "REF", "25", 372, 4},
-    {"txtreject", "REJECT", "00%", 376, 7},
-    {"txtsetref", "SET REF", "OFF", 383, 7},
-    {"txtVideo", "VIDEO", "Envelop", 390, 7},
-    {"txtmode", "MODE", "Single", 397, 7},
-    {"txtclock", "CLOCK", "OFF", 404, 7},
-    {"txtcolor", "COLOR", "OFF", 411, 7},
-    {"txthorn", "HORN", "OFF", 418, 7},
-    {"txtbrt", "BRIGHT", "50", 425, 6},
-    {"txtdac", "DAC", "OFF", 431, 7},
-    {"txtcur", "CURSOR", "001", 438, 7},
-    {"txtpoint", "POINT", "001", 445, 7},
-    {"Txtent", "PRESS", "ENTER", 452, 6},
-    {"txtmea", "MEASURE", "OFF", 459, 7},
-    {"txtxoff", "X-OFF", "OFF", 466, 7},
-    {"txtangle", "ANGLE", "000", 473, 7},
-    {"txtthick", "THICK", "0100", 480, 7},
-    {"txtblk1", "", "OFF", 487, 7},
-    {"txthud", "HUD", "OFF", 494, 7},
-    {"txtbeep", "BEEP", "OFF", 501, 7},
+    {"txtzero", "ZERO", "108", 260, 7},      {"txtrange", "RANGE", "100", 267, 7},
+    {"txtvelo", "VEL M/S", "5920", 274, 7},  {"txtdelay", "DELAY", "0.0", 281, 7},
+    {"txtgain", "Gain", "25", 288, 5},       {"txtgate", "GATE 1", "OFF", 295, 7},
+    {"txtstart", "START", "30%", 302, 7},    {"txtend", "END", "70%", 309, 7},
+    {"txtlevel", "LEVEL", "40%", 316, 7},    {"txtgate2", "GATE 2", "OFF", 323, 7},
+    {"txtstart2", "START", "30%", 330, 7},   {"txtend2", "END", "70%", 337, 7},
+    {"txtlevel2", "LEVEL", "40%", 344, 7},   {"txtmem", "MEM", "A Scan", 351, 7},
+    {"txtmemno", "MEM NO", "1", 358, 7},     {"txtaction", "ACTION", "Send", 365, 7},
+    {"txtrefg", "REF", "25", 372, 4},        {"txtreject", "REJECT", "00%", 376, 7},
+    {"txtsetref", "SET REF", "OFF", 383, 7}, {"txtVideo", "VIDEO", "Envelop", 390, 7},
+    {"txtmode", "MODE", "Single", 397, 7},   {"txtclock", "CLOCK", "OFF", 404, 7},
+    {"txtcolor", "COLOR", "OFF", 411, 7},    {"txthorn", "HORN", "OFF", 418, 7},
+    {"txtbrt", "BRIGHT", "50", 425, 6},      {"txtdac", "DAC", "OFF", 431, 7},
+    {"txtcur", "CURSOR", "001", 438, 7},     {"txtpoint", "POINT", "001", 445, 7},
+    {"Txtent", "PRESS", "ENTER", 452, 6},    {"txtmea", "MEASURE", "OFF", 459, 7},
+    {"txtxoff", "X-OFF", "OFF", 466, 7},     {"txtangle", "ANGLE", "000", 473, 7},
+    {"txtthick", "THICK", "0100", 480, 7},   {"txtblk1", "", "OFF", 487, 7},
+    {"txthud", "HUD", "OFF", 494, 7},        {"txtbeep", "BEEP", "OFF", 501, 7},
     {"txtblk2", "", "ENTER", 508, 7},
 }};
 
@@ -50,7 +33,8 @@ const std::array<PanelField, kReadoutCount> kReadoutFields{{
 
 const char* const kInitialTimeDate = "Tm: 7:55  Dt: 28/4/2003";
 
-namespace {
+namespace
+{
 constexpr int kGainBox = 4;
 constexpr int kClockBox = 21;
 constexpr int kMeasureBox = 29;

@@ -6,7 +6,8 @@
 
 #include <array>
 
-namespace quillon {
+namespace quillon
+{
 
 // One box of the setup panel: its control name, the caption above it, where its characters
 // start in the record and how many the box shows.
@@ -22,7 +23,7 @@ inline constexpr int kPanelFieldCount = 37; // txtzero .. txtblk2
 inline constexpr int kReadoutCount = 3;     // txtbeam, txtsurf, txtdpth
 extern const std::array<PanelField, kPanelFieldCount> kPanelFields;
 extern const std::array<PanelField, kReadoutCount> kReadoutFields;
-inline constexpr int kTimeDatePos = 515; // hh mm dd mm yy
+inline constexpr int kTimeDatePos = 515;   // hh mm dd mm yy
 extern const char* const kInitialTimeDate; // "Tm: 7:55  Dt: 28/4/2003"
 
 // Texts compared exactly (seven characters, case included).

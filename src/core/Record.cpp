@@ -1,8 +1,10 @@
 #include "core/Record.h"
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 constexpr std::int16_t kSpace = 32;
 
 struct Echo {
@@ -96,8 +98,14 @@ QString textOf(const Record& record, int first, int count)
     return text;
 }
 
-bool isStorableChar(QChar c) { return c.unicode() <= 0xFF; }
+bool isStorableChar(QChar c)
+{
+    return c.unicode() <= 0xFF;
+}
 
-std::int16_t codeOf(QChar c) { return isStorableChar(c) ? std::int16_t(c.unicode()) : '?'; }
+std::int16_t codeOf(QChar c)
+{
+    return isStorableChar(c) ? std::int16_t(c.unicode()) : '?';
+}
 
 } // namespace quillon

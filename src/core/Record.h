@@ -7,7 +7,8 @@
 #include <array>
 #include <cstdint>
 
-namespace quillon {
+namespace quillon
+{
 
 // Buffers hold byte values (0..255) or character codes in 16-bit elements, so that any value a
 // file could carry fits without surprise.
@@ -22,7 +23,10 @@ int readMemoryNumber(std::int16_t c0, std::int16_t c1, std::int16_t c2);
 int memoryNumberOf(const Record& record);
 
 // True for the memory numbers that have a list item and a bank row (1..200).
-constexpr bool isStorableMemory(int memory) { return memory >= 1 && memory <= kMemoryCount; }
+constexpr bool isStorableMemory(int memory)
+{
+    return memory >= 1 && memory <= kMemoryCount;
+}
 
 // Why a memory number cannot be stored, or an empty text when it can.
 QString memoryNumberProblem(int memory);

@@ -1,8 +1,10 @@
 #include "core/WaveformFile.h"
 
-namespace quillon {
+namespace quillon
+{
 
-namespace {
+namespace
+{
 constexpr int kFileShift = 1; // part B stands one byte later in a file than in rawframe
 }
 

@@ -5,7 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace quillon {
+namespace quillon
+{
 
 // A waveform file holds one record: A-scan samples at offsets 1..251 and the instrument's menu
 // screen one byte later than reception puts it into rawframe (part B offset j at file offset
@@ -23,6 +24,9 @@ void get_data(const RawFrame& rawframe, Record& record);
 QByteArray writeWaveform(const Record& record, int size = kWaveformMinSize);
 
 // True when a file of this size is read as a bank file rather than a waveform file.
-constexpr bool isBankFileSize(qint64 size) { return size > kWaveformMaxSize; }
+constexpr bool isBankFileSize(qint64 size)
+{
+    return size > kWaveformMaxSize;
+}
 
 } // namespace quillon

@@ -1,0 +1,124 @@
+#include "RecordSource.h"
+
+#include "CliCommand.h"
+#include "core/BankFile.h"
+#include "core/FrameDecoder.h"
+#include "core/WaveformFile.h"
+
+#include <QFile>
+
+namespace quillon::cli
+{
+
+namespace
+{
+bool takeOption(QStringList& args, const QString& name, QString* value, QString* error)
+{
+    const qsizetype i = args.indexOf(name);
+    if (i < 0)
+        return true;
+    if (i + 1 >= args.size()) {
+        *error = name + QStringLiteral(" needs a value");
+        return false;
+    }
+    *value = args.at(i + 1);
+    args.remove(i, 2);
+    return true;
+}
+
+bool readWhole(const QString& path, QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err(path + QStringLiteral(": ") + file.errorString());
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
+} // namespace
+
+bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error)
+{
+    QString frame, awv, bank, memory;
+    if (!takeOption(args, QStringLiteral("--frame"), &frame, error) ||
+        !takeOption(args, QStringLiteral("--awv"), &awv, error) ||
+        !takeOption(args, QStringLiteral("--bank"), &bank, error) ||
+        !takeOption(args, QStringLiteral("--memory"), &memory, error))
+        return false;
+    const int given = int(!frame.isEmpty()) + int(!awv.isEmpty()) + int(!bank.isEmpty());
+    if (given > 1) {
+        *error = QStringLiteral("give one of --frame, --awv and --bank");
+        return false;
+    }
+    if (!memory.isEmpty() && bank.isEmpty()) {
+        *error = QStringLiteral("--memory goes with --bank");
+        return false;
+    }
+    if (!frame.isEmpty()) {
+        source.kind = Kind::Frame;
+        source.file = frame;
+    } else if (!awv.isEmpty()) {
+        source.kind = Kind::Waveform;
+        source.file = awv;
+    } else if (!bank.isEmpty()) {
+        bool ok = false;
+        source.memory = memory.toInt(&ok);
+        if (!ok || source.memory < 1 || source.memory > kMemoryCount) {
+            *error = QStringLiteral("--bank needs --memory N with N from 1 to 200");
+            return false;
+        }
+        source.kind = Kind::Bank;
+        source.file = bank;
+    }
+    return true;
+}
+
+int RecordSource::load(Record& record) const
+{
+    record.fill(0);
+    QByteArray bytes;
+    if (!readWhole(file, bytes))
+        return BadInput;
+    switch (kind) {
+    case Kind::Frame: {
+        FrameDecoder decoder;
+        bool complete = false;
+        decoder.feed(bytes, &complete);
+        if (!complete) {
+            err(file + QStringLiteral(": no complete frame in %1 bytes").arg(bytes.size()));
+            return BadInput;
+        }
+        RawFrame raw{};
+        copyFrameInto(decoder.frame(), raw);
+        applyFrame(raw, record);
+        return Success;
+    }
+    case Kind::Waveform: {
+        RawFrame raw{};
+        QString problem;
+        if (!readWaveform(bytes, raw, &problem)) {
+            err(file + QStringLiteral(": ") + problem);
+            return BadInput;
+        }
+        get_data(raw, record);
+        return Success;
+    }
+    case Kind::Bank: {
+        BankFileContents contents;
+        BankFileError problem;
+        if (!readBank(bytes, contents, &problem)) {
+            err(problem.message(file));
+            return BadInput;
+        }
+        std::copy_n(contents.bank[memory - 1].begin(), kRecordLength, record.begin());
+        return Success;
+    }
+    case Kind::None:
+        break;
+    }
+    err(QStringLiteral("no record source given"));
+    return Usage;
+}
+
+} // namespace quillon::cli

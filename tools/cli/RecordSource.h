@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/Record.h"
+
+#include <QStringList>
+
+namespace quillon::cli
+{
+
+// Where a command takes its record from:
+//   --frame FILE             bytes as received on the line; the first complete frame
+//   --awv FILE               a waveform file
+//   --bank FILE --memory N   memory N of a bank file
+// Frames and waveform files go into a record whose positions all start at 0.
+struct RecordSource {
+    enum class Kind { None, Frame, Waveform, Bank } kind = Kind::None;
+    QString file;
+    int memory = 0;
+
+    // Takes the source options out of `args` (leaving the rest); false with `error` set when they
+    // are incomplete or contradictory. No source option at all gives Kind::None and true.
+    static bool parse(QStringList& args, RecordSource& source, QString* error);
+
+    // Reads the record; on failure returns the exit status (BadInput) and writes the stderr line.
+    int load(Record& record) const;
+};
+
+} // namespace quillon::cli
