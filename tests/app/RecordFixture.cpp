@@ -74,34 +74,30 @@ Record realisticRecord(int memory)
     }
 
     const std::pair<const char*, const char*> fields[] = {
-        {"txtzero", "108"},       {"txtrange", "200"},      {"txtvelo", "3230"},
-        {"txtdelay", "0.0"},      {"txtgain", "42.0"},      {"txtgate", "ON"},
-        {"txtstart", "30%"},      {"txtend", "25%"},        {"txtlevel", "40%"},
-        {"txtgate2", "OFF"},      {"txtstart2", "70%"},     {"txtend2", "20%"},
-        {"txtlevel2", "30%"},     {"txtmem", "A Scan"},     {"txtaction", "Send"},
-        {"txtrefg", "36.0"},      {"txtreject", "05%"},     {"txtsetref", "OFF"},
-        {"txtVideo", "Envelop"},  {"txtmode", "Single"},    {"txtclock", "ON"},
-        {"txtcolor", "OFF"},      {"txthorn", "ON"},        {"txtbrt", "50"},
-        {"txtdac", "ON 6/14"},    {"txtcur", "001"},        {"txtpoint", "004"},
-        {"Txtent", "ENTER"},      {"txtmea", "ON"},         {"txtxoff", "OFF"},
-        {"txtangle", "070"},      {"txtthick", "0100"},     {"txtblk1", "OFF"},
-        {"txthud", "OFF"},        {"txtbeep", "ON"},        {"txtblk2", "ENTER"},
-        {"txtbeam", "138.6"},     {"txtsurf", "130.2"},     {"txtdpth", " 47.4"},
+        {"txtzero", "108"},    {"txtrange", "200"},  {"txtvelo", "3230"},     {"txtdelay", "0.0"},
+        {"txtgain", "42.0"},   {"txtgate", "ON"},    {"txtstart", "30%"},     {"txtend", "25%"},
+        {"txtlevel", "40%"},   {"txtgate2", "OFF"},  {"txtstart2", "70%"},    {"txtend2", "20%"},
+        {"txtlevel2", "30%"},  {"txtmem", "A Scan"}, {"txtaction", "Send"},   {"txtrefg", "36.0"},
+        {"txtreject", "05%"},  {"txtsetref", "OFF"}, {"txtVideo", "Envelop"}, {"txtmode", "Single"},
+        {"txtclock", "ON"},    {"txtcolor", "OFF"},  {"txthorn", "ON"},       {"txtbrt", "50"},
+        {"txtdac", "ON 6/14"}, {"txtcur", "001"},    {"txtpoint", "004"},     {"Txtent", "ENTER"},
+        {"txtmea", "ON"},      {"txtxoff", "OFF"},   {"txtangle", "070"},     {"txtthick", "0100"},
+        {"txtblk1", "OFF"},    {"txthud", "OFF"},    {"txtbeep", "ON"},       {"txtblk2", "ENTER"},
+        {"txtbeam", "138.6"},  {"txtsurf", "130.2"}, {"txtdpth", " 47.4"},
     };
     for (const auto& [control, text] : fields)
         setField(r, control, QString::fromLatin1(text));
     setField(r, "txtmemno", QString::number(memory));
     setTimeDate(r, QStringLiteral("1432150624"));
 
-    const int dac[][2] = {{20, 88}, {60, 74}, {100, 61}, {140, 50}, {180, 41}, {220, 34},
-                          {245, 30}, {250, 4},  {250, 0}};
+    const int dac[][2] = {{20, 88},  {60, 74},  {100, 61}, {140, 50}, {180, 41},
+                          {220, 34}, {245, 30}, {250, 4},  {250, 0}};
     for (int k = 0; k < kDacPoints; ++k)
         setDacPoint(r, k, dac[k][0], dac[k][1]);
 
-    const char* notes[kNoteLines] = {"R. Varga / 0412", "North",        "KM 112-118",
-                                     "114/6",           "LH  Up",       "Weld +350 mm",
-                                     "SAIL 2019",       "70 deg 2 MHz", "TDW",
-                                     "OBS",             "-",            "Single peak"};
+    const char* notes[kNoteLines] = {
+        "R. Varga / 0412", "North",        "KM 112-118", "114/6", "LH  Up", "Weld +350 mm",
+        "SAIL 2019",       "70 deg 2 MHz", "TDW",        "OBS",   "-",      "Single peak"};
     for (int n = 0; n < kNoteLines; ++n)
         setNote(r, n, QString::fromLatin1(notes[n]));
     return r;
