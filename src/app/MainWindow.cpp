@@ -75,7 +75,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
+    auto action = [](QMenu* menu, const char* name, const QString& text) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
         return a;
