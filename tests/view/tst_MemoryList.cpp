@@ -10,25 +10,9 @@ class MemoryListTest : public QObject
     Q_OBJECT
 
 private slots:
-    void itemsFollowTheMarks();
     void refreshRewritesOneItemAndDeselectsIt();
     void selectionInListOrder();
 };
-
-void MemoryListTest::itemsFollowTheMarks()
-{
-    MemoryList list;
-    Marks marks{};
-    marks[6] = marks[199] = true;
-    list.rebuild(marks);
-    QCOMPARE(list.count(), 200);
-    QCOMPARE(list.item(0)->text(), QStringLiteral("Mem 1"));
-    QCOMPARE(list.item(6)->text(), QStringLiteral("Mem 7 *"));
-    QCOMPARE(list.item(199)->text(), QStringLiteral("Mem 200 *"));
-    list.rebuild(Marks{});
-    QCOMPARE(list.count(), 200);
-    QCOMPARE(list.item(6)->text(), QStringLiteral("Mem 7"));
-}
 
 void MemoryListTest::refreshRewritesOneItemAndDeselectsIt()
 {

@@ -2,7 +2,6 @@
 #include "view/NoteLinesPanel.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 using namespace quillon;
@@ -32,8 +31,6 @@ private slots:
     void typing_data();
     void typing();
     void pastedTextOutsideTheCodePageIsRefused();
-    void textsRoundTrip();
-    void captionsAndButton();
 };
 
 void NoteLinesPanelTest::typing_data()
@@ -73,28 +70,6 @@ void NoteLinesPanelTest::pastedTextOutsideTheCodePageIsRefused()
     QCOMPARE(line->text(), QStringLiteral("weld"));
     line->insert(QStringLiteral(" 350"));
     QCOMPARE(line->text(), QStringLiteral("weld 350"));
-}
-
-void NoteLinesPanelTest::textsRoundTrip()
-{
-    NoteLinesPanel panel;
-    NoteTexts texts;
-    for (int n = 0; n < kNoteLines; ++n)
-        texts[n] = n % 3 == 0 ? QString() : QStringLiteral("line %1").arg(n).leftJustified(20);
-    texts[2] = QString(20, QChar(u'\0'));
-    panel.setTexts(texts);
-    QCOMPARE(panel.texts(), texts);
-}
-
-void NoteLinesPanelTest::captionsAndButton()
-{
-    NoteLinesPanel panel;
-    QCOMPARE(panel.saveButton()->text(), QStringLiteral("S  A  V  E"));
-    QCOMPARE(panel.saveButton()->objectName(), QStringLiteral("cmdtxtsav"));
-    for (int n = 0; n < kNoteLines; ++n) {
-        QCOMPARE(panel.lines()[n]->maxLength(), 20);
-        QCOMPARE(panel.lines()[n]->objectName(), QStringLiteral("txtnoteLn%1").arg(n));
-    }
 }
 
 QTEST_MAIN(NoteLinesPanelTest)
