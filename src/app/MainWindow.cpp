@@ -14,7 +14,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,7 +22,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 namespace quillon
 {
@@ -76,7 +75,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    auto action = [this](QMenu* menu, const char* name, const QString& text) {
+    auto action = [](QMenu* menu, const char* name, const QString& text) {
         QAction* a = menu->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
         return a;
@@ -142,24 +141,17 @@ void MainWindow::buildControls()
     txtnoteLn = m_ui->notes->lines();
     cmdtxtsav = m_ui->notes->saveButton();
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(lstmem, 1);
-    left->addWidget(cmdcapture);
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(ascanLabel);
-    middle->addWidget(picascan, 1);
-    middle->addSpacing(8);
-    middle->addWidget(m_ui->notes);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(m_ui->panel);
-    right->addStretch(1);
-
-    auto* columns = new QHBoxLayout(central);
-    columns->addLayout(left);
-    columns->addLayout(middle, 1);
-    columns->addLayout(right);
+    // The list at the left; the A-scan beside the menu data, the note lines under both.
+    auto* grid = new QGridLayout(central);
+    grid->addWidget(lstmem, 0, 0, 3, 1);
+    grid->addWidget(cmdcapture, 3, 0);
+    grid->addWidget(ascanLabel, 0, 1);
+    grid->addWidget(picascan, 1, 1);
+    grid->addWidget(m_ui->panel, 0, 2, 2, 1);
+    grid->addWidget(m_ui->notes, 2, 1, 2, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+    grid->setVerticalSpacing(6);
 
     connect(lstmem, &QListWidget::itemDoubleClicked, this, &MainWindow::lstmem_DblClick);
     connect(cmdtxtsav, &QPushButton::clicked, this, &MainWindow::cmdtxtsav_Click);

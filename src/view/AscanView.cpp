@@ -11,14 +11,13 @@ namespace quillon
 
 namespace
 {
-// The surface's natural size: one drawing unit is one point, 96 pixels per inch.
-constexpr double kNaturalPixelsPerUnit = 96.0 / 72.0;
+// Large enough to read the trace comfortably beside the menu data.
+constexpr double kPreferredPixelsPerUnit = 2.0;
+constexpr int kBorder = 1; // the picture box's single-line border
 } // namespace
 
-AscanView::AscanView(QWidget* parent) : QFrame(parent)
+AscanView::AscanView(QWidget* parent) : QWidget(parent)
 {
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -35,37 +34,36 @@ QImage AscanView::image(double pixelsPerUnit) const
 
 QRectF AscanView::surfaceRect() const
 {
-    const QRectF inner = contentsRect();
+    const QRectF inner = QRectF(rect()).adjusted(kBorder, kBorder, -kBorder, -kBorder);
     const double scale = std::min(inner.width() / kAscanWidth, inner.height() / kAscanHeight);
-    const QSizeF size(kAscanWidth * scale, kAscanHeight * scale);
-    return QRectF(inner.left() + (inner.width() - size.width()) / 2,
-                  inner.top() + (inner.height() - size.height()) / 2, size.width(), size.height());
+    return QRectF(inner.topLeft(), QSizeF(kAscanWidth * scale, kAscanHeight * scale));
 }
 
 QSize AscanView::sizeHint() const
 {
-    const int frame = 2 * frameWidth();
-    return QSize(int(std::ceil(kAscanWidth * kNaturalPixelsPerUnit)) + frame,
-                 int(std::ceil(kAscanHeight * kNaturalPixelsPerUnit)) + frame);
+    return QSize(int(std::ceil(kAscanWidth * kPreferredPixelsPerUnit)) + 2 * kBorder,
+                 int(std::ceil(kAscanHeight * kPreferredPixelsPerUnit)) + 2 * kBorder);
 }
 
 QSize AscanView::minimumSizeHint() const
 {
-    const int frame = 2 * frameWidth();
-    return QSize(int(std::ceil(kAscanWidth)) + frame, int(std::ceil(kAscanHeight)) + frame);
+    return QSize(int(std::ceil(kAscanWidth)) + 2 * kBorder,
+                 int(std::ceil(kAscanHeight)) + 2 * kBorder);
 }
 
 int AscanView::heightForWidth(int width) const
 {
-    const int frame = 2 * frameWidth();
-    return int(std::ceil((width - frame) * kAscanHeight / kAscanWidth)) + frame;
+    return int(std::ceil((width - 2 * kBorder) * kAscanHeight / kAscanWidth)) + 2 * kBorder;
 }
 
-void AscanView::paintEvent(QPaintEvent* event)
+void AscanView::paintEvent(QPaintEvent*)
 {
-    QFrame::paintEvent(event);
     QPainter painter(this);
     const QRectF surface = surfaceRect();
+    painter.setPen(QPen(palette().color(QPalette::WindowText), kBorder));
+    painter.setBrush(Qt::NoBrush);
+    const double half = kBorder / 2.0;
+    painter.drawRect(surface.adjusted(-half, -half, half, half));
     painter.translate(surface.topLeft());
     painter.scale(surface.width() / kAscanWidth, surface.height() / kAscanHeight);
     paintAscan(painter, m_drawing);

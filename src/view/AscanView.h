@@ -2,16 +2,17 @@
 
 #include "core/AscanDrawing.h"
 
-#include <QFrame>
 #include <QImage>
+#include <QWidget>
 
 namespace quillon
 {
 
 // picascan: shows an A-scan drawing scaled to the widget, keeping the proportions of the
-// 258.75 x 231.75 point surface. Painting goes through the device pixel ratio, so the trace
-// stays sharp on high-DPI screens. The report takes its picture through image().
-class AscanView : public QFrame
+// 258.75 x 231.75 point surface, in a single-line border at the widget's top left. Painting goes
+// through the device pixel ratio, so the trace stays sharp on high-DPI screens. The report takes
+// its picture through image().
+class AscanView : public QWidget
 {
     Q_OBJECT
 public:

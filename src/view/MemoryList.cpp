@@ -1,5 +1,7 @@
 #include "view/MemoryList.h"
 
+#include <QScrollBar>
+
 namespace quillon
 {
 
@@ -8,6 +10,9 @@ MemoryList::MemoryList(QWidget* parent) : QListWidget(parent)
     setObjectName(QStringLiteral("lstmem"));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int text = fontMetrics().horizontalAdvance(memoryItemText(kMemoryCount, true));
+    setFixedWidth(text + verticalScrollBar()->sizeHint().width() + 2 * frameWidth() + 16);
 }
 
 void MemoryList::rebuild(const Marks& marks)

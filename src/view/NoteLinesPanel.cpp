@@ -13,6 +13,8 @@ namespace quillon
 
 NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
 {
+    // Two blocks of six lines side by side, the save button at their right.
+    constexpr int kLinesPerBlock = kNoteLines / 2;
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);
@@ -26,16 +28,20 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
         line->setMaxLength(kNoteLength);
         line->setValidator(validator);
         line->setMinimumWidth(line->fontMetrics().averageCharWidth() * (kNoteLength + 4));
-        grid->addWidget(caption, n, 0, Qt::AlignLeft | Qt::AlignVCenter);
-        grid->addWidget(line, n, 1);
+        const int row = n % kLinesPerBlock;
+        const int col = 2 * (n / kLinesPerBlock);
+        grid->addWidget(caption, row, col, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(line, row, col + 1);
         m_lines[n] = line;
     }
     m_save = new QPushButton(QStringLiteral("S  A  V  E"), this);
     m_save->setObjectName(QStringLiteral("cmdtxtsav"));
     m_save->setFont(panelFont(true));
     m_save->setMinimumHeight(m_lines[0]->sizeHint().height() * 2);
-    grid->addWidget(m_save, 0, 2, kNoteLines, 1, Qt::AlignVCenter);
+    grid->addWidget(m_save, 0, 4, kLinesPerBlock, 1, Qt::AlignVCenter);
+    grid->setColumnMinimumWidth(2, 0);
     grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
 }
 
 void NoteLinesPanel::setTexts(const NoteTexts& texts)

@@ -13,7 +13,8 @@ namespace quillon
 {
 
 // The twelve note lines (txtnoteLn 0..11), each with its caption at the left, limited to twenty
-// characters of the single-byte code page, and the "S  A  V  E" button at their right.
+// characters of the single-byte code page, in two blocks of six, and the "S  A  V  E" button at
+// their right.
 class NoteLinesPanel : public QWidget
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 
 namespace quillon
 {
@@ -92,6 +93,16 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
     m_timeDate->setTextFormat(Qt::PlainText);
     grid->setRowMinimumHeight(gapRow, 10);
     grid->setRowStretch(gainRow + 1, 1);
+
+    // Boxes as wide as the instrument's seven characters, the readouts as their five.
+    const QFontMetrics metrics(panelFont(true));
+    const int margin = 2 * m_boxes[0]->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 12;
+    for (QLineEdit* box : m_boxes)
+        box->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("DAC -12")) + margin);
+    for (QLineEdit* box : m_readouts)
+        box->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("000.0")) + margin);
+    m_boxes[kGainBox]->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00.0 dB")) + margin);
+    m_boxes[kRefBox]->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00.0")) + margin);
 }
 
 void SetupPanel::setTexts(const PanelTexts& texts)
