@@ -3,6 +3,7 @@
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -60,7 +61,7 @@ QByteArray runTool(const QString& program, const QStringList& arguments)
 
 QString pdfText(const QString& pdf, int page)
 {
-    QStringList args;
+    QStringList args{QStringLiteral("-layout")};
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
              << QString::number(page);
@@ -101,6 +102,47 @@ PdfWord pdfWord(const QString& pdf, const QString& word, int page)
 QString simplified(const QString& text)
 {
     return text.simplified();
+}
+
+} // namespace quillon::test
+
+#include <zip.h>
+
+namespace quillon::test
+{
+
+QStringList zipEntries(const QString& archive)
+{
+    QStringList names;
+    int error = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    if (!z)
+        return names;
+    const zip_int64_t count = zip_get_num_entries(z, 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        names.append(QString::fromUtf8(zip_get_name(z, zip_uint64_t(i), 0)));
+    zip_close(z);
+    return names;
+}
+
+QByteArray zipEntry(const QString& archive, const QString& name)
+{
+    QByteArray bytes;
+    int error = 0;
+    zip_t* z = zip_open(QFile::encodeName(archive).constData(), ZIP_RDONLY, &error);
+    if (!z)
+        return bytes;
+    zip_stat_t st;
+    if (zip_stat(z, name.toUtf8().constData(), 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)) {
+        if (zip_file_t* f = zip_fopen(z, name.toUtf8().constData(), 0)) {
+            bytes.resize(qsizetype(st.size));
+            if (zip_fread(f, bytes.data(), st.size) != zip_int64_t(st.size))
+                bytes.clear();
+            zip_fclose(f);
+        }
+    }
+    zip_close(z);
+    return bytes;
 }
 
 } // namespace quillon::test

@@ -19,7 +19,7 @@ Record reportRecord(int memory, const QString& note);
 // Runs an external tool; its standard output, or an empty text when it failed.
 QByteArray runTool(const QString& program, const QStringList& arguments);
 
-// pdftotext of one page (1-based) or of all pages (0), in reading order.
+// pdftotext of one page (1-based) or of all pages (0), laid out as on the page.
 QString pdfText(const QString& pdf, int page = 0);
 int pdfPageCount(const QString& pdf);
 
@@ -33,5 +33,14 @@ PdfWord pdfWord(const QString& pdf, const QString& word, int page = 1);
 
 // The text with runs of white space made single spaces (text extraction does not keep them).
 QString simplified(const QString& text);
+
+} // namespace quillon::test
+
+namespace quillon::test
+{
+
+// The names of a zip archive's entries, in order, and one entry's bytes (empty when absent).
+QStringList zipEntries(const QString& archive);
+QByteArray zipEntry(const QString& archive, const QString& name);
 
 } // namespace quillon::test
