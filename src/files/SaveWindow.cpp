@@ -5,6 +5,7 @@
 #include "files/PathRule.h"
 #include "view/MessageBox.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
@@ -96,8 +97,17 @@ void SaveWindow::cmdsaveok_Click()
         emit saveFailed(text);
         return;
     }
+    m_saving = true;
     close();
+    m_saving = false;
     emit saved(buildPath(folder, name));
+}
+
+void SaveWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!m_saving)
+        emit closedWithoutSaving();
 }
 
 } // namespace quillon

@@ -39,9 +39,12 @@ signals:
     void saved(const QString& path);
     // Writing failed; the message is on screen and the form is still open.
     void saveFailed(const QString& message);
+    // The form was closed without a save.
+    void closedWithoutSaving();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Drive1_Change(const QString& root);
@@ -49,6 +52,7 @@ private:
     void txtfilename_Change();
 
     BankSaver m_saver;
+    bool m_saving = false;
 };
 
 } // namespace quillon
