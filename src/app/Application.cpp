@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppIcon.h"
+#include "app/FilesController.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ namespace quillon
 Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
+    new FilesController(*m_window); // owned by the window
 }
 
 Application::~Application() = default;
