@@ -9,12 +9,14 @@
 #include "view/MessageBox.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace quillon
 {
@@ -103,7 +105,11 @@ void ReportController::showPrintSetup()
     m_setup->setOption(QAbstractPrintDialog::PrintSelection, false);
     m_setup->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     m_setup->setOption(QAbstractPrintDialog::PrintToFile, true);
-    m_setup->open(); // accepting it sets up the printer; nothing is printed
+    // Accepting it sets up the printer; nothing is printed, so its button does not say "Print".
+    for (auto* buttons : m_setup->findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    m_setup->open();
 }
 
 void ReportController::showPrintOptions(Task task)

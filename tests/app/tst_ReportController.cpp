@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -349,6 +350,9 @@ void ReportControllerTest::printSetupOpensThePrinterDialogWithoutBlocking()
     QVERIFY(dialog->windowModality() != Qt::ApplicationModal);
     // What the dialog sets is the printer the reports go to.
     QCOMPARE(dialog->printer(), &controller()->printer());
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    QVERIFY(buttons);
+    QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
     window().mnupsetup->trigger();
     QCOMPARE(window().findChildren<QPrintDialog*>().size(), 1);
     dialog->reject();
