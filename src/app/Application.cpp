@@ -3,6 +3,7 @@
 #include "app/AppIcon.h"
 #include "app/FilesController.h"
 #include "app/MainWindow.h"
+#include "app/ReportController.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
     new FilesController(*m_window); // owned by the window
+    new ReportController(*m_window);
 }
 
 Application::~Application() = default;

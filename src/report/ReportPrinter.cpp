@@ -29,7 +29,7 @@ void failAll(ReportOutcome& outcome, int first, int count, ReportError error)
 }
 
 // One document holding `count` reports from `first` on. The painter is open on the device.
-// Returns false when a page could not be started (the pages before it are kept).
+// A page that cannot be started fails with every page after it; the pages before it are kept.
 void paintReports(QPainter& painter, QPagedPaintDevice& device,
                   const std::vector<DisplaySnapshot>& reports, int first, int count,
                   ReportOutcome& outcome)
@@ -80,12 +80,19 @@ ReportOutcome ReportPrinter::print(const std::vector<DisplaySnapshot>& reports)
     outcome.reports = int(reports.size());
     if (reports.empty())
         return outcome;
-    if (!m_printer.outputFileName().isEmpty()) {
-        printJob(m_printer, reports, 0, int(reports.size()), outcome);
-        return outcome;
-    }
+    if (!m_printer.outputFileName().isEmpty())
+        return printAsOneJob(reports);
     for (int i = 0; i < int(reports.size()); ++i)
         printJob(m_printer, reports, i, 1, outcome);
+    return outcome;
+}
+
+ReportOutcome ReportPrinter::printAsOneJob(const std::vector<DisplaySnapshot>& reports)
+{
+    ReportOutcome outcome;
+    outcome.reports = int(reports.size());
+    if (!reports.empty())
+        printJob(m_printer, reports, 0, int(reports.size()), outcome);
     return outcome;
 }
 

@@ -33,6 +33,10 @@ public:
     // pages in one document, so that a later page does not overwrite an earlier one.
     ReportOutcome print(const std::vector<DisplaySnapshot>& reports);
 
+    // All pages in one document, one job (a print preview, or a printer the operator chose to
+    // print everything at once).
+    ReportOutcome printAsOneJob(const std::vector<DisplaySnapshot>& reports);
+
     // All pages into one PDF file. The file appears under its name only when complete.
     static ReportOutcome writePdf(const QString& path, const std::vector<DisplaySnapshot>& reports);
 

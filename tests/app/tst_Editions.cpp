@@ -63,10 +63,13 @@ void EditionsTest::captionsAndMenus_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("fileMenu");
     QTest::newRow("Quillon") << false << "Quillon"
-                             << QStringList{"New",        "Open",  "Save", "Save as Word Doc",
-                                            "PrintSetup", "Print", "Exit"};
+                             << QStringList{"New",   "Open",          "Save",
+                                            "Save as Word Doc", "PrintSetup",
+                                            "Print", "Print Preview", "Export PDF", "Exit"};
     QTest::newRow("Pellisor") << true << "Pellisor"
-                              << QStringList{"New", "Open", "Save", "PrintSetup", "Print", "Exit"};
+                              << QStringList{"New",           "Open",       "Save",
+                                             "PrintSetup",    "Print",      "Print Preview",
+                                             "Export PDF",    "Exit"};
 }
 
 void EditionsTest::captionsAndMenus()

@@ -1,0 +1,283 @@
+#include "app/ReportController.h"
+
+#include "app/MainWindow.h"
+#include "core/Record.h"
+#include "report/DocxWriter.h"
+#include "report/ReportError.h"
+#include "report/ReportPreviewWindow.h"
+#include "report/ReportPrinter.h"
+#include "view/MessageBox.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace quillon
+{
+
+namespace
+{
+
+const QString kWordDialogTitle = QStringLiteral("File Save as Word Doc");
+const QStringList kWordFilters{QStringLiteral("Word Documents (*.docx)"),
+                               QStringLiteral("Word Doc Files (*.doc)"),
+                               QStringLiteral("All files (*.*)")};
+
+QAction* fileMenuItem(MainWindow& window, const char* name, const QString& text,
+                      const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, &window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    window.fileMenu->insertAction(window.mnuexit, action);
+    return action;
+}
+
+// A save dialog that is not modal to the program: the answer comes through fileSelected.
+QFileDialog* saveDialog(MainWindow& window, const char* name, const QString& title,
+                        const QStringList& filters)
+{
+    auto* dialog = new QFileDialog(&window, title, QDir::currentPath());
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilters(filters);
+    // An existing file is replaced without a question, as the report is written anew.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog;
+}
+
+} // namespace
+
+ReportController::ReportController(MainWindow& window)
+    : QObject(&window), m_window(window),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("reportController"));
+
+    m_window.mnuprint->setShortcut(QKeySequence::Print);
+    mnupreview = fileMenuItem(m_window, "mnupreview", QStringLiteral("Print Preview"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    mnuexportpdf = fileMenuItem(m_window, "mnuexportpdf", QStringLiteral("Export PDF"),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+
+    for (QAction* action : {m_window.mnupsetup, m_window.mnuprint})
+        action->setEnabled(true);
+    connect(m_window.mnupsetup, &QAction::triggered, this, &ReportController::showPrintSetup);
+    connect(m_window.mnuprint, &QAction::triggered, this, [this] { showPrintOptions(Task::Print); });
+    connect(mnupreview, &QAction::triggered, this, [this] { showPrintOptions(Task::Preview); });
+    connect(mnuexportpdf, &QAction::triggered, this,
+            [this] { showPrintOptions(Task::ExportPdf); });
+    if (m_window.mnuSave_word_doc && m_window.edition().wordExport) {
+        m_window.mnuSave_word_doc->setEnabled(true);
+        connect(m_window.mnuSave_word_doc, &QAction::triggered, this,
+                &ReportController::word_report);
+    }
+}
+
+ReportController::~ReportController()
+{
+    // The preview and the printer dialog paint into or set the printer this controller owns.
+    delete m_preview;
+    delete m_setup;
+}
+
+void ReportController::showPrintSetup()
+{
+    if (m_setup) {
+        m_setup->raise();
+        m_setup->activateWindow();
+        return;
+    }
+    m_setup = new QPrintDialog(m_printer.get(), &m_window);
+    m_setup->setObjectName(QStringLiteral("dlgprinter"));
+    m_setup->setWindowTitle(QStringLiteral("PrintSetup"));
+    m_setup->setAttribute(Qt::WA_DeleteOnClose);
+    // Each report page is printed whole: there is no page range to choose.
+    m_setup->setOption(QAbstractPrintDialog::PrintPageRange, false);
+    m_setup->setOption(QAbstractPrintDialog::PrintSelection, false);
+    m_setup->setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    m_setup->setOption(QAbstractPrintDialog::PrintToFile, true);
+    // Accepting it sets up the printer; nothing is printed, so its button does not say "Print".
+    for (auto* buttons : m_setup->findChildren<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    m_setup->open();
+}
+
+void ReportController::showPrintOptions(Task task)
+{
+    if (!m_options) {
+        m_options = new PrintOptionsWindow(&m_window);
+        connect(m_options, &PrintOptionsWindow::printChosen, this,
+                [this](PrintOptionsWindow::Choice choice) { printChosen(m_optionsTask, choice); });
+    }
+    m_optionsTask = task;
+    switch (task) {
+    case Task::Print:
+        m_options->setTask(QStringLiteral("Print"), QStringLiteral("Print"));
+        break;
+    case Task::Preview:
+        m_options->setTask(QStringLiteral("Print Preview"), QStringLiteral("Preview"));
+        break;
+    case Task::ExportPdf:
+        m_options->setTask(QStringLiteral("Export PDF"), QStringLiteral("Export"));
+        break;
+    }
+    m_options->show();
+    m_options->raise();
+    m_options->activateWindow();
+}
+
+std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choice choice)
+{
+    using Choice = PrintOptionsWindow::Choice;
+    std::vector<DisplaySnapshot> pages;
+    if (choice == Choice::Current) {
+        pages.push_back(m_window.displayedSnapshot());
+        return pages;
+    }
+    if (choice == Choice::None)
+        return pages;
+    // Each memory is opened as a double-click opens it, then its page is taken from the window;
+    // the last one stays on display.
+    QListWidget* list = m_window.lstmem;
+    const int count = list->count();
+    for (int row = 0; row < count; ++row) {
+        const QListWidgetItem* item = list->item(row);
+        const bool wanted = choice == Choice::Selected
+                                ? item->isSelected()
+                                : item->text() == memoryItemText(row + 1, true);
+        if (!wanted)
+            continue;
+        m_window.openMemory(row);
+        pages.push_back(m_window.displayedSnapshot());
+    }
+    return pages;
+}
+
+void ReportController::printChosen(Task task, PrintOptionsWindow::Choice choice)
+{
+    std::vector<DisplaySnapshot> pages = pagesFor(choice);
+    if (pages.empty())
+        return;
+    switch (task) {
+    case Task::Print:
+        printPages(pages);
+        break;
+    case Task::Preview:
+        previewPages(std::move(pages));
+        break;
+    case Task::ExportPdf:
+        exportPages(std::move(pages));
+        break;
+    }
+}
+
+void ReportController::print_report()
+{
+    printPages({m_window.displayedSnapshot()});
+}
+
+void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)
+{
+    const bool intoFile = !m_printer->outputFileName().isEmpty();
+    const ReportOutcome outcome = ReportPrinter(*m_printer).print(pages);
+    const int failed = int(outcome.failedReports.size());
+    // A printer that prints into a file writes one document: it fails as one.
+    tellFailures(intoFile ? (failed > 0 ? 1 : 0) : failed);
+    if (failed == 0)
+        m_window.showStatus(
+            pages.size() == 1 ? QStringLiteral("The report was sent to the printer.")
+                              : QStringLiteral("%1 reports were sent to the printer.").arg(pages.size()),
+            5000);
+    emit reportsDone(int(pages.size()), failed);
+}
+
+void ReportController::previewPages(std::vector<DisplaySnapshot> pages)
+{
+    delete m_preview; // one preview at a time, of the latest choice
+    auto shared = std::make_shared<const std::vector<DisplaySnapshot>>(std::move(pages));
+    m_preview = new ReportPreviewWindow(
+        *m_printer, [shared](QPrinter& device) { ReportPrinter(device).printAsOneJob(*shared); },
+        &m_window);
+    connect(m_preview, &ReportPreviewWindow::printRequested, this,
+            [this, shared] { printPages(*shared); });
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
+}
+
+void ReportController::exportPages(std::vector<DisplaySnapshot> pages)
+{
+    QFileDialog* dialog = saveDialog(m_window, "dlgexportpdf", QStringLiteral("Export PDF"),
+                                     {QStringLiteral("PDF files (*.pdf)")});
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    m_saveDialog = dialog;
+    auto shared = std::make_shared<const std::vector<DisplaySnapshot>>(std::move(pages));
+    connect(dialog, &QFileDialog::fileSelected, this, [this, shared](const QString& path) {
+        const ReportOutcome outcome = ReportPrinter::writePdf(path, *shared);
+        if (outcome.ok())
+            m_window.showStatus(
+                QStringLiteral("PDF written: %1").arg(QDir::toNativeSeparators(path)), 5000);
+        tellFailures(outcome.ok() ? 0 : 1); // one file: one message
+        emit reportsDone(int(shared->size()), int(outcome.failedReports.size()));
+    });
+    dialog->open();
+}
+
+void ReportController::word_report()
+{
+    if (!m_window.edition().wordExport)
+        return;
+    QFileDialog* dialog = saveDialog(m_window, "dlgsaveword", kWordDialogTitle, kWordFilters);
+    m_saveDialog = dialog;
+    // Cancelling writes nothing and tells nothing.
+    connect(dialog, &QFileDialog::fileSelected, this, &ReportController::writeWordDoc);
+    dialog->open();
+}
+
+void ReportController::writeWordDoc(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    // The name is taken as chosen; the document is written whole or not at all.
+    const ReportError error = DocxWriter::write(path, m_window.displayedSnapshot());
+    if (error == ReportError::None)
+        showMessage(&m_window, QLatin1String(kWordDocCreatedMessage));
+    else
+        tellFailures(1);
+    emit reportsDone(1, error == ReportError::None ? 0 : 1);
+}
+
+void ReportController::tellFailures(int count)
+{
+    m_failuresToTell += count;
+    if (!m_telling)
+        tellNextFailure();
+}
+
+// One message after the other: the next appears when the operator has closed the last.
+void ReportController::tellNextFailure()
+{
+    if (m_failuresToTell == 0) {
+        m_telling = false;
+        return;
+    }
+    --m_failuresToTell;
+    m_telling = true;
+    showMessage(&m_window, QLatin1String(kReportFailedMessage), {},
+                [guard = QPointer<ReportController>(this)] {
+                    if (guard)
+                        guard->tellNextFailure();
+                });
+}
+
+} // namespace quillon

@@ -1,0 +1,55 @@
+#include "report/ReportPreviewWindow.h"
+
+#include <QHBoxLayout>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillon
+{
+
+ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(QPrinter&)> paint,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmpreview"));
+    setWindowTitle(QStringLiteral("Print Preview"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    preview = new QPrintPreviewWidget(&printer, this);
+    preview->setObjectName(QStringLiteral("preview"));
+    connect(preview, &QPrintPreviewWidget::paintRequested, this,
+            [paint = std::move(paint)](QPrinter* device) { paint(*device); });
+
+    auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        return b;
+    };
+    QPushButton* zoomIn = button("cmdzoomin", QStringLiteral("Zoom In"));
+    QPushButton* zoomOut = button("cmdzoomout", QStringLiteral("Zoom Out"));
+    QPushButton* fit = button("cmdfit", QStringLiteral("Whole Page"));
+    cmdprint = button("cmdprint", QStringLiteral("Print"));
+    cmdclose = button("cmdclose", QStringLiteral("Close"));
+    connect(zoomIn, &QPushButton::clicked, preview, [this] { preview->zoomIn(); });
+    connect(zoomOut, &QPushButton::clicked, preview, [this] { preview->zoomOut(); });
+    connect(fit, &QPushButton::clicked, preview, &QPrintPreviewWidget::fitInView);
+    connect(cmdclose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdprint, &QPushButton::clicked, this, [this] {
+        close();
+        emit printRequested();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {zoomIn, zoomOut, fit})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(cmdprint);
+    buttons->addWidget(cmdclose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(preview, 1);
+    resize(760, 900);
+}
+
+} // namespace quillon
