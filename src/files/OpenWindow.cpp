@@ -63,7 +63,8 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(560, 360);
 
-    connect(Drive1, &DriveList::driveChosen, Dir1, &FolderList::setPath);
+    connect(Drive1, &DriveList::driveChosen, this,
+            [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
     connect(Dir1, &FolderList::pathChanged, this, &OpenWindow::Dir1_Change);
     connect(File1, &FileList::fileClicked, this, &OpenWindow::File1_Click);
     connect(File1, &FileList::fileDoubleClicked, this, [this](const QString& name) {
