@@ -87,7 +87,10 @@ void OpenWindow::showEvent(QShowEvent* event)
     cmbext->setEditText(kFirstPattern);
     File1->setPattern(kFirstPattern);
     Drive1->refresh();
-    Dir1->setPath(m_rememberedFolder.isEmpty() ? QDir::currentPath() : m_rememberedFolder);
+    // A remembered folder that has gone since (a drive taken out) gives way to the current
+    // directory.
+    const bool remembered = !m_rememberedFolder.isEmpty() && QDir(m_rememberedFolder).exists();
+    Dir1->setPath(remembered ? m_rememberedFolder : QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
     File1->setFolder(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), kDefaultName));

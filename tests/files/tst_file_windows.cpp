@@ -319,6 +319,13 @@ void FileWindowsTest::openFormRemembersFolder()
     QCOMPARE(form.Dir1->path(), km12);
     QCOMPARE(form.File1->folder(), km12);
     QCOMPARE(form.Text1->text(), km12 + "/temp.dat");
+    form.close();
+
+    // A remembered folder that has gone gives way to the current directory.
+    QVERIFY(QDir(km12).removeRecursively());
+    form.show();
+    QCOMPARE(form.Dir1->path(), second.path());
+    QCOMPARE(form.Text1->text(), second.file("temp.dat"));
 }
 
 void FileWindowsTest::openFormOkAndDoubleClickRunDirect()
