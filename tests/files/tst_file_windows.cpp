@@ -39,7 +39,6 @@ private slots:
     void openFormRemembersFolder();
     void openFormOkAndDoubleClickRunDirect();
     void openFormCancelLoadsNothing();
-    void openFormDoubleClickLoadsBank();
     void pellisorOpenForm();
 
 private:
@@ -369,34 +368,6 @@ void FileWindowsTest::openFormCancelLoadsNothing()
     QTest::mouseClick(form.cmdcancel, Qt::LeftButton);
     QVERIFY(!form.isVisible());
     QCOMPARE(chosen.count(), 0);
-}
-
-void FileWindowsTest::openFormDoubleClickLoadsBank()
-{
-    WorkingFolder work;
-    Module1 module;
-    module.startUp();
-    module.recbuf = patternRecord(5, "6  ");
-    module.storeReceived(5);
-    SaveWindow save(module);
-    save.show();
-    QTest::mouseClick(save.cmdsaveok, Qt::LeftButton);
-    QVERIFY(QFileInfo::exists(work.file("temp.dat")));
-
-    Module1 other;
-    other.startUp();
-    const Edition edition = Edition::quillon();
-    int redraws = 0;
-    FileOpener opener(other, edition, nullptr, [&] { ++redraws; });
-    OpenWindow form(edition);
-    connect(&form, &OpenWindow::fileChosen, &opener, &FileOpener::open);
-    form.show();
-    clickItem(form.File1, "temp.dat", true);
-    QCOMPARE(takeMessage(), QString());
-    for (int p = 0; p < kBankFilePositions; ++p)
-        QCOMPARE(other.membank[5][p], module.membank[5][p]);
-    QVERIFY(other.marked[5]);
-    QCOMPARE(redraws, 1);
 }
 
 void FileWindowsTest::pellisorOpenForm()
