@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <QStringList>
 
-class QLabel;
-
 #include <memory>
+
+class QLabel;
 
 namespace quillon
 {
