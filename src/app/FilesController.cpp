@@ -9,6 +9,8 @@
 #include "view/MessageBox.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace quillon
@@ -37,7 +39,6 @@ FilesController::FilesController(MainWindow& window)
     Module1& module = m_window.module();
     m_opener = new FileOpener(
         module, m_window.edition(), &m_window, [this] { m_window.redraw(); }, this);
-    connect(m_opener, &FileOpener::opened, this, &FilesController::bringWindowForward);
 
     m_window.mnuopen->setEnabled(true);
     m_window.mnusave->setEnabled(true);
@@ -53,6 +54,10 @@ FilesController::FilesController(MainWindow& window)
     });
 
     m_window.setCloseGuard([this] { return closeGuard(); });
+    // Unsaved work is shown in the status bar, so that the caption stays the program's title.
+    m_unsavedMark = new QLabel(&m_window);
+    m_unsavedMark->setObjectName(QStringLiteral("unsavedMark"));
+    m_window.statusBar()->addPermanentWidget(m_unsavedMark);
     connect(&module, &Module1::unsavedChanged, this, &FilesController::showUnsavedMark);
     connect(m_recovery.get(), &RecoveryFile::writeFailed, this,
             [this](const QString& text) { showMessage(&m_window, text); });
@@ -101,6 +106,9 @@ void FilesController::showOpenForm()
 
 void FilesController::open(const QString& path)
 {
+    // The main window comes forward first, so that a question or a message about the file
+    // appears over it and the loaded record is seen at once.
+    bringWindowForward();
     m_opener->open(path);
 }
 
@@ -193,8 +201,7 @@ void FilesController::recoveryAnswered(int answer)
 
 void FilesController::showUnsavedMark(bool unsaved)
 {
-    const QString title = m_window.edition().title;
-    m_window.setWindowTitle(unsaved ? title + QStringLiteral(" *") : title);
+    m_unsavedMark->setText(unsaved ? QStringLiteral("Bank not saved") : QString());
 }
 
 } // namespace quillon

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace quillon
 {
 
@@ -49,6 +51,7 @@ private:
     FileOpener* m_opener = nullptr;
     QPointer<SaveWindow> m_saveWindow;
     QPointer<OpenWindow> m_openWindow;
+    QLabel* m_unsavedMark = nullptr; // status bar: "Bank not saved" while there is unsaved work
     bool m_asking = false;     // the exit question is on screen
     bool m_saveToExit = false; // the save form was opened by "Save" of the exit question
     bool m_exitAgreed = false; // nothing stands in the way of ending any more

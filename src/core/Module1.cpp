@@ -34,7 +34,12 @@ void Module1::openFromBank(int row)
 void Module1::saveNotes(int row, const std::array<QString, kNoteLines>& lines)
 {
     Q_ASSERT(row >= 0 && row < kBankRows);
+    const Record before = membank[row];
     writeNoteLines(membank[row], lines);
+    // Pressing the note save button on lines that are already in the row changes nothing that
+    // would need saving to a file.
+    if (membank[row] == before)
+        return;
     emit notesSaved(row);
     changed();
 }

@@ -37,6 +37,7 @@ public:
     // Open from the bank: recbuf 0..840 := membank row. Drawing is the caller's business.
     void openFromBank(int row);
     // The twelve note lines written into a bank row (twenty characters each, space-filled).
+    // Emits notesSaved, and counts as unsaved work, only when the row's note area changed.
     void saveNotes(int row, const std::array<QString, kNoteLines>& lines);
     // A whole bank read from a file: rows 0..199 positions 0..839 and the list marks.
     void replaceBank(const Bank& bank, const Marks& marks);

@@ -1,6 +1,7 @@
 #include "files/DriveList.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -8,12 +9,25 @@
 namespace quillon
 {
 
+namespace
+{
+QString rootOf(const QString& folder)
+{
+    return QDir::toNativeSeparators(QStorageInfo(folder).rootPath());
+}
+} // namespace
+
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
     setObjectName(QStringLiteral("Drive1"));
     refresh();
-    connect(this, &QComboBox::activated, this,
-            [this](int index) { emit driveChosen(itemText(index)); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        const QString root = itemText(index);
+        if (root == m_shown)
+            return;
+        m_shown = root;
+        emit driveChosen(root);
+    });
 }
 
 void DriveList::refresh()
@@ -25,15 +39,22 @@ void DriveList::refresh()
             roots << QDir::toNativeSeparators(volume.rootPath());
     roots.removeDuplicates();
     std::sort(roots.begin(), roots.end());
+    const QSignalBlocker quiet(this);
     clear();
     addItems(roots);
-    if (!shown.isEmpty())
-        showDriveOf(shown);
+    if (!shown.isEmpty()) {
+        int index = findText(shown);
+        if (index < 0) {
+            addItem(shown);
+            index = count() - 1;
+        }
+        setCurrentIndex(index);
+    }
 }
 
 void DriveList::showDriveOf(const QString& folder)
 {
-    const QString root = QDir::toNativeSeparators(QStorageInfo(folder).rootPath());
+    const QString root = rootOf(folder);
     if (root.isEmpty())
         return;
     int index = findText(root);
@@ -42,6 +63,19 @@ void DriveList::showDriveOf(const QString& folder)
         index = count() - 1;
     }
     setCurrentIndex(index);
+    m_shown = root;
+    m_current.insert(root, QDir::toNativeSeparators(folder));
+}
+
+QString DriveList::currentFolderOn(const QString& root) const
+{
+    const QString last = m_current.value(root);
+    if (!last.isEmpty() && QFileInfo(last).isDir() && rootOf(last) == root)
+        return last;
+    const QString here = QDir::toNativeSeparators(QDir::currentPath());
+    if (rootOf(here) == root)
+        return here;
+    return root;
 }
 
 QString DriveList::drive() const
@@ -57,7 +91,7 @@ void DriveList::choose(const QString& root)
         index = count() - 1;
     }
     setCurrentIndex(index);
-    emit driveChosen(root);
+    emit activated(index);
 }
 
 } // namespace quillon

@@ -63,7 +63,8 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(560, 360);
 
-    connect(Drive1, &DriveList::driveChosen, Dir1, &FolderList::setPath);
+    connect(Drive1, &DriveList::driveChosen, this,
+            [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
     connect(Dir1, &FolderList::pathChanged, this, &OpenWindow::Dir1_Change);
     connect(File1, &FileList::fileClicked, this, &OpenWindow::File1_Click);
     connect(File1, &FileList::fileDoubleClicked, this, [this](const QString& name) {
@@ -86,7 +87,10 @@ void OpenWindow::showEvent(QShowEvent* event)
     cmbext->setEditText(kFirstPattern);
     File1->setPattern(kFirstPattern);
     Drive1->refresh();
-    Dir1->setPath(m_rememberedFolder.isEmpty() ? QDir::currentPath() : m_rememberedFolder);
+    // A remembered folder that has gone since (a drive taken out) gives way to the current
+    // directory.
+    const bool remembered = !m_rememberedFolder.isEmpty() && QDir(m_rememberedFolder).exists();
+    Dir1->setPath(remembered ? m_rememberedFolder : QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
     File1->setFolder(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), kDefaultName));

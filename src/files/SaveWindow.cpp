@@ -73,7 +73,7 @@ void SaveWindow::showEvent(QShowEvent* event)
 
 void SaveWindow::Drive1_Change(const QString& root)
 {
-    Dir1->setPath(root);
+    Dir1->setPath(Drive1->currentFolderOn(root));
 }
 
 void SaveWindow::Dir1_Change()

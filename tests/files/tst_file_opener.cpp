@@ -19,7 +19,6 @@ private slots:
     void init();
     void cleanup();
 
-    void savedBankReopensExactly();
     void loadOverUnsavedWorkAsksFirst();
     void unusableBankFileChangesNothing_data();
     void unusableBankFileChangesNothing();
@@ -69,60 +68,6 @@ FileOpener* FileOpenerTest::opener(Module1& module, const Edition& edition)
     m_edition = std::make_unique<Edition>(edition);
     return new FileOpener(
         module, *m_edition, nullptr, [this] { ++m_redraws; }, &module);
-}
-
-void FileOpenerTest::savedBankReopensExactly()
-{
-    Module1 module;
-    module.startUp();
-    // Memory number characters and the marks a load gives them: "125" marks memory 1 (after one
-    // character), memory 12 (after two) and memory 125 (after three), and no other.
-    const struct {
-        int row;
-        const char* number;
-        bool marked;
-    } rows[] = {{0, "125", true},   {11, "125", true},  {124, "125", true}, {5, "125", false},
-                {6, "7  ", true},   {7, "  7", false},  {8, " 9 ", true},   {199, "200", true},
-                {50, "   ", false}, {60, "6x1", false}, {19, "20A", true}};
-    for (int row = 0; row < kMemoryCount; ++row)
-        module.membank[row] = patternRecord(row, "   ");
-    for (const auto& r : rows)
-        module.membank[r.row] = patternRecord(r.row, r.number);
-    const Bank saved = module.membank;
-    QVERIFY(!BankSaver(module).save(m_folder->path(), QStringLiteral("day.dat")));
-
-    // Change everything, the parts a bank file does not hold included.
-    for (int row = 0; row < kBankRows; ++row)
-        module.membank[row] = patternRecord(500 + row, "1  ");
-    module.marked.fill(true);
-    module.recbuf = patternRecord(9, "9  ");
-    module.curmem = 33;
-    const Bank changed = module.membank;
-    const Record shown = module.recbuf;
-
-    QSignalSpy replaced(&module, &Module1::bankReplaced);
-    auto* open = opener(module, Edition::quillon());
-    QSignalSpy opened(open, &FileOpener::opened);
-    open->open(m_folder->file("day.dat"));
-
-    QCOMPARE(opened.count(), 1);
-    QCOMPARE(replaced.count(), 1);
-    QCOMPARE(m_redraws, 1);
-    QCOMPARE(takeMessage(), QString());
-    for (int row = 0; row < kMemoryCount; ++row) {
-        for (int p = 0; p < kBankFilePositions; ++p)
-            QCOMPARE(module.membank[row][p], saved[row][p]);
-        QCOMPARE(module.membank[row][840], changed[row][840]);
-    }
-    QVERIFY(module.membank[200] == changed[200]);
-    Marks expected{};
-    for (const auto& r : rows)
-        expected[r.row] = r.marked;
-    for (int row = 0; row < kMemoryCount; ++row)
-        QVERIFY2(module.marked[row] == expected[row], qPrintable(QString::number(row + 1)));
-    QVERIFY(module.recbuf == shown);
-    QCOMPARE(module.curmem, 33);
-    QVERIFY(!module.hasUnsavedChanges());
 }
 
 void FileOpenerTest::loadOverUnsavedWorkAsksFirst()

@@ -1,0 +1,43 @@
+// A whole program run that receives records and has note lines saved, and is then killed from
+// outside. Run in the working folder to use; it prints "stored" once the records are in the
+// bank and then waits in its event loop for the kill.
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/RecordFixture.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdio>
+
+using namespace quillon;
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    Application app(Edition::quillon());
+    app.start();
+    QCoreApplication::processEvents();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+
+    // Two records arrive the way reception stores them: memories 7 and 12.
+    for (int memory : {7, 12}) {
+        module.recbuf = fixture::realisticRecord(memory);
+        fixture::setNote(module.recbuf, 0, QStringLiteral("received %1").arg(memory));
+        module.storeReceived(memory - 1);
+        w.redraw();
+    }
+    // Notes typed into memory 21, which was never received, and saved with the button.
+    w.openMemory(20);
+    w.txtnoteLn[0]->setText(QStringLiteral("Operator 17"));
+    w.txtnoteLn[11]->setText(QStringLiteral("peak at 40 mm"));
+    w.cmdtxtsav->click();
+
+    std::fputs("stored\n", stdout);
+    std::fflush(stdout);
+    return qapp.exec();
+}

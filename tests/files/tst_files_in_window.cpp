@@ -1,0 +1,1010 @@
+// Bank files and waveform files as the operator meets them: the whole program (Application and
+// its main window) in an empty working folder, the save and open forms reached through the menu,
+// files named on the command line and dropped on the window, the question before the program
+// ends, and the records kept across a killed run.
+
+#include "app/Application.h"
+#include "app/FilesController.h"
+#include "app/MainWindow.h"
+#include "app/RecordFixture.h"
+#include "core/BankFile.h"
+#include "core/NoteLines.h"
+#include "core/WaveformFile.h"
+#include "files/DriveList.h"
+#include "files/FileList.h"
+#include "files/FolderList.h"
+#include "files/OpenWindow.h"
+#include "files/RecoveryFile.h"
+#include "files/SaveWindow.h"
+#include "view/AscanView.h"
+#include "FilesTestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QUrl>
+
+#include <sched.h>
+#include <sys/mount.h>
+
+using namespace quillon;
+using namespace quillon::test;
+
+namespace
+{
+
+// What the reception path does with a record: into recbuf, stored in its row, drawn.
+void receive(Application& app, int memory, const Record& record)
+{
+    app.module().recbuf = record;
+    app.module().storeReceived(memory - 1);
+    app.window().redraw();
+}
+
+QStringList listTexts(MainWindow& w)
+{
+    QStringList texts;
+    for (int i = 0; i < w.lstmem->count(); ++i)
+        texts << w.lstmem->item(i)->text();
+    return texts;
+}
+
+QStringList expectedList(const Marks& marks)
+{
+    QStringList texts;
+    for (int row = 0; row < kMemoryCount; ++row)
+        texts << QStringLiteral("Mem %1").arg(row + 1) + (marks[row] ? QStringLiteral(" *") : "");
+    return texts;
+}
+
+// What the window shows: the picture of the A-scan, the panel and the note boxes.
+struct Shown {
+    QImage ascan;
+    PanelTexts panel;
+    NoteTexts notes;
+    bool operator==(const Shown& o) const
+    {
+        return ascan == o.ascan && panel.boxes == o.panel.boxes &&
+               panel.readouts == o.panel.readouts && panel.txttmdt == o.panel.txttmdt &&
+               notes == o.notes;
+    }
+};
+
+Shown shown(MainWindow& w)
+{
+    const DisplaySnapshot s = w.displayedSnapshot();
+    return {w.picascan->grab().toImage(), s.panel, s.notes};
+}
+
+FilesController& controller(MainWindow& w)
+{
+    auto* c = w.findChild<FilesController*>(QStringLiteral("filesController"));
+    Q_ASSERT(c);
+    return *c;
+}
+
+SaveWindow* saveForm(MainWindow& w)
+{
+    w.mnusave->trigger();
+    auto* form = w.findChild<SaveWindow*>(QStringLiteral("frmsave"));
+    return form && form->isVisible() ? form : nullptr;
+}
+
+OpenWindow* openForm(MainWindow& w)
+{
+    w.mnuopen->trigger();
+    auto* form = w.findChild<OpenWindow*>(QStringLiteral("frmopen"));
+    return form && form->isVisible() ? form : nullptr;
+}
+
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void clickFile(FileList* list, const QString& name, bool twice = false)
+{
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The bank file start-up leaves: every memory 0 at 0..260, 32 at 261..599, 0 at 600..839.
+QByteArray startUpBankFile()
+{
+    QByteArray memory;
+    for (int p = 0; p < kBankFilePositions; ++p)
+        memory += (p >= 261 && p <= 599) ? QByteArrayLiteral("32  ") : QByteArrayLiteral("0   ");
+    return memory.repeated(kMemoryCount);
+}
+
+QByteArray oldBank()
+{
+    return QByteArray(kBankFileSize, '7');
+}
+
+} // namespace
+
+class FilesInWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_work;
+    QString m_previous = QDir::currentPath();
+    bool m_ownMounts = false; // mounts made here stay inside this process's own namespace
+    QString m_mountProblem;
+
+    QString file(const QString& name) const { return m_work->filePath(name); }
+    QString recoveryPath() const { return file(QStringLiteral("dfd.recovery")); }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void saveRightAfterStartUpWrites672000Bytes();
+    void pathRulesAtRootAndElsewhere();
+    void savedBankReopensExactly();
+    void unusableBankFileChangesNothing_data();
+    void unusableBankFileChangesNothing();
+    void sizeDecidesHowAFileIsRead_data();
+    void sizeDecidesHowAFileIsRead();
+    void waveformImportLeavesMemory1Intact();
+    void pellisorOpenForm();
+
+    void unsavedWorkIsTracked();
+    void readOnlyFolderKeepsOldFile();
+    void fullDeviceKeepsOldFile();
+
+    void exitWithNothingUnsavedEndsAtOnce_data();
+    void exitWithNothingUnsavedEndsAtOnce();
+    void exitPrompt_data();
+    void exitPrompt();
+    void saveFormClosedFromExitPromptKeepsRunning();
+
+    void recoveryAfterKilledProcess_data();
+    void recoveryAfterKilledProcess();
+
+    void fileOnCommandLineOpens_data();
+    void fileOnCommandLineOpens();
+    void droppedFileOpens();
+};
+
+void FilesInWindowTest::initTestCase()
+{
+    if (unshare(CLONE_NEWNS) != 0)
+        m_mountProblem = QStringLiteral("no mount namespace of its own (%1)").arg(qt_error_string());
+    else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        m_mountProblem = QStringLiteral("mounts cannot be made private (%1)").arg(qt_error_string());
+    else
+        m_ownMounts = true;
+}
+
+void FilesInWindowTest::init()
+{
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_work->isValid());
+    QVERIFY(QDir::setCurrent(m_work->path()));
+}
+
+void FilesInWindowTest::cleanup()
+{
+    while (!takeMessage().isEmpty()) {
+    }
+    QDir::setCurrent(m_previous);
+    m_work.reset();
+}
+
+void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    QVERIFY(w.mnusave->isEnabled());
+    SaveWindow* form = saveForm(w);
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("File Save"));
+    QCOMPARE(form->Dir1->path(), m_work->path());
+    QCOMPARE(form->txtfilename->text(), QStringLiteral("temp.dat"));
+    QCOMPARE(form->Text1->text(), file("temp.dat"));
+
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QVERIFY(!form->isVisible());
+    const QByteArray bank = contentsOf(file("temp.dat"));
+    QCOMPARE(bank.size(), 672000);
+    QCOMPARE(bank, startUpBankFile());
+    QVERIFY(!QFileInfo::exists(recoveryPath()));
+
+    // Saving again without changes gives the same bytes.
+    form = saveForm(w);
+    QVERIFY(form);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(contentsOf(file("temp.dat")), bank);
+}
+
+void FilesInWindowTest::pathRulesAtRootAndElsewhere()
+{
+    QVERIFY(QDir(m_work->path()).mkpath("rail/km12"));
+    Application app(Edition::quillon());
+    app.start();
+    receive(app, 3, fixture::realisticRecord(3));
+    MainWindow& w = app.window();
+
+    SaveWindow* form = saveForm(w);
+    QVERIFY(form);
+    form->Dir1->openEntry("rail");
+    QCOMPARE(form->Text1->text(), file("rail/temp.dat"));
+    typeInto(form->txtfilename, "day3"); // no extension is added
+    QCOMPARE(form->Text1->text(), file("rail/day3"));
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(QFileInfo(file("rail/day3")).size(), 672000);
+
+    // At the root the box shows two separators after a name edit, the file gets one; every
+    // showing starts again in the working folder with "temp.dat".
+    form = saveForm(w);
+    QVERIFY(form);
+    QCOMPARE(form->Dir1->path(), m_work->path());
+    QCOMPARE(form->txtfilename->text(), QStringLiteral("temp.dat"));
+    form->Dir1->setPath("/");
+    QCOMPARE(form->Text1->text(), QStringLiteral("/temp.dat"));
+    const QString relative = m_work->path().mid(1) + "/rail/km12/root.dat";
+    typeInto(form->txtfilename, relative);
+    QCOMPARE(form->Text1->text(), "//" + relative);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QVERIFY(!form->isVisible());
+    QCOMPARE(QFileInfo(file("rail/km12/root.dat")).size(), 672000);
+
+    // The open form: the same rule when a file is clicked.
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    open->Dir1->openEntry("rail");
+    open->cmbext->setCurrentIndex(2);
+    emit open->cmbext->activated(2);
+    clickFile(open->File1, "day3");
+    QCOMPARE(open->Text1->text(), file("rail/day3"));
+    open->Dir1->openEntry("km12");
+    QCOMPARE(open->Text1->text(), file("rail/km12/temp.dat"));
+    open->close();
+
+    // The open form comes back in the folder it showed last; the save form does not.
+    open = openForm(w);
+    QVERIFY(open);
+    QCOMPARE(open->Dir1->path(), file("rail/km12"));
+    QCOMPARE(open->cmbext->currentText(), QStringLiteral("*.dat"));
+    QCOMPARE(open->File1->count(), 1);
+    QCOMPARE(open->File1->item(0)->text(), QStringLiteral("root.dat"));
+    open->Dir1->setPath("/");
+    QCOMPARE(open->Text1->text(), QStringLiteral("/temp.dat"));
+    open->close();
+    form = saveForm(w);
+    QVERIFY(form);
+    QCOMPARE(form->Dir1->path(), m_work->path());
+    form->close();
+}
+
+void FilesInWindowTest::savedBankReopensExactly()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+
+    // Every memory holds something; the memory-number characters decide the marks of a load:
+    // "125" marks memory 1 (after one character), 12 (after two) and 125 (after all three).
+    // (Most rows are filled directly, as a loaded bank would leave them.)
+    for (int row = 0; row < kMemoryCount; ++row)
+        module.membank[row] = patternRecord(row + 1, "   ");
+    const struct {
+        int memory;
+        const char* number;
+    } numbers[] = {{1, "125"}, {12, "125"}, {125, "125"}, {6, "125"}, {7, "7  "},
+                   {8, "  7"}, {9, " 9 "}, {200, "200"}, {61, "6x1"}, {20, "20A"}};
+    for (const auto& n : numbers)
+        receive(app, n.memory, patternRecord(n.memory, n.number));
+    receive(app, 40, fixture::realisticRecord(40));
+    // Note lines typed for memory 40 and saved with the button.
+    w.openMemory(39);
+    w.txtnoteLn[3]->setText(QStringLiteral("km 12.400 left"));
+    w.cmdtxtsav->click();
+    QVERIFY(module.hasUnsavedChanges());
+    // Memory 8 was received but its number reads 7, and memory 6 holds 125: no marks after a
+    // load; the others are marked, from the first, the first two or all three characters.
+    Marks expected{};
+    for (int memory : {1, 12, 125, 7, 9, 200, 20, 40})
+        expected[memory - 1] = true;
+    const Bank saved = module.membank;
+
+    SaveWindow* form = saveForm(w);
+    QVERIFY(form);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QVERIFY(!module.hasUnsavedChanges());
+    QVERIFY(!QFileInfo::exists(recoveryPath()));
+
+    // Change the bank, the parts a bank file does not hold included, and the record on display.
+    receive(app, 3, fixture::realisticRecord(99));
+    w.openMemory(5);
+    w.txtnoteLn[0]->setText(QStringLiteral("changed"));
+    w.cmdtxtsav->click();
+    for (int row = 0; row < kBankRows; ++row)
+        module.membank[row][840] = std::int16_t(row);
+    module.membank[200].fill(55);
+    w.openMemory(150);
+    module.recbuf = fixture::realisticRecord(23);
+    w.redraw();
+    QVERIFY(module.hasUnsavedChanges());
+    const Bank changed = module.membank;
+    const Record onDisplay = module.recbuf;
+    const Shown before = shown(w);
+
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    QCOMPARE(open->Text1->text(), file("temp.dat"));
+    clickFile(open->File1, "temp.dat");
+    QTest::mouseClick(open->cmdok, Qt::LeftButton);
+    QVERIFY(!open->isVisible());
+    // The unsaved change is not thrown away without asking.
+    QString question;
+    QVERIFY(answerQuestion(QStringLiteral("Load"), &question));
+    QVERIFY2(question.contains(file("temp.dat")), qPrintable(question));
+    QCOMPARE(takeMessage(), QString());
+
+    for (int row = 0; row < kMemoryCount; ++row) {
+        for (int p = 0; p < kBankFilePositions; ++p)
+            QCOMPARE(module.membank[row][p], saved[row][p]);
+        QCOMPARE(module.membank[row][840], changed[row][840]);
+    }
+    QVERIFY(module.membank[200] == changed[200]);
+    QVERIFY(module.marked == expected);
+    QCOMPARE(listTexts(w), expectedList(expected));
+    QVERIFY(module.recbuf == onDisplay);
+    QCOMPARE(module.curmem, 150);
+    QVERIFY(shown(w) == before);
+    QVERIFY(!module.hasUnsavedChanges());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quillon"));
+
+    // The loaded memory opens as it was saved.
+    w.openMemory(39);
+    QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("km 12.400 left      "));
+}
+
+void FilesInWindowTest::unusableBankFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    const QByteArray good = startUpBankFile();
+    const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
+    QTest::newRow("truncated after 100,000 fields") << good.left(400000)
+                                                    << "memory 120, position 40";
+    QTest::newRow("cut in the last field") << good.left(671996) << "memory 200, position 839";
+    QByteArray letters = good;
+    letters.replace(field(3, 17), 4, "x7  ");
+    QTest::newRow("a field that is not a number") << letters << "memory 3, position 17";
+    QByteArray big = good;
+    big.replace(field(150, 358), 4, "70000"); // also shifts everything after it by one byte
+    QTest::newRow("a value beyond 16 bits") << big << "memory 150, position 358";
+}
+
+void FilesInWindowTest::unusableBankFileChangesNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const QString path = file("broken.dat");
+    QVERIFY(writeBytes(path, bytes));
+
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+    receive(app, 4, fixture::realisticRecord(4));
+    receive(app, 9, fixture::realisticRecord(9));
+    w.openMemory(3);
+    const Bank bank = module.membank;
+    const Marks marks = module.marked;
+    const QStringList list = listTexts(w);
+    const Record onDisplay = module.recbuf;
+    const Shown before = shown(w);
+
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    typeInto(open->Text1, path);
+    QTest::keyClick(open->Text1, Qt::Key_Return);
+    QVERIFY(!open->isVisible());
+
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(text.contains(problem), qPrintable(text));
+    QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+    QVERIFY(module.membank == bank);
+    QVERIFY(module.marked == marks);
+    QCOMPARE(listTexts(w), list);
+    QVERIFY(module.recbuf == onDisplay);
+    QCOMPARE(module.curmem, 3);
+    QVERIFY(shown(w) == before);
+    QVERIFY(module.hasUnsavedChanges()); // the received records are still waiting for a save
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+}
+
+void FilesInWindowTest::sizeDecidesHowAFileIsRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("asWaveform");
+    QTest::newRow("9,999-byte .dat") << "x.dat" << 9999 << true;
+    QTest::newRow("10,000-byte .awv") << "x.awv" << 10000 << false;
+}
+
+void FilesInWindowTest::sizeDecidesHowAFileIsRead()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(bool, asWaveform);
+    Record wave = fixture::realisticRecord(8);
+    fixture::setNote(wave, 2, QStringLiteral("from the file"));
+    QByteArray bytes = writeWaveform(wave, kWaveformMinSize);
+    bytes.resize(size, ' ');
+    QVERIFY(writeBytes(file(name), bytes));
+
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+    receive(app, 2, fixture::realisticRecord(2));
+    const Bank bank = module.membank;
+    const QStringList list = listTexts(w);
+    const Record onDisplay = module.recbuf;
+    const Shown before = shown(w);
+
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    open->cmbext->setCurrentIndex(2); // "All Files(*.*)"
+    emit open->cmbext->activated(2);
+    clickFile(open->File1, name, true); // a double-click runs direct
+    QVERIFY(!open->isVisible());
+    const QString message = takeMessage();
+
+    QVERIFY(module.membank == bank);
+    QCOMPARE(listTexts(w), list);
+    if (asWaveform) {
+        QCOMPARE(message, QString());
+        Record expected = onDisplay;
+        RawFrame raw{};
+        QVERIFY(readWaveform(bytes, raw, nullptr));
+        get_data(raw, expected);
+        QVERIFY(module.recbuf == expected);
+        QCOMPARE(memoryNumberOf(module.recbuf), 8);
+        QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("from the file       "));
+        QVERIFY(!(shown(w) == before));
+        const DisplaySnapshot wanted = snapshotOf(expected);
+        QVERIFY(w.displayedSnapshot().panel.boxes == wanted.panel.boxes);
+    } else {
+        // Read as a bank file, which it cannot be: reported, and nothing changes.
+        QVERIFY2(message.contains(file(name)), qPrintable(message));
+        QVERIFY2(message.contains("bank file"), qPrintable(message));
+        QVERIFY(module.recbuf == onDisplay);
+        QVERIFY(shown(w) == before);
+    }
+}
+
+void FilesInWindowTest::waveformImportLeavesMemory1Intact()
+{
+    QVERIFY(writeBytes(file("m5.awv"), writeWaveform(fixture::realisticRecord(5), 1200)));
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+    receive(app, 1, fixture::realisticRecord(1));
+    w.openMemory(0);
+    const Bank bank = module.membank;
+    module.markSaved(); // as if just saved: an import is no unsaved work
+
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    open->cmbext->setCurrentIndex(1); // "*.awv"
+    emit open->cmbext->activated(1);
+    QCOMPARE(open->File1->count(), 1);
+    clickFile(open->File1, "m5.awv");
+    QCOMPARE(open->Text1->text(), file("m5.awv"));
+    QTest::mouseClick(open->cmdok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+
+    QCOMPARE(memoryNumberOf(module.recbuf), 5);
+    QVERIFY(module.membank == bank);
+    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
+    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QVERIFY(!module.hasUnsavedChanges());
+    // Memory 1 opens as it was received.
+    w.openMemory(0);
+    QCOMPARE(memoryNumberOf(module.recbuf), 1);
+    QVERIFY(std::equal(module.recbuf.begin(), module.recbuf.begin() + kRecordLength,
+                       fixture::realisticRecord(1).begin()));
+}
+
+void FilesInWindowTest::pellisorOpenForm()
+{
+    Record wave = fixture::realisticRecord(8);
+    QByteArray small = writeWaveform(wave, kWaveformMinSize);
+    small.resize(9999, ' ');
+    QVERIFY(writeBytes(file("small.dat"), small));
+    QVERIFY(writeBytes(file("notes.txt"), "x"));
+    Application app(Edition::pellisor());
+    app.start();
+    MainWindow& w = app.window();
+    receive(app, 2, fixture::realisticRecord(2));
+    const Bank bank = app.module().membank;
+    const Record onDisplay = app.module().recbuf;
+
+    OpenWindow* open = openForm(w);
+    QVERIFY(open);
+    QVERIFY(!open->cmdcancel);
+    for (QPushButton* button : open->findChildren<QPushButton*>())
+        QVERIFY(button->text() != QStringLiteral("Cancel"));
+    QCOMPARE(open->cmbext->count(), 3);
+    QCOMPARE(open->cmbext->itemText(0), QStringLiteral("*.dat"));
+    QCOMPARE(open->cmbext->itemText(1), QStringLiteral("*.txt"));
+    QCOMPARE(open->cmbext->itemText(2), QStringLiteral("All Files(*.*)"));
+    open->cmbext->setCurrentIndex(1);
+    emit open->cmbext->activated(1);
+    QCOMPARE(open->File1->pattern(), QStringLiteral("*.txt"));
+    QCOMPARE(open->File1->count(), 1);
+    QCOMPARE(open->File1->item(0)->text(), QStringLiteral("notes.txt"));
+
+    // Every file is read as a bank file: the small one is refused as one.
+    typeInto(open->Text1, file("small.dat"));
+    QTest::mouseClick(open->cmdok, Qt::LeftButton);
+    const QString message = takeMessage();
+    QVERIFY2(message.contains("bank file"), qPrintable(message));
+    QVERIFY(app.module().membank == bank);
+    QVERIFY(app.module().recbuf == onDisplay);
+}
+
+void FilesInWindowTest::unsavedWorkIsTracked()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Module1& module = app.module();
+    auto* mark = w.findChild<QLabel*>(QStringLiteral("unsavedMark"));
+    QVERIFY(mark);
+    QVERIFY(!module.hasUnsavedChanges());
+    QCOMPARE(mark->text(), QString());
+
+    // A received record.
+    receive(app, 7, fixture::realisticRecord(7));
+    QVERIFY(module.hasUnsavedChanges());
+    QVERIFY(!mark->text().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quillon")); // the caption stays as it is
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+    SaveWindow* form = saveForm(w);
+    QVERIFY(form);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(!module.hasUnsavedChanges());
+    QCOMPARE(mark->text(), QString());
+    QVERIFY(!QFileInfo::exists(recoveryPath()));
+
+    // Note lines saved unchanged are no change; edited ones are.
+    w.openMemory(6);
+    w.cmdtxtsav->click();
+    QVERIFY(!module.hasUnsavedChanges());
+    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    w.txtnoteLn[5]->setText(QStringLiteral("recheck"));
+    QVERIFY(!module.hasUnsavedChanges()); // typed, not yet saved into the bank
+    w.cmdtxtsav->click();
+    QVERIFY(module.hasUnsavedChanges());
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+
+    // A loaded bank file is saved work; importing a waveform changes nothing.
+    form = saveForm(w);
+    QVERIFY(form);
+    typeInto(form->txtfilename, "other.dat");
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    receive(app, 8, fixture::realisticRecord(8)); // captured: stored the same way
+    QVERIFY(module.hasUnsavedChanges());
+    controller(w).open(file("other.dat"));
+    QVERIFY(answerQuestion(QStringLiteral("Load")));
+    QVERIFY(!module.hasUnsavedChanges());
+    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(writeBytes(file("w.awv"), writeWaveform(fixture::realisticRecord(9))));
+    controller(w).open(file("w.awv"));
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(memoryNumberOf(module.recbuf), 9);
+    QVERIFY(!module.hasUnsavedChanges());
+}
+
+void FilesInWindowTest::readOnlyFolderKeepsOldFile()
+{
+    const QString usb = file("usb");
+    QVERIFY(QDir(m_work->path()).mkdir("usb"));
+    const QString old = usb + "/temp.dat";
+    QVERIFY(writeBytes(old, oldBank()));
+    bool mounted = false;
+    if (geteuid() != 0) {
+        QVERIFY(QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else {
+        if (!m_ownMounts)
+            QSKIP(qPrintable("running as root and " + m_mountProblem +
+                             ": no read-only folder can be made"));
+        const QByteArray path = usb.toLocal8Bit();
+        if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
+                0)
+            QSKIP(qPrintable("a read-only bind mount failed: " + qt_error_string()));
+        mounted = true;
+    }
+    auto restore = qScopeGuard([&] {
+        if (mounted)
+            umount2(usb.toLocal8Bit().constData(), MNT_DETACH);
+        else
+            QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+    });
+
+    Application app(Edition::quillon());
+    app.start();
+    receive(app, 3, fixture::realisticRecord(3));
+    const Bank bank = app.module().membank;
+    SaveWindow* form = saveForm(app.window());
+    QVERIFY(form);
+    form->Dir1->openEntry("usb");
+    QCOMPARE(form->Text1->text(), old);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(old), qPrintable(text));
+    QVERIFY2(text.contains("read-only") || text.contains("Permission denied"), qPrintable(text));
+    QVERIFY(form->isVisible());
+    QCOMPARE(contentsOf(old), oldBank());
+    QCOMPARE(QDir(usb).entryList(QDir::Files | QDir::Hidden), QStringList{"temp.dat"});
+    QVERIFY(app.module().membank == bank);
+    QVERIFY(app.module().hasUnsavedChanges());
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+
+    // Another folder then takes the save.
+    form->Dir1->openEntry("..");
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QVERIFY(!form->isVisible());
+    QCOMPARE(contentsOf(file("temp.dat")), writeBank(bank));
+}
+
+void FilesInWindowTest::fullDeviceKeepsOldFile()
+{
+    Application app(Edition::quillon());
+    app.start();
+    receive(app, 3, fixture::realisticRecord(3));
+    const Bank bank = app.module().membank;
+
+    const QString usb = file("usb");
+    QVERIFY(QDir(m_work->path()).mkdir("usb"));
+    const QByteArray path = usb.toLocal8Bit();
+    const bool mounted =
+        m_ownMounts && mount("tmpfs", path.constData(), "tmpfs", 0, "size=1m") == 0;
+    auto restore = qScopeGuard([&] {
+        if (mounted)
+            umount2(path.constData(), MNT_DETACH);
+    });
+    SaveWindow* form = saveForm(app.window());
+    QVERIFY(form);
+    if (mounted) {
+        // A 1 MB volume holds the old bank; the new one, written beside it, does not fit.
+        const QString old = usb + "/temp.dat";
+        QVERIFY(writeBytes(old, oldBank()));
+        form->Dir1->openEntry("usb");
+        QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        const QString text = takeMessage();
+        QVERIFY2(text.contains(old), qPrintable(text));
+        QVERIFY2(text.contains("No space left on device"), qPrintable(text));
+        QCOMPARE(contentsOf(old), oldBank());
+        QCOMPARE(QDir(usb).entryList(QDir::Files | QDir::Hidden), QStringList{"temp.dat"});
+    } else if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
+        // No volume can be made full here; the device that is always full is refused as a file
+        // and left as it is.
+        form->Dir1->setPath(QStringLiteral("/dev"));
+        typeInto(form->txtfilename, "full");
+        QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        const QString text = takeMessage();
+        QVERIFY2(text.contains("/dev/full"), qPrintable(text));
+        QVERIFY2(text.contains("device"), qPrintable(text));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+    } else {
+        QSKIP(qPrintable("no full device: " + m_mountProblem + ", and no /dev/full"));
+    }
+    QVERIFY(form->isVisible());
+    QVERIFY(app.module().membank == bank);
+    QVERIFY(app.module().hasUnsavedChanges());
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+}
+
+void FilesInWindowTest::exitWithNothingUnsavedEndsAtOnce_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Exit") << true;
+    QTest::newRow("closing the window") << false;
+}
+
+void FilesInWindowTest::exitWithNothingUnsavedEndsAtOnce()
+{
+    QFETCH(bool, byMenu);
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    receive(app, 3, fixture::realisticRecord(3));
+    SaveWindow* form = saveForm(w);
+    QVERIFY(form);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(w.isVisible());
+    if (byMenu)
+        w.mnuexit->trigger();
+    else
+        w.close();
+    QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+    QVERIFY(!w.isVisible());
+}
+
+void FilesInWindowTest::exitPrompt_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<QString>("answer");
+    for (const char* answer : {"Save", "Discard", "Cancel"}) {
+        QTest::addRow("Exit, %s", answer) << true << QString::fromLatin1(answer);
+        QTest::addRow("closing the window, %s", answer) << false << QString::fromLatin1(answer);
+    }
+}
+
+void FilesInWindowTest::exitPrompt()
+{
+    QFETCH(bool, byMenu);
+    QFETCH(QString, answer);
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    receive(app, 3, fixture::realisticRecord(3));
+    w.openMemory(2);
+    w.txtnoteLn[0]->setText(QStringLiteral("rail 4"));
+    w.cmdtxtsav->click();
+    const Bank bank = app.module().membank;
+
+    const auto leave = [&] {
+        if (byMenu)
+            w.mnuexit->trigger();
+        else
+            w.close();
+    };
+    leave();
+    QVERIFY(w.isVisible());
+    leave(); // asked once, however often the operator tries
+    QCOMPARE(openBoxes(QStringLiteral("quillonQuestion")).size(), 1);
+    QString question;
+    QVERIFY(answerQuestion(answer, &question));
+    QVERIFY2(question.contains("Save"), qPrintable(question));
+
+    if (answer == "Save") {
+        SaveWindow* form = w.findChild<SaveWindow*>(QStringLiteral("frmsave"));
+        QVERIFY(form && form->isVisible());
+        QVERIFY(w.isVisible()); // still running while the operator picks the file
+        QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        QCOMPARE(takeMessage(), QString());
+        QCOMPARE(contentsOf(file("temp.dat")), writeBank(bank));
+        QVERIFY(!w.isVisible());
+        QVERIFY(!QFileInfo::exists(recoveryPath()));
+    } else if (answer == "Discard") {
+        QVERIFY(!w.isVisible());
+        QVERIFY(!QFileInfo::exists(file("temp.dat")));
+        QVERIFY(!QFileInfo::exists(recoveryPath()));
+    } else {
+        QVERIFY(w.isVisible());
+        QVERIFY(app.module().hasUnsavedChanges());
+        QVERIFY(app.module().membank == bank);
+        QVERIFY(QFileInfo::exists(recoveryPath()));
+        // The question comes again at the next try.
+        leave();
+        QVERIFY(answerQuestion(QStringLiteral("Cancel")));
+        QVERIFY(w.isVisible());
+    }
+}
+
+void FilesInWindowTest::saveFormClosedFromExitPromptKeepsRunning()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    receive(app, 3, fixture::realisticRecord(3));
+    w.mnuexit->trigger();
+    QVERIFY(answerQuestion(QStringLiteral("Save")));
+    auto* form = w.findChild<SaveWindow*>(QStringLiteral("frmsave"));
+    QVERIFY(form && form->isVisible());
+    // A failed save keeps the form and the program.
+    typeInto(form->txtfilename, "");
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(takeMessage().contains("no file name"));
+    QVERIFY(form->isVisible());
+    QVERIFY(w.isVisible());
+    form->close();
+    QVERIFY(w.isVisible());
+
+    // A later save from the menu is an ordinary save: the program goes on.
+    form = saveForm(w);
+    QVERIFY(form);
+    QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(file("temp.dat")));
+    QVERIFY(w.isVisible());
+    w.mnuexit->trigger();
+    QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+    QVERIFY(!w.isVisible());
+}
+
+void FilesInWindowTest::recoveryAfterKilledProcess_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("Restore") << "Restore";
+    QTest::newRow("Discard") << "Discard";
+    QTest::newRow("Later") << "Later";
+}
+
+void FilesInWindowTest::recoveryAfterKilledProcess()
+{
+    QFETCH(QString, answer);
+    QProcess session;
+    session.setWorkingDirectory(m_work->path());
+    session.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    session.start(QStringLiteral(KILLED_SESSION), {});
+    QVERIFY2(session.waitForStarted(30000), qPrintable(session.errorString()));
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += session.readAllStandardOutput()).contains("stored") ||
+                                 session.state() != QProcess::Running,
+                             30000);
+    QCOMPARE(session.state(), QProcess::Running);
+    session.kill(); // SIGKILL: no chance to clean up
+    QVERIFY(session.waitForFinished(30000));
+    QCOMPARE(session.exitStatus(), QProcess::CrashExit);
+    QVERIFY(QFileInfo::exists(recoveryPath()));
+
+    Record seven = fixture::realisticRecord(7);
+    fixture::setNote(seven, 0, QStringLiteral("received 7"));
+    Record twelve = fixture::realisticRecord(12);
+    fixture::setNote(twelve, 0, QStringLiteral("received 12"));
+
+    auto app = std::make_unique<Application>(Edition::quillon());
+    app->start();
+    MainWindow& w = app->window();
+    Module1& module = app->module();
+    const Record onDisplay = module.recbuf;
+    QString question;
+    QTRY_VERIFY(!openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+    QVERIFY(answerQuestion(answer, &question));
+    QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
+
+    if (answer == "Restore") {
+        QVERIFY(std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
+        QVERIFY(
+            std::equal(twelve.begin(), twelve.begin() + kRecordLength, module.membank[11].begin()));
+        const NoteTexts notes = noteTexts(module.membank[20]);
+        QCOMPARE(notes[0], QStringLiteral("Operator 17         "));
+        QCOMPARE(notes[11], QStringLiteral("peak at 40 mm       "));
+        QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
+        QCOMPARE(w.lstmem->item(11)->text(), QStringLiteral("Mem 12 *"));
+        QCOMPARE(w.lstmem->item(20)->text(), QStringLiteral("Mem 21")); // notes alone
+        QVERIFY(module.recbuf == onDisplay);
+        QVERIFY(module.hasUnsavedChanges());
+        // Still kept until saved; then the recovery file goes.
+        QVERIFY(QFileInfo::exists(recoveryPath()));
+        SaveWindow* form = saveForm(w);
+        QVERIFY(form);
+        QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(recoveryPath()));
+        QCOMPARE(contentsOf(file("temp.dat")), writeBank(module.membank));
+    } else {
+        QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7"));
+        QCOMPARE(module.membank[6][kMemoryNumberPos], ' ');
+        QVERIFY(!module.hasUnsavedChanges());
+        QCOMPARE(QFileInfo::exists(recoveryPath()), answer == "Later");
+        // Ending now asks nothing, and the next start offers (or not) the same memories.
+        w.mnuexit->trigger();
+        QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+        app.reset();
+        Application next(Edition::quillon());
+        next.start();
+        QCoreApplication::processEvents();
+        if (answer == "Later") {
+            QTRY_VERIFY(!openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+            QVERIFY(answerQuestion(QStringLiteral("Restore"), &question));
+            QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
+            QCOMPARE(next.window().lstmem->item(11)->text(), QStringLiteral("Mem 12 *"));
+        } else {
+            QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+        }
+    }
+}
+
+void FilesInWindowTest::fileOnCommandLineOpens_data()
+{
+    QTest::addColumn<bool>("bank");
+    QTest::newRow("bank file") << true;
+    QTest::newRow("waveform file") << false;
+}
+
+void FilesInWindowTest::fileOnCommandLineOpens()
+{
+    QFETCH(bool, bank);
+    Bank saved{};
+    for (int row = 0; row < kMemoryCount; ++row)
+        initialiseBankRow(saved[row]);
+    saved[4] = fixture::realisticRecord(5);
+    if (bank)
+        QVERIFY(writeBytes(file("day.dat"), writeBank(saved)));
+    else
+        QVERIFY(writeBytes(file("m8.awv"), writeWaveform(fixture::realisticRecord(8))));
+
+    Application app(Edition::quillon());
+    app.start({bank ? QStringLiteral("day.dat") : QStringLiteral("m8.awv")}); // relative names
+    MainWindow& w = app.window();
+    if (bank) {
+        QTRY_COMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5 *"));
+        QVERIFY(std::equal(saved[4].begin(), saved[4].begin() + kBankFilePositions,
+                           app.module().membank[4].begin()));
+    } else {
+        QTRY_COMPARE(memoryNumberOf(app.module().recbuf), 8);
+        QCOMPARE(listTexts(w), expectedList(Marks{}));
+    }
+    QCOMPARE(takeMessage(), QString());
+}
+
+void FilesInWindowTest::droppedFileOpens()
+{
+    Bank saved{};
+    for (int row = 0; row < kMemoryCount; ++row)
+        initialiseBankRow(saved[row]);
+    saved[9] = fixture::realisticRecord(10);
+    QVERIFY(writeBytes(file("day.dat"), writeBank(saved)));
+    QVERIFY(writeBytes(file("short.awv"), QByteArray(300, 'x')));
+
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const auto drop = [&w](const QStringList& paths) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &drop);
+        return drop.isAccepted();
+    };
+
+    QVERIFY(drop({file("day.dat")}));
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(w.lstmem->item(9)->text(), QStringLiteral("Mem 10 *"));
+    QCOMPARE(memoryNumberOf(app.module().membank[9]), 10);
+
+    // A file that cannot be used is reported like one chosen in the open form.
+    const Bank bank = app.module().membank;
+    const Record onDisplay = app.module().recbuf;
+    QVERIFY(drop({file("short.awv"), file("day.dat")}));
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(file("short.awv")), qPrintable(text));
+    QVERIFY(app.module().membank == bank);
+    QVERIFY(app.module().recbuf == onDisplay);
+}
+
+QTEST_MAIN(FilesInWindowTest)
+#include "tst_files_in_window.moc"
