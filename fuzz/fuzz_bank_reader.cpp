@@ -131,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     BankFileError error;
     error.memory = -1;
-    const bool ok = readBank(QByteArrayView(file.data(), qsizetype(file.size())), *contents, &error);
+    const bool ok =
+        readBank(QByteArrayView(file.data(), qsizetype(file.size())), *contents, &error);
     const Reading plain = readPlainly(file);
 
     if (!ok) {
@@ -169,7 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(readBank(written, *again, nullptr));
     for (int row = 0; row < kMemoryCount; ++row) {
-        FUZZ_CHECK(std::equal(again->bank[row].begin(), again->bank[row].begin() + kBankFilePositions,
+        FUZZ_CHECK(std::equal(again->bank[row].begin(),
+                              again->bank[row].begin() + kBankFilePositions,
                               contents->bank[row].begin()));
         FUZZ_CHECK(again->marks[row] == contents->marks[row]);
     }

@@ -75,11 +75,24 @@ public:
         const std::uint32_t r = next();
         std::size_t n;
         switch (r % 8) {
-        case 0: case 1: case 2: n = 1; break;
-        case 3: case 4: n = 1 + (r >> 8) % 16; break;
-        case 5: n = 1 + (r >> 8) % 300; break;
-        case 6: n = 1 + (r >> 8) % 2500; break;
-        default: n = left; break;
+        case 0:
+        case 1:
+        case 2:
+            n = 1;
+            break;
+        case 3:
+        case 4:
+            n = 1 + (r >> 8) % 16;
+            break;
+        case 5:
+            n = 1 + (r >> 8) % 300;
+            break;
+        case 6:
+            n = 1 + (r >> 8) % 2500;
+            break;
+        default:
+            n = left;
+            break;
         }
         return n < left ? n : left;
     }
@@ -149,9 +162,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t done = 0;
         while (done < n) {
             bool complete = true;
-            const qsizetype used = decoder.feed(
-                QByteArrayView(reinterpret_cast<const char*>(stream + at + done), qsizetype(n - done)),
-                &complete);
+            const qsizetype used =
+                decoder.feed(QByteArrayView(reinterpret_cast<const char*>(stream + at + done),
+                                            qsizetype(n - done)),
+                             &complete);
             FUZZ_CHECK(used >= 0 && std::size_t(used) <= n - done);
             if (!complete) {
                 FUZZ_CHECK(std::size_t(used) == n - done);
@@ -181,9 +195,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t k = 0;
         while (from < length) {
             bool complete = false;
-            const qsizetype used = whole.feed(
-                QByteArrayView(reinterpret_cast<const char*>(stream + from), qsizetype(length - from)),
-                &complete);
+            const qsizetype used =
+                whole.feed(QByteArrayView(reinterpret_cast<const char*>(stream + from),
+                                          qsizetype(length - from)),
+                           &complete);
             from += std::size_t(used);
             if (!complete)
                 break;

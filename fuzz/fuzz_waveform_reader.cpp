@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString error;
     const bool ok = readWaveform(file, rawframe, &error);
 
-    const bool usable = size >= std::size_t(kWaveformMinSize) && size <= std::size_t(kWaveformMaxSize);
+    const bool usable =
+        size >= std::size_t(kWaveformMinSize) && size <= std::size_t(kWaveformMaxSize);
     FUZZ_CHECK(ok == usable);
     if (!ok) {
         FUZZ_CHECK(error.contains(QString::number(size)));

@@ -110,7 +110,8 @@ int main(int argc, char** argv)
     put("frame_decoder/noise_then_frame", frameInput(0x1234, QByteArray("\x01\x02\xfe", 3) + one));
     put("frame_decoder/three_frames",
         frameInput(0xbeef, encodeFrame(instrumentRecord(12, 2), awkward) +
-                               encodeFrame(instrumentRecord(200, 3), plain) + QByteArray(5, '\x00') +
+                               encodeFrame(instrumentRecord(200, 3), plain) +
+                               QByteArray(5, '\x00') +
                                encodeFrame(instrumentRecord(201, 4), awkward)));
     put("frame_decoder/cut_short", frameInput(0x0101, one + one.left(700)));
 
