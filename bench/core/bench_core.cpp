@@ -104,7 +104,28 @@ QString scratchFile()
     return dir.filePath(QStringLiteral("bench.dat"));
 }
 
+// The bank written as the save writes it: encoded, then into a new file. (Writing over the
+// previous file instead adds the file system's wait for the old blocks, a few milliseconds on
+// ext4, which is no part of the program's work.)
 void BM_BankFileWrite(benchmark::State& state)
+{
+    const Bank& bank = fullBank();
+    const QString path = scratchFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        state.ResumeTiming();
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(writeBank(bank)) != kBankFileSize) {
+            state.SkipWithError("cannot write the bank file");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_BankFileWrite)->Apply(measured)->Unit(benchmark::kMillisecond);
+
+// The same over the file the previous iteration wrote.
+void BM_BankFileOverwrite(benchmark::State& state)
 {
     const Bank& bank = fullBank();
     const QString path = scratchFile();
@@ -117,7 +138,18 @@ void BM_BankFileWrite(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_BankFileWrite)->Apply(measured)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankFileOverwrite)->Apply(measured)->Unit(benchmark::kMillisecond);
+
+// The encoding alone: 168,000 fields into 672,000 bytes.
+void BM_BankEncode(benchmark::State& state)
+{
+    const Bank& bank = fullBank();
+    for (auto _ : state) {
+        const QByteArray bytes = writeBank(bank);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+BENCHMARK(BM_BankEncode)->Apply(measured)->Unit(benchmark::kMillisecond);
 
 void BM_BankFileRead(benchmark::State& state)
 {
