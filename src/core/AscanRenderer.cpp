@@ -1,8 +1,8 @@
 #include "core/AscanRenderer.h"
 
 #include "core/DrawingFont.h"
+#include "core/PngWriter.h"
 
-#include <QBuffer>
 #include <QPainter>
 
 #include <cmath>
@@ -82,11 +82,7 @@ QImage renderAscan(const AscanDrawing& drawing, double pixelsPerUnit)
 
 QByteArray ascanPng(const AscanDrawing& drawing, double pixelsPerUnit)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    renderAscan(drawing, pixelsPerUnit).save(&buffer, "PNG");
-    return bytes;
+    return opaquePng(renderAscan(drawing, pixelsPerUnit));
 }
 
 } // namespace quillon

@@ -76,6 +76,9 @@ void AscanRendererTest::pngDecodesAtTheSurfaceSize()
     const QImage image = QImage::fromData(png, "PNG");
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), size);
+    // Exactly the painted pixels.
+    QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+             renderAscan(drawRecord(gateRecord("100    ")), pixelsPerUnit));
 }
 
 void AscanRendererTest::coloursAtKnownPoints()
