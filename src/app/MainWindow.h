@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -35,8 +36,11 @@ public:
     Module1& module() { return m_module; }
     const Edition& edition() const { return m_edition; }
 
-    // Start-up without the port: list, bank initialisation, reqmemno, capbusy, sample echo drawn.
+    // Start-up without the port: list, bank initialisation, reqmemno, capbusy. Nothing is drawn.
     void startUp();
+    // The built-in sample echo written into recbuf and drawn (display_pattern only; the panel
+    // keeps its initial texts). The last start-up step once the port is open.
+    void showSampleEcho();
 
     // The display chain for the record in recbuf.
     void display_pattern();
@@ -111,9 +115,15 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void buildMenus();
+    void buildControls();
+    void showAbout();
+    void endProgram();
+
     Module1& m_module;
     Edition m_edition;
     std::function<bool()> m_closeGuard;
+    bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;
     std::unique_ptr<Ui> m_ui;
 };

@@ -150,6 +150,9 @@ void cal_grt(AscanDrawing& drawing, const PanelTexts& panel)
 
 QString scaleLabel(double value)
 {
+    // The surface prints a double with at most 15 significant digits, so that a sum such as
+    // 0.1 + 0.2 reads 0.3; the shortest plain decimal form of that value is shown.
+    value = QString::number(value, 'g', 15).toDouble();
     if (value == 0)
         value = 0; // no "-0"
     const QString digits = QString::number(value, 'f', QLocale::FloatingPointShortest);

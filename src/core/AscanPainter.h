@@ -18,8 +18,8 @@ void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts&
 // cal_grt: the range scale under the baseline, from the RANGE and DELAY boxes.
 void cal_grt(AscanDrawing& drawing, const PanelTexts& panel);
 
-// A label as the surface prints a number: shortest decimal form, one leading space for zero or
-// a positive value.
+// A label as the surface prints a number: the shortest decimal form of the value rounded to 15
+// significant digits, with one leading space for zero or a positive value.
 QString scaleLabel(double value);
 
 // The complete drawing of a record as the main window shows it.

@@ -8,9 +8,52 @@ namespace quillon
 namespace
 {
 
+// Numbers are separated by spaces; a comma or a line end also separates.
 bool isSeparator(char c)
 {
-    return c == ' ' || c == ',' || c == '\r' || c == '\n' || c == '\t';
+    return c == ' ' || c == ',' || c == '\r' || c == '\n';
+}
+
+// A field is a whole decimal number: an optional sign and digits, nothing else.
+struct FieldValue {
+    enum class Kind { Value, OutOfRange, NotANumber } kind;
+    int value;
+};
+
+FieldValue fieldValue(const char* first, const char* last)
+{
+    bool negative = false;
+    if (*first == '+' || *first == '-') {
+        negative = *first == '-';
+        ++first;
+    }
+    if (first == last)
+        return {FieldValue::Kind::NotANumber, 0};
+    int value = 0;
+    bool tooLarge = false;
+    for (const char* c = first; c != last; ++c) {
+        if (*c < '0' || *c > '9')
+            return {FieldValue::Kind::NotANumber, 0};
+        value = value * 10 + (*c - '0');
+        if (value > 255) {
+            tooLarge = true;
+            value = 256; // keeps the sum small; the field is refused anyway
+        }
+    }
+    if (tooLarge || (negative && value != 0))
+        return {FieldValue::Kind::OutOfRange, 0};
+    return {FieldValue::Kind::Value, value};
+}
+
+// The field as the error message quotes it, cut short when it is long.
+QString tokenText(const char* first, const char* last)
+{
+    constexpr qsizetype kShown = 12;
+    const qsizetype length = last - first;
+    QString text = QString::fromLatin1(first, qMin(length, kShown));
+    if (length > kShown)
+        text += QStringLiteral("...");
+    return text;
 }
 
 // Fields for all values 0..255 (and a few others), built once.
@@ -95,19 +138,16 @@ bool readBank(QByteArrayView file, BankFileContents& out, BankFileError* error)
                 return fail(QStringLiteral("the file ends after %1 of its %2 numbers")
                                 .arg(row * kBankFilePositions + pos)
                                 .arg(kBankFileFields));
-            const char* start = p;
+            const char* const start = p;
             while (p < end && !isSeparator(*p))
                 ++p;
-            int value = 0;
-            const auto [last, ec] = std::from_chars(start, p, value);
-            const QString token = QString::fromLatin1(start, qMin<qsizetype>(p - start, 12));
-            if (ec == std::errc::result_out_of_range)
-                return fail(QStringLiteral("\"%1\" is not a value from 0 to 255").arg(token));
-            if (ec != std::errc() || last != p)
-                return fail(QStringLiteral("\"%1\" is not a number").arg(token));
-            if (value < 0 || value > 255)
-                return fail(QStringLiteral("%1 is not a value from 0 to 255").arg(value));
-            r[pos] = std::int16_t(value);
+            const FieldValue field = fieldValue(start, p);
+            if (field.kind == FieldValue::Kind::NotANumber)
+                return fail(QStringLiteral("\"%1\" is not a number").arg(tokenText(start, p)));
+            if (field.kind == FieldValue::Kind::OutOfRange)
+                return fail(
+                    QStringLiteral("%1 is not a value from 0 to 255").arg(tokenText(start, p)));
+            r[pos] = std::int16_t(field.value);
         }
         out.marks[row] = loadMarksRow(r, row + 1);
     }

@@ -35,8 +35,17 @@ void writeNoteLines(Record& record, const NoteTexts& lines)
     for (int n = 0; n < kNoteLines; ++n) {
         const int first = kNoteFirst + kNoteLength * n;
         const QString& text = lines[n];
-        for (int i = 0; i < kNoteLength; ++i)
-            record[first + i] = i < text.size() ? codeOf(text[i]) : std::int16_t(' ');
+        int i = 0;
+        // One position per character: a character written with two UTF-16 units (outside the
+        // code page anyway) becomes a single '?', never two.
+        for (qsizetype u = 0; u < text.size() && i < kNoteLength; ++u, ++i) {
+            const QChar c = text[u];
+            if (c.isHighSurrogate() && u + 1 < text.size() && text[u + 1].isLowSurrogate())
+                ++u;
+            record[first + i] = codeOf(c);
+        }
+        for (; i < kNoteLength; ++i)
+            record[first + i] = ' ';
     }
 }
 

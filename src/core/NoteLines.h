@@ -19,7 +19,8 @@ extern const std::array<const char*, kNoteLines> kNoteCaptions;
 NoteTexts noteTexts(const Record& record);
 
 // Writes the lines into a record's note area: at most twenty characters each, the rest of the
-// line filled with spaces. A character outside the single-byte code page is stored as '?'.
+// line filled with spaces. A character outside the single-byte code page (Latin-1) is stored as
+// one '?', also when it takes two UTF-16 units.
 void writeNoteLines(Record& record, const NoteTexts& lines);
 
 } // namespace quillon

@@ -17,6 +17,14 @@ bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error)
                          .arg(file.size());
         return false;
     }
+    if (isBankFileSize(file.size())) {
+        if (error)
+            *error = QStringLiteral("a file of %1 bytes is a bank file, not a waveform file "
+                                    "(waveform files have fewer than %2 bytes)")
+                         .arg(file.size())
+                         .arg(kWaveformMaxSize + 1);
+        return false;
+    }
     for (int j = 1; j <= kWaveformLastOffset; ++j)
         rawframe[j] = static_cast<unsigned char>(file[j]);
     return true;

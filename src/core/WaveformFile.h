@@ -12,8 +12,9 @@ namespace quillon
 // screen one byte later than reception puts it into rawframe (part B offset j at file offset
 // 261+j). Files of 1,141 to 9,999 bytes; bytes from offset 1,141 on are ignored.
 
-// Copies file offsets 1..1140 into rawframe 1..1140. A file shorter than 1,141 bytes is refused
-// and leaves rawframe unchanged; `error` then says why.
+// Copies file offsets 1..1140 into rawframe 1..1140. A file shorter than 1,141 bytes, or one of
+// 10,000 bytes or more (a bank file), is refused and leaves rawframe unchanged; `error` then
+// says why.
 bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error);
 
 // get_data: rawframe 1..1137 into the record; positions 251..259 and 803.. keep their values.

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace quillon {
+namespace quillon
+{
 
 void showMessage(QWidget* parent, const QString& text, const QString& title,
                  std::function<void()> closed)

@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace quillon {
+namespace quillon
+{
 
 // The program's messages: an OK box with a fixed text and, where given, a title. Shown window-
 // modal without blocking the caller (no nested event loop); `closed` runs when the operator

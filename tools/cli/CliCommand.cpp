@@ -37,4 +37,10 @@ void err(const QString& line)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+int usageError(const QString& usage, const QString& problem)
+{
+    err(problem + QStringLiteral(" (usage: quillon-cli ") + usage + u')');
+    return Usage;
+}
+
 } // namespace quillon::cli

@@ -32,4 +32,7 @@ const QList<CliCommand>& commands();
 void out(const QByteArray& bytes);
 void err(const QString& line); // one line, newline appended
 
+// A wrong command line: one stderr line with the problem and the command's usage; returns Usage.
+int usageError(const QString& usage, const QString& problem);
+
 } // namespace quillon::cli

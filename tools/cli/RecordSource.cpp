@@ -1,42 +1,15 @@
 #include "RecordSource.h"
 
 #include "CliCommand.h"
+#include "CliFiles.h"
 #include "core/BankFile.h"
 #include "core/FrameDecoder.h"
 #include "core/WaveformFile.h"
 
-#include <QFile>
+#include <memory>
 
 namespace quillon::cli
 {
-
-namespace
-{
-bool takeOption(QStringList& args, const QString& name, QString* value, QString* error)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return true;
-    if (i + 1 >= args.size()) {
-        *error = name + QStringLiteral(" needs a value");
-        return false;
-    }
-    *value = args.at(i + 1);
-    args.remove(i, 2);
-    return true;
-}
-
-bool readWhole(const QString& path, QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err(path + QStringLiteral(": ") + file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    return true;
-}
-} // namespace
 
 bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error)
 {
@@ -78,7 +51,7 @@ int RecordSource::load(Record& record) const
 {
     record.fill(0);
     QByteArray bytes;
-    if (!readWhole(file, bytes))
+    if (!readInputFile(file, bytes))
         return BadInput;
     switch (kind) {
     case Kind::Frame: {
@@ -105,13 +78,13 @@ int RecordSource::load(Record& record) const
         return Success;
     }
     case Kind::Bank: {
-        BankFileContents contents;
+        auto contents = std::make_unique<BankFileContents>();
         BankFileError problem;
-        if (!readBank(bytes, contents, &problem)) {
+        if (!readBank(bytes, *contents, &problem)) {
             err(problem.message(file));
             return BadInput;
         }
-        std::copy_n(contents.bank[memory - 1].begin(), kRecordLength, record.begin());
+        std::copy_n(contents->bank[memory - 1].begin(), kRecordLength, record.begin());
         return Success;
     }
     case Kind::None:

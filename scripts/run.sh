@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quillon, starts the simulated instrument on a
+# pseudo-terminal and starts Quillon connected to it. Closing Quillon stops the simulator.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+build=${QUILLON_BUILD:-build/release}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_BENCH=OFF
+cmake --build "$build" -j"$(nproc)"
+
+# Quillon keeps dfd.cfg (the port) and its bank files in its working directory.
+work=${QUILLON_WORKDIR:-$HOME/quillon}
+mkdir -p "$work"
+link="$work/vantor-sim.tty"
+"$build/tools/sim/vantor-sim" --link "$link" --send-every 20 &
+sim=$!
+trap 'kill $sim 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
+echo "$link" > "$work/dfd.cfg"
+
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: set DISPLAY (or WAYLAND_DISPLAY) to see the window." >&2
+fi
+cd "$work"
+"$OLDPWD/$build/src/app/quillon" "$@"

@@ -1,0 +1,48 @@
+#include "app/Application.h"
+
+#include "app/AppIcon.h"
+#include "app/FilesController.h"
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace quillon
+{
+
+Application::Application(const Edition& edition)
+    : m_window(std::make_unique<MainWindow>(m_module, edition))
+{
+    new FilesController(*m_window); // owned by the window
+}
+
+Application::~Application() = default;
+
+void Application::start(const QStringList& files)
+{
+    m_window->startUp();
+    m_window->showSampleEcho();
+    m_window->show();
+    if (files.isEmpty())
+        return;
+    QStringList paths;
+    for (const QString& file : files)
+        paths.append(QFileInfo(file).absoluteFilePath());
+    MainWindow* window = m_window.get();
+    QTimer::singleShot(0, window, [window, paths] { emit window->filesDropped(paths); });
+}
+
+int runApplication(int argc, char** argv, const Edition& edition)
+{
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(edition.title);
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    QApplication::setWindowIcon(appIcon());
+
+    Application app(edition);
+    app.start(QApplication::arguments().mid(1));
+    return qapp.exec();
+}
+
+} // namespace quillon

@@ -1,0 +1,200 @@
+#include "app/FilesController.h"
+
+#include "app/MainWindow.h"
+#include "files/FileOpener.h"
+#include "files/OpenWindow.h"
+#include "files/QuestionBox.h"
+#include "files/RecoveryFile.h"
+#include "files/SaveWindow.h"
+#include "view/MessageBox.h"
+
+#include <QDir>
+#include <QTimer>
+
+namespace quillon
+{
+
+namespace
+{
+enum ExitAnswer { SaveFirst, Discard, CancelExit };
+enum RecoveryAnswer { Restore, DiscardRecovered, Later };
+
+QString memoryNumbers(const QList<int>& rows)
+{
+    QStringList numbers;
+    for (int row : rows)
+        numbers << QString::number(row + 1);
+    return numbers.join(QStringLiteral(", "));
+}
+} // namespace
+
+FilesController::FilesController(MainWindow& window)
+    : QObject(&window), m_window(window),
+      m_recovery(
+          std::make_unique<RecoveryFile>(window.module(), RecoveryFile::pathIn(QDir::current())))
+{
+    setObjectName(QStringLiteral("filesController"));
+    Module1& module = m_window.module();
+    m_opener = new FileOpener(
+        module, m_window.edition(), &m_window, [this] { m_window.redraw(); }, this);
+    connect(m_opener, &FileOpener::opened, this, &FilesController::bringWindowForward);
+
+    m_window.mnuopen->setEnabled(true);
+    m_window.mnusave->setEnabled(true);
+    connect(m_window.mnuopen, &QAction::triggered, this, &FilesController::showOpenForm);
+    connect(m_window.mnusave, &QAction::triggered, this, &FilesController::showSaveForm);
+    connect(&m_window, &MainWindow::filesDropped, this, [this](const QStringList& paths) {
+        if (paths.isEmpty())
+            return;
+        if (paths.size() > 1)
+            m_window.showStatus(QStringLiteral("Only the first file is opened: %1")
+                                    .arg(QDir::toNativeSeparators(paths.first())));
+        open(paths.first());
+    });
+
+    m_window.setCloseGuard([this] { return closeGuard(); });
+    connect(&module, &Module1::unsavedChanged, this, &FilesController::showUnsavedMark);
+    connect(m_recovery.get(), &RecoveryFile::writeFailed, this,
+            [this](const QString& text) { showMessage(&m_window, text); });
+
+    // Once start-up has filled the bank, before anything else.
+    QTimer::singleShot(0, this, &FilesController::offerRecovery);
+}
+
+FilesController::~FilesController() = default;
+
+SaveWindow* FilesController::saveWindow()
+{
+    if (!m_saveWindow) {
+        m_saveWindow = new SaveWindow(m_window.module(), &m_window);
+        connect(m_saveWindow, &SaveWindow::saved, this, &FilesController::saved);
+        connect(m_saveWindow, &SaveWindow::closedWithoutSaving, this,
+                [this] { m_saveToExit = false; });
+    }
+    return m_saveWindow;
+}
+
+OpenWindow* FilesController::openWindow()
+{
+    if (!m_openWindow) {
+        m_openWindow = new OpenWindow(m_window.edition(), &m_window);
+        connect(m_openWindow, &OpenWindow::fileChosen, this, &FilesController::open);
+    }
+    return m_openWindow;
+}
+
+void FilesController::showSaveForm()
+{
+    SaveWindow* form = saveWindow();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void FilesController::showOpenForm()
+{
+    OpenWindow* form = openWindow();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void FilesController::open(const QString& path)
+{
+    m_opener->open(path);
+}
+
+void FilesController::bringWindowForward()
+{
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void FilesController::saved()
+{
+    bringWindowForward();
+    if (!m_saveToExit)
+        return;
+    m_saveToExit = false;
+    m_exitAgreed = true;
+    m_window.exitProgram();
+}
+
+bool FilesController::closeGuard()
+{
+    if (m_exitAgreed || !m_window.module().hasUnsavedChanges())
+        return true;
+    if (!m_asking) {
+        m_asking = true;
+        askQuestion(&m_window,
+                    QStringLiteral("The bank holds received records or notes that are in no bank "
+                                   "file yet. Save them before the program ends?"),
+                    m_window.edition().title,
+                    {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")},
+                    CancelExit, [this, guard = QPointer<FilesController>(this)](int answer) {
+                        if (guard)
+                            exitAnswered(answer);
+                    });
+    }
+    return false;
+}
+
+void FilesController::exitAnswered(int answer)
+{
+    m_asking = false;
+    switch (answer) {
+    case SaveFirst:
+        m_saveToExit = true;
+        showSaveForm();
+        break;
+    case Discard:
+        m_recovery->discardSession();
+        m_exitAgreed = true;
+        m_window.exitProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void FilesController::offerRecovery()
+{
+    if (!m_recovery->readProblem().isEmpty())
+        showMessage(
+            &m_window,
+            QStringLiteral("The recovery file \"%1\" cannot be read (%2). The next record "
+                           "received replaces it.")
+                .arg(QDir::toNativeSeparators(m_recovery->path()), m_recovery->readProblem()));
+    if (!m_recovery->hasPending())
+        return;
+    askQuestion(&m_window,
+                QStringLiteral("The program ended before these memories were saved: %1. They were "
+                               "kept in \"%2\". Restore them into the bank?")
+                    .arg(memoryNumbers(m_recovery->pendingRows()),
+                         QDir::toNativeSeparators(m_recovery->path())),
+                m_window.edition().title,
+                {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")},
+                Later, [this, guard = QPointer<FilesController>(this)](int answer) {
+                    if (guard)
+                        recoveryAnswered(answer);
+                });
+}
+
+void FilesController::recoveryAnswered(int answer)
+{
+    if (answer == Restore) {
+        for (int row : m_recovery->restorePending())
+            m_window.refreshListItem(row);
+    } else if (answer == DiscardRecovered) {
+        m_recovery->discardPending();
+    }
+    // Later: the file keeps them for the next start.
+}
+
+void FilesController::showUnsavedMark(bool unsaved)
+{
+    const QString title = m_window.edition().title;
+    m_window.setWindowTitle(unsaved ? title + QStringLiteral(" *") : title);
+}
+
+} // namespace quillon

@@ -1,0 +1,56 @@
+#include "files/FileOpener.h"
+
+#include "files/QuestionBox.h"
+#include "view/MessageBox.h"
+
+#include <memory>
+
+namespace quillon
+{
+
+namespace
+{
+const QString kTitle = QStringLiteral("File Open");
+enum ReplaceAnswer { Load, Cancel };
+} // namespace
+
+FileOpener::FileOpener(Module1& module, const Edition& edition, QWidget* window,
+                       std::function<void()> redraw, QObject* parent)
+    : QObject(parent), m_module(module), m_loader(module, edition), m_window(window),
+      m_redraw(std::move(redraw))
+{
+}
+
+void FileOpener::open(const QString& path)
+{
+    auto file = std::make_shared<LoadedFile>();
+    if (auto failure = m_loader.read(path, *file)) {
+        const QString text = failureText(*failure);
+        showMessage(m_window, text, kTitle);
+        emit failed(text);
+        return;
+    }
+    if (file->kind == FileKind::Bank && m_module.hasUnsavedChanges()) {
+        askQuestion(m_window,
+                    QStringLiteral("The bank holds received records or notes that are in no bank "
+                                   "file yet. Loading \"%1\" replaces the whole bank.")
+                        .arg(path),
+                    kTitle, {QStringLiteral("Load"), QStringLiteral("Cancel")}, Cancel,
+                    [this, file, guard = QPointer<FileOpener>(this)](int answer) {
+                        if (guard && answer == Load)
+                            finish(*file);
+                    });
+        return;
+    }
+    finish(*file);
+}
+
+void FileOpener::finish(const LoadedFile& file)
+{
+    m_loader.apply(file);
+    if (m_redraw)
+        m_redraw();
+    emit opened(file.path, file.kind);
+}
+
+} // namespace quillon

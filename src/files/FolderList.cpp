@@ -1,0 +1,65 @@
+#include "files/FolderList.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace quillon
+{
+
+namespace
+{
+const QString kUp = QStringLiteral("..");
+}
+
+FolderList::FolderList(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Dir1"));
+    m_pathLabel = new QLabel(this);
+    m_pathLabel->setObjectName(QStringLiteral("Dir1Path"));
+    m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("Dir1List"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pathLabel);
+    layout->addWidget(m_list);
+    connect(m_list, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { openEntry(item->text()); });
+}
+
+void FolderList::setPath(const QString& folder)
+{
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath()));
+    const bool moved = path != m_path;
+    m_path = path;
+    fill();
+    if (moved)
+        emit pathChanged(m_path);
+}
+
+void FolderList::openEntry(const QString& entry)
+{
+    QDir dir(m_path);
+    if (entry == kUp) {
+        if (!dir.cdUp())
+            return;
+        setPath(dir.path());
+    } else if (dir.cd(entry)) {
+        setPath(dir.path());
+    }
+}
+
+void FolderList::fill()
+{
+    m_pathLabel->setText(m_path);
+    m_list->clear();
+    const QDir dir(m_path);
+    if (!dir.isRoot())
+        m_list->addItem(kUp);
+    m_list->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+}
+
+} // namespace quillon

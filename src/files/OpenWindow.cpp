@@ -1,0 +1,126 @@
+#include "files/OpenWindow.h"
+
+#include "files/DriveList.h"
+#include "files/FileList.h"
+#include "files/FolderList.h"
+#include "files/PathRule.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace quillon
+{
+
+namespace
+{
+const QString kDefaultName = QStringLiteral("temp.dat");
+const QString kFirstPattern = QStringLiteral("*.dat");
+const QString kAllFilesEntry = QStringLiteral("All Files(*.*)");
+const QString kAllFilesPattern = QStringLiteral("*.*");
+} // namespace
+
+OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmopen"));
+    setWindowTitle(QStringLiteral("File Open"));
+
+    Drive1 = new DriveList(this);
+    Dir1 = new FolderList(this);
+    File1 = new FileList(this);
+    File1->setPattern(kFirstPattern);
+    cmbext = new QComboBox(this);
+    cmbext->setObjectName(QStringLiteral("cmbext"));
+    cmbext->setEditable(true);
+    cmbext->setInsertPolicy(QComboBox::NoInsert);
+    cmbext->addItems(edition.openPatterns);
+    cmbext->setEditText(kFirstPattern);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    cmdok = new QPushButton(QStringLiteral("Ok"), this);
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok->setDefault(true);
+    if (edition.openFormHasCancel) {
+        cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
+        cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+        connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
+    }
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Text1, 0, 0, 1, 2);
+    layout->addWidget(File1, 1, 0);
+    layout->addWidget(cmbext, 2, 0);
+    layout->addWidget(Dir1, 1, 1);
+    layout->addWidget(Drive1, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdok);
+    if (cmdcancel)
+        buttons->addWidget(cmdcancel);
+    layout->addLayout(buttons, 3, 0, 1, 2);
+    resize(560, 360);
+
+    connect(Drive1, &DriveList::driveChosen, Dir1, &FolderList::setPath);
+    connect(Dir1, &FolderList::pathChanged, this, &OpenWindow::Dir1_Change);
+    connect(File1, &FileList::fileClicked, this, &OpenWindow::File1_Click);
+    connect(File1, &FileList::fileDoubleClicked, this, [this](const QString& name) {
+        File1_Click(name);
+        direct();
+    });
+    connect(cmbext->lineEdit(), &QLineEdit::textEdited, this, &OpenWindow::cmbext_Typed);
+    connect(cmbext, &QComboBox::activated, this, &OpenWindow::cmbext_Chosen);
+    connect(Text1, &QLineEdit::returnPressed, this, &OpenWindow::direct);
+    connect(cmdok, &QPushButton::clicked, this, &OpenWindow::direct);
+}
+
+void OpenWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Form_Load: the pattern box as defined, the remembered folder (the current directory
+    // before the first folder change), the path box at "temp.dat" there.
+    cmbext->setEditText(kFirstPattern);
+    File1->setPattern(kFirstPattern);
+    Drive1->refresh();
+    Dir1->setPath(m_rememberedFolder.isEmpty() ? QDir::currentPath() : m_rememberedFolder);
+    Drive1->showDriveOf(Dir1->path());
+    File1->setFolder(Dir1->path());
+    Text1->setText(buildPath(Dir1->path(), kDefaultName));
+}
+
+void OpenWindow::Dir1_Change()
+{
+    m_rememberedFolder = Dir1->path();
+    Drive1->showDriveOf(Dir1->path());
+    File1->setFolder(Dir1->path());
+    Text1->setText(buildPath(Dir1->path(), kDefaultName));
+}
+
+void OpenWindow::File1_Click(const QString& name)
+{
+    Text1->setText(buildPath(Dir1->path(), name));
+}
+
+void OpenWindow::cmbext_Typed(const QString& text)
+{
+    File1->setPattern(text);
+}
+
+void OpenWindow::cmbext_Chosen(int index)
+{
+    const QString entry = cmbext->itemText(index);
+    File1->setPattern(entry == kAllFilesEntry ? kAllFilesPattern : entry);
+}
+
+void OpenWindow::direct()
+{
+    m_chosenPath = Text1->text();
+    close();
+    emit fileChosen(m_chosenPath);
+}
+
+} // namespace quillon

@@ -1,0 +1,113 @@
+#include "files/SaveWindow.h"
+
+#include "files/DriveList.h"
+#include "files/FolderList.h"
+#include "files/PathRule.h"
+#include "view/MessageBox.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace quillon
+{
+
+namespace
+{
+const QString kTitle = QStringLiteral("File Save");
+const QString kDefaultName = QStringLiteral("temp.dat");
+} // namespace
+
+SaveWindow::SaveWindow(Module1& module, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_saver(module)
+{
+    setObjectName(QStringLiteral("frmsave"));
+    setWindowTitle(kTitle);
+
+    Drive1 = new DriveList(this);
+    Dir1 = new FolderList(this);
+    Label1 = new QLabel(QStringLiteral("File Name"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    txtfilename = new QLineEdit(kDefaultName, this);
+    txtfilename->setObjectName(QStringLiteral("txtfilename"));
+    Label1->setBuddy(txtfilename);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true); // it shows the path; the file written is built from the lists
+    cmdsaveok = new QPushButton(QStringLiteral("Ok"), this);
+    cmdsaveok->setObjectName(QStringLiteral("cmdsaveok"));
+    cmdsaveok->setDefault(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Label1, 0, 0);
+    layout->addWidget(txtfilename, 1, 0);
+    layout->addWidget(Drive1, 0, 1);
+    layout->addWidget(Dir1, 1, 1, 2, 1);
+    layout->addWidget(Text1, 3, 0, 1, 2);
+    layout->addWidget(cmdsaveok, 2, 0, Qt::AlignBottom);
+    resize(520, 340);
+
+    connect(Drive1, &DriveList::driveChosen, this, &SaveWindow::Drive1_Change);
+    connect(Dir1, &FolderList::pathChanged, this, &SaveWindow::Dir1_Change);
+    connect(txtfilename, &QLineEdit::textEdited, this, &SaveWindow::txtfilename_Change);
+    connect(txtfilename, &QLineEdit::returnPressed, this, &SaveWindow::cmdsaveok_Click);
+    connect(cmdsaveok, &QPushButton::clicked, this, &SaveWindow::cmdsaveok_Click);
+}
+
+void SaveWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return; // shown again after being minimised: not a new showing
+    // Form_Load: the current directory and the name of the form's definition, every time.
+    txtfilename->setText(kDefaultName);
+    Drive1->refresh();
+    Dir1->setPath(QDir::currentPath());
+    Drive1->showDriveOf(Dir1->path());
+    Text1->setText(buildPath(Dir1->path(), txtfilename->text()));
+}
+
+void SaveWindow::Drive1_Change(const QString& root)
+{
+    Dir1->setPath(root);
+}
+
+void SaveWindow::Dir1_Change()
+{
+    Drive1->showDriveOf(Dir1->path());
+    Text1->setText(buildPath(Dir1->path(), txtfilename->text()));
+}
+
+void SaveWindow::txtfilename_Change()
+{
+    Text1->setText(pathBoxText(Dir1->path(), txtfilename->text()));
+}
+
+void SaveWindow::cmdsaveok_Click()
+{
+    const QString folder = Dir1->path();
+    const QString name = txtfilename->text();
+    if (auto failure = m_saver.save(folder, name)) {
+        const QString text = failureText(*failure);
+        showMessage(this, text, kTitle);
+        emit saveFailed(text);
+        return;
+    }
+    m_saving = true;
+    close();
+    m_saving = false;
+    emit saved(buildPath(folder, name));
+}
+
+void SaveWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!m_saving)
+        emit closedWithoutSaving();
+}
+
+} // namespace quillon

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/Module1.h"
+#include "files/BankSaver.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillon
+{
+
+class DriveList;
+class FolderList;
+
+// frmsave, "File Save": writes the whole bank into the file named in txtfilename, in the folder
+// shown by Dir1. Every showing starts in the process's current directory with the name
+// "temp.dat". "Ok" writes and closes the form; a file that cannot be written is reported and the
+// form stays open. There is no Cancel: closing the window saves nothing.
+class SaveWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SaveWindow(Module1& module, QWidget* parent = nullptr);
+
+    DriveList* Drive1 = nullptr;
+    FolderList* Dir1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtfilename = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* cmdsaveok = nullptr;
+
+    void cmdsaveok_Click();
+
+signals:
+    // The bank was written to `path`; the form has closed.
+    void saved(const QString& path);
+    // Writing failed; the message is on screen and the form is still open.
+    void saveFailed(const QString& message);
+    // The form was closed without a save.
+    void closedWithoutSaving();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Drive1_Change(const QString& root);
+    void Dir1_Change();
+    void txtfilename_Change();
+
+    BankSaver m_saver;
+    bool m_saving = false;
+};
+
+} // namespace quillon

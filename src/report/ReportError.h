@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace quillon
+{
+
+// What the operator is told when a report cannot be printed or written, once per report.
+inline constexpr char kReportFailedMessage[] = "The Report can't be printed.";
+// What the operator is told after the report document was written.
+inline constexpr char kWordDocCreatedMessage[] = "Word Doc file is created";
+
+// Why a report could not be printed or written.
+enum class ReportError {
+    None,
+    PrinterNotReady,    // the print job could not be started
+    PageNotStarted,     // the printer refused a new page
+    JobNotSent,         // the printer reported an error when the job ended
+    OutputNotWritable,  // the output file cannot be created beside its target
+    OutputNotCommitted, // the complete output could not be put in place under its name
+    DocumentNotBuilt,   // the document package could not be assembled
+};
+
+// One line for a log or a command line tool; the operator always sees kReportFailedMessage.
+QString reportErrorText(ReportError error);
+
+} // namespace quillon

@@ -1,0 +1,98 @@
+#include "report/ReportPainter.h"
+
+#include "core/AscanRenderer.h"
+#include "report/ReportComposer.h"
+
+#include <QBuffer>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <cmath>
+
+namespace quillon::ReportPainter
+{
+
+namespace
+{
+constexpr double kMetersPerInch = 0.0254;
+} // namespace
+
+void paintBlock(QPainter& painter, const ReportBlock& block)
+{
+    painter.save();
+    const QRectF area(QPointF(0, 0), block.size);
+    painter.setClipRect(area, Qt::IntersectClip);
+    painter.fillRect(area, Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+
+    // The A-scan is drawn in points, as the block that carries it.
+    if (block.ascan) {
+        painter.save();
+        painter.scale(block.unitsPerInch / ReportComposer::kPointsPerInch,
+                      block.unitsPerInch / ReportComposer::kPointsPerInch);
+        paintAscan(painter, *block.ascan);
+        painter.restore();
+    }
+
+    painter.setPen(kForeground);
+    painter.setFont(block.font.font(block.unitsPerInch, painter.device()));
+    for (const BlockText& text : block.texts)
+        painter.drawText(QRectF(text.pos, block.size),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text.text);
+
+    painter.setBrush(Qt::NoBrush);
+    for (const BlockRect& rect : block.rects) {
+        QPen pen(kForeground, rect.penWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.drawRect(rect.rect);
+    }
+    painter.restore();
+}
+
+void paintPage(QPainter& painter, const ReportPage& page)
+{
+    for (const PlacedBlock& placed : page.blocks) {
+        painter.save();
+        painter.translate(placed.topLeft);
+        const double scale = ReportComposer::kTwipsPerInch / placed.block.unitsPerInch;
+        painter.scale(scale, scale);
+        paintBlock(painter, placed.block);
+        painter.restore();
+    }
+}
+
+void scaleToTwips(QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    painter.scale(device->logicalDpiX() / ReportComposer::kTwipsPerInch,
+                  device->logicalDpiY() / ReportComposer::kTwipsPerInch);
+}
+
+QImage renderBlock(const ReportBlock& block, double dotsPerInch)
+{
+    const double pixelsPerUnit = dotsPerInch / block.unitsPerInch;
+    const QSize size(int(std::ceil(block.size.width() * pixelsPerUnit - 1e-9)),
+                     int(std::ceil(block.size.height() * pixelsPerUnit - 1e-9)));
+    QImage image(size, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerInch / kMetersPerInch);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(pixelsPerUnit, pixelsPerUnit);
+    paintBlock(painter, block);
+    return image;
+}
+
+QByteArray blockPng(const ReportBlock& block, double dotsPerInch)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    renderBlock(block, dotsPerInch).save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace quillon::ReportPainter

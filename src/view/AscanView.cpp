@@ -1,0 +1,72 @@
+#include "view/AscanView.h"
+
+#include "core/AscanRenderer.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace quillon
+{
+
+namespace
+{
+// Large enough to read the trace comfortably beside the menu data.
+constexpr double kPreferredPixelsPerUnit = 2.0;
+constexpr int kBorder = 1; // the picture box's single-line border
+} // namespace
+
+AscanView::AscanView(QWidget* parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void AscanView::setDrawing(AscanDrawing drawing)
+{
+    m_drawing = std::move(drawing);
+    update();
+}
+
+QImage AscanView::image(double pixelsPerUnit) const
+{
+    return renderAscan(m_drawing, pixelsPerUnit);
+}
+
+QRectF AscanView::surfaceRect() const
+{
+    const QRectF inner = QRectF(rect()).adjusted(kBorder, kBorder, -kBorder, -kBorder);
+    const double scale = std::min(inner.width() / kAscanWidth, inner.height() / kAscanHeight);
+    return QRectF(inner.topLeft(), QSizeF(kAscanWidth * scale, kAscanHeight * scale));
+}
+
+QSize AscanView::sizeHint() const
+{
+    return QSize(int(std::ceil(kAscanWidth * kPreferredPixelsPerUnit)) + 2 * kBorder,
+                 int(std::ceil(kAscanHeight * kPreferredPixelsPerUnit)) + 2 * kBorder);
+}
+
+QSize AscanView::minimumSizeHint() const
+{
+    return QSize(int(std::ceil(kAscanWidth)) + 2 * kBorder,
+                 int(std::ceil(kAscanHeight)) + 2 * kBorder);
+}
+
+int AscanView::heightForWidth(int width) const
+{
+    return int(std::ceil((width - 2 * kBorder) * kAscanHeight / kAscanWidth)) + 2 * kBorder;
+}
+
+void AscanView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRectF surface = surfaceRect();
+    painter.setPen(QPen(palette().color(QPalette::WindowText), kBorder));
+    painter.setBrush(Qt::NoBrush);
+    const double half = kBorder / 2.0;
+    painter.drawRect(surface.adjusted(-half, -half, half, half));
+    painter.translate(surface.topLeft());
+    painter.scale(surface.width() / kAscanWidth, surface.height() / kAscanHeight);
+    paintAscan(painter, m_drawing);
+}
+
+} // namespace quillon

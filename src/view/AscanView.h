@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/AscanDrawing.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace quillon
+{
+
+// picascan: shows an A-scan drawing scaled to the widget, keeping the proportions of the
+// 258.75 x 231.75 point surface, in a single-line border at the widget's top left. Painting goes
+// through the device pixel ratio, so the trace stays sharp on high-DPI screens. The report takes
+// its picture through image().
+class AscanView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AscanView(QWidget* parent = nullptr);
+
+    void setDrawing(AscanDrawing drawing);
+    const AscanDrawing& drawing() const { return m_drawing; }
+
+    // The drawing as an image, `pixelsPerUnit` pixels per drawing unit.
+    QImage image(double pixelsPerUnit = 96.0 / 72.0) const;
+
+    // Where the drawing surface lies inside the widget, in widget coordinates.
+    QRectF surfaceRect() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    AscanDrawing m_drawing;
+};
+
+} // namespace quillon

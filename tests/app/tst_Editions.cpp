@@ -1,0 +1,226 @@
+// What differs between the two programs, and how each one ends: closing, "Exit", the close
+// guard; files handed over by the command line or dropped on the window.
+#include "app/Application.h"
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+using namespace quillon;
+
+namespace
+{
+
+// A window of a feature that is open beside the main window (a port selection, a save form).
+struct OtherWindow {
+    QWidget widget;
+    OtherWindow()
+    {
+        widget.setWindowTitle(QStringLiteral("other"));
+        widget.show();
+    }
+};
+
+QStringList fileMenuTexts(MainWindow& w)
+{
+    QStringList t;
+    for (QAction* a : w.fileMenu->actions())
+        t.append(a->text());
+    return t;
+}
+
+} // namespace
+
+class EditionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionsAndMenus_data();
+    void captionsAndMenus();
+
+    void closingTheWindow_data();
+    void closingTheWindow();
+    void exitEndsEitherProgram_data();
+    void exitEndsEitherProgram();
+    void closeGuardCanKeepTheProgram_data();
+    void closeGuardCanKeepTheProgram();
+
+    void commandLineFilesAreHandedOn();
+    void droppedFilesAreHandedOn();
+};
+
+void EditionsTest::captionsAndMenus_data()
+{
+    QTest::addColumn<bool>("pellisor");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("fileMenu");
+    QTest::newRow("Quillon") << false << "Quillon"
+                             << QStringList{"New",        "Open",  "Save", "Save as Word Doc",
+                                            "PrintSetup", "Print", "Exit"};
+    QTest::newRow("Pellisor") << true << "Pellisor"
+                              << QStringList{"New", "Open", "Save", "PrintSetup", "Print", "Exit"};
+}
+
+void EditionsTest::captionsAndMenus()
+{
+    QFETCH(bool, pellisor);
+    QFETCH(QString, title);
+    QFETCH(QStringList, fileMenu);
+    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    QCOMPARE(w.windowTitle(), title);
+    QCOMPARE(fileMenuTexts(w), fileMenu);
+    QCOMPARE(w.mnuSave_word_doc == nullptr, pellisor);
+
+    w.mnuabout->trigger();
+    auto* about = w.findChild<QWidget*>(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("About ") + title);
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), title);
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 1.0.1"));
+    about->close();
+
+    // Everything else is the same program: the sample echo, the list.
+    QCOMPARE(w.lstmem->count(), 200);
+    QVERIFY(!w.ascanDrawing().items.empty());
+}
+
+void EditionsTest::closingTheWindow_data()
+{
+    QTest::addColumn<bool>("pellisor");
+    QTest::addColumn<bool>("othersClose");
+    QTest::newRow("Quillon ends the program") << false << true;
+    QTest::newRow("Pellisor unloads the window only") << true << false;
+}
+
+void EditionsTest::closingTheWindow()
+{
+    QFETCH(bool, pellisor);
+    QFETCH(bool, othersClose);
+    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
+    app.start();
+    OtherWindow other;
+    QVERIFY(app.window().close());
+    QVERIFY(!app.window().isVisible());
+    QCOMPARE(!other.widget.isVisible(), othersClose);
+}
+
+void EditionsTest::exitEndsEitherProgram_data()
+{
+    QTest::addColumn<bool>("pellisor");
+    QTest::newRow("Quillon") << false;
+    QTest::newRow("Pellisor") << true;
+}
+
+void EditionsTest::exitEndsEitherProgram()
+{
+    QFETCH(bool, pellisor);
+    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
+    app.start();
+    OtherWindow other;
+    int asked = 0;
+    app.window().setCloseGuard([&asked] {
+        ++asked;
+        return true;
+    });
+    app.window().mnuexit->trigger();
+    QVERIFY(!app.window().isVisible());
+    QVERIFY(!other.widget.isVisible());
+    QCOMPARE(asked, 1);
+}
+
+void EditionsTest::closeGuardCanKeepTheProgram_data()
+{
+    QTest::addColumn<bool>("pellisor");
+    QTest::addColumn<bool>("byExit");
+    QTest::newRow("Quillon, close") << false << false;
+    QTest::newRow("Quillon, Exit") << false << true;
+    QTest::newRow("Pellisor, close") << true << false;
+    QTest::newRow("Pellisor, Exit") << true << true;
+}
+
+void EditionsTest::closeGuardCanKeepTheProgram()
+{
+    QFETCH(bool, pellisor);
+    QFETCH(bool, byExit);
+    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
+    app.start();
+    OtherWindow other;
+    int asked = 0;
+    app.window().setCloseGuard([&asked] {
+        ++asked;
+        return false;
+    });
+    if (byExit)
+        app.window().exitProgram();
+    else
+        QVERIFY(!app.window().close());
+    QVERIFY(app.window().isVisible());
+    QVERIFY(other.widget.isVisible());
+    QCOMPARE(asked, 1);
+}
+
+void EditionsTest::commandLineFilesAreHandedOn()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString bank = dir.filePath(QStringLiteral("temp.dat"));
+    Application app(Edition::quillon());
+    QSignalSpy dropped(&app.window(), &MainWindow::filesDropped);
+    app.start({bank, QStringLiteral("relative.awv")});
+    // Handed on from the event loop, once every feature has attached to the window.
+    QCOMPARE(dropped.size(), 0);
+    QVERIFY(dropped.wait(1000));
+    const QStringList paths = dropped.first().first().toStringList();
+    QCOMPARE(paths.size(), 2);
+    QCOMPARE(paths[0], bank);
+    QVERIFY(QDir::isAbsolutePath(paths[1]));
+    QVERIFY(paths[1].endsWith(QStringLiteral("/relative.awv")));
+
+    Application plain(Edition::quillon());
+    QSignalSpy none(&plain.window(), &MainWindow::filesDropped);
+    plain.start();
+    QVERIFY(!none.wait(100));
+}
+
+void EditionsTest::droppedFilesAreHandedOn()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    QVERIFY(w.acceptDrops());
+    QSignalSpy dropped(&w, &MainWindow::filesDropped);
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat")),
+                   QUrl(QStringLiteral("https://example.org/b.dat")),
+                   QUrl::fromLocalFile(QStringLiteral("/tmp/c.awv"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &drop);
+    QCOMPARE(dropped.size(), 1);
+    QCOMPARE(dropped.first().first().toStringList(), (QStringList{"/tmp/a.dat", "/tmp/c.awv"}));
+
+    // Text without files is refused.
+    QMimeData text;
+    text.setText(QStringLiteral("not a file"));
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(&w, &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+QTEST_MAIN(EditionsTest)
+#include "tst_Editions.moc"

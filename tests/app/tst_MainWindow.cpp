@@ -1,0 +1,668 @@
+// The main window as the program builds it: start-up, the sample echo, opening memories from the
+// list, the setup panel and overlays of a record, saving note lines, the menu.
+#include "ImageProbe.h"
+#include "RecordFixture.h"
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "core/AscanPainter.h"
+#include "view/AscanView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::probe;
+
+namespace
+{
+
+constexpr double kPpu = 4; // pixels per drawing unit for sampled images
+
+QLineEdit* box(MainWindow& w, const char* name)
+{
+    return w.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QString spaces(int n)
+{
+    return QString(n, u' ');
+}
+
+// The picture the widget itself paints, with a probe that maps drawing units onto it.
+struct WidgetPicture {
+    QImage image;
+    QRectF surface;
+    QColor at(double x, double y) const
+    {
+        const double sx = surface.width() / kAscanWidth;
+        const double sy = surface.height() / kAscanHeight;
+        return image.pixelColor(int(surface.left() + x * sx), int(surface.top() + y * sy));
+    }
+};
+
+WidgetPicture picture(MainWindow& w)
+{
+    w.picascan->resize(int(kAscanWidth * kPpu) + 2, int(kAscanHeight * kPpu) + 2);
+    return {w.picascan->grab().toImage(), w.picascan->surfaceRect()};
+}
+
+QList<TextItem> labels(const AscanDrawing& drawing)
+{
+    QList<TextItem> texts;
+    for (const AscanItem& item : drawing.items)
+        if (const auto* t = std::get_if<TextItem>(&item))
+            texts.append(*t);
+    return texts;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    // Each case starts in an empty working directory: no "dfd.cfg", no recovery file.
+    std::unique_ptr<QTemporaryDir> m_workDir;
+
+private slots:
+    void init()
+    {
+        m_workDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_workDir->isValid());
+        QVERIFY(QDir::setCurrent(m_workDir->path()));
+    }
+    void startUpFillsTheListAndTheBank();
+    void startUpShowsTheInitialPanel();
+    void sampleEchoIsDrawnAtStart();
+    void everyControlCarriesItsName();
+    void menuBarInOrder();
+    void newAndHelpTopicDoNothing();
+    void aboutShowsTheBox();
+
+    void blankMemoryShowsFlatTraceAndSpaces();
+    void blankMemoryNoteLines();
+    void recordShowsItsBoxesAndOverlays();
+    void rangeScale_data();
+    void rangeScale();
+    void clockOffShowsTmAlone();
+
+    void doubleClickOpensTheFirstSelected();
+    void doubleClickWithNothingSelectedDoesNothing();
+    void notesSaveIntoTheLastOpenedMemory();
+    void notesSaveAfterReceptionGoToLastOpened();
+    void receivedMemoryIsMarkedInTheList();
+    void bankLoadRebuildsTheList();
+    void snapshotReadsTheControls();
+};
+
+void MainWindowTest::startUpFillsTheListAndTheBank()
+{
+    Application app(Edition::quillon());
+    app.module().reqmemno = 9;
+    app.module().capbusy = true;
+    app.start();
+    MainWindow& w = app.window();
+
+    QCOMPARE(w.lstmem->count(), 200);
+    for (int i = 0; i < 200; ++i)
+        QCOMPARE(w.lstmem->item(i)->text(), QStringLiteral("Mem %1").arg(i + 1));
+    QCOMPARE(w.lstmem->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    for (int row : {0, 99, 199}) {
+        const Record& r = app.module().membank[row];
+        for (int p = 0; p <= 260; ++p)
+            QCOMPARE(r[p], 0);
+        for (int p = 261; p <= 599; ++p)
+            QCOMPARE(r[p], ' ');
+        for (int p = 600; p <= 1000; ++p)
+            QCOMPARE(r[p], 0);
+    }
+    QCOMPARE(app.module().reqmemno, 0);
+    QCOMPARE(app.module().capbusy, false);
+    QCOMPARE(app.module().curmem, 0);
+}
+
+void MainWindowTest::startUpShowsTheInitialPanel()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const std::pair<const char*, const char*> initial[] = {
+        {"txtzero", "108"},    {"txtrange", "100"},  {"txtvelo", "5920"},  {"txtdelay", "0.0"},
+        {"txtgain", "25"},     {"txtrefg", "25"},    {"txtgate", "OFF"},   {"txtgate2", "OFF"},
+        {"txtstart", "30%"},   {"txtstart2", "30%"}, {"txtend", "70%"},    {"txtend2", "70%"},
+        {"txtlevel", "40%"},   {"txtlevel2", "40%"}, {"txtmem", "A Scan"}, {"txtmemno", "1"},
+        {"txtaction", "Send"}, {"txtreject", "00%"}, {"txtsetref", "OFF"}, {"txtVideo", "Envelop"},
+        {"txtmode", "Single"}, {"txtclock", "OFF"},  {"txtcolor", "OFF"},  {"txthorn", "OFF"},
+        {"txtdac", "OFF"},     {"txtmea", "OFF"},    {"txtxoff", "OFF"},   {"txtblk1", "OFF"},
+        {"txthud", "OFF"},     {"txtbeep", "OFF"},   {"txtbrt", "50"},     {"txtcur", "001"},
+        {"txtpoint", "001"},   {"Txtent", "ENTER"},  {"txtblk2", "ENTER"}, {"txtangle", "000"},
+        {"txtthick", "0100"},  {"txtbeam", ""},      {"txtsurf", ""},      {"txtdpth", ""},
+    };
+    for (const auto& [name, text] : initial) {
+        QLineEdit* b = box(w, name);
+        QVERIFY2(b, name);
+        QCOMPARE(b->text(), QString::fromLatin1(text));
+    }
+    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: 7:55  Dt: 28/4/2003"));
+    for (QLineEdit* line : w.txtnoteLn)
+        QVERIFY(line->text().isEmpty());
+}
+
+void MainWindowTest::sampleEchoIsDrawnAtStart()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const WidgetPicture pic = picture(w);
+
+    // Samples 13..19 are 100: the trace runs along the top line from x = 14 to x = 20.
+    QVERIFY(isGreen(pic.at(17.5, 10)));
+    // The third echo peaks at sample 93 (65 %): x = 94, y = 80.
+    QVERIFY(isGreen(pic.at(94, 80)));
+    // Samples 100..129 are 0: the trace lies on the baseline there.
+    QVERIFY(isGreen(pic.at(115.5, 210)));
+    // The baseline reaches x = 252, beyond the trace's end at 250.
+    QVERIFY(isBlack(pic.at(252.2, 210)));
+    // Graticule: a dot where row y = 50 crosses column x = 101, paper between the dots.
+    QVERIFY(isBlack(pic.at(101, 50)));
+    QVERIFY(isWhite(pic.at(103.5, 50)));
+    // Start-up draws no labels and leaves the panel alone.
+    QVERIFY(labels(w.ascanDrawing()).isEmpty());
+    QCOMPARE(box(w, "txtrange")->text(), QStringLiteral("100"));
+}
+
+void MainWindowTest::everyControlCarriesItsName()
+{
+    Application app(Edition::quillon());
+    MainWindow& w = app.window();
+    QCOMPARE(w.objectName(), QStringLiteral("frmmain"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quillon"));
+    const char* names[] = {
+        "txtzero",  "txtrange",  "txtvelo",  "txtdelay",  "txtgain",   "txtgate",   "txtstart",
+        "txtend",   "txtlevel",  "txtgate2", "txtstart2", "txtend2",   "txtlevel2", "txtmem",
+        "txtmemno", "txtaction", "txtrefg",  "txtreject", "txtsetref", "txtVideo",  "txtmode",
+        "txtclock", "txtcolor",  "txthorn",  "txtbrt",    "txtdac",    "txtcur",    "txtpoint",
+        "Txtent",   "txtmea",    "txtxoff",  "txtangle",  "txtthick",  "txtblk1",   "txthud",
+        "txtbeep",  "txtblk2"};
+    for (int i = 0; i < 37; ++i)
+        QCOMPARE(w.panelBoxes[i]->objectName(), QString::fromLatin1(names[i]));
+    QCOMPARE(w.findChild<QListWidget*>(QStringLiteral("lstmem")), w.lstmem);
+    QCOMPARE(w.findChild<AscanView*>(QStringLiteral("picascan")), w.picascan);
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("txttmdt")), w.txttmdt);
+    QCOMPARE(w.txtbeam->objectName(), QStringLiteral("txtbeam"));
+    QCOMPARE(w.txtsurf->objectName(), QStringLiteral("txtsurf"));
+    QCOMPARE(w.txtdpth->objectName(), QStringLiteral("txtdpth"));
+    QCOMPARE(w.cmdcapture->objectName(), QStringLiteral("cmdcapture"));
+    QCOMPARE(w.cmdcapture->text(), QStringLiteral("Capture"));
+    QCOMPARE(w.cmdtxtsav->objectName(), QStringLiteral("cmdtxtsav"));
+    QCOMPARE(w.cmdtxtsav->text(), QStringLiteral("S  A  V  E"));
+    for (int n = 0; n < 12; ++n) {
+        QCOMPARE(w.txtnoteLn[n]->objectName(), QStringLiteral("txtnoteLn%1").arg(n));
+        QCOMPARE(w.txtnoteLn[n]->maxLength(), 20);
+    }
+
+    // Captions as the operator reads them.
+    QStringList captions;
+    for (QLabel* label : w.findChildren<QLabel*>())
+        captions.append(label->text());
+    for (const char* caption :
+         {"A  Scan", "Beam Path", "Surface", "Depth", "Gain", "REF", "ENTER", "VEL M/S", "MEM NO",
+          "PRESS", "Operator Name/Code", "Rail LH/RH  &  Up/Dn", "Deffect Location",
+          "Def. Class OBS/IMR/REM", "Peak Patt. Detail"})
+        QVERIFY2(captions.contains(QString::fromLatin1(caption)), caption);
+}
+
+void MainWindowTest::menuBarInOrder()
+{
+    Application app(Edition::quillon());
+    MainWindow& w = app.window();
+    QStringList top;
+    for (QAction* a : w.menuBar()->actions())
+        top.append(a->text());
+    QCOMPARE(top, (QStringList{"File", "Option", "Help"}));
+    QCOMPARE(w.menuBar()->actions()[1], w.mnuoption);
+    QVERIFY(!w.mnuoption->menu());
+
+    auto texts = [](QMenu* menu) {
+        QStringList t;
+        for (QAction* a : menu->actions())
+            t.append(a->text());
+        return t;
+    };
+    QCOMPARE(texts(w.fileMenu), (QStringList{"New", "Open", "Save", "Save as Word Doc",
+                                             "PrintSetup", "Print", "Exit"}));
+    QCOMPARE(texts(w.menuBar()->actions()[2]->menu()),
+             (QStringList{"Help Topic", "About Data Capture"}));
+
+    const std::pair<QAction*, const char*> named[] = {
+        {w.mnunew, "mnunew"},       {w.mnuopen, "mnuopen"},
+        {w.mnusave, "mnusave"},     {w.mnuSave_word_doc, "mnuSave_word_doc"},
+        {w.mnupsetup, "mnupsetup"}, {w.mnuprint, "mnuprint"},
+        {w.mnuexit, "mnuexit"},     {w.mnuoption, "mnuoption"},
+        {w.mnuhelpt, "mnuhelpt"},   {w.mnuabout, "mnuabout"}};
+    for (const auto& [action, name] : named)
+        QCOMPARE(action->objectName(), QString::fromLatin1(name));
+
+    // Until their features attach, the windows they would open are not there.
+    for (QAction* a : {w.mnuSave_word_doc, w.mnupsetup, w.mnuprint, w.mnuoption})
+        QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    for (QAction* a : {w.mnunew, w.mnuopen, w.mnusave, w.mnuexit, w.mnuhelpt, w.mnuabout})
+        QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+}
+
+void MainWindowTest::newAndHelpTopicDoNothing()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.lstmem->item(4)->setSelected(true);
+    w.lstmem_DblClick();
+    w.txtnoteLn[0]->setText(QStringLiteral("typed"));
+    const Record recbuf = app.module().recbuf;
+    const Bank bank = app.module().membank;
+    const DisplaySnapshot before = w.displayedSnapshot();
+    const int windows = QApplication::topLevelWidgets().size();
+
+    w.mnunew->trigger();
+    w.mnuhelpt->trigger();
+    QTest::qWait(20);
+
+    QVERIFY(app.module().recbuf == recbuf);
+    QVERIFY(app.module().membank == bank);
+    QCOMPARE(app.module().curmem, 4);
+    const DisplaySnapshot after = w.displayedSnapshot();
+    QCOMPARE(after.panel.boxes, before.panel.boxes);
+    QCOMPARE(after.notes, before.notes);
+    QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("typed"));
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+    QVERIFY(w.isVisible());
+}
+
+void MainWindowTest::aboutShowsTheBox()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.mnuabout->trigger();
+    auto* about = w.findChild<QWidget*>(QStringLiteral("frmAbout"));
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Quillon"));
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
+             QStringLiteral("Quillon"));
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 1.0.1"));
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Application for to Transfer Data from Rail Tester  to PC"));
+    QVERIFY(!about->findChild<QLabel*>(QStringLiteral("Label1"))->text().isEmpty());
+    QVERIFY(!about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());
+
+    // A second click shows the same box; OK unloads it.
+    w.mnuabout->trigger();
+    QCOMPARE(w.findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1);
+    QPointer<QWidget> guard(about);
+    QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    QTRY_VERIFY(guard.isNull());
+}
+
+void MainWindowTest::blankMemoryShowsFlatTraceAndSpaces()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.openMemory(41);
+
+    // Flat trace: green along the whole baseline, nothing green above it.
+    const QImage image = w.picascan->image(kPpu);
+    for (double x : {3.5, 37.5, 113.5, 248.5})
+        QVERIFY2(isGreen(at(image, kPpu, {x, 210})), qPrintable(QString::number(x)));
+    for (int y = 0; y < int(205 * kPpu); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (isGreen(image.pixelColor(x, y)))
+                QFAIL(qPrintable(QStringLiteral("green at %1,%2").arg(x).arg(y)));
+
+    // Position 260 is 0 (start-up leaves 0..260 zero), 261..539 spaces.
+    QCOMPARE(box(w, "txtzero")->text(), QChar(u'\0') + spaces(6));
+    for (const char* name : {"txtrange", "txtdelay", "txtgate", "txtmea", "txtdac", "txtblk2"})
+        QCOMPARE(box(w, name)->text(), spaces(7));
+    QCOMPARE(box(w, "txtgain")->text(), spaces(5) + QStringLiteral("dB"));
+    QCOMPARE(box(w, "txtrefg")->text(), spaces(4));
+    QCOMPARE(box(w, "txtbrt")->text(), spaces(6));
+    QCOMPARE(box(w, "Txtent")->text(), spaces(6));
+    // MEASURE is seven spaces, not "OFF    ": the readouts keep their characters.
+    for (QLineEdit* readout : {w.txtbeam, w.txtsurf, w.txtdpth})
+        QCOMPARE(readout->text(), spaces(5));
+    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm:   :   Dt:  /  /  "));
+    // A range of spaces is 0: no labels; both gates are on, with start, width and level 0.
+    QVERIFY(labels(w.ascanDrawing()).isEmpty());
+}
+
+void MainWindowTest::blankMemoryNoteLines()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.openMemory(0);
+    // Line 0 (561..580) is all spaces: empty. Line 1 (581..600) is nineteen spaces and the 0 of
+    // position 600. Lines 2..11 (601..800) hold code 0 only.
+    QCOMPARE(w.txtnoteLn[0]->text(), QString());
+    QCOMPARE(w.txtnoteLn[1]->text(), spaces(19) + QChar(u'\0'));
+    for (int n = 2; n < 12; ++n)
+        QCOMPARE(w.txtnoteLn[n]->text(), QString(20, QChar(u'\0')));
+
+    // Saved back unchanged, those characters stay what they were.
+    w.cmdtxtsav_Click();
+    const Record& row = app.module().membank[0];
+    for (int p = 561; p <= 599; ++p)
+        QCOMPARE(row[p], ' ');
+    for (int p = 600; p <= 800; ++p)
+        QCOMPARE(row[p], 0);
+}
+
+void MainWindowTest::recordShowsItsBoxesAndOverlays()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+
+    Record r = fixture::startUpRow();
+    for (int i = 0; i < 251; ++i)
+        r[i] = 0; // a flat trace, so that only overlays leave the baseline
+    fixture::setField(r, "txtrange", QStringLiteral("100"));
+    fixture::setField(r, "txtdelay", QStringLiteral("0.0"));
+    fixture::setField(r, "txtgain", QStringLiteral("42.5"));
+    r[293] = 'X'; // not shown
+    r[294] = 'Y';
+    fixture::setField(r, "txtgate", QStringLiteral("ON"));
+    fixture::setField(r, "txtstart", QStringLiteral("30%"));
+    fixture::setField(r, "txtend", QStringLiteral("20%"));
+    fixture::setField(r, "txtlevel", QStringLiteral("40%"));
+    fixture::setField(r, "txtgate2", QStringLiteral("POS"));
+    fixture::setField(r, "txtstart2", QStringLiteral("70%"));
+    fixture::setField(r, "txtend2", QStringLiteral("10%"));
+    fixture::setField(r, "txtlevel2", QStringLiteral("60%"));
+    fixture::setField(r, "txtdac", QStringLiteral("ON 6/14"));
+    fixture::setField(r, "txtmea", QStringLiteral("OFF"));
+    fixture::setField(r, "txtclock", QStringLiteral("ON"));
+    fixture::setField(r, "txtbeam", QStringLiteral("123.4"));
+    fixture::setField(r, "txtsurf", QStringLiteral("111.1"));
+    fixture::setField(r, "txtdpth", QStringLiteral(" 45.6"));
+    fixture::setField(r, "txtrefg", QStringLiteral("38.0"));
+    fixture::setField(r, "txtreject", QStringLiteral("10%"));
+    fixture::setTimeDate(r, QStringLiteral("0930170524"));
+    // DAC: amplitude 50 at points 0 and 1, then a point of amplitude 4 ends the curve.
+    fixture::setDacPoint(r, 0, 20, 50);
+    fixture::setDacPoint(r, 1, 60, 50);
+    fixture::setDacPoint(r, 2, 100, 4);
+    fixture::setDacPoint(r, 3, 140, 90);
+    fixture::setNote(r, 3, QStringLiteral("x"));
+    app.module().membank[11] = r;
+    w.openMemory(11);
+
+    QCOMPARE(box(w, "txtrange")->text(), QStringLiteral("100    "));
+    QCOMPARE(box(w, "txtgain")->text(), QStringLiteral("42.5 dB"));
+    QCOMPARE(box(w, "txtgate")->text(), QStringLiteral("ON     "));
+    QCOMPARE(box(w, "txtdac")->text(), QStringLiteral("ON 6/14"));
+    QCOMPARE(box(w, "txtmea")->text(), QStringLiteral("OFF    "));
+    QCOMPARE(box(w, "txtrefg")->text(), QStringLiteral("38.0"));
+    QCOMPARE(box(w, "txtreject")->text(), QStringLiteral("10%    "));
+    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: 09:30 Dt:17/05/24"));
+    // MEASURE "OFF    " blanks the readouts the record carries.
+    for (QLineEdit* readout : {w.txtbeam, w.txtsurf, w.txtdpth})
+        QCOMPARE(readout->text(), QString());
+    QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("x") + spaces(19));
+    QCOMPARE(w.txtnoteLn[0]->text(), QString());
+
+    const WidgetPicture pic = picture(w);
+    // Gate 1: start 30 % and width 20 % at level 40 %: x 75..125, y 130.
+    QVERIFY(isGreen(pic.at(78.5, 130)));
+    QVERIFY(isGreen(pic.at(122.5, 130)));
+    QVERIFY(isWhite(pic.at(128.5, 130)));
+    QVERIFY(isWhite(pic.at(72, 130)));
+    // Gate 2 ("POS" is not "OFF    "): x 175..200 at y 90.
+    QVERIFY(isGreen(pic.at(188.5, 90)));
+    QVERIFY(isWhite(pic.at(203.5, 90)));
+    // DAC 6/14, amplitude 50 at both ends: y 110, 160 and 190 from x 20 to 60.
+    for (double y : {110.0, 160.0, 190.0}) {
+        QVERIFY2(isGreen(pic.at(40, y)), qPrintable(QString::number(y)));
+        QVERIFY2(isWhite(pic.at(80, y)), qPrintable(QString::number(y)));
+    }
+    // The curve stops at the point of amplitude 4: nothing towards point 3 (140, 90 %).
+    QVERIFY(isWhite(pic.at(130, 130)));
+    // Range 100, delay 0: six labels, the first under the left edge, black.
+    bool dark = false;
+    for (double x = 0; x < 12 && !dark; x += 0.5)
+        for (double y = 215; y < 228 && !dark; y += 0.5)
+            dark = isBlack(pic.at(x, y));
+    QVERIFY(dark);
+    QCOMPARE(labels(w.ascanDrawing()).size(), 6);
+}
+
+void MainWindowTest::rangeScale_data()
+{
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<double>>("xs");
+    QTest::newRow("range 100, delay 0.0")
+        << "100"
+        << "0.0" << QStringList{" 0", " 20", " 40", " 60", " 80", " 100"}
+        << QList<double>{0, 41, 91, 141, 191, 239};
+    QTest::newRow("range 100, delay 12")
+        << "100"
+        << "12" << QStringList{" 12", " 32", " 52", " 72", " 92", " 112"}
+        << QList<double>{0, 41, 91, 141, 191, 239};
+    QTest::newRow("range 12, delay 0") << "12"
+                                       << "0" << QStringList{" 0", " 12"} << QList<double>{0, 232};
+    QTest::newRow("range 100, delay 2.5")
+        << "100"
+        << "2.5" << QStringList{" 2.5", " 102.5"} << QList<double>{0, 229};
+    QTest::newRow("range of spaces") << ""
+                                     << "0.0" << QStringList{} << QList<double>{};
+}
+
+void MainWindowTest::rangeScale()
+{
+    QFETCH(QString, range);
+    QFETCH(QString, delay);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<double>, xs);
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Record r = fixture::startUpRow();
+    fixture::setField(r, "txtrange", range);
+    fixture::setField(r, "txtdelay", delay);
+    app.module().membank[2] = r;
+    w.openMemory(2);
+
+    const QList<TextItem> drawn = labels(w.ascanDrawing());
+    QCOMPARE(drawn.size(), texts.size());
+    for (int i = 0; i < drawn.size(); ++i) {
+        QCOMPARE(drawn[i].text, texts[i]);
+        QCOMPARE(drawn[i].x, xs[i]);
+        QCOMPARE(drawn[i].y, 215.0);
+    }
+
+    // cal_grt reads the boxes: a range typed into the box changes the next scale.
+    box(w, "txtrange")->setText(QStringLiteral("50"));
+    box(w, "txtdelay")->setText(QStringLiteral("0"));
+    w.display_pattern();
+    w.cal_grt();
+    const QList<TextItem> typed = labels(w.ascanDrawing());
+    QCOMPARE(typed.size(), 6);
+    QCOMPARE(typed.last().text, QStringLiteral(" 50"));
+}
+
+void MainWindowTest::clockOffShowsTmAlone()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Record r = fixture::startUpRow();
+    fixture::setField(r, "txtclock", QStringLiteral("OFF"));
+    fixture::setTimeDate(r, QStringLiteral("1200010124"));
+    app.module().membank[0] = r;
+    w.openMemory(0);
+    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: "));
+}
+
+void MainWindowTest::doubleClickOpensTheFirstSelected()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    for (int row : {3, 7}) {
+        app.module().membank[row] = fixture::realisticRecord(row + 1);
+        app.module().membank[row][5] = std::int16_t(row * 10); // tell them apart
+    }
+    QSignalSpy opened(&w, &MainWindow::memoryOpened);
+    w.lstmem->item(3)->setSelected(true);
+    w.lstmem->item(7)->setSelected(true);
+    QCOMPARE(w.selectedRows(), (QList<int>{3, 7}));
+
+    emit w.lstmem->itemDoubleClicked(w.lstmem->item(7));
+
+    QCOMPARE(app.module().curmem, 3);
+    QCOMPARE(app.module().recbuf[5], 30);
+    QCOMPARE(box(w, "txtmemno")->text(), QStringLiteral("4      "));
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened.first().first().toInt(), 3);
+
+    // A real double-click on a single item opens that one.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.lstmem->clearSelection();
+    w.lstmem->scrollToItem(w.lstmem->item(7));
+    const QPoint centre = w.lstmem->visualItemRect(w.lstmem->item(7)).center();
+    QTest::mouseClick(w.lstmem->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(w.lstmem->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(app.module().curmem, 7);
+    QCOMPARE(app.module().recbuf[5], 70);
+}
+
+void MainWindowTest::doubleClickWithNothingSelectedDoesNothing()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.openMemory(5);
+    w.lstmem->clearSelection();
+    app.module().recbuf[0] = 77;
+    w.lstmem_DblClick();
+    QCOMPARE(app.module().curmem, 5);
+    QCOMPARE(app.module().recbuf[0], 77);
+}
+
+void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    app.module().membank[2] = fixture::realisticRecord(3);
+    w.openMemory(2);
+    const Record shown = app.module().recbuf;
+
+    for (QLineEdit* line : w.txtnoteLn)
+        line->clear();
+    QTest::keyClicks(w.txtnoteLn[2], QStringLiteral("abc"));
+    QTest::mouseClick(w.cmdtxtsav, Qt::LeftButton);
+
+    const Record& row = app.module().membank[2];
+    for (int p = 581; p <= 600; ++p)
+        QCOMPARE(row[p], ' ');
+    QCOMPARE(row[601], 'a');
+    QCOMPARE(row[602], 'b');
+    QCOMPARE(row[603], 'c');
+    for (int p = 604; p <= 620; ++p)
+        QCOMPARE(row[p], ' ');
+    // Only the bank row changes; the display and recbuf stay.
+    QVERIFY(app.module().recbuf == shown);
+    QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("abc"));
+
+    w.openMemory(0);
+    w.openMemory(2);
+    QCOMPARE(w.txtnoteLn[1]->text(), QString());
+    QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("abc") + spaces(17));
+    for (int n : {0, 3, 11})
+        QCOMPARE(w.txtnoteLn[n]->text(), QString());
+}
+
+void MainWindowTest::notesSaveAfterReceptionGoToLastOpened()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.openMemory(1);
+    // Memory 9 arrives and is shown; curmem stays 1.
+    app.module().recbuf = fixture::realisticRecord(9);
+    app.module().storeReceived(8);
+    w.redraw();
+    const Record nine = app.module().membank[8];
+    w.txtnoteLn[0]->setText(QStringLiteral("to memory 2"));
+    w.cmdtxtsav_Click();
+    QVERIFY(app.module().membank[8] == nine);
+    QCOMPARE(textOf(app.module().membank[1], 561, 20), QStringLiteral("to memory 2         "));
+}
+
+void MainWindowTest::receivedMemoryIsMarkedInTheList()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    w.lstmem->item(8)->setSelected(true);
+    app.module().recbuf = fixture::realisticRecord(9);
+    app.module().storeReceived(8);
+    QCOMPARE(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"));
+    QVERIFY(!w.lstmem->item(8)->isSelected());
+    QCOMPARE(w.lstmem->item(7)->text(), QStringLiteral("Mem 8"));
+    QCOMPARE(w.lstmem->count(), 200);
+}
+
+void MainWindowTest::bankLoadRebuildsTheList()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    Bank bank{};
+    Marks marks{};
+    marks[0] = marks[199] = true;
+    app.module().replaceBank(bank, marks);
+    QCOMPARE(w.lstmem->count(), 200);
+    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
+    QCOMPARE(w.lstmem->item(1)->text(), QStringLiteral("Mem 2"));
+    QCOMPARE(w.lstmem->item(199)->text(), QStringLiteral("Mem 200 *"));
+}
+
+void MainWindowTest::snapshotReadsTheControls()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    app.module().membank[6] = fixture::realisticRecord(7);
+    w.openMemory(6);
+    box(w, "txtvelo")->setText(QStringLiteral("typed"));
+    w.txtnoteLn[4]->setText(QStringLiteral("note"));
+    const DisplaySnapshot s = w.displayedSnapshot();
+    QCOMPARE(s.panel.value(u"txtvelo"), QStringLiteral("typed"));
+    QCOMPARE(s.panel.value(u"txtbeam"), QStringLiteral("138.6"));
+    QCOMPARE(s.panel.value(u"txttmdt"), w.txttmdt->text());
+    QCOMPARE(s.notes[4], QStringLiteral("note"));
+    QCOMPARE(s.notes[0], QStringLiteral("R. Varga / 0412") + spaces(5));
+    QCOMPARE(s.drawing.items.size(), w.ascanDrawing().items.size());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_MainWindow.moc"

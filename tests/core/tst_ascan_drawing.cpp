@@ -1,0 +1,375 @@
+// The A-scan drawing model: trace, graticule, gate bars, DAC curves and the range scale.
+#include "core/AscanPainter.h"
+#include "ReferenceRecord.h"
+
+#include <QTest>
+
+using namespace quillon;
+using reference::put;
+
+namespace
+{
+const QColor kGreen(0, 170, 0);
+const QColor kBlack(0, 0, 0);
+
+// A record with every setup group blank except those given; gates and DAC off.
+Record setupRecord()
+{
+    Record r = reference::spaceRecord();
+    put(r, 295, "OFF    "); // gate 1
+    put(r, 323, "OFF    "); // gate 2
+    put(r, 431, "OFF    "); // DAC
+    return r;
+}
+
+template <typename T> QList<T> itemsOf(const AscanDrawing& d)
+{
+    QList<T> list;
+    for (const AscanItem& item : d.items)
+        if (const T* t = std::get_if<T>(&item))
+            list.append(*t);
+    return list;
+}
+
+// The lines drawn after the graticule (the overlays), as (x1, y1, x2, y2).
+QList<QLineF> overlayLines(const AscanDrawing& d)
+{
+    QList<QLineF> lines;
+    for (size_t i = 3; i < d.items.size(); ++i)
+        if (const LineItem* l = std::get_if<LineItem>(&d.items[i])) {
+            lines.append(QLineF(l->x1, l->y1, l->x2, l->y2));
+            if (l->color != kGreen)
+                qWarning() << "overlay not green" << l->color;
+        }
+    return lines;
+}
+
+using Label = QPair<double, QString>; // x, text
+} // namespace
+
+class AscanDrawingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void drawingOrderBaselineTraceDotsOverlaysLabels();
+    void traceHeights_data();
+    void traceHeights();
+    void traceStartsAtTheBaselineAndIgnoresPosition250();
+    void flatRecordLiesOnTheBaseline();
+    void graticuleDotsInDrawingOrder();
+    void drawingAgainGivesTheSameDrawing();
+
+    void gateBars_data();
+    void gateBars();
+    void dacCurves_data();
+    void dacCurves();
+
+    void rangeScale_data();
+    void rangeScale();
+    void scaleLabels_data();
+    void scaleLabels();
+};
+
+void AscanDrawingTest::drawingOrderBaselineTraceDotsOverlaysLabels()
+{
+    Record r = setupRecord();
+    put(r, 295, "ON     ");
+    put(r, 302, "30%    ");
+    put(r, 309, "70%    ");
+    put(r, 316, "40%    ");
+    put(r, 267, "100    ");
+    put(r, 281, "0.0    ");
+    const AscanDrawing d = drawRecord(r);
+    QCOMPARE(int(d.items.size()), 1 + 1 + 1 + 1 + 6);
+    const LineItem* baseline = std::get_if<LineItem>(&d.items[0]);
+    QVERIFY(baseline);
+    QCOMPARE(QLineF(baseline->x1, baseline->y1, baseline->x2, baseline->y2),
+             QLineF(0, 210, 252, 210));
+    QCOMPARE(baseline->color, kBlack);
+    const PolylineItem* trace = std::get_if<PolylineItem>(&d.items[1]);
+    QVERIFY(trace);
+    QCOMPARE(trace->color, kGreen);
+    const DotsItem* dots = std::get_if<DotsItem>(&d.items[2]);
+    QVERIFY(dots);
+    QCOMPARE(dots->color, kBlack);
+    QVERIFY(std::holds_alternative<LineItem>(d.items[3]));
+    for (int i = 4; i < 10; ++i) {
+        const TextItem* t = std::get_if<TextItem>(&d.items[i]);
+        QVERIFY(t);
+        QCOMPARE(t->color, kBlack);
+        QCOMPARE(t->y, 215.0);
+    }
+}
+
+void AscanDrawingTest::traceHeights_data()
+{
+    QTest::addColumn<int>("sample");
+    QTest::addColumn<double>("y");
+    QTest::newRow("0 on the baseline") << 0 << 210.0;
+    QTest::newRow("1") << 1 << 208.0;
+    QTest::newRow("4 inside the lowest band") << 4 << 202.0;
+    QTest::newRow("50 at half height") << 50 << 110.0;
+    QTest::newRow("100 at full height") << 100 << 10.0;
+    QTest::newRow("101 flat top") << 101 << 10.0;
+    QTest::newRow("255 flat top") << 255 << 10.0;
+}
+
+void AscanDrawingTest::traceHeights()
+{
+    QFETCH(int, sample);
+    QFETCH(double, y);
+    for (int i : {0, 1, 137, 249}) {
+        Record r = setupRecord();
+        r[i] = std::int16_t(sample);
+        const QList<PolylineItem> traces = itemsOf<PolylineItem>(drawRecord(r));
+        QCOMPARE(traces.size(), 1);
+        QCOMPARE(traces[0].points.size(), 251);
+        QCOMPARE(traces[0].points[i + 1], QPointF(i + 1, y));
+    }
+}
+
+void AscanDrawingTest::traceStartsAtTheBaselineAndIgnoresPosition250()
+{
+    Record r = reference::randomRecord(11);
+    r[0] = 100;
+    const PolylineItem trace = itemsOf<PolylineItem>(drawRecord(r))[0];
+    QCOMPARE(trace.points.first(), QPointF(0, 210));
+    QCOMPARE(trace.points.last().x(), 250.0);
+    Record changed = r;
+    changed[250] = std::int16_t((r[250] + 50) % 256);
+    changed[251] = std::int16_t((r[251] + 50) % 256);
+    const PolylineItem again = itemsOf<PolylineItem>(drawRecord(changed))[0];
+    QCOMPARE(again.points, trace.points);
+}
+
+void AscanDrawingTest::flatRecordLiesOnTheBaseline()
+{
+    const PolylineItem trace = itemsOf<PolylineItem>(drawRecord(setupRecord()))[0];
+    QCOMPARE(trace.points.first(), QPointF(0, 210));
+    for (int i = 1; i <= 250; ++i)
+        QCOMPARE(trace.points[i], QPointF(i, 210));
+}
+
+void AscanDrawingTest::graticuleDotsInDrawingOrder()
+{
+    QList<QPointF> expected;
+    for (int y = 10; y <= 190; y += 20) // ten dotted rows, none at the baseline
+        for (int x = 1; x <= 246; x += 5)
+            expected.append(QPointF(x, y));
+    for (int y = 10; y <= 210; y += 5) // eleven dotted columns down to the baseline
+        for (int x = 1; x <= 251; x += 25)
+            expected.append(QPointF(x, y));
+    for (int y : {211, 212, 213}) // ticks under the columns
+        for (int x = 1; x <= 251; x += 25)
+            expected.append(QPointF(x, y));
+    QCOMPARE(expected.size(), 10 * 50 + 41 * 11 + 3 * 11);
+    const QList<DotsItem> dots = itemsOf<DotsItem>(drawRecord(setupRecord()));
+    QCOMPARE(dots.size(), 1);
+    QCOMPARE(dots[0].points, expected);
+}
+
+void AscanDrawingTest::drawingAgainGivesTheSameDrawing()
+{
+    Record r = reference::randomRecord(3);
+    put(r, 267, "100    ");
+    put(r, 281, "0      ");
+    AscanDrawing d;
+    display_pattern(d, r);
+    display_pattern(d, r); // always starts with a clear
+    const AscanDrawing once = [&] {
+        AscanDrawing fresh;
+        display_pattern(fresh, r);
+        return fresh;
+    }();
+    QCOMPARE(d.items.size(), once.items.size());
+    QCOMPARE(d.items.size(), size_t(3));
+}
+
+void AscanDrawingTest::gateBars_data()
+{
+    QTest::addColumn<QByteArray>("gate1");
+    QTest::addColumn<QByteArray>("gate2");
+    QTest::addColumn<QList<QLineF>>("bars");
+    const QLineF bar1(75, 130, 250, 130);  // start 30 %, width 70 %, level 40 %
+    const QLineF bar2(25, 170, 62.5, 170); // start 10 %, width 15 %, level 20 %
+    QTest::newRow("gate 1 DAC -6: no bar")
+        << QByteArray("DAC -6 ") << QByteArray("OFF    ") << QList<QLineF>{};
+    QTest::newRow("gate 1 DAC -12: no bar")
+        << QByteArray("DAC -12") << QByteArray("OFF    ") << QList<QLineF>{};
+    QTest::newRow("gate 1 OFF") << QByteArray("OFF    ") << QByteArray("OFF    ")
+                                << QList<QLineF>{};
+    QTest::newRow("gate 1 on, gate 2 OFF: one bar")
+        << QByteArray("ON     ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
+    QTest::newRow("gate 1 any other text")
+        << QByteArray("POS    ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
+    QTest::newRow("gate 1 off in lower case draws")
+        << QByteArray("off    ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
+    QTest::newRow("gate 1 DAC -6 without its space draws")
+        << QByteArray("DAC -6x") << QByteArray("OFF    ") << QList<QLineF>{bar1};
+    QTest::newRow("both gates") << QByteArray("ON     ") << QByteArray("ON     ")
+                                << QList<QLineF>{bar1, bar2};
+    QTest::newRow("gate 2 is tested against OFF only")
+        << QByteArray("OFF    ") << QByteArray("DAC -6 ") << QList<QLineF>{bar2};
+}
+
+void AscanDrawingTest::gateBars()
+{
+    QFETCH(QByteArray, gate1);
+    QFETCH(QByteArray, gate2);
+    QFETCH(QList<QLineF>, bars);
+    Record r = setupRecord();
+    put(r, 295, gate1);
+    put(r, 302, "30%    ");
+    put(r, 309, "70%    ");
+    put(r, 316, "40%    ");
+    put(r, 323, gate2);
+    put(r, 330, "10%    ");
+    put(r, 337, "15%    ");
+    put(r, 344, "20%    ");
+    QCOMPARE(overlayLines(drawRecord(r)), bars);
+
+    // A gate whose numbers are missing draws a bar of no length on the baseline's left end.
+    Record blank = setupRecord();
+    put(blank, 295, gate1);
+    put(blank, 323, gate2);
+    for (const QLineF& line : overlayLines(drawRecord(blank)))
+        QCOMPARE(line, QLineF(0, 210, 0, 210));
+}
+
+void AscanDrawingTest::dacCurves_data()
+{
+    QTest::addColumn<QByteArray>("dac");
+    QTest::addColumn<QList<int>>("amplitudes"); // nine points, x at 0, 30, 60, ...
+    QTest::addColumn<QList<QLineF>>("lines");
+    const QList<int> falling{80, 60, 40, 20, 4, 30, 30, 30, 30};
+    QTest::newRow("ON: stops at an amplitude of 4")
+        << QByteArray("ON     ") << falling
+        << QList<QLineF>{QLineF(0, 50, 30, 90), QLineF(30, 90, 60, 130), QLineF(60, 130, 90, 170)};
+    QTest::newRow("ON: amplitude 4 at point 0 draws nothing")
+        << QByteArray("ON     ") << QList<int>{4, 50, 50, 50, 50, 50, 50, 50, 50}
+        << QList<QLineF>{};
+    QTest::newRow("ON: amplitude 5 still draws")
+        << QByteArray("ON     ") << QList<int>{5, 5, 0, 0, 0, 0, 0, 0, 0}
+        << QList<QLineF>{QLineF(0, 200, 30, 200)};
+    QList<QLineF> eight;
+    for (int k = 0; k < 8; ++k)
+        eight.append(QLineF(30 * k, 110, 30 * (k + 1), 110));
+    QTest::newRow("ON: at most eight segments")
+        << QByteArray("ON     ") << QList<int>(9, 50) << eight;
+    QTest::newRow("ON 6/14: amplitude 50 at both ends")
+        << QByteArray("ON 6/14") << QList<int>{50, 50, 0, 0, 0, 0, 0, 0, 0}
+        << QList<QLineF>{QLineF(0, 110, 30, 110), QLineF(0, 160, 30, 160), QLineF(0, 190, 30, 190)};
+    QTest::newRow("ON 6/14: companions follow each segment")
+        << QByteArray("ON 6/14") << QList<int>{80, 60, 4, 0, 0, 0, 0, 0, 0}
+        << QList<QLineF>{QLineF(0, 50, 30, 90), QLineF(0, 130, 30, 150), QLineF(0, 178, 30, 186)};
+    QTest::newRow("OFF: no curve") << QByteArray("OFF    ") << QList<int>(9, 50) << QList<QLineF>{};
+    QTest::newRow("on in lower case: no curve")
+        << QByteArray("on     ") << QList<int>(9, 50) << QList<QLineF>{};
+    QTest::newRow("DAC -12: no curve")
+        << QByteArray("DAC -12") << QList<int>(9, 50) << QList<QLineF>{};
+}
+
+void AscanDrawingTest::dacCurves()
+{
+    QFETCH(QByteArray, dac);
+    QFETCH(QList<int>, amplitudes);
+    QFETCH(QList<QLineF>, lines);
+    Record r = setupRecord();
+    put(r, 431, dac);
+    for (int k = 0; k < 9; ++k) {
+        r[540 + 2 * k] = std::int16_t(30 * k);
+        r[541 + 2 * k] = std::int16_t(amplitudes[k]);
+    }
+    QCOMPARE(overlayLines(drawRecord(r)), lines);
+}
+
+void AscanDrawingTest::rangeScale_data()
+{
+    QTest::addColumn<QByteArray>("range");
+    QTest::addColumn<QByteArray>("delay");
+    QTest::addColumn<QList<Label>>("labels");
+    QTest::newRow("range 100, delay 0.0")
+        << QByteArray("100    ") << QByteArray("0.0    ")
+        << QList<Label>{{0, " 0"},    {41, " 20"},  {91, " 40"},
+                        {141, " 60"}, {191, " 80"}, {239, " 100"}};
+    QTest::newRow("range 100, delay 12") << QByteArray("100    ") << QByteArray("12     ")
+                                         << QList<Label>{{0, " 12"},   {41, " 32"},  {91, " 52"},
+                                                         {141, " 72"}, {191, " 92"}, {239, " 112"}};
+    QTest::newRow("range 12, delay 0")
+        << QByteArray("12     ") << QByteArray("0      ") << QList<Label>{{0, " 0"}, {232, " 12"}};
+    QTest::newRow("range 100, delay 2.5") << QByteArray("100    ") << QByteArray("2.5    ")
+                                          << QList<Label>{{0, " 2.5"}, {229, " 102.5"}};
+    QTest::newRow("range without a number")
+        << QByteArray("       ") << QByteArray("0.0    ") << QList<Label>{};
+    QTest::newRow("range 0") << QByteArray("0      ") << QByteArray("10     ") << QList<Label>{};
+    QTest::newRow("range with a unit") << QByteArray("250mm  ") << QByteArray("0      ")
+                                       << QList<Label>{{0, " 0"},     {41, " 50"},   {91, " 100"},
+                                                       {141, " 150"}, {191, " 200"}, {239, " 250"}};
+    QTest::newRow("delay without a number counts as 0")
+        << QByteArray("50     ") << QByteArray("       ")
+        << QList<Label>{{0, " 0"},    {41, " 10"},  {91, " 20"},
+                        {141, " 30"}, {191, " 40"}, {239, " 50"}};
+    QTest::newRow("negative delay") << QByteArray("100    ") << QByteArray("-20    ")
+                                    << QList<Label>{{0, "-20"},   {41, " 0"},   {91, " 20"},
+                                                    {141, " 40"}, {191, " 60"}, {239, " 80"}};
+    QTest::newRow("negative fractional delay") << QByteArray("100    ") << QByteArray("-2.5   ")
+                                               << QList<Label>{{0, "-2.5"}, {229, " 97.5"}};
+    QTest::newRow("fractional range") << QByteArray("12.5   ") << QByteArray("0      ")
+                                      << QList<Label>{{0, " 0"}, {232, " 12.5"}};
+    QTest::newRow("sum of two short decimals") << QByteArray("0.2    ") << QByteArray("0.1    ")
+                                               << QList<Label>{{0, " 0.1"}, {229, " 0.3"}};
+    // Label values must stay within 16 bits; beyond that only the start and end are printed.
+    QTest::newRow("last label 32767 fits")
+        << QByteArray("5      ") << QByteArray("32762  ")
+        << QList<Label>{{0, " 32762"},   {41, " 32763"},  {91, " 32764"},
+                        {141, " 32765"}, {191, " 32766"}, {239, " 32767"}};
+    QTest::newRow("last label 32768 beyond 16 bits")
+        << QByteArray("5      ") << QByteArray("32763  ")
+        << QList<Label>{{0, " 32763"}, {232, " 32768"}};
+    QTest::newRow("range beyond 16 bits") << QByteArray("9999995") << QByteArray("0      ")
+                                          << QList<Label>{{0, " 0"}, {232, " 9999995"}};
+    QTest::newRow("negative labels down to -32768")
+        << QByteArray("-5     ") << QByteArray("-32763 ")
+        << QList<Label>{{0, "-32763"},   {41, "-32764"},  {91, "-32765"},
+                        {141, "-32766"}, {191, "-32767"}, {239, "-32768"}};
+}
+
+void AscanDrawingTest::rangeScale()
+{
+    QFETCH(QByteArray, range);
+    QFETCH(QByteArray, delay);
+    QFETCH(QList<Label>, labels);
+    Record r = setupRecord();
+    put(r, 267, range);
+    put(r, 281, delay);
+    QList<Label> drawn;
+    for (const TextItem& t : itemsOf<TextItem>(drawRecord(r))) {
+        QCOMPARE(t.y, 215.0);
+        drawn.append({t.x, t.text});
+    }
+    QCOMPARE(drawn, labels);
+}
+
+void AscanDrawingTest::scaleLabels_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << QStringLiteral(" 0");
+    QTest::newRow("negative zero") << -0.0 << QStringLiteral(" 0");
+    QTest::newRow("whole") << 20.0 << QStringLiteral(" 20");
+    QTest::newRow("negative") << -5.0 << QStringLiteral("-5");
+    QTest::newRow("fraction") << 102.5 << QStringLiteral(" 102.5");
+    QTest::newRow("small fraction") << 0.00001 << QStringLiteral(" 0.00001");
+    QTest::newRow("large") << 19999990.0 << QStringLiteral(" 19999990");
+}
+
+void AscanDrawingTest::scaleLabels()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(scaleLabel(value), text);
+}
+
+QTEST_GUILESS_MAIN(AscanDrawingTest)
+#include "tst_ascan_drawing.moc"

@@ -1,0 +1,432 @@
+// quillon-cli run as a user runs it, on frames, waveform files and bank files the test writes.
+#include "core/BankFile.h"
+#include "core/Module1.h"
+#include "ReferenceRecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace quillon;
+using reference::put;
+
+namespace
+{
+struct Result {
+    int exit = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A memory as the instrument stores it: samples, menu values, DAC points and notes.
+Record instrumentRecord(QByteArrayView memoryNumber)
+{
+    Record r{};
+    for (int i = 0; i <= 250; ++i)
+        r[i] = std::int16_t((i * 3) % 90);
+    r[3] = 150; // above full height
+    put(r, 260, "108    100    5920   0.0    25.0 xxON     30%    70%    40%    OFF    ");
+    put(r, 330, "30%    70%    40%    A Scan ");
+    put(r, 358, memoryNumber.toByteArray().leftJustified(7, ' '));
+    put(r, 365, "Send   25.000%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
+    put(r, 431, "ON     001    001    ENTER QON     OFF    070    0100   OFF    OFF    ");
+    put(r, 501, "OFF    ENTER  1234280403123.4 45.6 78.9");
+    for (int k = 0; k < 9; ++k) {
+        r[540 + 2 * k] = std::int16_t(25 * k);
+        r[541 + 2 * k] = std::int16_t(80 - 10 * k);
+    }
+    put(r, 558, "ABC");
+    for (int p = 561; p <= 800; ++p)
+        r[p] = ' ';
+    put(r, 561, "Op\xe9rator \x01\x85\"\\");
+    put(r, 601, "Section 4");
+    r[801] = 'T';
+    r[802] = 'W';
+    return r;
+}
+
+QJsonObject parse(const QByteArray& json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "JSON:" << error.errorString() << json.left(200);
+    return doc.object();
+}
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void recordFromAFrame();
+    void recordFromAWaveformFile();
+    void recordFromABankFile();
+    void textsAreLatin1WithControlCharactersEscaped();
+    void ascanJson();
+    void ascanPng();
+    void bankListsTheMemories();
+    void importFramesStoresByCarriedNumber();
+    void importFramesIntoABank();
+
+    void exitStatuses_data();
+    void exitStatuses();
+
+private:
+    Result run(const QStringList& args);
+    QString write(const QString& name, const QByteArray& bytes);
+
+    QString m_cli;
+    QTemporaryDir m_dir;
+    Record m_record{};
+    QString m_frame, m_awv, m_bank, m_badBank, m_capture;
+};
+
+Result CliTest::run(const QStringList& args)
+{
+    QProcess process;
+    process.start(m_cli, args);
+    Result result;
+    if (!process.waitForFinished(60000)) {
+        qWarning() << "quillon-cli did not finish" << args;
+        process.kill();
+        return result;
+    }
+    result.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+QString CliTest::write(const QString& name, const QByteArray& bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void CliTest::initTestCase()
+{
+    m_cli = qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/cli/quillon-cli");
+    QVERIFY2(QFile::exists(m_cli), qPrintable(m_cli));
+    QVERIFY(m_dir.isValid());
+    m_record = instrumentRecord("007");
+    m_frame = write("memory7.bin",
+                    QByteArray("\x01\x02junk", 6) + reference::frameBytes(m_record) + "after");
+    m_awv = write("memory7.awv", reference::waveformBytes(m_record, 1500));
+
+    auto m = std::make_unique<Module1>();
+    m->startUp();
+    m->recbuf = m_record;
+    m->storeReceived(6);
+    put(m->membank[11], 358, "125"); // marked while read: "12" after two characters
+    m_bank = write("bank.dat", writeBank(m->membank));
+    m_badBank = write("bad.dat", writeBank(m->membank).left(400000));
+}
+
+void CliTest::recordFromAFrame()
+{
+    const Result r = run({"record", "--frame", m_frame});
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.err.isEmpty());
+    const QJsonObject json = parse(r.out);
+    QCOMPARE(json.value("memory").toInt(), 7);
+    const QJsonArray positions = json.value("positions").toArray();
+    QCOMPARE(positions.size(), 841);
+    for (int p = 0; p <= 840; ++p) {
+        // Untouched positions of a record that started at 0; 802 is not carried by a frame.
+        const bool carried = p <= 250 || (p >= 260 && p <= 801);
+        QCOMPARE(positions[p].toInt(-1), carried ? int(m_record[p]) : 0);
+    }
+    const QJsonObject panel = json.value("panel").toObject();
+    QCOMPARE(panel.size(), 37 + 3 + 1);
+    QCOMPARE(panel.value("txtzero").toString(), QStringLiteral("108    "));
+    QCOMPARE(panel.value("txtgain").toString(), QStringLiteral("25.0 dB"));
+    QCOMPARE(panel.value("txtrefg").toString(), QStringLiteral("25.0"));
+    QCOMPARE(panel.value("txtreject").toString(), QStringLiteral("00%    "));
+    QCOMPARE(panel.value("txtmemno").toString(), QStringLiteral("007    "));
+    QCOMPARE(panel.value("txtbrt").toString(), QStringLiteral("50    "));
+    QCOMPARE(panel.value("txtdac").toString(), QStringLiteral("ON     "));
+    QCOMPARE(panel.value("Txtent").toString(), QStringLiteral("ENTER "));
+    QCOMPARE(panel.value("txtangle").toString(), QStringLiteral("070    "));
+    QCOMPARE(panel.value("txtblk2").toString(), QStringLiteral("ENTER  "));
+    QCOMPARE(panel.value("txttmdt").toString(), QStringLiteral("Tm: 12:34 Dt:28/04/03"));
+    QCOMPARE(panel.value("txtbeam").toString(), QStringLiteral("123.4"));
+    QCOMPARE(panel.value("txtsurf").toString(), QStringLiteral(" 45.6"));
+    QCOMPARE(panel.value("txtdpth").toString(), QStringLiteral(" 78.9"));
+    const QJsonArray notes = json.value("notes").toArray();
+    QCOMPARE(notes.size(), 12);
+    QCOMPARE(notes[1].toString(), QString());
+    QCOMPARE(notes[2].toString(), QStringLiteral("Section 4           "));
+    QCOMPARE(notes[11].toString(), QString());
+}
+
+void CliTest::recordFromAWaveformFile()
+{
+    const Result r = run({"record", "--awv", m_awv});
+    QCOMPARE(r.exit, 0);
+    const QJsonArray positions = parse(r.out).value("positions").toArray();
+    QCOMPARE(positions.size(), 841);
+    for (int p = 0; p <= 840; ++p) {
+        const bool carried = p <= 250 || (p >= 260 && p <= 802);
+        QCOMPARE(positions[p].toInt(-1), carried ? int(m_record[p]) : 0);
+    }
+    QCOMPARE(parse(r.out).value("memory").toInt(), 7);
+}
+
+void CliTest::recordFromABankFile()
+{
+    const Result r = run({"record", "--bank", m_bank, "--memory", "7"});
+    QCOMPARE(r.exit, 0);
+    const QJsonArray positions = parse(r.out).value("positions").toArray();
+    for (int p = 0; p <= 839; ++p)
+        QCOMPARE(positions[p].toInt(-1), int(m_record[p]));
+    QCOMPARE(positions[840].toInt(-1), 0); // bank files do not carry position 840
+
+    const Result blank = run({"record", "--bank", m_bank, "--memory", "1"});
+    QCOMPARE(blank.exit, 0);
+    const QJsonObject json = parse(blank.out);
+    QCOMPARE(json.value("memory").toInt(), 0);
+    // A memory never received: position 260 holds 0, the rest of the setup area spaces.
+    QCOMPARE(json.value("panel").toObject().value("txtzero").toString(),
+             QChar(u'\0') + QString(6, u' '));
+}
+
+void CliTest::textsAreLatin1WithControlCharactersEscaped()
+{
+    const Result r = run({"record", "--frame", m_frame});
+    QCOMPARE(r.exit, 0);
+    const QString note0 = parse(r.out).value("notes").toArray()[0].toString();
+    QCOMPARE(note0, QStringLiteral("Op\u00e9rator \u0001\u0085\"\\") + QString(7, u' '));
+    QVERIFY(r.out.contains("Op\xc3\xa9rator \\u0001\\u0085\\\"\\\\"));
+    for (char c : r.out.left(r.out.size() - 1))
+        QVERIFY(static_cast<unsigned char>(c) >= 0x20);
+}
+
+void CliTest::ascanJson()
+{
+    const Result r = run({"ascan", "--frame", m_frame, "--format", "json"});
+    QCOMPARE(r.exit, 0);
+    // Whole numbers print as integers.
+    QVERIFY(
+        r.out.contains(R"({"kind":"line","x1":0,"y1":210,"x2":252,"y2":210,"color":"#000000"})"));
+    QVERIFY(r.out.contains(R"("points":[[0,210],[1,210],[2,204],[3,198],[4,10],[5,186],)"));
+    const QJsonArray items = parse(r.out).value("items").toArray();
+    QStringList kinds;
+    for (const QJsonValue& v : items)
+        kinds << v.toObject().value("kind").toString();
+    // Baseline, trace, dots, gate 1 bar, DAC segments (80 down to 10: seven), six labels.
+    QStringList expected{"line", "polyline", "dots", "line"};
+    for (int i = 0; i < 7; ++i)
+        expected << "line";
+    for (int i = 0; i < 6; ++i)
+        expected << "text";
+    QCOMPARE(kinds, expected);
+    const QJsonObject trace = items[1].toObject();
+    QCOMPARE(trace.value("color").toString(), QStringLiteral("#00aa00"));
+    const QJsonArray points = trace.value("points").toArray();
+    QCOMPARE(points.size(), 251);
+    QCOMPARE(points[250].toArray()[0].toInt(), 250);
+    QCOMPARE(points[250].toArray()[1].toInt(), 210 - 2 * ((249 * 3) % 90));
+    QCOMPARE(items[2].toObject().value("points").toArray().size(), 984);
+    const QJsonObject bar = items[3].toObject();
+    QCOMPARE(bar.value("x1").toDouble(), 75.0);
+    QCOMPARE(bar.value("x2").toDouble(), 250.0);
+    QCOMPARE(bar.value("y1").toDouble(), 130.0);
+    QCOMPARE(bar.value("color").toString(), QStringLiteral("#00aa00"));
+    const QJsonObject firstDac = items[4].toObject();
+    QCOMPARE(firstDac.value("y1").toDouble(), 50.0);
+    QCOMPARE(firstDac.value("x2").toDouble(), 25.0);
+    QCOMPARE(firstDac.value("y2").toDouble(), 70.0);
+    const QStringList labels{" 0", " 20", " 40", " 60", " 80", " 100"};
+    const QList<int> xs{0, 41, 91, 141, 191, 239};
+    for (int i = 0; i < 6; ++i) {
+        const QJsonObject t = items[11 + i].toObject();
+        QCOMPARE(t.value("text").toString(), labels[i]);
+        QCOMPARE(t.value("x").toInt(-1), xs[i]);
+        QCOMPARE(t.value("y").toInt(-1), 215);
+        QCOMPARE(t.value("color").toString(), QStringLiteral("#000000"));
+    }
+}
+
+void CliTest::ascanPng()
+{
+    const QString out = m_dir.filePath("memory7.png");
+    const Result r = run({"ascan", "--awv", m_awv, "--format", "png", "-o", out});
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.out.isEmpty());
+    QImage image(out, "PNG");
+    QCOMPARE(image.size(), QSize(345, 309));
+    const Result toStdout = run({"ascan", "--awv", m_awv, "--format", "png"});
+    QCOMPARE(toStdout.exit, 0);
+    QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
+    QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
+}
+
+void CliTest::bankListsTheMemories()
+{
+    const Result r = run({"bank", m_bank});
+    QCOMPARE(r.exit, 0);
+    const QJsonArray memories = parse(r.out).value("memories").toArray();
+    QCOMPARE(memories.size(), 200);
+    for (int row = 0; row < 200; ++row) {
+        const QJsonObject m = memories[row].toObject();
+        const bool marked = row == 6 || row == 11;
+        QCOMPARE(m.value("memory").toInt(), row + 1);
+        QCOMPARE(m.value("marked").toBool(), marked);
+        QCOMPARE(m.value("item").toString(),
+                 QStringLiteral("Mem %1%2").arg(row + 1).arg(marked ? " *" : ""));
+    }
+}
+
+void CliTest::importFramesStoresByCarriedNumber()
+{
+    const Record a = instrumentRecord("007");
+    Record b = instrumentRecord("12 ");
+    b[0] = 44;
+    Record c = instrumentRecord(" 7");
+    c[100] = 66;
+    const Record zero = instrumentRecord("000");
+    const Record above = instrumentRecord("201");
+    const QByteArray capture = QByteArray("noise") + reference::frameBytes(a) +
+                               reference::frameBytes(zero) + reference::frameBytes(above) +
+                               reference::frameBytes(b) + reference::frameBytes(c) +
+                               reference::frameBytes(a).left(500);
+    const QString in = write("capture.bin", capture);
+    const QString out = m_dir.filePath("imported.dat");
+    const Result r = run({"import-frames", in, "-o", out});
+    QCOMPARE(r.exit, 0);
+    const QList<QByteArray> lines = r.err.trimmed().split('\n');
+    QCOMPARE(lines.size(), 3); // two frames not stored, one frame cut short
+    QVERIFY2(lines[0].contains("frame 2"), lines[0].constData());
+    QVERIFY2(lines[1].contains("frame 3") && lines[1].contains("201"), lines[1].constData());
+
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.size(), 672000);
+    auto contents = std::make_unique<BankFileContents>();
+    BankFileError error;
+    QVERIFY(readBank(bytes, *contents, &error));
+
+    // The working record starts as after start-up (the sample echo's last value at 251) and
+    // keeps, from frame to frame, the positions no frame writes.
+    const auto stored = [](const Record& sent) {
+        Record r{};
+        for (int p = 0; p <= 839; ++p) {
+            const bool carried = p <= 250 || (p >= 260 && p <= 801);
+            r[p] = carried ? sent[p] : 0;
+        }
+        r[251] = 2;
+        return r;
+    };
+    const Record expected7 = stored(c);
+    const Record expected12 = stored(b);
+    for (int p = 0; p <= 839; ++p) {
+        QCOMPARE(int(contents->bank[6][p]), int(expected7[p]));
+        QCOMPARE(int(contents->bank[11][p]), int(expected12[p]));
+        QCOMPARE(int(contents->bank[0][p]), p <= 260 ? 0 : p <= 599 ? 32 : 0);
+    }
+    for (int row = 0; row < 200; ++row)
+        QCOMPARE(contents->marks[row], row == 6 || row == 11);
+}
+
+void CliTest::importFramesIntoABank()
+{
+    const Record d = instrumentRecord("3");
+    const QString in = write("capture3.bin", reference::frameBytes(d));
+    const QString out = m_dir.filePath("merged.dat");
+    const Result r = run({"import-frames", in, "--into", m_bank, "-o", out});
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.err.isEmpty());
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    auto contents = std::make_unique<BankFileContents>();
+    BankFileError error;
+    QVERIFY(readBank(file.readAll(), *contents, &error));
+    QCOMPARE(int(contents->bank[2][0]), int(d[0]));
+    QCOMPARE(int(contents->bank[2][360]), int(' '));
+    for (int p = 0; p <= 839; ++p)
+        QCOMPARE(int(contents->bank[6][p]), int(m_record[p])); // from BANK, kept
+    QVERIFY(contents->marks[2] && contents->marks[6] && contents->marks[11]);
+}
+
+void CliTest::exitStatuses_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QStringList>("said"); // what the one stderr line names (status 2 and 3)
+    const QString missing = m_dir.filePath("missing.bin");
+    const QString noFrame = write("noframe.bin", QByteArray(3000, 'x') + char(255) + "short");
+    const QString shortAwv = write("short.awv", QByteArray(1140, ' '));
+    const QString noDir = m_dir.filePath("no/such/dir/out");
+    const QString cap = write("one.bin", reference::frameBytes(instrumentRecord("5")));
+
+    QTest::newRow("no command") << QStringList{} << 1 << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << QStringList{};
+    QTest::newRow("record without a source") << QStringList{"record"} << 1 << QStringList{};
+    QTest::newRow("two sources") << QStringList{"record", "--frame", m_frame, "--awv", m_awv} << 1
+                                 << QStringList{};
+    QTest::newRow("bank without memory")
+        << QStringList{"record", "--bank", m_bank} << 1 << QStringList{};
+    QTest::newRow("memory 201") << QStringList{"record", "--bank", m_bank, "--memory", "201"} << 1
+                                << QStringList{};
+    QTest::newRow("unknown format")
+        << QStringList{"ascan", "--awv", m_awv, "--format", "bmp"} << 1 << QStringList{};
+    QTest::newRow("import without -o") << QStringList{"import-frames", cap} << 1 << QStringList{};
+    QTest::newRow("bank without a file") << QStringList{"bank"} << 1 << QStringList{};
+
+    QTest::newRow("missing frame file")
+        << QStringList{"record", "--frame", missing} << 2 << QStringList{missing};
+    QTest::newRow("no complete frame")
+        << QStringList{"record", "--frame", noFrame} << 2 << QStringList{noFrame, "frame"};
+    QTest::newRow("short waveform file")
+        << QStringList{"ascan", "--awv", shortAwv} << 2 << QStringList{shortAwv, "1140"};
+    QTest::newRow("truncated bank as a source")
+        << QStringList{"record", "--bank", m_badBank, "--memory", "1"} << 2
+        << QStringList{m_badBank, "memory 120", "position 40"};
+    QTest::newRow("truncated bank listed") << QStringList{"bank", m_badBank} << 2
+                                           << QStringList{m_badBank, "memory 120", "position 40"};
+    QTest::newRow("truncated bank to import into")
+        << QStringList{"import-frames", cap, "--into", m_badBank, "-o", noDir} << 2
+        << QStringList{m_badBank, "memory 120"};
+    QTest::newRow("missing capture")
+        << QStringList{"import-frames", missing, "-o", noDir} << 2 << QStringList{missing};
+
+    QTest::newRow("PNG into a missing folder")
+        << QStringList{"ascan", "--awv", m_awv, "--format", "png", "-o", noDir} << 3
+        << QStringList{noDir};
+    QTest::newRow("bank file into a missing folder")
+        << QStringList{"import-frames", cap, "-o", noDir} << 3 << QStringList{noDir};
+}
+
+void CliTest::exitStatuses()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exit);
+    QFETCH(QStringList, said);
+    const Result r = run(args);
+    QCOMPARE(r.exit, exit);
+    if (exit == 2 || exit == 3) {
+        QCOMPARE(r.err.count('\n'), 1);
+        for (const QString& s : said)
+            QVERIFY2(QString::fromLocal8Bit(r.err).contains(s), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"

@@ -1,0 +1,33 @@
+// Stores records the way reception does, with a recovery file kept, and then dies without any
+// chance to clean up. Usage: recovery_writer RECOVERY-FILE
+
+#include "core/Module1.h"
+#include "core/NoteLines.h"
+#include "files/RecoveryFile.h"
+#include "FilesTestSupport.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+
+using namespace quillon;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2)
+        return 2;
+    Module1 module;
+    module.startUp();
+    RecoveryFile recovery(module, QString::fromLocal8Bit(argv[1]));
+    for (int row : {6, 11}) {
+        module.recbuf = test::patternRecord(row, row == 6 ? "7  " : "12 ");
+        module.storeReceived(row);
+    }
+    NoteTexts notes;
+    notes[0] = QStringLiteral("Operator 17");
+    notes[11] = QStringLiteral("peak at 40 mm");
+    module.saveNotes(20, notes); // a memory never received, with notes typed in
+    std::raise(SIGKILL);
+    return 0;
+}

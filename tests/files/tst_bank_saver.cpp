@@ -1,0 +1,359 @@
+// Saving the bank: the bytes of the file, and what happens when the file cannot be written.
+// Unwritable places are made for real: a folder under a plain file, /proc, a device node, a
+// read-only file system, a full file system, a file-size limit that stops the write part-way.
+
+#include "core/Module1.h"
+#include "files/BankSaver.h"
+#include "FilesTestSupport.h"
+
+#include <QSignalSpy>
+
+#include <csignal>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+using namespace quillon;
+using namespace quillon::test;
+
+class BankSaverTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void saveAfterStartUpWrites672000Bytes();
+    void fieldsAreDecimalLeftAlignedSpacePadded();
+    void nameIsUsedAsTyped();
+    void savingTwiceGivesIdenticalFiles();
+    void longerOldFileIsReplacedWhole();
+    void successCountsAsSaved();
+
+    void unwritablePathIsReported_data();
+    void unwritablePathIsReported();
+    void deviceNodeIsLeftAlone();
+    void readOnlyFileSystemKeepsOldFile();
+    void fullFileSystemKeepsOldFile();
+    void writeStoppedPartWayKeepsOldFile();
+
+private:
+    // Mounts made by this test stay inside its own mount namespace.
+    bool m_ownMounts = false;
+    QString m_mountProblem;
+};
+
+namespace
+{
+QString fieldAt(const QByteArray& file, int memory, int position)
+{
+    return QString::fromLatin1(file.mid(4 * ((memory - 1) * 840 + position), 4));
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+QByteArray oldBank()
+{
+    return QByteArray(672000, '7');
+}
+} // namespace
+
+void BankSaverTest::initTestCase()
+{
+    if (unshare(CLONE_NEWNS) != 0)
+        m_mountProblem =
+            QStringLiteral("no mount namespace of its own (%1)").arg(qt_error_string());
+    else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        m_mountProblem =
+            QStringLiteral("mounts cannot be made private (%1)").arg(qt_error_string());
+    else
+        m_ownMounts = true;
+}
+
+void BankSaverTest::saveAfterStartUpWrites672000Bytes()
+{
+    WorkingFolder folder;
+    Module1 module;
+    module.startUp();
+    BankSaver saver(module);
+    QVERIFY(!saver.save(folder.path(), QStringLiteral("temp.dat")));
+
+    const QByteArray file = contentsOf(folder.file(QStringLiteral("temp.dat")));
+    QCOMPARE(file.size(), 672000);
+    // Every memory: the digit 0 for 0..260, 32 for 261..599, 0 for 600..839.
+    for (int memory = 1; memory <= 200; ++memory)
+        for (int p = 0; p < 840; ++p) {
+            const QString expected =
+                p >= 261 && p <= 599 ? QStringLiteral("32  ") : QStringLiteral("0   ");
+            if (fieldAt(file, memory, p) != expected)
+                QFAIL(qPrintable(QStringLiteral("memory %1, position %2: \"%3\"")
+                                     .arg(memory)
+                                     .arg(p)
+                                     .arg(fieldAt(file, memory, p))));
+        }
+}
+
+void BankSaverTest::fieldsAreDecimalLeftAlignedSpacePadded()
+{
+    WorkingFolder folder;
+    Module1 module;
+    module.startUp();
+    module.membank[0][0] = 0;
+    module.membank[0][1] = 32;
+    module.membank[0][2] = 255;
+    module.membank[1][0] = 255;
+    module.membank[1][1] = 0;
+    module.membank[1][2] = 17;
+    module.membank[199][839] = 123;
+    module.membank[0][840] = 99;  // position 840 is not in the file
+    module.membank[200][0] = 200; // nor row 200
+    QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
+
+    const QByteArray file = contentsOf(folder.file(QStringLiteral("temp.dat")));
+    QCOMPARE(file.size(), 672000);
+    QCOMPARE(file.left(12), QByteArray::fromHex("302020203332202032353520"));
+    QCOMPARE(file.mid(3360, 12), QByteArray::fromHex("323535203020202031372020"));
+    QCOMPARE(file.mid(671996, 4), QByteArray("123 "));
+}
+
+void BankSaverTest::nameIsUsedAsTyped()
+{
+    WorkingFolder folder;
+    Module1 module;
+    module.startUp();
+    QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("monday")));
+    QCOMPARE(filesIn(folder.path()), QStringList{"monday"});
+    QCOMPARE(QFileInfo(folder.file("monday")).size(), 672000);
+}
+
+void BankSaverTest::savingTwiceGivesIdenticalFiles()
+{
+    WorkingFolder folder;
+    Module1 module;
+    module.startUp();
+    module.membank[4] = patternRecord(4, "5  ");
+    BankSaver saver(module);
+    QVERIFY(!saver.save(folder.path(), QStringLiteral("a.dat")));
+    QVERIFY(!saver.save(folder.path(), QStringLiteral("b.dat")));
+    QVERIFY(!saver.save(folder.path(), QStringLiteral("a.dat")));
+    QCOMPARE(contentsOf(folder.file("a.dat")), contentsOf(folder.file("b.dat")));
+    QCOMPARE(filesIn(folder.path()), (QStringList{"a.dat", "b.dat"}));
+}
+
+void BankSaverTest::longerOldFileIsReplacedWhole()
+{
+    // The new file takes the old one's place, so no tail of a longer old file survives.
+    WorkingFolder folder;
+    QVERIFY(writeBytes(folder.file("temp.dat"), QByteArray(700000, '9')));
+    Module1 module;
+    module.startUp();
+    QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
+    QCOMPARE(contentsOf(folder.file("temp.dat")).size(), 672000);
+}
+
+void BankSaverTest::successCountsAsSaved()
+{
+    WorkingFolder folder;
+    Module1 module;
+    module.startUp();
+    module.storeReceived(6);
+    QVERIFY(module.hasUnsavedChanges());
+    QSignalSpy unsaved(&module, &Module1::unsavedChanged);
+
+    BankSaver saver(module);
+    QVERIFY(saver.save(folder.path() + "/missing", QStringLiteral("temp.dat")));
+    QVERIFY(module.hasUnsavedChanges());
+    QCOMPARE(unsaved.count(), 0);
+
+    QVERIFY(!saver.save(folder.path(), QStringLiteral("temp.dat")));
+    QVERIFY(!module.hasUnsavedChanges());
+    QCOMPARE(unsaved.count(), 1);
+    QCOMPARE(unsaved.first().first().toBool(), false);
+}
+
+void BankSaverTest::unwritablePathIsReported_data()
+{
+    QTest::addColumn<QString>("folder"); // relative to the working folder unless absolute
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty name") << "."
+                                << "" << int(FileProblem::NoName) << "no file name";
+    QTest::newRow("a folder's name") << "."
+                                     << "sub" << int(FileProblem::IsFolder) << "folder";
+    QTest::newRow("missing folder") << "gone"
+                                    << "temp.dat" << int(FileProblem::NoFolder) << "does not exist";
+    QTest::newRow("missing drive") << "/no-such-drive"
+                                   << "temp.dat" << int(FileProblem::NoFolder) << "does not exist";
+    QTest::newRow("folder under a plain file")
+        << "plain"
+        << "temp.dat" << int(FileProblem::CannotCreate) << "Not a directory";
+    QTest::newRow("name through a plain file")
+        << "."
+        << "plain/temp.dat" << int(FileProblem::CannotCreate) << "Not a directory";
+    QTest::newRow("/proc") << "/proc"
+                           << "temp.dat" << int(FileProblem::CannotCreate) << "cannot be written";
+}
+
+void BankSaverTest::unwritablePathIsReported()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    QFETCH(int, problem);
+    QFETCH(QString, reason);
+
+    WorkingFolder work;
+    QVERIFY(QDir(work.path()).mkdir("sub"));
+    QVERIFY(writeBytes(work.file("plain"), "not a folder"));
+    const QString dir = QDir::isAbsolutePath(folder) ? folder : QDir::cleanPath(work.file(folder));
+    Module1 module;
+    module.startUp();
+    module.storeReceived(0);
+    const Bank before = module.membank;
+
+    const auto failure = BankSaver(module).save(dir, name);
+    QVERIFY(failure);
+    QCOMPARE(int(failure->problem), problem);
+    const QString text = failureText(*failure);
+    QVERIFY2(text.contains(dir + '/' + name), qPrintable(text));
+    QVERIFY2(text.contains(reason), qPrintable(text));
+    QVERIFY(module.membank == before);
+    QVERIFY(module.hasUnsavedChanges());
+    QCOMPARE(filesIn(work.path()), QStringList{"plain"});
+    QCOMPARE(contentsOf(work.file("plain")), QByteArray("not a folder"));
+}
+
+void BankSaverTest::deviceNodeIsLeftAlone()
+{
+    // A device where the file should be is refused: the file is never swapped for a plain one.
+    WorkingFolder work;
+    const QString node = work.file("full");
+    if (mknod(node.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        QSKIP(qPrintable(
+            QStringLiteral("device nodes cannot be made here (%1)").arg(qt_error_string())));
+    Module1 module;
+    module.startUp();
+    const auto failure = BankSaver(module).save(work.path(), QStringLiteral("full"));
+    QVERIFY(failure);
+    QCOMPARE(failure->problem, FileProblem::NotAFile);
+    QVERIFY(failureText(*failure).contains(node));
+    struct stat info {
+    };
+    QCOMPARE(stat(node.toLocal8Bit().constData(), &info), 0);
+    QVERIFY(S_ISCHR(info.st_mode));
+}
+
+void BankSaverTest::readOnlyFileSystemKeepsOldFile()
+{
+    WorkingFolder work;
+    const QString usb = work.file("usb");
+    QVERIFY(QDir(work.path()).mkdir("usb"));
+    const QString old = usb + "/temp.dat";
+    QVERIFY(writeBytes(old, oldBank()));
+
+    bool mounted = false;
+    if (geteuid() != 0) {
+        QVERIFY(QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else {
+        if (!m_ownMounts)
+            QSKIP(qPrintable("running as root and " + m_mountProblem +
+                             ": no read-only folder can be made"));
+        const QByteArray path = usb.toLocal8Bit();
+        if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
+                0)
+            QSKIP(qPrintable("a read-only bind mount failed: " + qt_error_string()));
+        mounted = true;
+    }
+    auto cleanup = qScopeGuard([&] {
+        if (mounted)
+            umount2(usb.toLocal8Bit().constData(), MNT_DETACH);
+        else
+            QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+    });
+
+    Module1 module;
+    module.startUp();
+    module.storeReceived(3);
+    const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
+    QVERIFY(failure);
+    QCOMPARE(failure->problem, FileProblem::CannotCreate);
+    const QString text = failureText(*failure);
+    QVERIFY2(text.contains(old), qPrintable(text));
+    QVERIFY2(text.contains("read-only") || text.contains("Permission denied"), qPrintable(text));
+    QCOMPARE(contentsOf(old), oldBank());
+    QCOMPARE(filesIn(usb), QStringList{"temp.dat"});
+    QVERIFY(module.hasUnsavedChanges());
+}
+
+void BankSaverTest::fullFileSystemKeepsOldFile()
+{
+    // A 1 MB volume holds the old bank; the new one, written beside it, does not fit.
+    WorkingFolder work;
+    const QString usb = work.file("usb");
+    QVERIFY(QDir(work.path()).mkdir("usb"));
+    if (!m_ownMounts)
+        QSKIP(qPrintable("a small file system cannot be mounted: " + m_mountProblem));
+    const QByteArray path = usb.toLocal8Bit();
+    if (mount("tmpfs", path.constData(), "tmpfs", 0, "size=1m") != 0)
+        QSKIP(qPrintable("a small file system cannot be mounted: " + qt_error_string()));
+    auto cleanup = qScopeGuard([&] { umount2(path.constData(), MNT_DETACH); });
+
+    const QString old = usb + "/temp.dat";
+    QVERIFY(writeBytes(old, oldBank()));
+    Module1 module;
+    module.startUp();
+    module.storeReceived(3);
+    const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
+    QVERIFY(failure);
+    QCOMPARE(failure->problem, FileProblem::WriteFailed);
+    const QString text = failureText(*failure);
+    QVERIFY2(text.contains(old), qPrintable(text));
+    QVERIFY2(text.contains("No space left on device"), qPrintable(text));
+    QCOMPARE(contentsOf(old), oldBank());
+    QCOMPARE(filesIn(usb), QStringList{"temp.dat"}); // nothing half-written left behind
+    QVERIFY(module.hasUnsavedChanges());
+}
+
+void BankSaverTest::writeStoppedPartWayKeepsOldFile()
+{
+    // The process may write no file longer than 100,000 bytes: the write stops part-way.
+    WorkingFolder work;
+    const QString old = work.file("temp.dat");
+    QVERIFY(writeBytes(old, oldBank().left(50000)));
+
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = before;
+    limited.rlim_cur = 100000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    auto restore = qScopeGuard([&] {
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+    });
+
+    Module1 module;
+    module.startUp();
+    module.storeReceived(3);
+    const auto failure = BankSaver(module).save(work.path(), QStringLiteral("temp.dat"));
+    restore.dismiss();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(failure);
+    QCOMPARE(failure->problem, FileProblem::WriteFailed);
+    QVERIFY2(failureText(*failure).contains(old), qPrintable(failureText(*failure)));
+    QCOMPARE(contentsOf(old), oldBank().left(50000));
+    QCOMPARE(filesIn(work.path()), QStringList{"temp.dat"});
+    QVERIFY(module.hasUnsavedChanges());
+}
+
+QTEST_GUILESS_MAIN(BankSaverTest)
+#include "tst_bank_saver.moc"

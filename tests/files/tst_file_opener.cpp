@@ -1,0 +1,394 @@
+// `direct`: what a chosen file does to the bank, the list marks and the record on display.
+
+#include "core/BankFile.h"
+#include "core/Module1.h"
+#include "core/WaveformFile.h"
+#include "files/BankSaver.h"
+#include "files/FileOpener.h"
+#include "FilesTestSupport.h"
+
+#include <QSignalSpy>
+
+using namespace quillon;
+using namespace quillon::test;
+
+class FileOpenerTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void savedBankReopensExactly();
+    void loadOverUnsavedWorkAsksFirst();
+    void unusableBankFileChangesNothing_data();
+    void unusableBankFileChangesNothing();
+    void sizeDecidesNotName_data();
+    void sizeDecidesNotName();
+    void waveformImportShowsRecordOnly();
+    void shortWaveformFileChangesNothing();
+    void missingFileIsReported();
+    void pellisorReadsEveryFileAsBank();
+
+private:
+    // A module after start-up, with a loaded-looking bank, a record on display and curmem set.
+    void prepare(Module1& module);
+    FileOpener* opener(Module1& module, const Edition& edition);
+
+    std::unique_ptr<WorkingFolder> m_folder;
+    int m_redraws = 0;
+    std::unique_ptr<Edition> m_edition;
+};
+
+void FileOpenerTest::init()
+{
+    m_folder = std::make_unique<WorkingFolder>();
+    m_redraws = 0;
+}
+
+void FileOpenerTest::cleanup()
+{
+    while (!takeMessage().isEmpty()) {
+    }
+    m_folder.reset();
+}
+
+void FileOpenerTest::prepare(Module1& module)
+{
+    module.startUp();
+    for (int row = 0; row < kBankRows; ++row)
+        module.membank[row] = patternRecord(1000 + row);
+    module.marked.fill(false);
+    module.marked[2] = true;
+    module.recbuf = patternRecord(77, "42 ");
+    module.curmem = 17;
+}
+
+FileOpener* FileOpenerTest::opener(Module1& module, const Edition& edition)
+{
+    m_edition = std::make_unique<Edition>(edition);
+    return new FileOpener(
+        module, *m_edition, nullptr, [this] { ++m_redraws; }, &module);
+}
+
+void FileOpenerTest::savedBankReopensExactly()
+{
+    Module1 module;
+    module.startUp();
+    // Memory number characters and the marks a load gives them: "125" marks memory 1 (after one
+    // character), memory 12 (after two) and memory 125 (after three), and no other.
+    const struct {
+        int row;
+        const char* number;
+        bool marked;
+    } rows[] = {{0, "125", true},   {11, "125", true},  {124, "125", true}, {5, "125", false},
+                {6, "7  ", true},   {7, "  7", false},  {8, " 9 ", true},   {199, "200", true},
+                {50, "   ", false}, {60, "6x1", false}, {19, "20A", true}};
+    for (int row = 0; row < kMemoryCount; ++row)
+        module.membank[row] = patternRecord(row, "   ");
+    for (const auto& r : rows)
+        module.membank[r.row] = patternRecord(r.row, r.number);
+    const Bank saved = module.membank;
+    QVERIFY(!BankSaver(module).save(m_folder->path(), QStringLiteral("day.dat")));
+
+    // Change everything, the parts a bank file does not hold included.
+    for (int row = 0; row < kBankRows; ++row)
+        module.membank[row] = patternRecord(500 + row, "1  ");
+    module.marked.fill(true);
+    module.recbuf = patternRecord(9, "9  ");
+    module.curmem = 33;
+    const Bank changed = module.membank;
+    const Record shown = module.recbuf;
+
+    QSignalSpy replaced(&module, &Module1::bankReplaced);
+    auto* open = opener(module, Edition::quillon());
+    QSignalSpy opened(open, &FileOpener::opened);
+    open->open(m_folder->file("day.dat"));
+
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(m_redraws, 1);
+    QCOMPARE(takeMessage(), QString());
+    for (int row = 0; row < kMemoryCount; ++row) {
+        for (int p = 0; p < kBankFilePositions; ++p)
+            QCOMPARE(module.membank[row][p], saved[row][p]);
+        QCOMPARE(module.membank[row][840], changed[row][840]);
+    }
+    QVERIFY(module.membank[200] == changed[200]);
+    Marks expected{};
+    for (const auto& r : rows)
+        expected[r.row] = r.marked;
+    for (int row = 0; row < kMemoryCount; ++row)
+        QVERIFY2(module.marked[row] == expected[row], qPrintable(QString::number(row + 1)));
+    QVERIFY(module.recbuf == shown);
+    QCOMPARE(module.curmem, 33);
+    QVERIFY(!module.hasUnsavedChanges());
+}
+
+void FileOpenerTest::loadOverUnsavedWorkAsksFirst()
+{
+    Module1 module;
+    module.startUp();
+    QVERIFY(!BankSaver(module).save(m_folder->path(), QStringLiteral("empty.dat")));
+    prepare(module);
+    module.storeReceived(9); // a record received since
+    const Bank before = module.membank;
+    const Marks marksBefore = module.marked;
+
+    auto* open = opener(module, Edition::quillon());
+    open->open(m_folder->file("empty.dat"));
+    QString question;
+    QVERIFY(answerQuestion(QStringLiteral("Cancel"), &question));
+    QVERIFY2(question.contains(m_folder->file("empty.dat")), qPrintable(question));
+    QVERIFY(module.membank == before);
+    QVERIFY(module.marked == marksBefore);
+    QVERIFY(module.hasUnsavedChanges());
+    QCOMPARE(m_redraws, 0);
+
+    open->open(m_folder->file("empty.dat"));
+    QVERIFY(answerQuestion(QStringLiteral("Load")));
+    QCOMPARE(module.membank[9][0], 0);
+    QCOMPARE(module.membank[9][300], 32);
+    QVERIFY(!module.marked[9]);
+    QCOMPARE(m_redraws, 1);
+}
+
+void FileOpenerTest::unusableBankFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("memory");
+    QTest::addColumn<int>("position");
+
+    Module1 source;
+    source.startUp();
+    const QByteArray good = writeBank(source.membank);
+    const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
+
+    // Stops after 100,000 fields: memory 120 has only its positions 0..39.
+    QTest::newRow("truncated after 100,000 fields") << good.left(400000) << 120 << 40;
+    QTest::newRow("cut in the last field") << good.left(671996) << 200 << 839;
+    QByteArray letter = good;
+    letter.replace(field(3, 17), 4, "x   ");
+    QTest::newRow("not a number") << letter << 3 << 17;
+    QByteArray big = good;
+    big.replace(field(200, 839), 4, "300 ");
+    QTest::newRow("above 255") << big << 200 << 839;
+    QByteArray negative = good;
+    negative.replace(field(50, 0), 4, "-1  ");
+    QTest::newRow("negative") << negative << 50 << 0;
+    QByteArray runOn = good;
+    runOn.replace(field(1, 5), 4, "1000"); // runs into the next field: "10000"
+    QTest::newRow("four-character field") << runOn << 1 << 5;
+    QTest::newRow("10,000 bytes") << good.left(10000) << 3 << 820;
+}
+
+void FileOpenerTest::unusableBankFileChangesNothing()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, memory);
+    QFETCH(int, position);
+
+    const QString path = m_folder->file("broken.dat");
+    QVERIFY(writeBytes(path, file));
+    Module1 module;
+    prepare(module);
+    module.storeReceived(4);
+    const Bank bank = module.membank;
+    const Marks marks = module.marked;
+    const Record shown = module.recbuf;
+    QSignalSpy replaced(&module, &Module1::bankReplaced);
+
+    auto* open = opener(module, Edition::quillon());
+    QSignalSpy failed(open, &FileOpener::failed);
+    open->open(path);
+
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(path), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("memory %1, position %2").arg(memory).arg(position)),
+             qPrintable(text));
+    QCOMPARE(failed.count(), 1);
+    QCOMPARE(replaced.count(), 0);
+    QCOMPARE(m_redraws, 0);
+    QVERIFY(module.membank == bank);
+    QVERIFY(module.marked == marks);
+    QVERIFY(module.recbuf == shown);
+    QVERIFY(module.hasUnsavedChanges());
+    QVERIFY(openBoxes("quillonQuestion").isEmpty()); // a bad file is never offered for loading
+}
+
+void FileOpenerTest::sizeDecidesNotName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<bool>("asBank");
+    QTest::newRow("9,999-byte x.dat") << "x.dat" << 9999 << false;
+    QTest::newRow("1,141-byte x.dat") << "x.dat" << 1141 << false;
+    QTest::newRow("10,000-byte x.awv") << "x.awv" << 10000 << true;
+    QTest::newRow("a whole bank as x.awv") << "x.awv" << 672000 << true;
+}
+
+void FileOpenerTest::sizeDecidesNotName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(bool, asBank);
+
+    Module1 module;
+    prepare(module);
+    const Bank bank = module.membank;
+    const Record shown = module.recbuf;
+    Record wave = patternRecord(3, "8  ");
+    Module1 blank;
+    blank.startUp();
+    QByteArray bytes = size >= 672000 ? writeBank(blank.membank)
+                                      : writeWaveform(wave, qMax(size, kWaveformMinSize));
+    bytes.resize(size, ' ');
+    QVERIFY(writeBytes(m_folder->file(name), bytes));
+
+    auto* open = opener(module, Edition::quillon());
+    open->open(m_folder->file(name));
+    const QString message = takeMessage();
+    if (!asBank) {
+        QCOMPARE(message, QString());
+        QCOMPARE(memoryNumberOf(module.recbuf), 8);
+        QVERIFY(module.membank == bank);
+    } else if (size == 672000) {
+        QCOMPARE(message, QString());
+        QVERIFY(module.recbuf == shown);
+        QCOMPARE(module.membank[0][0], 0);
+        QCOMPARE(module.membank[0][600], 0);
+    } else {
+        // Too short for a bank: reported as a bank file that ends early, the record untouched.
+        QVERIFY2(message.contains("bank file"), qPrintable(message));
+        QVERIFY(module.recbuf == shown);
+        QVERIFY(module.membank == bank);
+    }
+}
+
+void FileOpenerTest::waveformImportShowsRecordOnly()
+{
+    Module1 module;
+    prepare(module);
+    // Memory 1 holds a received record.
+    module.recbuf = patternRecord(11, "1  ");
+    module.storeReceived(0);
+    QVERIFY(!BankSaver(module).saveTo(m_folder->file("saved.dat")));
+    module.recbuf = patternRecord(77, "42 ");
+    const Bank bank = module.membank;
+    const Marks marks = module.marked;
+    const Record before = module.recbuf;
+
+    QByteArray file(5000, '\0');
+    for (int j = 0; j < file.size(); ++j)
+        file[j] = char((j * 3 + 1) % 256);
+    file[480] = '0';
+    file[481] = '0';
+    file[482] = '7';
+    QVERIFY(writeBytes(m_folder->file("mem7.awv"), file));
+
+    QSignalSpy replaced(&module, &Module1::bankReplaced);
+    QSignalSpy stored(&module, &Module1::memoryStored);
+    auto* open = opener(module, Edition::quillon());
+    QSignalSpy opened(open, &FileOpener::opened);
+    open->open(m_folder->file("mem7.awv"));
+
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.first().at(1).value<FileKind>(), FileKind::Waveform);
+    QCOMPARE(m_redraws, 1);
+    const auto byte = [&](int offset) { return std::int16_t(quint8(file[offset])); };
+    // The trace from offsets 1..251, setup groups from their offsets, the tail 875..1137.
+    for (int i = 0; i <= 250; ++i)
+        QCOMPARE(module.recbuf[i], byte(i + 1));
+    QCOMPARE(module.recbuf[260], byte(268));
+    QCOMPARE(module.recbuf[266], byte(274));
+    QCOMPARE(module.recbuf[267], byte(282));
+    QCOMPARE(module.recbuf[323], byte(402));
+    QCOMPARE(module.recbuf[372], byte(518));
+    QCOMPARE(module.recbuf[375], byte(521));
+    QCOMPARE(module.recbuf[425], byte(635));
+    QCOMPARE(module.recbuf[515], byte(841));
+    QCOMPARE(module.recbuf[539], byte(871));
+    QCOMPARE(module.recbuf[540], byte(875));
+    QCOMPARE(module.recbuf[802], byte(1137));
+    QCOMPARE(memoryNumberOf(module.recbuf), 7);
+    for (int p = 251; p <= 259; ++p)
+        QCOMPARE(module.recbuf[p], before[p]);
+    for (int p = 803; p <= 840; ++p)
+        QCOMPARE(module.recbuf[p], before[p]);
+    for (int j = 1; j <= 1140; ++j)
+        QCOMPARE(module.rawframe[j], byte(j));
+    // Display only: memory 1 and every other row, the marks, curmem and the saved state stay.
+    QVERIFY(module.membank == bank);
+    QVERIFY(module.marked == marks);
+    QVERIFY(module.marked[0]);
+    QCOMPARE(module.curmem, 17);
+    QCOMPARE(replaced.count(), 0);
+    QCOMPARE(stored.count(), 0);
+    QVERIFY(!module.hasUnsavedChanges());
+}
+
+void FileOpenerTest::shortWaveformFileChangesNothing()
+{
+    Module1 module;
+    prepare(module);
+    module.rawframe.fill(5);
+    const Record shown = module.recbuf;
+    const RawFrame frame = module.rawframe;
+    QVERIFY(writeBytes(m_folder->file("short.awv"), QByteArray(1140, 'a')));
+    QVERIFY(writeBytes(m_folder->file("empty.awv"), QByteArray()));
+
+    auto* open = opener(module, Edition::quillon());
+    for (const char* name : {"short.awv", "empty.awv"}) {
+        open->open(m_folder->file(name));
+        const QString text = takeMessage();
+        QVERIFY2(text.contains(m_folder->file(name)), qPrintable(text));
+        QVERIFY2(text.contains("1141"), qPrintable(text));
+        QVERIFY(module.recbuf == shown);
+        QVERIFY(module.rawframe == frame);
+        QCOMPARE(m_redraws, 0);
+    }
+}
+
+void FileOpenerTest::missingFileIsReported()
+{
+    Module1 module;
+    prepare(module);
+    const Bank bank = module.membank;
+    auto* open = opener(module, Edition::quillon());
+    open->open(m_folder->file("temp.dat"));
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(m_folder->file("temp.dat")), qPrintable(text));
+    QVERIFY2(text.contains("no such file"), qPrintable(text));
+    QVERIFY(module.membank == bank);
+    QCOMPARE(m_redraws, 0);
+}
+
+void FileOpenerTest::pellisorReadsEveryFileAsBank()
+{
+    Module1 module;
+    prepare(module);
+    const Record shown = module.recbuf;
+    const Bank bank = module.membank;
+    QVERIFY(writeBytes(m_folder->file("x.awv"), writeWaveform(patternRecord(3, "8  "), 9999)));
+    Module1 source;
+    source.startUp();
+    source.membank[4] = patternRecord(4, "5  ");
+    QVERIFY(writeBytes(m_folder->file("notes.txt"), writeBank(source.membank)));
+
+    auto* open = opener(module, Edition::pellisor());
+    open->open(m_folder->file("x.awv"));
+    const QString text = takeMessage();
+    QVERIFY2(text.contains("bank file"), qPrintable(text));
+    QVERIFY(module.recbuf == shown);
+    QVERIFY(module.membank == bank);
+
+    open->open(m_folder->file("notes.txt"));
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(module.membank[4][0], patternRecord(4)[0]);
+    QVERIFY(module.marked[4]);
+    QVERIFY(module.recbuf == shown);
+}
+
+QTEST_MAIN(FileOpenerTest)
+#include "tst_file_opener.moc"

@@ -1,0 +1,404 @@
+// The save form and the open form, driven through their controls.
+
+#include "core/Module1.h"
+#include "files/DriveList.h"
+#include "files/FileList.h"
+#include "files/FileOpener.h"
+#include "files/FolderList.h"
+#include "files/OpenWindow.h"
+#include "files/SaveWindow.h"
+#include "FilesTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace quillon;
+using namespace quillon::test;
+
+class FileWindowsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void saveFormStartsAtCurrentDirectoryEveryShowing();
+    void saveFormPathBoxFollowsFolderAndName();
+    void saveFormAtRootShowsTwoSeparatorsButWritesOne();
+    void saveFormDriveChangeMovesFolder();
+    void saveFormOkWritesBankAndCloses();
+    void saveFormFailureIsReportedAndFormStays();
+
+    void openFormFirstShowing();
+    void openFormPatternsFilterTheList();
+    void openFormClickFillsPathBox();
+    void openFormRemembersFolder();
+    void openFormOkAndDoubleClickRunDirect();
+    void openFormCancelLoadsNothing();
+    void openFormDoubleClickLoadsBank();
+    void pellisorOpenForm();
+
+private:
+    static QStringList items(QListWidget* list);
+    static void clickItem(QListWidget* list, const QString& text, bool twice = false);
+    static void typeInto(QLineEdit* box, const QString& text);
+};
+
+QStringList FileWindowsTest::items(QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+void FileWindowsTest::clickItem(QListWidget* list, const QString& text, bool twice)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+void FileWindowsTest::typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void FileWindowsTest::cleanup()
+{
+    while (!takeMessage().isEmpty()) {
+    }
+}
+
+void FileWindowsTest::saveFormStartsAtCurrentDirectoryEveryShowing()
+{
+    WorkingFolder first;
+    QVERIFY(QDir(first.path()).mkdir("sub"));
+    Module1 module;
+    module.startUp();
+    SaveWindow form(module);
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("File Save"));
+    QCOMPARE(form.Label1->text(), QStringLiteral("File Name"));
+    QCOMPARE(form.cmdsaveok->text(), QStringLiteral("Ok"));
+    QCOMPARE(form.findChildren<QPushButton*>().size(), 1); // no Cancel
+    QCOMPARE(form.Dir1->path(), first.path());
+    QCOMPARE(form.txtfilename->text(), QStringLiteral("temp.dat"));
+    QCOMPARE(form.Text1->text(), first.path() + "/temp.dat");
+
+    form.Dir1->openEntry("sub");
+    typeInto(form.txtfilename, "other.dat");
+    form.close();
+
+    WorkingFolder second;
+    form.show();
+    QCOMPARE(form.Dir1->path(), second.path());
+    QCOMPARE(form.txtfilename->text(), QStringLiteral("temp.dat"));
+    QCOMPARE(form.Text1->text(), second.path() + "/temp.dat");
+}
+
+void FileWindowsTest::saveFormPathBoxFollowsFolderAndName()
+{
+    WorkingFolder work;
+    QVERIFY(QDir(work.path()).mkpath("rail/km12"));
+    Module1 module;
+    module.startUp();
+    SaveWindow form(module);
+    form.show();
+
+    QVERIFY(items(form.Dir1->list()).contains("rail"));
+    clickItem(form.Dir1->list(), "rail");
+    QTest::keyClick(form.Dir1->list(), Qt::Key_Return); // opens the entry
+    QCOMPARE(form.Dir1->path(), work.path() + "/rail");
+    QCOMPARE(form.Text1->text(), work.path() + "/rail/temp.dat");
+    QCOMPARE(items(form.Dir1->list()), (QStringList{"..", "km12"}));
+
+    typeInto(form.txtfilename, "day 3");
+    QCOMPARE(form.Text1->text(), work.path() + "/rail/day 3");
+    form.Dir1->openEntry("..");
+    QCOMPARE(form.Text1->text(), work.path() + "/day 3");
+}
+
+void FileWindowsTest::saveFormAtRootShowsTwoSeparatorsButWritesOne()
+{
+    WorkingFolder work;
+    Module1 module;
+    module.startUp();
+    SaveWindow form(module);
+    form.show();
+    form.Dir1->setPath("/");
+    QCOMPARE(form.Dir1->path(), QStringLiteral("/"));
+    QCOMPARE(form.Text1->text(), QStringLiteral("/temp.dat"));
+    QVERIFY(!items(form.Dir1->list()).contains(".."));
+
+    // A name typed with its own folders reaches the working folder from the root.
+    const QString relative = work.path().mid(1) + "/root.dat";
+    typeInto(form.txtfilename, relative);
+    QCOMPARE(form.Text1->text(), "//" + relative);
+
+    QSignalSpy saved(&form, &SaveWindow::saved);
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toString(), "/" + relative);
+    QCOMPARE(QFileInfo(work.file("root.dat")).size(), 672000);
+}
+
+void FileWindowsTest::saveFormDriveChangeMovesFolder()
+{
+    WorkingFolder work;
+    Module1 module;
+    module.startUp();
+    SaveWindow form(module);
+    form.show();
+    QVERIFY(form.Drive1->count() >= 1);
+    QVERIFY(form.Drive1->findText("/") >= 0);
+    form.Drive1->choose("/");
+    QCOMPARE(form.Dir1->path(), QStringLiteral("/"));
+    QCOMPARE(form.Text1->text(), QStringLiteral("/temp.dat"));
+}
+
+void FileWindowsTest::saveFormOkWritesBankAndCloses()
+{
+    WorkingFolder work;
+    Module1 module;
+    module.startUp();
+    module.storeReceived(0);
+    SaveWindow form(module);
+    form.show();
+    QSignalSpy saved(&form, &SaveWindow::saved);
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QCOMPARE(takeMessage(), QString());
+    QVERIFY(!form.isVisible());
+    QCOMPARE(saved.count(), 1);
+    QCOMPARE(saved.first().first().toString(), work.file("temp.dat"));
+    QCOMPARE(QFileInfo(work.file("temp.dat")).size(), 672000);
+    QVERIFY(!module.hasUnsavedChanges());
+}
+
+void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
+{
+    WorkingFolder work;
+    QVERIFY(QDir(work.path()).mkdir("sub"));
+    Module1 module;
+    module.startUp();
+    module.storeReceived(0);
+    SaveWindow form(module);
+    form.show();
+    QSignalSpy saved(&form, &SaveWindow::saved);
+    QSignalSpy failed(&form, &SaveWindow::saveFailed);
+
+    typeInto(form.txtfilename, "sub");
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    const QString text = takeMessage();
+    QVERIFY2(text.contains(work.file("sub")), qPrintable(text));
+    QVERIFY2(text.contains("folder"), qPrintable(text));
+    QVERIFY(form.isVisible());
+    QCOMPARE(saved.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(module.hasUnsavedChanges());
+
+    typeInto(form.txtfilename, "");
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QVERIFY(takeMessage().contains("no file name"));
+    QVERIFY(form.isVisible());
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
+}
+
+void FileWindowsTest::openFormFirstShowing()
+{
+    WorkingFolder work;
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("File Open"));
+    QCOMPARE(form.cmbext->count(), 3);
+    QCOMPARE(form.cmbext->itemText(0), QStringLiteral("*.dat"));
+    QCOMPARE(form.cmbext->itemText(1), QStringLiteral("*.awv"));
+    QCOMPARE(form.cmbext->itemText(2), QStringLiteral("All Files(*.*)"));
+    QCOMPARE(form.cmbext->currentText(), QStringLiteral("*.dat"));
+    QCOMPARE(form.File1->pattern(), QStringLiteral("*.dat"));
+    QCOMPARE(form.Dir1->path(), work.path());
+    QCOMPARE(form.Text1->text(), work.file("temp.dat"));
+    QCOMPARE(form.cmdok->text(), QStringLiteral("Ok"));
+    QVERIFY(form.cmdcancel);
+    QCOMPARE(form.cmdcancel->text(), QStringLiteral("Cancel"));
+}
+
+void FileWindowsTest::openFormPatternsFilterTheList()
+{
+    WorkingFolder work;
+    for (const char* name : {"a.dat", "B.DAT", "m1.awv", "notes.txt", "README"})
+        QVERIFY(writeBytes(work.file(name), "x"));
+    QVERIFY(QDir(work.path()).mkdir("folder.dat"));
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    form.show();
+    QCOMPARE(items(form.File1), (QStringList{"a.dat", "B.DAT"}));
+
+    const auto choose = [&](int index) {
+        form.cmbext->setCurrentIndex(index);
+        emit form.cmbext->activated(index);
+    };
+    choose(2);
+    QCOMPARE(form.File1->pattern(), QStringLiteral("*.*"));
+    QCOMPARE(items(form.File1), (QStringList{"a.dat", "B.DAT", "m1.awv", "notes.txt", "README"}));
+    choose(1);
+    QCOMPARE(items(form.File1), QStringList{"m1.awv"});
+
+    typeInto(form.cmbext->lineEdit(), "*.awv;*.txt");
+    QCOMPARE(form.File1->pattern(), QStringLiteral("*.awv;*.txt"));
+    QCOMPARE(items(form.File1), (QStringList{"m1.awv", "notes.txt"}));
+    typeInto(form.cmbext->lineEdit(), "READ*");
+    QCOMPARE(items(form.File1), QStringList{"README"});
+}
+
+void FileWindowsTest::openFormClickFillsPathBox()
+{
+    WorkingFolder work;
+    QVERIFY(QDir(work.path()).mkdir("km12"));
+    QVERIFY(writeBytes(work.file("km12/a.dat"), "x"));
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    form.show();
+    form.Dir1->openEntry("km12");
+    QCOMPARE(form.Text1->text(), work.file("km12/temp.dat"));
+    clickItem(form.File1, "a.dat");
+    QCOMPARE(form.Text1->text(), work.file("km12/a.dat"));
+
+    // At a drive root the name follows the root directly.
+    form.Dir1->setPath("/");
+    QCOMPARE(form.Text1->text(), QStringLiteral("/temp.dat"));
+    emit form.File1->fileClicked("a.dat");
+    QCOMPARE(form.Text1->text(), QStringLiteral("/a.dat"));
+}
+
+void FileWindowsTest::openFormRemembersFolder()
+{
+    auto first = std::make_unique<WorkingFolder>();
+    QVERIFY(QDir(first->path()).mkdir("km12"));
+    const QString km12 = first->file("km12");
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    QCOMPARE(form.rememberedFolder(), QString());
+    form.show();
+    form.Dir1->openEntry("km12");
+    QCOMPARE(form.rememberedFolder(), km12);
+    form.close();
+
+    WorkingFolder second; // another current directory: the form goes back to km12 all the same
+    form.show();
+    QCOMPARE(form.Dir1->path(), km12);
+    QCOMPARE(form.File1->folder(), km12);
+    QCOMPARE(form.Text1->text(), km12 + "/temp.dat");
+}
+
+void FileWindowsTest::openFormOkAndDoubleClickRunDirect()
+{
+    WorkingFolder work;
+    QVERIFY(writeBytes(work.file("b.dat"), "x"));
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    QStringList chosen;
+    QList<bool> visibleWhenChosen;
+    connect(&form, &OpenWindow::fileChosen, this, [&](const QString& path) {
+        chosen << path;
+        visibleWhenChosen << form.isVisible();
+    });
+
+    form.show();
+    QTest::mouseClick(form.cmdok, Qt::LeftButton); // no file clicked: temp.dat of the folder
+    QCOMPARE(chosen, QStringList{work.file("temp.dat")});
+    QCOMPARE(form.chosenPath(), work.file("temp.dat"));
+    QVERIFY(!form.isVisible());
+
+    form.show();
+    clickItem(form.File1, "b.dat", true);
+    QCOMPARE(chosen, (QStringList{work.file("temp.dat"), work.file("b.dat")}));
+    QCOMPARE(visibleWhenChosen, (QList<bool>{false, false})); // the form closes first
+    QVERIFY(!form.isVisible());
+
+    form.show();
+    typeInto(form.Text1, "/typed/path.dat");
+    QTest::mouseClick(form.cmdok, Qt::LeftButton);
+    QCOMPARE(chosen.last(), QStringLiteral("/typed/path.dat"));
+}
+
+void FileWindowsTest::openFormCancelLoadsNothing()
+{
+    WorkingFolder work;
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    QSignalSpy chosen(&form, &OpenWindow::fileChosen);
+    form.show();
+    QTest::mouseClick(form.cmdcancel, Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(chosen.count(), 0);
+}
+
+void FileWindowsTest::openFormDoubleClickLoadsBank()
+{
+    WorkingFolder work;
+    Module1 module;
+    module.startUp();
+    module.recbuf = patternRecord(5, "6  ");
+    module.storeReceived(5);
+    SaveWindow save(module);
+    save.show();
+    QTest::mouseClick(save.cmdsaveok, Qt::LeftButton);
+    QVERIFY(QFileInfo::exists(work.file("temp.dat")));
+
+    Module1 other;
+    other.startUp();
+    const Edition edition = Edition::quillon();
+    int redraws = 0;
+    FileOpener opener(other, edition, nullptr, [&] { ++redraws; });
+    OpenWindow form(edition);
+    connect(&form, &OpenWindow::fileChosen, &opener, &FileOpener::open);
+    form.show();
+    clickItem(form.File1, "temp.dat", true);
+    QCOMPARE(takeMessage(), QString());
+    for (int p = 0; p < kBankFilePositions; ++p)
+        QCOMPARE(other.membank[5][p], module.membank[5][p]);
+    QVERIFY(other.marked[5]);
+    QCOMPARE(redraws, 1);
+}
+
+void FileWindowsTest::pellisorOpenForm()
+{
+    WorkingFolder work;
+    for (const char* name : {"a.dat", "notes.txt", "m1.awv"})
+        QVERIFY(writeBytes(work.file(name), "x"));
+    const Edition edition = Edition::pellisor();
+    OpenWindow form(edition);
+    form.show();
+    QVERIFY(!form.cmdcancel);
+    QVERIFY(!form.findChild<QPushButton*>("cmdcancel"));
+    for (QPushButton* button : form.findChildren<QPushButton*>())
+        QVERIFY(button->text() != QStringLiteral("Cancel"));
+    QCOMPARE(form.cmbext->count(), 3);
+    QCOMPARE(form.cmbext->itemText(0), QStringLiteral("*.dat"));
+    QCOMPARE(form.cmbext->itemText(1), QStringLiteral("*.txt"));
+    QCOMPARE(form.cmbext->itemText(2), QStringLiteral("All Files(*.*)"));
+    QCOMPARE(items(form.File1), QStringList{"a.dat"});
+    form.cmbext->setCurrentIndex(1);
+    emit form.cmbext->activated(1);
+    QCOMPARE(form.File1->pattern(), QStringLiteral("*.txt"));
+    QCOMPARE(items(form.File1), QStringList{"notes.txt"});
+
+    // Closing the window is the way out without loading.
+    QSignalSpy chosen(&form, &OpenWindow::fileChosen);
+    form.close();
+    QCOMPARE(chosen.count(), 0);
+}
+
+QTEST_MAIN(FileWindowsTest)
+#include "tst_file_windows.moc"

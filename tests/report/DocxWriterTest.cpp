@@ -1,0 +1,429 @@
+// The report document: an Office Open XML package read back part by part; shapes, fonts, line
+// spacing and every line's text; and, where LibreOffice is installed, the document as it lays
+// it out.
+
+#include "report/DocxWriter.h"
+#include "report/ReportLines.h"
+#include "ReportTestData.h"
+#include "XmlTree.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+
+using namespace quillon;
+using test::XmlNode;
+
+namespace
+{
+
+const QString W = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+const QString WP =
+    QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing");
+const QString A = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main");
+const QString WPS =
+    QStringLiteral("http://schemas.microsoft.com/office/word/2010/wordprocessingShape");
+const QString MC = QStringLiteral("http://schemas.openxmlformats.org/markup-compatibility/2006");
+const QString V = QStringLiteral("urn:schemas-microsoft-com:vml");
+const QString R =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+const QString XML = QStringLiteral("http://www.w3.org/XML/1998/namespace");
+
+constexpr qint64 kEmuPerPoint = 12700;
+// The page margins the picture's place is measured from: 1.25 in left, 1 in top.
+constexpr double kLeftMargin = 1.25 * 72;
+constexpr double kTopMargin = 1.0 * 72;
+
+qint64 emu(double points)
+{
+    return qRound64(points * kEmuPerPoint);
+}
+
+DisplaySnapshot reportSnapshot()
+{
+    DisplaySnapshot s = snapshotOf(test::reportRecord(7, QStringLiteral(" R. Kumar  & Co <1>")));
+    s.notes[11] = QString(); // an empty note box
+    return s;
+}
+
+// The paragraphs' texts of a text box content element.
+QStringList paragraphTexts(const XmlNode& content)
+{
+    QStringList lines;
+    for (const XmlNode* p : content.all(W, QStringLiteral("p")))
+        lines.append(p->allText());
+    return lines;
+}
+
+const XmlNode* anchorNamed(const XmlNode& document, const QString& name)
+{
+    for (const XmlNode* a : document.all(WP, QStringLiteral("anchor")))
+        if (a->child(WP, QStringLiteral("docPr"))->attr(QStringLiteral("name")) == name)
+            return a;
+    return nullptr;
+}
+
+QString soffice()
+{
+    for (const char* name : {"soffice", "libreoffice"}) {
+        const QString path = QStandardPaths::findExecutable(QLatin1String(name));
+        if (!path.isEmpty())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+class DocxWriterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void packageHasItsParts();
+    void shapesLieAtTheirPlaces_data();
+    void shapesLieAtTheirPlaces();
+    void shapesShareOneParagraphAndHaveUniqueIds();
+    void textBoxesHaveAWordTwoThousandSevenFallbackAndNoAutofit();
+    void pageMarginsAreThoseThePictureIsPlacedFrom();
+    void headingIsTwelvePointBoldTimesNewRoman();
+    void textBoxLinesAreTwelvePointTimesWithExactSpacing();
+    void everyLineHasItsExactText();
+    void everyRunKeepsItsSpaces();
+    void pictureIsTheAscanBlockAtNaturalSize();
+    void controlCharactersStillGiveAWellFormedDocument();
+    void existingFileIsReplaced();
+    void unwritablePathReportsAndLeavesNothing();
+    void libreOfficeLaysOutTheSameText();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_docx;
+    DisplaySnapshot m_snapshot;
+    std::unique_ptr<XmlNode> m_document;
+};
+
+void DocxWriterTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_snapshot = reportSnapshot();
+    m_docx = m_dir.filePath(QStringLiteral("report.docx"));
+    QCOMPARE(DocxWriter::write(m_docx, m_snapshot), ReportError::None);
+    QString error;
+    m_document =
+        test::parseXml(test::zipEntry(m_docx, QStringLiteral("word/document.xml")), &error);
+    QVERIFY2(m_document, qPrintable(error));
+}
+
+void DocxWriterTest::packageHasItsParts()
+{
+    const QStringList entries = test::zipEntries(m_docx);
+    QCOMPARE(entries.value(0), QStringLiteral("[Content_Types].xml"));
+    for (const char* part : {"_rels/.rels", "word/document.xml", "word/_rels/document.xml.rels",
+                             "word/styles.xml", "word/media/image1.png"})
+        QVERIFY2(entries.contains(QLatin1String(part)), part);
+
+    const auto types =
+        test::parseXml(test::zipEntry(m_docx, QStringLiteral("[Content_Types].xml")));
+    QVERIFY(types);
+    bool mainDocument = false, png = false;
+    for (const auto& c : types->children) {
+        mainDocument |=
+            c->attr(QStringLiteral("PartName")) == QLatin1String("/word/document.xml") &&
+            c->attr(QStringLiteral("ContentType")).endsWith(QLatin1String("document.main+xml"));
+        png |= c->attr(QStringLiteral("Extension")) == QLatin1String("png");
+    }
+    QVERIFY(mainDocument && png);
+
+    // The picture's relationship leads to the image part.
+    const auto rels =
+        test::parseXml(test::zipEntry(m_docx, QStringLiteral("word/_rels/document.xml.rels")));
+    QVERIFY(rels);
+    const XmlNode* blip = m_document->all(A, QStringLiteral("blip")).at(0);
+    const QString id = blip->attr(R, QStringLiteral("embed"));
+    bool found = false;
+    for (const auto& rel : rels->children)
+        found |= rel->attr(QStringLiteral("Id")) == id &&
+                 rel->attr(QStringLiteral("Target")) == QLatin1String("media/image1.png");
+    QVERIFY(found);
+}
+
+void DocxWriterTest::shapesLieAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("left"); // points from the page's top-left corner
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::newRow("menu box") << "Menu Data" << 316.0 << 149.0 << 254.0 << 288.0;
+    QTest::newRow("notes box") << "Notes" << 60.0 << 149.0 + 288.0 << 510.0 << 180.0;
+    QTest::newRow("picture") << "A Scan" << kLeftMargin - 30 << kTopMargin + 76.5 << 258.75
+                             << 291.75;
+}
+
+void DocxWriterTest::shapesLieAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    QFETCH(double, width);
+    QFETCH(double, height);
+    const XmlNode* anchor = anchorNamed(*m_document, name);
+    QVERIFY(anchor);
+    const XmlNode* h = anchor->child(WP, QStringLiteral("positionH"));
+    const XmlNode* v = anchor->child(WP, QStringLiteral("positionV"));
+    QCOMPARE(h->attr(QStringLiteral("relativeFrom")), QStringLiteral("page"));
+    QCOMPARE(v->attr(QStringLiteral("relativeFrom")), QStringLiteral("page"));
+    QCOMPARE(h->child(WP, QStringLiteral("posOffset"))->text.toLongLong(), emu(left));
+    QCOMPARE(v->child(WP, QStringLiteral("posOffset"))->text.toLongLong(), emu(top));
+    const XmlNode* extent = anchor->child(WP, QStringLiteral("extent"));
+    QCOMPARE(extent->attr(QStringLiteral("cx")).toLongLong(), emu(width));
+    QCOMPARE(extent->attr(QStringLiteral("cy")).toLongLong(), emu(height));
+    // The shape's own size agrees with the anchor's.
+    const XmlNode* ext = anchor->all(A, QStringLiteral("ext")).at(0);
+    QCOMPARE(ext->attr(QStringLiteral("cx")).toLongLong(), emu(width));
+    QCOMPARE(ext->attr(QStringLiteral("cy")).toLongLong(), emu(height));
+}
+
+void DocxWriterTest::shapesShareOneParagraphAndHaveUniqueIds()
+{
+    const auto anchors = m_document->all(WP, QStringLiteral("anchor"));
+    QCOMPARE(anchors.size(), size_t(3));
+    std::set<QString> ids;
+    std::set<const XmlNode*> paragraphs;
+    for (const XmlNode* a : anchors) {
+        ids.insert(a->child(WP, QStringLiteral("docPr"))->attr(QStringLiteral("id")));
+        paragraphs.insert(a->ancestor(W, QStringLiteral("p")));
+    }
+    QCOMPARE(ids.size(), size_t(3));
+    QCOMPARE(paragraphs.size(), size_t(1));
+    QVERIFY(*paragraphs.begin() != nullptr);
+}
+
+void DocxWriterTest::textBoxesHaveAWordTwoThousandSevenFallbackAndNoAutofit()
+{
+    const auto alternates = m_document->all(MC, QStringLiteral("AlternateContent"));
+    QCOMPARE(alternates.size(), size_t(2));
+    for (const XmlNode* alt : alternates) {
+        const XmlNode* choice = alt->child(MC, QStringLiteral("Choice"));
+        QVERIFY(choice);
+        QCOMPARE(choice->attr(QStringLiteral("Requires")), QStringLiteral("wps"));
+        QCOMPARE(choice->all(WPS, QStringLiteral("wsp")).size(), size_t(1));
+        const auto bodies = choice->all(WPS, QStringLiteral("bodyPr"));
+        QCOMPARE(bodies.size(), size_t(1));
+        QVERIFY(bodies[0]->child(A, QStringLiteral("noAutofit")));
+        QVERIFY(!bodies[0]->child(A, QStringLiteral("spAutoFit")));
+        const XmlNode* fallback = alt->child(MC, QStringLiteral("Fallback"));
+        QVERIFY(fallback);
+        QCOMPARE(fallback->all(V, QStringLiteral("textbox")).size(), size_t(1));
+        QCOMPARE(paragraphTexts(*fallback->all(W, QStringLiteral("txbxContent")).at(0)),
+                 paragraphTexts(*choice->all(W, QStringLiteral("txbxContent")).at(0)));
+    }
+}
+
+void DocxWriterTest::pageMarginsAreThoseThePictureIsPlacedFrom()
+{
+    const XmlNode* margins = m_document->all(W, QStringLiteral("pgMar")).at(0);
+    QCOMPARE(margins->attr(W, QStringLiteral("left")).toInt(), 1800); // twips
+    QCOMPARE(margins->attr(W, QStringLiteral("right")).toInt(), 1800);
+    QCOMPARE(margins->attr(W, QStringLiteral("top")).toInt(), 1440);
+    QCOMPARE(margins->attr(W, QStringLiteral("bottom")).toInt(), 1440);
+}
+
+void DocxWriterTest::headingIsTwelvePointBoldTimesNewRoman()
+{
+    const XmlNode* body = m_document->child(W, QStringLiteral("body"));
+    QStringList heading;
+    for (const auto& p : body->children) {
+        if (p->name != QLatin1String("p"))
+            continue;
+        QString text;
+        for (const auto& r : p->children) {
+            if (r->name != QLatin1String("r"))
+                continue;
+            const XmlNode* rPr = r->child(W, QStringLiteral("rPr"));
+            if (!rPr)
+                continue; // a shape's run
+            QCOMPARE(rPr->child(W, QStringLiteral("rFonts"))->attr(W, QStringLiteral("ascii")),
+                     QStringLiteral("Times New Roman"));
+            QCOMPARE(rPr->child(W, QStringLiteral("sz"))->attr(W, QStringLiteral("val")),
+                     QStringLiteral("24"));
+            const XmlNode* b = rPr->child(W, QStringLiteral("b"));
+            QVERIFY(b && b->attr(W, QStringLiteral("val")) != QLatin1String("0"));
+            text += r->child(W, QStringLiteral("t"))->text;
+        }
+        heading.append(text);
+    }
+    // CR LF, CR LF, title, CR LF, CR LF, sub-heading, CR LF: one paragraph per line.
+    const QString title =
+        QString(49, QLatin1Char(' ')) + QStringLiteral("Ultrasonic  Test  Report ");
+    const QString sub = QString(23, QLatin1Char(' ')) + QStringLiteral("A Scan") +
+                        QString(54, QLatin1Char(' ')) + QStringLiteral("Menu Data");
+    QCOMPARE(heading, (QStringList{QString(), QString(), title, QString(), sub, QString()}));
+}
+
+void DocxWriterTest::textBoxLinesAreTwelvePointTimesWithExactSpacing()
+{
+    const auto contents = m_document->all(W, QStringLiteral("txbxContent"));
+    QCOMPARE(contents.size(), size_t(4)); // two boxes, each with its fallback
+    for (const XmlNode* content : contents) {
+        for (const XmlNode* p : content->all(W, QStringLiteral("p"))) {
+            const XmlNode* spacing =
+                p->child(W, QStringLiteral("pPr"))->child(W, QStringLiteral("spacing"));
+            QVERIFY(spacing);
+            QCOMPARE(spacing->attr(W, QStringLiteral("line")), QStringLiteral("240"));
+            QCOMPARE(spacing->attr(W, QStringLiteral("lineRule")), QStringLiteral("exact"));
+            QCOMPARE(spacing->attr(W, QStringLiteral("before")), QStringLiteral("0"));
+            QCOMPARE(spacing->attr(W, QStringLiteral("after")), QStringLiteral("0"));
+            for (const XmlNode* r : p->all(W, QStringLiteral("r"))) {
+                const XmlNode* rPr = r->child(W, QStringLiteral("rPr"));
+                QCOMPARE(rPr->child(W, QStringLiteral("rFonts"))->attr(W, QStringLiteral("ascii")),
+                         QStringLiteral("Times New Roman"));
+                QCOMPARE(rPr->child(W, QStringLiteral("sz"))->attr(W, QStringLiteral("val")),
+                         QStringLiteral("24"));
+                QCOMPARE(rPr->child(W, QStringLiteral("b"))->attr(W, QStringLiteral("val")),
+                         QStringLiteral("0"));
+            }
+        }
+    }
+}
+
+void DocxWriterTest::everyLineHasItsExactText()
+{
+    const XmlNode* menu = anchorNamed(*m_document, QStringLiteral("Menu Data"));
+    const XmlNode* notes = anchorNamed(*m_document, QStringLiteral("Notes"));
+    const QStringList menuLines =
+        paragraphTexts(*menu->all(W, QStringLiteral("txbxContent")).at(0));
+    const QStringList noteLines =
+        paragraphTexts(*notes->all(W, QStringLiteral("txbxContent")).at(0));
+    QCOMPARE(menuLines, menuTextLines(m_snapshot.panel));
+    QCOMPARE(noteLines, noteTextLines(m_snapshot.notes));
+    // Spot checks against the record the snapshot came from.
+    QCOMPARE(menuLines.size(), 19);
+    QCOMPARE(menuLines[1], QStringLiteral("108    ") + QString(8, QLatin1Char(' ')) + "100    " +
+                               QString(7, QLatin1Char(' ')) + "5920   " +
+                               QString(6, QLatin1Char(' ')) + "0.0    ");
+    QCOMPARE(menuLines[18], QStringLiteral("Gain   45.5 dB   REF 25       Tm: 07:55 Dt:28/04/03"));
+    QCOMPARE(noteLines.size(), 12);
+    // A note box shows its twenty characters, trailing spaces included.
+    QCOMPARE(noteLines[0], QStringLiteral("  Operator Name/Code........:  R. Kumar  & Co <1> "));
+    QCOMPARE(noteLines[11], QStringLiteral("  Peak Patt. Detail ...............: "));
+}
+
+void DocxWriterTest::everyRunKeepsItsSpaces()
+{
+    const auto texts = m_document->all(W, QStringLiteral("t"));
+    QVERIFY(texts.size() > 31);
+    for (const XmlNode* t : texts)
+        QCOMPARE(t->attr(XML, QStringLiteral("space")), QStringLiteral("preserve"));
+}
+
+void DocxWriterTest::pictureIsTheAscanBlockAtNaturalSize()
+{
+    QImage image;
+    QVERIFY(
+        image.loadFromData(test::zipEntry(m_docx, QStringLiteral("word/media/image1.png")), "PNG"));
+    // 258.75 x 291.75 points at the resolution the image records.
+    const double dpiX = image.dotsPerMeterX() * 0.0254;
+    const double dpiY = image.dotsPerMeterY() * 0.0254;
+    QVERIFY(qAbs(image.width() / dpiX * 72 - 258.75) < 0.5);
+    QVERIFY(qAbs(image.height() / dpiY * 72 - 291.75) < 0.5);
+    // The block's rectangle outline runs down its left side at x = 1 point.
+    const int x = qRound(1 * dpiX / 72);
+    int dark = 0;
+    for (int y = image.height() / 4; y < image.height() / 2; ++y)
+        dark += qGray(image.pixel(x, y)) < 128;
+    QVERIFY(dark > image.height() / 5);
+}
+
+void DocxWriterTest::controlCharactersStillGiveAWellFormedDocument()
+{
+    DisplaySnapshot s = m_snapshot;
+    s.notes[2] = QStringLiteral("A") + QChar(0) + QChar(7) + QStringLiteral("B\r\nC");
+    s.panel.setValue(u"txtzero", QStringLiteral("1") + QChar(27) + QStringLiteral("2"));
+    const QString path = m_dir.filePath(QStringLiteral("controls.docx"));
+    QCOMPARE(DocxWriter::write(path, s), ReportError::None);
+    QString error;
+    const auto document =
+        test::parseXml(test::zipEntry(path, QStringLiteral("word/document.xml")), &error);
+    QVERIFY2(document, qPrintable(error));
+    const XmlNode* notes = anchorNamed(*document, QStringLiteral("Notes"));
+    const QStringList lines = paragraphTexts(*notes->all(W, QStringLiteral("txbxContent")).at(0));
+    QCOMPARE(lines.size(), 12);
+    QCOMPARE(lines[2], QLatin1String(kReportNoteCaptions[2]) + QStringLiteral("A??B??C"));
+}
+
+void DocxWriterTest::existingFileIsReplaced()
+{
+    const QString path = m_dir.filePath(QStringLiteral("old.docx"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older document");
+    old.close();
+    QCOMPARE(DocxWriter::write(path, m_snapshot), ReportError::None);
+    QVERIFY(test::zipEntries(path).contains(QStringLiteral("word/document.xml")));
+}
+
+void DocxWriterTest::unwritablePathReportsAndLeavesNothing()
+{
+    QTemporaryDir dir;
+    const QString missingFolder = dir.filePath(QStringLiteral("missing/report.docx"));
+    QCOMPARE(DocxWriter::write(missingFolder, m_snapshot), ReportError::OutputNotWritable);
+    QVERIFY(!QFile::exists(missingFolder));
+
+    // A name taken by a folder: the folder stays, and no temporary file is left beside it.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.docx")));
+    QVERIFY(DocxWriter::write(dir.filePath(QStringLiteral("taken.docx")), m_snapshot) !=
+            ReportError::None);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QStringLiteral("taken.docx")});
+}
+
+void DocxWriterTest::libreOfficeLaysOutTheSameText()
+{
+    const QString office = soffice();
+    if (office.isEmpty())
+        QSKIP("LibreOffice is not installed");
+    QTemporaryDir out;
+    QProcess p;
+    p.start(office, {QStringLiteral("-env:UserInstallation=file://") +
+                         out.filePath(QStringLiteral("profile")),
+                     QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), out.path(), m_docx});
+    QVERIFY(p.waitForFinished(120000));
+    const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+    QVERIFY2(QFile::exists(pdf), p.readAllStandardError().constData());
+    QCOMPARE(test::pdfPageCount(pdf), 1);
+
+    const QString text = test::simplified(test::pdfText(pdf));
+    QVERIFY(text.contains(QStringLiteral("Ultrasonic Test Report")));
+    QVERIFY(text.contains(QStringLiteral("A Scan Menu Data")));
+    // Every line but the last of each box stands on a line of its own (the last menu line may
+    // wrap within the box).
+    const QStringList menu = menuTextLines(m_snapshot.panel);
+    for (int i = 0; i < 18; ++i)
+        QVERIFY2(text.contains(test::simplified(menu[i])), qPrintable(menu[i]));
+    for (const QString& line : noteTextLines(m_snapshot.notes))
+        QVERIFY2(text.contains(test::simplified(line)), qPrintable(line));
+
+    // The boxes' first words lie at the boxes' places plus their inner margins (7.2 and 3.6 pt).
+    const test::PdfWord zero = test::pdfWord(pdf, QStringLiteral("ZERO"));
+    QVERIFY(zero.found);
+    QVERIFY2(qAbs(zero.xMin - (316 + 7.2)) < 2, qPrintable(QString::number(zero.xMin)));
+    QVERIFY2(qAbs(zero.yMin - (149 + 3.6)) < 3, qPrintable(QString::number(zero.yMin)));
+    const test::PdfWord op = test::pdfWord(pdf, QStringLiteral("Operator"));
+    QVERIFY(op.found);
+    QVERIFY2(qAbs(op.yMin - (437 + 3.6)) < 3, qPrintable(QString::number(op.yMin)));
+    // Twelve-point lines, exactly: the second menu line is 12 points under the first.
+    const test::PdfWord range = test::pdfWord(pdf, QStringLiteral("5920"));
+    QVERIFY2(qAbs(range.yMin - zero.yMin - 12) < 0.5, qPrintable(QString::number(range.yMin)));
+}
+
+QTEST_MAIN(DocxWriterTest)
+#include "DocxWriterTest.moc"

@@ -1,0 +1,123 @@
+#include "JsonWriter.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace quillon::cli
+{
+
+void JsonWriter::separate()
+{
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (!m_first.isEmpty()) {
+        if (!m_first.last())
+            m_out += ',';
+        m_first.last() = false;
+    }
+}
+
+void JsonWriter::beginObject()
+{
+    separate();
+    m_out += '{';
+    m_first.append(true);
+}
+
+void JsonWriter::endObject()
+{
+    m_out += '}';
+    m_first.removeLast();
+}
+
+void JsonWriter::beginArray()
+{
+    separate();
+    m_out += '[';
+    m_first.append(true);
+}
+
+void JsonWriter::endArray()
+{
+    m_out += ']';
+    m_first.removeLast();
+}
+
+void JsonWriter::key(const char* name)
+{
+    separate();
+    m_out += quoted(QString::fromLatin1(name));
+    m_out += ':';
+    m_afterKey = true;
+}
+
+void JsonWriter::value(int v)
+{
+    separate();
+    m_out += QByteArray::number(v);
+}
+
+void JsonWriter::value(double v)
+{
+    separate();
+    if (!std::isfinite(v)) {
+        m_out += "null";
+        return;
+    }
+    constexpr double kExactInteger = 9007199254740992.0; // 2^53
+    if (v == std::floor(v) && std::fabs(v) < kExactInteger)
+        m_out += QByteArray::number(qint64(v));
+    else
+        m_out += QByteArray::number(v, 'g', QLocale::FloatingPointShortest);
+}
+
+void JsonWriter::value(bool v)
+{
+    separate();
+    m_out += v ? "true" : "false";
+}
+
+void JsonWriter::value(const QString& text)
+{
+    separate();
+    m_out += quoted(text);
+}
+
+QByteArray JsonWriter::quoted(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 2);
+    escaped += u'"';
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'"':
+            escaped += QStringLiteral("\\\"");
+            break;
+        case u'\\':
+            escaped += QStringLiteral("\\\\");
+            break;
+        case u'\n':
+            escaped += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            escaped += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            escaped += QStringLiteral("\\t");
+            break;
+        default:
+            if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+                escaped += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+            else
+                escaped += c;
+        }
+    }
+    escaped += u'"';
+    return escaped.toUtf8();
+}
+
+} // namespace quillon::cli
