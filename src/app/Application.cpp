@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/FilesController.h"
+#include "app/LinkController.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
     new FilesController(*m_window); // owned by the window
+    m_link = new LinkController(*m_window); // owned by the window
 }
 
 Application::~Application() = default;
@@ -22,8 +24,11 @@ Application::~Application() = default;
 void Application::start(const QStringList& files)
 {
     m_window->startUp();
-    m_window->showSampleEcho();
-    m_window->show();
+    // Without a port the operator chooses one first; the main window follows that choice.
+    if (m_link->openConfiguredPort()) {
+        m_window->showSampleEcho();
+        m_window->show();
+    }
     if (files.isEmpty())
         return;
     QStringList paths;
