@@ -192,6 +192,7 @@ private slots:
     void startUpWithoutUsablePort_data();
     void startUpWithoutUsablePort();
     void okWithPortThatFailsKeepsTheWindow();
+    void okOpensThePortEvenWhenDfdCfgCannotBeWritten();
     void optionCancelReopensThePortInUse();
     void closingThePortSelectionWorksOffline_data() { addEditions(); }
     void closingThePortSelectionWorksOffline();
@@ -518,6 +519,34 @@ void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
     pressOk(shownMessage());
     QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
     QVERIFY(form->isVisible());
+}
+
+void LinkWindowTest::okOpensThePortEvenWhenDfdCfgCannotBeWritten()
+{
+    SimProcess sim;
+    QString error;
+    QVERIFY2(sim.start({"--no-pace"}, &error), qPrintable(error));
+    QVERIFY(QDir().mkdir(QStringLiteral("dfd.cfg"))); // neither read nor written as a file
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    pressOk(shownMessage());
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTRY_VERIFY(form->isVisible());
+
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(sim.device());
+    form->cmdok->click();
+    QVERIFY(!form->isVisible());
+    QVERIFY(w.isVisible());
+    QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+    // The operator learns that the next start will not find the port.
+    QMessageBox* box = shownMessage();
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QStringLiteral("could not be written")), qPrintable(box->text()));
+    pressOk(box);
+    sim.control("send 11");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(10)->text(), QStringLiteral("Mem 11 *"), kArrival);
 }
 
 void LinkWindowTest::optionCancelReopensThePortInUse()
