@@ -13,6 +13,12 @@ using namespace quillon;
 namespace sim
 {
 
+namespace
+{
+// Sending a memory takes the operator a key press: two sends never follow closer than this.
+constexpr std::chrono::milliseconds kSendSpacing{50};
+} // namespace
+
 Instrument::Instrument(const SimOptions& options) : m_options(options) {}
 
 std::optional<Instrument> Instrument::create(const SimOptions& options, QString* error)
@@ -151,10 +157,10 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
     const QByteArray bytes = noise(noiseCount) + frame;
     const QString note = QStringLiteral("send %1: %2 bytes").arg(memory).arg(bytes.size());
     if (pauseAfter >= 0 && pauseAfter < bytes.size())
-        return {{bytes.left(pauseAfter), {}, note},
+        return {{bytes.left(pauseAfter), kSendSpacing, note},
                 {bytes.mid(pauseAfter), std::chrono::milliseconds(pauseMs),
                  QStringLiteral("... the rest after %1 ms").arg(pauseMs)}};
-    return {{bytes, {}, note}};
+    return {{bytes, kSendSpacing, note}};
 }
 
 QList<Instrument::Transmission> Instrument::sendNext()

@@ -1,6 +1,6 @@
 #include "SimOptions.h"
 
-#include "link/MemoryList.h"
+#include "MemoryList.h"
 
 namespace sim
 {
@@ -94,10 +94,11 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             QString v;
             if (!value(&v))
                 return false;
-            const auto list = quillon::parseMemoryList(v);
-            if (!list)
+            QList<int> list;
+            QString problem;
+            if (!quillon::cli::parseMemoryList(v, list, &problem))
                 return false;
-            store(*list);
+            store(list);
             return true;
         };
         QString v;

@@ -127,7 +127,7 @@ void Simulator::readMaster()
         if (n <= 0)
             return;
         QList<QByteArray> commands;
-        send(m_instrument.received(QByteArrayView(buffer, n), &commands));
+        const auto replies = m_instrument.received(QByteArrayView(buffer, n), &commands);
         for (const QByteArray& c : commands) {
             if (m_log >= 0) {
                 const QByteArray line = printable(c) + '\n';
@@ -135,6 +135,7 @@ void Simulator::readMaster()
             }
             event(QStringLiteral("command ") + QString::fromLatin1(printable(c)));
         }
+        send(replies);
     }
 }
 
