@@ -1,7 +1,6 @@
 #include "SimProcess.h"
 
 #include <QFile>
-#include <QTest>
 
 SimProcess::SimProcess(const QStringList& options) : m_options(options) {}
 
@@ -67,14 +66,14 @@ QString command(char code)
     return QLatin1Char(code) + QString(21, u'Z');
 }
 
-QStringList requestCommands(int memory)
+QStringList requestLines(int memory)
 {
     const QString digits = QStringLiteral("%1").arg(memory, 3, 10, QChar(u'0'));
     return {command('R'), command('A'), command(char(digits[0].unicode())),
             command(char(digits[1].unicode())), command(char(digits[2].unicode()))};
 }
 
-QStringList releaseCommands()
+QStringList releaseLines()
 {
     return {command('R'), command('F')};
 }

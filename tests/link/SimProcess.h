@@ -23,6 +23,8 @@ public:
     void control(const QString& line);
     // The 22-character commands received so far, in order.
     QStringList commands() const;
+    // The running simulator: its standard output carries the lines of --timestamps.
+    QProcess& process() { return *m_process; }
     // Ends the simulator at once, as an unplugged cable ends the line.
     void kill();
 
@@ -39,8 +41,8 @@ private:
 // Commands as the program writes them.
 QString command(char code);
 // R, A and the three digits of a memory request.
-QStringList requestCommands(int memory);
-QStringList releaseCommands();
+QStringList requestLines(int memory);
+QStringList releaseLines();
 
 // Whether a stored bank row holds the instrument's record `source` at every position the frame
 // carries (samples 0..250, setup area 260..539, DAC points and notes 540..801); the first

@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(progress.at(1), (QList<QVariant>{2, 2}));
         QCOMPARE(unsolicited.count(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 12, 3000);
-        QCOMPARE(m_sim->commands(), requestCommands(3) + requestCommands(7) + releaseCommands());
+        QCOMPARE(m_sim->commands(), requestLines(3) + requestLines(7) + releaseLines());
         QString why;
         QVERIFY2(holdsRecord(m_module->membank[2], RecordGenerator::generate(3), &why),
                  qPrintable(why));
@@ -96,7 +96,7 @@ private slots:
         QVERIFY(capture().start({44, 199}));
         QVERIFY(finished.wait(5000));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 12, 3000);
-        QCOMPARE(m_sim->commands(), requestCommands(45) + requestCommands(200) + releaseCommands());
+        QCOMPARE(m_sim->commands(), requestLines(45) + requestLines(200) + releaseLines());
     }
 
     void captureWithNothingSelectedSendsOnlyTheRelease()
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(capture().start({}));
         QVERIFY(finished.count() == 1 || finished.wait(2000));
         QCOMPARE(finished.at(0), (QList<QVariant>{0, 0}));
-        QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(), releaseCommands(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(), releaseLines(), 3000);
         QVERIFY(m_module->recbuf == working);
         QVERIFY(!m_module->capbusy);
     }
@@ -139,7 +139,7 @@ private slots:
         }
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 17, 3000);
         QCOMPARE(m_sim->commands(),
-                 requestCommands(9) + requestCommands(9) + requestCommands(11) + releaseCommands());
+                 requestLines(9) + requestLines(9) + requestLines(11) + releaseLines());
         QVERIFY(m_module->membank[8] == bank[8]);
         QVERIFY(!m_module->marked[8]);
         QVERIFY(m_module->marked[10]);
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(m_module->membank == bank);
         QVERIFY(!m_module->marked[3]);
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(),
-                                  requestCommands(4) + requestCommands(4) + releaseCommands(), 3000);
+                                  requestLines(4) + requestLines(4) + releaseLines(), 3000);
     }
 
     void cancelStopsAfterTheCurrentMemoryAndStillReleases()
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(rowsOf(stored), (QList<int>{1, 2}));
         QCOMPARE(finished.at(0), (QList<QVariant>{2, 0}));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(),
-                                  requestCommands(2) + requestCommands(3) + releaseCommands(), 3000);
+                                  requestLines(2) + requestLines(3) + releaseLines(), 3000);
         QVERIFY(!m_module->capbusy);
     }
 

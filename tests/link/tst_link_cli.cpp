@@ -68,8 +68,8 @@ private slots:
         const Result r = runCli({"capture", "--port", sim.device(), "--memories", "9,3,7", "-o", out});
         QCOMPARE(r.out, QByteArray("Mem 3 stored\nMem 7 stored\nMem 9 no reply\n"));
         QCOMPARE(r.exit, 3);
-        QCOMPARE(sim.commands(), requestCommands(3) + requestCommands(7) + requestCommands(9) +
-                                     requestCommands(9) + releaseCommands());
+        QCOMPARE(sim.commands(), requestLines(3) + requestLines(7) + requestLines(9) +
+                                     requestLines(9) + releaseLines());
         const auto bank = readBankFile(out);
         QVERIFY(bank);
         for (int row = 0; row < kMemoryCount; ++row)

@@ -52,6 +52,8 @@ QString SimOptions::helpText()
         "  --gap COUNT          bytes between part A and the second 255 (default 1)\n"
         "  --data-255           put 255 inside part A (a sample and byte 253) and part B\n"
         "  --quiet              no event lines on stderr\n"
+        "  --timestamps         print \"end NS\" on stdout when the last byte of a frame (or of\n"
+        "                       any other transmission) has gone out, NS the monotonic clock\n"
         "\n"
         "LIST: memories such as 3,7,10-12.\n"
         "\n"
@@ -144,6 +146,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             o.data255 = true;
         } else if (a == u"--quiet") {
             o.quiet = true;
+        } else if (a == u"--timestamps") {
+            o.timestamps = true;
         } else {
             return fail(QStringLiteral("unknown option: ") + a);
         }
