@@ -14,6 +14,7 @@ Capture::Capture(Module1& module, SerialLink& link, Reception& reception, QObjec
 {
     m_tmrwt.setObjectName(QStringLiteral("tmrwt"));
     m_tmrwt.setSingleShot(true);
+    m_tmrwt.setTimerType(Qt::PreciseTimer);
     m_tmrwt.setInterval(kReplyTimeout);
     connect(&m_tmrwt, &QTimer::timeout, this, &Capture::tmrwt_Timer);
     connect(&m_reception, &Reception::frameStarted, this, &Capture::onFrameStarted);

@@ -25,6 +25,8 @@ InstrumentLink::InstrumentLink(Module1& module, QObject* parent)
 
 bool InstrumentLink::open(const QString& device, QString* error)
 {
+    // Reopening ends what the old port was doing: a capture, a frame partly read.
+    close();
     return m_serial.open(device, error);
 }
 

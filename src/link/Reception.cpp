@@ -9,10 +9,11 @@ Reception::Reception(Module1& module, SerialLink& link, QObject* parent)
     : QObject(parent), m_module(module), m_link(link)
 {
     m_stall.setSingleShot(true);
-    m_stall.setInterval(kStallTimeout);
+    m_stall.setTimerType(Qt::PreciseTimer);
     connect(&m_stall, &QTimer::timeout, this, &Reception::onStalled);
     connect(&m_link, &SerialLink::readyRead, this, &Reception::onReadyRead);
-    connect(&m_link, &SerialLink::lost, this, &Reception::onLinkLost);
+    connect(&m_link, &SerialLink::lost, this, &Reception::onLinkFailed);
+    connect(&m_link, &SerialLink::failed, this, &Reception::onLinkFailed);
 }
 
 void Reception::onReadyRead()
@@ -36,8 +37,13 @@ void Reception::process(QByteArrayView bytes)
             return;
         }
     }
-    if (m_decoder.inFrame())
-        m_stall.start();
+    if (!m_decoder.inFrame())
+        return;
+    // Restarting a timer for every byte of a paced frame costs more than the frame itself: the
+    // time of the last byte is kept, and the timer, when it fires early, waits out the rest.
+    m_sinceLastByte.start();
+    if (!m_stall.isActive())
+        m_stall.start(kStallTimeout);
 }
 
 void Reception::captureauto()
@@ -70,6 +76,11 @@ void Reception::onStalled()
 {
     if (!m_decoder.inFrame())
         return;
+    const auto quiet = std::chrono::milliseconds(m_sinceLastByte.elapsed());
+    if (quiet < kStallTimeout) {
+        m_stall.start(kStallTimeout - quiet);
+        return;
+    }
     m_decoder.reset();
     emit frameAbandoned(QStringLiteral("Record reception abandoned: no byte for %1 s; nothing "
                                        "was stored")
@@ -82,14 +93,15 @@ void Reception::reset()
     m_decoder.reset();
 }
 
-void Reception::onLinkLost()
+void Reception::onLinkFailed(const QString& reason)
 {
-    m_stall.stop();
+    // A serial error in the middle of a frame leaves it incomplete: nothing of it is stored.
     if (!m_decoder.inFrame())
         return;
+    m_stall.stop();
     m_decoder.reset();
-    emit frameAbandoned(
-        QStringLiteral("Record reception abandoned: the port failed; nothing was stored"));
+    emit frameAbandoned(QStringLiteral("Record reception abandoned: %1; nothing was stored")
+                            .arg(reason));
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include "core/FrameDecoder.h"
 #include "core/Module1.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -46,7 +47,7 @@ signals:
 private:
     void onReadyRead();
     void onStalled();
-    void onLinkLost();
+    void onLinkFailed(const QString& reason);
     void process(QByteArrayView bytes);
     // The end of a frame: rawframe and recbuf filled, the bytes that came with it dropped.
     void captureauto();
@@ -57,6 +58,7 @@ private:
     SerialLink& m_link;
     FrameDecoder m_decoder;
     QTimer m_stall;
+    QElapsedTimer m_sinceLastByte;
 };
 
 } // namespace quillon

@@ -9,6 +9,10 @@ SerialLink::SerialLink(QObject* parent) : QObject(parent)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::onError);
+    connect(&m_port, &QSerialPort::bytesWritten, this, [this] {
+        if (m_port.bytesToWrite() == 0)
+            emit allWritten();
+    });
 }
 
 SerialLink::~SerialLink()
@@ -80,8 +84,13 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
         m_openError = error;
         return;
     }
-    if (!isPortLostError(error) || !m_port.isOpen())
+    if (!m_port.isOpen())
         return;
+    if (!isPortLostError(error)) {
+        m_port.clearError();
+        emit failed(serialErrorText(error));
+        return;
+    }
     // A pseudo-terminal whose other end closed keeps raising ReadError until the port is closed.
     m_port.close();
     m_port.clearError();

@@ -26,14 +26,20 @@ public:
 
     // Queues bytes for sending; false when the port is not open or refuses them.
     bool write(const QByteArray& bytes);
+    // Bytes written but not yet handed to the device.
+    qint64 bytesToWrite() const { return m_port.isOpen() ? m_port.bytesToWrite() : 0; }
     QByteArray readAll();
     // Drops every byte received so far, queued in the program or in the driver.
     void discardInput();
 
 signals:
     void readyRead();
+    // Everything written so far has been handed to the device.
+    void allWritten();
     // The port failed (read error, adapter gone) and was closed; emitted once per opening.
     void lost(const QString& reason);
+    // The port reported an error it survives (the port stays open).
+    void failed(const QString& reason);
 
 private:
     void onError(QSerialPort::SerialPortError error);

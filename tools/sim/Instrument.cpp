@@ -13,6 +13,12 @@ using namespace quillon;
 namespace sim
 {
 
+namespace
+{
+// Sending a memory takes the operator a key press: two sends never follow closer than this.
+constexpr std::chrono::milliseconds kSendSpacing{50};
+} // namespace
+
 Instrument::Instrument(const SimOptions& options) : m_options(options) {}
 
 std::optional<Instrument> Instrument::create(const SimOptions& options, QString* error)
@@ -47,14 +53,20 @@ QByteArray Instrument::frameOf(Record record) const
     FrameExtras extras;
     extras.gap = QByteArray(m_options.gap, char(0x20));
     if (m_options.data255) {
-        // A saturated sample, byte 253 of part A, a DAC amplitude and the last note character.
-        record[60] = 255;
-        record[kDacFirst + 3] = 255;
-        record[kNoteFirst + kNoteLines * kNoteLength - 1] = 255;
+        record = withData255(record);
         extras.partAFirst = 255;
         extras.partALast = 255;
     }
     return encodeFrame(record, extras);
+}
+
+Record Instrument::withData255(Record record)
+{
+    // A saturated sample, a DAC amplitude and the last note character.
+    record[60] = 255;
+    record[kDacFirst + 3] = 255;
+    record[kNoteFirst + kNoteLines * kNoteLength - 1] = 255;
+    return record;
 }
 
 QByteArray Instrument::noise(int count)
@@ -126,6 +138,7 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
     int pauseAfter = -1;
     int pauseMs = 0;
     int noiseCount = m_options.noise;
+    int tail = 0;
     for (qsizetype i = 2; i < words.size(); ++i) {
         const QString& w = words[i];
         const bool more = i + 1 < words.size();
@@ -134,6 +147,8 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
         } else if (w == u"cut" && more && number(words[i + 1], &cut)) {
             ++i;
         } else if (w == u"noise" && more && number(words[i + 1], &noiseCount)) {
+            ++i;
+        } else if (w == u"tail" && more && number(words[i + 1], &tail)) {
             ++i;
         } else if (w == u"pause" && i + 2 < words.size() && number(words[i + 1], &pauseAfter) &&
                    number(words[i + 2], &pauseMs)) {
@@ -148,13 +163,16 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
         cut = m_options.cut.value(memory);
     if (cut >= 0)
         frame.truncate(cut);
-    const QByteArray bytes = noise(noiseCount) + frame;
+    // The start of the next memory's frame, written together with this one.
+    const QByteArray next = tail > 0 ? frameOf(recordOf(memory % kMemoryCount + 1)).left(tail)
+                                     : QByteArray();
+    const QByteArray bytes = noise(noiseCount) + frame + next;
     const QString note = QStringLiteral("send %1: %2 bytes").arg(memory).arg(bytes.size());
     if (pauseAfter >= 0 && pauseAfter < bytes.size())
-        return {{bytes.left(pauseAfter), {}, note},
+        return {{bytes.left(pauseAfter), kSendSpacing, note},
                 {bytes.mid(pauseAfter), std::chrono::milliseconds(pauseMs),
                  QStringLiteral("... the rest after %1 ms").arg(pauseMs)}};
-    return {{bytes, {}, note}};
+    return {{bytes, kSendSpacing, note}};
 }
 
 QList<Instrument::Transmission> Instrument::sendNext()

@@ -45,6 +45,9 @@ public:
     // The bytes of a frame for a record, with the options' gap and 255 faults.
     QByteArray frameOf(quillon::Record record) const;
     QByteArray noise(int count);
+    // A record as --data-255 sends it: 255 in a sample, a DAC point and the last note character
+    // (the frame also gets 255 as part A's first and last byte).
+    static quillon::Record withData255(quillon::Record record);
 
 private:
     explicit Instrument(const SimOptions& options);

@@ -35,8 +35,10 @@ PacedWriter::Nanoseconds PacedWriter::nextDeadline() const
     return byteDeadline(m_runStart, m_runSent, m_paced);
 }
 
-QByteArray PacedWriter::takeDue(Nanoseconds now)
+QByteArray PacedWriter::takeDue(Nanoseconds now, int* finished)
 {
+    if (finished)
+        *finished = 0;
     QByteArray out;
     while (!m_queue.empty()) {
         const Nanoseconds due = nextDeadline();
@@ -52,6 +54,8 @@ QByteArray PacedWriter::takeDue(Nanoseconds now)
         // pause.
         m_queue.pop_front();
         m_offset = 0;
+        if (finished)
+            ++*finished;
         if (!m_queue.empty() && m_queue.front().pause.count() > 0)
             beginRun(m_lastDeadline, m_queue.front().pause);
     }

@@ -25,8 +25,9 @@ public:
     bool pending() const { return !m_queue.empty(); }
     // When the next byte is due (only while pending()).
     Nanoseconds nextDeadline() const;
-    // Takes the bytes due at `now` off the queue.
-    QByteArray takeDue(Nanoseconds now);
+    // Takes the bytes due at `now` off the queue. `finished`, when given, receives how many
+    // queued transmissions had their last byte among them.
+    QByteArray takeDue(Nanoseconds now, int* finished = nullptr);
 
     // The moment byte `index` (from 0) of a run started at `start` is due.
     static Nanoseconds byteDeadline(Nanoseconds start, qint64 index, bool paced);

@@ -1,6 +1,6 @@
 #include "SimOptions.h"
 
-#include "link/MemoryList.h"
+#include "MemoryList.h"
 
 namespace sim
 {
@@ -52,14 +52,17 @@ QString SimOptions::helpText()
         "  --gap COUNT          bytes between part A and the second 255 (default 1)\n"
         "  --data-255           put 255 inside part A (a sample and byte 253) and part B\n"
         "  --quiet              no event lines on stderr\n"
+        "  --timestamps         print \"end NS\" on stdout when the last byte of a frame (or of\n"
+        "                       any other transmission) has gone out, NS the monotonic clock\n"
         "\n"
         "LIST: memories such as 3,7,10-12.\n"
         "\n"
         "Sending on request: a line on stdin\n"
-        "  send N [number TEXT] [cut BYTES] [pause AFTER MS] [noise COUNT]\n"
+        "  send N [number TEXT] [cut BYTES] [pause AFTER MS] [noise COUNT] [tail BYTES]\n"
         "      sends memory N unsolicited; `number` rewrites its memory-number group (e.g. 0\n"
         "      or 250), `cut` stops the frame after BYTES bytes, `pause` stops for MS ms after\n"
-        "      AFTER bytes, `noise` puts COUNT noise bytes before it\n"
+        "      AFTER bytes, `noise` puts COUNT noise bytes before it, `tail` writes the first\n"
+        "      BYTES bytes of memory N+1's frame right after it\n"
         "  noise COUNT          sends COUNT noise bytes\n"
         "  quit                 ends the simulator\n"
         "or the signal SIGUSR1, which sends the next memory of --send-list.\n"
@@ -94,10 +97,11 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             QString v;
             if (!value(&v))
                 return false;
-            const auto list = quillon::parseMemoryList(v);
-            if (!list)
+            QList<int> list;
+            QString problem;
+            if (!quillon::cli::parseMemoryList(v, list, &problem))
                 return false;
-            store(*list);
+            store(list);
             return true;
         };
         QString v;
@@ -142,6 +146,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             o.data255 = true;
         } else if (a == u"--quiet") {
             o.quiet = true;
+        } else if (a == u"--timestamps") {
+            o.timestamps = true;
         } else {
             return fail(QStringLiteral("unknown option: ") + a);
         }

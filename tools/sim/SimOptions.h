@@ -26,6 +26,7 @@ struct SimOptions {
     int gap = 1;                 // bytes between part A and the second 255
     bool data255 = false;        // 255 inside part A and part B of every frame
     bool quiet = false;
+    bool timestamps = false; // print when each transmission's last byte went out
 
     static QString helpText();
     // Parses the arguments (without the program name); nothing and `error` set when wrong.

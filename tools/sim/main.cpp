@@ -101,6 +101,18 @@ private:
                 event(t.note);
         }
     }
+    // With --timestamps: one stdout line per transmission whose last byte went to the terminal,
+    // "end" and the monotonic clock in nanoseconds, for measuring the program's reaction.
+    void reportFinished()
+    {
+        if (m_options.timestamps && m_outboxFinished > 0) {
+            const qint64 at = monotonicNow().count();
+            for (; m_outboxFinished > 0; --m_outboxFinished)
+                std::printf("end %lld\n", static_cast<long long>(at));
+            std::fflush(stdout);
+        }
+        m_outboxFinished = 0;
+    }
     void readMaster();
     void readStdin();
     void readSignal();
@@ -115,6 +127,7 @@ private:
     int m_stdin = STDIN_FILENO;
     bool m_running = true;
     QByteArray m_outbox;
+    int m_outboxFinished = 0; // transmissions whose last byte is in the outbox
     Nanoseconds m_outboxSince{0};
     QByteArray m_stdinLine;
 };
@@ -127,7 +140,7 @@ void Simulator::readMaster()
         if (n <= 0)
             return;
         QList<QByteArray> commands;
-        send(m_instrument.received(QByteArrayView(buffer, n), &commands));
+        const auto replies = m_instrument.received(QByteArrayView(buffer, n), &commands);
         for (const QByteArray& c : commands) {
             if (m_log >= 0) {
                 const QByteArray line = printable(c) + '\n';
@@ -135,6 +148,7 @@ void Simulator::readMaster()
             }
             event(QStringLiteral("command ") + QString::fromLatin1(printable(c)));
         }
+        send(replies);
     }
 }
 
@@ -180,11 +194,14 @@ void Simulator::writeOut()
     if (n > 0) {
         m_outbox.remove(0, n);
         m_outboxSince = monotonicNow();
+        if (m_outbox.isEmpty())
+            reportFinished();
         return;
     }
     if (monotonicNow() - m_outboxSince > kStuckOutputLimit) {
         event(QStringLiteral("nobody reads the line: %1 bytes dropped").arg(m_outbox.size()));
         m_outbox.clear();
+        m_outboxFinished = 0;
     }
 }
 
@@ -197,7 +214,7 @@ int Simulator::run()
     while (m_running) {
         Nanoseconds now = monotonicNow();
         if (m_outbox.isEmpty() && m_writer.pending() && m_writer.nextDeadline() <= now) {
-            m_outbox = m_writer.takeDue(now);
+            m_outbox = m_writer.takeDue(now, &m_outboxFinished);
             m_outboxSince = now;
         }
         if (!m_outbox.isEmpty())
