@@ -16,7 +16,7 @@ Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
     new FilesController(*m_window); // owned by the window
-    m_link = new LinkController(*m_window); // owned by the window
+    m_link = new LinkController(*m_window);
 }
 
 Application::~Application() = default;

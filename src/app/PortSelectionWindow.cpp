@@ -102,8 +102,8 @@ void PortSelectionWindow::listSystemPorts()
         const QString name =
             kHostPortNaming == PortNaming::Windows ? info.portName() : info.systemLocation();
         cboport->addItem(name);
-        const QString about = info.description().isEmpty() ? info.manufacturer()
-                                                            : info.description();
+        const QString about =
+            info.description().isEmpty() ? info.manufacturer() : info.description();
         if (!about.isEmpty())
             cboport->setItemData(cboport->count() - 1, about, Qt::ToolTipRole);
     }
@@ -152,20 +152,20 @@ void PortSelectionWindow::cmdok_Click()
     }
     m_module.portno = setting.portno;
     QString writeError;
-    const bool written = PortConfig::write(QString::fromLatin1(PortConfig::kFileName), setting,
-                                           &writeError);
+    const bool written =
+        PortConfig::write(QString::fromLatin1(PortConfig::kFileName), setting, &writeError);
     if (!reopen(setting)) {
         showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle));
         return;
     }
     finish(setting);
     if (!written)
-        showMessage(parentWidget(),
-                    QStringLiteral("The port is open, but the choice could not be written to "
-                                   "\"%1\" (%2): the next start will not find it.")
-                        .arg(QDir::current().absoluteFilePath(
-                                 QString::fromLatin1(PortConfig::kFileName)),
-                             writeError));
+        showMessage(
+            parentWidget(),
+            QStringLiteral("The port is open, but the choice could not be written to "
+                           "\"%1\" (%2): the next start will not find it.")
+                .arg(QDir::current().absoluteFilePath(QString::fromLatin1(PortConfig::kFileName)),
+                     writeError));
 }
 
 void PortSelectionWindow::cmdcancel_Click()

@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 #include <cstdio>
 

@@ -233,8 +233,9 @@ void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
     QTRY_COMPARE_WITH_TIMEOUT(describe(w.displayedSnapshot()),
                               describe(snapshotOf(sentRecord(7, true))), kArrival);
     QCOMPARE(w.lstmem->count(), kMemoryCount);
-    QCOMPARE(w.lstmem->findItems(QStringLiteral("^Mem 7( \\*)?$"), Qt::MatchRegularExpression).size(),
-             1);
+    QCOMPARE(
+        w.lstmem->findItems(QStringLiteral("^Mem 7( \\*)?$"), Qt::MatchRegularExpression).size(),
+        1);
     QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
 }
 
@@ -301,8 +302,8 @@ void LinkWindowTest::frameThatStopsIsAbandoned()
     const Bank before = app.module().membank;
 
     sim.control("send 6 cut 700");
-    QTRY_VERIFY2_WITH_TIMEOUT(status(w).contains(QStringLiteral("abandoned")), qPrintable(status(w)),
-                              kArrival);
+    QTRY_VERIFY2_WITH_TIMEOUT(status(w).contains(QStringLiteral("abandoned")),
+                              qPrintable(status(w)), kArrival);
     QVERIFY(app.module().membank == before);
     QCOMPARE(w.lstmem->item(5)->text(), QStringLiteral("Mem 6"));
 
@@ -336,8 +337,8 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
     QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
     QVERIFY(w.cmdcapture->isEnabled());
 
-    const QStringList expected = requestOf(3) + requestOf(5) + requestOf(5) + requestOf(7) +
-                                 releaseCommands();
+    const QStringList expected =
+        requestOf(3) + requestOf(5) + requestOf(5) + requestOf(7) + releaseCommands();
     QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), expected, 2000);
 
     QCOMPARE(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"));
@@ -346,7 +347,8 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
     QCOMPARE(w.selectedRows(), QList<int>{4});
     compareReceived(app.module().membank[2], sentRecord(3));
     compareReceived(app.module().membank[6], sentRecord(7));
-    QCOMPARE(status(w), QStringLiteral("Capture ended: 2 stored, 1 without reply (still selected)."));
+    QCOMPARE(status(w),
+             QStringLiteral("Capture ended: 2 stored, 1 without reply (still selected)."));
     // The last record received is on display.
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(7))));
 }
@@ -502,8 +504,9 @@ void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
     form->cmdok->click();
     QMessageBox* box = shownMessage();
     QVERIFY(box);
-    QCOMPARE(box->text(),
-             QStringLiteral("Selected Port is used by another device or it might be not available "));
+    QCOMPARE(
+        box->text(),
+        QStringLiteral("Selected Port is used by another device or it might be not available "));
     QCOMPARE(box->windowTitle(), QStringLiteral("Port Selection Error"));
     pressOk(box);
     QVERIFY(form->isVisible());
