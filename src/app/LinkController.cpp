@@ -80,8 +80,10 @@ bool LinkController::openConfiguredPort()
     if (setting) {
         m_port = *setting;
         module.portno = setting->portno;
-        if (m_link->open(setting->deviceName()))
+        if (m_link->open(setting->deviceName())) {
+            showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
             return true;
+        }
     }
 
     // The operator picks a port before the main window appears.

@@ -209,6 +209,7 @@ void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
     app.start();
     MainWindow& w = app.window();
     QVERIFY(w.isVisible());
+    QCOMPARE(status(w), QStringLiteral("Port %1 is open.").arg(sim.device()));
     const Bank before = app.module().membank;
 
     sim.control("send 7");
