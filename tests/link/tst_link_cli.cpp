@@ -103,6 +103,35 @@ private slots:
         QCOMPARE(memoryNumberOf(bank->bank[149]), 0);
     }
 
+    void simulatorServesTheMemoriesOfABankFile()
+    {
+        // A bank whose memory 5 holds another record (the generator's memory 77 renumbered).
+        Record five = sim::RecordGenerator::generate(77);
+        sim::RecordGenerator::setMemoryNumberText(five, "5");
+        auto source = std::make_unique<Bank>();
+        for (Record& row : *source)
+            initialiseBankRow(row);
+        (*source)[4] = five;
+        const QString bankPath = m_dir.filePath("instrument.dat");
+        QFile file(bankPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writeBank(*source));
+        file.close();
+
+        SimProcess sim({"--no-pace", "--bank", bankPath});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("from-bank.dat");
+        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "5", "-o", out});
+        QCOMPARE(r.exit, 0);
+        const auto bank = readBankFile(out);
+        QVERIFY(bank);
+        QVERIFY(bank->marks[4]);
+        Record row{};
+        std::copy_n(bank->bank[4].begin(), kBankFilePositions, row.begin());
+        QString why;
+        QVERIFY2(holdsRecord(row, five, &why), qPrintable(why));
+    }
+
     void captureRefusesWhatItCannotUse_data()
     {
         QTest::addColumn<QStringList>("args");
