@@ -2,6 +2,8 @@
 
 #include "link/SerialErrorText.h"
 
+#include <QFileInfo>
+
 namespace quillon
 {
 
@@ -26,7 +28,12 @@ bool SerialLink::open(const QString& device, QString* error)
 {
     if (m_port.isOpen())
         close();
-    m_port.setPortName(device);
+    m_deviceName = device;
+    // The port's lock is named after the path opened: a symlink (such as the simulator's) is
+    // opened as the device it points to, so that a port in use is refused by either name.
+    const QFileInfo info(device);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : QString();
+    m_port.setPortName(target.isEmpty() ? device : target);
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);

@@ -9,7 +9,8 @@ namespace quillon
 {
 
 // The serial port to the instrument: 9600 baud, no parity, 8 data bits, 1 stop bit. Reports
-// arriving bytes and a port that stopped working; never shows anything itself.
+// arriving bytes and a port that stopped working; never shows anything itself. The modem lines
+// (DTR, RTS) are left alone: pseudo-terminals and some adapters refuse them.
 class SerialLink : public QObject
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     void close();
     bool isOpen() const { return m_port.isOpen(); }
     // The device last opened (or tried).
-    QString deviceName() const { return m_port.portName(); }
+    QString deviceName() const { return m_deviceName; }
 
     // Queues bytes for sending; false when the port is not open or refuses them.
     bool write(const QByteArray& bytes);
@@ -45,6 +46,7 @@ private:
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    QString m_deviceName;
     bool m_opening = false;
     QSerialPort::SerialPortError m_openError = QSerialPort::NoError;
 };

@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(times.size(), 4);
         for (int i : {1, 2}) {
             const qint64 wait = times[i] - times[i - 1];
-            QVERIFY2(wait >= 990 && wait <= 1200, qPrintable(QString::number(wait)));
+            QVERIFY2(wait >= 990 && wait <= 1300, qPrintable(QString::number(wait)));
         }
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 17, 3000);
         QCOMPARE(m_sim->commands(),

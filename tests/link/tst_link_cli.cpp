@@ -4,7 +4,9 @@
 
 #include "core/BankFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +39,21 @@ Result runCli(const QStringList& args)
     QProcess process;
     process.start(SimProcess::cliBinary(), args);
     return finish(process);
+}
+
+// Waits until the process has the device open, so that what the instrument sends next reaches
+// it rather than the terminal's queue, which opening the port empties.
+bool waitUntilOpened(const QProcess& process, const QString& device)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    for (int i = 0; i < 500; ++i) {
+        const QStringList entries = QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& fd : entries)
+            if (QFileInfo(fds + u'/' + fd).symLinkTarget() == device)
+                return true;
+        QTest::qWait(20);
+    }
+    return false;
 }
 
 std::unique_ptr<BankFileContents> readBankFile(const QString& path)
@@ -103,6 +120,35 @@ private slots:
         QCOMPARE(memoryNumberOf(bank->bank[149]), 0);
     }
 
+    void simulatorServesTheMemoriesOfABankFile()
+    {
+        // A bank whose memory 5 holds another record (the generator's memory 77 renumbered).
+        Record five = sim::RecordGenerator::generate(77);
+        sim::RecordGenerator::setMemoryNumberText(five, "5");
+        auto source = std::make_unique<Bank>();
+        for (Record& row : *source)
+            initialiseBankRow(row);
+        (*source)[4] = five;
+        const QString bankPath = m_dir.filePath("instrument.dat");
+        QFile file(bankPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writeBank(*source));
+        file.close();
+
+        SimProcess sim({"--no-pace", "--bank", bankPath});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("from-bank.dat");
+        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "5", "-o", out});
+        QCOMPARE(r.exit, 0);
+        const auto bank = readBankFile(out);
+        QVERIFY(bank);
+        QVERIFY(bank->marks[4]);
+        Record row{};
+        std::copy_n(bank->bank[4].begin(), kBankFilePositions, row.begin());
+        QString why;
+        QVERIFY2(holdsRecord(row, five, &why), qPrintable(why));
+    }
+
     void captureRefusesWhatItCannotUse_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -154,7 +200,7 @@ private slots:
         cli.start(SimProcess::cliBinary(),
                   {"listen", "--port", sim.device(), "--count", "2", "--timeout", "15", "-o", out});
         QVERIFY(cli.waitForStarted());
-        QTest::qWait(700);
+        QVERIFY(waitUntilOpened(cli, sim.device()));
         sim.control("send 4");
         sim.control("send 5 number 0"); // no bank row: not stored, not counted
         sim.control("send 6 cut 300");  // stops: abandoned after 2 s
@@ -194,9 +240,9 @@ private slots:
         QProcess cli;
         cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
         QVERIFY(cli.waitForStarted());
-        QTest::qWait(500);
+        QVERIFY(waitUntilOpened(cli, sim.device()));
         sim.control("send 8");
-        QTest::qWait(500);
+        QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
         sim.kill();
         const Result r = finish(cli);
         QCOMPARE(r.exit, 3);
@@ -214,9 +260,9 @@ private slots:
         QProcess cli;
         cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
         QVERIFY(cli.waitForStarted());
-        QTest::qWait(500);
+        QVERIFY(waitUntilOpened(cli, sim.device()));
         sim.control("send 11");
-        QTest::qWait(500);
+        QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
         cli.terminate();
         const Result r = finish(cli);
         QCOMPARE(r.exit, 0);
