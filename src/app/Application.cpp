@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/FilesController.h"
+#include "app/LinkController.h"
 #include "app/MainWindow.h"
 #include "app/ReportController.h"
 
@@ -17,6 +18,7 @@ Application::Application(const Edition& edition)
 {
     new FilesController(*m_window); // owned by the window
     new ReportController(*m_window);
+    m_link = new LinkController(*m_window);
 }
 
 Application::~Application() = default;
@@ -24,8 +26,11 @@ Application::~Application() = default;
 void Application::start(const QStringList& files)
 {
     m_window->startUp();
-    m_window->showSampleEcho();
-    m_window->show();
+    // Without a port the operator chooses one first; the main window follows that choice.
+    if (m_link->openConfiguredPort()) {
+        m_window->showSampleEcho();
+        m_window->show();
+    }
     if (files.isEmpty())
         return;
     QStringList paths;

@@ -10,6 +10,7 @@
 namespace quillon
 {
 
+class LinkController;
 class MainWindow;
 
 // One running program: the shared state, the main window and the features attached to it.
@@ -32,6 +33,7 @@ public:
 private:
     Module1 m_module;
     std::unique_ptr<MainWindow> m_window;
+    LinkController* m_link = nullptr; // the instrument link, a child of the window
 };
 
 // The program: a QApplication named after the edition, one Application, the event loop.

@@ -1,11 +1,15 @@
 // Saves a picture of the main window showing a realistic record: quillon-screenshot OUT.png
+#include "ConfiguredPort.h"
 #include "RecordFixture.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -17,6 +21,16 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
+    // The program as an operator sees it with the instrument connected, working in a folder of
+    // its own (it writes "dfd.cfg" and a recovery file there).
+    const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    QTemporaryDir work;
+    QString error;
+    quillon::test::ConfiguredPort port;
+    if (!work.isValid() || !QDir::setCurrent(work.path()) || !port.create(&error)) {
+        std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
+        return 1;
+    }
     quillon::Application app(quillon::Edition::quillon());
     app.start();
     quillon::Module1& module = app.module();
@@ -31,7 +45,7 @@ int main(int argc, char** argv)
     window.lstmem_DblClick();
     window.lstmem->scrollToTop();
     const QPixmap shot = window.grab();
-    if (!shot.save(QString::fromLocal8Bit(argv[1]))) {
+    if (!shot.save(out)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -1,6 +1,7 @@
 // Reports from the main window as the operator makes them: the print options (current record,
 // selected and marked memories) printed into a real PDF, the preview, the PDF export, the Word
 // document and the printer dialog; failures told once, cancelled dialogs silent.
+#include "ConfiguredPort.h"
 #include "RecordFixture.h"
 #include "report/ReportTestData.h"
 
@@ -85,6 +86,7 @@ class ReportControllerTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_workDir;
+    test::ConfiguredPort m_port;
     std::unique_ptr<Application> m_app;
 
     MainWindow& window() { return m_app->window(); }
@@ -142,6 +144,8 @@ private slots:
         m_workDir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_workDir->isValid());
         QVERIFY(QDir::setCurrent(m_workDir->path()));
+        QString error;
+        QVERIFY2(m_port.create(&error), qPrintable(error));
     }
     void cleanup()
     {

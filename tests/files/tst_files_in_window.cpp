@@ -4,6 +4,7 @@
 // ends, and the records kept across a killed run.
 
 #include "app/Application.h"
+#include "app/ConfiguredPort.h"
 #include "app/FilesController.h"
 #include "app/MainWindow.h"
 #include "app/RecordFixture.h"
@@ -141,6 +142,7 @@ class FilesInWindowTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_work;
+    test::ConfiguredPort m_port;
     QString m_previous = QDir::currentPath();
     bool m_ownMounts = false; // mounts made here stay inside this process's own namespace
     QString m_mountProblem;
@@ -196,6 +198,8 @@ void FilesInWindowTest::init()
     m_work = std::make_unique<QTemporaryDir>();
     QVERIFY(m_work->isValid());
     QVERIFY(QDir::setCurrent(m_work->path()));
+    QString error;
+    QVERIFY2(m_port.create(&error), qPrintable(error));
 }
 
 void FilesInWindowTest::cleanup()

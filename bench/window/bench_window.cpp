@@ -1,0 +1,179 @@
+// From the last byte of a record frame on the line to its list item marked and its trace drawn
+// in the real main window. The frames are the ones the simulated instrument sends (its own
+// Instrument and PseudoTerminal), written here on the terminal's master side so that the moment
+// the last byte goes onto the line is known exactly. Goal: median <= 20 ms.
+//
+// Each received record is also kept in the recovery file until the bank is saved, so the work
+// per record grows with the memories received since the last save: the argument is how many
+// different memories the rounds go through (a few, or the whole bank).
+#include "Instrument.h"
+#include "PseudoTerminal.h"
+
+#include "app/Application.h"
+#include "app/LinkController.h"
+#include "app/MainWindow.h"
+#include "link/InstrumentLink.h"
+#include "view/AscanView.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <unistd.h>
+
+using namespace quillon;
+using Clock = std::chrono::steady_clock;
+
+namespace
+{
+
+// Notes when the A-scan is painted after a record was stored.
+class PaintWatch : public QObject
+{
+public:
+    bool stored = false;
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && stored)
+            painted = true;
+        return false;
+    }
+};
+
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// Lets the window take what is on the line for a while.
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QThread::usleep(200);
+    }
+}
+
+// CPU time of this thread: the program's own work, which other programs on the machine do not
+// stretch the way they stretch the wall-clock time.
+double threadCpuMs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
+}
+
+void BM_LastByteToScreen(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QString error;
+    const auto pty = sim::PseudoTerminal::open(&error);
+    auto instrument = sim::Instrument::create(sim::SimOptions{}, &error);
+    if (!dir.isValid() || !pty || !instrument) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    QDir::setCurrent(dir.path());
+    QFile config(QStringLiteral("dfd.cfg"));
+    config.open(QIODevice::WriteOnly);
+    config.write(QFile::encodeName(pty->slavePath()) + "\r\n");
+    config.close();
+
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    if (!w.findChild<LinkController*>()->link().isOpen()) {
+        state.SkipWithError("the port did not open");
+        return;
+    }
+    w.resize(1100, 760);
+    settle(200);
+    PaintWatch watch;
+    w.picascan->installEventFilter(&watch);
+    QObject::connect(&app.module(), &Module1::memoryStored, &watch,
+                     [&watch] { watch.stored = true; });
+
+    std::vector<double> samples;
+    std::vector<double> cpu;
+    int memory = 0;
+    for (auto _ : state) {
+        memory = memory % int(state.range(0)) + 1;
+        const int row = memory - 1;
+        QByteArray frame;
+        for (const auto& t : instrument->control(QStringLiteral("send %1").arg(memory), &error))
+            frame += t.bytes;
+        // Everything but the last byte, taken in by the window before the clock starts.
+        writeAll(pty->master(), QByteArrayView(frame).chopped(1));
+        settle(15);
+        watch.stored = false;
+        watch.painted = false;
+
+        const double cpuStart = threadCpuMs();
+        const auto start = Clock::now();
+        writeAll(pty->master(), QByteArrayView(frame).last(1));
+        while (!(watch.painted && app.module().marked[row] &&
+                 w.lstmem->item(row)->text().endsWith(u'*')))
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        samples.push_back(took.count() * 1000);
+        cpu.push_back(threadCpuMs() - cpuStart);
+
+        // The next round marks its memory afresh.
+        app.module().marked[row] = false;
+        w.refreshListItem(row);
+    }
+    state.counters["median_ms"] = percentile(samples, 0.5);
+    state.counters["p90_ms"] = percentile(samples, 0.9);
+    state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
+    state.counters["cpu_median_ms"] = percentile(cpu, 0.5);
+    state.SetLabel("goal: median <= 20 ms");
+}
+BENCHMARK(BM_LastByteToScreen)
+    ->ArgName("memories")
+    ->Arg(10)
+    ->Arg(kMemoryCount)
+    ->UseManualTime()
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

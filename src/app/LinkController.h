@@ -1,0 +1,67 @@
+#pragma once
+
+#include "link/PortSetting.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace quillon
+{
+
+class CaptureProgress;
+class InstrumentLink;
+class MainWindow;
+class PortSelectionWindow;
+
+// The instrument link in the main window: the port named in "dfd.cfg" opened at start-up (or
+// the port selection offered when it cannot be), records the instrument sends marked in the list
+// and drawn, "Capture" asking for the selected memories with its progress and Cancel in the
+// status bar, and "Option" showing the port selection. Problems of the link (a record that could
+// not be stored, a port that went away) are told in the status bar.
+class LinkController : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr const char* kConfigLost =
+        "Port configuratin file is lost so select apropriate serial port which is necessary ";
+    static constexpr const char* kConfigLostTitle = "File Error";
+
+    explicit LinkController(MainWindow& window);
+    ~LinkController() override;
+
+    InstrumentLink& link() { return *m_link; }
+    // The port in use, or the one start-up or the port selection tried last.
+    const PortSetting& port() const { return m_port; }
+    CaptureProgress* progress() { return m_progress; }
+    // frmoption, made on first use.
+    PortSelectionWindow* portSelectionWindow();
+
+    // The port steps of start-up: "dfd.cfg" read, the port opened. When either fails the
+    // "File Error" message is shown, portno becomes 1 and the port selection follows; the main
+    // window stays hidden until the operator has chosen. False on that path.
+    bool openConfiguredPort();
+
+    // "Option": the port selection, not modal.
+    void showPortSelection();
+    // cmdcapture_Click: asks the instrument for the selected memories.
+    void cmdcapture_Click();
+
+private:
+    void connectLink();
+    void frameReceived(int row);
+    void memoryRequested(int memory);
+    void captureFinished(int stored, int failed);
+    void portChosen(const PortSetting& setting);
+    void portSelectionClosed();
+    void showPortSelectionFor(const PortSetting& current, const QString& otherDevice);
+    void showStatus(const QString& text);
+
+    MainWindow& m_window;
+    InstrumentLink* m_link = nullptr;
+    CaptureProgress* m_progress = nullptr;
+    QPointer<PortSelectionWindow> m_portWindow;
+    PortSetting m_port;
+    QString m_lostText; // how the port was lost last
+};
+
+} // namespace quillon

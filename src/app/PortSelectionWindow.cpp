@@ -1,0 +1,201 @@
+#include "app/PortSelectionWindow.h"
+
+#include "link/InstrumentLink.h"
+#include "link/PortConfig.h"
+#include "view/MessageBox.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+namespace quillon
+{
+
+QString normalisedDeviceName(const QString& typed)
+{
+    const QString name = typed.trimmed();
+    if (name.isEmpty() || kHostPortNaming == PortNaming::Windows || name.startsWith(u'/'))
+        return name;
+    return QStringLiteral("/dev/") + name;
+}
+
+PortSelectionWindow::PortSelectionWindow(Module1& module, InstrumentLink& link, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_module(module), m_link(link)
+{
+    setObjectName(QStringLiteral("frmoption"));
+    setWindowTitle(QStringLiteral("Port selection"));
+    buildControls();
+}
+
+void PortSelectionWindow::buildControls()
+{
+    lblexplain = new QLabel(QString::fromLatin1(kExplanation), this);
+    lblexplain->setObjectName(QStringLiteral("lblexplain"));
+    lblexplain->setWordWrap(true);
+
+    auto* group = new QButtonGroup(this);
+    auto* column = new QVBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        const int portno = i + 1;
+        options[i] = new QRadioButton(QStringLiteral("Comport %1").arg(portno), this);
+        options[i]->setObjectName(QStringLiteral("Option%1").arg(portno));
+        group->addButton(options[i]);
+        column->addWidget(options[i]);
+        connect(options[i], &QRadioButton::toggled, this, [this, portno](bool on) {
+            if (on)
+                optionChosen(portno);
+        });
+    }
+
+    optother = new QRadioButton(QStringLiteral("Other port:"), this);
+    optother->setObjectName(QStringLiteral("optother"));
+    optother->setToolTip(QStringLiteral("A port beyond the first four, such as a USB adapter; "
+                                        "choose it from the list or type its device name"));
+    group->addButton(optother);
+    cboport = new QComboBox(this);
+    cboport->setObjectName(QStringLiteral("cboport"));
+    cboport->setEditable(true);
+    cboport->setInsertPolicy(QComboBox::NoInsert);
+    cboport->setMinimumContentsLength(16);
+    cboport->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Picking or typing a device chooses it.
+    connect(cboport, &QComboBox::activated, optother, [this] { optother->setChecked(true); });
+    connect(cboport->lineEdit(), &QLineEdit::textEdited, optother,
+            [this] { optother->setChecked(true); });
+    auto* other = new QHBoxLayout;
+    other->addWidget(optother);
+    other->addWidget(cboport, 1);
+    column->addLayout(other);
+
+    cmdok = new QPushButton(QStringLiteral("Ok"), this);
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok->setDefault(true);
+    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+    connect(cmdok, &QPushButton::clicked, this, &PortSelectionWindow::cmdok_Click);
+    connect(cmdcancel, &QPushButton::clicked, this, &PortSelectionWindow::cmdcancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdok);
+    buttons->addWidget(cmdcancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblexplain);
+    layout->addLayout(column);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+void PortSelectionWindow::listSystemPorts()
+{
+    const QString typed = cboport->currentText();
+    cboport->clear();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString name =
+            kHostPortNaming == PortNaming::Windows ? info.portName() : info.systemLocation();
+        cboport->addItem(name);
+        const QString about =
+            info.description().isEmpty() ? info.manufacturer() : info.description();
+        if (!about.isEmpty())
+            cboport->setItemData(cboport->count() - 1, about, Qt::ToolTipRole);
+    }
+    cboport->setEditText(typed);
+}
+
+void PortSelectionWindow::load(const PortSetting& current, const QString& otherDevice)
+{
+    m_choiceMade = false;
+    m_remembered = current;
+    listSystemPorts();
+    cboport->setEditText(current.isNamed() ? current.device : otherDevice);
+    if (current.isNamed()) {
+        optother->setChecked(true);
+        return;
+    }
+    const int portno = current.portno >= 1 && current.portno <= 4 ? current.portno : 1;
+    // Selecting the button that is already on does not announce it: set portno here too.
+    options[portno - 1]->setChecked(true);
+    m_module.portno = portno;
+}
+
+void PortSelectionWindow::optionChosen(int portno)
+{
+    // The open port is not touched until Ok or Cancel.
+    m_module.portno = portno;
+}
+
+PortSetting PortSelectionWindow::chosen() const
+{
+    if (optother->isChecked())
+        return PortSetting::named(normalisedDeviceName(cboport->currentText()));
+    for (int i = 0; i < 4; ++i)
+        if (options[i]->isChecked())
+            return PortSetting::numbered(i + 1);
+    return PortSetting::numbered(m_module.portno);
+}
+
+void PortSelectionWindow::cmdok_Click()
+{
+    const PortSetting setting = chosen();
+    if (optother->isChecked() && !setting.isNamed()) {
+        // No device typed: there is nothing to write or open.
+        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle));
+        return;
+    }
+    m_module.portno = setting.portno;
+    QString writeError;
+    const bool written =
+        PortConfig::write(QString::fromLatin1(PortConfig::kFileName), setting, &writeError);
+    if (!reopen(setting)) {
+        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle));
+        return;
+    }
+    finish(setting);
+    if (!written)
+        showMessage(
+            parentWidget(),
+            QStringLiteral("The port is open, but the choice could not be written to "
+                           "\"%1\" (%2): the next start will not find it.")
+                .arg(QDir::current().absoluteFilePath(QString::fromLatin1(PortConfig::kFileName)),
+                     writeError));
+}
+
+void PortSelectionWindow::cmdcancel_Click()
+{
+    m_module.portno = m_remembered.portno;
+    // A port that fails to open again is not reported; the window stays.
+    if (reopen(m_remembered))
+        finish(m_remembered);
+}
+
+bool PortSelectionWindow::reopen(const PortSetting& setting)
+{
+    if (m_link.isOpen())
+        m_link.close();
+    return m_link.open(setting.deviceName());
+}
+
+void PortSelectionWindow::finish(const PortSetting& setting)
+{
+    m_choiceMade = true;
+    close();
+    emit portOpened(setting);
+}
+
+void PortSelectionWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!m_choiceMade)
+        emit closedWithoutChoice();
+    m_choiceMade = false;
+}
+
+} // namespace quillon

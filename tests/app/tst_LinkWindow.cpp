@@ -1,0 +1,686 @@
+// The instrument link through the real window, against the simulated instrument on a
+// pseudo-terminal: records the instrument sends, capture of selected memories with its progress
+// and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
+// open, working without a port, and a port that goes away.
+#include "SimProcess.h"
+
+#include "RecordGenerator.h"
+
+#include "app/Application.h"
+#include "app/CaptureProgress.h"
+#include "app/LinkController.h"
+#include "app/MainWindow.h"
+#include "app/PortSelectionWindow.h"
+#include "core/DisplaySnapshot.h"
+#include "link/InstrumentLink.h"
+#include "view/AscanView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::test;
+
+namespace
+{
+
+// A frame takes a good second at 9600 baud; unpaced it takes a few milliseconds.
+constexpr int kArrival = 8000;
+
+QString describe(const AscanDrawing& drawing)
+{
+    QStringList out;
+    auto pts = [](const QVector<QPointF>& points) {
+        QStringList p;
+        for (const QPointF& q : points)
+            p << QStringLiteral("%1,%2").arg(q.x()).arg(q.y());
+        return p.join(u' ');
+    };
+    for (const AscanItem& item : drawing.items) {
+        if (const auto* l = std::get_if<LineItem>(&item))
+            out << QStringLiteral("line %1 %2 %3 %4 %5")
+                       .arg(l->x1)
+                       .arg(l->y1)
+                       .arg(l->x2)
+                       .arg(l->y2)
+                       .arg(l->color.name());
+        else if (const auto* p = std::get_if<PolylineItem>(&item))
+            out << QStringLiteral("polyline %1 %2").arg(p->color.name(), pts(p->points));
+        else if (const auto* d = std::get_if<DotsItem>(&item))
+            out << QStringLiteral("dots %1 %2").arg(d->color.name(), pts(d->points));
+        else if (const auto* t = std::get_if<TextItem>(&item))
+            out << QStringLiteral("text %1 %2 %3").arg(t->x).arg(t->y).arg(t->text);
+    }
+    return out.join(u'\n');
+}
+
+// What the window shows, as text that QCOMPARE can tell apart.
+QString describe(const DisplaySnapshot& s)
+{
+    QStringList out{describe(s.drawing), s.panel.txttmdt};
+    for (const QString& b : s.panel.boxes)
+        out << b;
+    for (const QString& r : s.panel.readouts)
+        out << r;
+    for (const QString& n : s.notes)
+        out << n;
+    return out.join(u'\n');
+}
+
+// The record the simulator sends for `memory`; with --data-255 it carries 255 in a sample, a DAC
+// amplitude and the last note character.
+Record sentRecord(int memory, bool data255 = false)
+{
+    Record r = sim::RecordGenerator::generate(memory);
+    if (data255) {
+        r[60] = 255;
+        r[kDacFirst + 3] = 255;
+        r[kNoteFirst + kNoteLines * kNoteLength - 1] = 255;
+    }
+    return r;
+}
+
+// The positions a frame carries: the samples 0..250 and 260..801.
+void compareReceived(const Record& stored, const Record& sent)
+{
+    for (int p = 0; p <= 250; ++p)
+        QCOMPARE(stored[p], sent[p]);
+    for (int p = 260; p <= 801; ++p)
+        QCOMPARE(stored[p], sent[p]);
+}
+
+QMessageBox* shownMessage()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"quillonMessage" && w->isVisible())
+            return qobject_cast<QMessageBox*>(w);
+    return nullptr;
+}
+
+void pressOk(QMessageBox* box)
+{
+    box->button(QMessageBox::Ok)->click();
+}
+
+QString status(MainWindow& w)
+{
+    return w.statusBar()->currentMessage();
+}
+
+QByteArray fileContents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+void writeConfig(const QByteArray& contents)
+{
+    QFile f(QStringLiteral("dfd.cfg"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QVERIFY(f.write(contents) == contents.size());
+}
+
+void select(MainWindow& w, std::initializer_list<int> rows)
+{
+    w.lstmem->clearSelection();
+    for (int row : rows)
+        w.lstmem->item(row)->setSelected(true);
+}
+
+Edition editionNamed(const QString& name)
+{
+    return name == u"Pellisor" ? Edition::pellisor() : Edition::quillon();
+}
+
+void addEditions()
+{
+    QTest::addColumn<QString>("edition");
+    QTest::newRow("Quillon") << QStringLiteral("Quillon");
+    QTest::newRow("Pellisor") << QStringLiteral("Pellisor");
+}
+
+} // namespace
+
+class LinkWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_workDir;
+
+    // The simulator started with `arguments`, named in "dfd.cfg".
+    void startSim(SimProcess& sim, const QStringList& arguments)
+    {
+        QString error;
+        QVERIFY2(sim.start(arguments, &error), qPrintable(error));
+        writeConfig(QFile::encodeName(sim.device()) + "\r\n");
+    }
+    QString logPath() const { return m_workDir->filePath(QStringLiteral("commands.log")); }
+
+private slots:
+    void init()
+    {
+        m_workDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_workDir->isValid());
+        QVERIFY(QDir::setCurrent(m_workDir->path()));
+    }
+
+    void unsolicitedFramesAreMarkedAndDrawn_data() { addEditions(); }
+    void unsolicitedFramesAreMarkedAndDrawn();
+    void slowFrameKeepsTheWindowWorking();
+    void framesWithoutBankRowAreNotStored();
+    void frameThatStopsIsAbandoned();
+
+    void captureStoresSelectedAndUnselectsThem_data() { addEditions(); }
+    void captureStoresSelectedAndUnselectsThem();
+    void replyForAnotherMemoryIsStoredAsRequested();
+    void captureWithNothingSelectedOnlyReleases();
+    void cancelStopsAfterTheCurrentMemoryAndReleases();
+
+    void startUpWithoutUsablePort_data();
+    void startUpWithoutUsablePort();
+    void okWithPortThatFailsKeepsTheWindow();
+    void okOpensThePortEvenWhenDfdCfgCannotBeWritten();
+    void optionCancelReopensThePortInUse();
+    void closingThePortSelectionWorksOffline_data() { addEditions(); }
+    void closingThePortSelectionWorksOffline();
+    void exitWithPortSelectionOpenEnds();
+    void lostPortIsReportedOnceAndReopened();
+};
+
+void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
+{
+    QFETCH(QString, edition);
+    SimProcess sim;
+    startSim(sim, {"--no-pace", "--noise", "25", "--gap", "7", "--data-255"});
+    Application app(editionNamed(edition));
+    app.start();
+    MainWindow& w = app.window();
+    QVERIFY(w.isVisible());
+    QCOMPARE(status(w), QStringLiteral("Port %1 is open.").arg(sim.device()));
+    const Bank before = app.module().membank;
+
+    sim.control("send 7");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"), kArrival);
+    compareReceived(app.module().membank[6], sentRecord(7, true));
+    QCOMPARE(app.module().membank[6][60], 255); // a sample of 255 is data, not a start byte
+    for (int row = 0; row < kMemoryCount; ++row) {
+        if (row == 6)
+            continue;
+        QCOMPARE(w.lstmem->item(row)->text(), QStringLiteral("Mem %1").arg(row + 1));
+        QVERIFY(app.module().membank[row] == before[row]);
+    }
+    // Drawn: the window shows exactly what the record of memory 7 shows.
+    QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(7, true))));
+    QVERIFY(status(w).contains(QStringLiteral("Mem 7")));
+
+    // Another memory, then memory 7 again: still one item for it, the newest record drawn.
+    sim.control("send 12 noise 60");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(11)->text(), QStringLiteral("Mem 12 *"), kArrival);
+    QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(12, true))));
+    sim.control("send 7");
+    QTRY_COMPARE_WITH_TIMEOUT(describe(w.displayedSnapshot()),
+                              describe(snapshotOf(sentRecord(7, true))), kArrival);
+    QCOMPARE(w.lstmem->count(), kMemoryCount);
+    QCOMPARE(
+        w.lstmem->findItems(QStringLiteral("^Mem 7( \\*)?$"), Qt::MatchRegularExpression).size(),
+        1);
+    QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
+}
+
+void LinkWindowTest::slowFrameKeepsTheWindowWorking()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace"});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    auto* link = w.findChild<LinkController*>(QStringLiteral("linkController"));
+    QVERIFY(link);
+
+    // 1.5 s of silence in the middle of the frame: less than the limit for a stalled frame.
+    sim.control("send 4 pause 600 1500");
+    QTRY_VERIFY_WITH_TIMEOUT(link->link().reception().inFrame(), kArrival);
+    // Meanwhile the window answers: a memory opens from the list and its notes can be saved.
+    w.lstmem->item(1)->setSelected(true);
+    w.lstmem_DblClick();
+    QCOMPARE(app.module().curmem, 1);
+    w.txtnoteLn[0]->setText(QStringLiteral("typed during"));
+    w.cmdtxtsav->click();
+    QVERIFY(app.module().membank[1][kNoteFirst] == 't');
+    QVERIFY(link->link().reception().inFrame());
+    QCOMPARE(w.lstmem->item(3)->text(), QStringLiteral("Mem 4"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(3)->text(), QStringLiteral("Mem 4 *"), kArrival);
+    compareReceived(app.module().membank[3], sentRecord(4));
+    QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(4))));
+}
+
+void LinkWindowTest::framesWithoutBankRowAreNotStored()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace"});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const Bank before = app.module().membank;
+    const QString shown = describe(w.displayedSnapshot());
+    QSignalSpy rejected(&w.findChild<LinkController*>()->link(), &InstrumentLink::frameRejected);
+
+    sim.control("send 5 number 0");
+    QVERIFY(rejected.wait(kArrival));
+    QVERIFY2(status(w).contains(QStringLiteral("not stored")), qPrintable(status(w)));
+    sim.control("send 5 number 250");
+    QVERIFY(rejected.wait(kArrival));
+    QVERIFY2(status(w).contains(QStringLiteral("250")), qPrintable(status(w)));
+
+    QVERIFY(app.module().membank == before);
+    for (int row = 0; row < kMemoryCount; ++row)
+        QVERIFY(!app.module().marked[row]);
+    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(describe(w.displayedSnapshot()), shown);
+}
+
+void LinkWindowTest::frameThatStopsIsAbandoned()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace"});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const Bank before = app.module().membank;
+
+    sim.control("send 6 cut 700");
+    QTRY_VERIFY2_WITH_TIMEOUT(status(w).contains(QStringLiteral("abandoned")),
+                              qPrintable(status(w)), kArrival);
+    QVERIFY(app.module().membank == before);
+    QCOMPARE(w.lstmem->item(5)->text(), QStringLiteral("Mem 6"));
+
+    // The reader searches again: the next whole frame is stored.
+    sim.control("send 6");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(5)->text(), QStringLiteral("Mem 6 *"), kArrival);
+    compareReceived(app.module().membank[5], sentRecord(6));
+}
+
+void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
+{
+    QFETCH(QString, edition);
+    SimProcess sim;
+    startSim(sim, {"--no-pace", "--log", logPath(), "--no-reply", "5", "--noise", "9"});
+    Application app(editionNamed(edition));
+    app.start();
+    MainWindow& w = app.window();
+    CaptureProgress* progress = w.findChild<CaptureProgress*>();
+    QVERIFY(progress);
+    QVERIFY(!progress->isVisible());
+
+    select(w, {2, 4, 6});
+    w.cmdcapture->click();
+    QVERIFY(progress->isVisible());
+    QVERIFY(!w.cmdcapture->isEnabled());
+    QVERIFY2(progress->lblprogress->text().contains(QStringLiteral("memory 1 of 3")),
+             qPrintable(progress->lblprogress->text()));
+    // Memory 5 never answers: asked twice, a second each.
+    QTRY_VERIFY_WITH_TIMEOUT(progress->lblprogress->text().contains(QStringLiteral("2 of 3")),
+                             kArrival);
+    QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
+    QVERIFY(w.cmdcapture->isEnabled());
+
+    const QStringList expected =
+        requestOf(3) + requestOf(5) + requestOf(5) + requestOf(7) + releaseCommands();
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), expected, 2000);
+
+    QCOMPARE(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"));
+    QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
+    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(w.selectedRows(), QList<int>{4});
+    compareReceived(app.module().membank[2], sentRecord(3));
+    compareReceived(app.module().membank[6], sentRecord(7));
+    QCOMPARE(status(w),
+             QStringLiteral("Capture ended: 2 stored, 1 without reply (still selected)."));
+    // The last record received is on display.
+    QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(7))));
+}
+
+void LinkWindowTest::replyForAnotherMemoryIsStoredAsRequested()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace", "--reply-as", "9=5"});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+
+    select(w, {8});
+    w.cmdcapture->click();
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"), kArrival);
+    compareReceived(app.module().membank[8], sentRecord(5));
+    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QVERIFY(!app.module().marked[4]);
+    QVERIFY(w.selectedRows().isEmpty());
+}
+
+void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace", "--log", logPath()});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    app.module().membank[2] = sentRecord(3);
+    w.openMemory(2);
+    w.picascan->setDrawing({});
+
+    w.cmdcapture->click();
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), releaseCommands(), 2000);
+    // The working record is drawn again.
+    QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(3))));
+    QVERIFY(status(w).contains(QStringLiteral("No memory is selected")));
+    QVERIFY(w.cmdcapture->isEnabled());
+}
+
+void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
+{
+    SimProcess sim;
+    startSim(sim, {"--log", logPath()}); // paced: a frame takes over a second
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    CaptureProgress* progress = w.findChild<CaptureProgress*>();
+
+    select(w, {0, 1, 2, 3, 4, 5});
+    w.cmdcapture->click();
+    QVERIFY(progress->lblprogress->text().contains(QStringLiteral("memory 1 of 6")));
+    progress->cmdcancelcapture->click();
+    QVERIFY(!progress->cmdcancelcapture->isEnabled());
+    QVERIFY(progress->lblprogress->text().contains(QStringLiteral("cancelling")));
+    QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
+
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), requestOf(1) + releaseCommands(), 2000);
+    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
+    compareReceived(app.module().membank[0], sentRecord(1));
+    QCOMPARE(w.selectedRows(), (QList<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(status(w), QStringLiteral("Capture cancelled: 1 stored, 0 without reply."));
+}
+
+void LinkWindowTest::startUpWithoutUsablePort_data()
+{
+    QTest::addColumn<QByteArray>("config"); // "dfd.cfg", or null for none; %1 the sim's device
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<QString>("prefilled"); // the device box of the port selection
+    QTest::newRow("no dfd.cfg") << QByteArray() << false << QString();
+    QTest::newRow("empty") << QByteArray("") << false << QString();
+    QTest::newRow("not a number") << QByteArray("port two\r\n") << false << QString();
+    QTest::newRow("number without device") << QByteArray("7\r\n") << false << QString();
+    QTest::newRow("device that is gone")
+        << QByteArray("/dev/quillon-no-such-port\r\n") << false << "/dev/quillon-no-such-port";
+    QTest::newRow("busy device") << QByteArray("%1\r\n") << true << "%1";
+}
+
+void LinkWindowTest::startUpWithoutUsablePort()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(bool, busy);
+    QFETCH(QString, prefilled);
+    SimProcess sim;
+    startSim(sim, {"--no-pace"});
+    QFile::remove(QStringLiteral("dfd.cfg"));
+    if (!config.isNull())
+        writeConfig(config.replace("%1", QFile::encodeName(sim.device())));
+    prefilled.replace(QStringLiteral("%1"), sim.device());
+    QSerialPort other;
+    if (busy) {
+        other.setPortName(sim.device());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+    }
+
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    QVERIFY(!w.isVisible());
+    QCOMPARE(app.module().portno, 1);
+    QVERIFY(w.ascanDrawing().items.empty()); // no sample echo on this path
+    QMessageBox* box = shownMessage();
+    QVERIFY(box);
+    QCOMPARE(box->text(), QStringLiteral("Port configuratin file is lost so select apropriate "
+                                         "serial port which is necessary "));
+    QCOMPARE(box->windowTitle(), QStringLiteral("File Error"));
+    pressOk(box);
+
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QVERIFY(form);
+    QTRY_VERIFY(form->isVisible());
+    QCOMPARE(form->windowTitle(), QStringLiteral("Port selection"));
+    QCOMPARE(form->lblexplain->text(),
+             QStringLiteral("According  to  the  cable of  Vantor connected  to   the   serial   "
+                            "port    of  computer select apropriate option."));
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(form->options[i]->text(), QStringLiteral("Comport %1").arg(i + 1));
+        QCOMPARE(form->options[i]->objectName(), QStringLiteral("Option%1").arg(i + 1));
+    }
+    QCOMPARE(form->cmdok->text(), QStringLiteral("Ok"));
+    QCOMPARE(form->cmdcancel->text(), QStringLiteral("Cancel"));
+    QVERIFY(form->options[0]->isChecked());
+    QCOMPARE(form->cboport->currentText(), prefilled);
+    QCOMPARE(app.module().portno, 1);
+
+    // The operator names the simulator's terminal (pseudo-terminals are never listed).
+    other.close();
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(sim.device());
+    form->cmdok->click();
+    QVERIFY(!shownMessage());
+    QVERIFY(!form->isVisible());
+    QVERIFY(w.isVisible());
+    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QFile::encodeName(sim.device()) + "\r\n");
+    QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+
+    sim.control("send 3");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"), kArrival);
+}
+
+void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    pressOk(shownMessage());
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTRY_VERIFY(form->isVisible());
+
+    // "Comport 4" names /dev/ttyS3 here, which this machine lacks (COM4 elsewhere).
+    form->options[3]->click();
+    QCOMPARE(app.module().portno, 4);
+    form->cmdok->click();
+    QMessageBox* box = shownMessage();
+    QVERIFY(box);
+    QCOMPARE(
+        box->text(),
+        QStringLiteral("Selected Port is used by another device or it might be not available "));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Port Selection Error"));
+    pressOk(box);
+    QVERIFY(form->isVisible());
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.findChild<LinkController*>()->link().isOpen());
+    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
+
+    // The other choice with nothing typed opens nothing and writes nothing.
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(QString());
+    form->cmdok->click();
+    QVERIFY(shownMessage());
+    pressOk(shownMessage());
+    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
+    QVERIFY(form->isVisible());
+}
+
+void LinkWindowTest::okOpensThePortEvenWhenDfdCfgCannotBeWritten()
+{
+    SimProcess sim;
+    QString error;
+    QVERIFY2(sim.start({"--no-pace"}, &error), qPrintable(error));
+    QVERIFY(QDir().mkdir(QStringLiteral("dfd.cfg"))); // neither read nor written as a file
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    pressOk(shownMessage());
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTRY_VERIFY(form->isVisible());
+
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(sim.device());
+    form->cmdok->click();
+    QVERIFY(!form->isVisible());
+    QVERIFY(w.isVisible());
+    QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+    // The operator learns that the next start will not find the port.
+    QMessageBox* box = shownMessage();
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QStringLiteral("could not be written")), qPrintable(box->text()));
+    pressOk(box);
+    sim.control("send 11");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(10)->text(), QStringLiteral("Mem 11 *"), kArrival);
+}
+
+void LinkWindowTest::optionCancelReopensThePortInUse()
+{
+    SimProcess sim;
+    startSim(sim, {"--no-pace"});
+    const QByteArray config = fileContents(QStringLiteral("dfd.cfg"));
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    const int portno = app.module().portno;
+    QVERIFY(w.mnuoption->isEnabled());
+
+    w.mnuoption->trigger();
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QVERIFY(form && form->isVisible());
+    QVERIFY(form->optother->isChecked());
+    QCOMPARE(form->cboport->currentText(), sim.device());
+    // The window is not modal: the main window goes on receiving while it is open.
+    sim.control("send 2");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(1)->text(), QStringLiteral("Mem 2 *"), kArrival);
+
+    form->options[1]->click();
+    QCOMPARE(app.module().portno, 2);
+    form->cmdcancel->click();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(app.module().portno, portno);
+    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), config);
+    QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+    sim.control("send 8");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(7)->text(), QStringLiteral("Mem 8 *"), kArrival);
+
+    // A port number beyond the first four (one "dfd.cfg" may hold) shows "Comport 1"; Cancel
+    // would reopen that number.
+    form->load(PortSetting::numbered(7));
+    QVERIFY(form->options[0]->isChecked());
+    QCOMPARE(app.module().portno, 1);
+    QCOMPARE(form->remembered(), PortSetting::numbered(7));
+}
+
+void LinkWindowTest::closingThePortSelectionWorksOffline()
+{
+    QFETCH(QString, edition);
+    Application app(editionNamed(edition));
+    app.start();
+    MainWindow& w = app.window();
+    pressOk(shownMessage());
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTRY_VERIFY(form->isVisible());
+
+    form->close(); // the window's own close button
+    QVERIFY(w.isVisible());
+    QVERIFY2(status(w).contains(QStringLiteral("No serial port is open")), qPrintable(status(w)));
+
+    // Files and capture still answer.
+    w.mnusave->trigger();
+    auto* save = w.findChild<QWidget*>(QStringLiteral("frmsave"));
+    QVERIFY(save && save->isVisible());
+    save->close();
+    select(w, {2});
+    w.cmdcapture->click();
+    QVERIFY2(status(w).contains(QStringLiteral("No serial port is open")), qPrintable(status(w)));
+    QCOMPARE(w.selectedRows(), QList<int>{2});
+    QVERIFY(w.cmdcapture->isEnabled());
+
+    // "Option" opens the port later.
+    SimProcess sim;
+    QString error;
+    QVERIFY2(sim.start({"--no-pace"}, &error), qPrintable(error));
+    w.mnuoption->trigger();
+    QVERIFY(form->isVisible());
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(sim.device());
+    form->cmdok->click();
+    QVERIFY(!form->isVisible());
+    w.cmdcapture->click();
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"), kArrival);
+}
+
+void LinkWindowTest::exitWithPortSelectionOpenEnds()
+{
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    pressOk(shownMessage());
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTRY_VERIFY(form->isVisible());
+    form->close();
+    w.mnuoption->trigger();
+    QVERIFY(form->isVisible());
+
+    w.mnuexit->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(!form->isVisible());
+}
+
+void LinkWindowTest::lostPortIsReportedOnceAndReopened()
+{
+    auto sim = std::make_unique<SimProcess>();
+    startSim(*sim, {"--no-pace"});
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    InstrumentLink& link = w.findChild<LinkController*>()->link();
+    QSignalSpy lost(&link, &InstrumentLink::portLost);
+
+    sim->stop(); // the instrument's end of the line goes away
+    QVERIFY(lost.wait(kArrival));
+    QTest::qWait(300);
+    QCOMPARE(lost.size(), 1);
+    QVERIFY(!link.isOpen());
+    QVERIFY2(status(w).contains(QStringLiteral("lost")) && status(w).contains(u"Option"),
+             qPrintable(status(w)));
+
+    select(w, {0});
+    w.cmdcapture->click();
+    QVERIFY2(status(w).contains(QStringLiteral("No serial port is open")), qPrintable(status(w)));
+
+    SimProcess again;
+    QString error;
+    QVERIFY2(again.start({"--no-pace"}, &error), qPrintable(error));
+    w.mnuoption->trigger();
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(again.device());
+    form->cmdok->click();
+    QVERIFY(link.isOpen());
+    again.control("send 9");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"), kArrival);
+}
+
+QTEST_MAIN(LinkWindowTest)
+#include "tst_LinkWindow.moc"

@@ -1,0 +1,95 @@
+#include "SimProcess.h"
+
+#include <QFile>
+
+SimProcess::SimProcess(const QStringList& options) : m_options(options) {}
+
+SimProcess::~SimProcess()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->closeWriteChannel();
+        m_process->terminate();
+        if (!m_process->waitForFinished(3000))
+            m_process->kill();
+        m_process->waitForFinished(3000);
+    }
+}
+
+QString SimProcess::binary()
+{
+    return qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/sim/vantor-sim");
+}
+
+QString SimProcess::cliBinary()
+{
+    return qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/cli/quillon-cli");
+}
+
+bool SimProcess::start()
+{
+    m_process = std::make_unique<QProcess>();
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process->start(binary(), QStringList(m_options)
+                                   << QStringLiteral("--quiet") << QStringLiteral("--log")
+                                   << m_dir.filePath(QStringLiteral("commands.log")));
+    if (!m_process->waitForStarted(5000))
+        return false;
+    while (!m_process->canReadLine())
+        if (!m_process->waitForReadyRead(5000))
+            return false;
+    m_device = QString::fromLocal8Bit(m_process->readLine()).trimmed();
+    return m_device.startsWith(u'/');
+}
+
+void SimProcess::control(const QString& line)
+{
+    m_process->write(line.toLocal8Bit() + '\n');
+    m_process->waitForBytesWritten(1000);
+}
+
+QStringList SimProcess::commands() const
+{
+    QFile log(m_dir.filePath(QStringLiteral("commands.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void SimProcess::kill()
+{
+    m_process->kill();
+    m_process->waitForFinished(3000);
+}
+
+QString command(char code)
+{
+    return QLatin1Char(code) + QString(21, u'Z');
+}
+
+QStringList requestLines(int memory)
+{
+    const QString digits = QStringLiteral("%1").arg(memory, 3, 10, QChar(u'0'));
+    return {command('R'), command('A'), command(char(digits[0].unicode())),
+            command(char(digits[1].unicode())), command(char(digits[2].unicode()))};
+}
+
+QStringList releaseLines()
+{
+    return {command('R'), command('F')};
+}
+
+bool holdsRecord(const quillon::Record& row, const quillon::Record& source, QString* why)
+{
+    for (int p = 0; p <= 801; ++p) {
+        if (p >= 251 && p <= 259)
+            continue;
+        if (row[p] != source[p]) {
+            *why = QStringLiteral("position %1 holds %2, the instrument sent %3")
+                       .arg(p)
+                       .arg(row[p])
+                       .arg(source[p]);
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,276 @@
+// quillon-cli capture and listen run as a user runs them, against the simulated instrument.
+#include "RecordGenerator.h"
+#include "SimProcess.h"
+
+#include "core/BankFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+
+namespace
+{
+struct Result {
+    int exit = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Result finish(QProcess& process)
+{
+    Result r;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    r.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = process.readAllStandardOutput();
+    r.err = process.readAllStandardError();
+    return r;
+}
+
+Result runCli(const QStringList& args)
+{
+    QProcess process;
+    process.start(SimProcess::cliBinary(), args);
+    return finish(process);
+}
+
+// Waits until the process has the device open, so that what the instrument sends next reaches
+// it rather than the terminal's queue, which opening the port empties.
+bool waitUntilOpened(const QProcess& process, const QString& device)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    for (int i = 0; i < 500; ++i) {
+        const QStringList entries = QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& fd : entries)
+            if (QFileInfo(fds + u'/' + fd).symLinkTarget() == device)
+                return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+std::unique_ptr<BankFileContents> readBankFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto contents = std::make_unique<BankFileContents>();
+    BankFileError error;
+    if (!readBank(file.readAll(), *contents, &error))
+        return nullptr;
+    return contents;
+}
+} // namespace
+
+class LinkCliTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void captureStoresRepliesAndReportsEachMemory()
+    {
+        SimProcess sim({"--no-pace", "--no-reply", "9"});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("capture.dat");
+        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "9,3,7", "-o", out});
+        QCOMPARE(r.out, QByteArray("Mem 3 stored\nMem 7 stored\nMem 9 no reply\n"));
+        QCOMPARE(r.exit, 3);
+        QCOMPARE(sim.commands(), requestLines(3) + requestLines(7) + requestLines(9) +
+                                     requestLines(9) + releaseLines());
+        const auto bank = readBankFile(out);
+        QVERIFY(bank);
+        for (int row = 0; row < kMemoryCount; ++row)
+            QCOMPARE(bank->marks[row], row == 2 || row == 6);
+        QString why;
+        Record row{};
+        std::copy_n(bank->bank[6].begin(), kBankFilePositions, row.begin());
+        QVERIFY2(holdsRecord(row, sim::RecordGenerator::generate(7), &why), qPrintable(why));
+    }
+
+    void captureIntoABankKeepsItsMemoriesAndSucceedsWhenAllArrive()
+    {
+        SimProcess sim({"--no-pace", "--reply-as", "4=150"});
+        QVERIFY(sim.start());
+        const QString first = m_dir.filePath("first.dat");
+        QCOMPARE(runCli({"capture", "--port", sim.device(), "--memories", "20", "-o", first}).exit, 0);
+        const QString second = m_dir.filePath("second.dat");
+        const Result r = runCli(
+            {"capture", "--port", sim.device(), "--memories", "4-5", "--into", first, "-o", second});
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.out, QByteArray("Mem 4 stored\nMem 5 stored\n"));
+        const auto bank = readBankFile(second);
+        QVERIFY(bank);
+        QVERIFY(bank->marks[19]);
+        QVERIFY(bank->marks[4]);
+        // Stored under the number asked for, whatever the record says (a bank file marks a row
+        // by the number its record carries, so row 4 reads unmarked when loaded).
+        QCOMPARE(memoryNumberOf(bank->bank[3]), 150);
+        QCOMPARE(bank->bank[3][kNoteFirst], sim::RecordGenerator::generate(150)[kNoteFirst]);
+        QVERIFY(!bank->marks[149]);
+        QCOMPARE(memoryNumberOf(bank->bank[149]), 0);
+    }
+
+    void simulatorServesTheMemoriesOfABankFile()
+    {
+        // A bank whose memory 5 holds another record (the generator's memory 77 renumbered).
+        Record five = sim::RecordGenerator::generate(77);
+        sim::RecordGenerator::setMemoryNumberText(five, "5");
+        auto source = std::make_unique<Bank>();
+        for (Record& row : *source)
+            initialiseBankRow(row);
+        (*source)[4] = five;
+        const QString bankPath = m_dir.filePath("instrument.dat");
+        QFile file(bankPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(writeBank(*source));
+        file.close();
+
+        SimProcess sim({"--no-pace", "--bank", bankPath});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("from-bank.dat");
+        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "5", "-o", out});
+        QCOMPARE(r.exit, 0);
+        const auto bank = readBankFile(out);
+        QVERIFY(bank);
+        QVERIFY(bank->marks[4]);
+        Record row{};
+        std::copy_n(bank->bank[4].begin(), kBankFilePositions, row.begin());
+        QString why;
+        QVERIFY2(holdsRecord(row, five, &why), qPrintable(why));
+    }
+
+    void captureRefusesWhatItCannotUse_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::newRow("no port") << QStringList{"capture", "--memories", "3", "-o", "x.dat"} << 1;
+        QTest::newRow("no output") << QStringList{"capture", "--port", "P", "--memories", "3"} << 1;
+        QTest::newRow("output on stdout")
+            << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "-"} << 1;
+        QTest::newRow("memory 0") << QStringList{"capture", "--port", "P", "--memories", "0", "-o", "x"}
+                                  << 1;
+        QTest::newRow("memory 201")
+            << QStringList{"capture", "--port", "P", "--memories", "3,201", "-o", "x"} << 1;
+        QTest::newRow("stray argument")
+            << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "x", "more"} << 1;
+        QTest::newRow("missing bank")
+            << QStringList{"capture", "--port", "P", "--memories", "3", "--into", "/nonexistent/b.dat",
+                           "-o", "x"}
+            << 2;
+        QTest::newRow("missing device")
+            << QStringList{"capture", "--port", "/dev/quillon-none", "--memories", "3", "-o", "x"} << 3;
+        QTest::newRow("listen without port") << QStringList{"listen", "-o", "x"} << 1;
+        QTest::newRow("listen count 0")
+            << QStringList{"listen", "--port", "P", "--count", "0", "-o", "x"} << 1;
+        QTest::newRow("listen bad timeout")
+            << QStringList{"listen", "--port", "P", "--timeout", "soon", "-o", "x"} << 1;
+        QTest::newRow("listen missing device")
+            << QStringList{"listen", "--port", "/dev/quillon-none", "-o", "x"} << 3;
+    }
+    void captureRefusesWhatItCannotUse()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exit);
+        for (QString& a : args)
+            if (a == "x" || a == "x.dat")
+                a = m_dir.filePath(a);
+        const Result r = runCli(args);
+        QCOMPARE(r.exit, exit);
+        QCOMPARE(r.out, QByteArray());
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(!QFile::exists(m_dir.filePath("x")));
+    }
+
+    void listenStoresWhatTheInstrumentSends()
+    {
+        SimProcess sim({"--no-pace", "--noise", "10"});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("listen.dat");
+        QProcess cli;
+        cli.start(SimProcess::cliBinary(),
+                  {"listen", "--port", sim.device(), "--count", "2", "--timeout", "15", "-o", out});
+        QVERIFY(cli.waitForStarted());
+        QVERIFY(waitUntilOpened(cli, sim.device()));
+        sim.control("send 4");
+        sim.control("send 5 number 0"); // no bank row: not stored, not counted
+        sim.control("send 6 cut 300");  // stops: abandoned after 2 s
+        QTest::qWait(3000);
+        sim.control("send 7");
+        const Result r = finish(cli);
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.out, QByteArray("Mem 4 stored\nMem 7 stored\n"));
+        QVERIFY2(r.err.contains("not stored") && r.err.contains("abandoned"), r.err.constData());
+        const auto bank = readBankFile(out);
+        QVERIFY(bank);
+        for (int row = 0; row < kMemoryCount; ++row)
+            QCOMPARE(bank->marks[row], row == 3 || row == 6);
+        // Nothing requested: listening never writes to the instrument.
+        QCOMPARE(sim.commands(), QStringList());
+    }
+
+    void listenEndsAtItsTimeLimit()
+    {
+        SimProcess sim({"--no-pace"});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("quiet.dat");
+        Result r = runCli({"listen", "--port", sim.device(), "--timeout", "0.5", "-o", out});
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.out, QByteArray());
+        QVERIFY(readBankFile(out));
+        // Fewer records than asked for by the time limit is a failure.
+        r = runCli({"listen", "--port", sim.device(), "--count", "1", "--timeout", "0.5", "-o", out});
+        QCOMPARE(r.exit, 3);
+    }
+
+    void listenEndsWhenThePortIsLost()
+    {
+        SimProcess sim({"--no-pace"});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("lost.dat");
+        QProcess cli;
+        cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
+        QVERIFY(cli.waitForStarted());
+        QVERIFY(waitUntilOpened(cli, sim.device()));
+        sim.control("send 8");
+        QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
+        sim.kill();
+        const Result r = finish(cli);
+        QCOMPARE(r.exit, 3);
+        QCOMPARE(r.out, QByteArray("Mem 8 stored\n"));
+        QCOMPARE(r.err.count("lost"), 1);
+        const auto bank = readBankFile(out);
+        QVERIFY(bank && bank->marks[7]);
+    }
+
+    void listenEndsOnInterruptAndKeepsWhatArrived()
+    {
+        SimProcess sim({"--no-pace"});
+        QVERIFY(sim.start());
+        const QString out = m_dir.filePath("interrupted.dat");
+        QProcess cli;
+        cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
+        QVERIFY(cli.waitForStarted());
+        QVERIFY(waitUntilOpened(cli, sim.device()));
+        sim.control("send 11");
+        QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
+        cli.terminate();
+        const Result r = finish(cli);
+        QCOMPARE(r.exit, 0);
+        QCOMPARE(r.out, QByteArray("Mem 11 stored\n"));
+        const auto bank = readBankFile(out);
+        QVERIFY(bank && bank->marks[10]);
+    }
+};
+
+QTEST_GUILESS_MAIN(LinkCliTest)
+#include "tst_link_cli.moc"

@@ -1,0 +1,102 @@
+#include "LinkSession.h"
+
+#include "CliCommand.h"
+#include "CliFiles.h"
+
+#include "core/BankFile.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
+
+namespace quillon::cli
+{
+
+namespace
+{
+// How long the last commands (the release) may take to reach the device before the port closes.
+constexpr std::chrono::milliseconds kWriteDrainLimit{3000};
+} // namespace
+
+LinkSession::LinkSession() : m_link(std::make_unique<InstrumentLink>(m_module))
+{
+    m_module.startUp();
+    QObject::connect(m_link.get(), &InstrumentLink::statusMessage, m_link.get(),
+                     [](const QString& text) { err(text); });
+}
+
+LinkSession::~LinkSession() = default;
+
+int LinkSession::loadBank(const QString& path)
+{
+    QByteArray bytes;
+    if (!readInputFile(path, bytes))
+        return BadInput;
+    auto contents = std::make_unique<BankFileContents>();
+    BankFileError problem;
+    if (!readBank(bytes, *contents, &problem)) {
+        err(problem.message(path));
+        return BadInput;
+    }
+    m_module.replaceBank(contents->bank, contents->marks);
+    return Success;
+}
+
+int LinkSession::open(const QString& device)
+{
+    QString problem;
+    if (!m_link->open(device, &problem)) {
+        err(device + QStringLiteral(": ") + problem);
+        return DeviceFailure;
+    }
+    return Success;
+}
+
+void LinkSession::run()
+{
+    QCoreApplication::exec();
+    m_link->close();
+}
+
+void LinkSession::finish()
+{
+    auto quit = [] {
+        // Queued, so that the loop ends even when the end comes before it has started.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
+    };
+    SerialLink& serial = m_link->serial();
+    if (serial.bytesToWrite() == 0) {
+        quit();
+        return;
+    }
+    // The release is still on its way: the port closes once the device has it.
+    QObject::connect(&serial, &SerialLink::allWritten, &m_drain, quit);
+    QObject::connect(&serial, &SerialLink::lost, &m_drain, quit);
+    QObject::connect(&m_drain, &QTimer::timeout, &m_drain, quit);
+    m_drain.setSingleShot(true);
+    m_drain.start(kWriteDrainLimit);
+}
+
+int LinkSession::writeBank(const QString& path) const
+{
+    return writeOutput(path, quillon::writeBank(m_module.membank));
+}
+
+int takeOptions(QStringList& args, const QStringList& names, QStringList& values,
+                const QString& usage)
+{
+    values.clear();
+    for (const QString& name : names) {
+        QString value, problem;
+        if (!takeOption(args, name, &value, &problem))
+            return usageError(usage, problem);
+        values.append(value);
+    }
+    if (!args.isEmpty())
+        return usageError(usage, QStringLiteral("unexpected argument ") + args.first());
+    return Success;
+}
+
+} // namespace quillon::cli

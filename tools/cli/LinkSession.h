@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/Module1.h"
+#include "link/InstrumentLink.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+namespace quillon::cli
+{
+
+// What capture and listen share: the program's state as after a successful start-up (a bank
+// file's memories loaded into it when asked), the instrument link on the given port, and the
+// bank written out at the end.
+class LinkSession
+{
+public:
+    LinkSession();
+    ~LinkSession();
+
+    // Loads a bank file's memories as the window's Open does. BadInput after one stderr line.
+    int loadBank(const QString& path);
+    // Opens the port. DeviceFailure after one stderr line naming the device and the problem.
+    int open(const QString& device);
+    // Runs the event loop until finish() is called, then closes the port.
+    void run();
+    // Ends the loop once the bytes written have gone to the device (a few seconds at most).
+    void finish();
+    // Writes the memory bank to `path` as a bank file.
+    int writeBank(const QString& path) const;
+
+    Module1& module() { return m_module; }
+    InstrumentLink& link() { return *m_link; }
+
+private:
+    Module1 m_module;
+    std::unique_ptr<InstrumentLink> m_link;
+    QTimer m_drain;
+};
+
+// Takes the options named in `names` (each followed by a value) out of `args` into `values`;
+// anything left over is a usage error. Returns Success or Usage (after the stderr line).
+int takeOptions(QStringList& args, const QStringList& names, QStringList& values,
+                const QString& usage);
+
+} // namespace quillon::cli
