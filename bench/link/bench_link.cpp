@@ -210,7 +210,10 @@ void BM_IdleCpuTenSeconds(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_CaptureTwentyMemoriesPaced)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_FrameEndToStoredAndDrawn)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrameEndToStoredAndDrawn)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdleCpuTenSeconds)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)

@@ -19,8 +19,9 @@ MemoryDigits memoryDigits(int memory)
 QByteArray memoryRequest(int memory)
 {
     const MemoryDigits d = memoryDigits(memory);
-    return instrumentCommand('R') + instrumentCommand('A') + instrumentCommand(char('0' + d.hundreds)) +
-           instrumentCommand(char('0' + d.tens)) + instrumentCommand(char('0' + d.units));
+    return instrumentCommand('R') + instrumentCommand('A') +
+           instrumentCommand(char('0' + d.hundreds)) + instrumentCommand(char('0' + d.tens)) +
+           instrumentCommand(char('0' + d.units));
 }
 
 QByteArray releaseCommands()

@@ -82,8 +82,8 @@ std::optional<PortSetting> PortConfig::read(const QString& path, QString* error)
 bool PortConfig::write(const QString& path, const PortSetting& setting, QString* error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(format(setting)) < 0 || !file.flush()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(format(setting)) < 0 ||
+        !file.flush()) {
         if (error)
             *error = file.errorString();
         return false;

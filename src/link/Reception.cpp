@@ -100,8 +100,8 @@ void Reception::onLinkFailed(const QString& reason)
         return;
     m_stall.stop();
     m_decoder.reset();
-    emit frameAbandoned(QStringLiteral("Record reception abandoned: %1; nothing was stored")
-                            .arg(reason));
+    emit frameAbandoned(
+        QStringLiteral("Record reception abandoned: %1; nothing was stored").arg(reason));
 }
 
 } // namespace quillon

@@ -46,8 +46,8 @@ bool SerialLink::open(const QString& device, QString* error)
     m_opening = false;
     if (!opened) {
         if (error)
-            *error = serialErrorText(m_openError != QSerialPort::NoError ? m_openError
-                                                                         : m_port.error());
+            *error =
+                serialErrorText(m_openError != QSerialPort::NoError ? m_openError : m_port.error());
         m_port.clearError();
         return false;
     }

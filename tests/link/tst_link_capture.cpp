@@ -122,7 +122,8 @@ private slots:
         QList<qint64> times;
         QElapsedTimer clock;
         clock.start();
-        connect(&capture(), &Capture::memoryRequested, this, [&] { times.append(clock.elapsed()); });
+        connect(&capture(), &Capture::memoryRequested, this,
+                [&] { times.append(clock.elapsed()); });
         connect(&capture(), &Capture::memoryFailed, this, [&] { times.append(clock.elapsed()); });
         const Bank bank = m_module->membank;
         QVERIFY(capture().start({8, 10}));

@@ -82,7 +82,8 @@ private slots:
         SimProcess sim({"--no-pace", "--no-reply", "9"});
         QVERIFY(sim.start());
         const QString out = m_dir.filePath("capture.dat");
-        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "9,3,7", "-o", out});
+        const Result r =
+            runCli({"capture", "--port", sim.device(), "--memories", "9,3,7", "-o", out});
         QCOMPARE(r.out, QByteArray("Mem 3 stored\nMem 7 stored\nMem 9 no reply\n"));
         QCOMPARE(r.exit, 3);
         QCOMPARE(sim.commands(), requestLines(3) + requestLines(7) + requestLines(9) +
@@ -102,10 +103,11 @@ private slots:
         SimProcess sim({"--no-pace", "--reply-as", "4=150"});
         QVERIFY(sim.start());
         const QString first = m_dir.filePath("first.dat");
-        QCOMPARE(runCli({"capture", "--port", sim.device(), "--memories", "20", "-o", first}).exit, 0);
+        QCOMPARE(runCli({"capture", "--port", sim.device(), "--memories", "20", "-o", first}).exit,
+                 0);
         const QString second = m_dir.filePath("second.dat");
-        const Result r = runCli(
-            {"capture", "--port", sim.device(), "--memories", "4-5", "--into", first, "-o", second});
+        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "4-5", "--into",
+                                 first, "-o", second});
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out, QByteArray("Mem 4 stored\nMem 5 stored\n"));
         const auto bank = readBankFile(second);
@@ -157,18 +159,26 @@ private slots:
         QTest::newRow("no output") << QStringList{"capture", "--port", "P", "--memories", "3"} << 1;
         QTest::newRow("output on stdout")
             << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "-"} << 1;
-        QTest::newRow("memory 0") << QStringList{"capture", "--port", "P", "--memories", "0", "-o", "x"}
+        QTest::newRow("memory 0") << QStringList{"capture", "--port", "P", "--memories",
+                                                 "0",       "-o",     "x"}
                                   << 1;
         QTest::newRow("memory 201")
             << QStringList{"capture", "--port", "P", "--memories", "3,201", "-o", "x"} << 1;
         QTest::newRow("stray argument")
             << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "x", "more"} << 1;
-        QTest::newRow("missing bank")
-            << QStringList{"capture", "--port", "P", "--memories", "3", "--into", "/nonexistent/b.dat",
-                           "-o", "x"}
-            << 2;
+        QTest::newRow("missing bank") << QStringList{"capture",
+                                                     "--port",
+                                                     "P",
+                                                     "--memories",
+                                                     "3",
+                                                     "--into",
+                                                     "/nonexistent/b.dat",
+                                                     "-o",
+                                                     "x"}
+                                      << 2;
         QTest::newRow("missing device")
-            << QStringList{"capture", "--port", "/dev/quillon-none", "--memories", "3", "-o", "x"} << 3;
+            << QStringList{"capture", "--port", "/dev/quillon-none", "--memories", "3", "-o", "x"}
+            << 3;
         QTest::newRow("listen without port") << QStringList{"listen", "-o", "x"} << 1;
         QTest::newRow("listen count 0")
             << QStringList{"listen", "--port", "P", "--count", "0", "-o", "x"} << 1;
@@ -228,7 +238,8 @@ private slots:
         QCOMPARE(r.out, QByteArray());
         QVERIFY(readBankFile(out));
         // Fewer records than asked for by the time limit is a failure.
-        r = runCli({"listen", "--port", sim.device(), "--count", "1", "--timeout", "0.5", "-o", out});
+        r = runCli(
+            {"listen", "--port", sim.device(), "--count", "1", "--timeout", "0.5", "-o", out});
         QCOMPARE(r.exit, 3);
     }
 

@@ -10,8 +10,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
@@ -152,10 +152,14 @@ private slots:
     {
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("0") << "0" << "no memory number";
-        QTest::newRow("blank") << "x" << "no memory number";
-        QTest::newRow("250") << "250" << "above 200";
-        QTest::newRow("201") << "201" << "above 200";
+        QTest::newRow("0") << "0"
+                           << "no memory number";
+        QTest::newRow("blank") << "x"
+                               << "no memory number";
+        QTest::newRow("250") << "250"
+                             << "above 200";
+        QTest::newRow("201") << "201"
+                             << "above 200";
     }
     void memoryNumberWithoutABankRowIsNotStored()
     {
@@ -249,7 +253,8 @@ private slots:
         const double cpuBefore = cpuSeconds();
         QTest::qWait(1000);
         // A closed other end makes the port report errors in a tight loop unless it is closed.
-        QVERIFY2(cpuSeconds() - cpuBefore < 0.2, qPrintable(QString::number(cpuSeconds() - cpuBefore)));
+        QVERIFY2(cpuSeconds() - cpuBefore < 0.2,
+                 qPrintable(QString::number(cpuSeconds() - cpuBefore)));
         QCOMPARE(lost.count(), 1);
         QCOMPARE(abandoned.count(), 1);
         QVERIFY(!m_link->isOpen());

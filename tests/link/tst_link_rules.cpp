@@ -38,8 +38,8 @@ private slots:
         QFETCH(int, memory);
         QFETCH(QByteArray, digits);
         const QByteArray z(21, 'Z');
-        const QByteArray expected = "R" + z + "A" + z + digits.left(1) + z + digits.mid(1, 1) + z +
-                                    digits.right(1) + z;
+        const QByteArray expected =
+            "R" + z + "A" + z + digits.left(1) + z + digits.mid(1, 1) + z + digits.right(1) + z;
         QCOMPARE(memoryRequest(memory), expected);
         QCOMPARE(memoryRequest(memory).size(), 110);
     }
@@ -54,10 +54,14 @@ private slots:
         QTest::addColumn<int>("portno");
         QTest::addColumn<QString>("windows");
         QTest::addColumn<QString>("unix");
-        QTest::newRow("1") << 1 << "COM1" << "/dev/ttyS0";
-        QTest::newRow("4") << 4 << "COM4" << "/dev/ttyS3";
-        QTest::newRow("7") << 7 << "COM7" << "/dev/ttyS6";
-        QTest::newRow("12") << 12 << "COM12" << "/dev/ttyS11";
+        QTest::newRow("1") << 1 << "COM1"
+                           << "/dev/ttyS0";
+        QTest::newRow("4") << 4 << "COM4"
+                           << "/dev/ttyS3";
+        QTest::newRow("7") << 7 << "COM7"
+                           << "/dev/ttyS6";
+        QTest::newRow("12") << 12 << "COM12"
+                            << "/dev/ttyS11";
     }
     void portNumbersNameDevices()
     {
@@ -89,17 +93,21 @@ private slots:
         QTest::addColumn<PortSetting>("setting");
         QTest::newRow("as written") << QByteArray("3\r\n") << true << PortSetting::numbered(3);
         QTest::newRow("no line end") << QByteArray("2") << true << PortSetting::numbered(2);
-        QTest::newRow("leading spaces") << QByteArray("   4\r\n") << true << PortSetting::numbered(4);
-        QTest::newRow("ends at a comma") << QByteArray("7,9\r\n") << true << PortSetting::numbered(7);
-        QTest::newRow("ends at a space") << QByteArray("2 5\r\n") << true << PortSetting::numbered(2);
-        QTest::newRow("only the first line") << QByteArray("1\r\n4\r\n") << true
-                                             << PortSetting::numbered(1);
+        QTest::newRow("leading spaces")
+            << QByteArray("   4\r\n") << true << PortSetting::numbered(4);
+        QTest::newRow("ends at a comma")
+            << QByteArray("7,9\r\n") << true << PortSetting::numbered(7);
+        QTest::newRow("ends at a space")
+            << QByteArray("2 5\r\n") << true << PortSetting::numbered(2);
+        QTest::newRow("only the first line")
+            << QByteArray("1\r\n4\r\n") << true << PortSetting::numbered(1);
         QTest::newRow("beyond 4") << QByteArray("7\r\n") << true << PortSetting::numbered(7);
-        QTest::newRow("device path") << QByteArray("/dev/ttyUSB0\r\n") << true
-                                     << PortSetting::named("/dev/ttyUSB0");
-        QTest::newRow("pseudo-terminal") << QByteArray("/dev/pts/4\n") << true
-                                         << PortSetting::named("/dev/pts/4");
-        QTest::newRow("windows name") << QByteArray("COM7\r\n") << true << PortSetting::named("COM7");
+        QTest::newRow("device path")
+            << QByteArray("/dev/ttyUSB0\r\n") << true << PortSetting::named("/dev/ttyUSB0");
+        QTest::newRow("pseudo-terminal")
+            << QByteArray("/dev/pts/4\n") << true << PortSetting::named("/dev/pts/4");
+        QTest::newRow("windows name")
+            << QByteArray("COM7\r\n") << true << PortSetting::named("COM7");
         QTest::newRow("empty") << QByteArray() << false << PortSetting{};
         QTest::newRow("blank line") << QByteArray("\r\n3\r\n") << false << PortSetting{};
         QTest::newRow("words") << QByteArray("port three\r\n") << false << PortSetting{};
@@ -138,16 +146,17 @@ private slots:
         QVERIFY(PortConfig::write(path, PortSetting::named("/dev/pts/9"), &error));
         QCOMPARE(*PortConfig::read(path), PortSetting::named("/dev/pts/9"));
 
-        QVERIFY(!PortConfig::write(dir.filePath("missing/dfd.cfg"), PortSetting::numbered(1),
-                                   &error));
+        QVERIFY(
+            !PortConfig::write(dir.filePath("missing/dfd.cfg"), PortSetting::numbered(1), &error));
         QVERIFY(!error.isEmpty());
     }
 
     void serialErrorsHaveTheirOwnTexts()
     {
         const QList<QSerialPort::SerialPortError> errors = {
-            QSerialPort::DeviceNotFoundError, QSerialPort::PermissionError, QSerialPort::OpenError,
-            QSerialPort::NotOpenError,        QSerialPort::WriteError,      QSerialPort::ReadError,
+            QSerialPort::DeviceNotFoundError, QSerialPort::PermissionError,
+            QSerialPort::OpenError,           QSerialPort::NotOpenError,
+            QSerialPort::WriteError,          QSerialPort::ReadError,
             QSerialPort::ResourceError,       QSerialPort::UnsupportedOperationError,
             QSerialPort::TimeoutError,        QSerialPort::UnknownError};
         QSet<QString> texts;
@@ -168,8 +177,8 @@ private slots:
         const QByteArray bytes = memoryRequest(7) + releaseCommands() + memoryRequest(200);
         QList<QByteArray> commands;
         for (qsizetype i = 0; i < bytes.size(); i += 5)
-            commands += parser.feed(QByteArrayView(bytes).sliced(i, qMin<qsizetype>(5, bytes.size() - i)),
-                                    events);
+            commands += parser.feed(
+                QByteArrayView(bytes).sliced(i, qMin<qsizetype>(5, bytes.size() - i)), events);
         QCOMPARE(commands.size(), 12);
         QCOMPARE(events.size(), 3);
         QCOMPARE(events[0].kind, sim::CommandParser::Event::Kind::Request);
@@ -179,9 +188,10 @@ private slots:
 
         // A request broken off by another R starts over.
         events.clear();
-        parser.feed(QByteArray("RZZZZZZZZZZZZZZZZZZZZZAZZZZZZZZZZZZZZZZZZZZZ1ZZZZZZZZZZZZZZZZZZZZZ") +
-                        memoryRequest(12),
-                    events);
+        parser.feed(
+            QByteArray("RZZZZZZZZZZZZZZZZZZZZZAZZZZZZZZZZZZZZZZZZZZZ1ZZZZZZZZZZZZZZZZZZZZZ") +
+                memoryRequest(12),
+            events);
         QCOMPARE(events.size(), 1);
         QCOMPARE(events[0].memory, 12);
     }

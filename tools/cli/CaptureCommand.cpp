@@ -10,17 +10,16 @@ namespace quillon::cli
 namespace
 {
 
-const QString kUsage =
-    QStringLiteral("capture --port DEVICE --memories LIST [--into BANK] -o OUT");
+const QString kUsage = QStringLiteral("capture --port DEVICE --memories LIST [--into BANK] -o OUT");
 
 int runCapture(const QStringList& arguments)
 {
     QStringList args = arguments;
     QStringList values;
-    if (const int status = takeOptions(
-            args, {QStringLiteral("--port"), QStringLiteral("--memories"), QStringLiteral("--into"),
-                   QStringLiteral("-o")},
-            values, kUsage);
+    if (const int status = takeOptions(args,
+                                       {QStringLiteral("--port"), QStringLiteral("--memories"),
+                                        QStringLiteral("--into"), QStringLiteral("-o")},
+                                       values, kUsage);
         status != Success)
         return status;
     const QString &port = values[0], &list = values[1], &into = values[2], &output = values[3];

@@ -43,14 +43,13 @@ std::unique_ptr<QSocketNotifier> catchInterrupts(LinkSession& session)
     action.sa_flags = SA_RESTART;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
-    auto notifier = std::make_unique<QSocketNotifier>(qintptr(g_signalPipe[0]),
-                                                      QSocketNotifier::Read);
-    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
-                     [&session] {
-                         char byte = 0;
-                         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &byte, 1);
-                         session.finish();
-                     });
+    auto notifier =
+        std::make_unique<QSocketNotifier>(qintptr(g_signalPipe[0]), QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [&session] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        session.finish();
+    });
     return notifier;
 }
 #endif
@@ -59,10 +58,10 @@ int runListen(const QStringList& arguments)
 {
     QStringList args = arguments;
     QStringList values;
-    if (const int status = takeOptions(
-            args, {QStringLiteral("--port"), QStringLiteral("--count"), QStringLiteral("--timeout"),
-                   QStringLiteral("-o")},
-            values, kUsage);
+    if (const int status = takeOptions(args,
+                                       {QStringLiteral("--port"), QStringLiteral("--count"),
+                                        QStringLiteral("--timeout"), QStringLiteral("-o")},
+                                       values, kUsage);
         status != Success)
         return status;
     const QString &port = values[0], &countText = values[1], &timeoutText = values[2],
@@ -89,8 +88,7 @@ int runListen(const QStringList& arguments)
     // The records a capture stores are reported by capture; here only the instrument sends.
     QObject::connect(&link.reception(), &Reception::frameStored, &link,
                      [&stored, count, &session](int row) {
-                         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) +
-                             " stored\n");
+                         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
                          if (++stored == count)
                              session.finish();
                      });

@@ -164,8 +164,8 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
     if (cut >= 0)
         frame.truncate(cut);
     // The start of the next memory's frame, written together with this one.
-    const QByteArray next = tail > 0 ? frameOf(recordOf(memory % kMemoryCount + 1)).left(tail)
-                                     : QByteArray();
+    const QByteArray next =
+        tail > 0 ? frameOf(recordOf(memory % kMemoryCount + 1)).left(tail) : QByteArray();
     const QByteArray bytes = noise(noiseCount) + frame + next;
     const QString note = QStringLiteral("send %1: %2 bytes").arg(memory).arg(bytes.size());
     if (pauseAfter >= 0 && pauseAfter < bytes.size())

@@ -14,7 +14,8 @@ std::unique_ptr<PseudoTerminal> PseudoTerminal::open(QString* error)
 {
     std::unique_ptr<PseudoTerminal> pty(new PseudoTerminal);
     auto fail = [error](const char* step) {
-        *error = QStringLiteral("%1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(std::strerror(errno)));
+        *error = QStringLiteral("%1: %2").arg(QLatin1String(step),
+                                              QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     };
     pty->m_master = posix_openpt(O_RDWR | O_NOCTTY);

@@ -75,30 +75,30 @@ Record RecordGenerator::generate(int memory)
         QStringLiteral("60%"),
         QStringLiteral("85%"),
         QStringLiteral("30%"),
-        QStringLiteral("A Scan"),                                     // mem
-        QString::number(memory),                                      // memory number
-        QStringLiteral("Send"),                                       // action
-        QStringLiteral("25"),                                         // ref (4 characters)
-        QStringLiteral("05%"),                                        // reject
-        QStringLiteral("OFF"),                                        // set ref
-        QStringLiteral("Envelop"),                                    // video
-        QStringLiteral("Single"),                                     // mode
-        QStringLiteral("ON"),                                         // clock
-        QStringLiteral("OFF"),                                        // color
-        QStringLiteral("ON"),                                         // horn
-        QStringLiteral("50"),                                         // bright (6 characters)
-        dac ? QStringLiteral("ON") : QStringLiteral("OFF"),           // DAC
-        QStringLiteral("001"),                                        // cursor
-        QStringLiteral("001"),                                        // point
-        QStringLiteral("ENTER"),                                      // press
-        measure ? QStringLiteral("ON") : QStringLiteral("OFF"),       // measure
-        QStringLiteral("OFF"),                                        // x-off
-        angled ? QStringLiteral("70") : QStringLiteral("000"),        // angle
-        QStringLiteral("0100"),                                       // thickness
-        QStringLiteral("OFF"),                                        // (blank 1)
-        QStringLiteral("OFF"),                                        // HUD
-        QStringLiteral("ON"),                                         // beep
-        QStringLiteral("ENTER"),                                      // (blank 2)
+        QStringLiteral("A Scan"),                               // mem
+        QString::number(memory),                                // memory number
+        QStringLiteral("Send"),                                 // action
+        QStringLiteral("25"),                                   // ref (4 characters)
+        QStringLiteral("05%"),                                  // reject
+        QStringLiteral("OFF"),                                  // set ref
+        QStringLiteral("Envelop"),                              // video
+        QStringLiteral("Single"),                               // mode
+        QStringLiteral("ON"),                                   // clock
+        QStringLiteral("OFF"),                                  // color
+        QStringLiteral("ON"),                                   // horn
+        QStringLiteral("50"),                                   // bright (6 characters)
+        dac ? QStringLiteral("ON") : QStringLiteral("OFF"),     // DAC
+        QStringLiteral("001"),                                  // cursor
+        QStringLiteral("001"),                                  // point
+        QStringLiteral("ENTER"),                                // press
+        measure ? QStringLiteral("ON") : QStringLiteral("OFF"), // measure
+        QStringLiteral("OFF"),                                  // x-off
+        angled ? QStringLiteral("70") : QStringLiteral("000"),  // angle
+        QStringLiteral("0100"),                                 // thickness
+        QStringLiteral("OFF"),                                  // (blank 1)
+        QStringLiteral("OFF"),                                  // HUD
+        QStringLiteral("ON"),                                   // beep
+        QStringLiteral("ENTER"),                                // (blank 2)
     };
     for (int p = kSetupFirst; p <= kSetupLast; ++p)
         record[p] = ' ';

@@ -12,9 +12,9 @@ namespace sim
 
 // How the simulated instrument is run; see helpText() for the options.
 struct SimOptions {
-    QString bank;     // serve memories from this bank file instead of generated ones
-    QString link;     // keep a symlink to the terminal here
-    QString log;      // append every command received, one per line
+    QString bank;      // serve memories from this bank file instead of generated ones
+    QString link;      // keep a symlink to the terminal here
+    QString log;       // append every command received, one per line
     bool paced = true; // 960 bytes per second, as 9600 baud
     int replyDelayMs = 30;
     double sendEverySeconds = 0; // 0: no periodic sends

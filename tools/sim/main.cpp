@@ -144,7 +144,8 @@ void Simulator::readMaster()
         for (const QByteArray& c : commands) {
             if (m_log >= 0) {
                 const QByteArray line = printable(c) + '\n';
-                [[maybe_unused]] const ssize_t written = ::write(m_log, line.constData(), size_t(line.size()));
+                [[maybe_unused]] const ssize_t written =
+                    ::write(m_log, line.constData(), size_t(line.size()));
             }
             event(QStringLiteral("command ") + QString::fromLatin1(printable(c)));
         }
