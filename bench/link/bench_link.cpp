@@ -9,6 +9,7 @@
 //     paced frames, goal < 5 %
 #include "Instrument.h"
 #include "SimProcess.h"
+#include "support/CpuTime.h"
 
 #include "core/AscanPainter.h"
 #include "core/AscanRenderer.h"
@@ -23,25 +24,16 @@
 
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 
 using namespace quillon;
 using namespace std::chrono_literals;
+using quillon::test::cpuSeconds;
 
 namespace
 {
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 qint64 monotonicNs()
 {
     timespec ts{};

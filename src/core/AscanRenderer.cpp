@@ -1,6 +1,7 @@
 #include "core/AscanRenderer.h"
 
 #include "core/DrawingFont.h"
+#include "core/PaintedImage.h"
 #include "core/PngWriter.h"
 
 #include <QPainter>
@@ -72,12 +73,8 @@ QImage renderAscan(const AscanDrawing& drawing, double pixelsPerUnit)
 {
     const QSize size(int(std::ceil(kAscanWidth * pixelsPerUnit)),
                      int(std::ceil(kAscanHeight * pixelsPerUnit)));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(pixelsPerUnit, pixelsPerUnit);
-    paintAscan(painter, drawing);
-    return image;
+    return paintedImage(size, pixelsPerUnit,
+                        [&](QPainter& painter) { paintAscan(painter, drawing); });
 }
 
 QByteArray ascanPng(const AscanDrawing& drawing, double pixelsPerUnit)

@@ -1,6 +1,7 @@
 #include "report/ReportPainter.h"
 
 #include "core/AscanRenderer.h"
+#include "core/PaintedImage.h"
 #include "report/ReportComposer.h"
 
 #include <QBuffer>
@@ -75,15 +76,9 @@ QImage renderBlock(const ReportBlock& block, double dotsPerInch)
     const double pixelsPerUnit = dotsPerInch / block.unitsPerInch;
     const QSize size(int(std::ceil(block.size.width() * pixelsPerUnit - 1e-9)),
                      int(std::ceil(block.size.height() * pixelsPerUnit - 1e-9)));
-    QImage image(size, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dotsPerInch / kMetersPerInch);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(pixelsPerUnit, pixelsPerUnit);
-    paintBlock(painter, block);
-    return image;
+    return paintedImage(
+        size, pixelsPerUnit, [&](QPainter& painter) { paintBlock(painter, block); },
+        qRound(dotsPerInch / kMetersPerInch));
 }
 
 QByteArray blockPng(const ReportBlock& block, double dotsPerInch)

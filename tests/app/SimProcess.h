@@ -1,7 +1,9 @@
 #pragma once
 
+#include "support/CommandLines.h"
+#include "support/FileBytes.h"
+
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
@@ -62,28 +64,7 @@ private:
 // The commands a --log file holds, one per line.
 inline QStringList loggedCommands(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
-
-// The 22-character command with code `c`.
-inline QString command(char c)
-{
-    return QChar::fromLatin1(c) + QString(21, u'Z');
-}
-
-// What a request for `memory` sends: R, A, hundreds, tens, units.
-inline QStringList requestOf(int memory)
-{
-    return {command('R'), command('A'), command(char('0' + memory / 100)),
-            command(char('0' + memory / 10 % 10)), command(char('0' + memory % 10))};
-}
-
-inline QStringList releaseCommands()
-{
-    return {command('R'), command('F')};
+    return QString::fromLatin1(contentsOf(path)).split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace quillon::test

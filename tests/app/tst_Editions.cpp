@@ -1,6 +1,6 @@
 // What differs between the two programs, and how each one ends: closing, "Exit", the close
 // guard; files handed over by the command line or dropped on the window.
-#include "ConfiguredPort.h"
+#include "ProgramFolder.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -45,18 +45,10 @@ class EditionsTest : public QObject
     Q_OBJECT
 
     // Each case starts in an empty working directory whose "dfd.cfg" names a port that opens.
-    std::unique_ptr<QTemporaryDir> m_workDir;
-    test::ConfiguredPort m_port;
+    test::ProgramFolder m_workDir;
 
 private slots:
-    void init()
-    {
-        m_workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_workDir->isValid());
-        QVERIFY(QDir::setCurrent(m_workDir->path()));
-        QString error;
-        QVERIFY2(m_port.create(&error), qPrintable(error));
-    }
+    void init() { m_workDir.enter(); }
 
     void captionsAndMenus_data();
     void captionsAndMenus();

@@ -339,7 +339,7 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
     QVERIFY(w.cmdcapture->isEnabled());
 
     const QStringList expected =
-        requestOf(3) + requestOf(5) + requestOf(5) + requestOf(7) + releaseCommands();
+        requestLines(3) + requestLines(5) + requestLines(5) + requestLines(7) + releaseLines();
     QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), expected, 2000);
 
     QCOMPARE(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"));
@@ -383,7 +383,7 @@ void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
     w.picascan->setDrawing({});
 
     w.cmdcapture->click();
-    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), releaseCommands(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), releaseLines(), 2000);
     // The working record is drawn again.
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(3))));
     QVERIFY(status(w).contains(QStringLiteral("No memory is selected")));
@@ -407,7 +407,7 @@ void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
     QVERIFY(progress->lblprogress->text().contains(QStringLiteral("cancelling")));
     QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
 
-    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), requestOf(1) + releaseCommands(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), requestLines(1) + releaseLines(), 2000);
     QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
     compareReceived(app.module().membank[0], sentRecord(1));
     QCOMPARE(w.selectedRows(), (QList<int>{1, 2, 3, 4, 5}));

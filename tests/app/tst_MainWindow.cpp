@@ -1,7 +1,7 @@
 // The main window as the program builds it: start-up, the sample echo, opening memories from the
 // list, the setup panel and overlays of a record, saving note lines, the menu.
-#include "ConfiguredPort.h"
 #include "ImageProbe.h"
+#include "ProgramFolder.h"
 #include "RecordFixture.h"
 
 #include "app/Application.h"
@@ -74,18 +74,10 @@ class MainWindowTest : public QObject
 
     // Each case starts in an empty working directory: no recovery file, and a "dfd.cfg" naming a
     // port that opens.
-    std::unique_ptr<QTemporaryDir> m_workDir;
-    test::ConfiguredPort m_port;
+    test::ProgramFolder m_workDir;
 
 private slots:
-    void init()
-    {
-        m_workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_workDir->isValid());
-        QVERIFY(QDir::setCurrent(m_workDir->path()));
-        QString error;
-        QVERIFY2(m_port.create(&error), qPrintable(error));
-    }
+    void init() { m_workDir.enter(); }
     void startUpFillsTheListAndTheBank();
     void startUpShowsTheInitialPanel();
     void sampleEchoIsDrawnAtStart();

@@ -1,7 +1,7 @@
 // Reports from the main window as the operator makes them: the print options (current record,
 // selected and marked memories) printed into a real PDF, the preview, the PDF export, the Word
 // document and the printer dialog; failures told once, cancelled dialogs silent.
-#include "ConfiguredPort.h"
+#include "ProgramFolder.h"
 #include "RecordFixture.h"
 #include "report/ReportTestData.h"
 
@@ -85,8 +85,7 @@ class ReportControllerTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_workDir;
-    test::ConfiguredPort m_port;
+    test::ProgramFolder m_workDir;
     std::unique_ptr<Application> m_app;
 
     MainWindow& window() { return m_app->window(); }
@@ -94,7 +93,7 @@ class ReportControllerTest : public QObject
     {
         return window().findChild<ReportController*>(QStringLiteral("reportController"));
     }
-    QString path(const char* name) const { return m_workDir->filePath(QLatin1String(name)); }
+    QString path(const char* name) const { return m_workDir.filePath(QLatin1String(name)); }
 
     // The program started with memories 3 and 10 received, each with its operator in note
     // line 0; the printer prints into `pdf`.
@@ -139,14 +138,7 @@ class ReportControllerTest : public QObject
     }
 
 private slots:
-    void init()
-    {
-        m_workDir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_workDir->isValid());
-        QVERIFY(QDir::setCurrent(m_workDir->path()));
-        QString error;
-        QVERIFY2(m_port.create(&error), qPrintable(error));
-    }
+    void init() { m_workDir.enter(); }
     void cleanup()
     {
         closeMessages(0);

@@ -3,6 +3,7 @@
 // Helpers shared by the bank file and waveform file tests.
 
 #include "core/Record.h"
+#include "support/FileBytes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +12,10 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace quillon::test
 {
@@ -33,19 +38,112 @@ private:
     QTemporaryDir m_dir;
 };
 
-inline QByteArray contentsOf(const QString& path)
+// Mounts made after enter() stay inside this process's own mount namespace, so a test can put
+// read-only and full volumes on its folders without touching the machine's.
+class PrivateMounts
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+public:
+    // Call once, from initTestCase().
+    void enter()
+    {
+        if (unshare(CLONE_NEWNS) != 0)
+            m_problem = QStringLiteral("no mount namespace of its own (%1)").arg(qt_error_string());
+        else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            m_problem = QStringLiteral("mounts cannot be made private (%1)").arg(qt_error_string());
+        else
+            m_usable = true;
+    }
+    bool usable() const { return m_usable; }
+    // Why no mounts can be made here; empty when they can.
+    QString problem() const { return m_problem; }
 
-inline bool writeBytes(const QString& path, const QByteArray& bytes)
+private:
+    bool m_usable = false;
+    QString m_problem;
+};
+
+// `folder` made read-only while the object lives: by its permissions for an ordinary user, by a
+// read-only bind mount for root, whom permissions do not stop.
+class ReadOnlyFolder
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+public:
+    ReadOnlyFolder(const QString& folder, const PrivateMounts& mounts)
+        : m_folder(folder), m_byPermissions(geteuid() != 0)
+    {
+        if (m_byPermissions) {
+            m_readOnly =
+                QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            return;
+        }
+        if (!mounts.usable()) {
+            m_skipReason =
+                "running as root and " + mounts.problem() + ": no read-only folder can be made";
+            return;
+        }
+        const QByteArray path = folder.toLocal8Bit();
+        if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
+                0) {
+            m_skipReason = "a read-only bind mount failed: " + qt_error_string();
+            return;
+        }
+        m_mounted = true;
+        m_readOnly = true;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            umount2(m_folder.toLocal8Bit().constData(), MNT_DETACH);
+        else if (m_byPermissions)
+            QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    bool isReadOnly() const { return m_readOnly; }
+    // Why this machine cannot make the folder read-only at all (the case is then skipped);
+    // empty when it could, even if it failed.
+    QString skipReason() const { return m_skipReason; }
+
+private:
+    QString m_folder;
+    bool m_byPermissions;
+    bool m_mounted = false;
+    bool m_readOnly = false;
+    QString m_skipReason;
+};
+
+// A 1 MB file system mounted on `folder` while the object lives, for writes that run out of space.
+class SmallVolume
+{
+public:
+    SmallVolume(const QString& folder, const PrivateMounts& mounts) : m_path(folder.toLocal8Bit())
+    {
+        if (!mounts.usable())
+            m_problem = mounts.problem();
+        else if (mount("tmpfs", m_path.constData(), "tmpfs", 0, "size=1m") != 0)
+            m_problem = qt_error_string();
+        else
+            m_mounted = true;
+    }
+    ~SmallVolume()
+    {
+        if (m_mounted)
+            umount2(m_path.constData(), MNT_DETACH);
+    }
+    SmallVolume(const SmallVolume&) = delete;
+    SmallVolume& operator=(const SmallVolume&) = delete;
+
+    bool isMounted() const { return m_mounted; }
+    // Why it could not be mounted; empty when it is.
+    QString problem() const { return m_problem; }
+
+private:
+    QByteArray m_path;
+    bool m_mounted = false;
+    QString m_problem;
+};
 
 // The visible boxes of one kind ("quillonMessage", "quillonQuestion").
 inline QList<QMessageBox*> openBoxes(const QString& objectName)

@@ -9,8 +9,6 @@
 #include <QSignalSpy>
 
 #include <csignal>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -40,9 +38,7 @@ private slots:
     void writeStoppedPartWayKeepsOldFile();
 
 private:
-    // Mounts made by this test stay inside its own mount namespace.
-    bool m_ownMounts = false;
-    QString m_mountProblem;
+    PrivateMounts m_mounts;
 };
 
 namespace
@@ -65,14 +61,7 @@ QByteArray oldBank()
 
 void BankSaverTest::initTestCase()
 {
-    if (unshare(CLONE_NEWNS) != 0)
-        m_mountProblem =
-            QStringLiteral("no mount namespace of its own (%1)").arg(qt_error_string());
-    else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        m_mountProblem =
-            QStringLiteral("mounts cannot be made private (%1)").arg(qt_error_string());
-    else
-        m_ownMounts = true;
+    m_mounts.enter();
 }
 
 void BankSaverTest::saveAfterStartUpWrites672000Bytes()
@@ -256,27 +245,10 @@ void BankSaverTest::readOnlyFileSystemKeepsOldFile()
     const QString old = usb + "/temp.dat";
     QVERIFY(writeBytes(old, oldBank()));
 
-    bool mounted = false;
-    if (geteuid() != 0) {
-        QVERIFY(QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    } else {
-        if (!m_ownMounts)
-            QSKIP(qPrintable("running as root and " + m_mountProblem +
-                             ": no read-only folder can be made"));
-        const QByteArray path = usb.toLocal8Bit();
-        if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0 ||
-            mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
-                0)
-            QSKIP(qPrintable("a read-only bind mount failed: " + qt_error_string()));
-        mounted = true;
-    }
-    auto cleanup = qScopeGuard([&] {
-        if (mounted)
-            umount2(usb.toLocal8Bit().constData(), MNT_DETACH);
-        else
-            QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner);
-    });
+    ReadOnlyFolder readOnly(usb, m_mounts);
+    if (!readOnly.skipReason().isEmpty())
+        QSKIP(qPrintable(readOnly.skipReason()));
+    QVERIFY(readOnly.isReadOnly());
 
     Module1 module;
     module.startUp();
@@ -298,12 +270,9 @@ void BankSaverTest::fullFileSystemKeepsOldFile()
     WorkingFolder work;
     const QString usb = work.file("usb");
     QVERIFY(QDir(work.path()).mkdir("usb"));
-    if (!m_ownMounts)
-        QSKIP(qPrintable("a small file system cannot be mounted: " + m_mountProblem));
-    const QByteArray path = usb.toLocal8Bit();
-    if (mount("tmpfs", path.constData(), "tmpfs", 0, "size=1m") != 0)
-        QSKIP(qPrintable("a small file system cannot be mounted: " + qt_error_string()));
-    auto cleanup = qScopeGuard([&] { umount2(path.constData(), MNT_DETACH); });
+    SmallVolume volume(usb, m_mounts);
+    if (!volume.isMounted())
+        QSKIP(qPrintable("a small file system cannot be mounted: " + volume.problem()));
 
     const QString old = usb + "/temp.dat";
     QVERIFY(writeBytes(old, oldBank()));

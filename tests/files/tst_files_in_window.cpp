@@ -4,9 +4,9 @@
 // ends, and the records kept across a killed run.
 
 #include "app/Application.h"
-#include "app/ConfiguredPort.h"
 #include "app/FilesController.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFolder.h"
 #include "app/RecordFixture.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
@@ -17,8 +17,8 @@
 #include "files/OpenWindow.h"
 #include "files/RecoveryFile.h"
 #include "files/SaveWindow.h"
-#include "view/AscanView.h"
 #include "FilesTestSupport.h"
+#include "view/AscanView.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,11 +28,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QUrl>
-
-#include <sched.h>
-#include <sys/mount.h>
 
 using namespace quillon;
 using namespace quillon::test;
@@ -141,13 +137,11 @@ class FilesInWindowTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_work;
-    test::ConfiguredPort m_port;
+    test::ProgramFolder m_work;
     QString m_previous = QDir::currentPath();
-    bool m_ownMounts = false; // mounts made here stay inside this process's own namespace
-    QString m_mountProblem;
+    test::PrivateMounts m_mounts;
 
-    QString file(const QString& name) const { return m_work->filePath(name); }
+    QString file(const QString& name) const { return m_work.filePath(name); }
     QString recoveryPath() const { return file(QStringLiteral("dfd.recovery")); }
 
 private slots:
@@ -185,21 +179,12 @@ private slots:
 
 void FilesInWindowTest::initTestCase()
 {
-    if (unshare(CLONE_NEWNS) != 0)
-        m_mountProblem = QStringLiteral("no mount namespace of its own (%1)").arg(qt_error_string());
-    else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        m_mountProblem = QStringLiteral("mounts cannot be made private (%1)").arg(qt_error_string());
-    else
-        m_ownMounts = true;
+    m_mounts.enter();
 }
 
 void FilesInWindowTest::init()
 {
-    m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_work->isValid());
-    QVERIFY(QDir::setCurrent(m_work->path()));
-    QString error;
-    QVERIFY2(m_port.create(&error), qPrintable(error));
+    m_work.enter();
 }
 
 void FilesInWindowTest::cleanup()
@@ -207,7 +192,7 @@ void FilesInWindowTest::cleanup()
     while (!takeMessage().isEmpty()) {
     }
     QDir::setCurrent(m_previous);
-    m_work.reset();
+    m_work.remove();
 }
 
 void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
@@ -219,7 +204,7 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
     SaveWindow* form = saveForm(w);
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("File Save"));
-    QCOMPARE(form->Dir1->path(), m_work->path());
+    QCOMPARE(form->Dir1->path(), m_work.path());
     QCOMPARE(form->txtfilename->text(), QStringLiteral("temp.dat"));
     QCOMPARE(form->Text1->text(), file("temp.dat"));
 
@@ -240,7 +225,7 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
 
 void FilesInWindowTest::pathRulesAtRootAndElsewhere()
 {
-    QVERIFY(QDir(m_work->path()).mkpath("rail/km12"));
+    QVERIFY(QDir(m_work.path()).mkpath("rail/km12"));
     Application app(Edition::quillon());
     app.start();
     receive(app, 3, fixture::realisticRecord(3));
@@ -260,11 +245,11 @@ void FilesInWindowTest::pathRulesAtRootAndElsewhere()
     // showing starts again in the working folder with "temp.dat".
     form = saveForm(w);
     QVERIFY(form);
-    QCOMPARE(form->Dir1->path(), m_work->path());
+    QCOMPARE(form->Dir1->path(), m_work.path());
     QCOMPARE(form->txtfilename->text(), QStringLiteral("temp.dat"));
     form->Dir1->setPath("/");
     QCOMPARE(form->Text1->text(), QStringLiteral("/temp.dat"));
-    const QString relative = m_work->path().mid(1) + "/rail/km12/root.dat";
+    const QString relative = m_work.path().mid(1) + "/rail/km12/root.dat";
     typeInto(form->txtfilename, relative);
     QCOMPARE(form->Text1->text(), "//" + relative);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
@@ -296,7 +281,7 @@ void FilesInWindowTest::pathRulesAtRootAndElsewhere()
     open->close();
     form = saveForm(w);
     QVERIFY(form);
-    QCOMPARE(form->Dir1->path(), m_work->path());
+    QCOMPARE(form->Dir1->path(), m_work.path());
     form->close();
 }
 
@@ -632,30 +617,13 @@ void FilesInWindowTest::unsavedWorkIsTracked()
 void FilesInWindowTest::readOnlyFolderKeepsOldFile()
 {
     const QString usb = file("usb");
-    QVERIFY(QDir(m_work->path()).mkdir("usb"));
+    QVERIFY(QDir(m_work.path()).mkdir("usb"));
     const QString old = usb + "/temp.dat";
     QVERIFY(writeBytes(old, oldBank()));
-    bool mounted = false;
-    if (geteuid() != 0) {
-        QVERIFY(QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    } else {
-        if (!m_ownMounts)
-            QSKIP(qPrintable("running as root and " + m_mountProblem +
-                             ": no read-only folder can be made"));
-        const QByteArray path = usb.toLocal8Bit();
-        if (mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) != 0 ||
-            mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
-                0)
-            QSKIP(qPrintable("a read-only bind mount failed: " + qt_error_string()));
-        mounted = true;
-    }
-    auto restore = qScopeGuard([&] {
-        if (mounted)
-            umount2(usb.toLocal8Bit().constData(), MNT_DETACH);
-        else
-            QFile::setPermissions(usb, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner);
-    });
+    test::ReadOnlyFolder readOnly(usb, m_mounts);
+    if (!readOnly.skipReason().isEmpty())
+        QSKIP(qPrintable(readOnly.skipReason()));
+    QVERIFY(readOnly.isReadOnly());
 
     Application app(Edition::quillon());
     app.start();
@@ -693,14 +661,9 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
     const Bank bank = app.module().membank;
 
     const QString usb = file("usb");
-    QVERIFY(QDir(m_work->path()).mkdir("usb"));
-    const QByteArray path = usb.toLocal8Bit();
-    const bool mounted =
-        m_ownMounts && mount("tmpfs", path.constData(), "tmpfs", 0, "size=1m") == 0;
-    auto restore = qScopeGuard([&] {
-        if (mounted)
-            umount2(path.constData(), MNT_DETACH);
-    });
+    QVERIFY(QDir(m_work.path()).mkdir("usb"));
+    const test::SmallVolume volume(usb, m_mounts);
+    const bool mounted = volume.isMounted();
     SaveWindow* form = saveForm(app.window());
     QVERIFY(form);
     if (mounted) {
@@ -725,7 +688,7 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
         QVERIFY2(text.contains("device"), qPrintable(text));
         QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
     } else {
-        QSKIP(qPrintable("no full device: " + m_mountProblem + ", and no /dev/full"));
+        QSKIP(qPrintable("no full device: " + m_mounts.problem() + ", and no /dev/full"));
     }
     QVERIFY(form->isVisible());
     QVERIFY(app.module().membank == bank);
@@ -863,7 +826,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
 {
     QFETCH(QString, answer);
     QProcess session;
-    session.setWorkingDirectory(m_work->path());
+    session.setWorkingDirectory(m_work.path());
     session.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     session.start(QStringLiteral(KILLED_SESSION), {});
     QVERIFY2(session.waitForStarted(30000), qPrintable(session.errorString()));

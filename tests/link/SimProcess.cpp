@@ -1,6 +1,6 @@
 #include "SimProcess.h"
 
-#include <QFile>
+#include "support/FileBytes.h"
 
 SimProcess::SimProcess(const QStringList& options) : m_options(options) {}
 
@@ -49,33 +49,15 @@ void SimProcess::control(const QString& line)
 
 QStringList SimProcess::commands() const
 {
-    QFile log(m_dir.filePath(QStringLiteral("commands.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(log.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QByteArray log =
+        quillon::test::contentsOf(m_dir.filePath(QStringLiteral("commands.log")));
+    return QString::fromLatin1(log).split(u'\n', Qt::SkipEmptyParts);
 }
 
 void SimProcess::kill()
 {
     m_process->kill();
     m_process->waitForFinished(3000);
-}
-
-QString command(char code)
-{
-    return QLatin1Char(code) + QString(21, u'Z');
-}
-
-QStringList requestLines(int memory)
-{
-    const QString digits = QStringLiteral("%1").arg(memory, 3, 10, QChar(u'0'));
-    return {command('R'), command('A'), command(char(digits[0].unicode())),
-            command(char(digits[1].unicode())), command(char(digits[2].unicode()))};
-}
-
-QStringList releaseLines()
-{
-    return {command('R'), command('F')};
 }
 
 bool holdsRecord(const quillon::Record& row, const quillon::Record& source, QString* why)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Record.h"
+#include "support/CommandLines.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -39,10 +40,9 @@ private:
 };
 
 // Commands as the program writes them.
-QString command(char code);
-// R, A and the three digits of a memory request.
-QStringList requestLines(int memory);
-QStringList releaseLines();
+using quillon::test::command;
+using quillon::test::releaseLines;
+using quillon::test::requestLines;
 
 // Whether a stored bank row holds the instrument's record `source` at every position the frame
 // carries (samples 0..250, setup area 260..539, DAC points and notes 540..801); the first

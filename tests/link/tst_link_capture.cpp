@@ -1,8 +1,8 @@
 // The capture command against the simulated instrument on a pseudo-terminal: the exact command
 // bytes, the reply timer and its one retry, replies that carry another number, unsolicited
 // records during a capture, cancelling, a closed or lost port, and replies that stop midway.
+#include "LinkFixture.h"
 #include "RecordGenerator.h"
-#include "SimProcess.h"
 
 #include "core/Module1.h"
 #include "link/InstrumentLink.h"
@@ -14,22 +14,11 @@
 using namespace quillon;
 using sim::RecordGenerator;
 
-class CaptureTest : public QObject
+class CaptureTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<SimProcess> m_sim;
-    std::unique_ptr<Module1> m_module;
-    std::unique_ptr<InstrumentLink> m_link;
-
-    void connectTo(const QStringList& options)
-    {
-        m_sim = std::make_unique<SimProcess>(options);
-        QVERIFY(m_sim->start());
-        QString error;
-        QVERIFY2(m_link->open(m_sim->device(), &error), qPrintable(error));
-    }
     Capture& capture() { return m_link->capture(); }
     static QList<int> rowsOf(const QSignalSpy& spy)
     {
@@ -40,18 +29,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_module = std::make_unique<Module1>();
-        m_module->startUp();
-        m_link = std::make_unique<InstrumentLink>(*m_module);
-    }
-    void cleanup()
-    {
-        m_link.reset();
-        m_sim.reset();
-        m_module.reset();
-    }
+    void init() { makeLink(); }
+    void cleanup() { dropLink(); }
 
     void captureOfThreeAndSevenSendsExactlyTheCommandsAndStoresBoth()
     {

@@ -2,8 +2,9 @@
 // pseudo-terminal: noise, 255 inside the data, pauses, frames that stop, numbers without a bank
 // row, bytes that come with a frame's end, and a port that goes away.
 #include "Instrument.h"
+#include "LinkFixture.h"
 #include "RecordGenerator.h"
-#include "SimProcess.h"
+#include "support/CpuTime.h"
 
 #include "core/Module1.h"
 #include "link/InstrumentLink.h"
@@ -14,53 +15,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
 using namespace quillon;
+using quillon::test::cpuSeconds;
 using sim::Instrument;
 using sim::RecordGenerator;
 
-namespace
-{
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-} // namespace
-
-class ReceptionTest : public QObject
+class ReceptionTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<SimProcess> m_sim;
-    std::unique_ptr<Module1> m_module;
-    std::unique_ptr<InstrumentLink> m_link;
-
-    void connectTo(const QStringList& options)
-    {
-        m_sim = std::make_unique<SimProcess>(options);
-        QVERIFY(m_sim->start());
-        QString error;
-        QVERIFY2(m_link->open(m_sim->device(), &error), qPrintable(error));
-    }
-
 private slots:
-    void init()
-    {
-        m_module = std::make_unique<Module1>();
-        m_module->startUp();
-        m_link = std::make_unique<InstrumentLink>(*m_module);
-    }
-    void cleanup()
-    {
-        m_link.reset();
-        m_sim.reset();
-        m_module.reset();
-    }
+    void init() { makeLink(); }
+    void cleanup() { dropLink(); }
 
     void frameIsStoredUnderTheMemoryNumberItCarries_data()
     {

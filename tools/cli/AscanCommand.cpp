@@ -88,14 +88,12 @@ int runAscan(const QStringList& arguments)
         !takeOption(args, QStringLiteral("--format"), &format, &problem) ||
         !takeOption(args, QStringLiteral("-o"), &output, &problem))
         return usageError(kUsage, problem);
-    if (source.kind == RecordSource::Kind::None)
-        return usageError(kUsage, QStringLiteral("no record source given"));
-    if (format != QLatin1String("json") && format != QLatin1String("png"))
-        return usageError(kUsage, QStringLiteral("unknown format ") + format);
-    if (!args.isEmpty())
-        return usageError(kUsage, QStringLiteral("unexpected argument ") + args.first());
+    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png");
     Record record{};
-    if (const int status = source.load(record); status != Success)
+    if (const int status =
+            source.loadFor(kUsage, args, record,
+                           knownFormat ? QString() : QStringLiteral("unknown format ") + format);
+        status != Success)
         return status;
     const AscanDrawing drawing = drawRecord(record);
     return writeOutput(output,

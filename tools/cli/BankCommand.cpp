@@ -19,15 +19,9 @@ int runBank(const QStringList& args)
     if (args.size() != 1 || args.first().startsWith(u'-'))
         return usageError(kUsage, QStringLiteral("give one bank file"));
     const QString path = args.first();
-    QByteArray bytes;
-    if (!readInputFile(path, bytes))
+    const auto contents = readBankFile(path);
+    if (!contents)
         return BadInput;
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError problem;
-    if (!readBank(bytes, *contents, &problem)) {
-        err(problem.message(path));
-        return BadInput;
-    }
     JsonWriter json;
     json.beginObject();
     json.key("memories");

@@ -26,6 +26,20 @@ bool readInputFile(const QString& path, QByteArray& bytes)
     return true;
 }
 
+std::unique_ptr<BankFileContents> readBankFile(const QString& path)
+{
+    QByteArray bytes;
+    if (!readInputFile(path, bytes))
+        return nullptr;
+    auto contents = std::make_unique<BankFileContents>();
+    BankFileError problem;
+    if (!readBank(bytes, *contents, &problem)) {
+        err(problem.message(path));
+        return nullptr;
+    }
+    return contents;
+}
+
 int writeOutput(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty() || path == QLatin1String("-")) {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "core/BankFile.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 namespace quillon::cli
 {
 
 // Reads a whole input file; on failure writes one stderr line naming the file and the problem.
 bool readInputFile(const QString& path, QByteArray& bytes);
+
+// Reads and checks a whole bank file; null after one stderr line naming the file and the problem.
+std::unique_ptr<BankFileContents> readBankFile(const QString& path);
 
 // Writes `bytes` to the file `path` (replacing it whole), or to the standard output for "-" or
 // an empty path. Returns Success, or DeviceFailure after one stderr line naming the file.

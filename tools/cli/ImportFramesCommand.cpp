@@ -21,15 +21,9 @@ const QString kUsage = QStringLiteral("import-frames CAPTURE [--into BANK] -o OU
 // stderr line.
 bool loadInto(Module1& module, const QString& path)
 {
-    QByteArray bytes;
-    if (!readInputFile(path, bytes))
+    const auto contents = readBankFile(path);
+    if (!contents)
         return false;
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError problem;
-    if (!readBank(bytes, *contents, &problem)) {
-        err(problem.message(path));
-        return false;
-    }
     module.replaceBank(contents->bank, contents->marks);
     return true;
 }

@@ -30,15 +30,9 @@ LinkSession::~LinkSession() = default;
 
 int LinkSession::loadBank(const QString& path)
 {
-    QByteArray bytes;
-    if (!readInputFile(path, bytes))
+    const auto contents = readBankFile(path);
+    if (!contents)
         return BadInput;
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError problem;
-    if (!readBank(bytes, *contents, &problem)) {
-        err(problem.message(path));
-        return BadInput;
-    }
     m_module.replaceBank(contents->bank, contents->marks);
     return Success;
 }

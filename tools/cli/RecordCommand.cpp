@@ -49,12 +49,8 @@ int runRecord(const QStringList& arguments)
     QString problem;
     if (!RecordSource::parse(args, source, &problem))
         return usageError(kUsage, problem);
-    if (source.kind == RecordSource::Kind::None)
-        return usageError(kUsage, QStringLiteral("no record source given"));
-    if (!args.isEmpty())
-        return usageError(kUsage, QStringLiteral("unexpected argument ") + args.first());
     Record record{};
-    if (const int status = source.load(record); status != Success)
+    if (const int status = source.loadFor(kUsage, args, record); status != Success)
         return status;
     return writeOutput(QString(), recordJson(record));
 }

@@ -50,6 +50,13 @@ bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error
 int RecordSource::load(Record& record) const
 {
     record.fill(0);
+    if (kind == Kind::Bank) {
+        const auto contents = readBankFile(file);
+        if (!contents)
+            return BadInput;
+        std::copy_n(contents->bank[memory - 1].begin(), kRecordLength, record.begin());
+        return Success;
+    }
     QByteArray bytes;
     if (!readInputFile(file, bytes))
         return BadInput;
@@ -77,21 +84,24 @@ int RecordSource::load(Record& record) const
         get_data(raw, record);
         return Success;
     }
-    case Kind::Bank: {
-        auto contents = std::make_unique<BankFileContents>();
-        BankFileError problem;
-        if (!readBank(bytes, *contents, &problem)) {
-            err(problem.message(file));
-            return BadInput;
-        }
-        std::copy_n(contents->bank[memory - 1].begin(), kRecordLength, record.begin());
-        return Success;
-    }
+    case Kind::Bank: // read above
     case Kind::None:
         break;
     }
     err(QStringLiteral("no record source given"));
     return Usage;
+}
+
+int RecordSource::loadFor(const QString& usage, const QStringList& rest, Record& record,
+                          const QString& problem) const
+{
+    if (kind == Kind::None)
+        return usageError(usage, QStringLiteral("no record source given"));
+    if (!problem.isEmpty())
+        return usageError(usage, problem);
+    if (!rest.isEmpty())
+        return usageError(usage, QStringLiteral("unexpected argument ") + rest.first());
+    return load(record);
 }
 
 } // namespace quillon::cli

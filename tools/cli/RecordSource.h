@@ -23,6 +23,12 @@ struct RecordSource {
 
     // Reads the record; on failure returns the exit status (BadInput) and writes the stderr line.
     int load(Record& record) const;
+
+    // For a command that has taken all its own options out of `rest`: the usage error when no
+    // source was given, when `problem` (one of the command's own) is set, or when arguments are
+    // left over, checked in that order; otherwise load()'s status.
+    int loadFor(const QString& usage, const QStringList& rest, Record& record,
+                const QString& problem = QString()) const;
 };
 
 } // namespace quillon::cli

@@ -1,13 +1,12 @@
 // quillon-cli report: the printed test report as a PDF, one page per memory.
 
 #include "CliCommand.h"
+#include "CliFiles.h"
 #include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
 #include "MemoryList.h"
 #include "RecordSource.h"
 #include "report/ReportPrinter.h"
-
-#include <QFile>
 
 namespace quillon::cli
 {
@@ -39,20 +38,12 @@ int bankSnapshots(const QString& bankFile, const QString& list,
         err(QStringLiteral("--memories: ") + problem);
         return Usage;
     }
-    QFile file(bankFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err(bankFile + QStringLiteral(": ") + file.errorString());
+    const auto contents = readBankFile(bankFile);
+    if (!contents)
         return BadInput;
-    }
-    BankFileContents contents;
-    BankFileError error;
-    if (!readBank(file.readAll(), contents, &error)) {
-        err(error.message(bankFile));
-        return BadInput;
-    }
     if (list == QLatin1String("all")) {
         for (int m = 1; m <= kMemoryCount; ++m)
-            if (contents.marks[m - 1])
+            if (contents->marks[m - 1])
                 memories.append(m);
         if (memories.isEmpty()) {
             err(bankFile + QStringLiteral(": no memory holds a record"));
@@ -61,7 +52,7 @@ int bankSnapshots(const QString& bankFile, const QString& list,
     }
     for (int m : memories) {
         Record record{};
-        std::copy_n(contents.bank[m - 1].begin(), kRecordLength, record.begin());
+        std::copy_n(contents->bank[m - 1].begin(), kRecordLength, record.begin());
         snapshots.push_back(snapshotOf(record));
     }
     return Success;
