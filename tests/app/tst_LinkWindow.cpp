@@ -115,6 +115,20 @@ void pressOk(QMessageBox* box)
     box->button(QMessageBox::Ok)->click();
 }
 
+// Answers the "File Error" message of a start-up without a port and waits for the port
+// selection form it leads to; null when the message or the form does not come.
+PortSelectionWindow* portFormAfterFileError(MainWindow& w)
+{
+    QMessageBox* message = shownMessage();
+    if (!message)
+        return nullptr;
+    pressOk(message);
+    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+    if (!form || !QTest::qWaitFor([form] { return form->isVisible(); }))
+        return nullptr;
+    return form;
+}
+
 QString status(MainWindow& w)
 {
     return w.statusBar()->currentMessage();
@@ -495,9 +509,8 @@ void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    pressOk(shownMessage());
-    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
-    QTRY_VERIFY(form->isVisible());
+    auto* form = portFormAfterFileError(w);
+    QVERIFY(form);
 
     // "Comport 4" names /dev/ttyS3 here, which this machine lacks (COM4 elsewhere).
     form->options[3]->click();
@@ -534,9 +547,8 @@ void LinkWindowTest::okOpensThePortEvenWhenDfdCfgCannotBeWritten()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    pressOk(shownMessage());
-    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
-    QTRY_VERIFY(form->isVisible());
+    auto* form = portFormAfterFileError(w);
+    QVERIFY(form);
 
     QTest::mouseClick(form->optother, Qt::LeftButton);
     form->cboport->setEditText(sim.device());
@@ -597,9 +609,8 @@ void LinkWindowTest::closingThePortSelectionWorksOffline()
     Application app(editionNamed(edition));
     app.start();
     MainWindow& w = app.window();
-    pressOk(shownMessage());
-    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
-    QTRY_VERIFY(form->isVisible());
+    auto* form = portFormAfterFileError(w);
+    QVERIFY(form);
 
     form->close(); // the window's own close button
     QVERIFY(w.isVisible());
@@ -635,9 +646,8 @@ void LinkWindowTest::exitWithPortSelectionOpenEnds()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    pressOk(shownMessage());
-    auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
-    QTRY_VERIFY(form->isVisible());
+    auto* form = portFormAfterFileError(w);
+    QVERIFY(form);
     form->close();
     w.mnuoption->trigger();
     QVERIFY(form->isVisible());
