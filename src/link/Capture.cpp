@@ -72,8 +72,9 @@ void Capture::next()
 
 void Capture::getascan()
 {
-    std::fill(m_module.rawframe.begin(), m_module.rawframe.begin() + 251, 0);
-    std::fill(m_module.rawframe.begin() + 251, m_module.rawframe.begin() + 841, 32);
+    std::fill(m_module.rawframe.begin(), m_module.rawframe.begin() + kSampleCount, 0);
+    std::fill(m_module.rawframe.begin() + kSampleCount, m_module.rawframe.begin() + kRecordLength,
+              ' ');
     if (!m_link.write(memoryRequest(m_module.reqmemno))) {
         abort();
         return;
