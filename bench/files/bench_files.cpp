@@ -41,10 +41,10 @@ struct Program {
         app->start();
         QCoreApplication::processEvents();
         for (int memory = 1; memory <= kMemoryCount; ++memory) {
-            app->module().recbuf = fixture::realisticRecord(memory);
-            app->module().storeReceived(memory - 1);
+            app->module().store(memory - 1, fixture::realisticRecord(memory),
+                                {StoreKind::Received, {}});
         }
-        app->window().redraw();
+        app->window().showRecord(kMemoryCount - 1);
     }
     MainWindow& window() { return app->window(); }
 
@@ -73,7 +73,7 @@ void SaveFullBankThroughForm(benchmark::State& state)
         // Something new arrived since the last save, as in real use; its reception (and the
         // recovery file kept for it) is not part of the save.
         state.PauseTiming();
-        p.app->module().storeReceived(7);
+        p.app->module().store(7, p.app->module().membank[7], {StoreKind::Received, {}});
         state.ResumeTiming();
         p.save();
     }

@@ -90,7 +90,7 @@ void BM_CaptureTwentyMemoriesPaced(benchmark::State& state)
             return;
         QEventLoop loop;
         int stored = 0;
-        QObject::connect(&s.link->capture(), &Capture::frameStored, &loop, [&] { ++stored; });
+        QObject::connect(&s.module, &Module1::rowChanged, &loop, [&] { ++stored; });
         QObject::connect(&s.link->capture(), &Capture::captureFinished, &loop, &QEventLoop::quit);
         QList<int> rows;
         for (int row = 0; row < kMemories; ++row)
@@ -144,7 +144,7 @@ void BM_FrameEndToStoredAndDrawn(benchmark::State& state)
             startedAt = monotonicNs();
         });
         int sent = 1;
-        QObject::connect(s.link.get(), &InstrumentLink::frameStored, &loop, [&](int row) {
+        QObject::connect(&s.module, &Module1::rowChanged, &loop, [&](int row) {
             storedAt.push_back(monotonicNs());
             receivingCpu.push_back(100 * (cpuSeconds() - cpuAtStart) /
                                    (double(storedAt.back() - startedAt) / 1e9));

@@ -17,11 +17,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "view/MemoryList.h"
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -117,7 +117,7 @@ void BM_LastByteToScreen(benchmark::State& state)
     settle(200);
     PaintWatch watch;
     w.picascan->installEventFilter(&watch);
-    QObject::connect(&app.module(), &Module1::memoryStored, &watch,
+    QObject::connect(&app.module(), &Module1::rowChanged, &watch,
                      [&watch] { watch.stored = true; });
 
     std::vector<double> samples;
@@ -138,8 +138,8 @@ void BM_LastByteToScreen(benchmark::State& state)
         const double cpuStart = threadCpuMs();
         const auto start = Clock::now();
         writeAll(pty->master(), QByteArrayView(frame).last(1));
-        while (!(watch.painted && app.module().marked[row] &&
-                 w.lstmem->item(row)->text().endsWith(u'*')))
+        while (
+            !(watch.painted && app.module().marked[row] && w.lstmem->itemText(row).endsWith(u'*')))
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         const std::chrono::duration<double> took = Clock::now() - start;
         state.SetIterationTime(took.count());
@@ -147,8 +147,7 @@ void BM_LastByteToScreen(benchmark::State& state)
         cpu.push_back(threadCpuMs() - cpuStart);
 
         // The next round marks its memory afresh.
-        app.module().marked[row] = false;
-        w.refreshListItem(row);
+        app.module().store(row, app.module().membank[row], {StoreKind::Restored, {}, false});
     }
     state.counters["median_ms"] = percentile(samples, 0.5);
     state.counters["p90_ms"] = percentile(samples, 0.9);

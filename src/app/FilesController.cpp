@@ -38,7 +38,8 @@ FilesController::FilesController(MainWindow& window)
     setObjectName(QStringLiteral("filesController"));
     Module1& module = m_window.module();
     m_opener = new FileOpener(
-        module, m_window.edition(), &m_window, [this] { m_window.redraw(); }, this);
+        module, m_window.edition(), &m_window, [this] { m_window.showRecord(MainWindow::kNoRow); },
+        this);
 
     m_window.mnuopen->setEnabled(true);
     m_window.mnusave->setEnabled(true);
@@ -191,8 +192,7 @@ void FilesController::offerRecovery()
 void FilesController::recoveryAnswered(int answer)
 {
     if (answer == Restore) {
-        for (int row : m_recovery->restorePending())
-            m_window.refreshListItem(row);
+        m_recovery->restorePending();
     } else if (answer == DiscardRecovered) {
         m_recovery->discardPending();
     }

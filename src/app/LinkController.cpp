@@ -47,9 +47,14 @@ LinkController::~LinkController() = default;
 
 void LinkController::connectLink()
 {
-    // The list item is rewritten by the bank itself (Module1::memoryStored); a record sent by the
-    // instrument is drawn at once, a captured one when the capture ends.
-    connect(&m_link->reception(), &Reception::frameStored, this, &LinkController::frameReceived);
+    // The list item follows the bank by itself; a record sent by the instrument is drawn at once,
+    // a captured one when the capture ends.
+    connect(&m_window.module(), &Module1::rowChanged, this, [this](int row, StoreKind kind) {
+        if (kind == StoreKind::Received)
+            frameReceived(row);
+        else if (kind == StoreKind::Captured)
+            m_lastCaptured = row;
+    });
     connect(m_link, &InstrumentLink::portLost, this,
             [this](const QString& text) { m_lostText = text; });
     connect(m_link, &InstrumentLink::statusMessage, this, [this](const QString& text) {
@@ -154,7 +159,7 @@ void LinkController::cmdcapture_Click()
 
 void LinkController::frameReceived(int row)
 {
-    m_window.redraw();
+    m_window.showRecord(row);
     m_window.showStatus(QStringLiteral("Mem %1 received.").arg(row + 1), kReceivedNoteMs);
 }
 
@@ -171,7 +176,8 @@ void LinkController::captureFinished(int stored, int failed)
     m_progress->end();
     m_window.cmdcapture->setEnabled(true);
     // The working record: the last memory received, or the previous record when none came.
-    m_window.redraw();
+    m_window.showRecord(m_lastCaptured >= 0 ? m_lastCaptured : m_window.shownRow());
+    m_lastCaptured = -1;
 
     QString text;
     if (!m_link->isOpen())

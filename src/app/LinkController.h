@@ -61,7 +61,8 @@ private:
     CaptureProgress* m_progress = nullptr;
     QPointer<PortSelectionWindow> m_portWindow;
     PortSetting m_port;
-    QString m_lostText; // how the port was lost last
+    QString m_lostText;      // how the port was lost last
+    int m_lastCaptured = -1; // the row the running capture stored last, or none
 };
 
 } // namespace quillon

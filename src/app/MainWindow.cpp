@@ -66,9 +66,6 @@ MainWindow::MainWindow(Module1& module, const Edition& edition, QWidget* parent)
     setAcceptDrops(true);
     buildMenus();
     buildControls();
-
-    connect(&m_module, &Module1::memoryStored, this, &MainWindow::refreshListItem);
-    connect(&m_module, &Module1::bankReplaced, this, &MainWindow::rebuildList);
 }
 
 MainWindow::~MainWindow() = default;
@@ -117,7 +114,7 @@ void MainWindow::buildControls()
     central->setObjectName(QStringLiteral("frmmainClient"));
     setCentralWidget(central);
 
-    m_ui->list = new MemoryList(central);
+    m_ui->list = new MemoryList(m_module, central);
     lstmem = m_ui->list;
     cmdcapture = new QPushButton(QStringLiteral("Capture"), central);
     cmdcapture->setObjectName(QStringLiteral("cmdcapture"));
@@ -153,20 +150,34 @@ void MainWindow::buildControls()
     grid->setRowStretch(1, 1);
     grid->setVerticalSpacing(6);
 
-    connect(lstmem, &QListWidget::itemDoubleClicked, this, &MainWindow::lstmem_DblClick);
+    connect(lstmem, &MemoryList::itemActivated, this, &MainWindow::lstmem_DblClick);
     connect(cmdtxtsav, &QPushButton::clicked, this, &MainWindow::cmdtxtsav_Click);
 }
 
 void MainWindow::startUp()
 {
     m_module.startUp();
-    rebuildList();
 }
 
 void MainWindow::showSampleEcho()
 {
     writeSampleEcho(m_module.recbuf);
     display_pattern();
+    m_shownRow = kNoRow;
+    emit recordShown(kNoRow);
+}
+
+void MainWindow::showRecord(int row)
+{
+    const bool bankRow = row >= 0 && row < kMemoryCount;
+    if (bankRow)
+        m_module.openFromBank(row);
+    display_pattern();
+    display_setup();
+    m_shownRow = bankRow ? row : kNoRow;
+    if (bankRow)
+        m_module.curmem = row;
+    emit recordShown(m_shownRow);
 }
 
 void MainWindow::display_pattern()
@@ -208,12 +219,8 @@ void MainWindow::cal_grt()
 
 void MainWindow::openMemory(int row)
 {
-    if (row < 0 || row >= kMemoryCount)
-        return;
-    m_module.openFromBank(row);
-    redraw();
-    m_module.curmem = row;
-    emit memoryOpened(row);
+    if (row >= 0 && row < kMemoryCount)
+        showRecord(row);
 }
 
 void MainWindow::lstmem_DblClick()
@@ -225,18 +232,13 @@ void MainWindow::lstmem_DblClick()
 
 void MainWindow::cmdtxtsav_Click()
 {
-    m_module.saveNotes(m_module.curmem, m_ui->notes->texts());
-}
-
-void MainWindow::refreshListItem(int row)
-{
-    if (row >= 0 && row < kMemoryCount)
-        m_ui->list->refresh(row, m_module.marked[row]);
-}
-
-void MainWindow::rebuildList()
-{
-    m_ui->list->rebuild(m_module.marked);
+    if (m_shownRow == kNoRow) {
+        showStatus(QStringLiteral("Notes not saved: the record on display is not a memory of the "
+                                  "bank. Open a memory from the list first."));
+        return;
+    }
+    m_module.saveNotes(m_shownRow, m_ui->notes->edits());
+    showStatus(QStringLiteral("Notes saved into Mem %1").arg(m_shownRow + 1));
 }
 
 QList<int> MainWindow::selectedRows() const

@@ -14,7 +14,6 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 
@@ -22,6 +21,7 @@ namespace quillon
 {
 
 class AscanView;
+class MemoryList;
 
 // frmmain: the program's main window. Holds every control the other windows draw into or read
 // from: the memory list, the A-scan, the setup panel, the note lines and the menu. Features
@@ -42,25 +42,26 @@ public:
     // keeps its initial texts). The last start-up step once the port is open.
     void showSampleEcho();
 
+    // The one way the display changes. A bank row 0..199: recbuf := that row, then the display
+    // chain, and curmem := row. kNoRow: what recbuf holds now (a waveform file, the record on
+    // display after a bank load replaced the rows beneath it), which belongs to no bank memory.
+    static constexpr int kNoRow = -1;
+    void showRecord(int row);
+    // The bank row the record on display came from, or kNoRow.
+    int shownRow() const { return m_shownRow; }
+
     // The display chain for the record in recbuf.
     void display_pattern();
     void display_setup(); // panel, readouts, overlays, note lines, then cal_grt
     void cal_grt();
-    void redraw() { display_pattern(), display_setup(); }
 
-    // Opens a memory exactly as a double-click on the list does: recbuf := bank row, redraw,
-    // curmem := row.
+    // Opens a memory exactly as a double-click on the list does.
     void openMemory(int row);
     // lstmem_DblClick: opens the first selected memory, if any.
     void lstmem_DblClick();
-    // cmdtxtsav_Click: the note boxes into bank row curmem.
+    // cmdtxtsav_Click: the note boxes into the bank row on display; with no bank memory on
+    // display nothing is stored and the status bar says why.
     void cmdtxtsav_Click();
-
-    // The list item of a row rebuilt from module().marked (e.g. after a reception); the item is
-    // replaced, so it is no longer selected.
-    void refreshListItem(int row);
-    // The whole list rebuilt from module().marked (after a bank load).
-    void rebuildList();
 
     // Rows whose list items are selected, ascending.
     QList<int> selectedRows() const;
@@ -79,7 +80,7 @@ public:
     void exitProgram();
 
     // Controls, by their names.
-    QListWidget* lstmem = nullptr;
+    MemoryList* lstmem = nullptr;
     QPushButton* cmdcapture = nullptr;
     AscanView* picascan = nullptr;
     std::array<QLineEdit*, 37> panelBoxes{}; // txtzero .. txtblk2, in the order of kPanelFields
@@ -106,8 +107,8 @@ public:
 signals:
     // Files dropped on the window (bank or waveform files).
     void filesDropped(const QStringList& paths);
-    // A memory was opened from the list (curmem changed).
-    void memoryOpened(int row);
+    // The display changed (showRecord); row is the bank row shown, or kNoRow.
+    void recordShown(int row);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +123,7 @@ private:
 
     Module1& m_module;
     Edition m_edition;
+    int m_shownRow = kNoRow;
     std::function<bool()> m_closeGuard;
     bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;

@@ -6,13 +6,13 @@
 #include "report/ReportError.h"
 #include "report/ReportPreviewWindow.h"
 #include "report/ReportPrinter.h"
+#include "view/MemoryList.h"
 #include "view/MessageBox.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -71,10 +71,10 @@ ReportController::ReportController(MainWindow& window)
     for (QAction* action : {m_window.mnupsetup, m_window.mnuprint})
         action->setEnabled(true);
     connect(m_window.mnupsetup, &QAction::triggered, this, &ReportController::showPrintSetup);
-    connect(m_window.mnuprint, &QAction::triggered, this, [this] { showPrintOptions(Task::Print); });
+    connect(m_window.mnuprint, &QAction::triggered, this,
+            [this] { showPrintOptions(Task::Print); });
     connect(mnupreview, &QAction::triggered, this, [this] { showPrintOptions(Task::Preview); });
-    connect(mnuexportpdf, &QAction::triggered, this,
-            [this] { showPrintOptions(Task::ExportPdf); });
+    connect(mnuexportpdf, &QAction::triggered, this, [this] { showPrintOptions(Task::ExportPdf); });
     if (m_window.mnuSave_word_doc && m_window.edition().wordExport) {
         m_window.mnuSave_word_doc->setEnabled(true);
         connect(m_window.mnuSave_word_doc, &QAction::triggered, this,
@@ -148,13 +148,11 @@ std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choi
         return pages;
     // Each memory is opened as a double-click opens it, then its page is taken from the window;
     // the last one stays on display.
-    QListWidget* list = m_window.lstmem;
-    const int count = list->count();
-    for (int row = 0; row < count; ++row) {
-        const QListWidgetItem* item = list->item(row);
-        const bool wanted = choice == Choice::Selected
-                                ? item->isSelected()
-                                : item->text() == memoryItemText(row + 1, true);
+    const MemoryList* list = m_window.lstmem;
+    const Marks& marked = m_window.module().marked;
+    for (int row = 0; row < kMemoryCount; ++row) {
+        const bool wanted =
+            choice == Choice::Selected ? list->isRowSelected(row) : bool(marked[row]);
         if (!wanted)
             continue;
         m_window.openMemory(row);
@@ -195,8 +193,9 @@ void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)
     tellFailures(intoFile ? (failed > 0 ? 1 : 0) : failed);
     if (failed == 0)
         m_window.showStatus(
-            pages.size() == 1 ? QStringLiteral("The report was sent to the printer.")
-                              : QStringLiteral("%1 reports were sent to the printer.").arg(pages.size()),
+            pages.size() == 1
+                ? QStringLiteral("The report was sent to the printer.")
+                : QStringLiteral("%1 reports were sent to the printer.").arg(pages.size()),
             5000);
     emit reportsDone(int(pages.size()), failed);
 }

@@ -1,6 +1,6 @@
 #include "core/Module1.h"
 
-#include "core/NoteLines.h"
+#include "core/BankFile.h"
 
 namespace quillon
 {
@@ -10,50 +10,65 @@ Module1::Module1(QObject* parent) : QObject(parent) {}
 void Module1::startUp()
 {
     for (int row = 0; row < kMemoryCount; ++row)
-        initialiseBankRow(membank[row]);
+        initialiseBankRow(m_bank[row]);
     reqmemno = 0;
     capbusy = false;
-    writeSampleEcho(recbuf);
 }
 
-void Module1::storeReceived(int row)
+void Module1::store(int row, const Record& record, const StoreOrigin& origin)
 {
     Q_ASSERT(row >= 0 && row < kMemoryCount);
-    std::copy_n(recbuf.begin(), kRecordLength, membank[row].begin());
-    marked[row] = true;
-    emit memoryStored(row);
+    Q_ASSERT(origin.kind != StoreKind::Loaded && origin.kind != StoreKind::Notes);
+    if (m_journal)
+        m_journal->recordStored(row, record, origin);
+    std::copy_n(record.begin(), kRecordLength, m_bank[row].begin());
+    m_marks[row] = origin.kind == StoreKind::Restored ? origin.marked : true;
+    emit rowChanged(row, origin.kind);
     changed();
+}
+
+void Module1::loadBank(const BankFileContents& contents, const QString& path)
+{
+    if (m_journal)
+        m_journal->bankLoaded(contents, path);
+    for (int row = 0; row < kMemoryCount; ++row)
+        std::copy_n(contents.bank[row].begin(), kBankFilePositions, m_bank[row].begin());
+    m_marks = contents.marks;
+    emit bankReplaced();
+    nothingUnsaved();
+}
+
+bool Module1::saveNotes(int row, const NoteEdits& lines)
+{
+    Q_ASSERT(row >= 0 && row < kMemoryCount);
+    Record after = m_bank[row];
+    writeNoteLines(after, lines);
+    // Pressing the note save button on lines that are already in the row changes nothing that
+    // would need saving to a file.
+    if (after == m_bank[row])
+        return false;
+    if (m_journal)
+        m_journal->recordStored(row, after, StoreOrigin{StoreKind::Notes, {}, m_marks[row]});
+    m_bank[row] = after;
+    emit rowChanged(row, StoreKind::Notes);
+    changed();
+    return true;
 }
 
 void Module1::openFromBank(int row)
 {
     Q_ASSERT(row >= 0 && row < kBankRows);
-    std::copy_n(membank[row].begin(), kRecordLength, recbuf.begin());
+    std::copy_n(m_bank[row].begin(), kRecordLength, recbuf.begin());
 }
 
-void Module1::saveNotes(int row, const std::array<QString, kNoteLines>& lines)
+void Module1::markSaved(const QString& path)
 {
-    Q_ASSERT(row >= 0 && row < kBankRows);
-    const Record before = membank[row];
-    writeNoteLines(membank[row], lines);
-    // Pressing the note save button on lines that are already in the row changes nothing that
-    // would need saving to a file.
-    if (membank[row] == before)
-        return;
-    emit notesSaved(row);
-    changed();
+    if (m_journal)
+        m_journal->bankSaved(path);
+    nothingUnsaved();
 }
 
-void Module1::replaceBank(const Bank& bank, const Marks& marks)
-{
-    for (int row = 0; row < kMemoryCount; ++row)
-        std::copy_n(bank[row].begin(), kBankFilePositions, membank[row].begin());
-    marked = marks;
-    emit bankReplaced();
-    markSaved();
-}
-
-void Module1::markSaved()
+void Module1::nothingUnsaved()
 {
     const bool was = hasUnsavedChanges();
     m_savedChanges = m_changes;

@@ -25,16 +25,25 @@ NoteTexts noteTexts(const Record& record)
         for (int i = 0; i < kNoteLength; ++i)
             anyText = anyText || record[first + i] != ' ';
         if (anyText)
-            lines[n] = textOf(record, first, kNoteLength);
+            lines[n] = textOf(record, first, kNoteLength).remove(QChar(0));
     }
     return lines;
 }
 
-void writeNoteLines(Record& record, const NoteTexts& lines)
+NoteEdits everyLine(const NoteTexts& lines)
+{
+    NoteEdits edits;
+    std::copy(lines.begin(), lines.end(), edits.begin());
+    return edits;
+}
+
+void writeNoteLines(Record& record, const NoteEdits& lines)
 {
     for (int n = 0; n < kNoteLines; ++n) {
+        if (!lines[n])
+            continue;
         const int first = kNoteFirst + kNoteLength * n;
-        const QString& text = lines[n];
+        const QString& text = *lines[n];
         int i = 0;
         // One position per character: a character written with two UTF-16 units (outside the
         // code page anyway) becomes a single '?', never two.

@@ -78,7 +78,7 @@ void BankLoader::apply(const LoadedFile& file)
 {
     if (file.kind == FileKind::Bank) {
         Q_ASSERT(file.bank);
-        m_module.replaceBank(file.bank->bank, file.bank->marks);
+        m_module.loadBank(*file.bank, QFileInfo(file.path).absoluteFilePath());
     } else {
         const bool ok = readWaveform(file.waveform, m_module.rawframe, nullptr);
         Q_ASSERT(ok);

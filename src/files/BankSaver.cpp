@@ -22,7 +22,7 @@ std::optional<FileFailure> BankSaver::saveTo(const QString& path)
 {
     if (auto failure = writeFile(path, writeBank(m_module.membank)))
         return failure;
-    m_module.markSaved();
+    m_module.markSaved(QFileInfo(path).absoluteFilePath());
     return std::nullopt;
 }
 

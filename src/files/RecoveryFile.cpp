@@ -19,14 +19,14 @@ RecoveryFile::RecoveryFile(Module1& module, const QString& path, QObject* parent
             for (const RecoveryEntry& e : entries)
                 m_pending[e.row] = e;
     }
-    connect(&m_module, &Module1::memoryStored, this, &RecoveryFile::rowChanged);
-    connect(&m_module, &Module1::notesSaved, this, &RecoveryFile::rowChanged);
-    connect(&m_module, &Module1::unsavedChanged, this, [this](bool unsaved) {
-        if (unsaved)
-            return;
-        m_changed.clear();
-        write();
-    });
+    m_previousJournal = m_module.journal();
+    m_module.setJournal(this);
+}
+
+RecoveryFile::~RecoveryFile()
+{
+    if (m_module.journal() == this)
+        m_module.setJournal(m_previousJournal);
 }
 
 QString RecoveryFile::pathIn(const QDir& folder)
@@ -45,18 +45,13 @@ QList<int> RecoveryFile::pendingRows() const
 QList<int> RecoveryFile::restorePending()
 {
     QList<int> restored;
-    m_restoring = true;
-    for (const auto& [row, entry] : m_pending) {
-        // Stored the way a received record is, so that it counts as unsaved like one.
-        const Record shown = m_module.recbuf;
-        std::copy_n(entry.record.begin(), kRecordLength, m_module.recbuf.begin());
-        m_module.storeReceived(row);
-        m_module.recbuf = shown;
-        m_module.marked[row] = entry.marked;
+    // Taken out first: each store below comes back here as a change of this run.
+    const std::map<int, RecoveryEntry> pending = std::move(m_pending);
+    m_pending.clear();
+    for (const auto& [row, entry] : pending) {
+        m_module.store(row, entry.record, StoreOrigin{StoreKind::Restored, m_path, entry.marked});
         restored << row;
     }
-    m_restoring = false;
-    m_pending.clear();
     write();
     return restored;
 }
@@ -69,16 +64,30 @@ void RecoveryFile::discardPending()
 
 void RecoveryFile::discardSession()
 {
-    m_changed.clear();
+    m_session.clear();
     write();
 }
 
-void RecoveryFile::rowChanged(int row)
+void RecoveryFile::recordStored(int row, const Record& record, const StoreOrigin& origin)
 {
-    m_changed.insert(row);
-    if (m_restoring)
-        return;
+    RecoveryEntry& e = m_session[row];
+    e.row = row;
+    e.marked =
+        origin.kind == StoreKind::Received || origin.kind == StoreKind::Captured || origin.marked;
+    e.record = record;
     m_pending.erase(row); // this run's record of that memory is newer
+    write();
+}
+
+void RecoveryFile::bankLoaded(const BankFileContents&, const QString&)
+{
+    m_session.clear();
+    write();
+}
+
+void RecoveryFile::bankSaved(const QString&)
+{
+    m_session.clear();
     write();
 }
 
@@ -86,15 +95,9 @@ void RecoveryFile::write()
 {
     std::vector<RecoveryEntry> entries;
     for (const auto& [row, entry] : m_pending)
-        if (!m_changed.count(row))
-            entries.push_back(entry);
-    for (int row : m_changed) {
-        RecoveryEntry e;
-        e.row = row;
-        e.marked = m_module.marked[row];
-        std::copy_n(m_module.membank[row].begin(), kRecordLength, e.record.begin());
-        entries.push_back(e);
-    }
+        entries.push_back(entry);
+    for (const auto& [row, entry] : m_session)
+        entries.push_back(entry);
     if (entries.empty()) {
         QFile::remove(m_path);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BankJournal.h"
 #include "core/Module1.h"
 #include "files/RecoveryFormat.h"
 
@@ -8,23 +9,23 @@
 #include <QString>
 
 #include <map>
-#include <set>
 
 namespace quillon
 {
 
-// Keeps every bank row changed since the last save (a received or captured record, saved note
-// lines) in a recovery file, rewritten in one step as each change arrives and removed once the
-// bank is saved (or replaced by a loaded bank file). If the program dies first, the next start
-// finds the file and can put the rows back.
+// The bank's journal while it lives. Keeps every bank row changed since the last save (a received
+// or captured record, saved note lines) in a recovery file, rewritten in one step as each change
+// arrives and removed once the bank is saved (or replaced by a loaded bank file). If the program
+// dies first, the next start finds the file and can put the rows back.
 //
 // What a previous run left is read when the object is made; it stays in the file, beside the
 // rows of this run, until it is restored or discarded.
-class RecoveryFile : public QObject
+class RecoveryFile : public QObject, public BankJournal
 {
     Q_OBJECT
 public:
     RecoveryFile(Module1& module, const QString& path, QObject* parent = nullptr);
+    ~RecoveryFile() override;
 
     // The recovery file beside "dfd.cfg" in that folder.
     static QString pathIn(const QDir& folder);
@@ -45,20 +46,24 @@ public:
     // Forgets this run's changes (the operator chose not to save them).
     void discardSession();
 
+    // The journal of the bank: every change of a row is written before the row changes.
+    void recordStored(int row, const Record& record, const StoreOrigin& origin) override;
+    void bankLoaded(const BankFileContents& contents, const QString& path) override;
+    void bankSaved(const QString& path) override;
+
 signals:
     // The file could not be written; reported once until a write succeeds again.
     void writeFailed(const QString& message);
 
 private:
-    void rowChanged(int row);
     void write();
 
     Module1& m_module;
+    BankJournal* m_previousJournal = nullptr; // the bank's journal again once this one goes
     QString m_path;
-    std::map<int, RecoveryEntry> m_pending;
-    std::set<int> m_changed;
+    std::map<int, RecoveryEntry> m_pending; // left by a previous run
+    std::map<int, RecoveryEntry> m_session; // changed by this run since the last save or load
     QString m_readProblem;
-    bool m_restoring = false;
     bool m_failureReported = false;
 };
 

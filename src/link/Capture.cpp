@@ -80,7 +80,6 @@ void Capture::getascan()
         return;
     }
     emit memoryRequested(m_module.reqmemno);
-    m_module.timedout = false;
     m_state = State::Waiting;
     m_tmrwt.start();
 }
@@ -92,7 +91,6 @@ void Capture::Unfreez()
 
 void Capture::tmrwt_Timer()
 {
-    m_module.timedout = true;
     if (m_state != State::Waiting)
         return; // the reply has started: the reader's own stall limit bounds it now
     if (m_reception.inFrame()) {
@@ -125,11 +123,9 @@ void Capture::onFrameRead()
     if (m_state == State::Idle)
         return;
     const int row = m_module.reqmemno - 1;
-    m_module.storeReceived(row);
+    m_module.store(row, m_module.recbuf, {StoreKind::Captured, m_link.deviceName()});
     m_tmrwt.stop();
-    m_module.timedout = false;
     ++m_stored;
-    emit frameStored(row);
     next();
 }
 
@@ -142,7 +138,6 @@ void Capture::onFrameAbandoned()
         return;
     }
     m_tmrwt.stop();
-    m_module.timedout = true;
     attemptFailed();
 }
 

@@ -44,8 +44,6 @@ signals:
     void memoryRequested(int memory);
     // Memory k of n (k from 1) is being requested.
     void captureProgress(int k, int n);
-    // The reply went into bank row `row`, which is the row asked for.
-    void frameStored(int row);
     // Row `row` was asked for twice without a reply, or could not be asked for.
     void memoryFailed(int row);
     // The sequence ended (release sent unless the port was lost). Rows never requested, after a

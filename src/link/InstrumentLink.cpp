@@ -6,8 +6,6 @@ namespace quillon
 InstrumentLink::InstrumentLink(Module1& module, QObject* parent)
     : QObject(parent), m_reception(module, m_serial), m_capture(module, m_serial, m_reception)
 {
-    connect(&m_reception, &Reception::frameStored, this, &InstrumentLink::frameStored);
-    connect(&m_capture, &Capture::frameStored, this, &InstrumentLink::frameStored);
     connect(&m_reception, &Reception::frameRejected, this, &InstrumentLink::frameRejected);
     connect(&m_reception, &Reception::frameRejected, this, &InstrumentLink::statusMessage);
     connect(&m_reception, &Reception::frameAbandoned, this, &InstrumentLink::statusMessage);

@@ -28,8 +28,6 @@ public:
     Capture& capture() { return m_capture; }
 
 signals:
-    // A record went into bank row `row`: sent by the instrument on its own or captured.
-    void frameStored(int row);
     // A record arrived but has no bank row (memory number 0 or above 200).
     void frameRejected(const QString& reason);
     void memoryRequested(int memory);

@@ -67,9 +67,7 @@ void Reception::Comm1_OnComm()
                            memoryNumberProblem(memory));
         return;
     }
-    m_module.storeReceived(memory - 1);
-    m_module.timedout = false;
-    emit frameStored(memory - 1);
+    m_module.store(memory - 1, m_module.recbuf, {StoreKind::Received, m_link.deviceName()});
 }
 
 void Reception::onStalled()

@@ -37,8 +37,6 @@ signals:
     void frameStarted();
     // A whole frame is in rawframe and recbuf (either path).
     void frameRead();
-    // Unsolicited path: the frame went into bank row `row` (memory row+1).
-    void frameStored(int row);
     // Unsolicited path: the frame's memory number has no bank row; recbuf holds the record.
     void frameRejected(const QString& reason);
     // A frame stopped arriving or the port failed in the middle of it; nothing was stored.

@@ -1,51 +1,68 @@
 #include "view/MemoryList.h"
 
+#include "view/BankListModel.h"
+
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace quillon
 {
 
-MemoryList::MemoryList(QWidget* parent) : QListWidget(parent)
+MemoryList::MemoryList(const Module1& module, QWidget* parent)
+    : QListView(parent), m_model(new BankListModel(module, this))
 {
     setObjectName(QStringLiteral("lstmem"));
+    setModel(m_model);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int text = fontMetrics().horizontalAdvance(memoryItemText(kMemoryCount, true));
     setFixedWidth(text + verticalScrollBar()->sizeHint().width() + 2 * frameWidth() + 16);
+
+    // A stored record replaces the item: it is no longer selected. Saved notes leave it be.
+    connect(&module, &Module1::rowChanged, this, [this](int row, StoreKind kind) {
+        if (kind != StoreKind::Notes)
+            setRowSelected(row, false);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, &MemoryList::itemActivated);
 }
 
-void MemoryList::rebuild(const Marks& marks)
+int MemoryList::count() const
 {
-    clear();
-    for (int row = 0; row < kMemoryCount; ++row)
-        addItem(memoryItemText(row + 1, marks[row]));
+    return m_model->rowCount();
 }
 
-void MemoryList::refresh(int row, bool marked)
+QString MemoryList::itemText(int row) const
 {
-    QListWidgetItem* entry = item(row);
-    if (!entry)
-        return;
-    entry->setText(memoryItemText(row + 1, marked));
-    entry->setSelected(false);
+    return m_model->index(row).data().toString();
+}
+
+bool MemoryList::isRowSelected(int row) const
+{
+    return selectionModel()->isRowSelected(row, {});
+}
+
+void MemoryList::setRowSelected(int row, bool selected)
+{
+    selectionModel()->select(m_model->index(row), selected ? QItemSelectionModel::Select
+                                                           : QItemSelectionModel::Deselect);
 }
 
 QList<int> MemoryList::selectedRows() const
 {
     QList<int> rows;
-    for (int row = 0; row < count(); ++row)
-        if (item(row)->isSelected())
-            rows.append(row);
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 int MemoryList::firstSelectedRow() const
 {
-    for (int row = 0; row < count(); ++row)
-        if (item(row)->isSelected())
-            return row;
-    return -1;
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
 }
 
 } // namespace quillon

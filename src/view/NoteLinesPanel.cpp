@@ -46,6 +46,7 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
 
 void NoteLinesPanel::setTexts(const NoteTexts& texts)
 {
+    m_shown = texts;
     for (int n = 0; n < kNoteLines; ++n)
         m_lines[n]->setText(texts[n]);
 }
@@ -56,6 +57,15 @@ NoteTexts NoteLinesPanel::texts() const
     for (int n = 0; n < kNoteLines; ++n)
         texts[n] = m_lines[n]->text();
     return texts;
+}
+
+NoteEdits NoteLinesPanel::edits() const
+{
+    NoteEdits edits;
+    for (int n = 0; n < kNoteLines; ++n)
+        if (m_lines[n]->text() != m_shown[n])
+            edits[n] = m_lines[n]->text();
+    return edits;
 }
 
 } // namespace quillon

@@ -26,10 +26,14 @@ public:
 
     void setTexts(const NoteTexts& texts);
     NoteTexts texts() const;
+    // What a save writes: the text of each line that differs from what setTexts put there, none
+    // for the others (an untouched line keeps the characters it holds).
+    NoteEdits edits() const;
 
 private:
     std::array<QLineEdit*, kNoteLines> m_lines{};
     QPushButton* m_save = nullptr;
+    NoteTexts m_shown;
 };
 
 } // namespace quillon

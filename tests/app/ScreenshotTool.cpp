@@ -1,6 +1,7 @@
 // Saves a picture of the main window showing a realistic record: quillon-screenshot OUT.png
 #include "ConfiguredPort.h"
 #include "RecordFixture.h"
+#include "view/MemoryList.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -36,12 +36,12 @@ int main(int argc, char** argv)
     quillon::Module1& module = app.module();
     for (int memory : {3, 4, 7, 8, 12}) {
         module.recbuf = quillon::fixture::realisticRecord(memory);
-        module.storeReceived(memory - 1);
+        module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
     window.resize(window.sizeHint());
-    window.lstmem->setCurrentRow(6);
-    window.lstmem->item(6)->setSelected(true);
+    window.lstmem->setCurrentIndex(window.lstmem->model()->index(6, 0));
+    window.lstmem->setRowSelected(6, true);
     window.lstmem_DblClick();
     window.lstmem->scrollToTop();
     const QPixmap shot = window.grab();

@@ -4,10 +4,10 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "view/MemoryList.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -70,13 +70,13 @@ void EditionsTest::captionsAndMenus_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("fileMenu");
     QTest::newRow("Quillon") << false << "Quillon"
-                             << QStringList{"New",   "Open",          "Save",
-                                            "Save as Word Doc", "PrintSetup",
-                                            "Print", "Print Preview", "Export PDF", "Exit"};
+                             << QStringList{
+                                    "New",        "Open",  "Save",          "Save as Word Doc",
+                                    "PrintSetup", "Print", "Print Preview", "Export PDF",
+                                    "Exit"};
     QTest::newRow("Pellisor") << true << "Pellisor"
-                              << QStringList{"New",           "Open",       "Save",
-                                             "PrintSetup",    "Print",      "Print Preview",
-                                             "Export PDF",    "Exit"};
+                              << QStringList{"New",   "Open",          "Save",       "PrintSetup",
+                                             "Print", "Print Preview", "Export PDF", "Exit"};
 }
 
 void EditionsTest::captionsAndMenus()

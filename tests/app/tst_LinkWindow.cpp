@@ -3,6 +3,8 @@
 // and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
 // open, working without a port, and a port that goes away.
 #include "SimProcess.h"
+#include "support/BankRows.h"
+#include "view/MemoryList.h"
 
 #include "RecordGenerator.h"
 
@@ -21,7 +23,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -151,7 +152,7 @@ void select(MainWindow& w, std::initializer_list<int> rows)
 {
     w.lstmem->clearSelection();
     for (int row : rows)
-        w.lstmem->item(row)->setSelected(true);
+        w.lstmem->setRowSelected(row, true);
 }
 
 Edition editionNamed(const QString& name)
@@ -227,13 +228,13 @@ void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
     const Bank before = app.module().membank;
 
     sim.control("send 7");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"), kArrival);
     compareReceived(app.module().membank[6], sentRecord(7, true));
     QCOMPARE(app.module().membank[6][60], 255); // a sample of 255 is data, not a start byte
     for (int row = 0; row < kMemoryCount; ++row) {
         if (row == 6)
             continue;
-        QCOMPARE(w.lstmem->item(row)->text(), QStringLiteral("Mem %1").arg(row + 1));
+        QCOMPARE(w.lstmem->itemText(row), QStringLiteral("Mem %1").arg(row + 1));
         QVERIFY(app.module().membank[row] == before[row]);
     }
     // Drawn: the window shows exactly what the record of memory 7 shows.
@@ -242,16 +243,19 @@ void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
 
     // Another memory, then memory 7 again: still one item for it, the newest record drawn.
     sim.control("send 12 noise 60");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(11)->text(), QStringLiteral("Mem 12 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(11), QStringLiteral("Mem 12 *"), kArrival);
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(12, true))));
     sim.control("send 7");
     QTRY_COMPARE_WITH_TIMEOUT(describe(w.displayedSnapshot()),
                               describe(snapshotOf(sentRecord(7, true))), kArrival);
     QCOMPARE(w.lstmem->count(), kMemoryCount);
-    QCOMPARE(
-        w.lstmem->findItems(QStringLiteral("^Mem 7( \\*)?$"), Qt::MatchRegularExpression).size(),
-        1);
-    QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
+    QCOMPARE(w.lstmem->model()
+                 ->match(w.lstmem->model()->index(0, 0), Qt::DisplayRole,
+                         QRegularExpression(QStringLiteral("^Mem 7( \\*)?$")), -1,
+                         Qt::MatchRegularExpression)
+                 .size(),
+             1);
+    QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"));
 }
 
 void LinkWindowTest::slowFrameKeepsTheWindowWorking()
@@ -268,16 +272,16 @@ void LinkWindowTest::slowFrameKeepsTheWindowWorking()
     sim.control("send 4 pause 600 1500");
     QTRY_VERIFY_WITH_TIMEOUT(link->link().reception().inFrame(), kArrival);
     // Meanwhile the window answers: a memory opens from the list and its notes can be saved.
-    w.lstmem->item(1)->setSelected(true);
+    w.lstmem->setRowSelected(1, true);
     w.lstmem_DblClick();
     QCOMPARE(app.module().curmem, 1);
     w.txtnoteLn[0]->setText(QStringLiteral("typed during"));
     w.cmdtxtsav->click();
     QVERIFY(app.module().membank[1][kNoteFirst] == 't');
     QVERIFY(link->link().reception().inFrame());
-    QCOMPARE(w.lstmem->item(3)->text(), QStringLiteral("Mem 4"));
+    QCOMPARE(w.lstmem->itemText(3), QStringLiteral("Mem 4"));
 
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(3)->text(), QStringLiteral("Mem 4 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(3), QStringLiteral("Mem 4 *"), kArrival);
     compareReceived(app.module().membank[3], sentRecord(4));
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(4))));
 }
@@ -303,7 +307,7 @@ void LinkWindowTest::framesWithoutBankRowAreNotStored()
     QVERIFY(app.module().membank == before);
     for (int row = 0; row < kMemoryCount; ++row)
         QVERIFY(!app.module().marked[row]);
-    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
     QCOMPARE(describe(w.displayedSnapshot()), shown);
 }
 
@@ -320,11 +324,11 @@ void LinkWindowTest::frameThatStopsIsAbandoned()
     QTRY_VERIFY2_WITH_TIMEOUT(status(w).contains(QStringLiteral("abandoned")),
                               qPrintable(status(w)), kArrival);
     QVERIFY(app.module().membank == before);
-    QCOMPARE(w.lstmem->item(5)->text(), QStringLiteral("Mem 6"));
+    QCOMPARE(w.lstmem->itemText(5), QStringLiteral("Mem 6"));
 
     // The reader searches again: the next whole frame is stored.
     sim.control("send 6");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(5)->text(), QStringLiteral("Mem 6 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(5), QStringLiteral("Mem 6 *"), kArrival);
     compareReceived(app.module().membank[5], sentRecord(6));
 }
 
@@ -356,9 +360,9 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
         requestLines(3) + requestLines(5) + requestLines(5) + requestLines(7) + releaseLines();
     QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), expected, 2000);
 
-    QCOMPARE(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"));
-    QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
-    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"));
+    QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"));
+    QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
     QCOMPARE(w.selectedRows(), QList<int>{4});
     compareReceived(app.module().membank[2], sentRecord(3));
     compareReceived(app.module().membank[6], sentRecord(7));
@@ -378,9 +382,9 @@ void LinkWindowTest::replyForAnotherMemoryIsStoredAsRequested()
 
     select(w, {8});
     w.cmdcapture->click();
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"), kArrival);
     compareReceived(app.module().membank[8], sentRecord(5));
-    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
     QVERIFY(!app.module().marked[4]);
     QVERIFY(w.selectedRows().isEmpty());
 }
@@ -392,7 +396,7 @@ void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    app.module().membank[2] = sentRecord(3);
+    fixture::putRow(app.module(), 2, sentRecord(3));
     w.openMemory(2);
     w.picascan->setDrawing({});
 
@@ -422,7 +426,7 @@ void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
     QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
 
     QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), requestLines(1) + releaseLines(), 2000);
-    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
+    QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
     compareReceived(app.module().membank[0], sentRecord(1));
     QCOMPARE(w.selectedRows(), (QList<int>{1, 2, 3, 4, 5}));
     QCOMPARE(status(w), QStringLiteral("Capture cancelled: 1 stored, 0 without reply."));
@@ -501,7 +505,7 @@ void LinkWindowTest::startUpWithoutUsablePort()
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
 
     sim.control("send 3");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
 }
 
 void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
@@ -562,7 +566,7 @@ void LinkWindowTest::okOpensThePortEvenWhenDfdCfgCannotBeWritten()
     QVERIFY2(box->text().contains(QStringLiteral("could not be written")), qPrintable(box->text()));
     pressOk(box);
     sim.control("send 11");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(10)->text(), QStringLiteral("Mem 11 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(10), QStringLiteral("Mem 11 *"), kArrival);
 }
 
 void LinkWindowTest::optionCancelReopensThePortInUse()
@@ -583,7 +587,7 @@ void LinkWindowTest::optionCancelReopensThePortInUse()
     QCOMPARE(form->cboport->currentText(), sim.device());
     // The window is not modal: the main window goes on receiving while it is open.
     sim.control("send 2");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(1)->text(), QStringLiteral("Mem 2 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(1), QStringLiteral("Mem 2 *"), kArrival);
 
     form->options[1]->click();
     QCOMPARE(app.module().portno, 2);
@@ -593,7 +597,7 @@ void LinkWindowTest::optionCancelReopensThePortInUse()
     QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), config);
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
     sim.control("send 8");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(7)->text(), QStringLiteral("Mem 8 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(7), QStringLiteral("Mem 8 *"), kArrival);
 
     // A port number beyond the first four (one "dfd.cfg" may hold) shows "Comport 1"; Cancel
     // would reopen that number.
@@ -638,7 +642,7 @@ void LinkWindowTest::closingThePortSelectionWorksOffline()
     form->cmdok->click();
     QVERIFY(!form->isVisible());
     w.cmdcapture->click();
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(2)->text(), QStringLiteral("Mem 3 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
 }
 
 void LinkWindowTest::exitWithPortSelectionOpenEnds()
@@ -689,7 +693,7 @@ void LinkWindowTest::lostPortIsReportedOnceAndReopened()
     form->cmdok->click();
     QVERIFY(link.isOpen());
     again.control("send 9");
-    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"), kArrival);
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"), kArrival);
 }
 
 QTEST_MAIN(LinkWindowTest)

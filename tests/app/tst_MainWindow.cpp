@@ -1,8 +1,11 @@
 // The main window as the program builds it: start-up, the sample echo, opening memories from the
 // list, the setup panel and overlays of a record, saving note lines, the menu.
+#include "core/BankFile.h"
 #include "ImageProbe.h"
 #include "ProgramFolder.h"
 #include "RecordFixture.h"
+#include "support/BankRows.h"
+#include "view/MemoryList.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -10,14 +13,14 @@
 #include "view/AscanView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QDir>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,7 +99,7 @@ private slots:
     void doubleClickOpensTheFirstSelected();
     void doubleClickWithNothingSelectedDoesNothing();
     void notesSaveIntoTheLastOpenedMemory();
-    void notesSaveAfterReceptionGoToLastOpened();
+    void notesSaveIntoTheMemoryOnDisplay();
     void receivedMemoryIsMarkedInTheList();
     void bankLoadRebuildsTheList();
     void snapshotReadsTheControls();
@@ -112,7 +115,7 @@ void MainWindowTest::startUpFillsTheListAndTheBank()
 
     QCOMPARE(w.lstmem->count(), 200);
     for (int i = 0; i < 200; ++i)
-        QCOMPARE(w.lstmem->item(i)->text(), QStringLiteral("Mem %1").arg(i + 1));
+        QCOMPARE(w.lstmem->itemText(i), QStringLiteral("Mem %1").arg(i + 1));
     QCOMPARE(w.lstmem->selectionMode(), QAbstractItemView::ExtendedSelection);
 
     for (int row : {0, 99, 199}) {
@@ -194,7 +197,7 @@ void MainWindowTest::everyControlCarriesItsName()
         "txtbeep",  "txtblk2"};
     for (int i = 0; i < 37; ++i)
         QCOMPARE(w.panelBoxes[i]->objectName(), QString::fromLatin1(names[i]));
-    QCOMPARE(w.findChild<QListWidget*>(QStringLiteral("lstmem")), w.lstmem);
+    QCOMPARE(w.findChild<QListView*>(QStringLiteral("lstmem")), w.lstmem);
     QCOMPARE(w.findChild<AscanView*>(QStringLiteral("picascan")), w.picascan);
     QCOMPARE(w.findChild<QLabel*>(QStringLiteral("txttmdt")), w.txttmdt);
     QCOMPARE(w.txtbeam->objectName(), QStringLiteral("txtbeam"));
@@ -263,7 +266,7 @@ void MainWindowTest::newAndHelpTopicDoNothing()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    w.lstmem->item(4)->setSelected(true);
+    w.lstmem->setRowSelected(4, true);
     w.lstmem_DblClick();
     w.txtnoteLn[0]->setText(QStringLiteral("typed"));
     const Record recbuf = app.module().recbuf;
@@ -353,18 +356,26 @@ void MainWindowTest::blankMemoryNoteLines()
     MainWindow& w = app.window();
     w.openMemory(0);
     // Line 0 (561..580) is all spaces: empty. Line 1 (581..600) is nineteen spaces and the 0 of
-    // position 600. Lines 2..11 (601..800) hold code 0 only.
+    // position 600, which is not shown. Lines 2..11 (601..800) hold code 0 only: empty boxes.
     QCOMPARE(w.txtnoteLn[0]->text(), QString());
-    QCOMPARE(w.txtnoteLn[1]->text(), spaces(19) + QChar(u'\0'));
+    QCOMPARE(w.txtnoteLn[1]->text(), spaces(19));
     for (int n = 2; n < 12; ++n)
-        QCOMPARE(w.txtnoteLn[n]->text(), QString(20, QChar(u'\0')));
+        QCOMPARE(w.txtnoteLn[n]->text(), QString());
 
-    // Saved back unchanged, those characters stay what they were.
+    // Saved back untouched, those characters stay what they were.
     w.cmdtxtsav_Click();
     const Record& row = app.module().membank[0];
     for (int p = 561; p <= 599; ++p)
         QCOMPARE(row[p], ' ');
     for (int p = 600; p <= 800; ++p)
+        QCOMPARE(row[p], 0);
+
+    // Typing is not blocked by invisible characters; an edited line stores what the box shows.
+    QTest::keyClicks(w.txtnoteLn[4], QStringLiteral("KM 121"));
+    QCOMPARE(w.txtnoteLn[4]->text(), QStringLiteral("KM 121"));
+    w.cmdtxtsav_Click();
+    QCOMPARE(textOf(row, 641, 20), QStringLiteral("KM 121") + spaces(14));
+    for (int p = 661; p <= 800; ++p)
         QCOMPARE(row[p], 0);
 }
 
@@ -405,7 +416,7 @@ void MainWindowTest::recordShowsItsBoxesAndOverlays()
     fixture::setDacPoint(r, 2, 100, 4);
     fixture::setDacPoint(r, 3, 140, 90);
     fixture::setNote(r, 3, QStringLiteral("x"));
-    app.module().membank[11] = r;
+    fixture::putRow(app.module(), 11, r);
     w.openMemory(11);
 
     QCOMPARE(box(w, "txtrange")->text(), QStringLiteral("100    "));
@@ -482,7 +493,7 @@ void MainWindowTest::rangeScale()
     Record r = fixture::startUpRow();
     fixture::setField(r, "txtrange", range);
     fixture::setField(r, "txtdelay", delay);
-    app.module().membank[2] = r;
+    fixture::putRow(app.module(), 2, r);
     w.openMemory(2);
 
     const QList<TextItem> drawn = labels(w.ascanDrawing());
@@ -511,7 +522,7 @@ void MainWindowTest::clockOffShowsTmAlone()
     Record r = fixture::startUpRow();
     fixture::setField(r, "txtclock", QStringLiteral("OFF"));
     fixture::setTimeDate(r, QStringLiteral("1200010124"));
-    app.module().membank[0] = r;
+    fixture::putRow(app.module(), 0, r);
     w.openMemory(0);
     QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: "));
 }
@@ -522,15 +533,16 @@ void MainWindowTest::doubleClickOpensTheFirstSelected()
     app.start();
     MainWindow& w = app.window();
     for (int row : {3, 7}) {
-        app.module().membank[row] = fixture::realisticRecord(row + 1);
-        app.module().membank[row][5] = std::int16_t(row * 10); // tell them apart
+        Record r = fixture::realisticRecord(row + 1);
+        r[5] = std::int16_t(row * 10); // tell them apart
+        fixture::putRow(app.module(), row, r);
     }
-    QSignalSpy opened(&w, &MainWindow::memoryOpened);
-    w.lstmem->item(3)->setSelected(true);
-    w.lstmem->item(7)->setSelected(true);
+    QSignalSpy opened(&w, &MainWindow::recordShown);
+    w.lstmem->setRowSelected(3, true);
+    w.lstmem->setRowSelected(7, true);
     QCOMPARE(w.selectedRows(), (QList<int>{3, 7}));
 
-    emit w.lstmem->itemDoubleClicked(w.lstmem->item(7));
+    emit w.lstmem->doubleClicked(w.lstmem->model()->index(7, 0));
 
     QCOMPARE(app.module().curmem, 3);
     QCOMPARE(app.module().recbuf[5], 30);
@@ -542,8 +554,8 @@ void MainWindowTest::doubleClickOpensTheFirstSelected()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.lstmem->clearSelection();
-    w.lstmem->scrollToItem(w.lstmem->item(7));
-    const QPoint centre = w.lstmem->visualItemRect(w.lstmem->item(7)).center();
+    w.lstmem->scrollTo(w.lstmem->model()->index(7, 0));
+    const QPoint centre = w.lstmem->visualRect(w.lstmem->model()->index(7, 0)).center();
     QTest::mouseClick(w.lstmem->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(w.lstmem->viewport(), Qt::LeftButton, {}, centre);
     QCOMPARE(app.module().curmem, 7);
@@ -568,7 +580,7 @@ void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    app.module().membank[2] = fixture::realisticRecord(3);
+    fixture::putRow(app.module(), 2, fixture::realisticRecord(3));
     w.openMemory(2);
     const Record shown = app.module().recbuf;
 
@@ -597,21 +609,41 @@ void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
         QCOMPARE(w.txtnoteLn[n]->text(), QString());
 }
 
-void MainWindowTest::notesSaveAfterReceptionGoToLastOpened()
+void MainWindowTest::notesSaveIntoTheMemoryOnDisplay()
 {
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    w.openMemory(1);
-    // Memory 9 arrives and is shown; curmem stays 1.
-    app.module().recbuf = fixture::realisticRecord(9);
-    app.module().storeReceived(8);
-    w.redraw();
-    const Record nine = app.module().membank[8];
-    w.txtnoteLn[0]->setText(QStringLiteral("to memory 2"));
+    // Right after start-up the sample echo is on display: no memory to save notes into.
+    const Bank before = app.module().membank;
+    w.txtnoteLn[0]->setText(QStringLiteral("nowhere"));
     w.cmdtxtsav_Click();
-    QVERIFY(app.module().membank[8] == nine);
-    QCOMPARE(textOf(app.module().membank[1], 561, 20), QStringLiteral("to memory 2         "));
+    QVERIFY(app.module().membank == before);
+    QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Notes not saved")));
+
+    w.openMemory(1);
+    // Memory 9 arrives and is shown: the notes typed under it go into memory 9, not into the
+    // memory opened from the list before.
+    app.module().recbuf = fixture::realisticRecord(9);
+    app.module().store(8, app.module().recbuf, {StoreKind::Received, {}});
+    w.showRecord(8);
+    QCOMPARE(app.module().curmem, 8);
+    const Record two = app.module().membank[1];
+    w.txtnoteLn[0]->setText(QStringLiteral("to memory 9"));
+    w.cmdtxtsav_Click();
+    QVERIFY(app.module().membank[1] == two);
+    QCOMPARE(textOf(app.module().membank[8], 561, 20), QStringLiteral("to memory 9         "));
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Notes saved into Mem 9"));
+
+    // A bank load replaces the rows beneath the display: nothing is saved after it.
+    BankFileContents loaded;
+    app.module().loadBank(loaded, QStringLiteral("/tmp/other.dat"));
+    w.showRecord(MainWindow::kNoRow);
+    const Bank afterLoad = app.module().membank;
+    w.txtnoteLn[1]->setText(QStringLiteral("lost row"));
+    w.cmdtxtsav_Click();
+    QVERIFY(app.module().membank == afterLoad);
+    QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Notes not saved")));
 }
 
 void MainWindowTest::receivedMemoryIsMarkedInTheList()
@@ -619,12 +651,12 @@ void MainWindowTest::receivedMemoryIsMarkedInTheList()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    w.lstmem->item(8)->setSelected(true);
+    w.lstmem->setRowSelected(8, true);
     app.module().recbuf = fixture::realisticRecord(9);
-    app.module().storeReceived(8);
-    QCOMPARE(w.lstmem->item(8)->text(), QStringLiteral("Mem 9 *"));
-    QVERIFY(!w.lstmem->item(8)->isSelected());
-    QCOMPARE(w.lstmem->item(7)->text(), QStringLiteral("Mem 8"));
+    app.module().store(8, app.module().recbuf, {StoreKind::Received, {}});
+    QCOMPARE(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"));
+    QVERIFY(!w.lstmem->isRowSelected(8));
+    QCOMPARE(w.lstmem->itemText(7), QStringLiteral("Mem 8"));
     QCOMPARE(w.lstmem->count(), 200);
 }
 
@@ -633,14 +665,13 @@ void MainWindowTest::bankLoadRebuildsTheList()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    Bank bank{};
-    Marks marks{};
-    marks[0] = marks[199] = true;
-    app.module().replaceBank(bank, marks);
+    BankFileContents contents;
+    contents.marks[0] = contents.marks[199] = true;
+    app.module().loadBank(contents, QStringLiteral("/tmp/bank.dat"));
     QCOMPARE(w.lstmem->count(), 200);
-    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
-    QCOMPARE(w.lstmem->item(1)->text(), QStringLiteral("Mem 2"));
-    QCOMPARE(w.lstmem->item(199)->text(), QStringLiteral("Mem 200 *"));
+    QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
+    QCOMPARE(w.lstmem->itemText(1), QStringLiteral("Mem 2"));
+    QCOMPARE(w.lstmem->itemText(199), QStringLiteral("Mem 200 *"));
 }
 
 void MainWindowTest::snapshotReadsTheControls()
@@ -648,7 +679,7 @@ void MainWindowTest::snapshotReadsTheControls()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    app.module().membank[6] = fixture::realisticRecord(7);
+    fixture::putRow(app.module(), 6, fixture::realisticRecord(7));
     w.openMemory(6);
     box(w, "txtvelo")->setText(QStringLiteral("typed"));
     w.txtnoteLn[4]->setText(QStringLiteral("note"));

@@ -4,6 +4,7 @@
 #include "ProgramFolder.h"
 #include "RecordFixture.h"
 #include "report/ReportTestData.h"
+#include "view/MemoryList.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -19,14 +20,13 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -105,7 +105,7 @@ class ReportControllerTest : public QObject
         for (int memory : {3, 10}) {
             m.recbuf = fixture::realisticRecord(memory);
             fixture::setNote(m.recbuf, 0, QStringLiteral("Operator %1").arg(memory));
-            m.storeReceived(memory - 1);
+            m.store(memory - 1, m.recbuf, {StoreKind::Received, {}});
         }
         controller()->printer().setOutputFormat(QPrinter::PdfFormat);
         controller()->printer().setOutputFileName(pdf);
@@ -115,7 +115,7 @@ class ReportControllerTest : public QObject
     {
         window().lstmem->clearSelection();
         for (int row : rows)
-            window().lstmem->item(row)->setSelected(true);
+            window().lstmem->setRowSelected(row, true);
     }
 
     // "Print" (or Preview, Export PDF) with one option chosen; the options window closes.
@@ -235,7 +235,8 @@ void ReportControllerTest::currentReportPrintsUnsavedNotesAsTheyStand()
     QCOMPARE(done[0], (QVariantList{1, 0}));
     QCOMPARE(test::pdfPageCount(pdf), 1);
     const QString text = pageText(pdf, 1);
-    QVERIFY(text.contains(QStringLiteral("Division ..............................: typed not saved")));
+    QVERIFY(
+        text.contains(QStringLiteral("Division ..............................: typed not saved")));
     QVERIFY(text.contains(QStringLiteral("Operator Name/Code........: Operator 10")));
     QVERIFY(text.contains(QStringLiteral("Ultrasonic Test Report")));
     // Nothing on the window changed, and no image file was left in the working directory.
@@ -254,7 +255,7 @@ void ReportControllerTest::selectedReportsOpenEachMemoryIncludingUnmarked()
     select({2});
     w.lstmem_DblClick();
     w.txtnoteLn[0]->setText(QStringLiteral("typed not saved"));
-    QSignalSpy opened(&w, &MainWindow::memoryOpened);
+    QSignalSpy opened(&w, &MainWindow::recordShown);
     select({14, 9, 2}); // 15 never received a record
 
     runOptions(w.mnuprint, &PrintOptionsWindow::opselect);
@@ -264,7 +265,8 @@ void ReportControllerTest::selectedReportsOpenEachMemoryIncludingUnmarked()
     const QString blank = pageText(pdf, 3);
     QVERIFY(blank.contains(QStringLiteral("Ultrasonic Test Report")));
     QVERIFY(blank.contains(QStringLiteral("Operator Name/Code........:")));
-    QVERIFY(!blank.contains(QStringLiteral("Operator 3")) && !blank.contains(QStringLiteral("Operator 10")));
+    QVERIFY(!blank.contains(QStringLiteral("Operator 3")) &&
+            !blank.contains(QStringLiteral("Operator 10")));
     QVERIFY(!test::pdfText(pdf).contains(QStringLiteral("typed not saved")));
 
     // Each memory was opened as a double-click opens it; the last stays on display.
@@ -298,7 +300,7 @@ void ReportControllerTest::nothingToPrintClosesTheWindow()
     m_app->start();
     controller()->printer().setOutputFormat(QPrinter::PdfFormat);
     controller()->printer().setOutputFileName(pdf);
-    QSignalSpy opened(&window(), &MainWindow::memoryOpened);
+    QSignalSpy opened(&window(), &MainWindow::recordShown);
     select({});
     runOptions(window().mnuprint, &PrintOptionsWindow::opselect);
     select({4}); // selected, but no memory is marked

@@ -311,7 +311,7 @@ void BankFileTest::marksOfAWrittenBank()
     m->startUp();
     for (int memory : {1, 7, 42, 200}) {
         reference::put(m->recbuf, 358, QByteArray::number(memory).rightJustified(3, '0'));
-        m->storeReceived(memory - 1);
+        m->store(memory - 1, m->recbuf, {StoreKind::Received, {}});
     }
     auto contents = std::make_unique<BankFileContents>();
     BankFileError error;

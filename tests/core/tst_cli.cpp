@@ -131,8 +131,10 @@ void CliTest::initTestCase()
     auto m = std::make_unique<Module1>();
     m->startUp();
     m->recbuf = m_record;
-    m->storeReceived(6);
-    put(m->membank[11], 358, "125"); // marked while read: "12" after two characters
+    m->store(6, m->recbuf, {StoreKind::Received, {}});
+    Record eleven = m->membank[11];
+    put(eleven, 358, "125"); // marked while read: "12" after two characters
+    m->store(11, eleven, {StoreKind::Restored, {}, false});
     m_bank = write("bank.dat", writeBank(m->membank));
     m_badBank = write("bad.dat", writeBank(m->membank).left(400000));
 }

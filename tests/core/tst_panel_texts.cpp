@@ -322,15 +322,16 @@ void PanelTextsTest::noteDisplay()
 
 void PanelTextsTest::neverReceivedNotesShowCode0Lines()
 {
-    // A bank row as start-up leaves it: spaces up to 599, code 0 from 600 on.
+    // A bank row as start-up leaves it: spaces up to 599, code 0 from 600 on. Code 0 is not
+    // shown: line 1 is its nineteen spaces, lines 2..11 are empty boxes.
     Record r{};
     for (int p = 261; p <= 599; ++p)
         r[p] = 32;
     const NoteTexts notes = noteTexts(r);
     QCOMPARE(notes[0], QString());
-    QCOMPARE(notes[1], QString(19, u' ') + QChar(u'\0'));
+    QCOMPARE(notes[1], QString(19, u' '));
     for (int n = 2; n < 12; ++n)
-        QCOMPARE(notes[n], QString(20, QChar(u'\0')));
+        QCOMPARE(notes[n], QString());
 }
 
 void PanelTextsTest::noteSave_data()
@@ -369,7 +370,7 @@ void PanelTextsTest::noteSave()
     r[801] = 6;
     NoteTexts lines;
     lines[3] = typed;
-    writeNoteLines(r, lines);
+    writeNoteLines(r, everyLine(lines));
     for (int i = 0; i < 20; ++i)
         QCOMPARE(int(r[621 + i]), int(static_cast<unsigned char>(stored[i])));
     for (int n = 0; n < 12; ++n)
@@ -385,7 +386,7 @@ void PanelTextsTest::savedLinesReopenAsTyped()
     Record r = reference::randomRecord(4);
     NoteTexts lines;
     lines[2] = QStringLiteral("abc");
-    writeNoteLines(r, lines);
+    writeNoteLines(r, everyLine(lines));
     for (int p = 581; p <= 600; ++p)
         QCOMPARE(int(r[p]), 32);
     QCOMPARE(int(r[601]), int('a'));
@@ -399,7 +400,7 @@ void PanelTextsTest::savedLinesReopenAsTyped()
 void PanelTextsTest::twelveEmptyLinesSaveAsSpaces()
 {
     Record r = reference::randomRecord(5);
-    writeNoteLines(r, NoteTexts{});
+    writeNoteLines(r, everyLine(NoteTexts{}));
     for (int p = 561; p <= 800; ++p)
         QCOMPARE(int(r[p]), 32);
     for (const QString& line : noteTexts(r))

@@ -1,4 +1,5 @@
 // The record model: memory numbers, list texts, start-up values and the whole-record copies.
+#include "core/BankFile.h"
 #include "core/Module1.h"
 #include "core/NoteLines.h"
 #include "core/Record.h"
@@ -6,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quillon;
@@ -31,6 +33,7 @@ private slots:
     void replacedBankKeepsPosition840AndRow200();
     void blankRowIsTheBankLoadsRow();
     void unsavedChangesFollowStoresAndSaves();
+    void journalHearsOfEveryChangeBeforeTheRows();
 };
 
 void RecordModelTest::memoryNumberReadsThreeCharacters_data()
@@ -125,7 +128,6 @@ void RecordModelTest::startUpInitialisesRows0To199Only()
     QCOMPARE(m->reqmemno, 0);
     QCOMPARE(m->capbusy, false);
     QCOMPARE(m->curmem, 0);
-    QCOMPARE(m->timedout, false);
     for (bool mark : m->marked)
         QVERIFY(!mark);
 }
@@ -133,8 +135,12 @@ void RecordModelTest::startUpInitialisesRows0To199Only()
 void RecordModelTest::startUpWritesTheSampleEcho()
 {
     auto m = std::make_unique<Module1>();
-    m->recbuf.fill(9); // start-up writes 1..260 only
+    m->recbuf.fill(9);
+    // Start-up leaves the working record alone: the window writes the sample echo once the port
+    // is open, into positions 1..260 only.
     m->startUp();
+    QVERIFY(std::all_of(m->recbuf.begin(), m->recbuf.end(), [](auto v) { return v == 9; }));
+    writeSampleEcho(m->recbuf);
     struct Echo {
         int first;
         std::vector<int> values;
@@ -177,8 +183,8 @@ void RecordModelTest::storeCopiesPositions0To840AndMarks()
     m->startUp();
     for (int p = 0; p <= 1000; ++p)
         m->recbuf[p] = std::int16_t(p % 256);
-    QSignalSpy stored(m.get(), &Module1::memoryStored);
-    m->storeReceived(6);
+    QSignalSpy stored(m.get(), &Module1::rowChanged);
+    m->store(6, m->recbuf, {StoreKind::Received, {}});
     QCOMPARE(stored.count(), 1);
     QCOMPARE(stored.first().first().toInt(), 6);
     for (int p = 0; p <= 840; ++p)
@@ -192,8 +198,10 @@ void RecordModelTest::storeCopiesPositions0To840AndMarks()
 void RecordModelTest::openCopiesPositions0To840()
 {
     auto m = std::make_unique<Module1>();
+    Record r;
     for (int p = 0; p <= 1000; ++p)
-        m->membank[3][p] = std::int16_t(1000 - p);
+        r[p] = std::int16_t(1000 - p);
+    m->store(3, r, {StoreKind::Restored, {}, false});
     m->recbuf.fill(-1);
     m->openFromBank(3);
     for (int p = 0; p <= 840; ++p)
@@ -208,8 +216,8 @@ void RecordModelTest::savedNotesGoToTheBankRowOnly()
     const Record before = m->recbuf;
     NoteTexts lines;
     lines[0] = QStringLiteral("J. Doe");
-    QSignalSpy saved(m.get(), &Module1::notesSaved);
-    m->saveNotes(1, lines);
+    QSignalSpy saved(m.get(), &Module1::rowChanged);
+    m->saveNotes(1, everyLine(lines));
     QCOMPARE(saved.count(), 1);
     QVERIFY(m->recbuf == before);
     QCOMPARE(int(m->membank[1][561]), int('J'));
@@ -224,24 +232,26 @@ void RecordModelTest::replacedBankKeepsPosition840AndRow200()
 {
     auto m = std::make_unique<Module1>();
     m->startUp();
-    for (auto& row : m->membank)
-        row[840] = 77;
-    m->membank[200].fill(55);
-    auto bank = std::make_unique<Bank>();
-    for (auto& row : *bank)
+    for (int row = 0; row < 200; ++row) {
+        Record r = m->membank[row];
+        r[840] = 77;
+        m->store(row, r, {StoreKind::Restored, {}, false});
+    }
+    auto contents = std::make_unique<BankFileContents>();
+    for (auto& row : contents->bank)
         row.fill(3);
-    Marks marks{};
-    marks[4] = true;
+    contents->marks[4] = true;
     QSignalSpy replaced(m.get(), &Module1::bankReplaced);
-    m->replaceBank(*bank, marks);
+    m->loadBank(*contents, QStringLiteral("/tmp/bank.dat"));
+    QVERIFY(!m->hasUnsavedChanges());
     QCOMPARE(replaced.count(), 1);
     for (int row = 0; row < 200; ++row) {
         for (int p = 0; p <= 839; ++p)
             QCOMPARE(int(m->membank[row][p]), 3);
         QCOMPARE(int(m->membank[row][840]), 77);
     }
-    QCOMPARE(int(m->membank[200][0]), 55);
-    QCOMPARE(int(m->membank[200][840]), 55);
+    QCOMPARE(int(m->membank[200][0]), 0);
+    QCOMPARE(int(m->membank[200][840]), 0);
     QVERIFY(m->marked[4]);
     QVERIFY(!m->marked[3]);
 }
@@ -264,14 +274,68 @@ void RecordModelTest::unsavedChangesFollowStoresAndSaves()
     m->startUp();
     QSignalSpy unsaved(m.get(), &Module1::unsavedChanged);
     QVERIFY(!m->hasUnsavedChanges());
-    m->storeReceived(0);
+    m->store(0, m->recbuf, {StoreKind::Received, {}});
     QVERIFY(m->hasUnsavedChanges());
-    m->saveNotes(0, NoteTexts{});
-    m->markSaved();
+    m->saveNotes(0, everyLine(NoteTexts{}));
+    m->markSaved(QStringLiteral("/tmp/saved.dat"));
     QVERIFY(!m->hasUnsavedChanges());
     QCOMPARE(unsaved.count(), 2);
     QCOMPARE(unsaved.at(0).first().toBool(), true);
     QCOMPARE(unsaved.at(1).first().toBool(), false);
+}
+
+// Records each call with what the bank held at that moment.
+class JournalLog : public BankJournal
+{
+public:
+    explicit JournalLog(const Module1& module) : m_module(module) {}
+    QStringList calls;
+
+    void recordStored(int row, const Record& record, const StoreOrigin& origin) override
+    {
+        calls << QStringLiteral("%1 row %2 kind %3 from %4 new %5")
+                     .arg(m_module.membank[row] == record ? "same" : "changed")
+                     .arg(row)
+                     .arg(int(origin.kind))
+                     .arg(origin.source)
+                     .arg(int(record[561]));
+    }
+    void bankLoaded(const BankFileContents& contents, const QString& path) override
+    {
+        calls << QStringLiteral("load %1 %2 marked %3")
+                     .arg(path)
+                     .arg(m_module.membank[0] == contents.bank[0] ? "same" : "changed")
+                     .arg(m_module.marked[0]);
+    }
+    void bankSaved(const QString& path) override { calls << QStringLiteral("save ") + path; }
+
+private:
+    const Module1& m_module;
+};
+
+void RecordModelTest::journalHearsOfEveryChangeBeforeTheRows()
+{
+    auto m = std::make_unique<Module1>();
+    m->startUp();
+    JournalLog log(*m);
+    m->setJournal(&log);
+    m->recbuf[561] = 'R';
+    m->store(2, m->recbuf, {StoreKind::Received, QStringLiteral("/dev/ttyUSB0")});
+    NoteEdits notes;
+    notes[0] = QStringLiteral("N");
+    QVERIFY(m->saveNotes(2, notes));
+    QVERIFY(!m->saveNotes(2, notes)); // nothing changes: nothing to tell
+    auto contents = std::make_unique<BankFileContents>();
+    contents->bank[0][0] = 5;
+    m->loadBank(*contents, QStringLiteral("/data/a.dat"));
+    m->markSaved(QStringLiteral("/data/b.dat"));
+    QCOMPARE(log.calls, (QStringList{
+                            QStringLiteral("changed row 2 kind 0 from /dev/ttyUSB0 new 82"),
+                            QStringLiteral("changed row 2 kind 3 from  new 78"),
+                            QStringLiteral("load /data/a.dat changed marked 0"),
+                            QStringLiteral("save /data/b.dat"),
+                        }));
+    m->setJournal(nullptr);
 }
 
 QTEST_GUILESS_MAIN(RecordModelTest)

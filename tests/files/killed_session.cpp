@@ -28,8 +28,8 @@ int main(int argc, char** argv)
     for (int memory : {7, 12}) {
         module.recbuf = fixture::realisticRecord(memory);
         fixture::setNote(module.recbuf, 0, QStringLiteral("received %1").arg(memory));
-        module.storeReceived(memory - 1);
-        w.redraw();
+        module.store(memory - 1, module.recbuf, {StoreKind::Received, {}});
+        w.showRecord(memory - 1);
     }
     // Notes typed into memory 21, which was never received, and saved with the button.
     w.openMemory(20);

@@ -22,12 +22,12 @@ int main(int argc, char** argv)
     RecoveryFile recovery(module, QString::fromLocal8Bit(argv[1]));
     for (int row : {6, 11}) {
         module.recbuf = test::patternRecord(row, row == 6 ? "7  " : "12 ");
-        module.storeReceived(row);
+        module.store(row, module.recbuf, {StoreKind::Received, {}});
     }
     NoteTexts notes;
     notes[0] = QStringLiteral("Operator 17");
     notes[11] = QStringLiteral("peak at 40 mm");
-    module.saveNotes(20, notes); // a memory never received, with notes typed in
+    module.saveNotes(20, everyLine(notes)); // a memory never received, with notes typed in
     std::raise(SIGKILL);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "core/Module1.h"
 #include "files/BankSaver.h"
 #include "FilesTestSupport.h"
+#include "support/BankRows.h"
 
 #include <QSignalSpy>
 
@@ -92,15 +93,14 @@ void BankSaverTest::fieldsAreDecimalLeftAlignedSpacePadded()
     WorkingFolder folder;
     Module1 module;
     module.startUp();
-    module.membank[0][0] = 0;
-    module.membank[0][1] = 32;
-    module.membank[0][2] = 255;
-    module.membank[1][0] = 255;
-    module.membank[1][1] = 0;
-    module.membank[1][2] = 17;
-    module.membank[199][839] = 123;
-    module.membank[0][840] = 99;  // position 840 is not in the file
-    module.membank[200][0] = 200; // nor row 200
+    fixture::putValue(module, 0, 0, 0);
+    fixture::putValue(module, 0, 1, 32);
+    fixture::putValue(module, 0, 2, 255);
+    fixture::putValue(module, 1, 0, 255);
+    fixture::putValue(module, 1, 1, 0);
+    fixture::putValue(module, 1, 2, 17);
+    fixture::putValue(module, 199, 839, 123);
+    fixture::putValue(module, 0, 840, 99); // position 840 is not in the file
     QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
 
     const QByteArray file = contentsOf(folder.file(QStringLiteral("temp.dat")));
@@ -125,7 +125,7 @@ void BankSaverTest::savingTwiceGivesIdenticalFiles()
     WorkingFolder folder;
     Module1 module;
     module.startUp();
-    module.membank[4] = patternRecord(4, "5  ");
+    fixture::putRow(module, 4, patternRecord(4, "5  "));
     BankSaver saver(module);
     QVERIFY(!saver.save(folder.path(), QStringLiteral("a.dat")));
     QVERIFY(!saver.save(folder.path(), QStringLiteral("b.dat")));
@@ -150,7 +150,7 @@ void BankSaverTest::successCountsAsSaved()
     WorkingFolder folder;
     Module1 module;
     module.startUp();
-    module.storeReceived(6);
+    module.store(6, module.recbuf, {StoreKind::Received, {}});
     QVERIFY(module.hasUnsavedChanges());
     QSignalSpy unsaved(&module, &Module1::unsavedChanged);
 
@@ -202,7 +202,7 @@ void BankSaverTest::unwritablePathIsReported()
     const QString dir = QDir::isAbsolutePath(folder) ? folder : QDir::cleanPath(work.file(folder));
     Module1 module;
     module.startUp();
-    module.storeReceived(0);
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
     const Bank before = module.membank;
 
     const auto failure = BankSaver(module).save(dir, name);
@@ -252,7 +252,7 @@ void BankSaverTest::readOnlyFileSystemKeepsOldFile()
 
     Module1 module;
     module.startUp();
-    module.storeReceived(3);
+    module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
     QVERIFY(failure);
     QCOMPARE(failure->problem, FileProblem::CannotCreate);
@@ -278,7 +278,7 @@ void BankSaverTest::fullFileSystemKeepsOldFile()
     QVERIFY(writeBytes(old, oldBank()));
     Module1 module;
     module.startUp();
-    module.storeReceived(3);
+    module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
     QVERIFY(failure);
     QCOMPARE(failure->problem, FileProblem::WriteFailed);
@@ -310,7 +310,7 @@ void BankSaverTest::writeStoppedPartWayKeepsOldFile()
 
     Module1 module;
     module.startUp();
-    module.storeReceived(3);
+    module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(work.path(), QStringLiteral("temp.dat"));
     restore.dismiss();
     setrlimit(RLIMIT_FSIZE, &before);

@@ -6,6 +6,7 @@
 #include "files/BankSaver.h"
 #include "files/FileOpener.h"
 #include "FilesTestSupport.h"
+#include "support/BankRows.h"
 
 #include <QSignalSpy>
 
@@ -55,10 +56,9 @@ void FileOpenerTest::cleanup()
 void FileOpenerTest::prepare(Module1& module)
 {
     module.startUp();
-    for (int row = 0; row < kBankRows; ++row)
-        module.membank[row] = patternRecord(1000 + row);
-    module.marked.fill(false);
-    module.marked[2] = true;
+    for (int row = 0; row < kMemoryCount; ++row)
+        fixture::putRow(module, row, patternRecord(1000 + row), row == 2);
+    module.markSaved({}); // as a loaded bank would leave it
     module.recbuf = patternRecord(77, "42 ");
     module.curmem = 17;
 }
@@ -76,7 +76,7 @@ void FileOpenerTest::loadOverUnsavedWorkAsksFirst()
     module.startUp();
     QVERIFY(!BankSaver(module).save(m_folder->path(), QStringLiteral("empty.dat")));
     prepare(module);
-    module.storeReceived(9); // a record received since
+    module.store(9, module.recbuf, {StoreKind::Received, {}}); // a record received since
     const Bank before = module.membank;
     const Marks marksBefore = module.marked;
 
@@ -137,7 +137,7 @@ void FileOpenerTest::unusableBankFileChangesNothing()
     QVERIFY(writeBytes(path, file));
     Module1 module;
     prepare(module);
-    module.storeReceived(4);
+    module.store(4, module.recbuf, {StoreKind::Received, {}});
     const Bank bank = module.membank;
     const Marks marks = module.marked;
     const Record shown = module.recbuf;
@@ -216,7 +216,7 @@ void FileOpenerTest::waveformImportShowsRecordOnly()
     prepare(module);
     // Memory 1 holds a received record.
     module.recbuf = patternRecord(11, "1  ");
-    module.storeReceived(0);
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
     QVERIFY(!BankSaver(module).saveTo(m_folder->file("saved.dat")));
     module.recbuf = patternRecord(77, "42 ");
     const Bank bank = module.membank;
@@ -232,7 +232,7 @@ void FileOpenerTest::waveformImportShowsRecordOnly()
     QVERIFY(writeBytes(m_folder->file("mem7.awv"), file));
 
     QSignalSpy replaced(&module, &Module1::bankReplaced);
-    QSignalSpy stored(&module, &Module1::memoryStored);
+    QSignalSpy stored(&module, &Module1::rowChanged);
     auto* open = opener(module, Edition::quillon());
     QSignalSpy opened(open, &FileOpener::opened);
     open->open(m_folder->file("mem7.awv"));
@@ -318,7 +318,7 @@ void FileOpenerTest::pellisorReadsEveryFileAsBank()
     QVERIFY(writeBytes(m_folder->file("x.awv"), writeWaveform(patternRecord(3, "8  "), 9999)));
     Module1 source;
     source.startUp();
-    source.membank[4] = patternRecord(4, "5  ");
+    fixture::putRow(source, 4, patternRecord(4, "5  "));
     QVERIFY(writeBytes(m_folder->file("notes.txt"), writeBank(source.membank)));
 
     auto* open = opener(module, Edition::pellisor());

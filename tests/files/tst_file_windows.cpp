@@ -190,7 +190,7 @@ void FileWindowsTest::saveFormOkWritesBankAndCloses()
     WorkingFolder work;
     Module1 module;
     module.startUp();
-    module.storeReceived(0);
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
     SaveWindow form(module);
     form.show();
     QSignalSpy saved(&form, &SaveWindow::saved);
@@ -209,7 +209,7 @@ void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
     QVERIFY(QDir(work.path()).mkdir("sub"));
     Module1 module;
     module.startUp();
-    module.storeReceived(0);
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
     SaveWindow form(module);
     form.show();
     QSignalSpy saved(&form, &SaveWindow::saved);

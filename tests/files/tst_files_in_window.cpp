@@ -18,13 +18,14 @@
 #include "files/RecoveryFile.h"
 #include "files/SaveWindow.h"
 #include "FilesTestSupport.h"
+#include "support/BankRows.h"
 #include "view/AscanView.h"
+#include "view/MemoryList.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -40,15 +41,15 @@ namespace
 void receive(Application& app, int memory, const Record& record)
 {
     app.module().recbuf = record;
-    app.module().storeReceived(memory - 1);
-    app.window().redraw();
+    app.module().store(memory - 1, app.module().recbuf, {StoreKind::Received, {}});
+    app.window().showRecord(memory - 1);
 }
 
 QStringList listTexts(MainWindow& w)
 {
     QStringList texts;
     for (int i = 0; i < w.lstmem->count(); ++i)
-        texts << w.lstmem->item(i)->text();
+        texts << w.lstmem->itemText(i);
     return texts;
 }
 
@@ -296,12 +297,12 @@ void FilesInWindowTest::savedBankReopensExactly()
     // "125" marks memory 1 (after one character), 12 (after two) and 125 (after all three).
     // (Most rows are filled directly, as a loaded bank would leave them.)
     for (int row = 0; row < kMemoryCount; ++row)
-        module.membank[row] = patternRecord(row + 1, "   ");
+        fixture::putRow(module, row, patternRecord(row + 1, "   "));
     const struct {
         int memory;
         const char* number;
-    } numbers[] = {{1, "125"}, {12, "125"}, {125, "125"}, {6, "125"}, {7, "7  "},
-                   {8, "  7"}, {9, " 9 "}, {200, "200"}, {61, "6x1"}, {20, "20A"}};
+    } numbers[] = {{1, "125"}, {12, "125"}, {125, "125"}, {6, "125"},  {7, "7  "},
+                   {8, "  7"}, {9, " 9 "},  {200, "200"}, {61, "6x1"}, {20, "20A"}};
     for (const auto& n : numbers)
         receive(app, n.memory, patternRecord(n.memory, n.number));
     receive(app, 40, fixture::realisticRecord(40));
@@ -329,12 +330,11 @@ void FilesInWindowTest::savedBankReopensExactly()
     w.openMemory(5);
     w.txtnoteLn[0]->setText(QStringLiteral("changed"));
     w.cmdtxtsav->click();
-    for (int row = 0; row < kBankRows; ++row)
-        module.membank[row][840] = std::int16_t(row);
-    module.membank[200].fill(55);
+    for (int row = 0; row < kMemoryCount; ++row)
+        fixture::putValue(module, row, 840, row);
     w.openMemory(150);
     module.recbuf = fixture::realisticRecord(23);
-    w.redraw();
+    w.showRecord(MainWindow::kNoRow);
     QVERIFY(module.hasUnsavedChanges());
     const Bank changed = module.membank;
     const Record onDisplay = module.recbuf;
@@ -377,8 +377,8 @@ void FilesInWindowTest::unusableBankFileChangesNothing_data()
     QTest::addColumn<QString>("problem");
     const QByteArray good = startUpBankFile();
     const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
-    QTest::newRow("truncated after 100,000 fields") << good.left(400000)
-                                                    << "memory 120, position 40";
+    QTest::newRow("truncated after 100,000 fields")
+        << good.left(400000) << "memory 120, position 40";
     QTest::newRow("cut in the last field") << good.left(671996) << "memory 200, position 839";
     QByteArray letters = good;
     letters.replace(field(3, 17), 4, "x7  ");
@@ -499,7 +499,7 @@ void FilesInWindowTest::waveformImportLeavesMemory1Intact()
     receive(app, 1, fixture::realisticRecord(1));
     w.openMemory(0);
     const Bank bank = module.membank;
-    module.markSaved(); // as if just saved: an import is no unsaved work
+    module.markSaved({}); // as if just saved: an import is no unsaved work
 
     OpenWindow* open = openForm(w);
     QVERIFY(open);
@@ -513,8 +513,8 @@ void FilesInWindowTest::waveformImportLeavesMemory1Intact()
 
     QCOMPARE(memoryNumberOf(module.recbuf), 5);
     QVERIFY(module.membank == bank);
-    QCOMPARE(w.lstmem->item(0)->text(), QStringLiteral("Mem 1 *"));
-    QCOMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5"));
+    QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
+    QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
     QVERIFY(!module.hasUnsavedChanges());
     // Memory 1 opens as it was received.
     w.openMemory(0);
@@ -856,15 +856,16 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
     QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
 
     if (answer == "Restore") {
-        QVERIFY(std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
+        QVERIFY(
+            std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
         QVERIFY(
             std::equal(twelve.begin(), twelve.begin() + kRecordLength, module.membank[11].begin()));
         const NoteTexts notes = noteTexts(module.membank[20]);
         QCOMPARE(notes[0], QStringLiteral("Operator 17         "));
         QCOMPARE(notes[11], QStringLiteral("peak at 40 mm       "));
-        QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7 *"));
-        QCOMPARE(w.lstmem->item(11)->text(), QStringLiteral("Mem 12 *"));
-        QCOMPARE(w.lstmem->item(20)->text(), QStringLiteral("Mem 21")); // notes alone
+        QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"));
+        QCOMPARE(w.lstmem->itemText(11), QStringLiteral("Mem 12 *"));
+        QCOMPARE(w.lstmem->itemText(20), QStringLiteral("Mem 21")); // notes alone
         QVERIFY(module.recbuf == onDisplay);
         QVERIFY(module.hasUnsavedChanges());
         // Still kept until saved; then the recovery file goes.
@@ -875,7 +876,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
         QVERIFY(!QFileInfo::exists(recoveryPath()));
         QCOMPARE(contentsOf(file("temp.dat")), writeBank(module.membank));
     } else {
-        QCOMPARE(w.lstmem->item(6)->text(), QStringLiteral("Mem 7"));
+        QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7"));
         QCOMPARE(module.membank[6][kMemoryNumberPos], ' ');
         QVERIFY(!module.hasUnsavedChanges());
         QCOMPARE(QFileInfo::exists(recoveryPath()), answer == "Later");
@@ -890,7 +891,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
             QTRY_VERIFY(!openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
             QVERIFY(answerQuestion(QStringLiteral("Restore"), &question));
             QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
-            QCOMPARE(next.window().lstmem->item(11)->text(), QStringLiteral("Mem 12 *"));
+            QCOMPARE(next.window().lstmem->itemText(11), QStringLiteral("Mem 12 *"));
         } else {
             QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
         }
@@ -920,7 +921,7 @@ void FilesInWindowTest::fileOnCommandLineOpens()
     app.start({bank ? QStringLiteral("day.dat") : QStringLiteral("m8.awv")}); // relative names
     MainWindow& w = app.window();
     if (bank) {
-        QTRY_COMPARE(w.lstmem->item(4)->text(), QStringLiteral("Mem 5 *"));
+        QTRY_COMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5 *"));
         QVERIFY(std::equal(saved[4].begin(), saved[4].begin() + kBankFilePositions,
                            app.module().membank[4].begin()));
     } else {
@@ -960,7 +961,7 @@ void FilesInWindowTest::droppedFileOpens()
 
     QVERIFY(drop({file("day.dat")}));
     QCOMPARE(takeMessage(), QString());
-    QCOMPARE(w.lstmem->item(9)->text(), QStringLiteral("Mem 10 *"));
+    QCOMPARE(w.lstmem->itemText(9), QStringLiteral("Mem 10 *"));
     QCOMPARE(memoryNumberOf(app.module().membank[9]), 10);
 
     // A file that cannot be used is reported like one chosen in the open form.

@@ -93,7 +93,7 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     QCOMPARE(recovery.pendingRows(), (QList<int>{6, 11, 20}));
     QVERIFY(!module.hasUnsavedChanges());
 
-    QSignalSpy stored(&module, &Module1::memoryStored);
+    QSignalSpy stored(&module, &Module1::rowChanged);
     QCOMPARE(recovery.restorePending(), (QList<int>{6, 11, 20}));
     QVERIFY(!recovery.hasPending());
     QCOMPARE(stored.count(), 3);
@@ -131,7 +131,7 @@ void RecoveryTest::fileFollowsUnsavedRows()
     QVERIFY(!QFileInfo::exists(path));
 
     module.recbuf = patternRecord(1, "2  ");
-    module.storeReceived(1);
+    module.store(1, module.recbuf, {StoreKind::Received, {}});
     std::vector<RecoveryEntry> kept;
     QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
     QCOMPARE(kept.size(), size_t(1));
@@ -140,10 +140,10 @@ void RecoveryTest::fileFollowsUnsavedRows()
 
     // The same memory again, then notes for it: one entry, the latest row.
     module.recbuf = patternRecord(2, "2  ");
-    module.storeReceived(1);
+    module.store(1, module.recbuf, {StoreKind::Received, {}});
     NoteTexts notes;
     notes[3] = QStringLiteral("Km 12");
-    module.saveNotes(1, notes);
+    module.saveNotes(1, everyLine(notes));
     QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
     QCOMPARE(kept.size(), size_t(1));
     QVERIFY(kept[0].record == [&] {
@@ -154,7 +154,7 @@ void RecoveryTest::fileFollowsUnsavedRows()
 
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
     QVERIFY(!QFileInfo::exists(path));
-    module.storeReceived(7);
+    module.store(7, module.recbuf, {StoreKind::Received, {}});
     QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
     QCOMPARE(kept.size(), size_t(1));
     QCOMPARE(kept[0].row, 7);
@@ -168,7 +168,7 @@ void RecoveryTest::loadedBankEndsRecovery()
     module.startUp();
     QVERIFY(writeBytes(work.file("old.dat"), writeBank(module.membank)));
     RecoveryFile recovery(module, path);
-    module.storeReceived(3);
+    module.store(3, module.recbuf, {StoreKind::Received, {}});
     QVERIFY(QFileInfo::exists(path));
     const Edition edition = Edition::quillon();
     QVERIFY(!BankLoader(module, edition).load(work.file("old.dat")));
@@ -188,9 +188,9 @@ void RecoveryTest::leftoversStayUntilAnswered()
 
     // Before the operator answers, memory 6 arrives anew and the bank is saved once.
     module.recbuf = patternRecord(50, "6  ");
-    module.storeReceived(5);
+    module.store(5, module.recbuf, {StoreKind::Received, {}});
     module.recbuf = patternRecord(60, "10 ");
-    module.storeReceived(9);
+    module.store(9, module.recbuf, {StoreKind::Received, {}});
     std::vector<RecoveryEntry> kept;
     QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
     QCOMPARE(kept.size(), size_t(3));
@@ -213,7 +213,7 @@ void RecoveryTest::discardingForgetsOnlyWhatWasAsked()
     Module1 module;
     module.startUp();
     RecoveryFile recovery(module, path);
-    module.storeReceived(8);
+    module.store(8, module.recbuf, {StoreKind::Received, {}});
 
     recovery.discardSession(); // "Discard" at the exit prompt: this run's rows
     std::vector<RecoveryEntry> kept;
@@ -236,8 +236,8 @@ void RecoveryTest::unwritableFileIsReportedOnce()
     module.startUp();
     RecoveryFile recovery(module, path);
     QSignalSpy failed(&recovery, &RecoveryFile::writeFailed);
-    module.storeReceived(1);
-    module.storeReceived(2);
+    module.store(1, module.recbuf, {StoreKind::Received, {}});
+    module.store(2, module.recbuf, {StoreKind::Received, {}});
     QCOMPARE(failed.count(), 1);
     QVERIFY2(failed.first().first().toString().contains(path),
              qPrintable(failed.first().first().toString()));

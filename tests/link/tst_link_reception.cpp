@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, send);
         QFETCH(bool, data255);
         connectTo(options);
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy abandoned(&m_link->reception(), &Reception::frameAbandoned);
         const Record before = m_module->recbuf;
         m_sim->control(send);
@@ -82,7 +82,7 @@ private slots:
     void secondFrameForAMemoryReplacesTheFirst()
     {
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         m_sim->control("send 7");
         QVERIFY(stored.wait(5000));
         m_sim->control("send 7 number 7 noise 5");
@@ -96,7 +96,7 @@ private slots:
     void bytesArrivingWithTheFrameEndAreDropped()
     {
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy started(&m_link->reception(), &Reception::frameStarted);
         // The start of memory 5's frame comes in the same write as memory 4's end: it is
         // dropped, so memory 6, sent later, is read from its own start byte.
@@ -132,7 +132,7 @@ private slots:
         QFETCH(QString, number);
         QFETCH(QString, reason);
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy status(m_link.get(), &InstrumentLink::statusMessage);
         QSignalSpy rejected(m_link.get(), &InstrumentLink::frameRejected);
         const Bank bank = m_module->membank;
@@ -157,7 +157,7 @@ private slots:
     void frameThatStopsArrivingIsAbandonedAfterTwoSeconds()
     {
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy abandoned(&m_link->reception(), &Reception::frameAbandoned);
         QSignalSpy status(m_link.get(), &InstrumentLink::statusMessage);
         QSignalSpy started(&m_link->reception(), &Reception::frameStarted);
@@ -189,7 +189,7 @@ private slots:
         // Memory 3 waits in the terminal before the port opens.
         m_sim->control("send 3");
         QTest::qWait(300);
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy started(&m_link->reception(), &Reception::frameStarted);
         QString error;
         QVERIFY2(m_link->open(m_sim->device(), &error), qPrintable(error));
@@ -232,7 +232,7 @@ private slots:
 
         // Plugged in again: the port reopens and records arrive.
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         m_sim->control("send 5");
         QVERIFY(stored.wait(5000));
         QCOMPARE(stored.at(0).at(0).toInt(), 4);
@@ -258,7 +258,7 @@ private slots:
         QVERIFY(!other.open(link, &error));
         QVERIFY2(error.contains("used by another program"), qPrintable(error));
         // The first link is not disturbed.
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         m_sim->control("send 2");
         QVERIFY(stored.wait(5000));
     }
@@ -273,7 +273,7 @@ private slots:
         QString error;
         QVERIFY2(m_link->open(link, &error), qPrintable(error));
         QCOMPARE(m_link->deviceName(), link);
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         m_sim->control("send 3");
         QVERIFY(stored.wait(5000));
         // Free again once closed.
@@ -286,7 +286,7 @@ private slots:
     {
         connectTo({});
         QSignalSpy started(&m_link->reception(), &Reception::frameStarted);
-        QSignalSpy stored(m_link.get(), &InstrumentLink::frameStored);
+        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         m_sim->control("send 4");
         QVERIFY(started.wait(5000));
         m_link->close();

@@ -46,7 +46,7 @@ Record reportRecord(int memory, const QString& note)
     NoteTexts notes;
     notes[0] = note;
     notes[3] = QStringLiteral("Km 12/4");
-    writeNoteLines(r, notes);
+    writeNoteLines(r, everyLine(notes));
     return r;
 }
 

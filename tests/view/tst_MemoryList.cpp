@@ -1,4 +1,5 @@
-// lstmem: the 200 memory items, their marks and the selection.
+// lstmem: the 200 memory items over the bank, their marks and the selection.
+#include "core/BankFile.h"
 #include "view/MemoryList.h"
 
 #include <QTest>
@@ -10,32 +11,54 @@ class MemoryListTest : public QObject
     Q_OBJECT
 
 private slots:
-    void refreshRewritesOneItemAndDeselectsIt();
+    void storedRowIsMarkedAndDeselected();
+    void loadedBankRemarksEveryItemAndClearsTheSelection();
     void selectionInListOrder();
 };
 
-void MemoryListTest::refreshRewritesOneItemAndDeselectsIt()
+void MemoryListTest::storedRowIsMarkedAndDeselected()
 {
-    MemoryList list;
-    list.rebuild(Marks{});
-    list.item(4)->setSelected(true);
-    list.item(5)->setSelected(true);
-    list.refresh(4, true);
-    QCOMPARE(list.item(4)->text(), QStringLiteral("Mem 5 *"));
-    QVERIFY(!list.item(4)->isSelected());
-    QVERIFY(list.item(5)->isSelected());
-    list.refresh(200, true); // no such item
+    Module1 module;
+    module.startUp();
+    MemoryList list(module);
+    list.setRowSelected(4, true);
+    list.setRowSelected(5, true);
+    module.store(4, module.recbuf, {StoreKind::Received, {}});
+    QCOMPARE(list.itemText(4), QStringLiteral("Mem 5 *"));
+    QVERIFY(!list.isRowSelected(4));
+    QVERIFY(list.isRowSelected(5));
+    // Saved notes leave the item and its selection alone.
+    list.setRowSelected(4, true);
+    NoteEdits notes;
+    notes[0] = QStringLiteral("A");
+    QVERIFY(module.saveNotes(4, notes));
+    QVERIFY(list.isRowSelected(4));
     QCOMPARE(list.count(), 200);
+}
+
+void MemoryListTest::loadedBankRemarksEveryItemAndClearsTheSelection()
+{
+    Module1 module;
+    module.startUp();
+    MemoryList list(module);
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
+    list.setRowSelected(9, true);
+    BankFileContents contents;
+    contents.marks[199] = true;
+    module.loadBank(contents, QStringLiteral("/tmp/x.dat"));
+    QCOMPARE(list.itemText(0), QStringLiteral("Mem 1"));
+    QCOMPARE(list.itemText(199), QStringLiteral("Mem 200 *"));
+    QVERIFY(list.selectedRows().isEmpty());
 }
 
 void MemoryListTest::selectionInListOrder()
 {
-    MemoryList list;
-    list.rebuild(Marks{});
+    Module1 module;
+    MemoryList list(module);
     QCOMPARE(list.firstSelectedRow(), -1);
     QVERIFY(list.selectedRows().isEmpty());
     for (int row : {150, 7, 3})
-        list.item(row)->setSelected(true);
+        list.setRowSelected(row, true);
     QCOMPARE(list.selectedRows(), (QList<int>{3, 7, 150}));
     QCOMPARE(list.firstSelectedRow(), 3);
     QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);

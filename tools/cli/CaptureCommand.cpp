@@ -42,9 +42,12 @@ int runCapture(const QStringList& arguments)
 
     Capture& capture = session.link().capture();
     int failed = 0;
-    QObject::connect(&capture, &Capture::frameStored, &capture, [](int row) {
-        out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
-    });
+    QObject::connect(&session.module(), &Module1::rowChanged, &capture,
+                     [](int row, StoreKind kind) {
+                         if (kind != StoreKind::Captured)
+                             return;
+                         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
+                     });
     QObject::connect(&capture, &Capture::memoryFailed, &capture, [&failed](int row) {
         ++failed;
         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " no reply\n");

@@ -7,6 +7,8 @@
 #include "core/FrameDecoder.h"
 #include "core/Module1.h"
 
+#include <QFileInfo>
+
 #include <memory>
 
 namespace quillon::cli
@@ -24,7 +26,7 @@ bool loadInto(Module1& module, const QString& path)
     const auto contents = readBankFile(path);
     if (!contents)
         return false;
-    module.replaceBank(contents->bank, contents->marks);
+    module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
@@ -48,6 +50,7 @@ int runImportFrames(const QStringList& arguments)
     // The working record and the bank start as after a successful start-up.
     auto module = std::make_unique<Module1>();
     module->startUp();
+    writeSampleEcho(module->recbuf);
     if (!into.isEmpty() && !loadInto(*module, into))
         return BadInput;
 
@@ -65,7 +68,7 @@ int runImportFrames(const QStringList& arguments)
         applyFrame(module->rawframe, module->recbuf);
         const int memory = memoryNumberOf(module->recbuf);
         if (isStorableMemory(memory))
-            module->storeReceived(memory - 1);
+            module->store(memory - 1, module->recbuf, {StoreKind::Received, capturePath});
         else
             err(capturePath + QStringLiteral(": frame %1 not stored: %2")
                                   .arg(frameNumber)

@@ -6,6 +6,7 @@
 #include "core/BankFile.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -22,6 +23,7 @@ constexpr std::chrono::milliseconds kWriteDrainLimit{3000};
 LinkSession::LinkSession() : m_link(std::make_unique<InstrumentLink>(m_module))
 {
     m_module.startUp();
+    writeSampleEcho(m_module.recbuf);
     QObject::connect(m_link.get(), &InstrumentLink::statusMessage, m_link.get(),
                      [](const QString& text) { err(text); });
 }
@@ -33,7 +35,7 @@ int LinkSession::loadBank(const QString& path)
     const auto contents = readBankFile(path);
     if (!contents)
         return BadInput;
-    m_module.replaceBank(contents->bank, contents->marks);
+    m_module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
     return Success;
 }
 

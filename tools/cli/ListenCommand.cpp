@@ -86,8 +86,10 @@ int runListen(const QStringList& arguments)
     int stored = 0;
     bool lost = false;
     // The records a capture stores are reported by capture; here only the instrument sends.
-    QObject::connect(&link.reception(), &Reception::frameStored, &link,
-                     [&stored, count, &session](int row) {
+    QObject::connect(&session.module(), &Module1::rowChanged, &link,
+                     [&stored, count, &session](int row, StoreKind kind) {
+                         if (kind != StoreKind::Received)
+                             return;
                          out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
                          if (++stored == count)
                              session.finish();

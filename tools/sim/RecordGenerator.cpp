@@ -149,7 +149,7 @@ Record RecordGenerator::generate(int memory)
         QStringLiteral("NONE"),
         QStringLiteral("PEAK AT %1%").arg(flawHeight),
     };
-    writeNoteLines(record, notes);
+    writeNoteLines(record, everyLine(notes));
     record[801] = ' ';
     return record;
 }
