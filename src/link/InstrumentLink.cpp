@@ -6,12 +6,10 @@ namespace quillon
 InstrumentLink::InstrumentLink(Module1& module, QObject* parent)
     : QObject(parent), m_reception(module, m_serial), m_capture(module, m_serial, m_reception)
 {
-    connect(&m_reception, &Reception::frameRejected, this, &InstrumentLink::frameRejected);
     connect(&m_reception, &Reception::frameRejected, this, &InstrumentLink::statusMessage);
     connect(&m_reception, &Reception::frameAbandoned, this, &InstrumentLink::statusMessage);
     connect(&m_capture, &Capture::memoryRequested, this, &InstrumentLink::memoryRequested);
     connect(&m_capture, &Capture::captureProgress, this, &InstrumentLink::captureProgress);
-    connect(&m_capture, &Capture::memoryFailed, this, &InstrumentLink::memoryFailed);
     connect(&m_capture, &Capture::captureFinished, this, &InstrumentLink::captureFinished);
     connect(&m_serial, &SerialLink::lost, this, [this](const QString& reason) {
         const QString text = QStringLiteral("Port %1 lost: %2").arg(m_serial.deviceName(), reason);

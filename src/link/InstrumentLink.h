@@ -28,11 +28,8 @@ public:
     Capture& capture() { return m_capture; }
 
 signals:
-    // A record arrived but has no bank row (memory number 0 or above 200).
-    void frameRejected(const QString& reason);
     void memoryRequested(int memory);
     void captureProgress(int k, int n);
-    void memoryFailed(int row);
     void captureFinished(int stored, int failed);
     // The port stopped working and was closed; once per opening.
     void portLost(const QString& reason);

@@ -295,7 +295,8 @@ void LinkWindowTest::framesWithoutBankRowAreNotStored()
     MainWindow& w = app.window();
     const Bank before = app.module().membank;
     const QString shown = describe(w.displayedSnapshot());
-    QSignalSpy rejected(&w.findChild<LinkController*>()->link(), &InstrumentLink::frameRejected);
+    QSignalSpy rejected(&w.findChild<LinkController*>()->link().reception(),
+                        &Reception::frameRejected);
 
     sim.control("send 5 number 0");
     QVERIFY(rejected.wait(kArrival));
@@ -368,8 +369,10 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
     compareReceived(app.module().membank[6], sentRecord(7));
     QCOMPARE(status(w),
              QStringLiteral("Capture ended: 2 stored, 1 without reply (still selected)."));
-    // The last record received is on display.
+    // The last record received is on display, and it is the memory notes are saved into.
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(7))));
+    QCOMPARE(w.shownRow(), 6);
+    QCOMPARE(app.module().curmem, 6);
 }
 
 void LinkWindowTest::replyForAnotherMemoryIsStoredAsRequested()
@@ -469,6 +472,8 @@ void LinkWindowTest::startUpWithoutUsablePort()
     QVERIFY(!w.isVisible());
     QCOMPARE(app.module().portno, 1);
     QVERIFY(w.ascanDrawing().items.empty()); // no sample echo on this path
+    QVERIFY(std::all_of(app.module().recbuf.begin(), app.module().recbuf.end(),
+                        [](auto v) { return v == 0; }));
     QMessageBox* box = shownMessage();
     QVERIFY(box);
     QCOMPARE(box->text(), QStringLiteral("Port configuratin file is lost so select apropriate "

@@ -516,6 +516,11 @@ void FilesInWindowTest::waveformImportLeavesMemory1Intact()
     QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
     QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
     QVERIFY(!module.hasUnsavedChanges());
+    // A waveform file is no memory of the bank: its notes are not saved anywhere.
+    QCOMPARE(w.shownRow(), MainWindow::kNoRow);
+    w.txtnoteLn[0]->setText(QStringLiteral("from the file"));
+    w.cmdtxtsav_Click();
+    QVERIFY(module.membank == bank);
     // Memory 1 opens as it was received.
     w.openMemory(0);
     QCOMPARE(memoryNumberOf(module.recbuf), 1);

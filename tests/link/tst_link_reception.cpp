@@ -134,7 +134,7 @@ private slots:
         connectTo({"--no-pace"});
         QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy status(m_link.get(), &InstrumentLink::statusMessage);
-        QSignalSpy rejected(m_link.get(), &InstrumentLink::frameRejected);
+        QSignalSpy rejected(&m_link->reception(), &Reception::frameRejected);
         const Bank bank = m_module->membank;
         m_sim->control("send 12 number " + number);
         QVERIFY(rejected.wait(5000));
