@@ -5,9 +5,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
-    libzip-dev zlib1g-dev libbenchmark-dev
+    libzip-dev zlib1g-dev libbenchmark-dev libxlsxwriter-dev
     clang libclang-rt-14-dev
-    poppler-utils fonts-liberation fonts-dejavu-core
+    poppler-utils fonts-liberation fonts-dejavu-core python3-openpyxl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 #include "app/AppIcon.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
+#include "app/OverviewController.h"
 #include "app/MainWindow.h"
 #include "app/ReportController.h"
 
@@ -19,6 +20,7 @@ Application::Application(const Edition& edition)
     new FilesController(*m_window); // owned by the window
     new ReportController(*m_window);
     m_link = new LinkController(*m_window);
+    new OverviewController(*m_window);
 }
 
 Application::~Application() = default;

@@ -256,6 +256,15 @@ const AscanDrawing& MainWindow::ascanDrawing() const
     return picascan->drawing();
 }
 
+QMenu* MainWindow::toolsMenu()
+{
+    if (!mnutools) {
+        mnutools = menuBar()->addMenu(QStringLiteral("Tools"));
+        mnutools->setObjectName(QStringLiteral("mnutools"));
+    }
+    return mnutools;
+}
+
 void MainWindow::showStatus(const QString& text, int timeoutMs)
 {
     statusBar()->showMessage(text, timeoutMs);

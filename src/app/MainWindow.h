@@ -70,6 +70,9 @@ public:
     DisplaySnapshot displayedSnapshot() const;
     const AscanDrawing& ascanDrawing() const;
 
+    // "Tools": the menu after the existing ones where added features put their items.
+    QMenu* toolsMenu();
+
     // A line in the status bar.
     void showStatus(const QString& text, int timeoutMs = 0);
 
@@ -103,6 +106,7 @@ public:
     QAction* mnuoption = nullptr;
     QAction* mnuhelpt = nullptr;
     QAction* mnuabout = nullptr;
+    QMenu* mnutools = nullptr; // made by the first feature that adds an item
 
 signals:
     // Files dropped on the window (bank or waveform files).

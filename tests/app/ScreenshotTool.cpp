@@ -1,10 +1,13 @@
-// Saves a picture of the main window showing a realistic record: quillon-screenshot OUT.png
+// Saves a picture of the main window showing a realistic record, and with a second name one of
+// the bank overview: quillon-screenshot OUT.png [OVERVIEW.png]
 #include "ConfiguredPort.h"
 #include "RecordFixture.h"
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/OverviewController.h"
+#include "view/BankOverviewWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,6 +50,18 @@ int main(int argc, char** argv)
     const QPixmap shot = window.grab();
     if (!shot.save(out)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    if (argc < 3)
+        return 0;
+    const QString overviewOut = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    auto* controller = window.findChild<quillon::OverviewController*>();
+    controller->showOverview();
+    quillon::BankOverviewWindow* overview = controller->overviewWindow();
+    overview->resize(1180, 430);
+    QApplication::processEvents();
+    if (!overview->grab().save(overviewOut)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;

@@ -79,6 +79,9 @@ private slots:
     void bankListsTheMemories();
     void importFramesStoresByCarriedNumber();
     void importFramesIntoABank();
+    void tableOfBankFiles();
+    void tableAsSpreadsheet();
+    void tableRefusesABadFileAndWritesNothing();
 
     void exitStatuses_data();
     void exitStatuses();
@@ -364,6 +367,84 @@ void CliTest::importFramesIntoABank()
     for (int p = 0; p <= 839; ++p)
         QCOMPARE(int(contents->bank[6][p]), int(m_record[p])); // from BANK, kept
     QVERIFY(contents->marks[2] && contents->marks[6] && contents->marks[11]);
+}
+
+void CliTest::tableOfBankFiles()
+{
+    // JSON: the columns by name, a row per listed memory of each file in turn.
+    Result r = run({"table", m_bank, m_bank, "--memories", "7,12-13"});
+    QCOMPARE(r.exit, 0);
+    const QJsonObject table = parse(r.out);
+    const QJsonArray columns = table["columns"].toArray();
+    QCOMPARE(columns.size(), 3 + 37 + 3 + 1 + 12);
+    QCOMPARE(columns[0].toString(), QStringLiteral("file"));
+    QCOMPARE(columns[3].toString(), QStringLiteral("txtzero"));
+    QCOMPARE(columns[40].toString(), QStringLiteral("txtbeam"));
+    QCOMPARE(columns[43].toString(), QStringLiteral("txttmdt"));
+    QCOMPARE(columns[55].toString(), QStringLiteral("note12"));
+    const QJsonArray rows = table["rows"].toArray();
+    QCOMPARE(rows.size(), 6);
+    const QJsonArray seven = rows[0].toArray();
+    QCOMPARE(seven[0].toString(), m_bank);
+    QCOMPARE(seven[1].toInt(), 7);
+    QCOMPARE(seven[2].toBool(), true);
+    QCOMPARE(rows[2].toArray()[1].toInt(), 13);
+    QCOMPARE(rows[2].toArray()[2].toBool(), false);
+    // Every text as the record command's panel and note boxes give it.
+    const QJsonObject record = parse(run({"record", "--bank", m_bank, "--memory", "7"}).out);
+    for (int c = 3; c < 44; ++c)
+        QCOMPARE(seven[c].toString(),
+                 record["panel"].toObject()[columns[c].toString()].toString());
+    QCOMPARE(seven[44].toString(), record["notes"].toArray()[0].toString());
+
+    // "all" (the default): the marked memories. CSV: BOM, CRLF, quoted where needed.
+    r = run({"table", m_bank, "--format", "csv"});
+    QCOMPARE(r.exit, 0);
+    QVERIFY(r.out.startsWith("\xEF\xBB\xBF" "file,memory,marked,txtzero,"));
+    const QList<QByteArray> lines = r.out.split('\n');
+    QCOMPARE(lines.size(), 4); // heading, memories 7 and 12, and the end after the last CRLF
+    QVERIFY(lines[0].endsWith("note12\r"));
+    QVERIFY(lines[1].startsWith(m_bank.toUtf8() + ",7,true,108    ,100    ,"));
+    QVERIFY2(lines[1].contains(",\"Op\xc3\xa9rator \x01\xc2\x85\"\"\\       \","), lines[1]);
+    QVERIFY(lines[2].startsWith(m_bank.toUtf8() + ",12,true,"));
+}
+
+void CliTest::tableAsSpreadsheet()
+{
+    const QString xlsx = m_dir.filePath("bank.xlsx");
+    QCOMPARE(run({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
+    QCOMPARE(run({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
+    // Read back by a spreadsheet reader: which cells are numbers, which texts.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral(R"(
+import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+bank, samples = book['Bank'], book['Samples']
+head = [c.value for c in bank[1]]
+row = {head[i]: c for i, c in enumerate(bank[2])}
+print(book.sheetnames, bank.freeze_panes, bank.auto_filter.ref, bank['A1'].font.b)
+for name in ('memory', 'marked', 'txtvelo', 'txtdelay', 'txtstart', 'note3'):
+    print(name, row[name].data_type, repr(row[name].value))
+print(bank.max_row, samples.max_row, samples.max_column, samples['A2'].value, samples['E2'].value)
+print(bank.column_dimensions['D'].width > 8)
+)"), xlsx});
+    QVERIFY(python.waitForFinished(30000));
+    const QString shown = QString::fromUtf8(python.readAll());
+    QCOMPARE(python.exitCode(), 0);
+    QCOMPARE(shown.split(u'\n'),
+             (QStringList{"['Bank', 'Samples'] A2 A1:BD3 True", "memory n 7", "marked s 'true'",
+                          "txtvelo n 5920", "txtdelay n 0", "txtstart s '30%    '",
+                          "note3 s 'Section 4           '", "3 3 252 7 150",
+                          "True", ""}));
+}
+
+void CliTest::tableRefusesABadFileAndWritesNothing()
+{
+    const QString out = m_dir.filePath("refused.csv");
+    const Result r = run({"table", m_bank, m_badBank, "--format", "csv", "-o", out});
+    QCOMPARE(r.exit, 2);
+    QVERIFY2(r.err.contains(m_badBank.toUtf8()), r.err);
+    QVERIFY(!QFile::exists(out));
 }
 
 void CliTest::exitStatuses_data()

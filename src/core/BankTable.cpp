@@ -1,0 +1,142 @@
+#include "core/BankTable.h"
+
+#include "core/LeadingNumber.h"
+#include "core/NoteLines.h"
+#include "core/PanelTexts.h"
+
+namespace quillon
+{
+
+namespace
+{
+QString textColumnName(int i)
+{
+    if (i < kPanelFieldCount)
+        return QString::fromLatin1(kPanelFields[i].control);
+    i -= kPanelFieldCount;
+    if (i < kReadoutCount)
+        return QString::fromLatin1(kReadoutFields[i].control);
+    i -= kReadoutCount;
+    if (i == 0)
+        return QStringLiteral("txttmdt");
+    return QStringLiteral("note%1").arg(i);
+}
+
+constexpr int kTextColumnCount = kPanelFieldCount + kReadoutCount + 1 + kNoteLines;
+
+int columnOf(const QString& name)
+{
+    return int(bankTableTextColumns().indexOf(name));
+}
+
+QStringView trimmedSpaces(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+} // namespace
+
+const QStringList& bankTableTextColumns()
+{
+    static const QStringList columns = [] {
+        QStringList names;
+        for (int i = 0; i < kTextColumnCount; ++i)
+            names << textColumnName(i);
+        return names;
+    }();
+    return columns;
+}
+
+QStringList bankTableTexts(const Record& record)
+{
+    const PanelTexts panel = panelTexts(record);
+    QStringList texts;
+    texts.reserve(kTextColumnCount);
+    for (const QString& box : panel.boxes)
+        texts << box;
+    for (const QString& readout : panel.readouts)
+        texts << readout;
+    texts << panel.txttmdt;
+    for (const QString& line : noteTexts(record))
+        texts << line;
+    return texts;
+}
+
+const QList<OverviewColumn>& overviewColumns()
+{
+    static const QList<OverviewColumn> columns = [] {
+        QList<OverviewColumn> list;
+        const auto add = [&list](const char* name, const QString& heading) {
+            list.append({columnOf(QString::fromLatin1(name)), heading});
+        };
+        add("txttmdt", QStringLiteral("Time and date"));
+        add("txtrange", QStringLiteral("RANGE"));
+        add("txtvelo", QStringLiteral("VEL M/S"));
+        add("txtdelay", QStringLiteral("DELAY"));
+        add("txtgain", QStringLiteral("Gain"));
+        add("txtrefg", QStringLiteral("REF"));
+        add("txtangle", QStringLiteral("ANGLE"));
+        add("txtgate", QStringLiteral("GATE 1"));
+        add("txtstart", QStringLiteral("START 1"));
+        add("txtend", QStringLiteral("END 1"));
+        add("txtlevel", QStringLiteral("LEVEL 1"));
+        add("txtgate2", QStringLiteral("GATE 2"));
+        add("txtstart2", QStringLiteral("START 2"));
+        add("txtend2", QStringLiteral("END 2"));
+        add("txtlevel2", QStringLiteral("LEVEL 2"));
+        add("txtdac", QStringLiteral("DAC"));
+        add("txtbeam", QStringLiteral("Beam Path"));
+        add("txtsurf", QStringLiteral("Surface"));
+        add("txtdpth", QStringLiteral("Depth"));
+        for (int n = 0; n < kNoteLines; ++n)
+            list.append({columnOf(QStringLiteral("note%1").arg(n + 1)),
+                         QString::fromLatin1(kNoteCaptions[n])});
+        return list;
+    }();
+    return columns;
+}
+
+bool isDecimalNumber(QStringView text)
+{
+    text = trimmedSpaces(text);
+    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
+        text = text.sliced(1);
+    bool digit = false, point = false;
+    for (QChar c : text) {
+        if (c.isDigit() && c.unicode() < 128)
+            digit = true;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+bool sortsAsNumber(QStringView text)
+{
+    text = trimmedSpaces(text);
+    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
+        text = text.sliced(1);
+    if (!text.isEmpty() && text.front() == u'.')
+        text = text.sliced(1);
+    return !text.isEmpty() && text.front().unicode() < 128 && text.front().isDigit();
+}
+
+bool cellLessThan(QStringView a, QStringView b)
+{
+    const bool an = sortsAsNumber(a), bn = sortsAsNumber(b);
+    if (an && bn) {
+        const double x = leadingNumber(a), y = leadingNumber(b);
+        if (x != y)
+            return x < y;
+    } else if (an != bn) {
+        return an;
+    }
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace quillon

@@ -1,0 +1,156 @@
+#include "report/TableExport.h"
+
+#include "core/BankTable.h"
+
+#include <QFile>
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace quillon
+{
+
+namespace
+{
+void appendCsvField(QByteArray& out, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\r') &&
+        !utf8.contains('\n')) {
+        out += utf8;
+        return;
+    }
+    out += '"';
+    for (char c : utf8) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendCsvRow(QByteArray& out, const QStringList& fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        appendCsvField(out, fields[i]);
+    }
+    out += "\r\n";
+}
+
+struct WorkbookCloser {
+    void operator()(lxw_workbook* w) const
+    {
+        if (w)
+            workbook_close(w);
+    }
+};
+
+// A number format that shows as many decimals as the text has ("0.0" stays 0.0).
+lxw_format* numberFormat(lxw_workbook* book, QStringView text, std::array<lxw_format*, 4>& made)
+{
+    const qsizetype point = text.indexOf(u'.');
+    int decimals = 0;
+    if (point >= 0)
+        for (qsizetype i = point + 1; i < text.size() && text[i].isDigit(); ++i)
+            ++decimals;
+    decimals = std::min(decimals, 3);
+    if (!made[decimals]) {
+        made[decimals] = workbook_add_format(book);
+        static const char* const patterns[] = {"0", "0.0", "0.00", "0.000"};
+        format_set_num_format(made[decimals], patterns[decimals]);
+    }
+    return made[decimals];
+}
+} // namespace
+
+qsizetype writeCsv(QIODevice& out, const TableRows& table)
+{
+    QByteArray text("\xEF\xBB\xBF");
+    appendCsvRow(text, table.header());
+    qsizetype rows = 0;
+    bool ok = true;
+    table.forEach([&](const QStringList& texts, int, const Record&) {
+        appendCsvRow(text, texts);
+        ++rows;
+        if (text.size() > (1 << 20)) {
+            ok = ok && out.write(text) == text.size();
+            text.clear();
+        }
+    });
+    ok = ok && out.write(text) == text.size();
+    return ok ? rows : -1;
+}
+
+std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
+{
+    // Written beside the target and moved over it once whole: a failure leaves nothing behind.
+    const QString partial = path + QStringLiteral(".part");
+    const QByteArray file = QFile::encodeName(partial);
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE; // rows go out as written: a season of banks stays small
+    std::unique_ptr<lxw_workbook, WorkbookCloser> book(
+        workbook_new_opt(file.constData(), &options));
+    if (!book)
+        return QStringLiteral("cannot create the workbook");
+    lxw_format* bold = workbook_add_format(book.get());
+    format_set_bold(bold);
+    std::array<lxw_format*, 4> numberFormats{};
+
+    lxw_worksheet* bank = workbook_add_worksheet(book.get(), "Bank");
+    lxw_worksheet* samples = workbook_add_worksheet(book.get(), "Samples");
+    const QStringList header = table.header();
+    const int columns = int(header.size());
+    std::vector<double> widths(columns, 4.0);
+    const auto widen = [&widths](int column, const QString& text) {
+        widths[column] = std::max(widths[column], std::min(60.0, text.size() * 1.1 + 2));
+    };
+    worksheet_freeze_panes(bank, 1, 0);
+    for (int c = 0; c < columns; ++c) {
+        worksheet_write_string(bank, 0, lxw_col_t(c), header[c].toUtf8().constData(), bold);
+        widen(c, header[c]);
+    }
+    worksheet_freeze_panes(samples, 1, 1);
+    worksheet_write_string(samples, 0, 0, "memory", bold);
+    for (int i = 0; i < kSampleCount; ++i)
+        worksheet_write_number(samples, 0, lxw_col_t(i + 1), i, bold);
+
+    lxw_row_t r = 1;
+    table.forEach([&](const QStringList& texts, int memory, const Record& record) {
+        for (int c = 0; c < std::min(columns, int(texts.size())); ++c) {
+            const QString& text = texts[c];
+            widen(c, text);
+            if (isDecimalNumber(text))
+                worksheet_write_number(bank, r, lxw_col_t(c), text.trimmed().toDouble(),
+                                       numberFormat(book.get(), text, numberFormats));
+            else
+                worksheet_write_string(bank, r, lxw_col_t(c), text.toUtf8().constData(), nullptr);
+        }
+        worksheet_write_number(samples, r, 0, memory, nullptr);
+        for (int i = 0; i < kSampleCount; ++i)
+            worksheet_write_number(samples, r, lxw_col_t(i + 1), record[i], nullptr);
+        ++r;
+    });
+    for (int c = 0; c < columns; ++c)
+        worksheet_set_column(bank, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
+    if (columns > 0)
+        worksheet_autofilter(bank, 0, 0, r - 1, lxw_col_t(columns - 1));
+
+    const lxw_error result = workbook_close(book.release());
+    if (result != LXW_NO_ERROR) {
+        QFile::remove(partial);
+        return QString::fromUtf8(lxw_strerror(result));
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        return QStringLiteral("cannot replace the file");
+    }
+    return std::nullopt;
+}
+
+} // namespace quillon

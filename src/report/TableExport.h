@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/Record.h"
+
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace quillon
+{
+
+// A table to hand to a spreadsheet, row by row, so that a season of bank files never has to be
+// held at once: a heading row, then for every row its texts and the record it shows (whose
+// A-scan samples, positions 0..250, go into the "Samples" sheet).
+class TableRows
+{
+public:
+    virtual ~TableRows() = default;
+    virtual QStringList header() const = 0;
+    using Row = std::function<void(const QStringList& texts, int memory, const Record& record)>;
+    // Calls `row` for every row, in order.
+    virtual void forEach(const Row& row) const = 0;
+};
+
+// RFC 4180: UTF-8 with a byte-order mark, CRLF line ends, the heading row first; a field with a
+// comma, a quote, a CR or an LF is quoted, its quotes doubled. Returns the rows written, or -1
+// when the device would not take them.
+qsizetype writeCsv(QIODevice& out, const TableRows& table);
+
+// An .xlsx workbook: sheet "Bank" with the heading (bold, frozen, with an autofilter) and the rows,
+// columns as wide as their texts, texts that are wholly a decimal number as number cells; sheet
+// "Samples": memory, then the 251 sample values, one row per table row. The file appears whole
+// or not at all. Returns why it could not be written, or nothing.
+std::optional<QString> writeXlsx(const QString& path, const TableRows& table);
+
+} // namespace quillon

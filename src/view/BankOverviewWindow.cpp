@@ -1,0 +1,132 @@
+#include "view/BankOverviewWindow.h"
+
+#include "view/BankOverviewProxy.h"
+#include "view/BankTableModel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace quillon
+{
+
+BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model), m_proxy(new BankOverviewProxy(this))
+{
+    setObjectName(QStringLiteral("frmoverview"));
+    setWindowTitle(QStringLiteral("Bank overview"));
+    m_proxy->setSourceModel(&model);
+
+    txtfilter = new QLineEdit(this);
+    txtfilter->setObjectName(QStringLiteral("txtfilter"));
+    txtfilter->setPlaceholderText(QStringLiteral("Filter: any text of a row, e.g. KM 121"));
+    txtfilter->setClearButtonEnabled(true);
+    chkall = new QCheckBox(QStringLiteral("All 200 memories"), this);
+    chkall->setObjectName(QStringLiteral("chkall"));
+    cmdexport = new QPushButton(QStringLiteral("Export table"), this);
+    cmdexport->setObjectName(QStringLiteral("cmdexport"));
+    lblcount = new QLabel(this);
+    lblcount->setObjectName(QStringLiteral("lblcount"));
+
+    grdbank = new QTableView(this);
+    grdbank->setObjectName(QStringLiteral("grdbank"));
+    grdbank->setModel(m_proxy);
+    grdbank->setSortingEnabled(true);
+    grdbank->sortByColumn(BankTableModel::Memory, Qt::AscendingOrder);
+    grdbank->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdbank->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grdbank->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdbank->setWordWrap(false);
+    grdbank->verticalHeader()->hide();
+    const int thumbHeight = int(BankTableModel::kThumbnailWidth * 231.75 / 258.75) + 4;
+    grdbank->verticalHeader()->setDefaultSectionSize(thumbHeight);
+    grdbank->setIconSize(QSize(BankTableModel::kThumbnailWidth, thumbHeight - 4));
+    grdbank->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grdbank->setColumnWidth(BankTableModel::Thumbnail, BankTableModel::kThumbnailWidth + 8);
+    grdbank->installEventFilter(this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(txtfilter, 1);
+    top->addWidget(chkall);
+    top->addWidget(cmdexport);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grdbank, 1);
+    layout->addWidget(lblcount);
+    resize(1000, 600);
+
+    connect(txtfilter, &QLineEdit::textChanged, m_proxy, &BankOverviewProxy::setFilterText);
+    connect(chkall, &QCheckBox::toggled, m_proxy, &BankOverviewProxy::setShowAll);
+    connect(chkall, &QCheckBox::toggled, this, &BankOverviewWindow::fitColumns);
+    connect(grdbank, &QAbstractItemView::doubleClicked, this, &BankOverviewWindow::rowActivated);
+    connect(cmdexport, &QPushButton::clicked, this, &BankOverviewWindow::exportRequested);
+    connect(m_proxy, &QAbstractItemModel::rowsInserted, this, &BankOverviewWindow::showCount);
+    connect(m_proxy, &QAbstractItemModel::rowsRemoved, this, &BankOverviewWindow::showCount);
+    connect(m_proxy, &QAbstractItemModel::modelReset, this, &BankOverviewWindow::showCount);
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &BankOverviewWindow::showCount);
+    showCount();
+}
+
+bool BankOverviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grdbank && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grdbank->currentIndex().isValid()) {
+            emit rowActivated();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BankOverviewWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    fitColumns();
+}
+
+void BankOverviewWindow::fitColumns()
+{
+    for (int c = BankTableModel::Memory; c < m_model.columnCount(); ++c)
+        grdbank->resizeColumnToContents(c);
+}
+
+void BankOverviewWindow::showCount()
+{
+    const int shown = m_proxy->rowCount();
+    lblcount->setText(m_proxy->showsAll()
+                          ? QStringLiteral("%1 of 200 memories shown").arg(shown)
+                          : QStringLiteral("%1 marked memories shown").arg(shown));
+}
+
+QList<int> BankOverviewWindow::shownRows() const
+{
+    QList<int> rows;
+    for (int r = 0; r < m_proxy->rowCount(); ++r)
+        rows << m_proxy->mapToSource(m_proxy->index(r, 0)).row();
+    return rows;
+}
+
+QStringList BankOverviewWindow::shownHeader() const
+{
+    QStringList header;
+    for (int c = BankTableModel::Memory; c < m_model.columnCount(); ++c)
+        header << m_model.headerData(c, Qt::Horizontal).toString();
+    return header;
+}
+
+QStringList BankOverviewWindow::rowTexts(int bankRow) const
+{
+    QStringList texts;
+    for (int c = BankTableModel::Memory; c < m_model.columnCount(); ++c)
+        texts << m_model.cellText(bankRow, c);
+    return texts;
+}
+
+} // namespace quillon

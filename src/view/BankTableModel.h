@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/Module1.h"
+
+#include <QAbstractTableModel>
+#include <QImage>
+
+#include <array>
+#include <optional>
+
+namespace quillon
+{
+
+// The bank as a table: one row per memory (row N-1 is memory N), a thumbnail of its A-scan, the
+// memory number, its mark, then the columns of overviewColumns() as the panel and the note boxes
+// show them. Follows the bank row by row; texts and thumbnails are made when first asked for.
+class BankTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Thumbnail, Memory, Marked, FirstText };
+    // On any index: the row's texts, lower case, joined, for matching a filter.
+    static constexpr int kSearchTextRole = Qt::UserRole + 1;
+    // On any index: true when the memory carries its list mark.
+    static constexpr int kMarkedRole = Qt::UserRole + 2;
+
+    explicit BankTableModel(const Module1& module, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // The text of a cell as shown (the memory number as digits, the mark as "yes" or "").
+    QString cellText(int row, int column) const;
+    // Thumbnails are drawn this many pixels wide.
+    static constexpr int kThumbnailWidth = 80;
+
+private:
+    struct RowCache {
+        std::optional<QStringList> texts; // bankTableTexts of the row's record
+        QString search;
+        QImage thumbnail;
+    };
+    const QStringList& texts(int row) const;
+    void forget(int row);
+
+    const Module1& m_module;
+    mutable std::array<RowCache, kMemoryCount> m_cache;
+};
+
+} // namespace quillon

@@ -1,0 +1,168 @@
+// quillon-cli table BANK...: the memories of bank files as one table, as JSON, CSV or XLSX.
+#include "CliCommand.h"
+#include "CliFiles.h"
+#include "JsonWriter.h"
+#include "MemoryList.h"
+#include "core/BankTable.h"
+#include "report/TableExport.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace quillon::cli
+{
+
+namespace
+{
+
+const QString kUsage =
+    QStringLiteral("table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]");
+
+// The rows of every file in turn: the listed memories, or for "all" the marked ones, ascending.
+// Each file is read again as its rows are wanted, so that a season of files is never held at once.
+class BankFilesTable : public TableRows
+{
+public:
+    BankFilesTable(QStringList files, QList<int> memories)
+        : m_files(std::move(files)), m_memories(std::move(memories))
+    {
+    }
+
+    QStringList header() const override
+    {
+        return QStringList{QStringLiteral("file"), QStringLiteral("memory"),
+                           QStringLiteral("marked")} +
+               bankTableTextColumns();
+    }
+
+    void forEach(const Row& row) const override
+    {
+        forEachRecord([&row](const QString& file, int memory, bool marked, const Record& record) {
+            QStringList texts{file, QString::number(memory),
+                              marked ? QStringLiteral("true") : QStringLiteral("false")};
+            texts += bankTableTexts(record);
+            row(texts, memory, record);
+        });
+    }
+
+    using Each = std::function<void(const QString&, int, bool, const Record&)>;
+    void forEachRecord(const Each& each) const
+    {
+        for (const QString& file : m_files) {
+            const auto contents = readBankFile(file);
+            if (!contents)
+                continue; // checked before the first row went out
+            Record record{};
+            for (int memory = 1; memory <= kMemoryCount; ++memory) {
+                const bool marked = contents->marks[memory - 1];
+                if (m_memories.isEmpty() ? !marked : !m_memories.contains(memory))
+                    continue;
+                std::copy_n(contents->bank[memory - 1].begin(), kRecordLength, record.begin());
+                each(file, memory, marked, record);
+            }
+        }
+    }
+
+private:
+    QStringList m_files;
+    QList<int> m_memories; // empty: the marked memories
+};
+
+QByteArray tableJson(const BankFilesTable& table)
+{
+    JsonWriter json;
+    json.beginObject();
+    json.key("columns");
+    json.beginArray();
+    for (const QString& name : table.header())
+        json.value(name);
+    json.endArray();
+    json.key("rows");
+    json.beginArray();
+    table.forEachRecord([&json](const QString& file, int memory, bool marked, const Record& r) {
+        json.beginArray();
+        json.value(file);
+        json.value(memory);
+        json.value(marked);
+        for (const QString& text : bankTableTexts(r))
+            json.value(text);
+        json.endArray();
+    });
+    json.endArray();
+    json.endObject();
+    return json.finish();
+}
+
+int writeCsvTo(const QString& path, const BankFilesTable& table)
+{
+    if (path.isEmpty() || path == QLatin1String("-")) {
+        QFile stdOut;
+        if (!stdOut.open(stdout, QIODevice::WriteOnly) || writeCsv(stdOut, table) < 0) {
+            err(QStringLiteral("standard output: write failed"));
+            return DeviceFailure;
+        }
+        return Success;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || writeCsv(file, table) < 0 || !file.commit()) {
+        err(path + QStringLiteral(": ") + file.errorString());
+        return DeviceFailure;
+    }
+    return Success;
+}
+
+int runTable(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption memoriesOption(QStringLiteral("memories"),
+                                            QStringLiteral("memories"), QStringLiteral("LIST"),
+                                            QStringLiteral("all"));
+    const QCommandLineOption formatOption(QStringLiteral("format"), QStringLiteral("format"),
+                                          QStringLiteral("FORMAT"), QStringLiteral("json"));
+    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("output"),
+                                          QStringLiteral("OUT"));
+    parser.addOptions({memoriesOption, formatOption, outputOption});
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{QStringLiteral("table")} + arguments))
+        return usageError(kUsage, parser.errorText());
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return usageError(kUsage, QStringLiteral("give one or more bank files"));
+    const QString format = parser.value(formatOption);
+    const QString output = parser.value(outputOption);
+    if (format != QLatin1String("json") && format != QLatin1String("csv") &&
+        format != QLatin1String("xlsx"))
+        return usageError(kUsage, QStringLiteral("--format is json, csv or xlsx"));
+    if (format == QLatin1String("xlsx") && (output.isEmpty() || output == QLatin1String("-")))
+        return usageError(kUsage, QStringLiteral("xlsx needs -o OUT"));
+    QList<int> memories;
+    const QString list = parser.value(memoriesOption);
+    QString problem;
+    if (list != QLatin1String("all") && !parseMemoryList(list, memories, &problem))
+        return usageError(kUsage, QStringLiteral("--memories: ") + problem);
+
+    // Every file is checked before anything is written.
+    for (const QString& file : files)
+        if (!readBankFile(file))
+            return BadInput;
+
+    const BankFilesTable table(files, memories);
+    if (format == QLatin1String("json"))
+        return writeOutput(output, tableJson(table));
+    if (format == QLatin1String("csv"))
+        return writeCsvTo(output, table);
+    if (auto failure = writeXlsx(output, table)) {
+        err(output + QStringLiteral(": ") + *failure);
+        return DeviceFailure;
+    }
+    return Success;
+}
+
+const bool registered = registerCommand({QStringLiteral("table"), kUsage, runTable});
+
+} // namespace
+
+} // namespace quillon::cli
