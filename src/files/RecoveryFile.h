@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Module1.h"
-#include "files/RecoveryFormat.h"
+#include "core/RecoveryFormat.h"
 
 #include <QDir>
 #include <QObject>
