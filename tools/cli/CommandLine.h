@@ -24,7 +24,8 @@ public:
     bool isSet(const QString& option) const;
     // The option's value; empty when it was not given.
     QString value(const QString& option) const;
-    // What no option took, in the order given: other arguments, unknown options, repeats.
+    // What no option took, in the order given: other arguments, unknown options, repeats of an
+    // option, and a "--" with everything after it.
     const QStringList& rest() const { return m_rest; }
 
     // For a command that takes nothing but its options: the usage error (Usage, after the stderr
