@@ -5,10 +5,14 @@
 // the fields gives; otherwise it names the memory and position of the first bad field (or of the
 // first missing one) and says what is wrong. A good file written back gives the same bank and
 // marks, is the fixed-width layout, and equals the file itself up to the 168,000th number when
-// the file was already in that layout.
+// the file was already in that layout. The incremental reader fed the same bytes in pieces of
+// random sizes (drawn from the input, so a run can be replayed) ends as the one-shot reader does:
+// the same verdict, the same message, the same values and marks; and where it stops taking bytes
+// before the end, the bytes it took decide alone (the one-shot reader says the same of them).
 #include "FuzzCheck.h"
 
 #include "core/BankFile.h"
+#include "core/BankReader.h"
 
 #include <QString>
 
@@ -121,6 +125,70 @@ const std::string& fixedWidthText(const std::vector<std::int16_t>& values)
     return text;
 }
 
+void clear(BankFileContents& contents)
+{
+    contents.bank.fill(Record{});
+    contents.marks.fill(false);
+}
+
+// Piece sizes for one input: mostly small, some large, from a generator seeded by the input.
+class PieceSizes
+{
+public:
+    explicit PieceSizes(std::string_view file)
+    {
+        for (unsigned char c : file.substr(0, 64))
+            m_state = (m_state ^ c) * 1099511628211ull;
+        m_state ^= file.size();
+    }
+    std::size_t next()
+    {
+        m_state = m_state * 6364136223846793005ull + 1442695040888963407ull;
+        const std::uint64_t r = m_state >> 33;
+        return r % 4 == 0 ? 1 + r % 70000 : 1 + r % 16;
+    }
+
+private:
+    std::uint64_t m_state = 14695981039346656037ull;
+};
+
+// The file fed to a BankReader in pieces; checked against the one-shot result.
+void checkPieces(std::string_view file, bool ok, const BankFileError& error,
+                 const BankFileContents& whole)
+{
+    static auto pieces = std::make_unique<BankFileContents>();
+    clear(*pieces);
+    BankReader reader(*pieces);
+    PieceSizes sizes(file);
+    std::size_t at = 0;
+    while (at < file.size() && reader.state() == BankReader::State::Reading) {
+        const std::size_t n = std::min(sizes.next(), file.size() - at);
+        const qsizetype used = reader.feed(QByteArrayView(file.data() + at, qsizetype(n)));
+        FUZZ_CHECK(used >= 0 && std::size_t(used) <= n);
+        if (reader.state() == BankReader::State::Reading)
+            FUZZ_CHECK(std::size_t(used) == n);
+        at += std::size_t(used);
+    }
+    FUZZ_CHECK((reader.finish() == BankReader::State::Done) == ok);
+    if (!ok) {
+        FUZZ_CHECK(reader.error().memory == error.memory);
+        FUZZ_CHECK(reader.error().position == error.position);
+        FUZZ_CHECK(reader.error().problem == error.problem);
+    }
+    FUZZ_CHECK(pieces->bank == whole.bank);
+    FUZZ_CHECK(pieces->marks == whole.marks);
+    if (at < file.size()) {
+        static auto taken = std::make_unique<BankFileContents>();
+        BankFileError takenError;
+        FUZZ_CHECK(readBank(QByteArrayView(file.data(), qsizetype(at)), *taken, &takenError) == ok);
+        if (!ok) {
+            FUZZ_CHECK(takenError.memory == error.memory);
+            FUZZ_CHECK(takenError.position == error.position);
+            FUZZ_CHECK(takenError.problem == error.problem);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -131,9 +199,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     BankFileError error;
     error.memory = -1;
+    clear(*contents);
     const bool ok =
         readBank(QByteArrayView(file.data(), qsizetype(file.size())), *contents, &error);
     const Reading plain = readPlainly(file);
+    checkPieces(file, ok, error, *contents);
 
     if (!ok) {
         FUZZ_CHECK(plain.verdict != Verdict::Good);

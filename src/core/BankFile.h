@@ -30,7 +30,7 @@ struct BankFileContents {
 
 // Reads and validates a whole bank file: whole decimal numbers (an optional sign and digits)
 // separated by spaces (a comma or a line end also separates), 168,000 of them, each 0..255.
-// Anything after the 168,000th number is ignored.
+// Anything after the 168,000th number is ignored. (BankReader reads the same way piece by piece.)
 // Returns false and fills `error` when the file cannot be used. Rows not in the file (row 200,
 // position 840 and beyond) are 0 in `out`: the caller keeps its own there.
 bool readBank(QByteArrayView file, BankFileContents& out, BankFileError* error);

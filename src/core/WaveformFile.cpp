@@ -8,21 +8,25 @@ namespace
 constexpr int kFileShift = 1; // part B stands one byte later in a file than in rawframe
 }
 
+QString waveformSizeProblem(qint64 size)
+{
+    if (size < kWaveformMinSize)
+        return QStringLiteral("a waveform file needs at least %1 bytes, this one has %2")
+            .arg(kWaveformMinSize)
+            .arg(size);
+    if (isBankFileSize(size))
+        return QStringLiteral("a file of %1 bytes is a bank file, not a waveform file "
+                              "(waveform files have fewer than %2 bytes)")
+            .arg(size)
+            .arg(kWaveformMaxSize + 1);
+    return {};
+}
+
 bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error)
 {
-    if (file.size() < kWaveformMinSize) {
+    if (const QString problem = waveformSizeProblem(file.size()); !problem.isEmpty()) {
         if (error)
-            *error = QStringLiteral("a waveform file needs at least %1 bytes, this one has %2")
-                         .arg(kWaveformMinSize)
-                         .arg(file.size());
-        return false;
-    }
-    if (isBankFileSize(file.size())) {
-        if (error)
-            *error = QStringLiteral("a file of %1 bytes is a bank file, not a waveform file "
-                                    "(waveform files have fewer than %2 bytes)")
-                         .arg(file.size())
-                         .arg(kWaveformMaxSize + 1);
+            *error = problem;
         return false;
     }
     for (int j = 1; j <= kWaveformLastOffset; ++j)

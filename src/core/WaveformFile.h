@@ -16,6 +16,9 @@ namespace quillon
 // 10,000 bytes or more (a bank file), is refused and leaves rawframe unchanged; `error` then
 // says why.
 bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error);
+// Why a file of `size` bytes cannot be a waveform file, as readWaveform says it; empty when it
+// can.
+QString waveformSizeProblem(qint64 size);
 
 // get_data: rawframe 1..1137 into the record; positions 251..259 and 803.. keep their values.
 void get_data(const RawFrame& rawframe, Record& record);

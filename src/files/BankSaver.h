@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Module1.h"
-#include "files/FileFailure.h"
+#include "core/FileFailure.h"
 
 #include <QByteArray>
 #include <QString>

@@ -24,7 +24,7 @@ FileOpener::FileOpener(Module1& module, const Edition& edition, QWidget* window,
 void FileOpener::open(const QString& path)
 {
     auto file = std::make_shared<LoadedFile>();
-    if (auto failure = m_loader.read(path, *file)) {
+    if (auto failure = readLoadedFile(path, m_loader.edition(), *file)) {
         const QString text = failureText(*failure);
         showMessage(m_window, text, kTitle);
         emit failed(text);

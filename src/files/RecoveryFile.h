@@ -2,7 +2,7 @@
 
 #include "core/BankJournal.h"
 #include "core/Module1.h"
-#include "files/RecoveryFormat.h"
+#include "core/RecoveryFormat.h"
 
 #include <QDir>
 #include <QObject>

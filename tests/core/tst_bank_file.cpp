@@ -1,5 +1,6 @@
 // Bank files: the bytes the writer produces, the validating reader and the list marks.
 #include "core/BankFile.h"
+#include "core/BankReader.h"
 #include "core/Module1.h"
 #include "ReferenceRecord.h"
 
@@ -73,6 +74,11 @@ private slots:
     void unusableFiles_data();
     void unusableFiles();
     void errorMessageNamesFileMemoryAndPosition();
+
+    void piecesReadAsTheWholeFile_data();
+    void piecesReadAsTheWholeFile();
+    void doneAtTheSeparatorAfterTheLastNumber();
+    void failsOnceTheBadNumberIsKnown();
 
     void marksAfterALoad_data();
     void marksAfterALoad();
@@ -264,6 +270,85 @@ void BankFileTest::errorMessageNamesFileMemoryAndPosition()
     QVERIFY2(message.contains(QStringLiteral("memory 3")), qPrintable(message));
     QVERIFY2(message.contains(QStringLiteral("position 358")), qPrintable(message));
     QVERIFY(!message.contains(u'\n'));
+}
+
+void BankFileTest::piecesReadAsTheWholeFile_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("piece");
+    auto bank = randomBank(34);
+    (*bank)[4][358] = '5';
+    const QByteArray good = writeBank(*bank);
+    QByteArray spread = good;
+    spread.replace("  ", " \r\n,");
+    const QList<QPair<const char*, QByteArray>> files{
+        {"a bank and a tail", good + "12 x"},
+        {"separators of every kind", spread},
+        {"cut short", good.left(400001)},
+        {"256 in the last field", uniformFile(5, 167999) + "256"},
+        {"a long word", uniformFile(5, 700) + QByteArray(100, 'x') + ' ' + uniformFile(5)},
+        {"a long number", uniformFile(5, 900) + QByteArray(50, '9') + ' ' + uniformFile(5)},
+        {"a long number with a letter at its end",
+         uniformFile(5, 900) + QByteArray(50, '9') + "x " + uniformFile(5)},
+        {"a sign alone at the end", uniformFile(5, 167999) + "-"},
+    };
+    for (const auto& [name, file] : files)
+        for (int piece : {1, 3, 4, 13, 4093, 65536})
+            QTest::addRow("%s, pieces of %d", name, piece) << file << piece;
+}
+
+void BankFileTest::piecesReadAsTheWholeFile()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, piece);
+    auto whole = std::make_unique<BankFileContents>();
+    BankFileError wholeError;
+    const bool ok = readBank(file, *whole, &wholeError);
+
+    auto pieces = std::make_unique<BankFileContents>();
+    BankReader reader(*pieces);
+    for (qsizetype at = 0; at < file.size() && reader.state() == BankReader::State::Reading;
+         at += piece)
+        reader.feed(QByteArrayView(file).sliced(at, qMin<qsizetype>(piece, file.size() - at)));
+    QCOMPARE(reader.finish() == BankReader::State::Done, ok);
+    if (!ok) {
+        QCOMPARE(reader.error().memory, wholeError.memory);
+        QCOMPARE(reader.error().position, wholeError.position);
+        QCOMPARE(reader.error().problem, wholeError.problem);
+    }
+    QVERIFY(pieces->bank == whole->bank);
+    QVERIFY(pieces->marks == whole->marks);
+}
+
+void BankFileTest::doneAtTheSeparatorAfterTheLastNumber()
+{
+    // What follows the 168,000th number need never be read.
+    auto bank = randomBank(3);
+    (*bank)[199][839] = 201;
+    const QByteArray file = writeBank(*bank) + "garbage";
+    auto contents = std::make_unique<BankFileContents>();
+    BankReader reader(*contents);
+    QCOMPARE(reader.feed(file.left(671999)), qsizetype(671999));
+    QCOMPARE(reader.state(), BankReader::State::Reading); // "201" may go on
+    QCOMPARE(reader.feed(QByteArrayView(file).sliced(671999)), qsizetype(1));
+    QCOMPARE(reader.state(), BankReader::State::Done);
+    QCOMPARE(reader.feed("more"), qsizetype(0));
+    QCOMPARE(reader.finish(), BankReader::State::Done);
+    QCOMPARE(int(contents->bank[199][839]), 201);
+}
+
+void BankFileTest::failsOnceTheBadNumberIsKnown()
+{
+    // Whatever follows cannot change the message: 12 characters quoted and the dots.
+    const QByteArray file = uniformFile(5, 10) + QByteArray(20, '\0');
+    auto contents = std::make_unique<BankFileContents>();
+    BankReader reader(*contents);
+    QCOMPARE(reader.feed(file), qsizetype(40 + 13));
+    QCOMPARE(reader.state(), BankReader::State::Failed);
+    QCOMPARE(reader.error().memory, 1);
+    QCOMPARE(reader.error().position, 10);
+    QCOMPARE(reader.error().problem,
+             QStringLiteral("\"%1...\" is not a number").arg(QString(12, QChar(0))));
 }
 
 void BankFileTest::marksAfterALoad_data()

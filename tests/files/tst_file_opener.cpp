@@ -8,6 +8,7 @@
 #include "FilesTestSupport.h"
 #include "support/BankRows.h"
 
+#include <QDir>
 #include <QSignalSpy>
 
 using namespace quillon;
@@ -28,6 +29,8 @@ private slots:
     void waveformImportShowsRecordOnly();
     void shortWaveformFileChangesNothing();
     void missingFileIsReported();
+    void unreadablePathsAreRefused_data();
+    void unreadablePathsAreRefused();
     void pellisorReadsEveryFileAsBank();
 
 private:
@@ -306,6 +309,48 @@ void FileOpenerTest::missingFileIsReported()
     QVERIFY2(text.contains(m_folder->file("temp.dat")), qPrintable(text));
     QVERIFY2(text.contains("no such file"), qPrintable(text));
     QVERIFY(module.membank == bank);
+    QCOMPARE(m_redraws, 0);
+}
+
+void FileOpenerTest::unreadablePathsAreRefused_data()
+{
+    QTest::addColumn<QString>("name"); // in the working folder, or an absolute path
+    QTest::addColumn<bool>("pellisor");
+    QTest::addColumn<QString>("reason");
+    const QString tooLarge = QStringLiteral("it holds 3221225472 bytes, far more than a bank "
+                                            "file's 672000");
+    QTest::newRow("a folder") << "folder" << false << "it is a folder";
+    QTest::newRow("a device, which never ends")
+        << "/dev/zero" << false << "it is a device or a pipe, not a file";
+    // A file picked by mistake: refused by its size, unread.
+    QTest::newRow("a 3 GB file") << "huge.dat" << false << tooLarge;
+    QTest::newRow("a 3 GB file in Pellisor") << "huge.dat" << true << tooLarge;
+}
+
+void FileOpenerTest::unreadablePathsAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, pellisor);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder")));
+    QFile huge(m_folder->file(QStringLiteral("huge.dat")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(qint64(3) << 30));
+    huge.close();
+
+    Module1 module;
+    prepare(module);
+    const Bank bank = module.membank;
+    const Marks marks = module.marked;
+    const Record shown = module.recbuf;
+    const QString path = QDir(m_folder->path()).filePath(name);
+    auto* open = opener(module, pellisor ? Edition::pellisor() : Edition::quillon());
+    open->open(path);
+    QCOMPARE(takeMessage(),
+             QStringLiteral("\"%1\" cannot be opened: %2. Nothing was changed.").arg(path, reason));
+    QVERIFY(module.membank == bank);
+    QVERIFY(module.marked == marks);
+    QVERIFY(module.recbuf == shown);
     QCOMPARE(m_redraws, 0);
 }
 

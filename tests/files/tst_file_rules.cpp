@@ -2,8 +2,8 @@
 // list's patterns, the size rule of `direct`, and the messages.
 
 #include "core/Edition.h"
-#include "files/BankLoader.h"
-#include "files/FileFailure.h"
+#include "core/FileFailure.h"
+#include "core/LoadedFile.h"
 #include "files/FileList.h"
 #include "files/PathRule.h"
 

@@ -1,6 +1,7 @@
 // quillon-cli ascan SOURCE [--format json|png] [-o OUT]: the A-scan drawing of a record.
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "Commands.h"
 #include "core/AscanPainter.h"
 #include "core/AscanRenderer.h"
 #include "JsonWriter.h"
@@ -11,8 +12,6 @@ namespace quillon::cli
 
 namespace
 {
-
-const QString kUsage = QStringLiteral("ascan SOURCE [--format json|png] [-o OUT]");
 
 void points(JsonWriter& json, const QVector<QPointF>& list)
 {
@@ -77,21 +76,26 @@ QByteArray drawingJson(const AscanDrawing& drawing)
     return json.finish();
 }
 
-int runAscan(const QStringList& arguments)
+} // namespace
+
+int runAscan(const QStringList& args, const QString& usage)
 {
-    QStringList args = arguments;
+    CommandLine line(RecordSource::options() << QStringLiteral("--format") << QStringLiteral("-o"));
+    line.parse(args);
     RecordSource source;
     QString problem;
-    QString format = QStringLiteral("json");
-    QString output;
-    if (!RecordSource::parse(args, source, &problem) ||
-        !takeOption(args, QStringLiteral("--format"), &format, &problem) ||
-        !takeOption(args, QStringLiteral("-o"), &output, &problem))
-        return usageError(kUsage, problem);
+    if (!RecordSource::parse(line, source, &problem))
+        return usageError(usage, problem);
+    if (!line.missingValue().isEmpty())
+        return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
+    const QString format = line.isSet(QStringLiteral("--format"))
+                               ? line.value(QStringLiteral("--format"))
+                               : QStringLiteral("json");
+    const QString output = line.value(QStringLiteral("-o"));
     const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png");
     Record record{};
     if (const int status =
-            source.loadFor(kUsage, args, record,
+            source.loadFor(usage, line.rest(), record,
                            knownFormat ? QString() : QStringLiteral("unknown format ") + format);
         status != Success)
         return status;
@@ -99,9 +103,5 @@ int runAscan(const QStringList& arguments)
     return writeOutput(output,
                        format == QLatin1String("png") ? ascanPng(drawing) : drawingJson(drawing));
 }
-
-const bool registered = registerCommand({QStringLiteral("ascan"), kUsage, runAscan});
-
-} // namespace
 
 } // namespace quillon::cli

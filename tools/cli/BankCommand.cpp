@@ -1,25 +1,22 @@
 // quillon-cli bank FILE: the memory list a bank file gives.
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "core/BankFile.h"
 #include "JsonWriter.h"
-
-#include <memory>
 
 namespace quillon::cli
 {
 
-namespace
+int runBank(const QStringList& args, const QString& usage)
 {
-
-const QString kUsage = QStringLiteral("bank FILE");
-
-int runBank(const QStringList& args)
-{
-    if (args.size() != 1 || args.first().startsWith(u'-'))
-        return usageError(kUsage, QStringLiteral("give one bank file"));
-    const QString path = args.first();
-    const auto contents = readBankFile(path);
+    CommandLine line({});
+    line.parse(args);
+    const QStringList& files = line.rest();
+    if (files.size() != 1 || files.first().startsWith(u'-'))
+        return usageError(usage, QStringLiteral("give one bank file"));
+    const auto contents = readBankInput(files.first());
     if (!contents)
         return BadInput;
     JsonWriter json;
@@ -38,9 +35,5 @@ int runBank(const QStringList& args)
     json.endObject();
     return writeOutput(QString(), json.finish());
 }
-
-const bool registered = registerCommand({QStringLiteral("bank"), kUsage, runBank});
-
-} // namespace
 
 } // namespace quillon::cli

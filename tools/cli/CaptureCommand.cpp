@@ -1,37 +1,34 @@
 // quillon-cli capture: requests memories from the instrument as the Capture button does and
 // writes the bank.
 #include "CliCommand.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "LinkSession.h"
 #include "MemoryList.h"
 
 namespace quillon::cli
 {
 
-namespace
+int runCapture(const QStringList& args, const QString& usage)
 {
-
-const QString kUsage = QStringLiteral("capture --port DEVICE --memories LIST [--into BANK] -o OUT");
-
-int runCapture(const QStringList& arguments)
-{
-    QStringList args = arguments;
-    QStringList values;
-    if (const int status = takeOptions(args,
-                                       {QStringLiteral("--port"), QStringLiteral("--memories"),
-                                        QStringLiteral("--into"), QStringLiteral("-o")},
-                                       values, kUsage);
-        status != Success)
+    CommandLine line({QStringLiteral("--port"), QStringLiteral("--memories"),
+                      QStringLiteral("--into"), QStringLiteral("-o")});
+    line.parse(args);
+    if (const int status = line.refuseOthers(usage); status != Success)
         return status;
-    const QString &port = values[0], &list = values[1], &into = values[2], &output = values[3];
+    const QString port = line.value(QStringLiteral("--port"));
+    const QString list = line.value(QStringLiteral("--memories"));
+    const QString into = line.value(QStringLiteral("--into"));
+    const QString output = line.value(QStringLiteral("-o"));
     if (port.isEmpty() || list.isEmpty() || output.isEmpty())
-        return usageError(kUsage, QStringLiteral("--port, --memories and -o are needed"));
+        return usageError(usage, QStringLiteral("--port, --memories and -o are needed"));
     // The standard output carries one line per memory and nothing else.
     if (output == QLatin1String("-"))
-        return usageError(kUsage, QStringLiteral("-o needs a file"));
+        return usageError(usage, QStringLiteral("-o needs a file"));
     QList<int> memories;
     QString problem;
     if (!parseMemoryList(list, memories, &problem))
-        return usageError(kUsage, QStringLiteral("--memories: ") + problem);
+        return usageError(usage, QStringLiteral("--memories: ") + problem);
 
     LinkSession session;
     if (!into.isEmpty())
@@ -67,9 +64,5 @@ int runCapture(const QStringList& arguments)
         return status;
     return failed == 0 ? Success : DeviceFailure;
 }
-
-const bool registered = registerCommand({QStringLiteral("capture"), kUsage, runCapture});
-
-} // namespace
 
 } // namespace quillon::cli

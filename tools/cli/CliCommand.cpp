@@ -5,26 +5,6 @@
 namespace quillon::cli
 {
 
-namespace
-{
-QList<CliCommand>& registry()
-{
-    static QList<CliCommand> list;
-    return list;
-}
-} // namespace
-
-bool registerCommand(CliCommand command)
-{
-    registry().append(std::move(command));
-    return true;
-}
-
-const QList<CliCommand>& commands()
-{
-    return registry();
-}
-
 void out(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);

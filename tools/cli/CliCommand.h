@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace quillon::cli
 {
 
@@ -16,17 +14,13 @@ enum Exit : int {
     DeviceFailure = 3, // a device or an output cannot be used
 };
 
-// One sub-command: `quillon-cli <name> args...`.
+// One sub-command: `quillon-cli <name> args...`. The commands are listed in main.cpp.
 struct CliCommand {
-    QString name;
-    QString usage; // one line for the help text, without the program name
-    std::function<int(const QStringList& args)> run;
+    const char* name;
+    const char* usage;   // its command line without the program name, as usage errors show it
+    const char* summary; // what the help adds after the usage, or nullptr
+    int (*run)(const QStringList& args, const QString& usage);
 };
-
-// Registers a command at program start; used by a static object in each command's file:
-//   static const bool registered = registerCommand({"record", "record SOURCE", runRecord});
-bool registerCommand(CliCommand command);
-const QList<CliCommand>& commands();
 
 // Writing to the standard streams.
 void out(const QByteArray& bytes);

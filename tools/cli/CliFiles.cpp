@@ -1,43 +1,57 @@
 #include "CliFiles.h"
 
 #include "CliCommand.h"
+#include "core/LoadedFile.h"
 
-#include <QFile>
 #include <QSaveFile>
-#include <QStringList>
 
 #include <cstdio>
 
 namespace quillon::cli
 {
 
-bool readInputFile(const QString& path, QByteArray& bytes)
+namespace
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err(path + QStringLiteral(": ") + file.errorString());
-        return false;
+constexpr qint64 kPiece = 64 * 1024;
+}
+
+std::unique_ptr<BankFileContents> readBankInput(const QString& path)
+{
+    auto contents = std::make_unique<BankFileContents>();
+    if (const auto failure = readBankFile(path, *contents)) {
+        err(briefText(*failure));
+        return nullptr;
     }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        err(path + QStringLiteral(": ") + file.errorString());
+    return contents;
+}
+
+bool openInput(InputFile& file, const QString& path)
+{
+    if (const auto failure = file.open(path)) {
+        err(briefText(*failure));
         return false;
     }
     return true;
 }
 
-std::unique_ptr<BankFileContents> readBankFile(const QString& path)
+bool decodeFrames(InputFile& file, FrameDecoder& decoder, const std::function<bool()>& frameDone)
 {
-    QByteArray bytes;
-    if (!readInputFile(path, bytes))
-        return nullptr;
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError problem;
-    if (!readBank(bytes, *contents, &problem)) {
-        err(problem.message(path));
-        return nullptr;
+    QByteArray piece;
+    while (true) {
+        if (const auto failure = file.read(kPiece, piece)) {
+            err(briefText(*failure));
+            return false;
+        }
+        if (piece.isEmpty())
+            return true;
+        QByteArrayView rest(piece);
+        while (!rest.isEmpty()) {
+            bool complete = false;
+            rest = rest.sliced(decoder.feed(rest, &complete));
+            if (complete && !frameDone())
+                return true;
+        }
     }
-    return contents;
 }
 
 int writeOutput(const QString& path, const QByteArray& bytes)
@@ -56,20 +70,6 @@ int writeOutput(const QString& path, const QByteArray& bytes)
         return DeviceFailure;
     }
     return Success;
-}
-
-bool takeOption(QStringList& args, const QString& name, QString* value, QString* error)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return true;
-    if (i + 1 >= args.size()) {
-        *error = name + QStringLiteral(" needs a value");
-        return false;
-    }
-    *value = args.at(i + 1);
-    args.remove(i, 2);
-    return true;
 }
 
 } // namespace quillon::cli

@@ -1,27 +1,34 @@
 #pragma once
 
 #include "core/BankFile.h"
+#include "core/FileFailure.h"
+#include "core/FrameDecoder.h"
+#include "core/InputFile.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace quillon::cli
 {
 
-// Reads a whole input file; on failure writes one stderr line naming the file and the problem.
-bool readInputFile(const QString& path, QByteArray& bytes);
+// Input files are read by the core's readers, as the windows read them; every failure is one
+// stderr line naming the file and the problem.
 
-// Reads and checks a whole bank file; null after one stderr line naming the file and the problem.
-std::unique_ptr<BankFileContents> readBankFile(const QString& path);
+// A bank file's contents; null after the stderr line.
+std::unique_ptr<BankFileContents> readBankInput(const QString& path);
+
+// Opens a file of received bytes; false after the stderr line.
+bool openInput(InputFile& file, const QString& path);
+
+// Feeds the rest of the file through `decoder` and calls `frameDone` at the end of each frame,
+// until it returns false or the file ends. False after the stderr line when reading fails.
+bool decodeFrames(InputFile& file, FrameDecoder& decoder, const std::function<bool()>& frameDone);
 
 // Writes `bytes` to the file `path` (replacing it whole), or to the standard output for "-" or
 // an empty path. Returns Success, or DeviceFailure after one stderr line naming the file.
 int writeOutput(const QString& path, const QByteArray& bytes);
-
-// Takes `--name VALUE` out of `args`. True when absent (value untouched) or taken; false with
-// `error` set when the value is missing.
-bool takeOption(QStringList& args, const QString& name, QString* value, QString* error);
 
 } // namespace quillon::cli

@@ -1,6 +1,8 @@
 // quillon-cli docx: the test report as a word-processing document.
 
 #include "CliCommand.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "core/DisplaySnapshot.h"
 #include "RecordSource.h"
 #include "report/DocxWriter.h"
@@ -8,25 +10,19 @@
 namespace quillon::cli
 {
 
-namespace
+int runDocx(const QStringList& args, const QString& usage)
 {
-
-int runDocx(const QStringList& arguments)
-{
-    QStringList args = arguments;
-    QString output, error;
-    const qsizetype o = args.indexOf(QStringLiteral("-o"));
-    if (o >= 0 && o + 1 < args.size()) {
-        output = args.at(o + 1);
-        args.remove(o, 2);
-    }
+    CommandLine line(RecordSource::options() << QStringLiteral("-o"));
+    line.parse(args);
     RecordSource source;
-    if (!RecordSource::parse(args, source, &error)) {
+    QString error;
+    if (!RecordSource::parse(line, source, &error)) {
         err(error);
         return Usage;
     }
-    if (output.isEmpty() || !args.isEmpty() || source.kind == RecordSource::Kind::None) {
-        err(QStringLiteral("usage: quillon-cli docx SOURCE -o OUT.docx"));
+    const QString output = line.value(QStringLiteral("-o"));
+    if (output.isEmpty() || !line.rest().isEmpty() || source.kind == RecordSource::Kind::None) {
+        err(QStringLiteral("usage: quillon-cli ") + usage);
         return Usage;
     }
     Record record{};
@@ -40,11 +36,5 @@ int runDocx(const QStringList& arguments)
     }
     return Success;
 }
-
-const bool registered = registerCommand(
-    {QStringLiteral("docx"),
-     QStringLiteral("docx SOURCE -o OUT.docx   test report as a Word document"), runDocx});
-
-} // namespace
 
 } // namespace quillon::cli

@@ -3,6 +3,8 @@
 // sends, and writes the bank as a bank file.
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "core/BankFile.h"
 #include "core/FrameDecoder.h"
 #include "core/Module1.h"
@@ -17,34 +19,35 @@ namespace quillon::cli
 namespace
 {
 
-const QString kUsage = QStringLiteral("import-frames CAPTURE [--into BANK] -o OUT");
-
 // Loads BANK into the module as opening the bank file in the window would; false after the
 // stderr line.
 bool loadInto(Module1& module, const QString& path)
 {
-    const auto contents = readBankFile(path);
+    const auto contents = readBankInput(path);
     if (!contents)
         return false;
     module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
     return true;
 }
 
-int runImportFrames(const QStringList& arguments)
-{
-    QStringList args = arguments;
-    QString into, output, problem;
-    if (!takeOption(args, QStringLiteral("--into"), &into, &problem) ||
-        !takeOption(args, QStringLiteral("-o"), &output, &problem))
-        return usageError(kUsage, problem);
-    if (output.isEmpty())
-        return usageError(kUsage, QStringLiteral("-o OUT is required"));
-    if (args.size() != 1 || args.first().startsWith(u'-'))
-        return usageError(kUsage, QStringLiteral("give one capture file"));
-    const QString capturePath = args.first();
+} // namespace
 
-    QByteArray capture;
-    if (!readInputFile(capturePath, capture))
+int runImportFrames(const QStringList& args, const QString& usage)
+{
+    CommandLine line({QStringLiteral("--into"), QStringLiteral("-o")});
+    line.parse(args);
+    if (!line.missingValue().isEmpty())
+        return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
+    const QString into = line.value(QStringLiteral("--into"));
+    const QString output = line.value(QStringLiteral("-o"));
+    if (output.isEmpty())
+        return usageError(usage, QStringLiteral("-o OUT is required"));
+    if (line.rest().size() != 1 || line.rest().first().startsWith(u'-'))
+        return usageError(usage, QStringLiteral("give one capture file"));
+    const QString capturePath = line.rest().first();
+
+    InputFile capture;
+    if (!openInput(capture, capturePath))
         return BadInput;
 
     // The working record and the bank start as after a successful start-up.
@@ -55,14 +58,8 @@ int runImportFrames(const QStringList& arguments)
         return BadInput;
 
     FrameDecoder decoder;
-    QByteArrayView rest(capture);
     int frameNumber = 0;
-    while (!rest.isEmpty()) {
-        bool complete = false;
-        const qsizetype used = decoder.feed(rest, &complete);
-        rest = rest.sliced(used);
-        if (!complete)
-            break;
+    const bool read = decodeFrames(capture, decoder, [&] {
         ++frameNumber;
         copyFrameInto(decoder.frame(), module->rawframe);
         applyFrame(module->rawframe, module->recbuf);
@@ -73,15 +70,14 @@ int runImportFrames(const QStringList& arguments)
             err(capturePath + QStringLiteral(": frame %1 not stored: %2")
                                   .arg(frameNumber)
                                   .arg(memoryNumberProblem(memory)));
-    }
+        return true;
+    });
+    if (!read)
+        return BadInput;
     if (decoder.inFrame())
         err(capturePath +
             QStringLiteral(": the capture ends inside a frame; its bytes are dropped"));
     return writeOutput(output, writeBank(module->membank));
 }
-
-const bool registered = registerCommand({QStringLiteral("import-frames"), kUsage, runImportFrames});
-
-} // namespace
 
 } // namespace quillon::cli

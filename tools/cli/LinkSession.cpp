@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "CliFiles.h"
-
 #include "core/BankFile.h"
 
 #include <QCoreApplication>
@@ -32,7 +31,7 @@ LinkSession::~LinkSession() = default;
 
 int LinkSession::loadBank(const QString& path)
 {
-    const auto contents = readBankFile(path);
+    const auto contents = readBankInput(path);
     if (!contents)
         return BadInput;
     m_module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
@@ -78,21 +77,6 @@ void LinkSession::finish()
 int LinkSession::writeBank(const QString& path) const
 {
     return writeOutput(path, quillon::writeBank(m_module.membank));
-}
-
-int takeOptions(QStringList& args, const QStringList& names, QStringList& values,
-                const QString& usage)
-{
-    values.clear();
-    for (const QString& name : names) {
-        QString value, problem;
-        if (!takeOption(args, name, &value, &problem))
-            return usageError(usage, problem);
-        values.append(value);
-    }
-    if (!args.isEmpty())
-        return usageError(usage, QStringLiteral("unexpected argument ") + args.first());
-    return Success;
 }
 
 } // namespace quillon::cli

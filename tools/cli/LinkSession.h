@@ -4,7 +4,6 @@
 #include "link/InstrumentLink.h"
 
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <memory>
@@ -40,10 +39,5 @@ private:
     std::unique_ptr<InstrumentLink> m_link;
     QTimer m_drain;
 };
-
-// Takes the options named in `names` (each followed by a value) out of `args` into `values`;
-// anything left over is a usage error. Returns Success or Usage (after the stderr line).
-int takeOptions(QStringList& args, const QStringList& names, QStringList& values,
-                const QString& usage);
 
 } // namespace quillon::cli

@@ -1,6 +1,8 @@
 // quillon-cli listen: takes the records the instrument sends on its own, as the window does, and
 // writes the bank.
 #include "CliCommand.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "LinkSession.h"
 
 #include <QSocketNotifier>
@@ -19,9 +21,6 @@ namespace quillon::cli
 
 namespace
 {
-
-const QString kUsage =
-    QStringLiteral("listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT");
 
 #ifdef Q_OS_UNIX
 // SIGINT and SIGTERM end listening like the time limit does: the bank is still written.
@@ -54,29 +53,30 @@ std::unique_ptr<QSocketNotifier> catchInterrupts(LinkSession& session)
 }
 #endif
 
-int runListen(const QStringList& arguments)
+} // namespace
+
+int runListen(const QStringList& args, const QString& usage)
 {
-    QStringList args = arguments;
-    QStringList values;
-    if (const int status = takeOptions(args,
-                                       {QStringLiteral("--port"), QStringLiteral("--count"),
-                                        QStringLiteral("--timeout"), QStringLiteral("-o")},
-                                       values, kUsage);
-        status != Success)
+    CommandLine line({QStringLiteral("--port"), QStringLiteral("--count"),
+                      QStringLiteral("--timeout"), QStringLiteral("-o")});
+    line.parse(args);
+    if (const int status = line.refuseOthers(usage); status != Success)
         return status;
-    const QString &port = values[0], &countText = values[1], &timeoutText = values[2],
-                  &output = values[3];
+    const QString port = line.value(QStringLiteral("--port"));
+    const QString countText = line.value(QStringLiteral("--count"));
+    const QString timeoutText = line.value(QStringLiteral("--timeout"));
+    const QString output = line.value(QStringLiteral("-o"));
     if (port.isEmpty() || output.isEmpty())
-        return usageError(kUsage, QStringLiteral("--port and -o are needed"));
+        return usageError(usage, QStringLiteral("--port and -o are needed"));
     if (output == QLatin1String("-"))
-        return usageError(kUsage, QStringLiteral("-o needs a file"));
+        return usageError(usage, QStringLiteral("-o needs a file"));
     bool ok = true;
     const int count = countText.isEmpty() ? 0 : countText.toInt(&ok);
     if (!ok || count < 0 || (!countText.isEmpty() && count == 0))
-        return usageError(kUsage, QStringLiteral("--count needs a number of records above 0"));
+        return usageError(usage, QStringLiteral("--count needs a number of records above 0"));
     const double seconds = timeoutText.isEmpty() ? 0 : timeoutText.toDouble(&ok);
     if (!ok || seconds < 0 || (!timeoutText.isEmpty() && !(seconds > 0)) || seconds > 1e6)
-        return usageError(kUsage, QStringLiteral("--timeout needs seconds above 0"));
+        return usageError(usage, QStringLiteral("--timeout needs seconds above 0"));
 
     LinkSession session;
     if (const int status = session.open(port); status != Success)
@@ -115,9 +115,5 @@ int runListen(const QStringList& arguments)
         return DeviceFailure;
     return Success;
 }
-
-const bool registered = registerCommand({QStringLiteral("listen"), kUsage, runListen});
-
-} // namespace
 
 } // namespace quillon::cli

@@ -17,9 +17,13 @@ bool memoryNumber(const QString& text, int& memory)
 }
 } // namespace
 
-bool parseMemoryList(const QString& text, QList<int>& memories, QString* error)
+bool parseMemoryList(const QString& text, QList<int>& memories, QString* error, bool* all)
 {
     memories.clear();
+    if (all)
+        *all = text == QLatin1String("all");
+    if (all && *all)
+        return true;
     for (const QString& part : text.split(QLatin1Char(','))) {
         const qsizetype dash = part.indexOf(QLatin1Char('-'));
         int first = 0, last = 0;

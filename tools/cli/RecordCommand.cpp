@@ -1,6 +1,7 @@
 // quillon-cli record SOURCE: the record as numbers, the setup panel, the note boxes.
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "Commands.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "JsonWriter.h"
@@ -11,8 +12,6 @@ namespace quillon::cli
 
 namespace
 {
-
-const QString kUsage = QStringLiteral("record SOURCE");
 
 QByteArray recordJson(const Record& record)
 {
@@ -42,21 +41,20 @@ QByteArray recordJson(const Record& record)
     return json.finish();
 }
 
-int runRecord(const QStringList& arguments)
+} // namespace
+
+int runRecord(const QStringList& args, const QString& usage)
 {
-    QStringList args = arguments;
+    CommandLine line(RecordSource::options());
+    line.parse(args);
     RecordSource source;
     QString problem;
-    if (!RecordSource::parse(args, source, &problem))
-        return usageError(kUsage, problem);
+    if (!RecordSource::parse(line, source, &problem))
+        return usageError(usage, problem);
     Record record{};
-    if (const int status = source.loadFor(kUsage, args, record); status != Success)
+    if (const int status = source.loadFor(usage, line.rest(), record); status != Success)
         return status;
     return writeOutput(QString(), recordJson(record));
 }
-
-const bool registered = registerCommand({QStringLiteral("record"), kUsage, runRecord});
-
-} // namespace
 
 } // namespace quillon::cli

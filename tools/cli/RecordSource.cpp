@@ -2,23 +2,29 @@
 
 #include "CliCommand.h"
 #include "CliFiles.h"
-#include "core/BankFile.h"
 #include "core/FrameDecoder.h"
+#include "core/LoadedFile.h"
 #include "core/WaveformFile.h"
-
-#include <memory>
 
 namespace quillon::cli
 {
 
-bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error)
+QStringList RecordSource::options()
 {
-    QString frame, awv, bank, memory;
-    if (!takeOption(args, QStringLiteral("--frame"), &frame, error) ||
-        !takeOption(args, QStringLiteral("--awv"), &awv, error) ||
-        !takeOption(args, QStringLiteral("--bank"), &bank, error) ||
-        !takeOption(args, QStringLiteral("--memory"), &memory, error))
+    return {QStringLiteral("--frame"), QStringLiteral("--awv"), QStringLiteral("--bank"),
+            QStringLiteral("--memory")};
+}
+
+bool RecordSource::parse(const CommandLine& line, RecordSource& source, QString* error)
+{
+    if (options().contains(line.missingValue())) {
+        *error = line.missingValue() + QStringLiteral(" needs a value");
         return false;
+    }
+    const QString frame = line.value(QStringLiteral("--frame"));
+    const QString awv = line.value(QStringLiteral("--awv"));
+    const QString bank = line.value(QStringLiteral("--bank"));
+    const QString memory = line.value(QStringLiteral("--memory"));
     const int given = int(!frame.isEmpty()) + int(!awv.isEmpty()) + int(!bank.isEmpty());
     if (given > 1) {
         *error = QStringLiteral("give one of --frame, --awv and --bank");
@@ -37,7 +43,7 @@ bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error
     } else if (!bank.isEmpty()) {
         bool ok = false;
         source.memory = memory.toInt(&ok);
-        if (!ok || source.memory < 1 || source.memory > kMemoryCount) {
+        if (!ok || !isStorableMemory(source.memory)) {
             *error = QStringLiteral("--bank needs --memory N with N from 1 to 200");
             return false;
         }
@@ -50,23 +56,25 @@ bool RecordSource::parse(QStringList& args, RecordSource& source, QString* error
 int RecordSource::load(Record& record) const
 {
     record.fill(0);
-    if (kind == Kind::Bank) {
-        const auto contents = readBankFile(file);
+    switch (kind) {
+    case Kind::Bank: {
+        const auto contents = readBankInput(file);
         if (!contents)
             return BadInput;
         std::copy_n(contents->bank[memory - 1].begin(), kRecordLength, record.begin());
         return Success;
     }
-    QByteArray bytes;
-    if (!readInputFile(file, bytes))
-        return BadInput;
-    switch (kind) {
     case Kind::Frame: {
+        InputFile input;
         FrameDecoder decoder;
         bool complete = false;
-        decoder.feed(bytes, &complete);
+        if (!openInput(input, file) || !decodeFrames(input, decoder, [&complete] {
+                complete = true;
+                return false;
+            }))
+            return BadInput;
         if (!complete) {
-            err(file + QStringLiteral(": no complete frame in %1 bytes").arg(bytes.size()));
+            err(file + QStringLiteral(": no complete frame in %1 bytes").arg(input.position()));
             return BadInput;
         }
         RawFrame raw{};
@@ -75,16 +83,16 @@ int RecordSource::load(Record& record) const
         return Success;
     }
     case Kind::Waveform: {
-        RawFrame raw{};
-        QString problem;
-        if (!readWaveform(bytes, raw, &problem)) {
-            err(file + QStringLiteral(": ") + problem);
+        QByteArray bytes;
+        if (const auto failure = readWaveformFile(file, bytes)) {
+            err(briefText(*failure));
             return BadInput;
         }
+        RawFrame raw{};
+        readWaveform(bytes, raw, nullptr);
         get_data(raw, record);
         return Success;
     }
-    case Kind::Bank: // read above
     case Kind::None:
         break;
     }

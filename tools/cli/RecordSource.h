@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "core/Record.h"
 
 #include <QStringList>
@@ -17,16 +18,20 @@ struct RecordSource {
     QString file;
     int memory = 0;
 
-    // Takes the source options out of `args` (leaving the rest); false with `error` set when they
-    // are incomplete or contradictory. No source option at all gives Kind::None and true.
-    static bool parse(QStringList& args, RecordSource& source, QString* error);
+    // The source options, for the command line of a command that takes a record.
+    static QStringList options();
+
+    // Takes the source from the command line; false with `error` set when a source option lacks
+    // its value or the options are incomplete or contradictory. No source option at all gives
+    // Kind::None and true.
+    static bool parse(const CommandLine& line, RecordSource& source, QString* error);
 
     // Reads the record; on failure returns the exit status (BadInput) and writes the stderr line.
     int load(Record& record) const;
 
-    // For a command that has taken all its own options out of `rest`: the usage error when no
-    // source was given, when `problem` (one of the command's own) is set, or when arguments are
-    // left over, checked in that order; otherwise load()'s status.
+    // For a command that has read all its own options: the usage error when no source was given,
+    // when `problem` (one of the command's own) is set, or when arguments are left over, checked
+    // in that order; otherwise load()'s status.
     int loadFor(const QString& usage, const QStringList& rest, Record& record,
                 const QString& problem = QString()) const;
 };

@@ -2,6 +2,8 @@
 
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "CommandLine.h"
+#include "Commands.h"
 #include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
 #include "MemoryList.h"
@@ -14,34 +16,21 @@ namespace quillon::cli
 namespace
 {
 
-bool takeValue(QStringList& args, const QString& name, QString& value, QString& error)
-{
-    const qsizetype i = args.indexOf(name);
-    if (i < 0)
-        return true;
-    if (i + 1 >= args.size()) {
-        error = name + QStringLiteral(" needs a value");
-        return false;
-    }
-    value = args.at(i + 1);
-    args.remove(i, 2);
-    return true;
-}
-
 // The snapshots of the listed memories of a bank file ("all": the marked ones), ascending.
 int bankSnapshots(const QString& bankFile, const QString& list,
                   std::vector<DisplaySnapshot>& snapshots)
 {
     QList<int> memories;
     QString problem;
-    if (list != QLatin1String("all") && !parseMemoryList(list, memories, &problem)) {
+    bool all = false;
+    if (!parseMemoryList(list, memories, &problem, &all)) {
         err(QStringLiteral("--memories: ") + problem);
         return Usage;
     }
-    const auto contents = readBankFile(bankFile);
+    const auto contents = readBankInput(bankFile);
     if (!contents)
         return BadInput;
-    if (list == QLatin1String("all")) {
+    if (all) {
         for (int m = 1; m <= kMemoryCount; ++m)
             if (contents->marks[m - 1])
                 memories.append(m);
@@ -58,32 +47,48 @@ int bankSnapshots(const QString& bankFile, const QString& list,
     return Success;
 }
 
-int runReport(const QStringList& arguments)
+} // namespace
+
+int runReport(const QStringList& args, const QString& usage)
 {
-    QStringList args = arguments;
-    QString output, memories, bank, error;
-    if (!takeValue(args, QStringLiteral("-o"), output, error) ||
-        !takeValue(args, QStringLiteral("--memories"), memories, error)) {
-        err(error);
+    const QString bankOption = QStringLiteral("--bank");
+    CommandLine line(RecordSource::options()
+                     << QStringLiteral("-o") << QStringLiteral("--memories"));
+    line.parse(args);
+    const QString missing = line.missingValue();
+    if (missing == QLatin1String("-o") || missing == QLatin1String("--memories")) {
+        err(missing + QStringLiteral(" needs a value"));
         return Usage;
     }
-    if (!memories.isEmpty() && !takeValue(args, QStringLiteral("--bank"), bank, error)) {
-        err(error);
-        return Usage;
-    }
-    if (!memories.isEmpty() && (bank.isEmpty() || args.contains(QStringLiteral("--memory")))) {
-        err(QStringLiteral("--memories goes with --bank and without --memory"));
-        return Usage;
-    }
+    const QString output = line.value(QStringLiteral("-o"));
+    const QString memories = line.value(QStringLiteral("--memories"));
+    // With --memories the bank is the report's own option, and no other source may be given.
+    QStringList rest = line.rest();
+    QString bank;
     RecordSource source;
-    if (memories.isEmpty() && !RecordSource::parse(args, source, &error)) {
-        err(error);
-        return Usage;
+    if (!memories.isEmpty()) {
+        if (missing == bankOption) {
+            err(bankOption + QStringLiteral(" needs a value"));
+            return Usage;
+        }
+        bank = line.value(bankOption);
+        if (bank.isEmpty() || line.isSet(QStringLiteral("--memory"))) {
+            err(QStringLiteral("--memories goes with --bank and without --memory"));
+            return Usage;
+        }
+        for (const QString& other : {QStringLiteral("--frame"), QStringLiteral("--awv")})
+            if (line.isSet(other))
+                rest.append(other);
+    } else {
+        QString error;
+        if (!RecordSource::parse(line, source, &error)) {
+            err(error);
+            return Usage;
+        }
     }
-    if (output.isEmpty() || !args.isEmpty() ||
+    if (output.isEmpty() || !rest.isEmpty() ||
         (memories.isEmpty() && source.kind == RecordSource::Kind::None)) {
-        err(QStringLiteral("usage: quillon-cli report (SOURCE | --bank FILE --memories LIST|all) "
-                           "-o OUT.pdf"));
+        err(QStringLiteral("usage: quillon-cli ") + usage);
         return Usage;
     }
 
@@ -107,13 +112,5 @@ int runReport(const QStringList& arguments)
     }
     return Success;
 }
-
-const bool registered = registerCommand(
-    {QStringLiteral("report"),
-     QStringLiteral("report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf   "
-                    "test report, one page per memory (LIST like 3,7,10-12)"),
-     runReport});
-
-} // namespace
 
 } // namespace quillon::cli

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "Commands.h"
 
 #include <QGuiApplication>
 
@@ -6,11 +7,28 @@ using namespace quillon::cli;
 
 namespace
 {
+// The commands, in the order the help lists them.
+constexpr CliCommand kCommands[] = {
+    {"ascan", "ascan SOURCE [--format json|png] [-o OUT]", nullptr, runAscan},
+    {"bank", "bank FILE", nullptr, runBank},
+    {"capture", "capture --port DEVICE --memories LIST [--into BANK] -o OUT", nullptr, runCapture},
+    {"docx", "docx SOURCE -o OUT.docx", "test report as a Word document", runDocx},
+    {"import-frames", "import-frames CAPTURE [--into BANK] -o OUT", nullptr, runImportFrames},
+    {"listen", "listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT", nullptr, runListen},
+    {"record", "record SOURCE", nullptr, runRecord},
+    {"report", "report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf",
+     "test report, one page per memory (LIST like 3,7,10-12)", runReport},
+};
+
 void printHelp()
 {
     QByteArray text = "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n";
-    for (const CliCommand& c : commands())
-        text += "  quillon-cli " + c.usage.toLocal8Bit() + '\n';
+    for (const CliCommand& c : kCommands) {
+        text += QByteArray("  quillon-cli ") + c.usage;
+        if (c.summary)
+            text += QByteArray("   ") + c.summary;
+        text += '\n';
+    }
     text += "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
             "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
     out(text);
@@ -41,9 +59,9 @@ int main(int argc, char** argv)
         return args.isEmpty() ? Usage : Success;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& c : commands())
-        if (c.name == name)
-            return c.run(args);
+    for (const CliCommand& c : kCommands)
+        if (name == QLatin1String(c.name))
+            return c.run(args, QString::fromLatin1(c.usage));
     err(QStringLiteral("unknown command: ") + name);
     printHelp();
     return Usage;

@@ -2,10 +2,9 @@
 
 #include "RecordGenerator.h"
 
-#include "core/BankFile.h"
 #include "core/FrameEncoder.h"
+#include "core/LoadedFile.h"
 
-#include <QFile>
 #include <QStringList>
 
 using namespace quillon;
@@ -25,15 +24,9 @@ std::optional<Instrument> Instrument::create(const SimOptions& options, QString*
 {
     Instrument instrument(options);
     if (!options.bank.isEmpty()) {
-        QFile file(options.bank);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = options.bank + QStringLiteral(": ") + file.errorString();
-            return std::nullopt;
-        }
         auto contents = std::make_unique<BankFileContents>();
-        BankFileError problem;
-        if (!readBank(file.readAll(), *contents, &problem)) {
-            *error = problem.message(options.bank);
+        if (const auto failure = readBankFile(options.bank, *contents)) {
+            *error = briefText(*failure);
             return std::nullopt;
         }
         instrument.m_bank = std::make_shared<const Bank>(contents->bank);

@@ -1,6 +1,6 @@
 // quillon-cli capture and listen run as a user runs them, against the simulated instrument.
 #include "RecordGenerator.h"
-#include "SimProcess.h"
+#include "link/SimProcess.h"
 
 #include "core/BankFile.h"
 

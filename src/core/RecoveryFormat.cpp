@@ -1,4 +1,4 @@
-#include "files/RecoveryFormat.h"
+#include "core/RecoveryFormat.h"
 
 #include <QList>
 

@@ -15,6 +15,8 @@ enum class FileProblem {
     WriteFailed,   // saving: writing stopped part-way (a full disk, an I/O error)
     ReplaceFailed, // saving: the written file could not take the place of the old one
     NotFound,      // opening: there is no such file
+    FolderGiven,   // opening: the path names a folder
+    DeviceGiven,   // opening: the path names a device, a pipe or a socket
     CannotRead,    // opening: the file exists but cannot be read
     BadBank,       // opening: the file is not a usable bank file
     BadWaveform,   // opening: the file is not a usable waveform file
@@ -28,5 +30,9 @@ struct FileFailure {
 
 // The message the operator sees: it names the file and the reason, and says what was kept.
 QString failureText(const FileFailure& failure);
+
+// A file that could not be read, in one line as the command-line tools print it:
+// "<file>: <reason>".
+QString briefText(const FileFailure& failure);
 
 } // namespace quillon

@@ -1,7 +1,7 @@
 // quillon-cli run as a user runs it, on frames, waveform files and bank files the test writes.
 #include "core/BankFile.h"
 #include "core/Module1.h"
-#include "ReferenceRecord.h"
+#include "core/ReferenceRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -85,6 +85,9 @@ private slots:
 
     void exitStatuses_data();
     void exitStatuses();
+    void helpAndUsageErrorsWordedExactly_data();
+    void helpAndUsageErrorsWordedExactly();
+    void hugeFileRefusedUnread();
 
 private:
     Result run(const QStringList& args);
@@ -489,6 +492,19 @@ void CliTest::exitStatuses_data()
     QTest::newRow("missing capture")
         << QStringList{"import-frames", missing, "-o", noDir} << 2 << QStringList{missing};
 
+    QTest::newRow("folder as a bank")
+        << QStringList{"bank", m_dir.path()} << 2 << QStringList{m_dir.path(), "directory"};
+    // A device never ends: it is refused unread.
+    const QString device = QStringLiteral("/dev/zero");
+    QTest::newRow("device as a bank")
+        << QStringList{"bank", device} << 2 << QStringList{device, "device"};
+    QTest::newRow("device as frames")
+        << QStringList{"record", "--frame", device} << 2 << QStringList{device, "device"};
+    QTest::newRow("device as a waveform file")
+        << QStringList{"record", "--awv", device} << 2 << QStringList{device, "device"};
+    QTest::newRow("device as a capture")
+        << QStringList{"import-frames", device, "-o", noDir} << 2 << QStringList{device, "device"};
+
     QTest::newRow("PNG into a missing folder")
         << QStringList{"ascan", "--awv", m_awv, "--format", "png", "-o", noDir} << 3
         << QStringList{noDir};
@@ -509,6 +525,110 @@ void CliTest::exitStatuses()
             QVERIFY2(QString::fromLocal8Bit(r.err).contains(s), r.err.constData());
         QVERIFY(r.out.isEmpty());
     }
+}
+
+void CliTest::helpAndUsageErrorsWordedExactly_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray help =
+        "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n"
+        "  quillon-cli ascan SOURCE [--format json|png] [-o OUT]\n"
+        "  quillon-cli bank FILE\n"
+        "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT\n"
+        "  quillon-cli docx SOURCE -o OUT.docx   test report as a Word document\n"
+        "  quillon-cli import-frames CAPTURE [--into BANK] -o OUT\n"
+        "  quillon-cli listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT\n"
+        "  quillon-cli record SOURCE\n"
+        "  quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf   test "
+        "report, one page per memory (LIST like 3,7,10-12)\n"
+        "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
+        "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
+    const QString x = m_dir.filePath("x");
+    const auto row = [](const char* name, const QStringList& args, int exit, const QByteArray& out,
+                        const QByteArray& err) {
+        QTest::newRow(name) << args << exit << out << err;
+    };
+    row("no command", {}, 1, help, {});
+    row("help", {"--help"}, 0, help, {});
+    row("unknown command", {"frobnicate"}, 1, help, "unknown command: frobnicate\n");
+    row("record without a source", {"record"}, 1, {},
+        "no record source given (usage: quillon-cli record SOURCE)\n");
+    row("a source without its file", {"record", "--frame"}, 1, {},
+        "--frame needs a value (usage: quillon-cli record SOURCE)\n");
+    row("an unknown option", {"record", "--frame", m_frame, "--foo"}, 1, {},
+        "unexpected argument --foo (usage: quillon-cli record SOURCE)\n");
+    row("an option twice", {"record", "--frame", m_frame, "--frame", m_frame}, 1, {},
+        "unexpected argument --frame (usage: quillon-cli record SOURCE)\n");
+    row("memory without a bank", {"record", "--memory", "7"}, 1, {},
+        "--memory goes with --bank (usage: quillon-cli record SOURCE)\n");
+    row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1, {},
+        "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+    row("output without a name", {"ascan", "--awv", m_awv, "-o"}, 1, {},
+        "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+    row("two bank files", {"bank", "a", "b"}, 1, {},
+        "give one bank file (usage: quillon-cli bank FILE)\n");
+    row("import without -o", {"import-frames", "a"}, 1, {},
+        "-o OUT is required (usage: quillon-cli import-frames CAPTURE [--into BANK] -o OUT)\n");
+    row("capture of all", {"capture", "--port", "P", "--memories", "all", "-o", x}, 1, {},
+        "--memories: \"all\" is not a memory or a range of memories from 1 to 200 (usage: "
+        "quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT)\n");
+    row("listen for no records", {"listen", "--port", "P", "--count", "0", "-o", x}, 1, {},
+        "--count needs a number of records above 0 (usage: quillon-cli listen --port DEVICE "
+        "[--count N] [--timeout SECONDS] -o OUT)\n");
+    row("report without -o", {"report", "--awv", m_awv}, 1, {},
+        "usage: quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf\n");
+    row("report of memories and a memory",
+        {"report", "--bank", m_bank, "--memories", "7", "--memory", "7", "-o", x}, 1, {},
+        "--memories goes with --bank and without --memory\n");
+    row("report of a bad list", {"report", "--bank", m_bank, "--memories", "7-", "-o", x}, 1, {},
+        "--memories: \"7-\" is not a memory or a range of memories from 1 to 200\n");
+    row("document without -o", {"docx", "--awv", m_awv}, 1, {},
+        "usage: quillon-cli docx SOURCE -o OUT.docx\n");
+    row("document source without its file", {"docx", "--awv"}, 1, {}, "--awv needs a value\n");
+}
+
+void CliTest::helpAndUsageErrorsWordedExactly()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exit);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    const Result r = run(args);
+    QCOMPARE(r.exit, exit);
+    QCOMPARE(r.out, out);
+    QCOMPARE(r.err, err);
+    QVERIFY(!QFile::exists(m_dir.filePath("x")));
+}
+
+void CliTest::hugeFileRefusedUnread()
+{
+    // A file picked by mistake: far larger than any bank file, refused by its size alone.
+    const QString huge = m_dir.filePath("huge.dat");
+    QFile file(huge);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(qint64(3) << 30));
+    file.close();
+    const QByteArray tooLarge =
+        huge.toLocal8Bit() + ": it holds 3221225472 bytes, far more than a bank file's 672000\n";
+    const QString out = m_dir.filePath("from-huge.dat");
+    const QList<QPair<QStringList, QByteArray>> cases{
+        {{"bank", huge}, tooLarge},
+        {{"record", "--bank", huge, "--memory", "1"}, tooLarge},
+        {{"import-frames", m_frame, "--into", huge, "-o", out}, tooLarge},
+        {{"record", "--awv", huge},
+         huge.toLocal8Bit() + ": a file of 3221225472 bytes is a bank file, not a waveform file "
+                              "(waveform files have fewer than 10000 bytes)\n"},
+    };
+    for (const auto& [args, said] : cases) {
+        const Result r = run(args);
+        QCOMPARE(r.exit, 2);
+        QCOMPARE(r.err, said);
+        QVERIFY(r.out.isEmpty());
+    }
+    QVERIFY(!QFile::exists(out));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,4 +1,4 @@
-#include "files/FileFailure.h"
+#include "core/FileFailure.h"
 
 namespace quillon
 {
@@ -28,6 +28,12 @@ QString failureText(const FileFailure& f)
                               .arg(f.detail);
     case FileProblem::NotFound:
         return QStringLiteral("\"%1\" cannot be opened: there is no such file.").arg(f.path) + kept;
+    case FileProblem::FolderGiven:
+        return QStringLiteral("\"%1\" cannot be opened: it is a folder.").arg(f.path) + kept;
+    case FileProblem::DeviceGiven:
+        return QStringLiteral("\"%1\" cannot be opened: it is a device or a pipe, not a file.")
+                   .arg(f.path) +
+               kept;
     case FileProblem::CannotRead:
         return QStringLiteral("\"%1\" cannot be opened: %2.").arg(f.path, f.detail) + kept;
     case FileProblem::BadBank:
@@ -39,6 +45,11 @@ QString failureText(const FileFailure& f)
                kept;
     }
     return notSaved + f.detail;
+}
+
+QString briefText(const FileFailure& f)
+{
+    return f.path + QStringLiteral(": ") + f.detail;
 }
 
 } // namespace quillon
