@@ -1,5 +1,7 @@
 #include "files/BankLoader.h"
 
+#include <QFileInfo>
+
 #include "core/WaveformFile.h"
 
 namespace quillon

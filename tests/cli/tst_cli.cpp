@@ -396,14 +396,14 @@ void CliTest::tableOfBankFiles()
     // Every text as the record command's panel and note boxes give it.
     const QJsonObject record = parse(run({"record", "--bank", m_bank, "--memory", "7"}).out);
     for (int c = 3; c < 44; ++c)
-        QCOMPARE(seven[c].toString(),
-                 record["panel"].toObject()[columns[c].toString()].toString());
+        QCOMPARE(seven[c].toString(), record["panel"].toObject()[columns[c].toString()].toString());
     QCOMPARE(seven[44].toString(), record["notes"].toArray()[0].toString());
 
     // "all" (the default): the marked memories. CSV: BOM, CRLF, quoted where needed.
     r = run({"table", m_bank, "--format", "csv"});
     QCOMPARE(r.exit, 0);
-    QVERIFY(r.out.startsWith("\xEF\xBB\xBF" "file,memory,marked,txtzero,"));
+    QVERIFY(r.out.startsWith("\xEF\xBB\xBF"
+                             "file,memory,marked,txtzero,"));
     const QList<QByteArray> lines = r.out.split('\n');
     QCOMPARE(lines.size(), 4); // heading, memories 7 and 12, and the end after the last CRLF
     QVERIFY(lines[0].endsWith("note12\r"));
@@ -430,15 +430,15 @@ for name in ('memory', 'marked', 'txtvelo', 'txtdelay', 'txtstart', 'note3'):
     print(name, row[name].data_type, repr(row[name].value))
 print(bank.max_row, samples.max_row, samples.max_column, samples['A2'].value, samples['E2'].value)
 print(bank.column_dimensions['D'].width > 8)
-)"), xlsx});
+)"),
+                                                      xlsx});
     QVERIFY(python.waitForFinished(30000));
     const QString shown = QString::fromUtf8(python.readAll());
     QCOMPARE(python.exitCode(), 0);
     QCOMPARE(shown.split(u'\n'),
              (QStringList{"['Bank', 'Samples'] A2 A1:BD3 True", "memory n 7", "marked s 'true'",
                           "txtvelo n 5920", "txtdelay n 0", "txtstart s '30%    '",
-                          "note3 s 'Section 4           '", "3 3 252 7 150",
-                          "True", ""}));
+                          "note3 s 'Section 4           '", "3 3 252 7 150", "True", ""}));
 }
 
 void CliTest::tableRefusesABadFileAndWritesNothing()
@@ -544,6 +544,8 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
         "  quillon-cli record SOURCE\n"
         "  quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf   test "
         "report, one page per memory (LIST like 3,7,10-12)\n"
+        "  quillon-cli table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]   "
+        "the memories of bank files as one table\n"
         "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
         "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
     const QString x = m_dir.filePath("x");

@@ -16,5 +16,6 @@ int runImportFrames(const QStringList& args, const QString& usage);
 int runListen(const QStringList& args, const QString& usage);
 int runRecord(const QStringList& args, const QString& usage);
 int runReport(const QStringList& args, const QString& usage);
+int runTable(const QStringList& args, const QString& usage);
 
 } // namespace quillon::cli

@@ -1,12 +1,13 @@
 // quillon-cli table BANK...: the memories of bank files as one table, as JSON, CSV or XLSX.
 #include "CliCommand.h"
 #include "CliFiles.h"
+#include "CommandLine.h"
+#include "Commands.h"
+#include "core/BankTable.h"
 #include "JsonWriter.h"
 #include "MemoryList.h"
-#include "core/BankTable.h"
 #include "report/TableExport.h"
 
-#include <QCommandLineParser>
 #include <QFile>
 #include <QSaveFile>
 
@@ -17,9 +18,6 @@ namespace quillon::cli
 
 namespace
 {
-
-const QString kUsage =
-    QStringLiteral("table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]");
 
 // The rows of every file in turn: the listed memories, or for "all" the marked ones, ascending.
 // Each file is read again as its rows are wanted, so that a season of files is never held at once.
@@ -52,7 +50,7 @@ public:
     void forEachRecord(const Each& each) const
     {
         for (const QString& file : m_files) {
-            const auto contents = readBankFile(file);
+            const auto contents = readBankInput(file);
             if (!contents)
                 continue; // checked before the first row went out
             Record record{};
@@ -114,39 +112,41 @@ int writeCsvTo(const QString& path, const BankFilesTable& table)
     return Success;
 }
 
-int runTable(const QStringList& arguments)
+} // namespace
+
+int runTable(const QStringList& args, const QString& usage)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption memoriesOption(QStringLiteral("memories"),
-                                            QStringLiteral("memories"), QStringLiteral("LIST"),
-                                            QStringLiteral("all"));
-    const QCommandLineOption formatOption(QStringLiteral("format"), QStringLiteral("format"),
-                                          QStringLiteral("FORMAT"), QStringLiteral("json"));
-    const QCommandLineOption outputOption(QStringLiteral("o"), QStringLiteral("output"),
-                                          QStringLiteral("OUT"));
-    parser.addOptions({memoriesOption, formatOption, outputOption});
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(QStringList{QStringLiteral("table")} + arguments))
-        return usageError(kUsage, parser.errorText());
-    const QStringList files = parser.positionalArguments();
+    CommandLine line(
+        {QStringLiteral("--memories"), QStringLiteral("--format"), QStringLiteral("-o")});
+    line.parse(args);
+    if (!line.missingValue().isEmpty())
+        return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
+    const QStringList& files = line.rest();
+    for (const QString& file : files)
+        if (file.startsWith(u'-') && file != QLatin1String("-"))
+            return usageError(usage, QStringLiteral("unknown option ") + file);
     if (files.isEmpty())
-        return usageError(kUsage, QStringLiteral("give one or more bank files"));
-    const QString format = parser.value(formatOption);
-    const QString output = parser.value(outputOption);
+        return usageError(usage, QStringLiteral("give one or more bank files"));
+    const QString format = line.isSet(QStringLiteral("--format"))
+                               ? line.value(QStringLiteral("--format"))
+                               : QStringLiteral("json");
+    const QString output = line.value(QStringLiteral("-o"));
     if (format != QLatin1String("json") && format != QLatin1String("csv") &&
         format != QLatin1String("xlsx"))
-        return usageError(kUsage, QStringLiteral("--format is json, csv or xlsx"));
+        return usageError(usage, QStringLiteral("--format is json, csv or xlsx"));
     if (format == QLatin1String("xlsx") && (output.isEmpty() || output == QLatin1String("-")))
-        return usageError(kUsage, QStringLiteral("xlsx needs -o OUT"));
+        return usageError(usage, QStringLiteral("xlsx needs -o OUT"));
     QList<int> memories;
-    const QString list = parser.value(memoriesOption);
+    const QString list = line.isSet(QStringLiteral("--memories"))
+                             ? line.value(QStringLiteral("--memories"))
+                             : QStringLiteral("all");
     QString problem;
     if (list != QLatin1String("all") && !parseMemoryList(list, memories, &problem))
-        return usageError(kUsage, QStringLiteral("--memories: ") + problem);
+        return usageError(usage, QStringLiteral("--memories: ") + problem);
 
     // Every file is checked before anything is written.
     for (const QString& file : files)
-        if (!readBankFile(file))
+        if (!readBankInput(file))
             return BadInput;
 
     const BankFilesTable table(files, memories);
@@ -160,9 +160,5 @@ int runTable(const QStringList& arguments)
     }
     return Success;
 }
-
-const bool registered = registerCommand({QStringLiteral("table"), kUsage, runTable});
-
-} // namespace
 
 } // namespace quillon::cli

@@ -18,6 +18,8 @@ constexpr CliCommand kCommands[] = {
     {"record", "record SOURCE", nullptr, runRecord},
     {"report", "report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf",
      "test report, one page per memory (LIST like 3,7,10-12)", runReport},
+    {"table", "table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]",
+     "the memories of bank files as one table", runTable},
 };
 
 void printHelp()
