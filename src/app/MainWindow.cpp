@@ -2,7 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "view/AscanView.h"

@@ -6,10 +6,11 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "view/AscanView.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,7 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The report page as composed from what the main window shows: the four blocks, their sizes,
 // places and stacking, every text and its position, and the text lines of the document.
 
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "report/ReportComposer.h"
 #include "report/ReportLines.h"
 #include "report/ReportPainter.h"

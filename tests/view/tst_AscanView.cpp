@@ -1,6 +1,6 @@
 // picascan: the drawing scaled to the widget with the surface's proportions, painted at the
 // device's full resolution, and handed out as an image.
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "core/Record.h"
 #include "view/AscanView.h"
 

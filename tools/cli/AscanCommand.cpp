@@ -1,8 +1,8 @@
 // quillon-cli ascan SOURCE [--format json|png] [-o OUT]: the A-scan drawing of a record.
 #include "CliCommand.h"
 #include "CliFiles.h"
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "JsonWriter.h"
 #include "RecordSource.h"
 

@@ -1,4 +1,4 @@
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingPainter.h"
 
 #include "core/DrawingFont.h"
 #include "core/PaintedImage.h"

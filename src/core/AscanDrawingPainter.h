@@ -10,6 +10,9 @@ class QPainter;
 namespace quillon
 {
 
+// Paints the A-scan drawing model with QPainter, for the screen, the report, the document and PNG
+// files alike.
+
 // Paints a drawing in drawing units: the painter's transform must map one unit onto the wanted
 // size (see renderAscan). Paints the white background over the whole 258.75 x 231.75 surface.
 void paintAscan(QPainter& painter, const AscanDrawing& drawing);

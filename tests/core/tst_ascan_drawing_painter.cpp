@@ -1,6 +1,6 @@
 // The painted A-scan: image sizes, PNG output and the colours at known places.
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "ReferenceRecord.h"
 
 #include <QImage>
@@ -45,7 +45,7 @@ bool anyDark(const QImage& image, QRectF area)
 }
 } // namespace
 
-class AscanRendererTest : public QObject
+class AscanDrawingPainterTest : public QObject
 {
     Q_OBJECT
 
@@ -57,7 +57,7 @@ private slots:
     void surfaceIsClearedToWhite();
 };
 
-void AscanRendererTest::pngDecodesAtTheSurfaceSize_data()
+void AscanDrawingPainterTest::pngDecodesAtTheSurfaceSize_data()
 {
     QTest::addColumn<double>("pixelsPerUnit");
     QTest::addColumn<QSize>("size");
@@ -67,7 +67,7 @@ void AscanRendererTest::pngDecodesAtTheSurfaceSize_data()
     QTest::newRow("four pixels per point") << 4.0 << QSize(1035, 927);
 }
 
-void AscanRendererTest::pngDecodesAtTheSurfaceSize()
+void AscanDrawingPainterTest::pngDecodesAtTheSurfaceSize()
 {
     QFETCH(double, pixelsPerUnit);
     QFETCH(QSize, size);
@@ -81,7 +81,7 @@ void AscanRendererTest::pngDecodesAtTheSurfaceSize()
              renderAscan(drawRecord(gateRecord("100    ")), pixelsPerUnit));
 }
 
-void AscanRendererTest::coloursAtKnownPoints()
+void AscanDrawingPainterTest::coloursAtKnownPoints()
 {
     const QImage image = renderAscan(drawRecord(gateRecord("100    ")), kScale);
     // Background away from every item.
@@ -101,7 +101,7 @@ void AscanRendererTest::coloursAtKnownPoints()
     QCOMPARE(at(image, 70, 130), QColor(Qt::white));
 }
 
-void AscanRendererTest::rangeLabelsArePrinted()
+void AscanDrawingPainterTest::rangeLabelsArePrinted()
 {
     const QRectF under(0, 215.5, 258.75, 16); // below the ticks
     const QImage labelled = renderAscan(drawRecord(gateRecord("100    ")), kScale);
@@ -112,7 +112,7 @@ void AscanRendererTest::rangeLabelsArePrinted()
     QVERIFY(!anyDark(unlabelled, under));
 }
 
-void AscanRendererTest::surfaceIsClearedToWhite()
+void AscanDrawingPainterTest::surfaceIsClearedToWhite()
 {
     QImage image(QSize(300, 300), QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -126,5 +126,5 @@ void AscanRendererTest::surfaceIsClearedToWhite()
     QCOMPARE(image.pixelColor(100, 233), QColor(Qt::red));
 }
 
-QTEST_MAIN(AscanRendererTest)
-#include "tst_ascan_renderer.moc"
+QTEST_MAIN(AscanDrawingPainterTest)
+#include "tst_ascan_drawing_painter.moc"

@@ -1,4 +1,4 @@
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 
 #include "core/LeadingNumber.h"
 
