@@ -36,14 +36,6 @@ struct MainWindow::Ui {
 namespace
 {
 
-int panelIndex(const char* control)
-{
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (qstrcmp(kPanelFields[i].control, control) == 0)
-            return i;
-    Q_UNREACHABLE();
-}
-
 QStringList localFiles(const QMimeData* mime)
 {
     QStringList paths;
@@ -185,7 +177,7 @@ void MainWindow::display_setup()
     for (int i = 0; i < kReadoutCount; ++i)
         texts.readouts[i] = textOf(record, kReadoutFields[i].position, kReadoutFields[i].read);
     m_ui->panel->setTexts(texts);
-    static const int measure = panelIndex("txtmea");
+    static const int measure = panelFieldIndex("txtmea");
     if (panelBoxes[measure]->text() == QStringView(kOff))
         for (QLineEdit* box : {txtbeam, txtsurf, txtdpth})
             box->clear();

@@ -1,6 +1,6 @@
 #include "core/AscanDrawingPainter.h"
 
-#include "core/DrawingFont.h"
+#include "core/FontFallback.h"
 #include "core/PaintedImage.h"
 #include "core/PngWriter.h"
 
@@ -61,8 +61,9 @@ void paintAscan(QPainter& painter, const AscanDrawing& drawing)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setClipRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::IntersectClip);
     painter.fillRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::white);
-    const QFont font = fontInUnits(QStringLiteral("MS Sans Serif"), QFont::SansSerif,
-                                   kAscanFontSize, painter.device());
+    // The report's fallback for the face: Liberation Sans where "MS Sans Serif" is missing.
+    const QFont font =
+        fontInUnits(QStringLiteral("MS Sans Serif"), kAscanFontSize, painter.device());
     const ItemPainter paint{painter, font};
     for (const AscanItem& item : drawing.items)
         std::visit(paint, item);
