@@ -216,10 +216,14 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
     QCOMPARE(bank, startUpBankFile());
     QVERIFY(!QFileInfo::exists(recoveryPath()));
 
-    // Saving again without changes gives the same bytes.
+    // Saving again without changes gives the same bytes, once the operator agrees to replace
+    // the file.
     form = saveForm(w);
     QVERIFY(form);
+    QFile::resize(file("temp.dat"), 10);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(answerQuestion("Replace"));
+    QVERIFY(!form->isVisible());
     QCOMPARE(contentsOf(file("temp.dat")), bank);
 }
 
@@ -300,8 +304,8 @@ void FilesInWindowTest::savedBankReopensExactly()
     const struct {
         int memory;
         const char* number;
-    } numbers[] = {{1, "125"}, {12, "125"}, {125, "125"}, {6, "125"}, {7, "7  "},
-                   {8, "  7"}, {9, " 9 "}, {200, "200"}, {61, "6x1"}, {20, "20A"}};
+    } numbers[] = {{1, "125"}, {12, "125"}, {125, "125"}, {6, "125"},  {7, "7  "},
+                   {8, "  7"}, {9, " 9 "},  {200, "200"}, {61, "6x1"}, {20, "20A"}};
     for (const auto& n : numbers)
         receive(app, n.memory, patternRecord(n.memory, n.number));
     receive(app, 40, fixture::realisticRecord(40));
@@ -377,8 +381,8 @@ void FilesInWindowTest::unusableBankFileChangesNothing_data()
     QTest::addColumn<QString>("problem");
     const QByteArray good = startUpBankFile();
     const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
-    QTest::newRow("truncated after 100,000 fields") << good.left(400000)
-                                                    << "memory 120, position 40";
+    QTest::newRow("truncated after 100,000 fields")
+        << good.left(400000) << "memory 120, position 40";
     QTest::newRow("cut in the last field") << good.left(671996) << "memory 200, position 839";
     QByteArray letters = good;
     letters.replace(field(3, 17), 4, "x7  ");
@@ -634,6 +638,7 @@ void FilesInWindowTest::readOnlyFolderKeepsOldFile()
     form->Dir1->openEntry("usb");
     QCOMPARE(form->Text1->text(), old);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(answerQuestion("Replace"));
 
     const QString text = takeMessage();
     QVERIFY2(text.contains(old), qPrintable(text));
@@ -672,6 +677,7 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
         QVERIFY(writeBytes(old, oldBank()));
         form->Dir1->openEntry("usb");
         QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        QVERIFY(answerQuestion("Replace"));
         const QString text = takeMessage();
         QVERIFY2(text.contains(old), qPrintable(text));
         QVERIFY2(text.contains("No space left on device"), qPrintable(text));
@@ -856,7 +862,8 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
     QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
 
     if (answer == "Restore") {
-        QVERIFY(std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
+        QVERIFY(
+            std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
         QVERIFY(
             std::equal(twelve.begin(), twelve.begin() + kRecordLength, module.membank[11].begin()));
         const NoteTexts notes = noteTexts(module.membank[20]);
