@@ -2,6 +2,7 @@
 // labels kept whole inside the frame.
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
+#include "core/FontFallback.h"
 #include "ReferenceRecord.h"
 
 #include <QImage>
@@ -82,6 +83,7 @@ private slots:
     void coloursAtKnownPoints();
     void rangeLabelsArePrinted();
     void surfaceIsClearedToWhite();
+    void labelsUseTheProgramsFallbackFaces();
     void rangeLabelsStayWholeInsideTheFrame_data();
     void rangeLabelsStayWholeInsideTheFrame();
 };
@@ -153,6 +155,19 @@ void AscanDrawingPainterTest::surfaceIsClearedToWhite()
     QCOMPARE(image.pixelColor(257, 230), QColor(Qt::white));
     QCOMPARE(image.pixelColor(260, 100), QColor(Qt::red)); // outside the surface
     QCOMPARE(image.pixelColor(100, 233), QColor(Qt::red));
+}
+
+void AscanDrawingPainterTest::labelsUseTheProgramsFallbackFaces()
+{
+    // The face the report page stands in with where "MS Sans Serif" is missing.
+    const QStringList families = ascanFont(nullptr).families();
+    QCOMPARE(families, fontFamilies(QStringLiteral("MS Sans Serif")));
+    QCOMPARE(families, (QStringList{"MS Sans Serif", "Liberation Sans", "DejaVu Sans"}));
+    QCOMPARE(fontFamilies(QStringLiteral("Courier")),
+             (QStringList{"Courier", "Liberation Mono", "DejaVu Sans Mono"}));
+    QCOMPARE(fontFamilies(QStringLiteral("Times New Roman")),
+             (QStringList{"Times New Roman", "Liberation Serif", "DejaVu Serif"}));
+    QCOMPARE(fontFamilies(QStringLiteral("Unlisted Face")), QStringList{"Unlisted Face"});
 }
 
 void AscanDrawingPainterTest::rangeLabelsStayWholeInsideTheFrame_data()
