@@ -8,6 +8,7 @@ packages=(
     libzip-dev zlib1g-dev libbenchmark-dev libxlsxwriter-dev
     clang libclang-rt-14-dev
     poppler-utils fonts-liberation fonts-dejavu-core python3-openpyxl
+    libreoffice-writer-nogui # lays out the .docx report in its test
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
 // Speed of the core on one realistic bank and record. Each figure is the median of several
 // repetitions; the summary at the end sets it against its goal.
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "core/BankFile.h"
 #include "core/FrameDecoder.h"
 #include "core/FrameEncoder.h"

@@ -11,8 +11,8 @@
 #include "SimProcess.h"
 #include "support/CpuTime.h"
 
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "core/Module1.h"
 #include "core/PanelTexts.h"
 #include "link/InstrumentCommands.h"

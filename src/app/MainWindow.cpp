@@ -2,7 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "view/AscanView.h"
@@ -35,14 +35,6 @@ struct MainWindow::Ui {
 
 namespace
 {
-
-int panelIndex(const char* control)
-{
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (qstrcmp(kPanelFields[i].control, control) == 0)
-            return i;
-    Q_UNREACHABLE();
-}
 
 QStringList localFiles(const QMimeData* mime)
 {
@@ -196,7 +188,7 @@ void MainWindow::display_setup()
     for (int i = 0; i < kReadoutCount; ++i)
         texts.readouts[i] = textOf(record, kReadoutFields[i].position, kReadoutFields[i].read);
     m_ui->panel->setTexts(texts);
-    static const int measure = panelIndex("txtmea");
+    static const int measure = panelFieldIndex("txtmea");
     if (panelBoxes[measure]->text() == QStringView(kOff))
         for (QLineEdit* box : {txtbeam, txtsurf, txtdpth})
             box->clear();

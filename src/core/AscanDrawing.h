@@ -18,6 +18,11 @@ inline constexpr double kAscanHeight = 231.75;
 inline constexpr double kBaselineY = 210;
 inline constexpr double kTopY = 10;
 inline constexpr double kLineWidth = 1.5; // two pixels at 96 dots per inch
+// The range scale's labels keep their ink within x kLabelLeft..kLabelRight: inside the drawing
+// box (0..255) and clear of the frame the report draws around the surface (two pixels wide, its
+// sides centred on x = 1 and x = 256).
+inline constexpr double kLabelLeft = 2;
+inline constexpr double kLabelRight = 255;
 inline const QColor kTraceGreen{0, 170, 0};
 inline const QColor kForeground{0, 0, 0};
 
@@ -33,7 +38,9 @@ struct DotsItem {
     QColor color;
     QVector<QPointF> points;
 };
-// A text whose cell has its top-left corner at (x, y).
+// A text whose cell has its top-left corner at (x, y). The painter moves a text whose ink would
+// leave kLabelLeft..kLabelRight just far enough sideways to keep it inside (a wide last label of
+// the range scale, such as " 1000" at x = 239); (x, y) stays the place the scale gives it.
 struct TextItem {
     double x, y;
     QString text;

@@ -1,6 +1,6 @@
 #include "core/DisplaySnapshot.h"
 
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 
 namespace quillon
 {

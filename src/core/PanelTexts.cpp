@@ -40,11 +40,18 @@ constexpr int kClockBox = 21;
 constexpr int kMeasureBox = 29;
 } // namespace
 
-QString PanelTexts::value(QStringView control) const
+int panelFieldIndex(QAnyStringView control)
 {
     for (int i = 0; i < kPanelFieldCount; ++i)
-        if (control == QLatin1String(kPanelFields[i].control))
-            return boxes[i];
+        if (QAnyStringView::equal(control, QLatin1StringView(kPanelFields[i].control)))
+            return i;
+    return -1;
+}
+
+QString PanelTexts::value(QStringView control) const
+{
+    if (const int i = panelFieldIndex(control); i >= 0)
+        return boxes[i];
     for (int i = 0; i < kReadoutCount; ++i)
         if (control == QLatin1String(kReadoutFields[i].control))
             return readouts[i];
@@ -55,11 +62,10 @@ QString PanelTexts::value(QStringView control) const
 
 bool PanelTexts::setValue(QStringView control, const QString& text)
 {
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (control == QLatin1String(kPanelFields[i].control)) {
-            boxes[i] = text;
-            return true;
-        }
+    if (const int i = panelFieldIndex(control); i >= 0) {
+        boxes[i] = text;
+        return true;
+    }
     for (int i = 0; i < kReadoutCount; ++i)
         if (control == QLatin1String(kReadoutFields[i].control)) {
             readouts[i] = text;

@@ -2,6 +2,7 @@
 
 #include "core/Record.h"
 
+#include <QAnyStringView>
 #include <QString>
 
 #include <array>
@@ -23,6 +24,10 @@ inline constexpr int kPanelFieldCount = 37; // txtzero .. txtblk2
 inline constexpr int kReadoutCount = 3;     // txtbeam, txtsurf, txtdpth
 extern const std::array<PanelField, kPanelFieldCount> kPanelFields;
 extern const std::array<PanelField, kReadoutCount> kReadoutFields;
+
+// The index in kPanelFields of the box named `control` ("txtgain" gives 4); -1 for any other
+// name. The one place a panel box is found by its name.
+int panelFieldIndex(QAnyStringView control);
 inline constexpr int kTimeDatePos = 515;   // hh mm dd mm yy
 extern const char* const kInitialTimeDate; // "Tm: 7:55  Dt: 28/4/2003"
 

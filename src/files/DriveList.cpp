@@ -20,6 +20,8 @@ QString rootOf(const QString& folder)
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
     setObjectName(QStringLiteral("Drive1"));
+    // As wide as the longest drive's name.
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
     refresh();
     connect(this, &QComboBox::activated, this, [this](int index) {
         const QString root = itemText(index);

@@ -32,8 +32,8 @@ signals:
     void driveChosen(const QString& root);
 
 private:
-    QString m_shown;                    // the drive last shown
-    QHash<QString, QString> m_current;  // drive root -> its current folder
+    QString m_shown;                   // the drive last shown
+    QHash<QString, QString> m_current; // drive root -> its current folder
 };
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "files/FileList.h"
 
 #include <QDir>
+#include <QKeyEvent>
 
 namespace quillon
 {
@@ -9,9 +10,24 @@ FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("File1"));
     connect(this, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
+            [this](QListWidgetItem* item) { emit filePicked(item->text()); });
     connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { emit fileDoubleClicked(item->text()); });
+            [this](QListWidgetItem* item) { emit fileOpened(item->text()); });
+}
+
+void FileList::keyPressEvent(QKeyEvent* event)
+{
+    QListWidgetItem* current = currentItem();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && current) {
+        event->accept();
+        emit fileOpened(current->text());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+    // Only a move the operator made counts: the list taking the focus, or being refilled, also
+    // sets a current item, and that names no file.
+    if (currentItem() && currentItem() != current)
+        emit filePicked(currentItem()->text());
 }
 
 void FileList::setFolder(const QString& folder)

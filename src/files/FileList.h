@@ -26,8 +26,14 @@ public:
     static QStringList filtersOf(const QString& pattern);
 
 signals:
-    void fileClicked(const QString& name);
-    void fileDoubleClicked(const QString& name);
+    // A file became the current one: clicked, or reached with the keyboard (arrow keys, Home,
+    // End, Page Up and Down, typing the start of its name).
+    void filePicked(const QString& name);
+    // A file was double-clicked, or Enter was pressed on the current one.
+    void fileOpened(const QString& name);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_folder;

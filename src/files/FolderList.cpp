@@ -19,6 +19,9 @@ FolderList::FolderList(QWidget* parent) : QWidget(parent)
     m_pathLabel = new QLabel(this);
     m_pathLabel->setObjectName(QStringLiteral("Dir1Path"));
     m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path does not widen the form: it is shortened in the middle to the room there is,
+    // and shown whole as the line's tool tip.
+    m_pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("Dir1List"));
     auto* layout = new QVBoxLayout(this);
@@ -51,9 +54,22 @@ void FolderList::openEntry(const QString& entry)
     }
 }
 
+void FolderList::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    showPath();
+}
+
+void FolderList::showPath()
+{
+    m_pathLabel->setText(
+        m_pathLabel->fontMetrics().elidedText(m_path, Qt::ElideMiddle, m_pathLabel->width()));
+    m_pathLabel->setToolTip(m_path);
+}
+
 void FolderList::fill()
 {
-    m_pathLabel->setText(m_path);
+    showPath();
     m_list->clear();
     const QDir dir(m_path);
     if (!dir.isRoot())

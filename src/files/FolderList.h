@@ -9,7 +9,8 @@ class QListWidgetItem;
 namespace quillon
 {
 
-// Dir1: a folder and the folders in it. The line above the list shows the folder's path; the
+// Dir1: a folder and the folders in it. The line above the list shows the folder's path (cut
+// short in the middle when it is longer than the line, whole in its tool tip); the
 // list holds ".." (except at a drive root) and the sub-folders; opening an entry (double-click
 // or Enter) moves there.
 class FolderList : public QWidget
@@ -30,8 +31,12 @@ public:
 signals:
     void pathChanged(const QString& path);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void fill();
+    void showPath();
 
     QString m_path;
     QLabel* m_pathLabel = nullptr;

@@ -66,8 +66,8 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
     connect(Drive1, &DriveList::driveChosen, this,
             [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
     connect(Dir1, &FolderList::pathChanged, this, &OpenWindow::Dir1_Change);
-    connect(File1, &FileList::fileClicked, this, &OpenWindow::File1_Click);
-    connect(File1, &FileList::fileDoubleClicked, this, [this](const QString& name) {
+    connect(File1, &FileList::filePicked, this, &OpenWindow::File1_Click);
+    connect(File1, &FileList::fileOpened, this, [this](const QString& name) {
         File1_Click(name);
         direct();
     });

@@ -15,7 +15,9 @@ class DriveList;
 class FileList;
 class FolderList;
 
-// frmopen, "File Open": picks a file for `direct`. The pattern box only filters the file list;
+// frmopen, "File Open": picks a file for `direct`. The path box follows the file list, whether a
+// file is clicked or reached with the keyboard; a double-click or Enter on a file loads it, as
+// "Ok" loads what the path box names. The pattern box only filters the file list;
 // what the file is read as is decided by the load. The folder last shown is remembered from one
 // showing to the next for the rest of the run.
 class OpenWindow : public QWidget

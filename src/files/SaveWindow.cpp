@@ -3,13 +3,16 @@
 #include "files/DriveList.h"
 #include "files/FolderList.h"
 #include "files/PathRule.h"
+#include "files/QuestionBox.h"
 #include "view/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -20,6 +23,9 @@ namespace
 {
 const QString kTitle = QStringLiteral("File Save");
 const QString kDefaultName = QStringLiteral("temp.dat");
+const QString kReplace = QStringLiteral("Replace");
+const QString kCancel = QStringLiteral("Cancel");
+enum ReplaceAnswer { ReplaceFile, CancelReplace };
 } // namespace
 
 SaveWindow::SaveWindow(Module1& module, QWidget* parent)
@@ -89,8 +95,37 @@ void SaveWindow::txtfilename_Change()
 
 void SaveWindow::cmdsaveok_Click()
 {
+    if (m_asking)
+        return;
     const QString folder = Dir1->path();
     const QString name = txtfilename->text();
+    const QString path = buildPath(folder, name);
+    if (!QFileInfo(path).isFile()) {
+        save(folder, name);
+        return;
+    }
+    // An existing file is replaced only when the operator says so; the form waits meanwhile.
+    m_asking = true;
+    askQuestion(this, replaceQuestion(path), kTitle, {kReplace, kCancel}, CancelReplace,
+                [this, guard = QPointer<SaveWindow>(this), folder, name](int answer) {
+                    if (!guard)
+                        return;
+                    m_asking = false;
+                    if (answer == ReplaceFile)
+                        save(folder, name);
+                    else
+                        emit replaceDeclined();
+                });
+}
+
+QString SaveWindow::replaceQuestion(const QString& path)
+{
+    return QStringLiteral("The file \"%1\" already exists. Replace it?")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+void SaveWindow::save(const QString& folder, const QString& name)
+{
     if (auto failure = m_saver.save(folder, name)) {
         const QString text = failureText(*failure);
         showMessage(this, text, kTitle);

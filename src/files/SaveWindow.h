@@ -17,8 +17,10 @@ class FolderList;
 
 // frmsave, "File Save": writes the whole bank into the file named in txtfilename, in the folder
 // shown by Dir1. Every showing starts in the process's current directory with the name
-// "temp.dat". "Ok" writes and closes the form; a file that cannot be written is reported and the
-// form stays open. There is no Cancel: closing the window saves nothing.
+// "temp.dat". "Ok" writes and closes the form; when a file of that name exists it first asks
+// whether to replace it ("Replace" / "Cancel", without blocking; Cancel writes nothing and leaves
+// the form open). A file that cannot be written is reported and the form stays open. There is no
+// Cancel button: closing the window saves nothing.
 class SaveWindow : public QWidget
 {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
 
     void cmdsaveok_Click();
 
+    // The question asked before the file at `path` is replaced.
+    static QString replaceQuestion(const QString& path);
+
 signals:
     // The bank was written to `path`; the form has closed.
     void saved(const QString& path);
@@ -41,6 +46,8 @@ signals:
     void saveFailed(const QString& message);
     // The form was closed without a save.
     void closedWithoutSaving();
+    // The operator chose not to replace an existing file; the form is still open.
+    void replaceDeclined();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,9 +57,11 @@ private:
     void Drive1_Change(const QString& root);
     void Dir1_Change();
     void txtfilename_Change();
+    void save(const QString& folder, const QString& name);
 
     BankSaver m_saver;
     bool m_saving = false;
+    bool m_asking = false; // the replace question is on screen
 };
 
 } // namespace quillon

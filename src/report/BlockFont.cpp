@@ -1,8 +1,7 @@
 #include "report/BlockFont.h"
 
-#include "core/DrawingFont.h"
+#include "core/FontFallback.h"
 
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 
@@ -38,10 +37,7 @@ QFont BlockFont::font(double unitsPerInch, const QPaintDevice* device) const
 
 QFont BlockFont::sized(double sizeInUnits, const QPaintDevice* device) const
 {
-    QFont f = fontInUnits(family, hint, sizeInUnits, device, bold);
-    if (!substitute.isEmpty())
-        f.setFamilies({family, substitute});
-    return f;
+    return fontInUnits(family, sizeInUnits, device, bold);
 }
 
 double BlockFont::lineHeight(double unitsPerInch) const
@@ -53,7 +49,7 @@ double BlockFont::lineHeight(double unitsPerInch) const
 
 QString BlockFont::resolvedFamily() const
 {
-    return QFontInfo(font(kPointsPerInch, &pointDevice())).family();
+    return quillon::resolvedFamily(font(kPointsPerInch, &pointDevice()));
 }
 
 } // namespace quillon

@@ -8,13 +8,10 @@ class QPaintDevice;
 namespace quillon
 {
 
-// The font a report block writes its texts in: a face, the face that stands in for it where the
-// system lacks it (one of the same metrics where there is such), the kind of face to take when
-// neither is there, a size in points and the weight.
+// The font a report block writes its texts in: the designed face (its stand-ins where the system
+// lacks it come from the program's one fallback list), a size in points and the weight.
 struct BlockFont {
     QString family;
-    QString substitute;
-    QFont::StyleHint hint = QFont::AnyStyle;
     double pointSize = 0;
     bool bold = false;
 

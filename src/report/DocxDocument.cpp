@@ -213,9 +213,9 @@ void textBox(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const Q
     w.writeAttribute(QStringLiteral("rot"), QStringLiteral("0"));
     w.writeAttribute(QStringLiteral("vert"), QStringLiteral("horz"));
     w.writeAttribute(QStringLiteral("wrap"), QStringLiteral("square"));
-    w.writeAttribute(QStringLiteral("lIns"), number(emu(kBoxInsetLeftRight)));
+    w.writeAttribute(QStringLiteral("lIns"), number(emu(kBoxInsetLeft)));
     w.writeAttribute(QStringLiteral("tIns"), number(emu(kBoxInsetTopBottom)));
-    w.writeAttribute(QStringLiteral("rIns"), number(emu(kBoxInsetLeftRight)));
+    w.writeAttribute(QStringLiteral("rIns"), number(emu(kBoxInsetRight)));
     w.writeAttribute(QStringLiteral("bIns"), number(emu(kBoxInsetTopBottom)));
     w.writeAttribute(QStringLiteral("anchor"), QStringLiteral("t"));
     w.writeAttribute(QStringLiteral("anchorCtr"), QStringLiteral("0"));
@@ -244,9 +244,9 @@ void textBox(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const Q
     w.writeAttribute(QStringLiteral("strokecolor"), QStringLiteral("black"));
     w.writeAttribute(QStringLiteral("strokeweight"), QStringLiteral(".75pt"));
     w.writeStartElement(QStringLiteral("v:textbox"));
-    w.writeAttribute(
-        QStringLiteral("inset"),
-        QStringLiteral("%1,%2,%1,%2").arg(pt(kBoxInsetLeftRight), pt(kBoxInsetTopBottom)));
+    w.writeAttribute(QStringLiteral("inset"),
+                     QStringLiteral("%1,%2,%3,%2")
+                         .arg(pt(kBoxInsetLeft), pt(kBoxInsetTopBottom), pt(kBoxInsetRight)));
     boxContent(w, lines);
     w.writeEndElement(); // v:textbox
     empty(w, "w10:wrap",
@@ -304,10 +304,15 @@ void headingParagraph(QXmlStreamWriter& w, const QString& text,
     w.writeEndElement();
 }
 
-void sectionProperties(QXmlStreamWriter& w)
+void sectionProperties(QXmlStreamWriter& w, const QPageSize& page)
 {
+    // In twips from the size in millimetres, which is exact for both papers (A4 is 11906 x 16838).
+    const QSizeF mm = page.size(QPageSize::Millimeter);
+    const auto inTwips = [](double millimetres) {
+        return QString::number(qRound(millimetres / 25.4 * 1440));
+    };
     w.writeStartElement(QStringLiteral("w:sectPr"));
-    empty(w, "w:pgSz", {{"w:w", twips(kPageWidth)}, {"w:h", twips(kPageHeight)}});
+    empty(w, "w:pgSz", {{"w:w", inTwips(mm.width())}, {"w:h", inTwips(mm.height())}});
     empty(w, "w:pgMar",
           {{"w:top", twips(kTopMargin)},
            {"w:right", twips(kRightMargin)},
@@ -515,7 +520,7 @@ QByteArray document(const DocxContent& content)
             content.heading.isEmpty() ? QStringList{QString()} : content.heading;
         for (qsizetype i = 0; i < heading.size(); ++i)
             headingParagraph(w, heading[i], i == 0 ? std::function<void()>(shapes) : nullptr);
-        sectionProperties(w);
+        sectionProperties(w, content.page);
         w.writeEndElement(); // w:body
         w.writeEndElement(); // w:document
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageSize>
 #include <QStringList>
 
 namespace quillon
@@ -13,6 +14,7 @@ struct DocxContent {
     QStringList menuLines;
     QStringList noteLines;
     QByteArray picturePng;
+    QPageSize page{QPageSize::A4}; // the paper the page is laid out on
 };
 
 // The XML parts of an Office Open XML word-processing package holding the report.

@@ -6,11 +6,10 @@
 namespace quillon::DocxLayout
 {
 
-// Where the report document puts its parts, in points. The page has margins of 1.25 in left and
-// right and 1 in top and bottom; the heading flows from the top margin, the two text boxes and
-// the A-scan picture float at fixed places on the page.
-inline constexpr double kPageWidth = 612;  // US Letter, 8.5 in
-inline constexpr double kPageHeight = 792; // 11 in
+// Where the report document puts its parts, in points. The page is the locale's paper (see
+// LocalPaper), with margins of 1.25 in left and right and 1 in top and bottom; the heading flows
+// from the top margin, the two text boxes and the A-scan picture float at fixed places measured
+// from the page's top-left corner, so they lie alike on Letter and on A4.
 inline constexpr double kLeftMargin = 90;
 inline constexpr double kRightMargin = 90;
 inline constexpr double kTopMargin = 72;
@@ -26,8 +25,12 @@ inline constexpr double kPictureDotsPerInch = 192;
 
 inline constexpr double kFontPoints = 12;
 inline constexpr double kLineSpacingPoints = 12;
-// Inner margins of the text boxes (the word processor's default for a rectangle).
-inline constexpr double kBoxInsetLeftRight = 7.2;
+// Inner margins of the text boxes. The word processor's default for a rectangle (7.2 pt at the
+// sides) leaves the menu box 239.6 pt for its lines, and its last line, with the time and date,
+// needs up to 251.5 pt in 12-point Times New Roman: the sides get a narrow margin instead, the
+// text a hair off the left border, and the right one where lines end ragged anyway.
+inline constexpr double kBoxInsetLeft = 1.44;
+inline constexpr double kBoxInsetRight = 0;
 inline constexpr double kBoxInsetTopBottom = 3.6;
 
 // Units of the package.

@@ -1,6 +1,7 @@
 #include "report/DocxWriter.h"
 
 #include "report/DocxLayout.h"
+#include "report/LocalPaper.h"
 #include "report/ReportComposer.h"
 #include "report/ReportLines.h"
 #include "report/ReportPainter.h"
@@ -19,6 +20,7 @@ DocxContent content(const DisplaySnapshot& snapshot)
     c.noteLines = noteTextLines(snapshot.notes);
     c.picturePng = ReportPainter::blockPng(ReportComposer::ascanBlock(snapshot),
                                            DocxLayout::kPictureDotsPerInch);
+    c.page = localPaper();
     return c;
 }
 

@@ -6,21 +6,13 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace quillon
 {
 
 namespace
 {
-
-// The window is laid out in twips, 15 to a pixel of a 96 dots per inch screen.
-constexpr int kTwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                 height / kTwipsPerPixel);
-}
 
 void paintBlue(QWidget* widget)
 {
@@ -38,25 +30,21 @@ PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     setWindowTitle(QStringLiteral("Print"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(panelFont(true));
-    setFixedSize(twips(0, 0, 6360, 3495).size());
 
-    // The option buttons lie on the frame; their places are given on the window.
-    const QRect frame = twips(1080, 480, 4215, 1815);
     fraprint = new QGroupBox(QStringLiteral("Print Option"), this);
     fraprint->setObjectName(QStringLiteral("fraprint"));
-    fraprint->setGeometry(frame);
     paintBlue(fraprint);
-
-    auto option = [this, frame](const char* name, const char* caption, QRect place) {
+    auto* options = new QVBoxLayout(fraprint);
+    auto option = [this, options](const char* name, const char* caption) {
         auto* button = new QRadioButton(QString::fromLatin1(caption), fraprint);
         button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(place.translated(-frame.topLeft()));
         paintBlue(button);
+        options->addWidget(button);
         return button;
     };
-    opsingle = option("opsingle", "Currently Displayed Ascan Report", twips(1200, 840, 3975, 375));
-    opselect = option("opselect", "Selected Ascan Report", twips(1200, 1200, 3735, 375));
-    opall = option("opall", "All Ascan Report", twips(1200, 1560, 2775, 375));
+    opsingle = option("opsingle", "Currently Displayed Ascan Report");
+    opselect = option("opselect", "Selected Ascan Report");
+    opall = option("opall", "All Ascan Report");
     auto* group = new QButtonGroup(this);
     for (QRadioButton* button : {opsingle, opselect, opall})
         group->addButton(button);
@@ -64,9 +52,21 @@ PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 
     cmdprint = new QPushButton(QStringLiteral("Print"), this);
     cmdprint->setObjectName(QStringLiteral("cmdprint"));
-    cmdprint->setGeometry(twips(1080, 2520, 1335, 495));
     cmdprint->setDefault(true);
     connect(cmdprint, &QPushButton::clicked, this, &PrintOptionsWindow::cmdprint_Click);
+
+    // The frame stands in the upper middle of the window with the button under its left edge,
+    // the margins about as wide as the designed window's, measured in the window's own font.
+    const QFontMetrics metrics(font());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(5 * metrics.averageCharWidth(), 2 * metrics.height(),
+                               5 * metrics.averageCharWidth(), metrics.height());
+    layout->setSpacing(metrics.height());
+    layout->addWidget(fraprint);
+    layout->addWidget(cmdprint, 0, Qt::AlignLeft);
+    cmdprint->setMinimumWidth(cmdprint->sizeHint().width() + 4 * metrics.averageCharWidth());
+    // The window keeps the size its contents ask for.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void PrintOptionsWindow::setTask(const QString& caption, const QString& buttonText)

@@ -75,15 +75,11 @@ const std::array<MenuRow, kMenuRows - 1> kMenuGrid{{
     {none(), box("txthud"), box("txtbeep"), none()},
 }};
 
-// The named faces, else faces of the same kind and metrics.
-const BlockFont kAscanFont{QStringLiteral("Courier"), QStringLiteral("Liberation Mono"),
-                           QFont::Monospace, 9.75, false};
-const BlockFont kMenuFont{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                          QFont::SansSerif, 9.75, true};
-const BlockFont kNotesFont{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                           QFont::SansSerif, 9.75, true};
-const BlockFont kHeaderFont{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                            QFont::SansSerif, 12, true};
+// The designed faces; the program's fallback list stands in for them where they are missing.
+const BlockFont kAscanFont{QStringLiteral("Courier"), 9.75, false};
+const BlockFont kMenuFont{QStringLiteral("Arial"), 9.75, true};
+const BlockFont kNotesFont{QStringLiteral("MS Sans Serif"), 9.75, true};
+const BlockFont kHeaderFont{QStringLiteral("MS Sans Serif"), 12, true};
 
 // Texts written one under the other from (0, 0), as the surface prints line after line.
 std::vector<BlockText> linesFromTop(const QStringList& lines, double lineHeight)

@@ -1,6 +1,6 @@
 #include "report/ReportPainter.h"
 
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingPainter.h"
 #include "core/PaintedImage.h"
 #include "report/ReportComposer.h"
 

@@ -1,9 +1,9 @@
 #include "report/ReportPrinter.h"
 
+#include "report/LocalPaper.h"
 #include "report/ReportComposer.h"
 #include "report/ReportPainter.h"
 
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -66,12 +66,6 @@ void printJob(QPrinter& printer, const std::vector<DisplaySnapshot>& reports, in
     }
 }
 
-QPageSize::PageSizeId localPaper()
-{
-    return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                      : QPageSize::A4;
-}
-
 } // namespace
 
 ReportOutcome ReportPrinter::print(const std::vector<DisplaySnapshot>& reports)
@@ -114,7 +108,7 @@ ReportOutcome ReportPrinter::writePdf(const QString& path,
         writer.setResolution(kPdfDotsPerInch);
         writer.setCreator(QStringLiteral("Quillon"));
         writer.setTitle(QStringLiteral("Ultrasonic Test Report"));
-        writer.setPageLayout(QPageLayout(QPageSize(localPaper()), QPageLayout::Portrait,
+        writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
                                          QMarginsF(kPdfMarginMillimeters, kPdfMarginMillimeters,
                                                    kPdfMarginMillimeters, kPdfMarginMillimeters),
                                          QPageLayout::Millimeter));

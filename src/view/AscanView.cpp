@@ -1,6 +1,6 @@
 #include "view/AscanView.h"
 
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingPainter.h"
 
 #include <QPainter>
 

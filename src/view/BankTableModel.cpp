@@ -1,7 +1,7 @@
 #include "view/BankTableModel.h"
 
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "core/BankTable.h"
 
 namespace quillon
@@ -85,8 +85,8 @@ QVariant BankTableModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::ToolTipRole:
         if (index.column() >= FirstText)
-            return headerData(index.column(), Qt::Horizontal).toString() +
-                   QStringLiteral(": ") + cellText(row, index.column());
+            return headerData(index.column(), Qt::Horizontal).toString() + QStringLiteral(": ") +
+                   cellText(row, index.column());
         return {};
     case kSearchTextRole:
         texts(row);

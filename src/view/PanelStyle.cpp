@@ -1,6 +1,7 @@
 #include "view/PanelStyle.h"
 
-#include <QFontDatabase>
+#include "core/FontFallback.h"
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -9,16 +10,7 @@ namespace quillon
 
 QFont panelFont(bool bold)
 {
-    static const QString family = [] {
-        const QString wanted = QStringLiteral("MS Sans Serif");
-        if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
-            return wanted;
-        return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-    }();
-    QFont font(family);
-    font.setPointSizeF(kPanelFontSize);
-    font.setBold(bold);
-    return font;
+    return designedFont(QStringLiteral("MS Sans Serif"), kPanelFontSize, bold);
 }
 
 QLabel* captionLabel(const QString& text, const QColor& color, QWidget* parent)

@@ -9,8 +9,9 @@ class QLineEdit;
 namespace quillon
 {
 
-// The look of the setup panel and the note lines: 9.75-point "MS Sans Serif" where the system
-// has it, else the platform's sans-serif at the same size; blue bold captions; grey boxes.
+// The look of the setup panel, the note lines and the print options: 9.75-point "MS Sans Serif"
+// where the system has it, else its stand-in from the program's fallback list; blue bold
+// captions; grey boxes.
 inline constexpr double kPanelFontSize = 9.75;
 inline const QColor kCaptionBlue{0, 0, 255};
 inline const QColor kCaptionRed{255, 0, 0};

@@ -32,14 +32,6 @@ constexpr const char* kCaptionOnly = "ENTER";
 constexpr int kGainBox = 4;
 constexpr int kRefBox = 16;
 
-int fieldIndex(const char* control)
-{
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (qstrcmp(kPanelFields[i].control, control) == 0)
-            return i;
-    return -1;
-}
-
 } // namespace
 
 SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"), parent)
@@ -58,7 +50,7 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
     for (int row = 0; row < kCaptionedRows; ++row) {
         for (int col = 0; col < kColumns; ++col) {
             const char* control = kGrid[row][col];
-            const int index = fieldIndex(control);
+            const int index = panelFieldIndex(control);
             const QString caption = index >= 0 ? QString::fromLatin1(kPanelFields[index].caption)
                                                : QString::fromLatin1(kCaptionOnly);
             const QColor color = index == kGainBox ? kCaptionRed : kCaptionBlue;

@@ -9,7 +9,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "view/AscanView.h"
 
 #include <QAction>

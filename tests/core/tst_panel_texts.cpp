@@ -75,6 +75,8 @@ private slots:
     void timeDateCaption();
     void measureOffBlanksTheReadouts_data();
     void measureOffBlanksTheReadouts();
+    void boxesAreFoundByTheirNames_data();
+    void boxesAreFoundByTheirNames();
 
     void leadingNumber_data();
     void leadingNumber();
@@ -423,6 +425,35 @@ void PanelTextsTest::noteCaptions()
                                 "Peak Patt. Detail"};
     for (int n = 0; n < 12; ++n)
         QCOMPARE(QByteArray(kNoteCaptions[n]), QByteArray(expected[n]));
+}
+
+void PanelTextsTest::boxesAreFoundByTheirNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("index");
+    QTest::newRow("first") << "txtzero" << 0;
+    QTest::newRow("gain") << "txtgain" << 4;
+    QTest::newRow("capital T") << "Txtent" << 28;
+    QTest::newRow("last") << "txtblk2" << 36;
+    QTest::newRow("case counts") << "txtent" << -1;
+    QTest::newRow("a readout is no panel box") << "txtbeam" << -1;
+    QTest::newRow("time and date line") << "txttmdt" << -1;
+    QTest::newRow("empty") << "" << -1;
+}
+
+void PanelTextsTest::boxesAreFoundByTheirNames()
+{
+    QFETCH(QString, control);
+    QFETCH(int, index);
+    QCOMPARE(panelFieldIndex(control), index);
+    QCOMPARE(panelFieldIndex(control.toLatin1().constData()), index);
+    if (index >= 0) {
+        QCOMPARE(QLatin1String(kPanelFields[index].control), control);
+        PanelTexts panel;
+        QVERIFY(panel.setValue(control, QStringLiteral("x")));
+        QCOMPARE(panel.boxes[index], QStringLiteral("x"));
+        QCOMPARE(panel.value(control), QStringLiteral("x"));
+    }
 }
 
 QTEST_GUILESS_MAIN(PanelTextsTest)

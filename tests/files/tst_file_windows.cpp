@@ -32,12 +32,14 @@ private slots:
     void saveFormDriveChangeMovesFolder();
     void saveFormOkWritesBankAndCloses();
     void saveFormFailureIsReportedAndFormStays();
+    void saveFormAsksBeforeReplacingAFile();
 
     void openFormFirstShowing();
     void openFormPatternsFilterTheList();
     void openFormClickFillsPathBox();
     void openFormRemembersFolder();
     void openFormOkAndDoubleClickRunDirect();
+    void openFormPathBoxFollowsTheKeyboard();
     void openFormCancelLoadsNothing();
     void pellisorOpenForm();
 
@@ -232,6 +234,49 @@ void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
     QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
 }
 
+void FileWindowsTest::saveFormAsksBeforeReplacingAFile()
+{
+    WorkingFolder work;
+    QVERIFY(writeBytes(work.file("temp.dat"), "an older bank"));
+    Module1 module;
+    module.startUp();
+    module.store(0, module.recbuf, {StoreKind::Received, {}});
+    SaveWindow form(module);
+    form.show();
+    QSignalSpy saved(&form, &SaveWindow::saved);
+    QSignalSpy declined(&form, &SaveWindow::replaceDeclined);
+
+    // Cancel: nothing is written, the form stays open for another name.
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QString question;
+    QVERIFY(answerQuestion("Cancel", &question));
+    QVERIFY2(question.contains(work.file("temp.dat")), qPrintable(question));
+    QCOMPARE(question, SaveWindow::replaceQuestion(work.file("temp.dat")));
+    QCOMPARE(contentsOf(work.file("temp.dat")), QByteArray("an older bank"));
+    QVERIFY(form.isVisible());
+    QCOMPARE(saved.count(), 0);
+    QCOMPARE(declined.count(), 1);
+    QVERIFY(module.hasUnsavedChanges());
+
+    // Replace: the bank is written over the old file and the form closes.
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton); // the form waits for the answer
+    QCOMPARE(openBoxes(QStringLiteral("quillonQuestion")).size(), 1);
+    QVERIFY(answerQuestion("Replace"));
+    QCOMPARE(takeMessage(), QString());
+    QCOMPARE(saved.count(), 1);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(QFileInfo(work.file("temp.dat")).size(), 672000);
+    QVERIFY(!module.hasUnsavedChanges());
+
+    // A new name asks nothing.
+    form.show();
+    typeInto(form.txtfilename, "new.dat");
+    QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
+    QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+    QCOMPARE(saved.count(), 2);
+}
+
 void FileWindowsTest::openFormFirstShowing()
 {
     WorkingFolder work;
@@ -296,7 +341,7 @@ void FileWindowsTest::openFormClickFillsPathBox()
     // At a drive root the name follows the root directly.
     form.Dir1->setPath("/");
     QCOMPARE(form.Text1->text(), QStringLiteral("/temp.dat"));
-    emit form.File1->fileClicked("a.dat");
+    emit form.File1->filePicked("a.dat");
     QCOMPARE(form.Text1->text(), QStringLiteral("/a.dat"));
 }
 
@@ -356,6 +401,41 @@ void FileWindowsTest::openFormOkAndDoubleClickRunDirect()
     typeInto(form.Text1, "/typed/path.dat");
     QTest::mouseClick(form.cmdok, Qt::LeftButton);
     QCOMPARE(chosen.last(), QStringLiteral("/typed/path.dat"));
+}
+
+void FileWindowsTest::openFormPathBoxFollowsTheKeyboard()
+{
+    WorkingFolder work;
+    for (const char* name : {"a.dat", "b.dat", "c.dat", "d.dat"})
+        QVERIFY(writeBytes(work.file(name), "x"));
+    const Edition edition = Edition::quillon();
+    OpenWindow form(edition);
+    QStringList chosen;
+    connect(&form, &OpenWindow::fileChosen, this, [&](const QString& path) { chosen << path; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    // Taking the focus names no file yet.
+    form.File1->setFocus();
+    QCOMPARE(form.Text1->text(), work.file("temp.dat"));
+    const struct {
+        Qt::Key key;
+        const char* file;
+    } moves[] = {{Qt::Key_Down, "b.dat"},
+                 {Qt::Key_End, "d.dat"},
+                 {Qt::Key_Up, "c.dat"},
+                 {Qt::Key_Home, "a.dat"},
+                 {Qt::Key_Down, "b.dat"}};
+    for (const auto& move : moves) {
+        QTest::keyClick(form.File1, move.key);
+        QCOMPARE(form.Text1->text(), work.file(move.file));
+    }
+    QCOMPARE(chosen, QStringList());
+
+    // Enter on a file opens it, as a double-click does.
+    QTest::keyClick(form.File1, Qt::Key_Return);
+    QCOMPARE(chosen, QStringList{work.file("b.dat")});
+    QVERIFY(!form.isVisible());
 }
 
 void FileWindowsTest::openFormCancelLoadsNothing()

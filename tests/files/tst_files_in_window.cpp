@@ -217,10 +217,14 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
     QCOMPARE(bank, startUpBankFile());
     QVERIFY(!QFileInfo::exists(recoveryPath()));
 
-    // Saving again without changes gives the same bytes.
+    // Saving again without changes gives the same bytes, once the operator agrees to replace
+    // the file.
     form = saveForm(w);
     QVERIFY(form);
+    QFile::resize(file("temp.dat"), 10);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(answerQuestion("Replace"));
+    QVERIFY(!form->isVisible());
     QCOMPARE(contentsOf(file("temp.dat")), bank);
 }
 
@@ -639,6 +643,7 @@ void FilesInWindowTest::readOnlyFolderKeepsOldFile()
     form->Dir1->openEntry("usb");
     QCOMPARE(form->Text1->text(), old);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+    QVERIFY(answerQuestion("Replace"));
 
     const QString text = takeMessage();
     QVERIFY2(text.contains(old), qPrintable(text));
@@ -677,6 +682,7 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
         QVERIFY(writeBytes(old, oldBank()));
         form->Dir1->openEntry("usb");
         QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+        QVERIFY(answerQuestion("Replace"));
         const QString text = takeMessage();
         QVERIFY2(text.contains(old), qPrintable(text));
         QVERIFY2(text.contains("No space left on device"), qPrintable(text));

@@ -1,8 +1,10 @@
 // The report document: an Office Open XML package read back part by part; shapes, fonts, line
-// spacing and every line's text; and, where LibreOffice is installed, the document as it lays
-// it out.
+// spacing, every line's text and the page's paper; and the widest document the boxes allow as
+// LibreOffice lays it out.
 
 #include "report/DocxWriter.h"
+#include "report/DocxLayout.h"
+#include "report/LocalPaper.h"
 #include "report/ReportLines.h"
 #include "ReportTestData.h"
 #include "XmlTree.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +51,30 @@ DisplaySnapshot reportSnapshot()
 {
     DisplaySnapshot s = snapshotOf(test::reportRecord(7, QStringLiteral(" R. Kumar  & Co <1>")));
     s.notes[11] = QString(); // an empty note box
+    return s;
+}
+
+// The widest texts the boxes hold: every number box full of digits (each as wide as the widest
+// digit), the instrument's widest word where a box shows words, the gain and reference gain at
+// their widest, the clock on with its time and date, and twenty of the widest letter in every
+// note line.
+DisplaySnapshot widestSnapshot()
+{
+    DisplaySnapshot s = reportSnapshot();
+    for (int i = 0; i < kPanelFieldCount; ++i)
+        s.panel.boxes[i] = QString(kPanelFields[i].read, QLatin1Char('0'));
+    const std::pair<const char16_t*, const char*> words[] = {
+        {u"txtgate", "DAC -12"},   {u"txtgate2", "DAC -12"},  {u"txtmem", "A Scan "},
+        {u"txtaction", "Send   "}, {u"txtsetref", "OFF    "}, {u"txtVideo", "Envelop"},
+        {u"txtmode", "Single "},   {u"txtclock", "ON     "},  {u"txtcolor", "OFF    "},
+        {u"txthorn", "OFF    "},   {u"txtdac", "ON 6/14"},    {u"Txtent", "ENTER "},
+        {u"txtmea", "OFF    "},    {u"txthud", "OFF    "},    {u"txtbeep", "OFF    "},
+        {u"txtgain", "99.9 dB"},   {u"txtrefg", "99.9"}};
+    for (const auto& [box, text] : words)
+        s.panel.setValue(box, QString::fromLatin1(text));
+    s.panel.txttmdt = QStringLiteral("Tm: 23:59 Dt:31/12/99");
+    for (QString& note : s.notes)
+        note = QString(kNoteLength, QLatin1Char('W'));
     return s;
 }
 
@@ -100,7 +127,9 @@ private slots:
     void controlCharactersStillGiveAWellFormedDocument();
     void existingFileIsReplaced();
     void unwritablePathReportsAndLeavesNothing();
-    void libreOfficeLaysOutTheSameText();
+    void pageIsTheLocalesPaper_data();
+    void pageIsTheLocalesPaper();
+    void libreOfficeKeepsEveryLineOfTheWidestDocumentWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -385,44 +414,103 @@ void DocxWriterTest::unwritablePathReportsAndLeavesNothing()
              QStringList{QStringLiteral("taken.docx")});
 }
 
-void DocxWriterTest::libreOfficeLaysOutTheSameText()
+void DocxWriterTest::pageIsTheLocalesPaper_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("width"); // twips
+    QTest::addColumn<int>("height");
+    QTest::newRow("United States") << "en_US" << 12240 << 15840;
+    QTest::newRow("Canada, French") << "fr_CA" << 12240 << 15840;
+    QTest::newRow("Mexico") << "es_MX" << 12240 << 15840;
+    QTest::newRow("Philippines") << "en_PH" << 12240 << 15840;
+    QTest::newRow("United Kingdom") << "en_GB" << 11906 << 16838;
+    QTest::newRow("Germany") << "de_DE" << 11906 << 16838;
+    QTest::newRow("India") << "hi_IN" << 11906 << 16838;
+    QTest::newRow("no territory") << "C" << 11906 << 16838;
+}
+
+void DocxWriterTest::pageIsTheLocalesPaper()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    DocxContent content = DocxWriter::content(m_snapshot);
+    QCOMPARE(content.page, localPaper()); // the system's, as for the PDF
+    content.page = localPaper(QLocale(locale));
+    QString error;
+    const auto document = test::parseXml(DocxDocument::document(content), &error);
+    QVERIFY2(document, qPrintable(error));
+    const XmlNode* size = document->all(W, QStringLiteral("pgSz")).at(0);
+    QCOMPARE(size->attr(W, QStringLiteral("w")).toInt(), width);
+    QCOMPARE(size->attr(W, QStringLiteral("h")).toInt(), height);
+    // The shapes keep their places on either paper.
+    const XmlNode* menu = anchorNamed(*document, QStringLiteral("Menu Data"));
+    QCOMPARE(menu->child(WP, QStringLiteral("positionH"))
+                 ->child(WP, QStringLiteral("posOffset"))
+                 ->text.toLongLong(),
+             emu(316));
+}
+
+void DocxWriterTest::libreOfficeKeepsEveryLineOfTheWidestDocumentWhole()
 {
     const QString office = soffice();
     if (office.isEmpty())
-        QSKIP("LibreOffice is not installed");
+        QSKIP("LibreOffice is not installed (scripts/deps.sh installs it)");
     QTemporaryDir out;
+    const DisplaySnapshot widest = widestSnapshot();
+    const QString docx = out.filePath(QStringLiteral("widest.docx"));
+    QCOMPARE(DocxWriter::write(docx, widest), ReportError::None);
+    // A profile of its own, so that runs side by side do not share one.
     QProcess p;
     p.start(office, {QStringLiteral("-env:UserInstallation=file://") +
                          out.filePath(QStringLiteral("profile")),
                      QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                     QStringLiteral("pdf"), QStringLiteral("--outdir"), out.path(), m_docx});
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), out.path(), docx});
     QVERIFY(p.waitForFinished(120000));
-    const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+    const QString pdf = out.filePath(QStringLiteral("widest.pdf"));
     QVERIFY2(QFile::exists(pdf), p.readAllStandardError().constData());
     QCOMPARE(test::pdfPageCount(pdf), 1);
+    // On the locale's paper, as the PDF export lays it out.
+    const QString info = QString::fromUtf8(test::runTool(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    QVERIFY2(size.hasMatch(), qPrintable(info));
+    const QSizeF paper = localPaper().size(QPageSize::Point);
+    QVERIFY2(qAbs(size.captured(1).toDouble() - paper.width()) < 1 &&
+                 qAbs(size.captured(2).toDouble() - paper.height()) < 1,
+             qPrintable(size.captured(0)));
 
-    const QString text = test::simplified(test::pdfText(pdf));
-    QVERIFY(text.contains(QStringLiteral("Ultrasonic Test Report")));
-    QVERIFY(text.contains(QStringLiteral("A Scan Menu Data")));
-    // Every line but the last of each box stands on a line of its own (the last menu line may
-    // wrap within the box).
-    const QStringList menu = menuTextLines(m_snapshot.panel);
-    for (int i = 0; i < 18; ++i)
-        QVERIFY2(text.contains(test::simplified(menu[i])), qPrintable(menu[i]));
-    for (const QString& line : noteTextLines(m_snapshot.notes))
-        QVERIFY2(text.contains(test::simplified(line)), qPrintable(line));
+    // Each line of the two boxes stands whole on one line of the laid-out page.
+    QStringList pageLines;
+    for (const QString& line : test::pdfText(pdf).split(u'\n'))
+        pageLines << test::simplified(line);
+    const auto onOneLine = [&pageLines](const QString& boxLine) {
+        const QString wanted = test::simplified(boxLine);
+        return std::any_of(pageLines.begin(), pageLines.end(),
+                           [&wanted](const QString& l) { return l.contains(wanted); });
+    };
+    QVERIFY(onOneLine(QStringLiteral("Ultrasonic Test Report")));
+    for (const QString& line : menuTextLines(widest.panel))
+        QVERIFY2(onOneLine(line), qPrintable(line));
+    for (const QString& line : noteTextLines(widest.notes))
+        QVERIFY2(onOneLine(line), qPrintable(line));
 
-    // The boxes' first words lie at the boxes' places plus their inner margins (7.2 and 3.6 pt).
+    // The boxes' first words lie at the boxes' places plus their inner margins.
     const test::PdfWord zero = test::pdfWord(pdf, QStringLiteral("ZERO"));
     QVERIFY(zero.found);
-    QVERIFY2(qAbs(zero.xMin - (316 + 7.2)) < 2, qPrintable(QString::number(zero.xMin)));
-    QVERIFY2(qAbs(zero.yMin - (149 + 3.6)) < 3, qPrintable(QString::number(zero.yMin)));
+    QVERIFY2(qAbs(zero.xMin - (316 + DocxLayout::kBoxInsetLeft)) < 2,
+             qPrintable(QString::number(zero.xMin)));
+    QVERIFY2(qAbs(zero.yMin - (149 + DocxLayout::kBoxInsetTopBottom)) < 3,
+             qPrintable(QString::number(zero.yMin)));
     const test::PdfWord op = test::pdfWord(pdf, QStringLiteral("Operator"));
     QVERIFY(op.found);
-    QVERIFY2(qAbs(op.yMin - (437 + 3.6)) < 3, qPrintable(QString::number(op.yMin)));
+    QVERIFY2(qAbs(op.yMin - (437 + DocxLayout::kBoxInsetTopBottom)) < 3,
+             qPrintable(QString::number(op.yMin)));
     // Twelve-point lines, exactly: the second menu line is 12 points under the first.
-    const test::PdfWord range = test::pdfWord(pdf, QStringLiteral("5920"));
-    QVERIFY2(qAbs(range.yMin - zero.yMin - 12) < 0.5, qPrintable(QString::number(range.yMin)));
+    const test::PdfWord range = test::pdfWord(pdf, QStringLiteral("RANGE"));
+    const test::PdfWord gate = test::pdfWord(pdf, QStringLiteral("GATE"));
+    QVERIFY2(qAbs(gate.yMin - zero.yMin - 24) < 0.5, qPrintable(QString::number(gate.yMin)));
+    QVERIFY(qAbs(range.yMin - zero.yMin) < 0.5);
 }
 
 QTEST_MAIN(DocxWriterTest)

@@ -1,7 +1,8 @@
 // The report page as composed from what the main window shows: the four blocks, their sizes,
 // places and stacking, every text and its position, and the text lines of the document.
 
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "report/ReportComposer.h"
 #include "report/ReportLines.h"
 #include "report/ReportPainter.h"
@@ -64,6 +65,8 @@ private slots:
     void rectanglesAreTwoPixelOutlines();
     void ascanBlockCarriesTheDrawingAndTheReadoutLine();
     void ascanBlockWithEmptyReadoutsKeepsTheCaption();
+    void rangeLabelsStayInsideTheAscanBlockFrame_data();
+    void rangeLabelsStayInsideTheAscanBlockFrame();
     void menuDataRows_data();
     void menuDataRows();
     void menuDataLastRowJoinsGainReferenceAndTime();
@@ -330,6 +333,45 @@ void ReportCompositionTest::headerHasTheTwoHeadingLines()
     const double line = b.texts[1].pos.y();
     QVERIFY2(line >= 240 && line <= 1.4 * 240, qPrintable(QString::number(line)));
     QVERIFY(2 * line <= b.size.height());
+}
+
+void ReportCompositionTest::rangeLabelsStayInsideTheAscanBlockFrame_data()
+{
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("delay");
+    QTest::newRow("1000") << QStringLiteral("1000   ") << QStringLiteral("0.0    ");
+    QTest::newRow("2.5 + 1000") << QStringLiteral("1000   ") << QStringLiteral("2.5    ");
+}
+
+void ReportCompositionTest::rangeLabelsStayInsideTheAscanBlockFrame()
+{
+    QFETCH(QString, range);
+    QFETCH(QString, delay);
+    Record record = test::reportRecord(5, QStringLiteral("x"));
+    for (int i = 0; i < 7; ++i) {
+        record[267 + i] = codeOf(range[i]);
+        record[281 + i] = codeOf(delay[i]);
+    }
+    const ReportBlock block = ReportComposer::ascanBlock(snapshotOf(record));
+    const BlockRect frame = block.rects.at(0);
+    const double inner = frame.rect.right() - frame.penWidth / 2;
+    const double outer = frame.rect.right() + frame.penWidth / 2;
+    int labels = 0;
+    for (const AscanItem& item : block.ascan->items)
+        if (const auto* text = std::get_if<TextItem>(&item)) {
+            ++labels;
+            QVERIFY2(paintedInk(*text).right() < inner, qPrintable(text->text));
+        }
+    QVERIFY(labels >= 2);
+
+    // On the block's image nothing of the labels lies beyond the frame's right side.
+    constexpr double dpi = 600;
+    const QImage image = ReportPainter::renderBlock(block, dpi);
+    const double scale = dpi / 72;
+    for (int y = int(215 * scale); y < int(231 * scale); ++y)
+        for (int x = int(std::ceil((outer + 0.25) * scale)); x < image.width(); ++x)
+            QVERIFY2(qGray(image.pixel(x, y)) > 200,
+                     qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
 }
 
 void ReportCompositionTest::fontsAreTheNamedFacesOrTheirKind()

@@ -1,6 +1,7 @@
 // picascan: the drawing scaled to the widget with the surface's proportions, painted at the
 // device's full resolution, and handed out as an image.
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "core/Record.h"
 #include "view/AscanView.h"
 
@@ -42,6 +43,7 @@ private slots:
     void imageHasTheAskedResolution();
     void paintsAtTheDevicePixelRatio();
     void newDrawingReplacesTheOld();
+    void wideLastLabelStaysInsideTheBorder();
 };
 
 void AscanViewTest::keepsTheProportions_data()
@@ -123,6 +125,36 @@ void AscanViewTest::newDrawingReplacesTheOld()
     const QImage image = view.image(4);
     QVERIFY(isGreen(image.pixelColor(4 * 40, 4 * 10)));
     QVERIFY(!isGreen(image.pixelColor(4 * 40, 4 * 210)));
+}
+
+void AscanViewTest::wideLastLabelStaysInsideTheBorder()
+{
+    // Range 1000: the last label, " 1000" at x = 239, is wider than the room the surface leaves it.
+    Record record{};
+    for (int i = 0; i < 7; ++i) {
+        record[267 + i] = std::int16_t("1000   "[i]);
+        record[281 + i] = std::int16_t("0.0    "[i]);
+    }
+    AscanView view;
+    view.setDrawing(drawRecord(record));
+    view.resize(int(258.75 * 2) + 2, int(231.75 * 2) + 2);
+    QImage crisp(view.size() * 2, QImage::Format_RGB32); // a screen of ratio 2
+    crisp.setDevicePixelRatio(2);
+    crisp.fill(Qt::white);
+    view.render(&crisp);
+
+    // Device pixels: 2 for the border, then 4 per unit. The rightmost ink under the ticks lies
+    // inside the labels' span, well clear of the border at the surface's right edge.
+    const int border = int(2 + 4 * 258.75);
+    int rightmost = -1;
+    for (int y = int(2 + 4 * 214.5); y < int(2 + 4 * 231.5); ++y)
+        for (int x = 0; x < border - 1; ++x)
+            if (isBlack(crisp.pixelColor(x, y)))
+                rightmost = std::max(rightmost, x);
+    QVERIFY(rightmost > int(2 + 4 * 239));
+    QVERIFY2(rightmost <= 2 + 4 * (kLabelRight + 0.5), qPrintable(QString::number(rightmost)));
+    QCOMPARE(crisp.pixelColor(border - 4, int(2 + 4 * 220)), QColor(Qt::white));
+    QVERIFY(isBlack(crisp.pixelColor(border + 1, int(2 + 4 * 220)))); // the border itself
 }
 
 QTEST_MAIN(AscanViewTest)

@@ -2,8 +2,8 @@
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "Commands.h"
-#include "core/AscanPainter.h"
-#include "core/AscanRenderer.h"
+#include "core/AscanDrawingBuilder.h"
+#include "core/AscanDrawingPainter.h"
 #include "JsonWriter.h"
 #include "RecordSource.h"
 

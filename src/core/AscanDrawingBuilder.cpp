@@ -1,4 +1,4 @@
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 
 #include "core/LeadingNumber.h"
 
@@ -18,26 +18,13 @@ constexpr double kUnitsPerPercentHeight = 2;
 constexpr double kDacStopY = 200; // a DAC point of amplitude 4 or less ends the curve
 constexpr double kScaleY = 215;
 
-int boxIndex(const char* control)
+double number(const PanelTexts& panel, const char16_t* control)
 {
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (qstrcmp(kPanelFields[i].control, control) == 0)
-            return i;
-    Q_UNREACHABLE();
+    return leadingNumber(panel.value(control));
 }
 
-double number(const PanelTexts& panel, const char* control)
-{
-    return leadingNumber(panel.boxes[boxIndex(control)]);
-}
-
-const QString& box(const PanelTexts& panel, const char* control)
-{
-    return panel.boxes[boxIndex(control)];
-}
-
-void drawGate(AscanDrawing& drawing, const PanelTexts& panel, const char* start, const char* width,
-              const char* level)
+void drawGate(AscanDrawing& drawing, const PanelTexts& panel, const char16_t* start,
+              const char16_t* width, const char16_t* level)
 {
     const double x1 = kUnitsPerPercentWidth * number(panel, start);
     const double y = kBaselineY - kUnitsPerPercentHeight * number(panel, level);
@@ -90,13 +77,13 @@ void display_pattern(AscanDrawing& drawing, const Record& record)
 
 void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts& panel)
 {
-    const QString& gate = box(panel, "txtgate");
+    const QString gate = panel.value(u"txtgate");
     if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
-        drawGate(drawing, panel, "txtstart", "txtend", "txtlevel");
-    if (box(panel, "txtgate2") != QStringView(kOff))
-        drawGate(drawing, panel, "txtstart2", "txtend2", "txtlevel2");
+        drawGate(drawing, panel, u"txtstart", u"txtend", u"txtlevel");
+    if (panel.value(u"txtgate2") != QStringView(kOff))
+        drawGate(drawing, panel, u"txtstart2", u"txtend2", u"txtlevel2");
 
-    const QString& dac = box(panel, "txtdac");
+    const QString dac = panel.value(u"txtdac");
     const bool plain = dac == QStringView(kOn);
     const bool companions = dac == QStringView(kOn614);
     if (!plain && !companions)
@@ -122,8 +109,8 @@ void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts&
 
 void cal_grt(AscanDrawing& drawing, const PanelTexts& panel)
 {
-    const double range = number(panel, "txtrange");
-    const double delay = number(panel, "txtdelay");
+    const double range = number(panel, u"txtrange");
+    const double delay = number(panel, u"txtdelay");
     if (range == 0)
         return;
     text(drawing, 0, delay);

@@ -1,5 +1,5 @@
 // The A-scan drawing model: trace, graticule, gate bars, DAC curves and the range scale.
-#include "core/AscanPainter.h"
+#include "core/AscanDrawingBuilder.h"
 #include "ReferenceRecord.h"
 
 #include <QTest>
@@ -47,7 +47,7 @@ QList<QLineF> overlayLines(const AscanDrawing& d)
 using Label = QPair<double, QString>; // x, text
 } // namespace
 
-class AscanDrawingTest : public QObject
+class AscanDrawingBuilderTest : public QObject
 {
     Q_OBJECT
 
@@ -71,7 +71,7 @@ private slots:
     void scaleLabels();
 };
 
-void AscanDrawingTest::drawingOrderBaselineTraceDotsOverlaysLabels()
+void AscanDrawingBuilderTest::drawingOrderBaselineTraceDotsOverlaysLabels()
 {
     Record r = setupRecord();
     put(r, 295, "ON     ");
@@ -102,7 +102,7 @@ void AscanDrawingTest::drawingOrderBaselineTraceDotsOverlaysLabels()
     }
 }
 
-void AscanDrawingTest::traceHeights_data()
+void AscanDrawingBuilderTest::traceHeights_data()
 {
     QTest::addColumn<int>("sample");
     QTest::addColumn<double>("y");
@@ -115,7 +115,7 @@ void AscanDrawingTest::traceHeights_data()
     QTest::newRow("255 flat top") << 255 << 10.0;
 }
 
-void AscanDrawingTest::traceHeights()
+void AscanDrawingBuilderTest::traceHeights()
 {
     QFETCH(int, sample);
     QFETCH(double, y);
@@ -129,7 +129,7 @@ void AscanDrawingTest::traceHeights()
     }
 }
 
-void AscanDrawingTest::traceStartsAtTheBaselineAndIgnoresPosition250()
+void AscanDrawingBuilderTest::traceStartsAtTheBaselineAndIgnoresPosition250()
 {
     Record r = reference::randomRecord(11);
     r[0] = 100;
@@ -143,7 +143,7 @@ void AscanDrawingTest::traceStartsAtTheBaselineAndIgnoresPosition250()
     QCOMPARE(again.points, trace.points);
 }
 
-void AscanDrawingTest::flatRecordLiesOnTheBaseline()
+void AscanDrawingBuilderTest::flatRecordLiesOnTheBaseline()
 {
     const PolylineItem trace = itemsOf<PolylineItem>(drawRecord(setupRecord()))[0];
     QCOMPARE(trace.points.first(), QPointF(0, 210));
@@ -151,7 +151,7 @@ void AscanDrawingTest::flatRecordLiesOnTheBaseline()
         QCOMPARE(trace.points[i], QPointF(i, 210));
 }
 
-void AscanDrawingTest::graticuleDotsInDrawingOrder()
+void AscanDrawingBuilderTest::graticuleDotsInDrawingOrder()
 {
     QList<QPointF> expected;
     for (int y = 10; y <= 190; y += 20) // ten dotted rows, none at the baseline
@@ -169,7 +169,7 @@ void AscanDrawingTest::graticuleDotsInDrawingOrder()
     QCOMPARE(dots[0].points, expected);
 }
 
-void AscanDrawingTest::drawingAgainGivesTheSameDrawing()
+void AscanDrawingBuilderTest::drawingAgainGivesTheSameDrawing()
 {
     Record r = reference::randomRecord(3);
     put(r, 267, "100    ");
@@ -186,7 +186,7 @@ void AscanDrawingTest::drawingAgainGivesTheSameDrawing()
     QCOMPARE(d.items.size(), size_t(3));
 }
 
-void AscanDrawingTest::gateBars_data()
+void AscanDrawingBuilderTest::gateBars_data()
 {
     QTest::addColumn<QByteArray>("gate1");
     QTest::addColumn<QByteArray>("gate2");
@@ -213,7 +213,7 @@ void AscanDrawingTest::gateBars_data()
         << QByteArray("OFF    ") << QByteArray("DAC -6 ") << QList<QLineF>{bar2};
 }
 
-void AscanDrawingTest::gateBars()
+void AscanDrawingBuilderTest::gateBars()
 {
     QFETCH(QByteArray, gate1);
     QFETCH(QByteArray, gate2);
@@ -237,7 +237,7 @@ void AscanDrawingTest::gateBars()
         QCOMPARE(line, QLineF(0, 210, 0, 210));
 }
 
-void AscanDrawingTest::dacCurves_data()
+void AscanDrawingBuilderTest::dacCurves_data()
 {
     QTest::addColumn<QByteArray>("dac");
     QTest::addColumn<QList<int>>("amplitudes"); // nine points, x at 0, 30, 60, ...
@@ -270,7 +270,7 @@ void AscanDrawingTest::dacCurves_data()
         << QByteArray("DAC -12") << QList<int>(9, 50) << QList<QLineF>{};
 }
 
-void AscanDrawingTest::dacCurves()
+void AscanDrawingBuilderTest::dacCurves()
 {
     QFETCH(QByteArray, dac);
     QFETCH(QList<int>, amplitudes);
@@ -284,7 +284,7 @@ void AscanDrawingTest::dacCurves()
     QCOMPARE(overlayLines(drawRecord(r)), lines);
 }
 
-void AscanDrawingTest::rangeScale_data()
+void AscanDrawingBuilderTest::rangeScale_data()
 {
     QTest::addColumn<QByteArray>("range");
     QTest::addColumn<QByteArray>("delay");
@@ -335,7 +335,7 @@ void AscanDrawingTest::rangeScale_data()
                         {141, "-32766"}, {191, "-32767"}, {239, "-32768"}};
 }
 
-void AscanDrawingTest::rangeScale()
+void AscanDrawingBuilderTest::rangeScale()
 {
     QFETCH(QByteArray, range);
     QFETCH(QByteArray, delay);
@@ -351,7 +351,7 @@ void AscanDrawingTest::rangeScale()
     QCOMPARE(drawn, labels);
 }
 
-void AscanDrawingTest::scaleLabels_data()
+void AscanDrawingBuilderTest::scaleLabels_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -364,12 +364,12 @@ void AscanDrawingTest::scaleLabels_data()
     QTest::newRow("large") << 19999990.0 << QStringLiteral(" 19999990");
 }
 
-void AscanDrawingTest::scaleLabels()
+void AscanDrawingBuilderTest::scaleLabels()
 {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(scaleLabel(value), text);
 }
 
-QTEST_GUILESS_MAIN(AscanDrawingTest)
-#include "tst_ascan_drawing.moc"
+QTEST_GUILESS_MAIN(AscanDrawingBuilderTest)
+#include "tst_ascan_drawing_builder.moc"

@@ -7,6 +7,9 @@
 namespace quillon
 {
 
+// Builds the A-scan drawing model of a record: what display_pattern, the overlay steps of
+// display_setup and cal_grt put on the surface, as drawing primitives in drawing units.
+
 // display_pattern: clears the drawing, then the baseline, the trace of samples 0..249 and the
 // dotted graticule with its ticks.
 void display_pattern(AscanDrawing& drawing, const Record& record);

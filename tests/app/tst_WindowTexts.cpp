@@ -1,0 +1,260 @@
+// Every text of the secondary windows fits its control: each label, push, radio and check button,
+// combo box entry and frame caption is measured with the font the control really uses and
+// compared with the room the style gives its text. CTest runs this program at device pixel
+// ratios 1, 1.5 and 2, and once with the Liberation faces hidden, so that DejaVu stands in.
+// With QUILLON_WINDOW_SHOTS naming a folder, each window is also saved there as a PNG.
+
+#include "app/AboutBox.h"
+#include "app/PortSelectionWindow.h"
+#include "core/FontFallback.h"
+#include "core/Module1.h"
+#include "files/OpenWindow.h"
+#include "files/SaveWindow.h"
+#include "link/InstrumentLink.h"
+#include "report/PrintOptionsWindow.h"
+#include "report/ReportPreviewWindow.h"
+#include "view/PanelStyle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace quillon;
+
+namespace
+{
+
+// The room a control gives its text, and the texts it shows there.
+struct TextRoom {
+    QRect room;
+    QStringList texts;
+    bool wraps = false;
+};
+
+TextRoom labelRoom(const QLabel* label)
+{
+    if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
+        return {};
+    QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                -label->margin());
+    if (label->indent() > 0)
+        room.adjust(label->indent(), 0, 0, 0);
+    return {room, {label->text()}, label->wordWrap()};
+}
+
+TextRoom buttonRoom(const QAbstractButton* button)
+{
+    if (button->text().isEmpty())
+        return {};
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QRadioButton*>(button)) {
+        contents = QStyle::SE_RadioButtonContents;
+    } else if (qobject_cast<const QCheckBox*>(button)) {
+        contents = QStyle::SE_CheckBoxContents;
+    } else if (const auto* push = qobject_cast<const QPushButton*>(button)) {
+        if (push->autoDefault() || push->isDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        if (push->isDefault())
+            option.features |= QStyleOptionButton::DefaultButton;
+    }
+    QRect room = button->style()->subElementRect(contents, &option, button);
+    if (contents == QStyle::SE_PushButtonContents && !option.icon.isNull())
+        room.adjust(option.iconSize.width() + 4, 0, 0, 0);
+    return {room, {button->text()}};
+}
+
+TextRoom comboRoom(const QComboBox* combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.currentText = combo->currentText();
+    // The line edit or the label inside keeps a small margin on each side.
+    const QRect field =
+        combo->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+            .adjusted(2, 0, -2, 0);
+    TextRoom room{field, {}};
+    for (int i = 0; i < combo->count(); ++i)
+        room.texts << combo->itemText(i);
+    if (combo->isEditable())
+        room.texts << combo->currentText();
+    return room;
+}
+
+TextRoom groupRoom(const QGroupBox* group)
+{
+    if (group->title().isEmpty())
+        return {};
+    // The frame's caption needs its text's width beside the frame's rounded corner.
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    option.lineWidth = 1;
+    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                       QStyle::SC_GroupBoxLabel, group);
+    return {label.intersected(group->rect()), {group->title()}};
+}
+
+TextRoom roomOf(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return labelRoom(label);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return buttonRoom(button);
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        return comboRoom(combo);
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return groupRoom(group);
+    return {};
+}
+
+// What does not fit in one control; empty when everything does.
+QStringList misfits(const QWidget* w)
+{
+    QStringList problems;
+    const TextRoom room = roomOf(w);
+    const QFontMetrics metrics(w->font(), w);
+    for (const QString& text : room.texts) {
+        const QString plain = QString(text).remove(u'&');
+        QSize need(metrics.horizontalAdvance(plain), metrics.height());
+        if (room.wraps)
+            need =
+                metrics
+                    .boundingRect(QRect(0, 0, room.room.width(), 100000), Qt::TextWordWrap, plain)
+                    .size();
+        if (need.width() > room.room.width() || need.height() > room.room.height())
+            problems << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                            .arg(w->objectName(), text)
+                            .arg(need.width())
+                            .arg(need.height())
+                            .arg(room.room.width())
+                            .arg(room.room.height());
+    }
+    // The control itself lies whole inside the window.
+    const QRect inWindow(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+    if (!room.texts.isEmpty() && !w->window()->rect().contains(inWindow))
+        problems << QStringLiteral("%1 reaches outside its window").arg(w->objectName());
+    return problems;
+}
+
+using WindowMaker = std::function<QWidget*()>;
+
+struct Fixture {
+    Module1 module;
+    InstrumentLink link{module};
+    QPrinter printer;
+    Edition quillon = Edition::quillon();
+    Edition pellisor = Edition::pellisor();
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowMaker)
+
+class WindowTextsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextFits_data();
+    void everyTextFits();
+
+private:
+    QTemporaryDir m_work;
+    std::unique_ptr<Fixture> m_fixture;
+};
+
+void WindowTextsTest::initTestCase()
+{
+    QVERIFY(m_work.isValid());
+    QVERIFY(QDir::setCurrent(m_work.path()));
+    m_fixture = std::make_unique<Fixture>();
+    m_fixture->printer.setOutputFormat(QPrinter::PdfFormat);
+    m_fixture->module.startUp();
+    QWidget probe;
+    qInfo("device pixel ratio %g; \"MS Sans Serif\" is drawn with %s, the platform's font is %s",
+          probe.devicePixelRatioF(), qPrintable(resolvedFamily(panelFont())),
+          qPrintable(resolvedFamily(probe.font())));
+}
+
+void WindowTextsTest::everyTextFits_data()
+{
+    Fixture& f = *m_fixture;
+    QTest::addColumn<WindowMaker>("make");
+    QTest::newRow("frmoption") << WindowMaker([&f] {
+        auto* w = new PortSelectionWindow(f.module, f.link);
+        w->load(PortSetting::numbered(1));
+        return w;
+    });
+    QTest::newRow("frmopen") << WindowMaker([&f] { return new OpenWindow(f.quillon); });
+    QTest::newRow("frmopen, pellisor") << WindowMaker([&f] { return new OpenWindow(f.pellisor); });
+    QTest::newRow("frmsave") << WindowMaker([&f] { return new SaveWindow(f.module); });
+    QTest::newRow("frmprintop") << WindowMaker([] { return new PrintOptionsWindow; });
+    QTest::newRow("frmprintop, preview") << WindowMaker([] {
+        auto* w = new PrintOptionsWindow;
+        w->setTask(QStringLiteral("Print Preview"), QStringLiteral("Preview"));
+        return w;
+    });
+    QTest::newRow("frmprintop, export") << WindowMaker([] {
+        auto* w = new PrintOptionsWindow;
+        w->setTask(QStringLiteral("Export PDF"), QStringLiteral("Export"));
+        return w;
+    });
+    QTest::newRow("frmAbout") << WindowMaker(
+        [] { return new AboutBox(QStringLiteral("Quillon")); });
+    QTest::newRow("frmpreview") << WindowMaker(
+        [&f] { return new ReportPreviewWindow(f.printer, [](QPrinter&) {}); });
+}
+
+void WindowTextsTest::everyTextFits()
+{
+    QFETCH(WindowMaker, make);
+    QWidget* window = make();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    const std::unique_ptr<QWidget> owner(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    QStringList problems;
+    int measured = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || roomOf(w).texts.isEmpty())
+            continue;
+        ++measured;
+        problems += misfits(w);
+    }
+    QVERIFY(measured > 0);
+
+    const QString shots = qEnvironmentVariable("QUILLON_WINDOW_SHOTS");
+    if (!shots.isEmpty()) {
+        const QString name = QString::fromLatin1(QTest::currentDataTag())
+                                 .replace(QStringLiteral(", "), QStringLiteral("-")) +
+                             QStringLiteral("-x%1.png").arg(window->devicePixelRatioF());
+        QVERIFY(window->grab().save(QDir(shots).filePath(name)));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+}
+
+QTEST_MAIN(WindowTextsTest)
+#include "tst_WindowTexts.moc"
