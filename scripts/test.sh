@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything once with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer (fuzz targets included), and runs the whole test suite:
-# unit, GUI (offscreen), serial end-to-end against the simulated instrument, corpus replay and
-# a short fuzzing run of each fuzz target.
+# UndefinedBehaviorSanitizer (tests, benchmarks and fuzz targets included), and runs the whole
+# test suite: unit, GUI (offscreen), serial end-to-end against the simulated instrument, corpus
+# replay and a short fuzzing run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -12,6 +12,8 @@ cmake -S . -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_COMPILER=clang++ \
     -DQUILLON_SANITIZE=ON \
+    -DBUILD_TESTING=ON \
+    -DQUILLON_BENCH=ON \
     -DQUILLON_FUZZ=ON
 cmake --build "$build" -j"$(nproc)"
 
