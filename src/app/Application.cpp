@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace quillon
 {
 
@@ -42,6 +44,11 @@ void Application::start(const QStringList& files)
 
 int runApplication(int argc, char** argv, const Edition& edition)
 {
+    // Answered before the window system is asked for: it works without a display.
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        std::printf("%s %s\n", qPrintable(edition.title), QUILLON_VERSION);
+        return 0;
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(edition.title);
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
