@@ -8,6 +8,8 @@ packages=(
     libzip-dev zlib1g-dev libbenchmark-dev
     clang libclang-rt-14-dev
     poppler-utils fonts-liberation fonts-dejavu-core
+    cmark-gfm librsvg2-bin gzip
+    file dpkg-dev desktop-file-utils appstream lintian
 )
 missing=()
 for p in "${packages[@]}"; do
