@@ -4,9 +4,10 @@
 # file, the file type and lintian (errors fail, warnings are shown).
 #   scripts/check-package.sh [build/package/quillon_*.deb]
 set -euo pipefail
+given=${1:+$(realpath "$1")}
 cd "$(dirname "$0")/.."
 
-deb=${1:-$(ls build/package/quillon_*.deb 2>/dev/null | head -n 1)}
+deb=${given:-$(ls build/package/quillon_*.deb 2>/dev/null | head -n 1)}
 if [ -z "$deb" ] || [ ! -f "$deb" ]; then
     echo "check-package: no package; run scripts/package.sh first" >&2
     exit 1
@@ -64,9 +65,10 @@ grep -qx 'MimeType=application/x-vantor-waveform;' \
     fail "Quillon's desktop entry does not take waveform files"
 appstreamcli validate --no-net "$root/usr/share/metainfo/com.brennwick.quillon.metainfo.xml" ||
     fail "AppStream metainfo"
-cp -r "$root/usr/share/mime" "$root/mime-check"
-update-mime-database "$root/mime-check" || fail "file type"
-grep -q '^[0-9]*:application/x-vantor-waveform:\*\.awv$' "$root/mime-check/globs2" ||
+mkdir "$root/check"
+cp -r "$root/usr/share/mime" "$root/check/mime"
+XDG_DATA_DIRS="$root/check" update-mime-database "$root/check/mime" || fail "file type"
+grep -q '^[0-9]*:application/x-vantor-waveform:\*\.awv$' "$root/check/mime/globs2" ||
     fail "no *.awv glob for application/x-vantor-waveform"
 
 # Debian's own checks: errors fail, warnings and notes are shown.
