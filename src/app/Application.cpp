@@ -3,13 +3,15 @@
 #include "app/AppIcon.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
-#include "app/OverviewController.h"
 #include "app/MainWindow.h"
+#include "app/OverviewController.h"
 #include "app/ReportController.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace quillon
 {
@@ -44,6 +46,11 @@ void Application::start(const QStringList& files)
 
 int runApplication(int argc, char** argv, const Edition& edition)
 {
+    // Answered before the window system is asked for: it works without a display.
+    if (argc == 2 && qstrcmp(argv[1], "--version") == 0) {
+        std::printf("%s %s\n", qPrintable(edition.title), QUILLON_VERSION);
+        return 0;
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(edition.title);
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
+#include "app/UserManual.h"
 #include "core/AscanDrawingBuilder.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
@@ -97,7 +98,9 @@ void MainWindow::buildMenus()
 
     connect(mnuexit, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(mnuabout, &QAction::triggered, this, &MainWindow::showAbout);
-    // "New" and "Help Topic" do nothing.
+    connect(mnuhelpt, &QAction::triggered, this,
+            [this] { openUserManual(statusBar(), QCoreApplication::applicationDirPath()); });
+    // "New" does nothing.
 }
 
 void MainWindow::buildControls()

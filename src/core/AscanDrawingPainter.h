@@ -23,7 +23,7 @@ void paintAscan(QPainter& painter, const AscanDrawing& drawing);
 // The drawing as an image, `pixelsPerUnit` pixels per point (96/72 is the screen's natural size).
 QImage renderAscan(const AscanDrawing& drawing, double pixelsPerUnit = 96.0 / 72.0);
 
-// The same image as PNG bytes.
+// The same image as PNG bytes (empty if it cannot be encoded).
 QByteArray ascanPng(const AscanDrawing& drawing, double pixelsPerUnit = 96.0 / 72.0);
 
 // The surface's default font size in points (its text is the range scale).

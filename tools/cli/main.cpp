@@ -60,6 +60,10 @@ int main(int argc, char** argv)
         printHelp();
         return args.isEmpty() ? Usage : Success;
     }
+    if (args.first() == QLatin1String("--version")) {
+        out("quillon-cli " QUILLON_VERSION "\n");
+        return Success;
+    }
     const QString name = args.takeFirst();
     for (const CliCommand& c : kCommands)
         if (name == QLatin1String(c.name))

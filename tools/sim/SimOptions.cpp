@@ -54,6 +54,7 @@ QString SimOptions::helpText()
         "  --quiet              no event lines on stderr\n"
         "  --timestamps         print \"end NS\" on stdout when the last byte of a frame (or of\n"
         "                       any other transmission) has gone out, NS the monotonic clock\n"
+        "  --version            print the version and end\n"
         "\n"
         "LIST: memories such as 3,7,10-12.\n"
         "\n"

@@ -296,6 +296,10 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(SimOptions::helpText()), stdout);
         return 0;
     }
+    if (args.contains(u"--version"_qs)) {
+        std::printf("vantor-sim %s\n", QUILLON_VERSION);
+        return 0;
+    }
     QString error;
     const auto options = SimOptions::parse(args, &error);
     if (!options) {

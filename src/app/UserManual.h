@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QStatusBar;
+
+namespace quillon
+{
+
+// The user manual, manual.html: installed in <prefix>/share/doc/quillon beside <prefix>/bin, or
+// made in <build>/docs, two levels above the programs of a build. `programDir` is the folder of
+// the running program; the installed manual comes first. Empty when there is none.
+QString findUserManual(const QString& programDir);
+
+// "Help Topic": the manual in the system's browser. Without a manual, or when no browser takes
+// it, the status bar says so and false is returned.
+bool openUserManual(QStatusBar* statusBar, const QString& programDir);
+
+} // namespace quillon
