@@ -1,0 +1,242 @@
+#include "archive/ArchiveJournal.h"
+
+#include "core/BankFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace quillon
+{
+
+ArchiveJournal::ArchiveJournal(Module1& module, const QString& path, QObject* parent)
+    : QObject(parent), m_module(module), m_path(path)
+{
+    m_previousJournal = m_module.journal();
+    m_module.setJournal(this);
+}
+
+ArchiveJournal::~ArchiveJournal()
+{
+    if (m_module.journal() == this)
+        m_module.setJournal(m_previousJournal);
+}
+
+bool ArchiveJournal::open()
+{
+    ArchiveFailure f = m_archive.open(m_path);
+    if (f.kind == ArchiveFailure::Damaged && reopenAfterDamage(f))
+        f = {};
+    if (!f)
+        f = m_archive.beginSession(m_session);
+    if (f) {
+        m_archive.close();
+        report(f);
+        return false;
+    }
+    scanPending();
+    return true;
+}
+
+bool ArchiveJournal::reopenAfterDamage(const ArchiveFailure& failure)
+{
+    m_archive.close();
+    const QString aside = SqliteArchive::moveAside(m_path);
+    if (aside.isEmpty())
+        return false;
+    if (m_archive.open(m_path))
+        return false;
+    qint64 session = 0;
+    if (m_archive.beginSession(session))
+        return false;
+    m_session = session;
+    m_lastOwnEntry = 0;
+    emit archiveReplaced(
+        QStringLiteral("The archive \"%1\" could not be read (%2). It was moved to \"%3\" and a "
+                       "new archive was started.")
+            .arg(QDir::toNativeSeparators(m_path), failure.text, QDir::toNativeSeparators(aside)));
+    return true;
+}
+
+void ArchiveJournal::report(const ArchiveFailure& failure)
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    emit archiveFailed(QStringLiteral("Records are not being written to the archive \"%1\" (%2). "
+                                      "They are still stored in the bank.")
+                           .arg(QDir::toNativeSeparators(m_path), failure.text));
+}
+
+void ArchiveJournal::append(ArchiveEntry& entry)
+{
+    if (!m_archive.isOpen() && !open())
+        return;
+    ArchiveFailure f = m_archive.append(entry);
+    if (f.kind == ArchiveFailure::Damaged && reopenAfterDamage(f))
+        f = m_archive.append(entry);
+    if (f) {
+        report(f);
+        return;
+    }
+    m_failureReported = false;
+    m_lastOwnEntry = entry.id;
+}
+
+void ArchiveJournal::recordStored(int row, const Record& record, const StoreOrigin& origin)
+{
+    m_changedRows.insert(row);
+    m_pending.erase(row);
+    // A restored row is an entry already: it only becomes this run's unsaved work.
+    if (origin.kind == StoreKind::Restored)
+        return;
+    ArchiveEntry e;
+    e.kind = origin.kind;
+    e.memory = row + 1;
+    e.source = origin.source;
+    std::copy_n(record.begin(), kRecordLength, e.record.begin());
+    append(e);
+}
+
+void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString& path)
+{
+    const QString source = QFileInfo(path).absoluteFilePath();
+    for (int row = 0; row < kMemoryCount; ++row) {
+        if (!contents.marks[row])
+            continue;
+        ArchiveEntry e;
+        e.kind = StoreKind::Loaded;
+        e.memory = row + 1;
+        e.source = source;
+        // The row as the load leaves it: the file's positions, and position 840 kept.
+        std::copy_n(contents.bank[row].begin(), kBankFilePositions, e.record.begin());
+        e.record[kBankFilePositions] = m_module.membank[row][kBankFilePositions];
+        ArchiveQuery latest;
+        latest.memory = e.memory;
+        latest.limit = 1;
+        std::vector<ArchiveEntry> found;
+        if (m_archive.isOpen() && !m_archive.query(latest, found) && !found.empty() &&
+            std::equal(e.record.begin(), e.record.begin() + kBankFilePositions,
+                       found.front().record.begin()))
+            continue;
+        append(e);
+    }
+    settleAll();
+}
+
+void ArchiveJournal::bankSaved(const QString&)
+{
+    settleAll();
+}
+
+void ArchiveJournal::discardSession()
+{
+    settleAll();
+}
+
+void ArchiveJournal::settleAll()
+{
+    if (!m_archive.isOpen())
+        return;
+    m_archive.settle(m_session, m_lastOwnEntry);
+    for (const auto& [session, upTo] : m_carried)
+        m_archive.settle(session, upTo);
+    m_carried.clear();
+}
+
+void ArchiveJournal::scanPending()
+{
+    m_pending.clear();
+    m_pendingMarks.clear();
+    m_offered.clear();
+    std::vector<SqliteArchive::Unsettled> entries;
+    if (m_archive.unsettled(m_session, entries))
+        return;
+    for (const SqliteArchive::Unsettled& u : entries) {
+        const int row = u.entry.memory - 1;
+        if (row < 0 || row >= kMemoryCount || m_changedRows.count(row))
+            continue;
+        m_offered[u.session] = u.entry.id;
+        m_pending[row] = u.entry; // ascending ids: the latest stays
+        if (u.entry.kind != StoreKind::Notes)
+            m_pendingMarks[row] = true;
+    }
+    // A memory whose row already holds that record needs nothing back.
+    for (auto it = m_pending.begin(); it != m_pending.end();)
+        if (std::equal(it->second.record.begin(), it->second.record.begin() + kRecordLength,
+                       m_module.membank[it->first].begin()))
+            it = m_pending.erase(it);
+        else
+            ++it;
+}
+
+std::vector<ArchiveEntry> ArchiveJournal::pending() const
+{
+    std::vector<ArchiveEntry> out;
+    for (const auto& [row, entry] : m_pending)
+        out.push_back(entry);
+    return out;
+}
+
+QList<int> ArchiveJournal::pendingRows() const
+{
+    QList<int> rows;
+    for (const auto& [row, entry] : m_pending)
+        rows << row;
+    return rows;
+}
+
+QList<int> ArchiveJournal::restorePending()
+{
+    const std::map<int, ArchiveEntry> pending = std::move(m_pending);
+    const std::map<int, bool> marks = std::move(m_pendingMarks);
+    m_pending.clear();
+    m_pendingMarks.clear();
+    for (const auto& [session, upTo] : m_offered)
+        m_carried[session] = std::max(m_carried[session], upTo);
+    m_offered.clear();
+    QList<int> restored;
+    for (const auto& [row, entry] : pending) {
+        const auto mark = marks.find(row);
+        m_module.store(row, entry.record,
+                       StoreOrigin{StoreKind::Restored, m_path, mark != marks.end()});
+        restored << row;
+    }
+    return restored;
+}
+
+void ArchiveJournal::discardPending()
+{
+    m_pending.clear();
+    m_pendingMarks.clear();
+    if (m_archive.isOpen())
+        for (const auto& [session, upTo] : m_offered)
+            m_archive.settle(session, upTo);
+    m_offered.clear();
+}
+
+bool ArchiveJournal::importLeftovers(const std::vector<Leftover>& rows, const QString& source)
+{
+    if (!m_archive.isOpen() || rows.empty())
+        return m_archive.isOpen();
+    qint64 session = 0;
+    ArchiveFailure f = m_archive.beginSession(session);
+    for (const Leftover& l : rows) {
+        if (f)
+            break;
+        ArchiveEntry e;
+        e.kind = l.marked ? StoreKind::Received : StoreKind::Notes;
+        e.memory = l.row + 1;
+        e.source = source;
+        std::copy_n(l.record.begin(), kRecordLength, e.record.begin());
+        f = m_archive.append(e);
+    }
+    m_archive.useSession(m_session);
+    if (f) {
+        report(f);
+        return false;
+    }
+    scanPending();
+    return true;
+}
+
+} // namespace quillon
