@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     // The program as an operator sees it with the instrument connected, working in a folder of
-    // its own (it writes "dfd.cfg" and a recovery file there).
+    // its own (it writes "dfd.cfg" and its archive there).
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     QTemporaryDir work;
     QString error;
@@ -31,6 +31,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
         return 1;
     }
+    qputenv("QUILLON_ARCHIVE", QFile::encodeName(work.filePath(QStringLiteral("archive.sqlite"))));
     quillon::Application app(quillon::Edition::quillon());
     app.start();
     quillon::Module1& module = app.module();
