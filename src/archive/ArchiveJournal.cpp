@@ -9,7 +9,7 @@ namespace quillon
 {
 
 ArchiveJournal::ArchiveJournal(Module1& module, const QString& path, QObject* parent)
-    : QObject(parent), m_module(module), m_path(path)
+    : QObject(parent), m_module(module), m_moduleAlive(&module), m_path(path)
 {
     m_previousJournal = m_module.journal();
     m_module.setJournal(this);
@@ -17,7 +17,7 @@ ArchiveJournal::ArchiveJournal(Module1& module, const QString& path, QObject* pa
 
 ArchiveJournal::~ArchiveJournal()
 {
-    if (m_module.journal() == this)
+    if (m_moduleAlive && m_module.journal() == this)
         m_module.setJournal(m_previousJournal);
 }
 

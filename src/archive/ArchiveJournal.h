@@ -5,6 +5,7 @@
 #include "core/Module1.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <map>
@@ -77,6 +78,7 @@ private:
     void scanPending();
 
     Module1& m_module;
+    QPointer<Module1> m_moduleAlive; // the journal may outlive the module
     BankJournal* m_previousJournal = nullptr;
     QString m_path;
     SqliteArchive m_archive;

@@ -1,5 +1,6 @@
 // quillon-cli capture: requests memories from the instrument as the Capture button does and
 // writes the bank.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "LinkSession.h"
 #include "MemoryList.h"
@@ -10,7 +11,8 @@ namespace quillon::cli
 namespace
 {
 
-const QString kUsage = QStringLiteral("capture --port DEVICE --memories LIST [--into BANK] -o OUT");
+const QString kUsage =
+    QStringLiteral("capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT");
 
 int runCapture(const QStringList& arguments)
 {
@@ -34,6 +36,8 @@ int runCapture(const QStringList& arguments)
         return usageError(kUsage, QStringLiteral("--memories: ") + problem);
 
     LinkSession session;
+    if (const int status = useArchive(session.module()); status != Success)
+        return status;
     if (!into.isEmpty())
         if (const int status = session.loadBank(into); status != Success)
             return status;
@@ -68,7 +72,8 @@ int runCapture(const QStringList& arguments)
     return failed == 0 ? Success : DeviceFailure;
 }
 
-const bool registered = registerCommand({QStringLiteral("capture"), kUsage, runCapture});
+const bool registered =
+    registerCommand({QStringLiteral("capture"), kUsage, withArchive(runCapture)});
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // quillon-cli import-frames CAPTURE [--into BANK] -o OUT: stores every frame of a captured byte
 // stream under the memory number it carries, as the window does with frames the instrument
 // sends, and writes the bank as a bank file.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "core/BankFile.h"
@@ -17,7 +18,7 @@ namespace quillon::cli
 namespace
 {
 
-const QString kUsage = QStringLiteral("import-frames CAPTURE [--into BANK] -o OUT");
+const QString kUsage = QStringLiteral("import-frames CAPTURE [--into BANK] [--archive DB] -o OUT");
 
 // Loads BANK into the module as opening the bank file in the window would; false after the
 // stderr line.
@@ -51,6 +52,8 @@ int runImportFrames(const QStringList& arguments)
     auto module = std::make_unique<Module1>();
     module->startUp();
     writeSampleEcho(module->recbuf);
+    if (const int status = useArchive(*module); status != Success)
+        return status;
     if (!into.isEmpty() && !loadInto(*module, into))
         return BadInput;
 
@@ -80,7 +83,8 @@ int runImportFrames(const QStringList& arguments)
     return writeOutput(output, writeBank(module->membank));
 }
 
-const bool registered = registerCommand({QStringLiteral("import-frames"), kUsage, runImportFrames});
+const bool registered =
+    registerCommand({QStringLiteral("import-frames"), kUsage, withArchive(runImportFrames)});
 
 } // namespace
 

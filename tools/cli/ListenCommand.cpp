@@ -1,5 +1,6 @@
 // quillon-cli listen: takes the records the instrument sends on its own, as the window does, and
 // writes the bank.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "LinkSession.h"
 
@@ -21,7 +22,7 @@ namespace
 {
 
 const QString kUsage =
-    QStringLiteral("listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT");
+    QStringLiteral("listen --port DEVICE [--count N] [--timeout SECONDS] [--archive DB] -o OUT");
 
 #ifdef Q_OS_UNIX
 // SIGINT and SIGTERM end listening like the time limit does: the bank is still written.
@@ -79,6 +80,8 @@ int runListen(const QStringList& arguments)
         return usageError(kUsage, QStringLiteral("--timeout needs seconds above 0"));
 
     LinkSession session;
+    if (const int status = useArchive(session.module()); status != Success)
+        return status;
     if (const int status = session.open(port); status != Success)
         return status;
 
@@ -116,7 +119,7 @@ int runListen(const QStringList& arguments)
     return Success;
 }
 
-const bool registered = registerCommand({QStringLiteral("listen"), kUsage, runListen});
+const bool registered = registerCommand({QStringLiteral("listen"), kUsage, withArchive(runListen)});
 
 } // namespace
 

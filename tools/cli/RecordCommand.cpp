@@ -4,15 +4,11 @@
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "JsonWriter.h"
+#include "RecordJson.h"
 #include "RecordSource.h"
 
 namespace quillon::cli
 {
-
-namespace
-{
-
-const QString kUsage = QStringLiteral("record SOURCE");
 
 QByteArray recordJson(const Record& record)
 {
@@ -41,6 +37,11 @@ QByteArray recordJson(const Record& record)
     json.endObject();
     return json.finish();
 }
+
+namespace
+{
+
+const QString kUsage = QStringLiteral("record SOURCE");
 
 int runRecord(const QStringList& arguments)
 {
