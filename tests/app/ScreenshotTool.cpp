@@ -4,12 +4,15 @@
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
+#include "app/ArchiveController.h"
 #include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -17,7 +20,7 @@ int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: quillon-screenshot OUT.png\n");
+        std::fprintf(stderr, "usage: quillon-screenshot OUT.png [ARCHIVE.png]\n");
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
@@ -49,6 +52,19 @@ int main(int argc, char** argv)
     if (!shot.save(out)) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
+    }
+    // A second file: the Archive window over what was received, an entry chosen.
+    if (argc > 2) {
+        auto* archive = window.findChild<quillon::ArchiveController*>();
+        archive->showArchive();
+        quillon::ArchiveWindow* form = archive->archiveWindow();
+        form->lstentries->setCurrentIndex(archive->model().index(2, 0));
+        form->lstentries->selectionModel()->select(
+            archive->model().index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (!form->grab().save(QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "cannot write %s\n", argv[2]);
+            return 1;
+        }
     }
     return 0;
 }

@@ -242,7 +242,7 @@ void MainWindowTest::menuBarInOrder()
     };
     QCOMPARE(texts(w.fileMenu),
              (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
-                          "Print Preview", "Export PDF", "Exit"}));
+                          "Print Preview", "Export PDF", "Archive", "Exit"}));
     QCOMPARE(texts(w.menuBar()->actions()[2]->menu()),
              (QStringList{"Help Topic", "About Data Capture"}));
 
