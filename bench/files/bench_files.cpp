@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -37,6 +38,7 @@ struct Program {
     Program()
     {
         QDir::setCurrent(folder.path());
+        qputenv("QUILLON_ARCHIVE", QFile::encodeName(folder.filePath("archive.sqlite")));
         app = std::make_unique<Application>(Edition::quillon());
         app->start();
         QCoreApplication::processEvents();

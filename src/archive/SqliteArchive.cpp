@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QtEndian>
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 namespace quillon
@@ -35,11 +37,19 @@ const char* const kMigrations[] = {
 };
 static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
 
-constexpr int kRecordBytes = kRecordLength * 2;
-
+// A record's positions 0..840: one byte each when every value is a byte (what the instrument
+// sends), else two bytes each, little-endian. The blob's length tells which.
 QByteArray recordBlob(const Record& record)
 {
-    QByteArray blob(kRecordBytes, Qt::Uninitialized);
+    const bool bytes = std::all_of(record.begin(), record.begin() + kRecordLength,
+                                   [](std::int16_t v) { return v >= 0 && v <= 255; });
+    if (bytes) {
+        QByteArray blob(kRecordLength, Qt::Uninitialized);
+        for (int p = 0; p < kRecordLength; ++p)
+            blob[p] = char(record[p]);
+        return blob;
+    }
+    QByteArray blob(kRecordLength * 2, Qt::Uninitialized);
     for (int p = 0; p < kRecordLength; ++p)
         qToLittleEndian<qint16>(record[p], blob.data() + 2 * p);
     return blob;
@@ -49,6 +59,11 @@ void readRecordBlob(const void* data, int size, Record& record)
 {
     record.fill(0);
     const auto* bytes = static_cast<const uchar*>(data);
+    if (size == kRecordLength) {
+        for (int p = 0; p < kRecordLength; ++p)
+            record[p] = bytes[p];
+        return;
+    }
     for (int p = 0; p < kRecordLength && 2 * p + 1 < size; ++p)
         record[p] = qFromLittleEndian<qint16>(bytes + 2 * p);
 }
