@@ -26,9 +26,11 @@ ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal
     m_window.fileMenu->insertAction(m_window.mnuexit, mnuarchive);
     connect(mnuarchive, &QAction::triggered, this, &ArchiveController::showArchive);
 
-    // What is stored while the window is open comes into its list.
+    // What is stored while the window is open comes into its list, unless the operator is
+    // working on a selection there.
     const auto follow = [this] {
-        if (m_archiveWindow && m_archiveWindow->isVisible())
+        if (m_archiveWindow && m_archiveWindow->isVisible() &&
+            m_archiveWindow->selectedIds().isEmpty())
             m_archiveWindow->refresh();
     };
     connect(&m_window.module(), &Module1::rowChanged, this, follow);

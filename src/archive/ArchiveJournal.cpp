@@ -67,19 +67,19 @@ void ArchiveJournal::report(const ArchiveFailure& failure)
                            .arg(QDir::toNativeSeparators(m_path), failure.text));
 }
 
-void ArchiveJournal::append(ArchiveEntry& entry)
+void ArchiveJournal::append(std::vector<ArchiveEntry>& entries)
 {
-    if (!m_archive.isOpen() && !open())
+    if (entries.empty() || (!m_archive.isOpen() && !open()))
         return;
-    ArchiveFailure f = m_archive.append(entry);
+    ArchiveFailure f = m_archive.appendAll(entries);
     if (f.kind == ArchiveFailure::Damaged && reopenAfterDamage(f))
-        f = m_archive.append(entry);
+        f = m_archive.appendAll(entries);
     if (f) {
         report(f);
         return;
     }
     m_failureReported = false;
-    m_lastOwnEntry = entry.id;
+    m_lastOwnEntry = entries.back().id;
 }
 
 void ArchiveJournal::recordStored(int row, const Record& record, const StoreOrigin& origin)
@@ -94,12 +94,14 @@ void ArchiveJournal::recordStored(int row, const Record& record, const StoreOrig
     e.memory = row + 1;
     e.source = origin.source;
     std::copy_n(record.begin(), kRecordLength, e.record.begin());
-    append(e);
+    std::vector<ArchiveEntry> one{e};
+    append(one);
 }
 
 void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString& path)
 {
     const QString source = QFileInfo(path).absoluteFilePath();
+    std::vector<ArchiveEntry> changed; // one transaction, one sync, for the whole file
     for (int row = 0; row < kMemoryCount; ++row) {
         if (!contents.marks[row])
             continue;
@@ -118,8 +120,9 @@ void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString&
             std::equal(e.record.begin(), e.record.begin() + kBankFilePositions,
                        found.front().record.begin()))
             continue;
-        append(e);
+        changed.push_back(e);
     }
+    append(changed);
     settleAll();
 }
 
@@ -160,20 +163,21 @@ void ArchiveJournal::scanPending()
         if (u.entry.kind != StoreKind::Notes)
             m_pendingMarks[row] = true;
     }
-    // A memory whose row already holds that record needs nothing back.
-    for (auto it = m_pending.begin(); it != m_pending.end();)
-        if (std::equal(it->second.record.begin(), it->second.record.begin() + kRecordLength,
-                       m_module.membank[it->first].begin()))
-            it = m_pending.erase(it);
-        else
-            ++it;
+}
+
+bool ArchiveJournal::bankHolds(int row, const ArchiveEntry& entry) const
+{
+    return std::equal(entry.record.begin(), entry.record.begin() + kRecordLength,
+                      m_module.membank[row].begin());
 }
 
 std::vector<ArchiveEntry> ArchiveJournal::pending() const
 {
     std::vector<ArchiveEntry> out;
+    // A memory whose row already holds that record needs nothing back.
     for (const auto& [row, entry] : m_pending)
-        out.push_back(entry);
+        if (!bankHolds(row, entry))
+            out.push_back(entry);
     return out;
 }
 
@@ -181,7 +185,8 @@ QList<int> ArchiveJournal::pendingRows() const
 {
     QList<int> rows;
     for (const auto& [row, entry] : m_pending)
-        rows << row;
+        if (!bankHolds(row, entry))
+            rows << row;
     return rows;
 }
 
@@ -196,6 +201,8 @@ QList<int> ArchiveJournal::restorePending()
     m_offered.clear();
     QList<int> restored;
     for (const auto& [row, entry] : pending) {
+        if (bankHolds(row, entry))
+            continue;
         const auto mark = marks.find(row);
         m_module.store(row, entry.record,
                        StoreOrigin{StoreKind::Restored, m_path, mark != marks.end()});
@@ -218,18 +225,19 @@ bool ArchiveJournal::importLeftovers(const std::vector<Leftover>& rows, const QS
 {
     if (!m_archive.isOpen() || rows.empty())
         return m_archive.isOpen();
-    qint64 session = 0;
-    ArchiveFailure f = m_archive.beginSession(session);
+    std::vector<ArchiveEntry> entries;
     for (const Leftover& l : rows) {
-        if (f)
-            break;
         ArchiveEntry e;
         e.kind = l.marked ? StoreKind::Received : StoreKind::Notes;
         e.memory = l.row + 1;
         e.source = source;
         std::copy_n(l.record.begin(), kRecordLength, e.record.begin());
-        f = m_archive.append(e);
+        entries.push_back(e);
     }
+    qint64 session = 0;
+    ArchiveFailure f = m_archive.beginSession(session);
+    if (!f)
+        f = m_archive.appendAll(entries);
     m_archive.useSession(m_session);
     if (f) {
         report(f);

@@ -51,7 +51,7 @@ public:
     // not offered.
     std::vector<ArchiveEntry> pending() const;
     QList<int> pendingRows() const;
-    bool hasPending() const { return !pending().empty(); }
+    bool hasPending() const { return !pendingRows().isEmpty(); }
     // Stores them back into the bank (received and captured memories marked); they are this
     // run's unsaved work from now on. Returns the rows stored.
     QList<int> restorePending();
@@ -71,7 +71,8 @@ signals:
     void archiveFailed(const QString& message);
 
 private:
-    void append(ArchiveEntry& entry);
+    void append(std::vector<ArchiveEntry>& entries);
+    bool bankHolds(int row, const ArchiveEntry& entry) const;
     void settleAll();
     void report(const ArchiveFailure& failure);
     bool reopenAfterDamage(const ArchiveFailure& failure);

@@ -32,6 +32,8 @@ public:
 
     // Appends the entry (its id and time are given here) and returns once it is durable.
     virtual ArchiveFailure append(ArchiveEntry& entry) = 0;
+    // Several entries at once: all of them or none.
+    virtual ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) = 0;
     // The entries the query asks for, in its order, records included.
     virtual ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) = 0;
     // One entry by id; false in `found` when there is none.

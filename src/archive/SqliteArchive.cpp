@@ -247,6 +247,15 @@ ArchiveFailure SqliteArchive::beginSession(qint64& session)
 
 ArchiveFailure SqliteArchive::append(ArchiveEntry& entry)
 {
+    std::vector<ArchiveEntry> one{entry};
+    const ArchiveFailure f = appendAll(one);
+    if (!f)
+        entry = one.front();
+    return f;
+}
+
+ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
+{
     if (!m_db)
         return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
     if (m_session == 0) {
@@ -268,34 +277,42 @@ ArchiveFailure SqliteArchive::append(ArchiveEntry& entry)
     if (ArchiveFailure f = exec("BEGIN IMMEDIATE"))
         return f;
     const qint64 time = QDateTime::currentMSecsSinceEpoch();
-    sqlite3_bind_int64(insert, 1, time);
-    bindText(insert, 2, kindName(entry.kind));
-    sqlite3_bind_int(insert, 3, entry.memory);
-    bindText(insert, 4, entry.source);
-    sqlite3_bind_int64(insert, 5, m_session);
-    const QByteArray blob = recordBlob(entry.record);
-    sqlite3_bind_blob(insert, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
-    rc = sqlite3_step(insert);
-    sqlite3_reset(insert);
-    qint64 id = 0;
-    if (rc == SQLITE_DONE) {
-        id = sqlite3_last_insert_rowid(m_db);
+    std::vector<qint64> ids;
+    for (const ArchiveEntry& entry : entries) {
+        sqlite3_bind_int64(insert, 1, time);
+        bindText(insert, 2, kindName(entry.kind));
+        sqlite3_bind_int(insert, 3, entry.memory);
+        bindText(insert, 4, entry.source);
+        sqlite3_bind_int64(insert, 5, m_session);
+        const QByteArray blob = recordBlob(entry.record);
+        sqlite3_bind_blob(insert, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
+        rc = sqlite3_step(insert);
+        sqlite3_reset(insert);
+        if (rc != SQLITE_DONE)
+            break;
+        const qint64 id = sqlite3_last_insert_rowid(m_db);
         sqlite3_bind_int64(notes, 1, id);
         bindText(notes, 2, noteIndexText(entry.record));
         rc = sqlite3_step(notes);
         sqlite3_reset(notes);
+        if (rc != SQLITE_DONE)
+            break;
+        ids.push_back(id);
     }
-    if (rc != SQLITE_DONE) {
+    if (rc != SQLITE_DONE && !entries.empty()) {
         const ArchiveFailure f = failure(rc);
         exec("ROLLBACK");
         return f;
     }
+    // Synced here (synchronous=FULL): once COMMIT returns, the entries survive a power cut.
     if (ArchiveFailure f = exec("COMMIT")) {
         exec("ROLLBACK");
         return f;
     }
-    entry.id = id;
-    entry.timeMs = time;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].id = ids[i];
+        entries[i].timeMs = time;
+    }
     return {};
 }
 

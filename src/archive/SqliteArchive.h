@@ -39,6 +39,7 @@ public:
     void setBusyTimeout(int ms);
 
     ArchiveFailure append(ArchiveEntry& entry) override;
+    ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
     ArchiveFailure fetch(qint64 id, ArchiveEntry& out, bool& found) override;
 

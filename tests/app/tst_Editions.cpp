@@ -73,10 +73,11 @@ void EditionsTest::captionsAndMenus_data()
                              << QStringList{
                                     "New",        "Open",  "Save",          "Save as Word Doc",
                                     "PrintSetup", "Print", "Print Preview", "Export PDF",
-                                    "Exit"};
+                                    "Archive",    "Exit"};
     QTest::newRow("Pellisor") << true << "Pellisor"
-                              << QStringList{"New",   "Open",          "Save",       "PrintSetup",
-                                             "Print", "Print Preview", "Export PDF", "Exit"};
+                              << QStringList{"New",        "Open",    "Save",
+                                             "PrintSetup", "Print",   "Print Preview",
+                                             "Export PDF", "Archive", "Exit"};
 }
 
 void EditionsTest::captionsAndMenus()

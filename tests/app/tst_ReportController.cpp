@@ -170,7 +170,7 @@ void ReportControllerTest::menuItemsAndShortcuts()
     for (QAction* a : w.fileMenu->actions())
         texts.append(a->text());
     QCOMPARE(texts, (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
-                                 "Print Preview", "Export PDF", "Exit"}));
+                                 "Print Preview", "Export PDF", "Archive", "Exit"}));
     for (QAction* a : {w.mnuSave_word_doc, w.mnupsetup, w.mnuprint, c->mnupreview, c->mnuexportpdf})
         QVERIFY2(a->isEnabled(), qPrintable(a->text()));
     QCOMPARE(w.mnuprint->shortcut(), QKeySequence(QKeySequence::Print));
