@@ -73,7 +73,7 @@ void SaveFullBankThroughForm(benchmark::State& state)
     Program& p = *g_program;
     for (auto _ : state) {
         // Something new arrived since the last save, as in real use; its reception (and the
-        // recovery file kept for it) is not part of the save.
+        // archive entry made for it) is not part of the save.
         state.PauseTiming();
         p.app->module().store(7, p.app->module().membank[7], {StoreKind::Received, {}});
         state.ResumeTiming();

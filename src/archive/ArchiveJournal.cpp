@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace quillon
 {
@@ -14,6 +15,14 @@ ArchiveJournal::ArchiveJournal(Module1& module, const QString& path, QObject* pa
     m_previousJournal = m_module.journal();
     m_module.setJournal(this);
 }
+
+namespace
+{
+QString sessionLockPath(const QString& archive, qint64 session)
+{
+    return archive + QStringLiteral(".session-%1.lock").arg(session);
+}
+} // namespace
 
 ArchiveJournal::~ArchiveJournal()
 {
@@ -33,8 +42,28 @@ bool ArchiveJournal::open()
         report(f);
         return false;
     }
+    lockSession();
     scanPending();
     return true;
+}
+
+void ArchiveJournal::lockSession()
+{
+    m_sessionLock = std::make_unique<QLockFile>(sessionLockPath(m_path, m_session));
+    m_sessionLock->setStaleLockTime(0); // held as long as the run lives, however long
+    if (!m_sessionLock->tryLock(0))
+        m_sessionLock.reset(); // a folder that takes no lock file: the offer may include this run
+}
+
+bool ArchiveJournal::isRunning(qint64 session) const
+{
+    if (session == m_session)
+        return true;
+    QLockFile lock(sessionLockPath(m_path, session));
+    lock.setStaleLockTime(0); // only a live program keeps it
+    if (lock.tryLock(0))
+        return false; // unlocked (and removed) again as `lock` goes
+    return lock.error() == QLockFile::LockFailedError;
 }
 
 bool ArchiveJournal::reopenAfterDamage(const ArchiveFailure& failure)
@@ -50,6 +79,8 @@ bool ArchiveJournal::reopenAfterDamage(const ArchiveFailure& failure)
         return false;
     m_session = session;
     m_lastOwnEntry = 0;
+    m_carried.clear();
+    lockSession();
     emit archiveReplaced(
         QStringLiteral("The archive \"%1\" could not be read (%2). It was moved to \"%3\" and a "
                        "new archive was started.")
@@ -154,14 +185,33 @@ void ArchiveJournal::scanPending()
     std::vector<SqliteArchive::Unsettled> entries;
     if (m_archive.unsettled(m_session, entries))
         return;
+    std::map<qint64, bool> running;
     for (const SqliteArchive::Unsettled& u : entries) {
         const int row = u.entry.memory - 1;
         if (row < 0 || row >= kMemoryCount || m_changedRows.count(row))
+            continue;
+        const auto known = running.find(u.session);
+        if (known == running.end() ? (running[u.session] = isRunning(u.session)) : known->second)
             continue;
         m_offered[u.session] = u.entry.id;
         m_pending[row] = u.entry; // ascending ids: the latest stays
         if (u.entry.kind != StoreKind::Notes)
             m_pendingMarks[row] = true;
+    }
+    // A memory that a later entry (saved, loaded or still in a running program) has replaced
+    // has nothing to give back.
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        ArchiveQuery latest;
+        latest.memory = it->first + 1;
+        latest.limit = 1;
+        std::vector<ArchiveEntry> found;
+        if (!m_archive.query(latest, found) && !found.empty() &&
+            found.front().id != it->second.id) {
+            m_pendingMarks.erase(it->first);
+            it = m_pending.erase(it);
+        } else {
+            ++it;
+        }
     }
 }
 

@@ -9,8 +9,11 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
+
+class QLockFile;
 
 namespace quillon
 {
@@ -22,6 +25,8 @@ namespace quillon
 //
 // The bank changes whatever the archive says: a damaged archive file is moved aside and a new
 // one started; an archive that cannot be written is reported once until a write works again.
+// A run holds a lock file beside the archive ("<archive>.session-N.lock") while it lives: the
+// unsaved work of a run that is still going (another copy of the program) is never offered.
 class ArchiveJournal : public QObject, public BankJournal
 {
     Q_OBJECT
@@ -77,6 +82,8 @@ private:
     void report(const ArchiveFailure& failure);
     bool reopenAfterDamage(const ArchiveFailure& failure);
     void scanPending();
+    void lockSession();
+    bool isRunning(qint64 session) const;
 
     Module1& m_module;
     QPointer<Module1> m_moduleAlive; // the journal may outlive the module
@@ -91,6 +98,9 @@ private:
     std::map<int, bool> m_pendingMarks;    // by row
     std::set<int> m_changedRows;           // rows this run has stored into
     bool m_failureReported = false;
+    // Held while this run lives, so that another program starting meanwhile does not take this
+    // run's unsaved work for what a dead run left.
+    std::unique_ptr<QLockFile> m_sessionLock;
 };
 
 } // namespace quillon

@@ -62,6 +62,7 @@ private slots:
     void schemaVersionIsKept();
 
     void lockedBySecondProgram();
+    void runningProgramsWorkIsNotOffered();
     void damagedFileIsMovedAside_data();
     void damagedFileIsMovedAside();
     void unwritableArchiveStillStoresIntoBank_data();
@@ -197,15 +198,17 @@ void ArchiveTest::unsavedWorkIsOfferedAtTheNextStart()
             journal.discardPending();
         }
     }
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, path);
-    QVERIFY(journal.open());
-    QVERIFY(!journal.hasPending());
-
-    // A save after a restore ends the offer too; a memory stored anew is not offered back.
-    module.store(5, patternRecord(5), {StoreKind::Received, {}});
     {
+        // A run that leaves memory 6 unsaved.
+        Module1 module;
+        module.startUp();
+        ArchiveJournal journal(module, path);
+        QVERIFY(journal.open());
+        QVERIFY(!journal.hasPending());
+        module.store(5, patternRecord(5), {StoreKind::Received, {}});
+    }
+    {
+        // The next run stores memory 6 anew and saves: the older record is not offered again.
         Module1 next;
         next.startUp();
         ArchiveJournal later(next, path);
@@ -215,7 +218,17 @@ void ArchiveTest::unsavedWorkIsOfferedAtTheNextStart()
         QVERIFY(!later.hasPending());
         next.markSaved(dir.filePath("saved.dat"));
     }
-    journal.discardSession(); // the first run chose not to save
+    {
+        Module1 module;
+        module.startUp();
+        ArchiveJournal journal(module, path);
+        QVERIFY(journal.open());
+        QVERIFY(!journal.hasPending());
+        module.store(6, patternRecord(6), {StoreKind::Received, {}});
+        journal.discardSession(); // the run chose not to save
+    }
+    Module1 module;
+    module.startUp();
     ArchiveJournal last(module, path);
     QVERIFY(last.open());
     QVERIFY(!last.hasPending());
@@ -386,6 +399,28 @@ void ArchiveTest::lockedBySecondProgram()
         QVERIFY(sameRecord(e[1 + 2 * n].record, patternRecord(100 + n)));
         QVERIFY(sameRecord(e[2 + 2 * n].record, patternRecord(200 + n)));
     }
+}
+
+void ArchiveTest::runningProgramsWorkIsNotOffered()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.sqlite");
+    Module1 first, second;
+    first.startUp();
+    second.startUp();
+    auto running = std::make_unique<ArchiveJournal>(first, path);
+    QVERIFY(running->open());
+    first.store(3, patternRecord(3), {StoreKind::Received, {}});
+    {
+        ArchiveJournal other(second, path);
+        QVERIFY(other.open());
+        QVERIFY(!other.hasPending());
+        other.discardPending(); // gives up nothing of the running program's
+    }
+    running.reset(); // the first program ends without a save
+    ArchiveJournal next(second, path);
+    QVERIFY(next.open());
+    QCOMPARE(next.pendingRows(), QList<int>{3});
 }
 
 void ArchiveTest::damagedFileIsMovedAside_data()

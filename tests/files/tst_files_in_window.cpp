@@ -143,13 +143,18 @@ class FilesInWindowTest : public QObject
     test::PrivateMounts m_mounts;
 
     QString file(const QString& name) const { return m_work.filePath(name); }
-    // The memories the archive would offer back to a program started now.
+    // The memories the archive would offer back if the program ended now without a save.
     QList<int> offeredRows() const
     {
-        Module1 probe;
-        probe.startUp();
-        ArchiveJournal journal(probe, m_work.archivePath());
-        return journal.open() ? journal.pendingRows() : QList<int>{-1};
+        SqliteArchive archive;
+        std::vector<SqliteArchive::Unsettled> entries;
+        if (archive.open(m_work.archivePath()) || archive.unsettled(0, entries))
+            return {-1};
+        QList<int> rows;
+        for (const SqliteArchive::Unsettled& u : entries)
+            if (!rows.contains(u.entry.memory - 1))
+                rows << u.entry.memory - 1;
+        return rows;
     }
 
 private slots:
