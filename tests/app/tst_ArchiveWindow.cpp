@@ -8,9 +8,11 @@
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
+#include "files/FilesTestSupport.h"
 #include "ProgramFolder.h"
 #include "support/FileBytes.h"
 #include "view/ArchiveListModel.h"
+#include "view/MemoryList.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -73,6 +75,8 @@ private slots:
     void filtersNarrowTheList();
     void chosenEntryIsShownApartFromTheBank();
     void restoreAndExport();
+    void archiveFaultsAreToldOnce_data();
+    void archiveFaultsAreToldOnce();
 };
 
 void ArchiveWindowTest::listPagesAndGroupsByDay()
@@ -219,6 +223,43 @@ void ArchiveWindowTest::restoreAndExport()
     const QString pdf = m_work.filePath("export.pdf");
     QVERIFY(archive->exportPdf({1, 2}, pdf));
     QVERIFY(test::contentsOf(pdf).startsWith("%PDF"));
+}
+
+void ArchiveWindowTest::archiveFaultsAreToldOnce_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("damaged file") << true;
+    QTest::newRow("folder cannot be written") << false;
+}
+
+void ArchiveWindowTest::archiveFaultsAreToldOnce()
+{
+    QFETCH(bool, damaged);
+    if (damaged) {
+        QVERIFY(test::writeBytes(m_work.archivePath(), QByteArray(8192, '?')));
+    } else {
+        QVERIFY(test::writeBytes(m_work.filePath("plain"), "x"));
+        qputenv("QUILLON_ARCHIVE", QFile::encodeName(m_work.filePath("plain/archive.sqlite")));
+    }
+    Application app(Edition::quillon());
+    app.start();
+    QTRY_VERIFY(!test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
+    const QString text = test::takeMessage();
+    QVERIFY2(text.contains(damaged ? "was moved to" : "not being written"), qPrintable(text));
+    for (int memory : {4, 5})
+        app.module().store(memory - 1, fixture::realisticRecord(memory), {StoreKind::Received, {}});
+    QTest::qWait(50);
+    QVERIFY(test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
+    QVERIFY(sameRecord(app.module().membank[4], fixture::realisticRecord(5)));
+    QCOMPARE(app.window().lstmem->itemText(4), QStringLiteral("Mem 5 *"));
+    if (damaged) {
+        SqliteArchive archive;
+        QVERIFY(!archive.open(m_work.archivePath(), SqliteArchive::Open::ExistingOnly));
+        std::vector<ArchiveEntry> entries;
+        ArchiveQuery all;
+        QVERIFY(!archive.query(all, entries));
+        QCOMPARE(entries.size(), size_t(2));
+    }
 }
 
 QTEST_MAIN(ArchiveWindowTest)
