@@ -1,6 +1,6 @@
-// The archive on real database files: what each bank change appends, the offer of an earlier
-// run's unsaved work, searching, and what happens when the file is locked, damaged, unwritable
-// or its writer is killed.
+// The archive on real database files: what each bank change appends, searching, and what
+// happens when the file is locked, damaged, unwritable or its writer is killed. (The offer of an
+// earlier run's unsaved work is tested with recovery, in tests/files.)
 
 #include "archive/ArchiveJournal.h"
 #include "archive/ArchiveSearch.h"
@@ -55,7 +55,6 @@ private slots:
 
     void kindsAndTheirTriggers();
     void loadingTheSameFileTwiceAddsNothing();
-    void unsavedWorkIsOfferedAtTheNextStart();
     void search_data();
     void search();
     void filtersAndPaging();
@@ -154,84 +153,6 @@ void ArchiveTest::loadingTheSameFileTwiceAddsNothing()
     QCOMPARE(e.size(), size_t(5));
     QCOMPARE(e[4].kind, StoreKind::Loaded);
     QCOMPARE(e[4].memory, 5);
-}
-
-void ArchiveTest::unsavedWorkIsOfferedAtTheNextStart()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
-    {
-        // A run that saves once and receives again, then ends without a save.
-        Module1 module;
-        module.startUp();
-        ArchiveJournal journal(module, path);
-        QVERIFY(journal.open());
-        QVERIFY(!journal.hasPending());
-        module.store(1, patternRecord(1), {StoreKind::Received, {}});
-        module.markSaved(dir.filePath("saved.dat"));
-        module.store(3, patternRecord(3), {StoreKind::Received, {}});
-        module.store(3, patternRecord(33), {StoreKind::Captured, {}});
-        NoteTexts notes;
-        notes[0] = QStringLiteral("Operator 17");
-        QVERIFY(module.saveNotes(20, everyLine(notes)));
-    }
-    for (const QString answer : {"Later", "Restore", "Restore again", "Discard"}) {
-        Module1 module;
-        module.startUp();
-        ArchiveJournal journal(module, path);
-        QVERIFY(journal.open());
-        if (answer == "Restore again") {
-            // The restoring run ended without a save: the same memories are offered again.
-            QCOMPARE(journal.pendingRows(), (QList<int>{3, 20}));
-            continue;
-        }
-        QCOMPARE(journal.pendingRows(), (QList<int>{3, 20}));
-        if (answer == "Restore") {
-            QCOMPARE(journal.restorePending(), (QList<int>{3, 20}));
-            QVERIFY(sameRecord(module.membank[3], patternRecord(33)));
-            QVERIFY(module.marked[3]);
-            QVERIFY(!module.marked[20]); // notes alone do not make a received memory
-            QCOMPARE(noteTexts(module.membank[20])[0], QStringLiteral("Operator 17         "));
-            QVERIFY(module.hasUnsavedChanges());
-            QCOMPARE(allEntries(journal.archive()).size(), size_t(4)); // nothing appended
-        } else if (answer == "Discard") {
-            journal.discardPending();
-        }
-    }
-    {
-        // A run that leaves memory 6 unsaved.
-        Module1 module;
-        module.startUp();
-        ArchiveJournal journal(module, path);
-        QVERIFY(journal.open());
-        QVERIFY(!journal.hasPending());
-        module.store(5, patternRecord(5), {StoreKind::Received, {}});
-    }
-    {
-        // The next run stores memory 6 anew and saves: the older record is not offered again.
-        Module1 next;
-        next.startUp();
-        ArchiveJournal later(next, path);
-        QVERIFY(later.open());
-        QCOMPARE(later.pendingRows(), QList<int>{5});
-        next.store(5, patternRecord(55), {StoreKind::Received, {}});
-        QVERIFY(!later.hasPending());
-        next.markSaved(dir.filePath("saved.dat"));
-    }
-    {
-        Module1 module;
-        module.startUp();
-        ArchiveJournal journal(module, path);
-        QVERIFY(journal.open());
-        QVERIFY(!journal.hasPending());
-        module.store(6, patternRecord(6), {StoreKind::Received, {}});
-        journal.discardSession(); // the run chose not to save
-    }
-    Module1 module;
-    module.startUp();
-    ArchiveJournal last(module, path);
-    QVERIFY(last.open());
-    QVERIFY(!last.hasPending());
 }
 
 void ArchiveTest::search_data()

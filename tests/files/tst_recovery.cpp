@@ -205,11 +205,24 @@ void RecoveryTest::leftoversStayUntilAnswered()
     module.store(9, patternRecord(60, "10 "), {StoreKind::Received, {}});
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
     QCOMPARE(journal.pendingRows(), QList<int>{3});
+    {
+        // Another program starting now: memory 6 has a later record, memory 10 is this run's.
+        Module1 other;
+        other.startUp();
+        ArchiveJournal probe(other, path);
+        QVERIFY(probe.open());
+        QCOMPARE(probe.pendingRows(), QList<int>{3});
+    }
 
     // Memory 6 arrived after the crash and is newer: the restore leaves it.
     QCOMPARE(journal.restorePending(), QList<int>{3});
     QCOMPARE(module.membank[3][0], patternRecord(3)[0]);
     QCOMPARE(module.membank[5][0], patternRecord(50)[0]);
+    std::vector<ArchiveEntry> all;
+    ArchiveQuery everything;
+    everything.limit = 0;
+    QVERIFY(!journal.archive().query(everything, all));
+    QCOMPARE(all.size(), size_t(4)); // a restore appends nothing
 }
 
 void RecoveryTest::discardingForgetsOnlyWhatWasAsked()
