@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppIcon.h"
+#include "app/ArchiveController.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
@@ -19,8 +20,9 @@ namespace quillon
 Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
-    new FilesController(*m_window); // owned by the window
+    auto* files = new FilesController(*m_window); // owned by the window
     new ReportController(*m_window);
+    new ArchiveController(*m_window, files->journal());
     m_link = new LinkController(*m_window);
     new OverviewController(*m_window);
 }

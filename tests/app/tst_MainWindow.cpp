@@ -75,8 +75,8 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    // Each case starts in an empty working directory: no recovery file, and a "dfd.cfg" naming a
-    // port that opens.
+    // Each case starts in an empty working directory: an archive of its own, and a "dfd.cfg" naming
+    // a port that opens.
     test::ProgramFolder m_workDir;
 
 private slots:

@@ -537,15 +537,18 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
         "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n"
         "  quillon-cli ascan SOURCE [--format json|png] [-o OUT]\n"
         "  quillon-cli bank FILE\n"
-        "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT\n"
+        "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT\n"
         "  quillon-cli docx SOURCE -o OUT.docx   test report as a Word document\n"
-        "  quillon-cli import-frames CAPTURE [--into BANK] -o OUT\n"
-        "  quillon-cli listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT\n"
+        "  quillon-cli import-frames CAPTURE [--into BANK] [--archive DB] -o OUT\n"
+        "  quillon-cli listen --port DEVICE [--count N] [--timeout SECONDS] [--archive DB] -o OUT\n"
         "  quillon-cli record SOURCE\n"
         "  quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf   test "
         "report, one page per memory (LIST like 3,7,10-12)\n"
         "  quillon-cli table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]   "
         "the memories of bank files as one table\n"
+        "  quillon-cli archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] "
+        "[--until ISO-DATE] | show --db DB --id N | export --db DB --ids LIST -o BANK)   the "
+        "record archive\n"
         "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
         "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
     const QString x = m_dir.filePath("x");
@@ -573,13 +576,14 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
     row("two bank files", {"bank", "a", "b"}, 1, {},
         "give one bank file (usage: quillon-cli bank FILE)\n");
     row("import without -o", {"import-frames", "a"}, 1, {},
-        "-o OUT is required (usage: quillon-cli import-frames CAPTURE [--into BANK] -o OUT)\n");
+        "-o OUT is required (usage: quillon-cli import-frames CAPTURE [--into BANK] [--archive DB] "
+        "-o OUT)\n");
     row("capture of all", {"capture", "--port", "P", "--memories", "all", "-o", x}, 1, {},
         "--memories: \"all\" is not a memory or a range of memories from 1 to 200 (usage: "
-        "quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT)\n");
+        "quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT)\n");
     row("listen for no records", {"listen", "--port", "P", "--count", "0", "-o", x}, 1, {},
         "--count needs a number of records above 0 (usage: quillon-cli listen --port DEVICE "
-        "[--count N] [--timeout SECONDS] -o OUT)\n");
+        "[--count N] [--timeout SECONDS] [--archive DB] -o OUT)\n");
     row("report without -o", {"report", "--awv", m_awv}, 1, {},
         "usage: quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf\n");
     row("report of memories and a memory",
