@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppIcon.h"
+#include "app/AscanToolsController.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
@@ -18,6 +19,7 @@ Application::Application(const Edition& edition)
 {
     new FilesController(*m_window); // owned by the window
     new ReportController(*m_window);
+    new AscanToolsController(*m_window);
     m_link = new LinkController(*m_window);
 }
 

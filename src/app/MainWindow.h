@@ -70,6 +70,9 @@ public:
     DisplaySnapshot displayedSnapshot() const;
     const AscanDrawing& ascanDrawing() const;
 
+    // A feature's widget in a column of its own to the right of the setup panel.
+    void addBesidePanel(QWidget* widget);
+
     // A line in the status bar.
     void showStatus(const QString& text, int timeoutMs = 0);
 

@@ -123,4 +123,53 @@ GateReading AscanMeasure::measureGate(int gate, double start, double width, doub
     return reading;
 }
 
+QString measureNumber(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+namespace
+{
+QString signedDb(double db)
+{
+    const QString n = measureNumber(db, 1);
+    return (db >= 0 && !n.startsWith(u'-') ? QStringLiteral("+") : QString()) + n +
+           QStringLiteral(" dB");
+}
+} // namespace
+
+QString sampleReadout(const SampleReading& reading)
+{
+    QString text = QStringLiteral("Sample %1").arg(reading.sample);
+    if (reading.soundPath)
+        text += QStringLiteral("   Path %1").arg(measureNumber(*reading.soundPath));
+    return text + QStringLiteral("   Amplitude %1 %").arg(reading.amplitude);
+}
+
+QString gateReadout(const GateReading& gate)
+{
+    if (!gate.peak)
+        return QStringLiteral("Gate %1: no sample inside").arg(gate.gate);
+    const GatePeak& peak = *gate.peak;
+    QString text = QStringLiteral("Gate %1 peak %2 %").arg(gate.gate).arg(peak.reading.amplitude);
+    if (peak.reading.soundPath)
+        text += QStringLiteral(" at %1").arg(measureNumber(*peak.reading.soundPath));
+    text += QStringLiteral(" (sample %1)").arg(peak.reading.sample);
+    if (peak.dbToLevel)
+        text += QStringLiteral(", %1 to level").arg(signedDb(*peak.dbToLevel));
+    if (peak.dacAmplitude) {
+        text += QStringLiteral("; DAC %1 %").arg(measureNumber(*peak.dacAmplitude, 1));
+        if (peak.dbToDac)
+            text += QStringLiteral(", %1").arg(signedDb(*peak.dbToDac));
+    }
+    return text;
+}
+
 } // namespace quillon

@@ -3,6 +3,8 @@
 #include "core/PanelTexts.h"
 #include "core/Record.h"
 
+#include <QString>
+
 #include <array>
 #include <optional>
 #include <vector>
@@ -79,5 +81,13 @@ private:
 
 // 20 log10(amplitude / reference), absent unless both are above zero.
 std::optional<double> decibels(double amplitude, double reference);
+
+// The cursor's readout: "Sample 100   Path 40.4   Amplitude 60 %" (no path without a range).
+QString sampleReadout(const SampleReading& reading);
+// A gate's readout: "Gate 1 peak 60 % at 40.4 (sample 100), +3.5 dB to level", followed by
+// "; DAC 50 %, +1.6 dB" where DAC is on; "Gate 1: no sample inside" for a gate off the trace.
+QString gateReadout(const GateReading& gate);
+// A number with at most `decimals` decimals, trailing zeros dropped.
+QString measureNumber(double value, int decimals = 2);
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #include "view/AscanView.h"
 
 #include "core/AscanRenderer.h"
+#include "view/AscanOverlay.h"
 
 #include <QPainter>
 
@@ -66,7 +67,16 @@ void AscanView::paintEvent(QPaintEvent*)
     painter.drawRect(surface.adjusted(-half, -half, half, half));
     painter.translate(surface.topLeft());
     painter.scale(surface.width() / kAscanWidth, surface.height() / kAscanHeight);
-    paintAscan(painter, m_drawing);
+    if (m_overlay)
+        m_overlay->paint(painter, m_drawing);
+    else
+        paintAscan(painter, m_drawing);
+}
+
+void AscanView::setOverlay(AscanOverlay* overlay)
+{
+    m_overlay = overlay;
+    update();
 }
 
 } // namespace quillon

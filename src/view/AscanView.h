@@ -8,6 +8,8 @@
 namespace quillon
 {
 
+class AscanOverlay;
+
 // picascan: shows an A-scan drawing scaled to the widget, keeping the proportions of the
 // 258.75 x 231.75 point surface, in a single-line border at the widget's top left. Painting goes
 // through the device pixel ratio, so the trace stays sharp on high-DPI screens. The report takes
@@ -27,6 +29,10 @@ public:
     // Where the drawing surface lies inside the widget, in widget coordinates.
     QRectF surfaceRect() const;
 
+    // The A-scan tools' layer, painted over the drawing; the drawing itself stays as it is.
+    void setOverlay(AscanOverlay* overlay);
+    AscanOverlay* overlay() const { return m_overlay; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override { return true; }
@@ -37,6 +43,7 @@ protected:
 
 private:
     AscanDrawing m_drawing;
+    AscanOverlay* m_overlay = nullptr; // a child of this view when set
 };
 
 } // namespace quillon
