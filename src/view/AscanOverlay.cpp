@@ -30,9 +30,37 @@ const QColor kOwnBlue{0, 80, 200};   // our scale and zoom note, apart from the 
 const QColor kCursorColor{200, 0, 160};
 const QColor kPeakColors[2] = {{220, 40, 0}, {230, 130, 0}};
 
-QPointF mapped(const QTransform& t, QPointF p)
+// Where a zoomed trace may lie: the trace area and the width of a line around it. Geometry is
+// cut to it, not only clipped by the painter, as SVG files keep no clip.
+const QRectF kZoomClip(-1, kTopY - 1.5, kRangeSpan + 2.5, kBaselineY - kTopY + 2.5);
+
+// Cuts segment a-b to r (Liang-Barsky); false when nothing of it lies inside.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& r)
 {
-    return t.map(p);
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
 }
 
 struct ZoomItems {
@@ -41,24 +69,45 @@ struct ZoomItems {
 
     void operator()(const LineItem& line) const
     {
-        const QPointF a = mapped(t, {line.x1, line.y1});
-        const QPointF b = mapped(t, {line.x2, line.y2});
-        out.push_back(LineItem{a.x(), a.y(), b.x(), b.y(), line.color});
+        QPointF a = t.map(QPointF(line.x1, line.y1));
+        QPointF b = t.map(QPointF(line.x2, line.y2));
+        if (clipSegment(a, b, kZoomClip))
+            out.push_back(LineItem{a.x(), a.y(), b.x(), b.y(), line.color});
     }
     void operator()(const PolylineItem& poly) const
     {
-        PolylineItem copy{poly.color, t.map(QPolygonF(poly.points))};
-        out.push_back(std::move(copy));
+        // The visible runs of the line, each a polyline of its own.
+        PolylineItem run{poly.color, {}};
+        auto flush = [&] {
+            if (run.points.size() > 1)
+                out.push_back(run);
+            run.points.clear();
+        };
+        for (qsizetype i = 0; i + 1 < poly.points.size(); ++i) {
+            QPointF a = t.map(poly.points[i]);
+            QPointF b = t.map(poly.points[i + 1]);
+            const QPointF end = b;
+            if (!clipSegment(a, b, kZoomClip)) {
+                flush();
+                continue;
+            }
+            if (run.points.isEmpty() || run.points.last() != a) {
+                flush();
+                run.points.append(a);
+            }
+            run.points.append(b);
+            if (b != end)
+                flush();
+        }
+        flush();
     }
     void operator()(const DotsItem& dots) const
     {
         DotsItem copy{dots.color, {}};
         copy.points.reserve(dots.points.size());
-        // Graticule dots outside the trace area would be clipped anyway.
         for (const QPointF& p : dots.points) {
             const QPointF q = t.map(p);
-            if (q.x() >= -1 && q.x() <= kRangeSpan + 2 && q.y() >= kTopY - 1 &&
-                q.y() <= kBaselineY + 1)
+            if (kZoomClip.contains(q))
                 copy.points.append(q);
         }
         out.push_back(std::move(copy));
@@ -266,8 +315,7 @@ void AscanOverlay::paint(QPainter& painter, const AscanDrawing& model, bool with
         // The zoomed trace stays inside the trace area; the strip below carries our scale.
         painter.fillRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::white);
         painter.save();
-        painter.setClipRect(QRectF(-1, kTopY - 1.5, kRangeSpan + 2.5, kBaselineY - kTopY + 2.5),
-                            Qt::IntersectClip);
+        painter.setClipRect(kZoomClip, Qt::IntersectClip);
         paintAscan(painter, shownDrawing(model));
         painter.restore();
         paintZoomScale(painter);

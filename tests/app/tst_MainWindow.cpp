@@ -230,7 +230,7 @@ void MainWindowTest::menuBarInOrder()
     QStringList top;
     for (QAction* a : w.menuBar()->actions())
         top.append(a->text());
-    QCOMPARE(top, (QStringList{"File", "Option", "Help"}));
+    QCOMPARE(top, (QStringList{"File", "Option", "Help", "A-scan"}));
     QCOMPARE(w.menuBar()->actions()[1], w.mnuoption);
     QVERIFY(!w.mnuoption->menu());
 
