@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -76,6 +77,7 @@ private slots:
     void textsAreLatin1WithControlCharactersEscaped();
     void ascanJson();
     void ascanPng();
+    void ascanSvg();
     void bankListsTheMemories();
     void importFramesStoresByCarriedNumber();
     void importFramesIntoABank();
@@ -276,6 +278,26 @@ void CliTest::ascanPng()
     QCOMPARE(toStdout.exit, 0);
     QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
     QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
+}
+
+void CliTest::ascanSvg()
+{
+    // The picture itself is checked against the PNG in tst_ascan_svg; here the command's file.
+    const QString out = m_dir.filePath("memory7.svg");
+    const Result r = run({"ascan", "--awv", m_awv, "--format", "svg", "-o", out});
+    QCOMPARE(r.exit, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QStringLiteral("svg"));
+    QCOMPARE(xml.attributes().value("viewBox"), QStringLiteral("0 0 345 309"));
+    int polylines = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            ++polylines;
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(polylines >= 1); // the trace
 }
 
 void CliTest::bankListsTheMemories()

@@ -1,8 +1,9 @@
-// quillon-cli ascan SOURCE [--format json|png] [-o OUT]: the A-scan drawing of a record.
+// quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]: the A-scan drawing of a record.
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "core/AscanPainter.h"
 #include "core/AscanRenderer.h"
+#include "core/AscanSvg.h"
 #include "JsonWriter.h"
 #include "RecordSource.h"
 
@@ -12,7 +13,7 @@ namespace quillon::cli
 namespace
 {
 
-const QString kUsage = QStringLiteral("ascan SOURCE [--format json|png] [-o OUT]");
+const QString kUsage = QStringLiteral("ascan SOURCE [--format json|png|svg] [-o OUT]");
 
 void points(JsonWriter& json, const QVector<QPointF>& list)
 {
@@ -88,7 +89,8 @@ int runAscan(const QStringList& arguments)
         !takeOption(args, QStringLiteral("--format"), &format, &problem) ||
         !takeOption(args, QStringLiteral("-o"), &output, &problem))
         return usageError(kUsage, problem);
-    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png");
+    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png") ||
+                             format == QLatin1String("svg");
     Record record{};
     if (const int status =
             source.loadFor(kUsage, args, record,
@@ -96,6 +98,8 @@ int runAscan(const QStringList& arguments)
         status != Success)
         return status;
     const AscanDrawing drawing = drawRecord(record);
+    if (format == QLatin1String("svg"))
+        return writeOutput(output, ascanSvg(drawing));
     return writeOutput(output,
                        format == QLatin1String("png") ? ascanPng(drawing) : drawingJson(drawing));
 }
