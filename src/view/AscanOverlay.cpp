@@ -141,6 +141,7 @@ QRectF AscanOverlay::traceArea()
 void AscanOverlay::setMeasure(const AscanMeasure& measure)
 {
     m_measure = measure;
+    ++m_baseVersion;
     m_view.update();
     if (m_cursor != kNoCursor)
         emit cursorChanged(m_cursor);
@@ -184,13 +185,20 @@ void AscanOverlay::followCursor()
 void AscanOverlay::setVisible(QRectF area)
 {
     const QRectF full = traceArea();
-    area.setWidth(std::clamp(area.width(), kMinSpan, full.width()));
-    area.setHeight(std::clamp(area.height(), kMinSpan, full.height()));
+    // Zooming out step by step comes back to the whole trace, not to a hair less.
+    constexpr double kSnap = 1e-6;
+    area.setWidth(area.width() > full.width() - kSnap
+                      ? full.width()
+                      : std::clamp(area.width(), kMinSpan, full.width()));
+    area.setHeight(area.height() > full.height() - kSnap
+                       ? full.height()
+                       : std::clamp(area.height(), kMinSpan, full.height()));
     area.moveLeft(std::clamp(area.left(), full.left(), full.right() - area.width()));
     area.moveTop(std::clamp(area.top(), full.top(), full.bottom() - area.height()));
     if (area == m_visible)
         return;
     m_visible = area;
+    ++m_baseVersion;
     m_view.update();
     emit viewChanged();
 }
@@ -240,6 +248,7 @@ void AscanOverlay::setComparison(const QVector<QPointF>& trace, const QString& l
     m_compareTrace = trace;
     m_compareLegend = legend;
     m_currentLegend = currentLegend;
+    ++m_baseVersion;
     m_view.update();
     emit viewChanged();
 }
@@ -251,6 +260,7 @@ void AscanOverlay::clearComparison()
     m_compareTrace.clear();
     m_compareLegend.clear();
     m_currentLegend.clear();
+    ++m_baseVersion;
     m_view.update();
     emit viewChanged();
 }
@@ -307,6 +317,43 @@ AscanDrawing AscanOverlay::shownDrawing(const AscanDrawing& model) const
 
 void AscanOverlay::paint(QPainter& painter, const AscanDrawing& model, bool withCursor) const
 {
+    paintBase(painter, model);
+    paintTransient(painter, withCursor);
+}
+
+void AscanOverlay::paintView(QPainter& painter, const AscanDrawing& model,
+                             quint64 drawingVersion) const
+{
+    // The surface under the cursor changes only with the drawing or the view: it is painted once
+    // into an image at the device's resolution, and a cursor move only draws the cursor again.
+    const QTransform world = painter.worldTransform();
+    const double dpr = painter.device()->devicePixelRatioF();
+    if (world.type() > QTransform::TxScale) {
+        paint(painter, model, true);
+        return;
+    }
+    const CacheKey key{drawingVersion, m_baseVersion, world.m11(), world.m22(), dpr};
+    if (!(key == m_cacheKey) || m_cache.isNull()) {
+        const QSize pixels(int(std::ceil(kAscanWidth * world.m11() * dpr)),
+                           int(std::ceil(kAscanHeight * world.m22() * dpr)));
+        m_cache = QImage(pixels, QImage::Format_RGB32);
+        m_cache.setDevicePixelRatio(dpr);
+        m_cache.fill(Qt::white);
+        QPainter cachePainter(&m_cache);
+        cachePainter.scale(world.m11(), world.m22());
+        paintBase(cachePainter, model);
+        cachePainter.end();
+        m_cacheKey = key;
+    }
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(world.dx(), world.dy()));
+    painter.drawImage(QPointF(0, 0), m_cache);
+    painter.restore();
+    paintTransient(painter, true);
+}
+
+void AscanOverlay::paintBase(QPainter& painter, const AscanDrawing& model) const
+{
     if (!isZoomed() && !hasComparison()) {
         paintAscan(painter, model);
     } else if (!isZoomed()) {
@@ -325,6 +372,14 @@ void AscanOverlay::paint(QPainter& painter, const AscanDrawing& model, bool with
     painter.setClipRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::IntersectClip);
     paintPeaks(painter);
     paintLegend(painter);
+    painter.restore();
+}
+
+void AscanOverlay::paintTransient(QPainter& painter, bool withCursor) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::IntersectClip);
     if (withCursor)
         paintCursor(painter);
     if (m_drag == Drag::Zoom) {

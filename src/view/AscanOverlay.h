@@ -66,6 +66,9 @@ public:
     // Paints the surface as shown, in surface units: the model (zoomed, with the comparison
     // behind its trace), then gate peaks, our scale when zoomed, the legend and the cursor.
     void paint(QPainter& painter, const AscanDrawing& model, bool withCursor = true) const;
+    // The same for the view's own painting: what only the cursor changes is kept between paints.
+    // `drawingVersion` tells whether the model changed since the last paint.
+    void paintView(QPainter& painter, const AscanDrawing& model, quint64 drawingVersion) const;
     // The surface as shown, without the cursor (for copying and saving).
     QImage image(const AscanDrawing& model, double pixelsPerUnit = 96.0 / 72.0) const;
 
@@ -84,6 +87,8 @@ private:
     void setVisible(QRectF area);
     void followCursor();
     AscanDrawing shownDrawing(const AscanDrawing& model) const;
+    void paintBase(QPainter& painter, const AscanDrawing& model) const;
+    void paintTransient(QPainter& painter, bool withCursor) const;
     void paintPeaks(QPainter& painter) const;
     void paintZoomScale(QPainter& painter) const;
     void paintLegend(QPainter& painter) const;
@@ -99,6 +104,19 @@ private:
     Drag m_drag = Drag::None;
     QPointF m_dragStart; // surface units
     QPointF m_dragNow;
+
+    // The painted surface without cursor and rubber band, for the view.
+    struct CacheKey {
+        quint64 drawing = 0;
+        quint64 base = 0;
+        double sx = 0;
+        double sy = 0;
+        double dpr = 0;
+        bool operator==(const CacheKey&) const = default;
+    };
+    quint64 m_baseVersion = 0; // counts the changes of what the cached surface shows
+    mutable CacheKey m_cacheKey;
+    mutable QImage m_cache;
 };
 
 } // namespace quillon

@@ -25,6 +25,7 @@ AscanView::AscanView(QWidget* parent) : QWidget(parent)
 void AscanView::setDrawing(AscanDrawing drawing)
 {
     m_drawing = std::move(drawing);
+    ++m_drawingVersion;
     update();
 }
 
@@ -68,7 +69,7 @@ void AscanView::paintEvent(QPaintEvent*)
     painter.translate(surface.topLeft());
     painter.scale(surface.width() / kAscanWidth, surface.height() / kAscanHeight);
     if (m_overlay)
-        m_overlay->paint(painter, m_drawing);
+        m_overlay->paintView(painter, m_drawing, m_drawingVersion);
     else
         paintAscan(painter, m_drawing);
 }

@@ -22,6 +22,8 @@ public:
 
     void setDrawing(AscanDrawing drawing);
     const AscanDrawing& drawing() const { return m_drawing; }
+    // Counts setDrawing calls, so that a painter can tell a new drawing from the one it saw.
+    quint64 drawingVersion() const { return m_drawingVersion; }
 
     // The drawing as an image, `pixelsPerUnit` pixels per drawing unit.
     QImage image(double pixelsPerUnit = 96.0 / 72.0) const;
@@ -44,6 +46,7 @@ protected:
 private:
     AscanDrawing m_drawing;
     AscanOverlay* m_overlay = nullptr; // a child of this view when set
+    quint64 m_drawingVersion = 0;
 };
 
 } // namespace quillon
