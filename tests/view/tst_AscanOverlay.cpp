@@ -117,6 +117,7 @@ private slots:
     void rightDragPansAndEscapeReturns();
     void zoomedViewHasOurScaleNotTheInstruments();
     void comparisonIsDrawnAndCleared();
+    void newDrawingIsShownAtOnce();
 };
 
 void AscanOverlayTest::cursorFollowsTheMouse()
@@ -285,6 +286,24 @@ void AscanOverlayTest::comparisonIsDrawnAndCleared()
     QCOMPARE(f.shown(), f.shown());
     QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
     QCOMPARE(f.count(f.shown(), QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor), 0);
+}
+
+void AscanOverlayTest::newDrawingIsShownAtOnce()
+{
+    // What was painted for the old drawing is not shown again for a new one.
+    Fixture f;
+    f.overlay->setCursorSample(120);
+    const QImage before = f.shown();
+    Record flat = echoRecord();
+    flat[100] = 0;
+    flat[200] = 0;
+    f.view.setDrawing(drawRecord(flat));
+    const QImage after = f.shown();
+    QVERIFY(after != before);
+    Fixture fresh;
+    fresh.view.setDrawing(drawRecord(flat));
+    fresh.overlay->setCursorSample(120);
+    QCOMPARE(after, fresh.shown());
 }
 
 QTEST_MAIN(AscanOverlayTest)
