@@ -281,7 +281,8 @@ QPointF AscanOverlay::toDrawing(QPointF p) const
 
 int AscanOverlay::sampleAt(double surfaceX) const
 {
-    return std::clamp(int(std::lround(toDrawing({surfaceX, 0}).x())) - 1, 0, kDrawnSamples - 1);
+    const double x = std::round(toDrawing({surfaceX, 0}).x());
+    return int(std::clamp(x - 1, 0.0, double(kDrawnSamples - 1)));
 }
 
 AscanDrawing AscanOverlay::shownDrawing(const AscanDrawing& model) const
