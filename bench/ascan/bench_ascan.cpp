@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -82,8 +83,14 @@ protected:
     }
 };
 
-struct Window {
+// A working folder of its own, entered before the program starts: the recovery file goes there.
+struct WorkFolder {
     QTemporaryDir dir;
+    WorkFolder() { QDir::setCurrent(dir.path()); }
+};
+
+struct Window {
+    WorkFolder folder;
     Application app{Edition::quillon()};
     MainWindow& w = app.window();
     AscanToolsController& tools = *w.findChild<AscanToolsController*>();
@@ -91,7 +98,6 @@ struct Window {
 
     explicit Window(bool compare)
     {
-        QDir::setCurrent(dir.path()); // the recovery file goes here
         w.startUp();
         Module1& m = app.module();
         for (int memory : {3, 7}) {
