@@ -115,6 +115,7 @@ private slots:
     void wheelZoomsAboutTheMouseAndBack();
     void draggedRectangleZoomsAndDoubleClickReturns();
     void rightDragPansAndEscapeReturns();
+    void cursorKeysScrollTheZoomedView();
     void zoomedViewHasOurScaleNotTheInstruments();
     void comparisonIsDrawnAndCleared();
     void newDrawingIsShownAtOnce();
@@ -239,6 +240,18 @@ void AscanOverlayTest::rightDragPansAndEscapeReturns()
     f.view.setFocus();
     QTest::keyClick(&f.view, Qt::Key_Escape);
     QVERIFY(!f.overlay->isZoomed());
+}
+
+void AscanOverlayTest::cursorKeysScrollTheZoomedView()
+{
+    Fixture f;
+    f.overlay->zoomTo(QRectF(100, 10, 50, 200)); // samples 99 .. 149
+    f.overlay->setCursorSample(149);
+    QTest::keyClick(&f.view, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(f.overlay->cursorSample(), 159);
+    QCOMPARE(f.overlay->visibleArea(), QRectF(110, 10, 50, 200));
+    f.overlay->setCursorSample(105);
+    QCOMPARE(f.overlay->visibleArea(), QRectF(106, 10, 50, 200));
 }
 
 void AscanOverlayTest::zoomedViewHasOurScaleNotTheInstruments()
