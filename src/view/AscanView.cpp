@@ -74,6 +74,11 @@ void AscanView::paintEvent(QPaintEvent*)
         paintAscan(painter, m_drawing);
 }
 
+AscanOverlay* AscanView::overlay() const
+{
+    return m_overlay;
+}
+
 void AscanView::setOverlay(AscanOverlay* overlay)
 {
     m_overlay = overlay;

@@ -3,6 +3,7 @@
 #include "core/AscanDrawing.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 namespace quillon
@@ -33,7 +34,7 @@ public:
 
     // The A-scan tools' layer, painted over the drawing; the drawing itself stays as it is.
     void setOverlay(AscanOverlay* overlay);
-    AscanOverlay* overlay() const { return m_overlay; }
+    AscanOverlay* overlay() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -45,7 +46,7 @@ protected:
 
 private:
     AscanDrawing m_drawing;
-    AscanOverlay* m_overlay = nullptr; // a child of this view when set
+    QPointer<AscanOverlay> m_overlay; // a child of this view when set
     quint64 m_drawingVersion = 0;
 };
 
