@@ -436,6 +436,16 @@ void AscanOverlay::paintZoomScale(QPainter& painter) const
         const QRectF cell(k == 0 ? x : k == kTicks ? x - 60 : x - 30, kBaselineY + 4, 60, 12);
         painter.drawText(cell, align | Qt::AlignTop, measureNumber(*path, decimals));
     }
+    // A view zoomed in height names the amplitudes at its top and bottom edges.
+    if (m_visible.height() < traceArea().height()) {
+        const auto percent = [](double y) {
+            return measureNumber((kBaselineY - y) / 2, 1) + QStringLiteral(" %");
+        };
+        painter.drawText(QRectF(2, kTopY + 1, 60, 10), Qt::AlignLeft | Qt::AlignTop,
+                         percent(m_visible.top()));
+        painter.drawText(QRectF(2, kBaselineY - 11, 60, 10), Qt::AlignLeft | Qt::AlignBottom,
+                         percent(m_visible.bottom()));
+    }
     // How far in we are, so that nobody takes our scale for the instrument's.
     const double factor = kRangeSpan / m_visible.width();
     painter.drawText(QRectF(kAscanWidth - 82, 0, 80, 10), Qt::AlignRight | Qt::AlignTop,

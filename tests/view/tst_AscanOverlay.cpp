@@ -269,6 +269,11 @@ void AscanOverlayTest::zoomedViewHasOurScaleNotTheInstruments()
     QVERIFY(f.count(zoomed, kScaleStrip, ourBlue) > 20);
     // The echo at sample 100 (x 101) now stands at the right edge, 60 % high.
     QVERIFY(f.count(zoomed, QRectF(244, 88, 6, 4), kTraceGreen) > 0);
+    // Only a view zoomed in height names the amplitudes at its edges.
+    const QRectF topLabel(2, 11, 25, 9);
+    QCOMPARE(f.count(zoomed, topLabel, ourBlue), 0);
+    f.overlay->zoomTo(QRectF(51, 60, 50, 100));
+    QVERIFY(f.count(f.shown(), topLabel, ourBlue) > 5);
     // The report's picture is still the whole trace with the instrument's labels.
     QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
 }
