@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/ArchiveController.h"
+#include "app/AscanToolsController.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
@@ -25,6 +26,7 @@ Application::Application(const Edition& edition)
     new ArchiveController(*m_window, files->journal());
     m_link = new LinkController(*m_window);
     new OverviewController(*m_window);
+    new AscanToolsController(*m_window);
 }
 
 Application::~Application() = default;

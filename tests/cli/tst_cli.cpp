@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -76,6 +77,7 @@ private slots:
     void textsAreLatin1WithControlCharactersEscaped();
     void ascanJson();
     void ascanPng();
+    void ascanSvg();
     void bankListsTheMemories();
     void importFramesStoresByCarriedNumber();
     void importFramesIntoABank();
@@ -282,6 +284,26 @@ void CliTest::ascanPng()
     QCOMPARE(toStdout.exit, 0);
     QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
     QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
+}
+
+void CliTest::ascanSvg()
+{
+    // The picture itself is checked against the PNG in tst_ascan_svg; here the command's file.
+    const QString out = m_dir.filePath("memory7.svg");
+    const Result r = run({"ascan", "--awv", m_awv, "--format", "svg", "-o", out});
+    QCOMPARE(r.exit, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QStringLiteral("svg"));
+    QCOMPARE(xml.attributes().value("viewBox"), QStringLiteral("0 0 345 309"));
+    int polylines = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            ++polylines;
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(polylines >= 1); // the trace
 }
 
 void CliTest::bankListsTheMemories()
@@ -535,7 +557,7 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
     QTest::addColumn<QByteArray>("err");
     const QByteArray help =
         "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n"
-        "  quillon-cli ascan SOURCE [--format json|png] [-o OUT]\n"
+        "  quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]\n"
         "  quillon-cli bank FILE\n"
         "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT\n"
         "  quillon-cli docx SOURCE -o OUT.docx   test report as a Word document\n"
@@ -570,9 +592,9 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
     row("memory without a bank", {"record", "--memory", "7"}, 1, {},
         "--memory goes with --bank (usage: quillon-cli record SOURCE)\n");
     row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1, {},
-        "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+        "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT])\n");
     row("output without a name", {"ascan", "--awv", m_awv, "-o"}, 1, {},
-        "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+        "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT])\n");
     row("two bank files", {"bank", "a", "b"}, 1, {},
         "give one bank file (usage: quillon-cli bank FILE)\n");
     row("import without -o", {"import-frames", "a"}, 1, {},
