@@ -1,7 +1,7 @@
 // quillon-cli run as a user runs it, on frames, waveform files and bank files the test writes.
 #include "core/BankFile.h"
 #include "core/Module1.h"
-#include "core/ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@
 #include <memory>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 namespace
 {
@@ -130,9 +130,9 @@ void CliTest::initTestCase()
     QVERIFY2(QFile::exists(m_cli), qPrintable(m_cli));
     QVERIFY(m_dir.isValid());
     m_record = instrumentRecord("007");
-    m_frame = write("memory7.bin",
-                    QByteArray("\x01\x02junk", 6) + reference::frameBytes(m_record) + "after");
-    m_awv = write("memory7.awv", reference::waveformBytes(m_record, 1500));
+    m_frame =
+        write("memory7.bin", QByteArray("\x01\x02junk", 6) + test::frameBytes(m_record) + "after");
+    m_awv = write("memory7.awv", test::waveformBytes(m_record, 1500));
 
     auto m = std::make_unique<Module1>();
     m->startUp();
@@ -309,10 +309,9 @@ void CliTest::importFramesStoresByCarriedNumber()
     c[100] = 66;
     const Record zero = instrumentRecord("000");
     const Record above = instrumentRecord("201");
-    const QByteArray capture = QByteArray("noise") + reference::frameBytes(a) +
-                               reference::frameBytes(zero) + reference::frameBytes(above) +
-                               reference::frameBytes(b) + reference::frameBytes(c) +
-                               reference::frameBytes(a).left(500);
+    const QByteArray capture = QByteArray("noise") + test::frameBytes(a) + test::frameBytes(zero) +
+                               test::frameBytes(above) + test::frameBytes(b) + test::frameBytes(c) +
+                               test::frameBytes(a).left(500);
     const QString in = write("capture.bin", capture);
     const QString out = m_dir.filePath("imported.dat");
     const Result r = run({"import-frames", in, "-o", out});
@@ -355,7 +354,7 @@ void CliTest::importFramesStoresByCarriedNumber()
 void CliTest::importFramesIntoABank()
 {
     const Record d = instrumentRecord("3");
-    const QString in = write("capture3.bin", reference::frameBytes(d));
+    const QString in = write("capture3.bin", test::frameBytes(d));
     const QString out = m_dir.filePath("merged.dat");
     const Result r = run({"import-frames", in, "--into", m_bank, "-o", out});
     QCOMPARE(r.exit, 0);
@@ -459,7 +458,7 @@ void CliTest::exitStatuses_data()
     const QString noFrame = write("noframe.bin", QByteArray(3000, 'x') + char(255) + "short");
     const QString shortAwv = write("short.awv", QByteArray(1140, ' '));
     const QString noDir = m_dir.filePath("no/such/dir/out");
-    const QString cap = write("one.bin", reference::frameBytes(instrumentRecord("5")));
+    const QString cap = write("one.bin", test::frameBytes(instrumentRecord("5")));
 
     QTest::newRow("no command") << QStringList{} << 1 << QStringList{};
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << QStringList{};

@@ -1,6 +1,6 @@
 // quillon-cli capture and listen run as a user runs them, against the simulated instrument.
 #include "RecordGenerator.h"
-#include "link/SimProcess.h"
+#include "support/SimProcess.h"
 
 #include "core/BankFile.h"
 
@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace
 {

@@ -1,9 +1,11 @@
 #pragma once
 
-// Helpers shared by the bank file and waveform file tests.
+// Helpers shared by the tests of files: folders, mounts, the message boxes, and (from support)
+// records, file bytes and programs run until killed.
 
-#include "core/Record.h"
 #include "support/FileBytes.h"
+#include "support/KilledProgram.h"
+#include "support/Records.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -183,18 +185,6 @@ inline bool answerQuestion(const QString& answer, QString* text = nullptr)
             return true;
         }
     return false;
-}
-
-// A record with a value at every position 0..840 that depends on the seed, and the memory number
-// characters given.
-inline Record patternRecord(int seed, const char* number = "   ")
-{
-    Record r{};
-    for (int p = 0; p < kRecordLength; ++p)
-        r[p] = std::int16_t((p * 7 + seed * 13) % 256);
-    for (int i = 0; i < 3; ++i)
-        r[kMemoryNumberPos + i] = std::int16_t(number[i]);
-    return r;
 }
 
 } // namespace quillon::test

@@ -77,8 +77,9 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     const QString path = RecoveryFile::pathIn(QDir(work.path()));
     QCOMPARE(path, work.file("dfd.recovery"));
     QProcess writer;
-    writer.start(QStringLiteral(RECOVERY_WRITER), {path});
-    QVERIFY(writer.waitForFinished(30000));
+    QString why; // it kills itself once the records are in
+    QVERIFY2(runUntilKilled(writer, QStringLiteral(RECOVERY_WRITER), {path}, {}, &why),
+             qPrintable(why));
     QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
     QVERIFY(QFileInfo::exists(path));
 

@@ -2,8 +2,8 @@
 // pseudo-terminal: records the instrument sends, capture of selected memories with its progress
 // and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
 // open, working without a port, and a port that goes away.
-#include "SimProcess.h"
 #include "support/BankRows.h"
+#include "support/SimProcess.h"
 #include "view/MemoryList.h"
 
 #include "RecordGenerator.h"
@@ -182,7 +182,6 @@ class LinkWindowTest : public QObject
         QVERIFY2(sim.start(arguments, &error), qPrintable(error));
         writeConfig(QFile::encodeName(sim.device()) + "\r\n");
     }
-    QString logPath() const { return m_workDir->filePath(QStringLiteral("commands.log")); }
 
 private slots:
     void init()
@@ -337,7 +336,7 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
 {
     QFETCH(QString, edition);
     SimProcess sim;
-    startSim(sim, {"--no-pace", "--log", logPath(), "--no-reply", "5", "--noise", "9"});
+    startSim(sim, {"--no-pace", "--no-reply", "5", "--noise", "9"});
     Application app(editionNamed(edition));
     app.start();
     MainWindow& w = app.window();
@@ -359,7 +358,7 @@ void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
 
     const QStringList expected =
         requestLines(3) + requestLines(5) + requestLines(5) + requestLines(7) + releaseLines();
-    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), expected, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(sim.commands(), expected, 2000);
 
     QCOMPARE(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"));
     QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"));
@@ -395,16 +394,16 @@ void LinkWindowTest::replyForAnotherMemoryIsStoredAsRequested()
 void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
 {
     SimProcess sim;
-    startSim(sim, {"--no-pace", "--log", logPath()});
+    startSim(sim, {"--no-pace"});
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    fixture::putRow(app.module(), 2, sentRecord(3));
+    test::putRow(app.module(), 2, sentRecord(3));
     w.openMemory(2);
     w.picascan->setDrawing({});
 
     w.cmdcapture->click();
-    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), releaseLines(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(sim.commands(), releaseLines(), 2000);
     // The working record is drawn again.
     QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(3))));
     QVERIFY(status(w).contains(QStringLiteral("No memory is selected")));
@@ -414,7 +413,7 @@ void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
 void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
 {
     SimProcess sim;
-    startSim(sim, {"--log", logPath()}); // paced: a frame takes over a second
+    startSim(sim, {}); // paced: a frame takes over a second
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
@@ -428,7 +427,7 @@ void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
     QVERIFY(progress->lblprogress->text().contains(QStringLiteral("cancelling")));
     QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
 
-    QTRY_COMPARE_WITH_TIMEOUT(loggedCommands(logPath()), requestLines(1) + releaseLines(), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(sim.commands(), requestLines(1) + releaseLines(), 2000);
     QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
     compareReceived(app.module().membank[0], sentRecord(1));
     QCOMPARE(w.selectedRows(), (QList<int>{1, 2, 3, 4, 5}));
@@ -702,4 +701,4 @@ void LinkWindowTest::lostPortIsReportedOnceAndReopened()
 }
 
 QTEST_MAIN(LinkWindowTest)
-#include "tst_LinkWindow.moc"
+#include "tst_link_window.moc"

@@ -2,8 +2,8 @@
 // selected and marked memories) printed into a real PDF, the preview, the PDF export, the Word
 // document and the printer dialog; failures told once, cancelled dialogs silent.
 #include "ProgramFolder.h"
-#include "RecordFixture.h"
 #include "report/ReportTestData.h"
+#include "support/Records.h"
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
@@ -103,8 +103,8 @@ class ReportControllerTest : public QObject
         m_app->start();
         Module1& m = m_app->module();
         for (int memory : {3, 10}) {
-            m.recbuf = fixture::realisticRecord(memory);
-            fixture::setNote(m.recbuf, 0, QStringLiteral("Operator %1").arg(memory));
+            m.recbuf = test::realisticRecord(memory);
+            test::setNote(m.recbuf, 0, QStringLiteral("Operator %1").arg(memory));
             m.store(memory - 1, m.recbuf, {StoreKind::Received, {}});
         }
         controller()->printer().setOutputFormat(QPrinter::PdfFormat);
@@ -496,4 +496,4 @@ void ReportControllerTest::pellisorHasNoWordDocument()
 }
 
 QTEST_MAIN(ReportControllerTest)
-#include "tst_ReportController.moc"
+#include "tst_report_controller.moc"
