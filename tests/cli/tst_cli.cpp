@@ -1,7 +1,10 @@
 // quillon-cli run as a user runs it, on frames, waveform files and bank files the test writes.
 #include "core/BankFile.h"
 #include "core/Module1.h"
+#include "support/CliRun.h"
+#include "support/FileBytes.h"
 #include "support/Records.h"
+#include "support/SimProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,16 +19,10 @@
 #include <memory>
 
 using namespace quillon;
-using test::put;
+using namespace quillon::test;
 
 namespace
 {
-struct Result {
-    int exit = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // A memory as the instrument stores it: samples, menu values, DAC points and notes.
 Record instrumentRecord(QByteArrayView memoryNumber)
 {
@@ -90,30 +87,12 @@ private slots:
     void hugeFileRefusedUnread();
 
 private:
-    Result run(const QStringList& args);
     QString write(const QString& name, const QByteArray& bytes);
 
-    QString m_cli;
     QTemporaryDir m_dir;
     Record m_record{};
     QString m_frame, m_awv, m_bank, m_badBank, m_capture;
 };
-
-Result CliTest::run(const QStringList& args)
-{
-    QProcess process;
-    process.start(m_cli, args);
-    Result result;
-    if (!process.waitForFinished(60000)) {
-        qWarning() << "quillon-cli did not finish" << args;
-        process.kill();
-        return result;
-    }
-    result.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 QString CliTest::write(const QString& name, const QByteArray& bytes)
 {
@@ -126,8 +105,7 @@ QString CliTest::write(const QString& name, const QByteArray& bytes)
 
 void CliTest::initTestCase()
 {
-    m_cli = qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/cli/quillon-cli");
-    QVERIFY2(QFile::exists(m_cli), qPrintable(m_cli));
+    QVERIFY2(QFile::exists(SimProcess::cliBinary()), qPrintable(SimProcess::cliBinary()));
     QVERIFY(m_dir.isValid());
     m_record = instrumentRecord("007");
     m_frame =
@@ -147,7 +125,7 @@ void CliTest::initTestCase()
 
 void CliTest::recordFromAFrame()
 {
-    const Result r = run({"record", "--frame", m_frame});
+    const CliResult r = runCli({"record", "--frame", m_frame});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.err.isEmpty());
     const QJsonObject json = parse(r.out);
@@ -184,7 +162,7 @@ void CliTest::recordFromAFrame()
 
 void CliTest::recordFromAWaveformFile()
 {
-    const Result r = run({"record", "--awv", m_awv});
+    const CliResult r = runCli({"record", "--awv", m_awv});
     QCOMPARE(r.exit, 0);
     const QJsonArray positions = parse(r.out).value("positions").toArray();
     QCOMPARE(positions.size(), 841);
@@ -197,14 +175,14 @@ void CliTest::recordFromAWaveformFile()
 
 void CliTest::recordFromABankFile()
 {
-    const Result r = run({"record", "--bank", m_bank, "--memory", "7"});
+    const CliResult r = runCli({"record", "--bank", m_bank, "--memory", "7"});
     QCOMPARE(r.exit, 0);
     const QJsonArray positions = parse(r.out).value("positions").toArray();
     for (int p = 0; p <= 839; ++p)
         QCOMPARE(positions[p].toInt(-1), int(m_record[p]));
     QCOMPARE(positions[840].toInt(-1), 0); // bank files do not carry position 840
 
-    const Result blank = run({"record", "--bank", m_bank, "--memory", "1"});
+    const CliResult blank = runCli({"record", "--bank", m_bank, "--memory", "1"});
     QCOMPARE(blank.exit, 0);
     const QJsonObject json = parse(blank.out);
     QCOMPARE(json.value("memory").toInt(), 0);
@@ -215,7 +193,7 @@ void CliTest::recordFromABankFile()
 
 void CliTest::textsAreLatin1WithControlCharactersEscaped()
 {
-    const Result r = run({"record", "--frame", m_frame});
+    const CliResult r = runCli({"record", "--frame", m_frame});
     QCOMPARE(r.exit, 0);
     const QString note0 = parse(r.out).value("notes").toArray()[0].toString();
     QCOMPARE(note0, QStringLiteral("Op\u00e9rator \u0001\u0085\"\\") + QString(7, u' '));
@@ -226,7 +204,7 @@ void CliTest::textsAreLatin1WithControlCharactersEscaped()
 
 void CliTest::ascanJson()
 {
-    const Result r = run({"ascan", "--frame", m_frame, "--format", "json"});
+    const CliResult r = runCli({"ascan", "--frame", m_frame, "--format", "json"});
     QCOMPARE(r.exit, 0);
     // Whole numbers print as integers.
     QVERIFY(
@@ -273,12 +251,12 @@ void CliTest::ascanJson()
 void CliTest::ascanPng()
 {
     const QString out = m_dir.filePath("memory7.png");
-    const Result r = run({"ascan", "--awv", m_awv, "--format", "png", "-o", out});
+    const CliResult r = runCli({"ascan", "--awv", m_awv, "--format", "png", "-o", out});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.out.isEmpty());
     QImage image(out, "PNG");
     QCOMPARE(image.size(), QSize(345, 309));
-    const Result toStdout = run({"ascan", "--awv", m_awv, "--format", "png"});
+    const CliResult toStdout = runCli({"ascan", "--awv", m_awv, "--format", "png"});
     QCOMPARE(toStdout.exit, 0);
     QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
     QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
@@ -286,7 +264,7 @@ void CliTest::ascanPng()
 
 void CliTest::bankListsTheMemories()
 {
-    const Result r = run({"bank", m_bank});
+    const CliResult r = runCli({"bank", m_bank});
     QCOMPARE(r.exit, 0);
     const QJsonArray memories = parse(r.out).value("memories").toArray();
     QCOMPARE(memories.size(), 200);
@@ -314,20 +292,16 @@ void CliTest::importFramesStoresByCarriedNumber()
                                test::frameBytes(a).left(500);
     const QString in = write("capture.bin", capture);
     const QString out = m_dir.filePath("imported.dat");
-    const Result r = run({"import-frames", in, "-o", out});
+    const CliResult r = runCli({"import-frames", in, "-o", out});
     QCOMPARE(r.exit, 0);
     const QList<QByteArray> lines = r.err.trimmed().split('\n');
     QCOMPARE(lines.size(), 3); // two frames not stored, one frame cut short
     QVERIFY2(lines[0].contains("frame 2"), lines[0].constData());
     QVERIFY2(lines[1].contains("frame 3") && lines[1].contains("201"), lines[1].constData());
 
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes.size(), 672000);
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError error;
-    QVERIFY(readBank(bytes, *contents, &error));
+    QCOMPARE(contentsOf(out).size(), 672000);
+    const auto contents = readBankFile(out);
+    QVERIFY(contents);
 
     // The working record starts as after start-up (the sample echo's last value at 251) and
     // keeps, from frame to frame, the positions no frame writes.
@@ -356,14 +330,11 @@ void CliTest::importFramesIntoABank()
     const Record d = instrumentRecord("3");
     const QString in = write("capture3.bin", test::frameBytes(d));
     const QString out = m_dir.filePath("merged.dat");
-    const Result r = run({"import-frames", in, "--into", m_bank, "-o", out});
+    const CliResult r = runCli({"import-frames", in, "--into", m_bank, "-o", out});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.err.isEmpty());
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError error;
-    QVERIFY(readBank(file.readAll(), *contents, &error));
+    const auto contents = readBankFile(out);
+    QVERIFY(contents);
     QCOMPARE(int(contents->bank[2][0]), int(d[0]));
     QCOMPARE(int(contents->bank[2][360]), int(' '));
     for (int p = 0; p <= 839; ++p)
@@ -374,7 +345,7 @@ void CliTest::importFramesIntoABank()
 void CliTest::tableOfBankFiles()
 {
     // JSON: the columns by name, a row per listed memory of each file in turn.
-    Result r = run({"table", m_bank, m_bank, "--memories", "7,12-13"});
+    CliResult r = runCli({"table", m_bank, m_bank, "--memories", "7,12-13"});
     QCOMPARE(r.exit, 0);
     const QJsonObject table = parse(r.out);
     const QJsonArray columns = table["columns"].toArray();
@@ -393,13 +364,13 @@ void CliTest::tableOfBankFiles()
     QCOMPARE(rows[2].toArray()[1].toInt(), 13);
     QCOMPARE(rows[2].toArray()[2].toBool(), false);
     // Every text as the record command's panel and note boxes give it.
-    const QJsonObject record = parse(run({"record", "--bank", m_bank, "--memory", "7"}).out);
+    const QJsonObject record = parse(runCli({"record", "--bank", m_bank, "--memory", "7"}).out);
     for (int c = 3; c < 44; ++c)
         QCOMPARE(seven[c].toString(), record["panel"].toObject()[columns[c].toString()].toString());
     QCOMPARE(seven[44].toString(), record["notes"].toArray()[0].toString());
 
     // "all" (the default): the marked memories. CSV: BOM, CRLF, quoted where needed.
-    r = run({"table", m_bank, "--format", "csv"});
+    r = runCli({"table", m_bank, "--format", "csv"});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.out.startsWith("\xEF\xBB\xBF"
                              "file,memory,marked,txtzero,"));
@@ -414,8 +385,8 @@ void CliTest::tableOfBankFiles()
 void CliTest::tableAsSpreadsheet()
 {
     const QString xlsx = m_dir.filePath("bank.xlsx");
-    QCOMPARE(run({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
-    QCOMPARE(run({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
+    QCOMPARE(runCli({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
+    QCOMPARE(runCli({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
     // Read back by a spreadsheet reader: which cells are numbers, which texts.
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral(R"(
@@ -443,7 +414,7 @@ print(bank.column_dimensions['D'].width > 8)
 void CliTest::tableRefusesABadFileAndWritesNothing()
 {
     const QString out = m_dir.filePath("refused.csv");
-    const Result r = run({"table", m_bank, m_badBank, "--format", "csv", "-o", out});
+    const CliResult r = runCli({"table", m_bank, m_badBank, "--format", "csv", "-o", out});
     QCOMPARE(r.exit, 2);
     QVERIFY2(r.err.contains(m_badBank.toUtf8()), r.err);
     QVERIFY(!QFile::exists(out));
@@ -516,7 +487,7 @@ void CliTest::exitStatuses()
     QFETCH(QStringList, args);
     QFETCH(int, exit);
     QFETCH(QStringList, said);
-    const Result r = run(args);
+    const CliResult r = runCli(args);
     QCOMPARE(r.exit, exit);
     if (exit == 2 || exit == 3) {
         QCOMPARE(r.err.count('\n'), 1);
@@ -597,7 +568,7 @@ void CliTest::helpAndUsageErrorsWordedExactly()
     QFETCH(int, exit);
     QFETCH(QByteArray, out);
     QFETCH(QByteArray, err);
-    const Result r = run(args);
+    const CliResult r = runCli(args);
     QCOMPARE(r.exit, exit);
     QCOMPARE(r.out, out);
     QCOMPARE(r.err, err);
@@ -624,7 +595,7 @@ void CliTest::hugeFileRefusedUnread()
                               "(waveform files have fewer than 10000 bytes)\n"},
     };
     for (const auto& [args, said] : cases) {
-        const Result r = run(args);
+        const CliResult r = runCli(args);
         QCOMPARE(r.exit, 2);
         QCOMPARE(r.err, said);
         QVERIFY(r.out.isEmpty());
