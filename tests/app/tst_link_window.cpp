@@ -3,6 +3,7 @@
 // and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
 // open, working without a port, and a port that goes away.
 #include "support/BankRows.h"
+#include "support/MessageBoxes.h"
 #include "support/SimProcess.h"
 #include "view/MemoryList.h"
 
@@ -101,19 +102,6 @@ void compareReceived(const Record& stored, const Record& sent)
         QCOMPARE(stored[p], sent[p]);
     for (int p = 260; p <= 801; ++p)
         QCOMPARE(stored[p], sent[p]);
-}
-
-QMessageBox* shownMessage()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == u"quillonMessage" && w->isVisible())
-            return qobject_cast<QMessageBox*>(w);
-    return nullptr;
-}
-
-void pressOk(QMessageBox* box)
-{
-    box->button(QMessageBox::Ok)->click();
 }
 
 // Answers the "File Error" message of a start-up without a port and waits for the port

@@ -3,6 +3,7 @@
 // document and the printer dialog; failures told once, cancelled dialogs silent.
 #include "ProgramFolder.h"
 #include "report/ReportTestData.h"
+#include "support/MessageBoxes.h"
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
@@ -34,19 +35,12 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace
 {
 
 const QString kFailed = QStringLiteral("The Report can't be printed.");
-
-QMessageBox* visibleMessage()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("quillonMessage") && w->isVisible())
-            return qobject_cast<QMessageBox*>(w);
-    return nullptr;
-}
 
 // Closes the program's message boxes as they come, one after the other, until none has come
 // for a while; their texts in order.
@@ -56,12 +50,12 @@ QStringList closeMessages(int quietMs = 300)
     for (;;) {
         QMessageBox* box = nullptr;
         const QDeadlineTimer deadline(quietMs);
-        while (!(box = visibleMessage()) && !deadline.hasExpired())
+        while (!(box = shownMessage()) && !deadline.hasExpired())
             QTest::qWait(10);
         if (!box)
             return texts;
         texts << box->text();
-        box->button(QMessageBox::Ok)->click();
+        pressOk(box);
     }
 }
 

@@ -1,17 +1,15 @@
 #pragma once
 
-// Helpers shared by the tests of files: folders, mounts, the message boxes, and (from support)
-// records, file bytes and programs run until killed.
+// Helpers shared by the tests of files: folders and mounts, and (from support) records, file
+// bytes, the message boxes and programs run until killed.
 
 #include "support/FileBytes.h"
 #include "support/KilledProgram.h"
+#include "support/MessageBoxes.h"
 #include "support/Records.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -146,45 +144,5 @@ private:
     bool m_mounted = false;
     QString m_problem;
 };
-
-// The visible boxes of one kind ("quillonMessage", "quillonQuestion").
-inline QList<QMessageBox*> openBoxes(const QString& objectName)
-{
-    QList<QMessageBox*> boxes;
-    for (QWidget* w : QApplication::allWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w))
-            if (box->objectName() == objectName && box->isVisible())
-                boxes << box;
-    return boxes;
-}
-
-// The text of the one message on screen, which is then closed with OK; empty when none is shown.
-inline QString takeMessage()
-{
-    const QList<QMessageBox*> boxes = openBoxes(QStringLiteral("quillonMessage"));
-    if (boxes.size() != 1)
-        return {};
-    QMessageBox* box = boxes.first();
-    const QString text = box->text();
-    box->button(QMessageBox::Ok)->click();
-    return text;
-}
-
-// Presses the button `answer` of the one question on screen; false when there is no such box.
-inline bool answerQuestion(const QString& answer, QString* text = nullptr)
-{
-    const QList<QMessageBox*> boxes = openBoxes(QStringLiteral("quillonQuestion"));
-    if (boxes.size() != 1)
-        return false;
-    QMessageBox* box = boxes.first();
-    if (text)
-        *text = box->text();
-    for (QAbstractButton* button : box->buttons())
-        if (button->text() == answer) {
-            button->click();
-            return true;
-        }
-    return false;
-}
 
 } // namespace quillon::test
