@@ -2,9 +2,9 @@
 // full-text search over 1,000,000 entries returning the newest 100 matches, median <= 50 ms;
 // the Archive window opened on that database, <= 300 ms to the first rows shown. The size of
 // the database per entry is reported beside the search.
-#include "app/RecordFixture.h"
 #include "archive/ArchiveJournal.h"
 #include "core/NoteLines.h"
+#include "support/Records.h"
 #include "view/ArchiveListModel.h"
 #include "view/ArchiveWindow.h"
 
@@ -77,7 +77,7 @@ struct BigArchive {
         };
         std::vector<Record> records;
         for (int m = 1; m <= 50; ++m)
-            records.push_back(fixture::realisticRecord(m));
+            records.push_back(test::realisticRecord(m));
         sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
         for (qint64 id = 1; id <= entries; ++id) {
             Record r = records[size_t(id % 50)];
@@ -136,7 +136,7 @@ void BM_SyncedAppend(benchmark::State& state)
         state.SkipWithError("no archive");
         return;
     }
-    const Record record = fixture::realisticRecord(7);
+    const Record record = test::realisticRecord(7);
     std::vector<double> samples;
     for (auto _ : state) {
         QElapsedTimer t;

@@ -6,9 +6,9 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "app/RecordFixture.h"
 #include "files/OpenWindow.h"
 #include "files/SaveWindow.h"
+#include "support/Records.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +44,7 @@ struct Program {
         app->start();
         QCoreApplication::processEvents();
         for (int memory = 1; memory <= kMemoryCount; ++memory) {
-            app->module().store(memory - 1, fixture::realisticRecord(memory),
+            app->module().store(memory - 1, test::realisticRecord(memory),
                                 {StoreKind::Received, {}});
         }
         app->window().showRecord(kMemoryCount - 1);

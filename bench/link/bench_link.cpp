@@ -8,8 +8,8 @@
 //   CPU of the link with the port open and idle for 10 s, goal < 1 % of a core; while receiving
 //     paced frames, goal < 5 %
 #include "Instrument.h"
-#include "SimProcess.h"
 #include "support/CpuTime.h"
+#include "support/SimProcess.h"
 
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
@@ -31,6 +31,7 @@
 using namespace quillon;
 using namespace std::chrono_literals;
 using quillon::test::cpuSeconds;
+using quillon::test::SimProcess;
 
 namespace
 {

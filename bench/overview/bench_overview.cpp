@@ -9,9 +9,9 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
-#include "app/RecordFixture.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
+#include "support/Records.h"
 #include "view/BankOverviewWindow.h"
 
 #include <QAction>
@@ -44,8 +44,8 @@ struct Program {
         app = std::make_unique<Application>(Edition::quillon());
         app->start();
         for (int memory = 1; memory <= kMemoryCount; ++memory) {
-            Record r = fixture::realisticRecord(memory);
-            fixture::setNote(r, 3, QStringLiteral("KM %1").arg(100 + memory % 40));
+            Record r = test::realisticRecord(memory);
+            test::setNote(r, 3, QStringLiteral("KM %1").arg(100 + memory % 40));
             app->module().store(memory - 1, r, {StoreKind::Received, {}});
         }
         QCoreApplication::processEvents();
@@ -94,10 +94,10 @@ struct Season {
     {
         auto contents = std::make_unique<BankFileContents>();
         for (int memory = 1; memory <= kMemoryCount; ++memory)
-            contents->bank[memory - 1] = fixture::realisticRecord(memory);
+            contents->bank[memory - 1] = test::realisticRecord(memory);
         for (int day = 0; day < 365; ++day) {
             for (int memory = 1; memory <= kMemoryCount; ++memory)
-                fixture::setNote(contents->bank[memory - 1], 3, QStringLiteral("KM %1").arg(day));
+                test::setNote(contents->bank[memory - 1], 3, QStringLiteral("KM %1").arg(day));
             const QString path =
                 folder.filePath(QStringLiteral("day%1.dat").arg(day, 3, 10, QChar('0')));
             QFile file(path);

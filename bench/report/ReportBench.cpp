@@ -1,7 +1,7 @@
 // Report output speed: 200 report pages into one PDF (goal: at most 3 s) and one report
 // document (goal: at most 100 ms).
 
-#include "RecordFixture.h"
+#include "support/Records.h"
 
 #include "core/DisplaySnapshot.h"
 #include "report/DocxWriter.h"
@@ -22,7 +22,7 @@ std::vector<DisplaySnapshot> reports(int count)
     std::vector<DisplaySnapshot> pages;
     pages.reserve(size_t(count));
     for (int memory = 1; memory <= count; ++memory)
-        pages.push_back(snapshotOf(fixture::realisticRecord(memory)));
+        pages.push_back(snapshotOf(test::realisticRecord(memory)));
     return pages;
 }
 
@@ -43,7 +43,7 @@ BENCHMARK(BM_Pdf200Pages)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_WordDocument(benchmark::State& state)
 {
-    const DisplaySnapshot page = snapshotOf(fixture::realisticRecord(7));
+    const DisplaySnapshot page = snapshotOf(test::realisticRecord(7));
     QTemporaryDir dir;
     const QString doc = dir.filePath(QStringLiteral("report.docx"));
     for (auto _ : state) {

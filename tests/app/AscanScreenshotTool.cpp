@@ -1,7 +1,7 @@
 // Saves a picture of the main window with the A-scan tools in use (a zoomed comparison of two
 // memories, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
 #include "ConfiguredPort.h"
-#include "RecordFixture.h"
+#include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/MemoryList.h"
 
@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     app.start();
     quillon::Module1& module = app.module();
     for (int memory : {3, 7}) {
-        module.recbuf = quillon::fixture::realisticRecord(memory);
+        module.recbuf = quillon::test::realisticRecord(memory);
         if (memory == 3) // an earlier reading of the same flaw: the echo a little lower, later
             for (int i = 249; i >= 4; --i)
                 module.recbuf[i] = std::int16_t(module.recbuf[i - 4] * 8 / 10);

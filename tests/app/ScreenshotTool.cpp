@@ -1,7 +1,7 @@
 // Saves a picture of the main window showing a realistic record, and with a second name one of
 // the bank overview: quillon-screenshot OUT.png [OVERVIEW.png]
 #include "ConfiguredPort.h"
-#include "RecordFixture.h"
+#include "support/Records.h"
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     app.start();
     quillon::Module1& module = app.module();
     for (int memory : {3, 4, 7, 8, 12}) {
-        module.recbuf = quillon::fixture::realisticRecord(memory);
+        module.recbuf = quillon::test::realisticRecord(memory);
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();

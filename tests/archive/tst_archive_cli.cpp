@@ -1,6 +1,6 @@
 // quillon-cli with an archive: listen and capture append what they store, and the archive
 // command lists, shows and exports the entries.
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
@@ -17,6 +17,7 @@
 #include <QTest>
 
 using namespace quillon;
+using test::SimProcess;
 
 namespace
 {

@@ -1,7 +1,10 @@
 // quillon-cli run as a user runs it, on frames, waveform files and bank files the test writes.
 #include "core/BankFile.h"
 #include "core/Module1.h"
-#include "core/ReferenceRecord.h"
+#include "support/CliRun.h"
+#include "support/FileBytes.h"
+#include "support/Records.h"
+#include "support/SimProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,16 +20,10 @@
 #include <memory>
 
 using namespace quillon;
-using reference::put;
+using namespace quillon::test;
 
 namespace
 {
-struct Result {
-    int exit = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 // A memory as the instrument stores it: samples, menu values, DAC points and notes.
 Record instrumentRecord(QByteArrayView memoryNumber)
 {
@@ -92,30 +89,12 @@ private slots:
     void hugeFileRefusedUnread();
 
 private:
-    Result run(const QStringList& args);
     QString write(const QString& name, const QByteArray& bytes);
 
-    QString m_cli;
     QTemporaryDir m_dir;
     Record m_record{};
     QString m_frame, m_awv, m_bank, m_badBank, m_capture;
 };
-
-Result CliTest::run(const QStringList& args)
-{
-    QProcess process;
-    process.start(m_cli, args);
-    Result result;
-    if (!process.waitForFinished(60000)) {
-        qWarning() << "quillon-cli did not finish" << args;
-        process.kill();
-        return result;
-    }
-    result.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 QString CliTest::write(const QString& name, const QByteArray& bytes)
 {
@@ -128,13 +107,12 @@ QString CliTest::write(const QString& name, const QByteArray& bytes)
 
 void CliTest::initTestCase()
 {
-    m_cli = qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/cli/quillon-cli");
-    QVERIFY2(QFile::exists(m_cli), qPrintable(m_cli));
+    QVERIFY2(QFile::exists(SimProcess::cliBinary()), qPrintable(SimProcess::cliBinary()));
     QVERIFY(m_dir.isValid());
     m_record = instrumentRecord("007");
-    m_frame = write("memory7.bin",
-                    QByteArray("\x01\x02junk", 6) + reference::frameBytes(m_record) + "after");
-    m_awv = write("memory7.awv", reference::waveformBytes(m_record, 1500));
+    m_frame =
+        write("memory7.bin", QByteArray("\x01\x02junk", 6) + test::frameBytes(m_record) + "after");
+    m_awv = write("memory7.awv", test::waveformBytes(m_record, 1500));
 
     auto m = std::make_unique<Module1>();
     m->startUp();
@@ -149,7 +127,7 @@ void CliTest::initTestCase()
 
 void CliTest::recordFromAFrame()
 {
-    const Result r = run({"record", "--frame", m_frame});
+    const CliResult r = runCli({"record", "--frame", m_frame});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.err.isEmpty());
     const QJsonObject json = parse(r.out);
@@ -186,7 +164,7 @@ void CliTest::recordFromAFrame()
 
 void CliTest::recordFromAWaveformFile()
 {
-    const Result r = run({"record", "--awv", m_awv});
+    const CliResult r = runCli({"record", "--awv", m_awv});
     QCOMPARE(r.exit, 0);
     const QJsonArray positions = parse(r.out).value("positions").toArray();
     QCOMPARE(positions.size(), 841);
@@ -199,14 +177,14 @@ void CliTest::recordFromAWaveformFile()
 
 void CliTest::recordFromABankFile()
 {
-    const Result r = run({"record", "--bank", m_bank, "--memory", "7"});
+    const CliResult r = runCli({"record", "--bank", m_bank, "--memory", "7"});
     QCOMPARE(r.exit, 0);
     const QJsonArray positions = parse(r.out).value("positions").toArray();
     for (int p = 0; p <= 839; ++p)
         QCOMPARE(positions[p].toInt(-1), int(m_record[p]));
     QCOMPARE(positions[840].toInt(-1), 0); // bank files do not carry position 840
 
-    const Result blank = run({"record", "--bank", m_bank, "--memory", "1"});
+    const CliResult blank = runCli({"record", "--bank", m_bank, "--memory", "1"});
     QCOMPARE(blank.exit, 0);
     const QJsonObject json = parse(blank.out);
     QCOMPARE(json.value("memory").toInt(), 0);
@@ -217,7 +195,7 @@ void CliTest::recordFromABankFile()
 
 void CliTest::textsAreLatin1WithControlCharactersEscaped()
 {
-    const Result r = run({"record", "--frame", m_frame});
+    const CliResult r = runCli({"record", "--frame", m_frame});
     QCOMPARE(r.exit, 0);
     const QString note0 = parse(r.out).value("notes").toArray()[0].toString();
     QCOMPARE(note0, QStringLiteral("Op\u00e9rator \u0001\u0085\"\\") + QString(7, u' '));
@@ -228,7 +206,7 @@ void CliTest::textsAreLatin1WithControlCharactersEscaped()
 
 void CliTest::ascanJson()
 {
-    const Result r = run({"ascan", "--frame", m_frame, "--format", "json"});
+    const CliResult r = runCli({"ascan", "--frame", m_frame, "--format", "json"});
     QCOMPARE(r.exit, 0);
     // Whole numbers print as integers.
     QVERIFY(
@@ -275,12 +253,12 @@ void CliTest::ascanJson()
 void CliTest::ascanPng()
 {
     const QString out = m_dir.filePath("memory7.png");
-    const Result r = run({"ascan", "--awv", m_awv, "--format", "png", "-o", out});
+    const CliResult r = runCli({"ascan", "--awv", m_awv, "--format", "png", "-o", out});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.out.isEmpty());
     QImage image(out, "PNG");
     QCOMPARE(image.size(), QSize(345, 309));
-    const Result toStdout = run({"ascan", "--awv", m_awv, "--format", "png"});
+    const CliResult toStdout = runCli({"ascan", "--awv", m_awv, "--format", "png"});
     QCOMPARE(toStdout.exit, 0);
     QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
     QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
@@ -290,7 +268,7 @@ void CliTest::ascanSvg()
 {
     // The picture itself is checked against the PNG in tst_ascan_svg; here the command's file.
     const QString out = m_dir.filePath("memory7.svg");
-    const Result r = run({"ascan", "--awv", m_awv, "--format", "svg", "-o", out});
+    const CliResult r = runCli({"ascan", "--awv", m_awv, "--format", "svg", "-o", out});
     QCOMPARE(r.exit, 0);
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -308,7 +286,7 @@ void CliTest::ascanSvg()
 
 void CliTest::bankListsTheMemories()
 {
-    const Result r = run({"bank", m_bank});
+    const CliResult r = runCli({"bank", m_bank});
     QCOMPARE(r.exit, 0);
     const QJsonArray memories = parse(r.out).value("memories").toArray();
     QCOMPARE(memories.size(), 200);
@@ -331,26 +309,21 @@ void CliTest::importFramesStoresByCarriedNumber()
     c[100] = 66;
     const Record zero = instrumentRecord("000");
     const Record above = instrumentRecord("201");
-    const QByteArray capture = QByteArray("noise") + reference::frameBytes(a) +
-                               reference::frameBytes(zero) + reference::frameBytes(above) +
-                               reference::frameBytes(b) + reference::frameBytes(c) +
-                               reference::frameBytes(a).left(500);
+    const QByteArray capture = QByteArray("noise") + test::frameBytes(a) + test::frameBytes(zero) +
+                               test::frameBytes(above) + test::frameBytes(b) + test::frameBytes(c) +
+                               test::frameBytes(a).left(500);
     const QString in = write("capture.bin", capture);
     const QString out = m_dir.filePath("imported.dat");
-    const Result r = run({"import-frames", in, "-o", out});
+    const CliResult r = runCli({"import-frames", in, "-o", out});
     QCOMPARE(r.exit, 0);
     const QList<QByteArray> lines = r.err.trimmed().split('\n');
     QCOMPARE(lines.size(), 3); // two frames not stored, one frame cut short
     QVERIFY2(lines[0].contains("frame 2"), lines[0].constData());
     QVERIFY2(lines[1].contains("frame 3") && lines[1].contains("201"), lines[1].constData());
 
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes.size(), 672000);
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError error;
-    QVERIFY(readBank(bytes, *contents, &error));
+    QCOMPARE(contentsOf(out).size(), 672000);
+    const auto contents = readBankFile(out);
+    QVERIFY(contents);
 
     // The working record starts as after start-up (the sample echo's last value at 251) and
     // keeps, from frame to frame, the positions no frame writes.
@@ -377,16 +350,13 @@ void CliTest::importFramesStoresByCarriedNumber()
 void CliTest::importFramesIntoABank()
 {
     const Record d = instrumentRecord("3");
-    const QString in = write("capture3.bin", reference::frameBytes(d));
+    const QString in = write("capture3.bin", test::frameBytes(d));
     const QString out = m_dir.filePath("merged.dat");
-    const Result r = run({"import-frames", in, "--into", m_bank, "-o", out});
+    const CliResult r = runCli({"import-frames", in, "--into", m_bank, "-o", out});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.err.isEmpty());
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError error;
-    QVERIFY(readBank(file.readAll(), *contents, &error));
+    const auto contents = readBankFile(out);
+    QVERIFY(contents);
     QCOMPARE(int(contents->bank[2][0]), int(d[0]));
     QCOMPARE(int(contents->bank[2][360]), int(' '));
     for (int p = 0; p <= 839; ++p)
@@ -397,7 +367,7 @@ void CliTest::importFramesIntoABank()
 void CliTest::tableOfBankFiles()
 {
     // JSON: the columns by name, a row per listed memory of each file in turn.
-    Result r = run({"table", m_bank, m_bank, "--memories", "7,12-13"});
+    CliResult r = runCli({"table", m_bank, m_bank, "--memories", "7,12-13"});
     QCOMPARE(r.exit, 0);
     const QJsonObject table = parse(r.out);
     const QJsonArray columns = table["columns"].toArray();
@@ -416,13 +386,13 @@ void CliTest::tableOfBankFiles()
     QCOMPARE(rows[2].toArray()[1].toInt(), 13);
     QCOMPARE(rows[2].toArray()[2].toBool(), false);
     // Every text as the record command's panel and note boxes give it.
-    const QJsonObject record = parse(run({"record", "--bank", m_bank, "--memory", "7"}).out);
+    const QJsonObject record = parse(runCli({"record", "--bank", m_bank, "--memory", "7"}).out);
     for (int c = 3; c < 44; ++c)
         QCOMPARE(seven[c].toString(), record["panel"].toObject()[columns[c].toString()].toString());
     QCOMPARE(seven[44].toString(), record["notes"].toArray()[0].toString());
 
     // "all" (the default): the marked memories. CSV: BOM, CRLF, quoted where needed.
-    r = run({"table", m_bank, "--format", "csv"});
+    r = runCli({"table", m_bank, "--format", "csv"});
     QCOMPARE(r.exit, 0);
     QVERIFY(r.out.startsWith("\xEF\xBB\xBF"
                              "file,memory,marked,txtzero,"));
@@ -437,8 +407,8 @@ void CliTest::tableOfBankFiles()
 void CliTest::tableAsSpreadsheet()
 {
     const QString xlsx = m_dir.filePath("bank.xlsx");
-    QCOMPARE(run({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
-    QCOMPARE(run({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
+    QCOMPARE(runCli({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
+    QCOMPARE(runCli({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
     // Read back by a spreadsheet reader: which cells are numbers, which texts.
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral(R"(
@@ -466,7 +436,7 @@ print(bank.column_dimensions['D'].width > 8)
 void CliTest::tableRefusesABadFileAndWritesNothing()
 {
     const QString out = m_dir.filePath("refused.csv");
-    const Result r = run({"table", m_bank, m_badBank, "--format", "csv", "-o", out});
+    const CliResult r = runCli({"table", m_bank, m_badBank, "--format", "csv", "-o", out});
     QCOMPARE(r.exit, 2);
     QVERIFY2(r.err.contains(m_badBank.toUtf8()), r.err);
     QVERIFY(!QFile::exists(out));
@@ -481,7 +451,7 @@ void CliTest::exitStatuses_data()
     const QString noFrame = write("noframe.bin", QByteArray(3000, 'x') + char(255) + "short");
     const QString shortAwv = write("short.awv", QByteArray(1140, ' '));
     const QString noDir = m_dir.filePath("no/such/dir/out");
-    const QString cap = write("one.bin", reference::frameBytes(instrumentRecord("5")));
+    const QString cap = write("one.bin", test::frameBytes(instrumentRecord("5")));
 
     QTest::newRow("no command") << QStringList{} << 1 << QStringList{};
     QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << QStringList{};
@@ -539,7 +509,7 @@ void CliTest::exitStatuses()
     QFETCH(QStringList, args);
     QFETCH(int, exit);
     QFETCH(QStringList, said);
-    const Result r = run(args);
+    const CliResult r = runCli(args);
     QCOMPARE(r.exit, exit);
     if (exit == 2 || exit == 3) {
         QCOMPARE(r.err.count('\n'), 1);
@@ -624,7 +594,7 @@ void CliTest::helpAndUsageErrorsWordedExactly()
     QFETCH(int, exit);
     QFETCH(QByteArray, out);
     QFETCH(QByteArray, err);
-    const Result r = run(args);
+    const CliResult r = runCli(args);
     QCOMPARE(r.exit, exit);
     QCOMPARE(r.out, out);
     QCOMPARE(r.err, err);
@@ -651,7 +621,7 @@ void CliTest::hugeFileRefusedUnread()
                               "(waveform files have fewer than 10000 bytes)\n"},
     };
     for (const auto& [args, said] : cases) {
-        const Result r = run(args);
+        const CliResult r = runCli(args);
         QCOMPARE(r.exit, 2);
         QCOMPARE(r.err, said);
         QVERIFY(r.out.isEmpty());

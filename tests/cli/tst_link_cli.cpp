@@ -1,6 +1,7 @@
 // quillon-cli capture and listen run as a user runs them, against the simulated instrument.
 #include "RecordGenerator.h"
-#include "link/SimProcess.h"
+#include "support/CliRun.h"
+#include "support/SimProcess.h"
 
 #include "core/BankFile.h"
 
@@ -12,35 +13,10 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace
 {
-struct Result {
-    int exit = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result finish(QProcess& process)
-{
-    Result r;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    r.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    r.out = process.readAllStandardOutput();
-    r.err = process.readAllStandardError();
-    return r;
-}
-
-Result runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(SimProcess::cliBinary(), args);
-    return finish(process);
-}
-
 // Waits until the process has the device open, so that what the instrument sends next reaches
 // it rather than the terminal's queue, which opening the port empties.
 bool waitUntilOpened(const QProcess& process, const QString& device)
@@ -56,17 +32,6 @@ bool waitUntilOpened(const QProcess& process, const QString& device)
     return false;
 }
 
-std::unique_ptr<BankFileContents> readBankFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    auto contents = std::make_unique<BankFileContents>();
-    BankFileError error;
-    if (!readBank(file.readAll(), *contents, &error))
-        return nullptr;
-    return contents;
-}
 } // namespace
 
 class LinkCliTest : public QObject
@@ -82,7 +47,7 @@ private slots:
         SimProcess sim({"--no-pace", "--no-reply", "9"});
         QVERIFY(sim.start());
         const QString out = m_dir.filePath("capture.dat");
-        const Result r =
+        const CliResult r =
             runCli({"capture", "--port", sim.device(), "--memories", "9,3,7", "-o", out});
         QCOMPARE(r.out, QByteArray("Mem 3 stored\nMem 7 stored\nMem 9 no reply\n"));
         QCOMPARE(r.exit, 3);
@@ -106,8 +71,8 @@ private slots:
         QCOMPARE(runCli({"capture", "--port", sim.device(), "--memories", "20", "-o", first}).exit,
                  0);
         const QString second = m_dir.filePath("second.dat");
-        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "4-5", "--into",
-                                 first, "-o", second});
+        const CliResult r = runCli({"capture", "--port", sim.device(), "--memories", "4-5",
+                                    "--into", first, "-o", second});
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out, QByteArray("Mem 4 stored\nMem 5 stored\n"));
         const auto bank = readBankFile(second);
@@ -140,7 +105,8 @@ private slots:
         SimProcess sim({"--no-pace", "--bank", bankPath});
         QVERIFY(sim.start());
         const QString out = m_dir.filePath("from-bank.dat");
-        const Result r = runCli({"capture", "--port", sim.device(), "--memories", "5", "-o", out});
+        const CliResult r =
+            runCli({"capture", "--port", sim.device(), "--memories", "5", "-o", out});
         QCOMPARE(r.exit, 0);
         const auto bank = readBankFile(out);
         QVERIFY(bank);
@@ -194,7 +160,7 @@ private slots:
         for (QString& a : args)
             if (a == "x" || a == "x.dat")
                 a = m_dir.filePath(a);
-        const Result r = runCli(args);
+        const CliResult r = runCli(args);
         QCOMPARE(r.exit, exit);
         QCOMPARE(r.out, QByteArray());
         QCOMPARE(r.err.count('\n'), 1);
@@ -216,7 +182,7 @@ private slots:
         sim.control("send 6 cut 300");  // stops: abandoned after 2 s
         QTest::qWait(3000);
         sim.control("send 7");
-        const Result r = finish(cli);
+        const CliResult r = finish(cli);
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out, QByteArray("Mem 4 stored\nMem 7 stored\n"));
         QVERIFY2(r.err.contains("not stored") && r.err.contains("abandoned"), r.err.constData());
@@ -233,7 +199,7 @@ private slots:
         SimProcess sim({"--no-pace"});
         QVERIFY(sim.start());
         const QString out = m_dir.filePath("quiet.dat");
-        Result r = runCli({"listen", "--port", sim.device(), "--timeout", "0.5", "-o", out});
+        CliResult r = runCli({"listen", "--port", sim.device(), "--timeout", "0.5", "-o", out});
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out, QByteArray());
         QVERIFY(readBankFile(out));
@@ -255,7 +221,7 @@ private slots:
         sim.control("send 8");
         QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
         sim.kill();
-        const Result r = finish(cli);
+        const CliResult r = finish(cli);
         QCOMPARE(r.exit, 3);
         QCOMPARE(r.out, QByteArray("Mem 8 stored\n"));
         QCOMPARE(r.err.count("lost"), 1);
@@ -275,7 +241,7 @@ private slots:
         sim.control("send 11");
         QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
         cli.terminate();
-        const Result r = finish(cli);
+        const CliResult r = finish(cli);
         QCOMPARE(r.exit, 0);
         QCOMPARE(r.out, QByteArray("Mem 11 stored\n"));
         const auto bank = readBankFile(out);

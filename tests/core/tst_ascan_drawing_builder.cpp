@@ -1,11 +1,11 @@
 // The A-scan drawing model: trace, graticule, gate bars, DAC curves and the range scale.
 #include "core/AscanDrawingBuilder.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 namespace
 {
@@ -15,7 +15,7 @@ const QColor kBlack(0, 0, 0);
 // A record with every setup group blank except those given; gates and DAC off.
 Record setupRecord()
 {
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     put(r, 295, "OFF    "); // gate 1
     put(r, 323, "OFF    "); // gate 2
     put(r, 431, "OFF    "); // DAC
@@ -131,7 +131,7 @@ void AscanDrawingBuilderTest::traceHeights()
 
 void AscanDrawingBuilderTest::traceStartsAtTheBaselineAndIgnoresPosition250()
 {
-    Record r = reference::randomRecord(11);
+    Record r = test::randomRecord(11);
     r[0] = 100;
     const PolylineItem trace = itemsOf<PolylineItem>(drawRecord(r))[0];
     QCOMPARE(trace.points.first(), QPointF(0, 210));
@@ -171,7 +171,7 @@ void AscanDrawingBuilderTest::graticuleDotsInDrawingOrder()
 
 void AscanDrawingBuilderTest::drawingAgainGivesTheSameDrawing()
 {
-    Record r = reference::randomRecord(3);
+    Record r = test::randomRecord(3);
     put(r, 267, "100    ");
     put(r, 281, "0      ");
     AscanDrawing d;

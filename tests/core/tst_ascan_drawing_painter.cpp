@@ -3,14 +3,14 @@
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
 #include "core/FontFallback.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 namespace
 {
@@ -19,7 +19,7 @@ const QColor kGreen(0, 170, 0);
 
 Record gateRecord(QByteArrayView range)
 {
-    Record r = reference::spaceRecord(); // all samples 0: the trace lies on the baseline
+    Record r = test::spaceRecord(); // all samples 0: the trace lies on the baseline
     put(r, 295, "ON     ");
     put(r, 302, "30%    ");
     put(r, 309, "70%    ");

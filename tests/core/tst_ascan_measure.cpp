@@ -1,12 +1,12 @@
 // The A-scan measurement rules: sample readings, sound paths from delay and range, gate peaks
 // and their heights in dB against the gate level and the DAC curve.
 #include "core/AscanMeasure.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 namespace
 {
@@ -14,7 +14,7 @@ namespace
 // Gates and DAC off, range 100, delay 0; samples all zero.
 Record baseRecord()
 {
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     for (int p = kDacFirst; p < kDacFirst + 2 * kDacPoints; ++p)
         r[p] = 0;
     put(r, 267, "100    "); // range

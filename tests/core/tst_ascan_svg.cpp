@@ -2,14 +2,14 @@
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
 #include "core/AscanSvg.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 class AscanSvgTest : public QObject
 {
@@ -32,7 +32,7 @@ void AscanSvgTest::rendersLikeThePng()
 {
     QFETCH(double, pixelsPerUnit);
     // Echoes, gate 1, DAC with companions and six scale labels.
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     for (int i = 0; i < 250; ++i)
         r[i] = std::int16_t((i * 37) % 11 + (i > 90 && i < 100 ? 70 : 0));
     put(r, 267, "100    ");

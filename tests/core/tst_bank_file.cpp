@@ -2,7 +2,7 @@
 #include "core/BankFile.h"
 #include "core/BankReader.h"
 #include "core/Module1.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
@@ -29,7 +29,7 @@ std::unique_ptr<Bank> randomBank(quint32 seed)
 {
     auto bank = std::make_unique<Bank>();
     for (int row = 0; row < 201; ++row)
-        (*bank)[row] = reference::randomRecord(seed + quint32(row));
+        (*bank)[row] = test::randomRecord(seed + quint32(row));
     return bank;
 }
 
@@ -381,7 +381,7 @@ void BankFileTest::marksAfterALoad()
     QFETCH(QByteArray, number);
     QFETCH(bool, marked);
     auto bank = startUpBank();
-    reference::put((*bank)[row], 358, number);
+    test::put((*bank)[row], 358, number);
     auto contents = std::make_unique<BankFileContents>();
     BankFileError error;
     QVERIFY(readBank(writeBank(*bank), *contents, &error));
@@ -395,7 +395,7 @@ void BankFileTest::marksOfAWrittenBank()
     auto m = std::make_unique<Module1>();
     m->startUp();
     for (int memory : {1, 7, 42, 200}) {
-        reference::put(m->recbuf, 358, QByteArray::number(memory).rightJustified(3, '0'));
+        test::put(m->recbuf, 358, QByteArray::number(memory).rightJustified(3, '0'));
         m->store(memory - 1, m->recbuf, {StoreKind::Received, {}});
     }
     auto contents = std::make_unique<BankFileContents>();

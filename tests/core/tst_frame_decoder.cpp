@@ -2,13 +2,13 @@
 // and the encoder used by the simulated instrument.
 #include "core/FrameDecoder.h"
 #include "core/FrameEncoder.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
 using namespace quillon;
-using reference::frameBytes;
-using reference::FrameOptions;
+using test::frameBytes;
+using test::FrameOptions;
 
 namespace
 {
@@ -17,7 +17,7 @@ constexpr std::int16_t kUntouched = 99; // what the record held before the frame
 // A record with 255 among the samples, in the menu text and in the notes.
 Record sampleRecord()
 {
-    Record r = reference::randomRecord(7);
+    Record r = test::randomRecord(7);
     r[0] = 255;
     r[17] = 255;
     r[250] = 255;
@@ -35,7 +35,7 @@ Record expectedAfterFrame(const Record& sent, std::int16_t raw1136 = 0)
     r.fill(kUntouched);
     for (int p = 0; p <= 250; ++p)
         r[p] = sent[p];
-    for (const reference::Group& g : reference::kGroups)
+    for (const test::Group& g : test::kGroups)
         for (int k = 0; k < g.count; ++k)
             r[g.record + k] = sent[g.record + k];
     for (int p = 540; p <= 801; ++p)
@@ -204,7 +204,7 @@ void FrameDecoderTest::stopsAfterTheLastByteOfPartB()
 void FrameDecoderTest::twoFramesInOneStream()
 {
     const Record first = sampleRecord();
-    const Record second = reference::randomRecord(99);
+    const Record second = test::randomRecord(99);
     const QByteArray stream =
         QByteArray("zz") + frameBytes(first) + QByteArray("\x00\x01", 2) + frameBytes(second);
     const QList<Record> got = decodeAll(stream, {700, 1500});
@@ -216,7 +216,7 @@ void FrameDecoderTest::twoFramesInOneStream()
 void FrameDecoderTest::resetAbandonsAPartFrame()
 {
     const Record sent = sampleRecord();
-    const QByteArray frame = frameBytes(reference::randomRecord(1));
+    const QByteArray frame = frameBytes(test::randomRecord(1));
     FrameDecoder decoder;
     bool complete = false;
     decoder.feed(frame.left(600), &complete); // stops midway through part B
@@ -310,8 +310,8 @@ void FrameDecoderTest::position802TakesRawframe1136()
 
 void FrameDecoderTest::memoryNumberCarriedByTheFrame()
 {
-    Record sent = reference::spaceRecord();
-    reference::put(sent, 358, "007    ");
+    Record sent = test::spaceRecord();
+    test::put(sent, 358, "007    ");
     FrameDecoder decoder;
     bool complete = false;
     decoder.feed(frameBytes(sent), &complete);
@@ -340,7 +340,7 @@ void FrameDecoderTest::encoderWritesTheInstrumentsLayout()
 void FrameDecoderTest::recordFrameRecordRoundTrip()
 {
     for (quint32 seed : {1u, 2u, 3u, 4u}) {
-        const Record sent = reference::randomRecord(seed);
+        const Record sent = test::randomRecord(seed);
         const QList<Record> got = decodeAll(encodeFrame(sent), {});
         QCOMPARE(got.size(), 1);
         QVERIFY(got[0] == expectedAfterFrame(sent));

@@ -2,12 +2,12 @@
 #include "core/LeadingNumber.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
 using namespace quillon;
-using reference::put;
+using test::put;
 
 namespace
 {
@@ -38,7 +38,7 @@ QChar markOf(int position)
 
 Record markedRecord()
 {
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     for (int p = 260; p <= 539; ++p)
         r[p] = std::int16_t(markOf(p).unicode());
     put(r, 459, "ON     "); // MEASURE on, so the readouts stay
@@ -126,13 +126,13 @@ void PanelTextsTest::unreadPositionsNeverShow_data()
 void PanelTextsTest::unreadPositionsNeverShow()
 {
     QFETCH(int, position);
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     put(r, 459, "ON     ");
     r[position] = '#';
     const QString all = allTexts(panelTexts(r), noteTexts(r));
     QVERIFY2(!all.contains(u'#'), qPrintable(all));
     // The same character one position before a hidden one does show (the groups are right).
-    Record shown = reference::spaceRecord();
+    Record shown = test::spaceRecord();
     put(shown, 459, "ON     ");
     shown[292] = '#';
     QVERIFY(panelTexts(shown).value(u"txtgain").contains(u'#'));
@@ -140,7 +140,7 @@ void PanelTextsTest::unreadPositionsNeverShow()
 
 void PanelTextsTest::allSpaceSetupGivesBlankBoxes()
 {
-    const PanelTexts panel = panelTexts(reference::spaceRecord());
+    const PanelTexts panel = panelTexts(test::spaceRecord());
     for (const Box& b : kBoxes) {
         QString expected(b.read, u' ');
         if (QByteArrayView(b.control) == "txtgain")
@@ -231,7 +231,7 @@ void PanelTextsTest::timeDateCaption()
     QFETCH(QByteArray, clock);
     QFETCH(QByteArray, timeDate);
     QFETCH(QString, caption);
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     put(r, 404, clock);
     put(r, 515, timeDate);
     QCOMPARE(panelTexts(r).txttmdt, caption);
@@ -252,7 +252,7 @@ void PanelTextsTest::measureOffBlanksTheReadouts()
 {
     QFETCH(QByteArray, measure);
     QFETCH(bool, blank);
-    Record r = reference::spaceRecord();
+    Record r = test::spaceRecord();
     put(r, 459, measure);
     put(r, 525, "123.4 45.6 78.9");
     const PanelTexts panel = panelTexts(r);
@@ -314,7 +314,7 @@ void PanelTextsTest::noteDisplay()
     QFETCH(QByteArray, line);
     QFETCH(QString, shown);
     for (int n : {0, 5, 11}) {
-        Record r = reference::spaceRecord();
+        Record r = test::spaceRecord();
         put(r, 561 + 20 * n, line);
         const NoteTexts notes = noteTexts(r);
         for (int k = 0; k < 12; ++k)
@@ -385,7 +385,7 @@ void PanelTextsTest::noteSave()
 
 void PanelTextsTest::savedLinesReopenAsTyped()
 {
-    Record r = reference::randomRecord(4);
+    Record r = test::randomRecord(4);
     NoteTexts lines;
     lines[2] = QStringLiteral("abc");
     writeNoteLines(r, everyLine(lines));
@@ -401,7 +401,7 @@ void PanelTextsTest::savedLinesReopenAsTyped()
 
 void PanelTextsTest::twelveEmptyLinesSaveAsSpaces()
 {
-    Record r = reference::randomRecord(5);
+    Record r = test::randomRecord(5);
     writeNoteLines(r, everyLine(NoteTexts{}));
     for (int p = 561; p <= 800; ++p)
         QCOMPARE(int(r[p]), 32);

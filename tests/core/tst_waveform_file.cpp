@@ -1,11 +1,11 @@
 // Waveform files: sizes, the offsets that reach the record, and what stays untouched.
 #include "core/WaveformFile.h"
-#include "ReferenceRecord.h"
+#include "support/Records.h"
 
 #include <QTest>
 
 using namespace quillon;
-using reference::waveformBytes;
+using test::waveformBytes;
 
 namespace
 {
@@ -87,7 +87,7 @@ void WaveformFileTest::mappedOffsetsReachTheRecord_data()
 void WaveformFileTest::mappedOffsetsReachTheRecord()
 {
     QFETCH(int, size);
-    const Record sent = reference::randomRecord(31);
+    const Record sent = test::randomRecord(31);
     Record r;
     r.fill(kBefore);
     QVERIFY(import(waveformBytes(sent, size), r));
@@ -98,7 +98,7 @@ void WaveformFileTest::mappedOffsetsReachTheRecord()
 
 void WaveformFileTest::offsets1138To1140ReachOnlyRawframe()
 {
-    Record sent = reference::randomRecord(2);
+    Record sent = test::randomRecord(2);
     QByteArray file = waveformBytes(sent, 1141);
     file[0] = 'Z';
     file[1138] = 'a';
@@ -143,7 +143,7 @@ void WaveformFileTest::refusedFileLeavesRawframeUnchanged()
 
 void WaveformFileTest::writerPutsTheRecordAtTheFilesOffsets()
 {
-    const Record sent = reference::randomRecord(77);
+    const Record sent = test::randomRecord(77);
     const QByteArray written = writeWaveform(sent);
     QCOMPARE(written.size(), 1141);
     const QByteArray reference = waveformBytes(sent, 1141, ' ');
@@ -155,7 +155,7 @@ void WaveformFileTest::writerPutsTheRecordAtTheFilesOffsets()
 void WaveformFileTest::recordWaveformRecordRoundTrip()
 {
     for (quint32 seed : {5u, 6u, 7u}) {
-        const Record sent = reference::randomRecord(seed);
+        const Record sent = test::randomRecord(seed);
         for (int size : {1141, 2000, 9999}) {
             Record r;
             r.fill(kBefore);

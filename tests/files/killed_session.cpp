@@ -4,7 +4,7 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "app/RecordFixture.h"
+#include "support/Records.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -26,8 +26,8 @@ int main(int argc, char** argv)
 
     // Two records arrive the way reception stores them: memories 7 and 12.
     for (int memory : {7, 12}) {
-        module.recbuf = fixture::realisticRecord(memory);
-        fixture::setNote(module.recbuf, 0, QStringLiteral("received %1").arg(memory));
+        module.recbuf = test::realisticRecord(memory);
+        test::setNote(module.recbuf, 0, QStringLiteral("received %1").arg(memory));
         module.store(memory - 1, module.recbuf, {StoreKind::Received, {}});
         w.showRecord(memory - 1);
     }

@@ -93,14 +93,14 @@ void BankSaverTest::fieldsAreDecimalLeftAlignedSpacePadded()
     WorkingFolder folder;
     Module1 module;
     module.startUp();
-    fixture::putValue(module, 0, 0, 0);
-    fixture::putValue(module, 0, 1, 32);
-    fixture::putValue(module, 0, 2, 255);
-    fixture::putValue(module, 1, 0, 255);
-    fixture::putValue(module, 1, 1, 0);
-    fixture::putValue(module, 1, 2, 17);
-    fixture::putValue(module, 199, 839, 123);
-    fixture::putValue(module, 0, 840, 99); // position 840 is not in the file
+    test::putValue(module, 0, 0, 0);
+    test::putValue(module, 0, 1, 32);
+    test::putValue(module, 0, 2, 255);
+    test::putValue(module, 1, 0, 255);
+    test::putValue(module, 1, 1, 0);
+    test::putValue(module, 1, 2, 17);
+    test::putValue(module, 199, 839, 123);
+    test::putValue(module, 0, 840, 99); // position 840 is not in the file
     QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
 
     const QByteArray file = contentsOf(folder.file(QStringLiteral("temp.dat")));
@@ -125,7 +125,7 @@ void BankSaverTest::savingTwiceGivesIdenticalFiles()
     WorkingFolder folder;
     Module1 module;
     module.startUp();
-    fixture::putRow(module, 4, patternRecord(4, "5  "));
+    test::putRow(module, 4, patternRecord(4, "5  "));
     BankSaver saver(module);
     QVERIFY(!saver.save(folder.path(), QStringLiteral("a.dat")));
     QVERIFY(!saver.save(folder.path(), QStringLiteral("b.dat")));

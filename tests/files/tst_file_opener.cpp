@@ -60,7 +60,7 @@ void FileOpenerTest::prepare(Module1& module)
 {
     module.startUp();
     for (int row = 0; row < kMemoryCount; ++row)
-        fixture::putRow(module, row, patternRecord(1000 + row), row == 2);
+        test::putRow(module, row, patternRecord(1000 + row), row == 2);
     module.markSaved({}); // as a loaded bank would leave it
     module.recbuf = patternRecord(77, "42 ");
     module.curmem = 17;
@@ -128,6 +128,9 @@ void FileOpenerTest::unusableBankFileChangesNothing_data()
     runOn.replace(field(1, 5), 4, "1000"); // runs into the next field: "10000"
     QTest::newRow("four-character field") << runOn << 1 << 5;
     QTest::newRow("10,000 bytes") << good.left(10000) << 3 << 820;
+    QByteArray wide = good;
+    wide.replace(field(150, 358), 4, "70000"); // also shifts everything after it by one byte
+    QTest::newRow("a value beyond 16 bits") << wide << 150 << 358;
 }
 
 void FileOpenerTest::unusableBankFileChangesNothing()
@@ -363,7 +366,7 @@ void FileOpenerTest::pellisorReadsEveryFileAsBank()
     QVERIFY(writeBytes(m_folder->file("x.awv"), writeWaveform(patternRecord(3, "8  "), 9999)));
     Module1 source;
     source.startUp();
-    fixture::putRow(source, 4, patternRecord(4, "5  "));
+    test::putRow(source, 4, patternRecord(4, "5  "));
     QVERIFY(writeBytes(m_folder->file("notes.txt"), writeBank(source.membank)));
 
     auto* open = opener(module, Edition::pellisor());

@@ -114,8 +114,9 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     WorkingFolder work;
     const QString path = work.file("archive.sqlite");
     QProcess writer;
-    writer.start(QStringLiteral(RECOVERY_WRITER), {path});
-    QVERIFY(writer.waitForFinished(30000));
+    QString why; // it kills itself once the records are in
+    QVERIFY2(runUntilKilled(writer, QStringLiteral(RECOVERY_WRITER), {path}, {}, &why),
+             qPrintable(why));
     QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
     QVERIFY(QFileInfo::exists(path));
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SimProcess.h"
+#include "support/SimProcess.h"
 
 #include "core/Module1.h"
 #include "link/InstrumentLink.h"
@@ -14,14 +14,14 @@
 class LinkFixture
 {
 protected:
-    std::unique_ptr<SimProcess> m_sim;
+    std::unique_ptr<quillon::test::SimProcess> m_sim;
     std::unique_ptr<quillon::Module1> m_module;
     std::unique_ptr<quillon::InstrumentLink> m_link;
 
     // Starts the simulator with `options` and opens the link on its terminal.
     void connectTo(const QStringList& options)
     {
-        m_sim = std::make_unique<SimProcess>(options);
+        m_sim = std::make_unique<quillon::test::SimProcess>(options);
         QVERIFY(m_sim->start());
         QString error;
         QVERIFY2(m_link->open(m_sim->device(), &error), qPrintable(error));

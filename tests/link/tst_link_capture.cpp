@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 using sim::RecordGenerator;
 
 class CaptureTest : public QObject, private LinkFixture

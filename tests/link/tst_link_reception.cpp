@@ -16,6 +16,7 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 using quillon::test::cpuSeconds;
 using sim::Instrument;
 using sim::RecordGenerator;

@@ -1,6 +1,5 @@
 #include "ReportTestData.h"
 
-#include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 
 #include <QFile>
@@ -19,35 +18,6 @@ PanelTexts namedPanel()
         panel.setValue(QString::fromLatin1(f.control), QString::fromLatin1(f.control));
     panel.txttmdt = QStringLiteral("txttmdt");
     return panel;
-}
-
-namespace
-{
-void put(Record& r, int position, const QString& text)
-{
-    for (int i = 0; i < text.size(); ++i)
-        r[position + i] = codeOf(text[i]);
-}
-} // namespace
-
-Record reportRecord(int memory, const QString& note)
-{
-    Record r{};
-    initialiseBankRow(r);
-    for (int i = 0; i < 250; ++i)
-        r[i] = std::int16_t((i * 7 + memory) % 60);
-    put(r, 260, QStringLiteral("108    100    5920   0.0    45.5 dBON     30     40     40     "));
-    put(r, 323, QStringLiteral("OFF    30%    70%    40%    A Scan "));
-    put(r, 358, QStringLiteral("%1    ").arg(memory, 3, 10, QLatin1Char('0')));
-    put(r, 365,
-        QStringLiteral("Send   25  00%    OFF    EnvelopSingle ON     OFF    OFF    50    "));
-    put(r, 431, QStringLiteral("OFF    001    001    ENTER  ON     OFF    070    0100   "));
-    put(r, 487, QStringLiteral("OFF    OFF    OFF    ENTER  0755280403123.4 56.7 89.0"));
-    NoteTexts notes;
-    notes[0] = note;
-    notes[3] = QStringLiteral("Km 12/4");
-    writeNoteLines(r, everyLine(notes));
-    return r;
 }
 
 QByteArray runTool(const QString& program, const QStringList& arguments)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/DisplaySnapshot.h"
-#include "core/Record.h"
+#include "support/Records.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,10 +11,6 @@ namespace quillon::test
 
 // A panel whose every box shows its own control name ("txtzero", ..., "txttmdt").
 PanelTexts namedPanel();
-
-// A snapshot of a record whose setup area holds the given values, with note line 0 `note`.
-// `memory` is written into the memory-number characters, so a bank load marks it.
-Record reportRecord(int memory, const QString& note);
 
 // Runs an external tool; its standard output, or an empty text when it failed.
 QByteArray runTool(const QString& program, const QStringList& arguments);

@@ -6,7 +6,7 @@
 
 // A test's set-up of bank rows: put in the way a restored record goes in, through the bank's one
 // entry, with the row's list mark as given (unchanged by default).
-namespace quillon::fixture
+namespace quillon::test
 {
 
 inline void putRow(Module1& module, int row, const Record& record, std::optional<bool> mark = {})
@@ -21,4 +21,4 @@ inline void putValue(Module1& module, int row, int position, int value)
     putRow(module, row, record);
 }
 
-} // namespace quillon::fixture
+} // namespace quillon::test

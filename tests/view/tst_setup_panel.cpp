@@ -219,4 +219,4 @@ void SetupPanelTest::textsAreShownVerbatim()
 }
 
 QTEST_MAIN(SetupPanelTest)
-#include "tst_SetupPanel.moc"
+#include "tst_setup_panel.moc"

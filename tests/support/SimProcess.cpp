@@ -2,17 +2,14 @@
 
 #include "support/FileBytes.h"
 
+namespace quillon::test
+{
+
 SimProcess::SimProcess(const QStringList& options) : m_options(options) {}
 
 SimProcess::~SimProcess()
 {
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->closeWriteChannel();
-        m_process->terminate();
-        if (!m_process->waitForFinished(3000))
-            m_process->kill();
-        m_process->waitForFinished(3000);
-    }
+    stop();
 }
 
 QString SimProcess::binary()
@@ -25,20 +22,33 @@ QString SimProcess::cliBinary()
     return qEnvironmentVariable("QUILLON_BIN_DIR") + QStringLiteral("/tools/cli/quillon-cli");
 }
 
-bool SimProcess::start()
+bool SimProcess::start(const QStringList& options, QString* error)
 {
+    m_options = options;
+    return start(error);
+}
+
+bool SimProcess::start(QString* error)
+{
+    QString problem;
     m_process = std::make_unique<QProcess>();
     m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process->start(binary(), QStringList(m_options)
                                    << QStringLiteral("--quiet") << QStringLiteral("--log")
                                    << m_dir.filePath(QStringLiteral("commands.log")));
     if (!m_process->waitForStarted(5000))
-        return false;
-    while (!m_process->canReadLine())
+        problem = binary() + QStringLiteral(": ") + m_process->errorString();
+    while (problem.isEmpty() && !m_process->canReadLine())
         if (!m_process->waitForReadyRead(5000))
-            return false;
-    m_device = QString::fromLocal8Bit(m_process->readLine()).trimmed();
-    return m_device.startsWith(u'/');
+            problem = QStringLiteral("vantor-sim printed no device path");
+    if (problem.isEmpty()) {
+        m_device = QString::fromLocal8Bit(m_process->readLine()).trimmed();
+        if (!m_device.startsWith(u'/'))
+            problem = QStringLiteral("vantor-sim printed no device path but ") + m_device;
+    }
+    if (error)
+        *error = problem;
+    return problem.isEmpty();
 }
 
 void SimProcess::control(const QString& line)
@@ -49,9 +59,17 @@ void SimProcess::control(const QString& line)
 
 QStringList SimProcess::commands() const
 {
-    const QByteArray log =
-        quillon::test::contentsOf(m_dir.filePath(QStringLiteral("commands.log")));
+    const QByteArray log = contentsOf(m_dir.filePath(QStringLiteral("commands.log")));
     return QString::fromLatin1(log).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void SimProcess::stop()
+{
+    if (!m_process || m_process->state() == QProcess::NotRunning)
+        return;
+    control(QStringLiteral("quit"));
+    if (!m_process->waitForFinished(3000))
+        kill();
 }
 
 void SimProcess::kill()
@@ -60,7 +78,7 @@ void SimProcess::kill()
     m_process->waitForFinished(3000);
 }
 
-bool holdsRecord(const quillon::Record& row, const quillon::Record& source, QString* why)
+bool holdsRecord(const Record& row, const Record& source, QString* why)
 {
     for (int p = 0; p <= 801; ++p) {
         if (p >= 251 && p <= 259)
@@ -75,3 +93,5 @@ bool holdsRecord(const quillon::Record& row, const quillon::Record& source, QStr
     }
     return true;
 }
+
+} // namespace quillon::test

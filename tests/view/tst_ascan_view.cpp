@@ -158,4 +158,4 @@ void AscanViewTest::wideLastLabelStaysInsideTheBorder()
 }
 
 QTEST_MAIN(AscanViewTest)
-#include "tst_AscanView.moc"
+#include "tst_ascan_view.moc"

@@ -4,7 +4,7 @@
 #include "app/Application.h"
 #include "app/ArchiveController.h"
 #include "app/MainWindow.h"
-#include "app/RecordFixture.h"
+#include "support/Records.h"
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
@@ -116,8 +116,8 @@ void ArchiveWindowTest::filtersNarrowTheList()
     QVERIFY(archive);
     // The menu item is in the menu after the existing ones.
     QVERIFY(w.mnutools->actions().contains(archive->mnuarchive));
-    Record r = fixture::realisticRecord(8);
-    fixture::setNote(r, 0, QStringLiteral("Crack at weld km 4/5"));
+    Record r = test::realisticRecord(8);
+    test::setNote(r, 0, QStringLiteral("Crack at weld km 4/5"));
     app.module().store(7, r, {StoreKind::Received, QStringLiteral("/dev/ttyS0")});
 
     archive->mnuarchive->trigger();
@@ -163,10 +163,10 @@ void ArchiveWindowTest::chosenEntryIsShownApartFromTheBank()
     app.start();
     MainWindow& w = app.window();
     auto* archive = w.findChild<ArchiveController*>(QStringLiteral("archiveController"));
-    Record first = fixture::realisticRecord(5);
-    fixture::setNote(first, 0, QStringLiteral("first"));
-    Record second = fixture::realisticRecord(5);
-    fixture::setNote(second, 0, QStringLiteral("second"));
+    Record first = test::realisticRecord(5);
+    test::setNote(first, 0, QStringLiteral("first"));
+    Record second = test::realisticRecord(5);
+    test::setNote(second, 0, QStringLiteral("second"));
     app.module().store(4, first, {StoreKind::Received, {}});
     app.module().store(4, second, {StoreKind::Received, {}});
     const Bank bank = app.module().membank;
@@ -188,9 +188,9 @@ void ArchiveWindowTest::restoreAndExport()
     MainWindow& w = app.window();
     Module1& module = app.module();
     auto* archive = w.findChild<ArchiveController*>(QStringLiteral("archiveController"));
-    const Record older = fixture::realisticRecord(3), newer = fixture::realisticRecord(33);
-    Record notes = fixture::realisticRecord(9);
-    fixture::setNote(notes, 1, QStringLiteral("noted"));
+    const Record older = test::realisticRecord(3), newer = test::realisticRecord(33);
+    Record notes = test::realisticRecord(9);
+    test::setNote(notes, 1, QStringLiteral("noted"));
     module.store(2, older, {StoreKind::Received, {}});
     module.store(2, newer, {StoreKind::Captured, {}});
     QVERIFY(module.saveNotes(9, everyLine(noteTexts(notes))));
@@ -245,10 +245,10 @@ void ArchiveWindowTest::archiveFaultsAreToldOnce()
     const QString text = test::takeMessage();
     QVERIFY2(text.contains(damaged ? "was moved to" : "not being written"), qPrintable(text));
     for (int memory : {4, 5})
-        app.module().store(memory - 1, fixture::realisticRecord(memory), {StoreKind::Received, {}});
+        app.module().store(memory - 1, test::realisticRecord(memory), {StoreKind::Received, {}});
     QTest::qWait(50);
     QVERIFY(test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
-    QVERIFY(sameRecord(app.module().membank[4], fixture::realisticRecord(5)));
+    QVERIFY(sameRecord(app.module().membank[4], test::realisticRecord(5)));
     QCOMPARE(app.window().lstmem->itemText(4), QStringLiteral("Mem 5 *"));
     if (damaged) {
         SqliteArchive archive;
@@ -261,4 +261,4 @@ void ArchiveWindowTest::archiveFaultsAreToldOnce()
 }
 
 QTEST_MAIN(ArchiveWindowTest)
-#include "tst_ArchiveWindow.moc"
+#include "tst_archive_window.moc"

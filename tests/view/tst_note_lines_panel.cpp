@@ -73,4 +73,4 @@ void NoteLinesPanelTest::pastedTextOutsideTheCodePageIsRefused()
 }
 
 QTEST_MAIN(NoteLinesPanelTest)
-#include "tst_NoteLinesPanel.moc"
+#include "tst_note_lines_panel.moc"

@@ -2,8 +2,9 @@
 // selected and marked memories) printed into a real PDF, the preview, the PDF export, the Word
 // document and the printer dialog; failures told once, cancelled dialogs silent.
 #include "ProgramFolder.h"
-#include "RecordFixture.h"
 #include "report/ReportTestData.h"
+#include "support/MessageBoxes.h"
+#include "support/Records.h"
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
@@ -34,19 +35,12 @@
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace
 {
 
 const QString kFailed = QStringLiteral("The Report can't be printed.");
-
-QMessageBox* visibleMessage()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("quillonMessage") && w->isVisible())
-            return qobject_cast<QMessageBox*>(w);
-    return nullptr;
-}
 
 // Closes the program's message boxes as they come, one after the other, until none has come
 // for a while; their texts in order.
@@ -56,12 +50,12 @@ QStringList closeMessages(int quietMs = 300)
     for (;;) {
         QMessageBox* box = nullptr;
         const QDeadlineTimer deadline(quietMs);
-        while (!(box = visibleMessage()) && !deadline.hasExpired())
+        while (!(box = shownMessage()) && !deadline.hasExpired())
             QTest::qWait(10);
         if (!box)
             return texts;
         texts << box->text();
-        box->button(QMessageBox::Ok)->click();
+        pressOk(box);
     }
 }
 
@@ -103,8 +97,8 @@ class ReportControllerTest : public QObject
         m_app->start();
         Module1& m = m_app->module();
         for (int memory : {3, 10}) {
-            m.recbuf = fixture::realisticRecord(memory);
-            fixture::setNote(m.recbuf, 0, QStringLiteral("Operator %1").arg(memory));
+            m.recbuf = test::realisticRecord(memory);
+            test::setNote(m.recbuf, 0, QStringLiteral("Operator %1").arg(memory));
             m.store(memory - 1, m.recbuf, {StoreKind::Received, {}});
         }
         controller()->printer().setOutputFormat(QPrinter::PdfFormat);
@@ -496,4 +490,4 @@ void ReportControllerTest::pellisorHasNoWordDocument()
 }
 
 QTEST_MAIN(ReportControllerTest)
-#include "tst_ReportController.moc"
+#include "tst_report_controller.moc"

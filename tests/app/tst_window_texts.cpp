@@ -257,4 +257,4 @@ void WindowTextsTest::everyTextFits()
 }
 
 QTEST_MAIN(WindowTextsTest)
-#include "tst_WindowTexts.moc"
+#include "tst_window_texts.moc"

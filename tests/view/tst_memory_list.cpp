@@ -25,6 +25,7 @@ void MemoryListTest::storedRowIsMarkedAndDeselected()
     list.setRowSelected(5, true);
     module.store(4, module.recbuf, {StoreKind::Received, {}});
     QCOMPARE(list.itemText(4), QStringLiteral("Mem 5 *"));
+    QCOMPARE(list.itemText(3), QStringLiteral("Mem 4"));
     QVERIFY(!list.isRowSelected(4));
     QVERIFY(list.isRowSelected(5));
     // Saved notes leave the item and its selection alone.
@@ -46,7 +47,9 @@ void MemoryListTest::loadedBankRemarksEveryItemAndClearsTheSelection()
     BankFileContents contents;
     contents.marks[199] = true;
     module.loadBank(contents, QStringLiteral("/tmp/x.dat"));
+    QCOMPARE(list.count(), 200);
     QCOMPARE(list.itemText(0), QStringLiteral("Mem 1"));
+    QCOMPARE(list.itemText(1), QStringLiteral("Mem 2"));
     QCOMPARE(list.itemText(199), QStringLiteral("Mem 200 *"));
     QVERIFY(list.selectedRows().isEmpty());
 }
@@ -65,4 +68,4 @@ void MemoryListTest::selectionInListOrder()
 }
 
 QTEST_MAIN(MemoryListTest)
-#include "tst_MemoryList.moc"
+#include "tst_memory_list.moc"

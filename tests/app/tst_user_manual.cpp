@@ -128,4 +128,4 @@ void UserManualTest::withoutABrowserTheStatusBarSaysSo()
 }
 
 QTEST_MAIN(UserManualTest)
-#include "tst_UserManual.moc"
+#include "tst_user_manual.moc"

@@ -3,13 +3,14 @@
 #include "core/BankFile.h"
 #include "ImageProbe.h"
 #include "ProgramFolder.h"
-#include "RecordFixture.h"
 #include "support/BankRows.h"
+#include "support/Records.h"
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "core/AscanDrawingBuilder.h"
+#include "core/PanelTexts.h"
 #include "view/AscanView.h"
 
 #include <QAction>
@@ -92,16 +93,12 @@ private slots:
     void blankMemoryShowsFlatTraceAndSpaces();
     void blankMemoryNoteLines();
     void recordShowsItsBoxesAndOverlays();
-    void rangeScale_data();
     void rangeScale();
-    void clockOffShowsTmAlone();
 
     void doubleClickOpensTheFirstSelected();
     void doubleClickWithNothingSelectedDoesNothing();
     void notesSaveIntoTheLastOpenedMemory();
     void notesSaveIntoTheMemoryOnDisplay();
-    void receivedMemoryIsMarkedInTheList();
-    void bankLoadRebuildsTheList();
     void snapshotReadsTheControls();
 };
 
@@ -118,43 +115,32 @@ void MainWindowTest::startUpFillsTheListAndTheBank()
         QCOMPARE(w.lstmem->itemText(i), QStringLiteral("Mem %1").arg(i + 1));
     QCOMPARE(w.lstmem->selectionMode(), QAbstractItemView::ExtendedSelection);
 
-    for (int row : {0, 99, 199}) {
-        const Record& r = app.module().membank[row];
-        for (int p = 0; p <= 260; ++p)
-            QCOMPARE(r[p], 0);
-        for (int p = 261; p <= 599; ++p)
-            QCOMPARE(r[p], ' ');
-        for (int p = 600; p <= 1000; ++p)
-            QCOMPARE(r[p], 0);
-    }
+    // What start-up puts in the rows is the module's rule; the program's start runs it.
+    for (int row : {0, 99, 199})
+        QVERIFY(app.module().membank[row] == test::startUpRow());
     QCOMPARE(app.module().reqmemno, 0);
     QCOMPARE(app.module().capbusy, false);
     QCOMPARE(app.module().curmem, 0);
 }
 
+// Which texts start-up shows is the panel texts' rule; every box shows them.
 void MainWindowTest::startUpShowsTheInitialPanel()
 {
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    const std::pair<const char*, const char*> initial[] = {
-        {"txtzero", "108"},    {"txtrange", "100"},  {"txtvelo", "5920"},  {"txtdelay", "0.0"},
-        {"txtgain", "25"},     {"txtrefg", "25"},    {"txtgate", "OFF"},   {"txtgate2", "OFF"},
-        {"txtstart", "30%"},   {"txtstart2", "30%"}, {"txtend", "70%"},    {"txtend2", "70%"},
-        {"txtlevel", "40%"},   {"txtlevel2", "40%"}, {"txtmem", "A Scan"}, {"txtmemno", "1"},
-        {"txtaction", "Send"}, {"txtreject", "00%"}, {"txtsetref", "OFF"}, {"txtVideo", "Envelop"},
-        {"txtmode", "Single"}, {"txtclock", "OFF"},  {"txtcolor", "OFF"},  {"txthorn", "OFF"},
-        {"txtdac", "OFF"},     {"txtmea", "OFF"},    {"txtxoff", "OFF"},   {"txtblk1", "OFF"},
-        {"txthud", "OFF"},     {"txtbeep", "OFF"},   {"txtbrt", "50"},     {"txtcur", "001"},
-        {"txtpoint", "001"},   {"Txtent", "ENTER"},  {"txtblk2", "ENTER"}, {"txtangle", "000"},
-        {"txtthick", "0100"},  {"txtbeam", ""},      {"txtsurf", ""},      {"txtdpth", ""},
-    };
-    for (const auto& [name, text] : initial) {
+    const PanelTexts initial = initialPanelTexts();
+    QList<const char*> names;
+    for (const PanelField& f : kPanelFields)
+        names << f.control;
+    for (const PanelField& f : kReadoutFields)
+        names << f.control;
+    for (const char* name : names) {
         QLineEdit* b = box(w, name);
         QVERIFY2(b, name);
-        QCOMPARE(b->text(), QString::fromLatin1(text));
+        QCOMPARE(b->text(), initial.value(QString::fromLatin1(name)));
     }
-    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: 7:55  Dt: 28/4/2003"));
+    QCOMPARE(w.txttmdt->text(), initial.txttmdt);
     for (QLineEdit* line : w.txtnoteLn)
         QVERIFY(line->text().isEmpty());
 }
@@ -386,38 +372,38 @@ void MainWindowTest::recordShowsItsBoxesAndOverlays()
     app.start();
     MainWindow& w = app.window();
 
-    Record r = fixture::startUpRow();
+    Record r = test::startUpRow();
     for (int i = 0; i < 251; ++i)
         r[i] = 0; // a flat trace, so that only overlays leave the baseline
-    fixture::setField(r, "txtrange", QStringLiteral("100"));
-    fixture::setField(r, "txtdelay", QStringLiteral("0.0"));
-    fixture::setField(r, "txtgain", QStringLiteral("42.5"));
+    test::setField(r, "txtrange", QStringLiteral("100"));
+    test::setField(r, "txtdelay", QStringLiteral("0.0"));
+    test::setField(r, "txtgain", QStringLiteral("42.5"));
     r[293] = 'X'; // not shown
     r[294] = 'Y';
-    fixture::setField(r, "txtgate", QStringLiteral("ON"));
-    fixture::setField(r, "txtstart", QStringLiteral("30%"));
-    fixture::setField(r, "txtend", QStringLiteral("20%"));
-    fixture::setField(r, "txtlevel", QStringLiteral("40%"));
-    fixture::setField(r, "txtgate2", QStringLiteral("POS"));
-    fixture::setField(r, "txtstart2", QStringLiteral("70%"));
-    fixture::setField(r, "txtend2", QStringLiteral("10%"));
-    fixture::setField(r, "txtlevel2", QStringLiteral("60%"));
-    fixture::setField(r, "txtdac", QStringLiteral("ON 6/14"));
-    fixture::setField(r, "txtmea", QStringLiteral("OFF"));
-    fixture::setField(r, "txtclock", QStringLiteral("ON"));
-    fixture::setField(r, "txtbeam", QStringLiteral("123.4"));
-    fixture::setField(r, "txtsurf", QStringLiteral("111.1"));
-    fixture::setField(r, "txtdpth", QStringLiteral(" 45.6"));
-    fixture::setField(r, "txtrefg", QStringLiteral("38.0"));
-    fixture::setField(r, "txtreject", QStringLiteral("10%"));
-    fixture::setTimeDate(r, QStringLiteral("0930170524"));
+    test::setField(r, "txtgate", QStringLiteral("ON"));
+    test::setField(r, "txtstart", QStringLiteral("30%"));
+    test::setField(r, "txtend", QStringLiteral("20%"));
+    test::setField(r, "txtlevel", QStringLiteral("40%"));
+    test::setField(r, "txtgate2", QStringLiteral("POS"));
+    test::setField(r, "txtstart2", QStringLiteral("70%"));
+    test::setField(r, "txtend2", QStringLiteral("10%"));
+    test::setField(r, "txtlevel2", QStringLiteral("60%"));
+    test::setField(r, "txtdac", QStringLiteral("ON 6/14"));
+    test::setField(r, "txtmea", QStringLiteral("OFF"));
+    test::setField(r, "txtclock", QStringLiteral("ON"));
+    test::setField(r, "txtbeam", QStringLiteral("123.4"));
+    test::setField(r, "txtsurf", QStringLiteral("111.1"));
+    test::setField(r, "txtdpth", QStringLiteral(" 45.6"));
+    test::setField(r, "txtrefg", QStringLiteral("38.0"));
+    test::setField(r, "txtreject", QStringLiteral("10%"));
+    test::setTimeDate(r, QStringLiteral("0930170524"));
     // DAC: amplitude 50 at points 0 and 1, then a point of amplitude 4 ends the curve.
-    fixture::setDacPoint(r, 0, 20, 50);
-    fixture::setDacPoint(r, 1, 60, 50);
-    fixture::setDacPoint(r, 2, 100, 4);
-    fixture::setDacPoint(r, 3, 140, 90);
-    fixture::setNote(r, 3, QStringLiteral("x"));
-    fixture::putRow(app.module(), 11, r);
+    test::setDacPoint(r, 0, 20, 50);
+    test::setDacPoint(r, 1, 60, 50);
+    test::setDacPoint(r, 2, 100, 4);
+    test::setDacPoint(r, 3, 140, 90);
+    test::setNote(r, 3, QStringLiteral("x"));
+    test::putRow(app.module(), 11, r);
     w.openMemory(11);
 
     QCOMPARE(box(w, "txtrange")->text(), QStringLiteral("100    "));
@@ -459,42 +445,19 @@ void MainWindowTest::recordShowsItsBoxesAndOverlays()
     QCOMPARE(labels(w.ascanDrawing()).size(), 6);
 }
 
-void MainWindowTest::rangeScale_data()
-{
-    QTest::addColumn<QString>("range");
-    QTest::addColumn<QString>("delay");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QList<double>>("xs");
-    QTest::newRow("range 100, delay 0.0")
-        << "100"
-        << "0.0" << QStringList{" 0", " 20", " 40", " 60", " 80", " 100"}
-        << QList<double>{0, 41, 91, 141, 191, 239};
-    QTest::newRow("range 100, delay 12")
-        << "100"
-        << "12" << QStringList{" 12", " 32", " 52", " 72", " 92", " 112"}
-        << QList<double>{0, 41, 91, 141, 191, 239};
-    QTest::newRow("range 12, delay 0") << "12"
-                                       << "0" << QStringList{" 0", " 12"} << QList<double>{0, 232};
-    QTest::newRow("range 100, delay 2.5")
-        << "100"
-        << "2.5" << QStringList{" 2.5", " 102.5"} << QList<double>{0, 229};
-    QTest::newRow("range of spaces") << ""
-                                     << "0.0" << QStringList{} << QList<double>{};
-}
-
+// The scale's rule is the drawing builder's; here the record's range and delay reach it, and so
+// do the boxes.
 void MainWindowTest::rangeScale()
 {
-    QFETCH(QString, range);
-    QFETCH(QString, delay);
-    QFETCH(QStringList, texts);
-    QFETCH(QList<double>, xs);
+    const QStringList texts{" 12", " 32", " 52", " 72", " 92", " 112"};
+    const QList<double> xs{0, 41, 91, 141, 191, 239};
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    Record r = fixture::startUpRow();
-    fixture::setField(r, "txtrange", range);
-    fixture::setField(r, "txtdelay", delay);
-    fixture::putRow(app.module(), 2, r);
+    Record r = test::startUpRow();
+    test::setField(r, "txtrange", QStringLiteral("100"));
+    test::setField(r, "txtdelay", QStringLiteral("12"));
+    test::putRow(app.module(), 2, r);
     w.openMemory(2);
 
     const QList<TextItem> drawn = labels(w.ascanDrawing());
@@ -515,28 +478,15 @@ void MainWindowTest::rangeScale()
     QCOMPARE(typed.last().text, QStringLiteral(" 50"));
 }
 
-void MainWindowTest::clockOffShowsTmAlone()
-{
-    Application app(Edition::quillon());
-    app.start();
-    MainWindow& w = app.window();
-    Record r = fixture::startUpRow();
-    fixture::setField(r, "txtclock", QStringLiteral("OFF"));
-    fixture::setTimeDate(r, QStringLiteral("1200010124"));
-    fixture::putRow(app.module(), 0, r);
-    w.openMemory(0);
-    QCOMPARE(w.txttmdt->text(), QStringLiteral("Tm: "));
-}
-
 void MainWindowTest::doubleClickOpensTheFirstSelected()
 {
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
     for (int row : {3, 7}) {
-        Record r = fixture::realisticRecord(row + 1);
+        Record r = test::realisticRecord(row + 1);
         r[5] = std::int16_t(row * 10); // tell them apart
-        fixture::putRow(app.module(), row, r);
+        test::putRow(app.module(), row, r);
     }
     QSignalSpy opened(&w, &MainWindow::recordShown);
     w.lstmem->setRowSelected(3, true);
@@ -581,7 +531,7 @@ void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    fixture::putRow(app.module(), 2, fixture::realisticRecord(3));
+    test::putRow(app.module(), 2, test::realisticRecord(3));
     w.openMemory(2);
     const Record shown = app.module().recbuf;
 
@@ -625,7 +575,7 @@ void MainWindowTest::notesSaveIntoTheMemoryOnDisplay()
     w.openMemory(1);
     // Memory 9 arrives and is shown: the notes typed under it go into memory 9, not into the
     // memory opened from the list before.
-    app.module().recbuf = fixture::realisticRecord(9);
+    app.module().recbuf = test::realisticRecord(9);
     app.module().store(8, app.module().recbuf, {StoreKind::Received, {}});
     w.showRecord(8);
     QCOMPARE(app.module().curmem, 8);
@@ -647,40 +597,12 @@ void MainWindowTest::notesSaveIntoTheMemoryOnDisplay()
     QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Notes not saved")));
 }
 
-void MainWindowTest::receivedMemoryIsMarkedInTheList()
-{
-    Application app(Edition::quillon());
-    app.start();
-    MainWindow& w = app.window();
-    w.lstmem->setRowSelected(8, true);
-    app.module().recbuf = fixture::realisticRecord(9);
-    app.module().store(8, app.module().recbuf, {StoreKind::Received, {}});
-    QCOMPARE(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"));
-    QVERIFY(!w.lstmem->isRowSelected(8));
-    QCOMPARE(w.lstmem->itemText(7), QStringLiteral("Mem 8"));
-    QCOMPARE(w.lstmem->count(), 200);
-}
-
-void MainWindowTest::bankLoadRebuildsTheList()
-{
-    Application app(Edition::quillon());
-    app.start();
-    MainWindow& w = app.window();
-    BankFileContents contents;
-    contents.marks[0] = contents.marks[199] = true;
-    app.module().loadBank(contents, QStringLiteral("/tmp/bank.dat"));
-    QCOMPARE(w.lstmem->count(), 200);
-    QCOMPARE(w.lstmem->itemText(0), QStringLiteral("Mem 1 *"));
-    QCOMPARE(w.lstmem->itemText(1), QStringLiteral("Mem 2"));
-    QCOMPARE(w.lstmem->itemText(199), QStringLiteral("Mem 200 *"));
-}
-
 void MainWindowTest::snapshotReadsTheControls()
 {
     Application app(Edition::quillon());
     app.start();
     MainWindow& w = app.window();
-    fixture::putRow(app.module(), 6, fixture::realisticRecord(7));
+    test::putRow(app.module(), 6, test::realisticRecord(7));
     w.openMemory(6);
     box(w, "txtvelo")->setText(QStringLiteral("typed"));
     w.txtnoteLn[4]->setText(QStringLiteral("note"));
@@ -694,4 +616,4 @@ void MainWindowTest::snapshotReadsTheControls()
 }
 
 QTEST_MAIN(MainWindowTest)
-#include "tst_MainWindow.moc"
+#include "tst_main_window.moc"

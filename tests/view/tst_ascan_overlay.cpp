@@ -325,4 +325,4 @@ void AscanOverlayTest::newDrawingIsShownAtOnce()
 }
 
 QTEST_MAIN(AscanOverlayTest)
-#include "tst_AscanOverlay.moc"
+#include "tst_ascan_overlay.moc"

@@ -233,4 +233,4 @@ void EditionsTest::droppedFilesAreHandedOn()
 }
 
 QTEST_MAIN(EditionsTest)
-#include "tst_Editions.moc"
+#include "tst_editions.moc"

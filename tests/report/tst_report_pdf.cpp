@@ -188,4 +188,4 @@ void ReportPdfTest::noImageFilesAreLeftBehind()
 }
 
 QTEST_MAIN(ReportPdfTest)
-#include "ReportPdfTest.moc"
+#include "tst_report_pdf.moc"

@@ -494,4 +494,4 @@ void ReportCompositionTest::noteTextLinesAndHeadingText()
 }
 
 QTEST_MAIN(ReportCompositionTest)
-#include "ReportCompositionTest.moc"
+#include "tst_report_composition.moc"

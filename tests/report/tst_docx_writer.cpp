@@ -2,8 +2,8 @@
 // spacing, every line's text and the page's paper; and the widest document the boxes allow as
 // LibreOffice lays it out.
 
-#include "report/DocxWriter.h"
 #include "report/DocxLayout.h"
+#include "report/DocxWriter.h"
 #include "report/LocalPaper.h"
 #include "report/ReportLines.h"
 #include "ReportTestData.h"
@@ -514,4 +514,4 @@ void DocxWriterTest::libreOfficeKeepsEveryLineOfTheWidestDocumentWhole()
 }
 
 QTEST_MAIN(DocxWriterTest)
-#include "DocxWriterTest.moc"
+#include "tst_docx_writer.moc"

@@ -1,18 +1,14 @@
-#include "RecordFixture.h"
+#include "Records.h"
 
+#include "core/NoteLines.h"
 #include "core/PanelTexts.h"
+
+#include <QRandomGenerator>
 
 #include <cmath>
 
-namespace quillon::fixture
+namespace quillon::test
 {
-
-Record startUpRow()
-{
-    Record row{};
-    initialiseBankRow(row);
-    return row;
-}
 
 namespace
 {
@@ -35,6 +31,46 @@ void writeText(Record& record, int first, int count, const QString& text)
 }
 
 } // namespace
+
+Record startUpRow()
+{
+    Record row{};
+    initialiseBankRow(row);
+    return row;
+}
+
+Record spaceRecord()
+{
+    Record r{};
+    for (int p = 260; p <= 840; ++p)
+        r[p] = ' ';
+    return r;
+}
+
+Record randomRecord(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    Record r{};
+    for (int p = 0; p <= 840; ++p)
+        r[p] = std::int16_t(random.bounded(256));
+    return r;
+}
+
+Record patternRecord(int seed, const char* number)
+{
+    Record r{};
+    for (int p = 0; p < kRecordLength; ++p)
+        r[p] = std::int16_t((p * 7 + seed * 13) % 256);
+    for (int i = 0; i < 3; ++i)
+        r[kMemoryNumberPos + i] = std::int16_t(number[i]);
+    return r;
+}
+
+void put(Record& r, int position, QByteArrayView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        r[position + i] = std::int16_t(static_cast<unsigned char>(text[i]));
+}
 
 void setField(Record& record, const char* control, const QString& text)
 {
@@ -103,4 +139,54 @@ Record realisticRecord(int memory)
     return r;
 }
 
-} // namespace quillon::fixture
+Record reportRecord(int memory, const QString& note)
+{
+    Record r = startUpRow();
+    for (int i = 0; i < 250; ++i)
+        r[i] = std::int16_t((i * 7 + memory) % 60);
+    put(r, 260, "108    100    5920   0.0    45.5 dBON     30     40     40     ");
+    put(r, 323, "OFF    30%    70%    40%    A Scan ");
+    put(r, 358, QByteArray::number(memory).rightJustified(3, '0') + "    ");
+    put(r, 365, "Send   25  00%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
+    put(r, 431, "OFF    001    001    ENTER  ON     OFF    070    0100   ");
+    put(r, 487, "OFF    OFF    OFF    ENTER  0755280403123.4 56.7 89.0");
+    NoteTexts notes;
+    notes[0] = note;
+    notes[3] = QStringLiteral("Km 12/4");
+    writeNoteLines(r, everyLine(notes));
+    return r;
+}
+
+QByteArray frameBytes(const Record& r, const FrameOptions& o)
+{
+    QByteArray f;
+    f += char(255);
+    f += o.partAFirst;
+    for (int i = 0; i <= 250; ++i)
+        f += char(r[i]);
+    f += o.partALast;
+    f += o.gap;
+    f += char(255);
+    QByteArray b(876, o.filler);
+    for (const Group& g : kGroups)
+        for (int k = 0; k < g.count; ++k)
+            b[g.partB + k] = char(r[g.record + k]);
+    for (int k = 0; k < kTailFrameCount; ++k)
+        b[kTailPartB + k] = char(r[540 + k]);
+    return f + b;
+}
+
+QByteArray waveformBytes(const Record& r, int size, char filler)
+{
+    QByteArray f(size, filler);
+    for (int i = 0; i <= 250; ++i)
+        f[1 + i] = char(r[i]);
+    for (const Group& g : kGroups)
+        for (int k = 0; k < g.count; ++k)
+            f[g.fileOffset + k] = char(r[g.record + k]);
+    for (int k = 0; k < kTailFileCount; ++k)
+        f[kTailFile + k] = char(r[540 + k]);
+    return f;
+}
+
+} // namespace quillon::test

@@ -1,7 +1,7 @@
 // "Bank overview": the bank as a table that follows the bank, sorts, filters, shares the memory
 // list's selection, opens memories and exports what it shows.
 #include "ProgramFolder.h"
-#include "RecordFixture.h"
+#include "support/Records.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -46,10 +46,10 @@ class OverviewTest : public QObject
     // A memory received with a range, a gate 1 state and a note line 4.
     void receive(int memory, const QString& range, const QString& gate, const QString& km)
     {
-        Record r = fixture::realisticRecord(memory);
-        fixture::setField(r, "txtrange", range);
-        fixture::setField(r, "txtgate", gate);
-        fixture::setNote(r, 3, km);
+        Record r = test::realisticRecord(memory);
+        test::setField(r, "txtrange", range);
+        test::setField(r, "txtgate", gate);
+        test::setNote(r, 3, km);
         module().store(memory - 1, r, {StoreKind::Received, {}});
     }
     static int columnNamed(const QString& heading)
@@ -95,7 +95,8 @@ void OverviewTest::rowsFollowTheBank()
     receive(3, "50", "OFF", "KM 121");
     QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "7"}));
     QCOMPARE(shown()->index(1, BankTableModel::Marked).data().toString(), QStringLiteral("yes"));
-    QVERIFY(!shown()->index(0, BankTableModel::Thumbnail)
+    QVERIFY(!shown()
+                 ->index(0, BankTableModel::Thumbnail)
                  .data(Qt::DecorationRole)
                  .value<QImage>()
                  .isNull());
@@ -191,7 +192,8 @@ void OverviewTest::exportsTheRowsShown()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "Memory,Marked,Time and date,RANGE,"));
+    QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
+                                "Memory,Marked,Time and date,RANGE,"));
     QVERIFY(lines[1].startsWith("8,yes,"));
     QVERIFY(lines[2].startsWith("3,yes,"));
     const QString xlsx = m_workDir.filePath(QStringLiteral("shown.xlsx"));
@@ -200,4 +202,4 @@ void OverviewTest::exportsTheRowsShown()
 }
 
 QTEST_MAIN(OverviewTest)
-#include "tst_Overview.moc"
+#include "tst_overview.moc"

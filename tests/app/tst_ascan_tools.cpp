@@ -1,7 +1,7 @@
 // The A-scan tools in the program: the readouts in the window, comparing with a memory from the
 // list's context menu, copying and saving the A-scan as shown; in both editions.
 #include "ProgramFolder.h"
-#include "RecordFixture.h"
+#include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
@@ -41,7 +41,7 @@ void fillBank(Application& app)
 {
     Module1& m = app.module();
     for (int memory : {3, 7}) {
-        m.recbuf = fixture::realisticRecord(memory);
+        m.recbuf = test::realisticRecord(memory);
         if (memory == 3)
             for (int i = 249; i >= 20; --i)
                 m.recbuf[i] = std::int16_t(m.recbuf[i - 20] / 2);
@@ -138,9 +138,9 @@ void AscanToolsTest::readoutsFollowTheCursorAndTheRecord()
     QVERIFY(!peaks->text().contains(u'\n'));
 
     // Another record brings its own readouts; the cursor stays where it was.
-    app.module().recbuf = fixture::realisticRecord(9);
-    fixture::setField(app.module().recbuf, "txtrange", QStringLiteral("       "));
-    fixture::setField(app.module().recbuf, "txtgate", QStringLiteral("OFF"));
+    app.module().recbuf = test::realisticRecord(9);
+    test::setField(app.module().recbuf, "txtrange", QStringLiteral("       "));
+    test::setField(app.module().recbuf, "txtgate", QStringLiteral("OFF"));
     w.showRecord(MainWindow::kNoRow);
     QCOMPARE(tools.overlay().cursorSample(), 99);
     QVERIFY2(!cursor->text().contains(QStringLiteral("Path")), qPrintable(cursor->text()));
@@ -260,4 +260,4 @@ void AscanToolsTest::unwritableFileIsReported()
 }
 
 QTEST_MAIN(AscanToolsTest)
-#include "tst_AscanTools.moc"
+#include "tst_ascan_tools.moc"
