@@ -7,6 +7,7 @@
 #include "support/Records.h"
 #include "view/ArchiveListModel.h"
 #include "view/ArchiveWindow.h"
+#include "WidgetBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -207,11 +208,5 @@ BENCHMARK(BM_OpenArchiveWindow)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillon::bench::runWidgetBenchmarks(argc, argv);
 }

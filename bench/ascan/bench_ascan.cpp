@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
+#include "WidgetBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,12 +27,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace
 {
-
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
-}
 
 // A record with a noisy baseline, two echoes, gate 1 and DAC on, range 200.
 Record benchRecord(int shift)
@@ -140,8 +135,8 @@ void BM_CursorMoveToReadout(benchmark::State& state)
         state.SkipWithError("a cursor move was not painted");
         return;
     }
-    state.counters["median_ms"] = percentile(samples, 0.5);
-    state.counters["p90_ms"] = percentile(samples, 0.9);
+    state.counters["median_ms"] = bench::percentile(samples, 0.5);
+    state.counters["p90_ms"] = bench::percentile(samples, 0.9);
     state.SetLabel("goal: median <= 4 ms");
 }
 BENCHMARK(BM_CursorMoveToReadout)
@@ -178,7 +173,7 @@ void BM_ZoomFrame(benchmark::State& state)
         state.SkipWithError("a zoom step was not painted");
         return;
     }
-    state.counters["median_ms"] = percentile(samples, 0.5);
+    state.counters["median_ms"] = bench::percentile(samples, 0.5);
     state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
     state.SetLabel("goal: <= 8 ms per frame");
 }
@@ -194,12 +189,5 @@ BENCHMARK(BM_ZoomFrame)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillon"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillon::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -13,6 +13,7 @@
 #include "core/NoteLines.h"
 #include "support/Records.h"
 #include "view/BankOverviewWindow.h"
+#include "WidgetBench.h"
 
 #include <QAction>
 #include <QApplication>
@@ -143,9 +144,5 @@ BENCHMARK_CAPTURE(BM_TableOfASeason, xlsx, "xlsx")
 
 int main(int argc, char** argv)
 {
-    QApplication qapp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillon::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 // argument is how many different memories the rounds go through (a few, or the whole bank).
 #include "Instrument.h"
 #include "PseudoTerminal.h"
+#include "WidgetBench.h"
 
 #include "app/Application.h"
 #include "app/LinkController.h"
@@ -83,12 +84,6 @@ double threadCpuMs()
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
-double percentile(std::vector<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
-}
-
 void BM_LastByteToScreen(benchmark::State& state)
 {
     QTemporaryDir dir;
@@ -149,10 +144,10 @@ void BM_LastByteToScreen(benchmark::State& state)
         // The next round marks its memory afresh.
         app.module().store(row, app.module().membank[row], {StoreKind::Restored, {}, false});
     }
-    state.counters["median_ms"] = percentile(samples, 0.5);
-    state.counters["p90_ms"] = percentile(samples, 0.9);
+    state.counters["median_ms"] = bench::percentile(samples, 0.5);
+    state.counters["p90_ms"] = bench::percentile(samples, 0.9);
     state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
-    state.counters["cpu_median_ms"] = percentile(cpu, 0.5);
+    state.counters["cpu_median_ms"] = bench::percentile(cpu, 0.5);
     state.SetLabel("goal: median <= 20 ms");
 }
 BENCHMARK(BM_LastByteToScreen)
@@ -167,12 +162,5 @@ BENCHMARK(BM_LastByteToScreen)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qapp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillon"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return quillon::bench::runWidgetBenchmarks(argc, argv);
 }

@@ -1,6 +1,6 @@
 // Saves a picture of the main window with the A-scan tools in use (a zoomed comparison of two
 // memories, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
-#include "ConfiguredPort.h"
+#include "ScreenshotFolder.h"
 #include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/MemoryList.h"
@@ -25,13 +25,9 @@ int main(int argc, char** argv)
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    QTemporaryDir work;
-    QString error;
-    quillon::test::ConfiguredPort port;
-    if (!work.isValid() || !QDir::setCurrent(work.path()) || !port.create(&error)) {
-        std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
+    const quillon::test::ScreenshotFolder folder;
+    if (!folder.ready())
         return 1;
-    }
     quillon::Application app(quillon::Edition::quillon());
     app.start();
     quillon::Module1& module = app.module();

@@ -1,6 +1,6 @@
 // Saves a picture of the main window showing a realistic record, and with a second name one of
 // the bank overview: quillon-screenshot OUT.png [OVERVIEW.png]
-#include "ConfiguredPort.h"
+#include "ScreenshotFolder.h"
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
@@ -30,14 +30,9 @@ int main(int argc, char** argv)
     // The program as an operator sees it with the instrument connected, working in a folder of
     // its own (it writes "dfd.cfg" and its archive there).
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    QTemporaryDir work;
-    QString error;
-    quillon::test::ConfiguredPort port;
-    if (!work.isValid() || !QDir::setCurrent(work.path()) || !port.create(&error)) {
-        std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
+    const quillon::test::ScreenshotFolder folder;
+    if (!folder.ready())
         return 1;
-    }
-    qputenv("QUILLON_ARCHIVE", QFile::encodeName(work.filePath(QStringLiteral("archive.sqlite"))));
     quillon::Application app(quillon::Edition::quillon());
     app.start();
     quillon::Module1& module = app.module();

@@ -1,5 +1,6 @@
 // quillon-cli with an archive: listen and capture append what they store, and the archive
 // command lists, shows and exports the entries.
+#include "support/CliRun.h"
 #include "support/SimProcess.h"
 
 #include "core/BankFile.h"
@@ -21,43 +22,10 @@ using test::SimProcess;
 
 namespace
 {
-struct Result {
-    int exit = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result finish(QProcess& process)
-{
-    Result r;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    r.exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    r.out = process.readAllStandardOutput();
-    r.err = process.readAllStandardError();
-    return r;
-}
-
-Result runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(SimProcess::cliBinary(), args);
-    return finish(process);
-}
-
-bool waitUntilOpened(const QProcess& process, const QString& device)
-{
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
-    for (int i = 0; i < 500; ++i) {
-        for (const QString& fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot))
-            if (QFileInfo(fds + u'/' + fd).symLinkTarget() == device)
-                return true;
-        QTest::qWait(20);
-    }
-    return false;
-}
+using Result = test::CliResult;
+using test::finish;
+using test::runCli;
+using test::waitUntilOpened;
 
 BankFileContents bankOf(const QString& path)
 {

@@ -15,25 +15,6 @@
 using namespace quillon;
 using namespace quillon::test;
 
-namespace
-{
-// Waits until the process has the device open, so that what the instrument sends next reaches
-// it rather than the terminal's queue, which opening the port empties.
-bool waitUntilOpened(const QProcess& process, const QString& device)
-{
-    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
-    for (int i = 0; i < 500; ++i) {
-        const QStringList entries = QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& fd : entries)
-            if (QFileInfo(fds + u'/' + fd).symLinkTarget() == device)
-                return true;
-        QTest::qWait(20);
-    }
-    return false;
-}
-
-} // namespace
-
 class LinkCliTest : public QObject
 {
     Q_OBJECT

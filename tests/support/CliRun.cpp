@@ -4,6 +4,9 @@
 #include "support/SimProcess.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
 
 namespace quillon::test
 {
@@ -37,6 +40,18 @@ std::unique_ptr<BankFileContents> readBankFile(const QString& path)
     if (!readBank(contentsOf(path), *contents, &error))
         return nullptr;
     return contents;
+}
+
+bool waitUntilOpened(const QProcess& process, const QString& device)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(process.processId());
+    for (int i = 0; i < 500; ++i) {
+        for (const QString& fd : QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot))
+            if (QFileInfo(fds + u'/' + fd).symLinkTarget() == device)
+                return true;
+        QTest::qWait(20);
+    }
+    return false;
 }
 
 } // namespace quillon::test

@@ -25,6 +25,11 @@ CliResult finish(QProcess& process);
 // Runs quillon-cli with `args` to its end.
 CliResult runCli(const QStringList& args);
 
+// Waits (up to ten seconds) until the running `process` has `device` open, so that what the
+// instrument sends next reaches it rather than the terminal's queue, which opening the port
+// empties.
+bool waitUntilOpened(const QProcess& process, const QString& device);
+
 // The bank file at `path` read back; null when it cannot be read or is no bank file.
 std::unique_ptr<BankFileContents> readBankFile(const QString& path);
 
