@@ -50,7 +50,6 @@ void FileOpener::finish(const LoadedFile& file)
     m_loader.apply(file);
     if (m_redraw)
         m_redraw();
-    emit opened(file.path, file.kind);
 }
 
 } // namespace quillon

@@ -28,7 +28,6 @@ public:
     void open(const QString& path);
 
 signals:
-    void opened(const QString& path, quillon::FileKind kind);
     void failed(const QString& message);
 
 private:

@@ -113,8 +113,6 @@ void SaveWindow::cmdsaveok_Click()
                     m_asking = false;
                     if (answer == ReplaceFile)
                         save(folder, name);
-                    else
-                        emit replaceDeclined();
                 });
 }
 
@@ -129,7 +127,6 @@ void SaveWindow::save(const QString& folder, const QString& name)
     if (auto failure = m_saver.save(folder, name)) {
         const QString text = failureText(*failure);
         showMessage(this, text, kTitle);
-        emit saveFailed(text);
         return;
     }
     m_saving = true;

@@ -42,12 +42,8 @@ public:
 signals:
     // The bank was written to `path`; the form has closed.
     void saved(const QString& path);
-    // Writing failed; the message is on screen and the form is still open.
-    void saveFailed(const QString& message);
     // The form was closed without a save.
     void closedWithoutSaving();
-    // The operator chose not to replace an existing file; the form is still open.
-    void replaceDeclined();
 
 protected:
     void showEvent(QShowEvent* event) override;

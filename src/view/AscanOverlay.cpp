@@ -200,7 +200,6 @@ void AscanOverlay::setVisible(QRectF area)
     m_visible = area;
     ++m_baseVersion;
     m_view.update();
-    emit viewChanged();
 }
 
 void AscanOverlay::zoomTo(const QRectF& drawingArea)
@@ -250,7 +249,6 @@ void AscanOverlay::setComparison(const QVector<QPointF>& trace, const QString& l
     m_currentLegend = currentLegend;
     ++m_baseVersion;
     m_view.update();
-    emit viewChanged();
 }
 
 void AscanOverlay::clearComparison()
@@ -262,7 +260,6 @@ void AscanOverlay::clearComparison()
     m_currentLegend.clear();
     ++m_baseVersion;
     m_view.update();
-    emit viewChanged();
 }
 
 QPointF AscanOverlay::toSurface(QPointF p) const

@@ -76,7 +76,6 @@ public:
 
 signals:
     void cursorChanged(int sample);
-    void viewChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

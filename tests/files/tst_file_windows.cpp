@@ -215,7 +215,6 @@ void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
     SaveWindow form(module);
     form.show();
     QSignalSpy saved(&form, &SaveWindow::saved);
-    QSignalSpy failed(&form, &SaveWindow::saveFailed);
 
     typeInto(form.txtfilename, "sub");
     QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
@@ -224,7 +223,6 @@ void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
     QVERIFY2(text.contains("folder"), qPrintable(text));
     QVERIFY(form.isVisible());
     QCOMPARE(saved.count(), 0);
-    QCOMPARE(failed.count(), 1);
     QVERIFY(module.hasUnsavedChanges());
 
     typeInto(form.txtfilename, "");
@@ -244,7 +242,6 @@ void FileWindowsTest::saveFormAsksBeforeReplacingAFile()
     SaveWindow form(module);
     form.show();
     QSignalSpy saved(&form, &SaveWindow::saved);
-    QSignalSpy declined(&form, &SaveWindow::replaceDeclined);
 
     // Cancel: nothing is written, the form stays open for another name.
     QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
@@ -255,7 +252,6 @@ void FileWindowsTest::saveFormAsksBeforeReplacingAFile()
     QCOMPARE(contentsOf(work.file("temp.dat")), QByteArray("an older bank"));
     QVERIFY(form.isVisible());
     QCOMPARE(saved.count(), 0);
-    QCOMPARE(declined.count(), 1);
     QVERIFY(module.hasUnsavedChanges());
 
     // Replace: the bank is written over the old file and the form closes.

@@ -190,11 +190,9 @@ void AscanOverlayTest::cursorAndPeakArePainted()
 void AscanOverlayTest::wheelZoomsAboutTheMouseAndBack()
 {
     Fixture f;
-    QSignalSpy changed(f.overlay, &AscanOverlay::viewChanged);
     const QPointF mouse = f.at(101);
     f.wheel(mouse, 120);
     QVERIFY(f.overlay->isZoomed());
-    QCOMPARE(changed.count(), 1);
     const QRectF v = f.overlay->visibleArea();
     QVERIFY(qAbs(v.width() - 250 / 1.25) < 1e-9);
     QCOMPARE(v.height(), 200.0); // the wheel zooms the sound path only
