@@ -52,6 +52,7 @@ int runApplication(int argc, char** argv, const Edition& edition)
         return 0;
     }
     QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quillon")); // where QSettings keep things
     QApplication::setApplicationName(edition.title);
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setWindowIcon(appIcon());

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class QHeaderView;
+class QWidget;
+
+namespace quillon
+{
+
+// What a user expects to find again at the next start: window sizes and positions, column
+// widths, the folders last used by the open and save forms. Kept in the program's QSettings,
+// under the window's object name; "dfd.cfg" remains the port's one configuration. Nothing is
+// read or written until the program has named its organisation (the programs do at start-up),
+// so tests and tools that do not ask for it leave the user's settings alone.
+class WindowSettings
+{
+public:
+    static bool enabled();
+
+    // The window's size and position; false when none was kept (the window keeps its own).
+    static bool restoreGeometry(QWidget* window);
+    static void saveGeometry(const QWidget* window);
+
+    // The columns' widths and order (and the sort column) of a table's header, under `key`.
+    static bool restoreColumns(QHeaderView* header, const QString& key);
+    static void saveColumns(const QHeaderView* header, const QString& key);
+
+    static QVariant value(const QString& key);
+    static void setValue(const QString& key, const QVariant& value);
+};
+
+} // namespace quillon
