@@ -3,6 +3,7 @@
 #include "core/Module1.h"
 #include "link/PortSetting.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -83,7 +84,7 @@ private:
     InstrumentLink& m_link;
     PortSetting m_remembered;
     bool m_choiceMade = false; // Ok or Cancel is closing the window
-    PortWatcher* m_watcher = nullptr;
+    QPointer<PortWatcher> m_watcher;
     bool m_holding = false; // the watcher looks for this window
 };
 

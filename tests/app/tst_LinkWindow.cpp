@@ -42,8 +42,9 @@ namespace
 
 // A frame takes a good second at 9600 baud; unpaced it takes a few milliseconds.
 constexpr int kArrival = 8000;
-// The port watcher looks once a second; a change is seen within two looks.
-constexpr int kSeen = 2 * int(PortWatcher::kPollInterval.count()) + 1000;
+// The port watcher looks once a second; a change is seen at the next look, or a few looks
+// later on a loaded machine.
+constexpr int kSeen = 15 * int(PortWatcher::kPollInterval.count());
 
 QString describe(const AscanDrawing& drawing)
 {
