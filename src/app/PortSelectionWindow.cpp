@@ -6,6 +6,7 @@
 #include "view/MessageBox.h"
 #include "view/WindowSettings.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QSerialPortInfo>
 #include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace quillon
@@ -132,6 +134,10 @@ void PortSelectionWindow::listSystemPorts()
     for (const PortDescription& port : ports)
         cboport->addItem(port.label(), port.device);
     cboport->setEditText(typed);
+    // The list opens as wide as its longest entry, so that the descriptions are read whole.
+    QAbstractItemView* list = cboport->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void PortSelectionWindow::showEvent(QShowEvent* event)
