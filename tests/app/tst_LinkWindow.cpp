@@ -3,10 +3,12 @@
 // and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
 // open, working without a port, a port that goes away and comes back, and the port list following
 // the ports while the selection is open.
+#include "link/RefusedUser.h"
 #include "SimProcess.h"
 #include "support/BankRows.h"
 #include "view/MemoryList.h"
 
+#include "PseudoTerminal.h"
 #include "RecordGenerator.h"
 
 #include "app/Application.h"
@@ -16,6 +18,7 @@
 #include "app/PortSelectionWindow.h"
 #include "core/DisplaySnapshot.h"
 #include "link/InstrumentLink.h"
+#include "link/PortPermission.h"
 #include "link/PortWatcher.h"
 #include "view/AscanView.h"
 
@@ -219,6 +222,7 @@ private slots:
     void exitWithPortSelectionOpenEnds();
     void lostPortIsReportedOnceAndReopened();
     void lostPortIsOpenedAgainWhenItComesBack();
+    void refusedPortSaysWhyAndWhatToDo();
     void portListFollowsThePortsWhileOpen();
 };
 
@@ -786,6 +790,58 @@ void LinkWindowTest::portListFollowsThePortsWhileOpen()
     QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QFile::encodeName(path) + "\r\n");
     // Closed, the window no longer has the ports looked at.
     QVERIFY(!watcher.isWatching());
+}
+
+// A terminal whose mode refuses the user, named in "dfd.cfg" and then chosen under "Other port":
+// both messages keep their text and add, below it, the device, its group and the remedy.
+void LinkWindowTest::refusedPortSaysWhyAndWhatToDo()
+{
+    QString error;
+    const auto pty = sim::PseudoTerminal::open(&error);
+    QVERIFY2(pty, qPrintable(error));
+    const QString device = pty->slavePath();
+    writeConfig(QFile::encodeName(device) + "\r\n");
+    // A user other than the owner reads "dfd.cfg" too.
+    QVERIFY(QFile::setPermissions(m_workDir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ExeOwner | QFile::ReadOther |
+                                                         QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(QStringLiteral("dfd.cfg"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+
+    auto told = [](QMessageBox* box) {
+        if (!box)
+            return QByteArray("no message\n\n\n");
+        const QString text =
+            box->text() + u'\n' + box->windowTitle() + u'\n' + box->informativeText() + u'\n';
+        pressOk(box);
+        return text.toUtf8();
+    };
+    QString skip;
+    const auto out = asRefusedUser(
+        device,
+        [&] {
+            Application app(Edition::quillon());
+            app.start();
+            MainWindow& w = app.window();
+            const QByteArray atStart = told(shownMessage());
+            auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+            if (!form || !form->isVisible())
+                return atStart + "no port selection";
+            QTest::mouseClick(form->optother, Qt::LeftButton);
+            form->cboport->setEditText(device);
+            form->cmdok->click();
+            return atStart + told(shownMessage()) + (form->isVisible() ? "stays" : "closed");
+        },
+        &skip);
+    if (!out)
+        QSKIP(qPrintable(skip));
+    const QStringList said = QString::fromUtf8(*out).split(u'\n');
+    const QString advice = PortPermission{device, {}, groupOf(device), true, false}.advice();
+    QCOMPARE(
+        said,
+        (QStringList{QString::fromLatin1(LinkController::kConfigLost), QStringLiteral("File Error"),
+                     advice, QString::fromLatin1(PortSelectionWindow::kOpenFailed),
+                     QStringLiteral("Port Selection Error"), advice, QStringLiteral("stays")}));
 }
 
 QTEST_MAIN(LinkWindowTest)

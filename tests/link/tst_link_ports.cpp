@@ -3,6 +3,7 @@
 // described, and the watcher that follows a port appearing and disappearing (the simulated
 // instrument's terminal behind its symlink).
 #include "PseudoTerminal.h"
+#include "RefusedUser.h"
 #include "SimProcess.h"
 
 #include "link/PortDescription.h"
@@ -16,13 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <grp.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 using namespace quillon;
+using namespace quillon::test;
 
 namespace
 {
@@ -30,79 +26,6 @@ namespace
 // The watcher looks once a second; a change is seen at the next look, or a few looks
 // later on a loaded machine.
 constexpr int kSeen = 15 * int(PortWatcher::kPollInterval.count());
-
-QString groupOf(const QString& path)
-{
-    struct stat st = {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    const group* g = ::getgrgid(st.st_gid);
-    return g ? QString::fromLocal8Bit(g->gr_name) : QString();
-}
-
-// What opening `device` says as a user the device's mode refuses: the link's error text and its
-// advice, one per line. As root (whom no mode refuses) the open runs in a child that has become
-// nobody. Empty with `skip` set when neither can be arranged.
-QStringList openAsRefusedUser(const QString& device, QString* skip)
-{
-    const QByteArray path = QFile::encodeName(device);
-    if (::geteuid() != 0) {
-        // Owner without rights, group with them: the owner class applies to us.
-        if (::chmod(path.constData(), 0060) != 0) {
-            *skip = QStringLiteral("cannot change the terminal's mode");
-            return {};
-        }
-        SerialLink link;
-        QString error;
-        const bool opened = link.open(device, &error);
-        ::chmod(path.constData(), 0620);
-        return {opened ? QStringLiteral("opened") : error, link.accessAdvice()};
-    }
-    const passwd* nobody = ::getpwnam("nobody");
-    // Owned by the serial ports' group, as an adapter's device is, when there is one.
-    if (const group* serial = ::getgrnam("dialout"))
-        if (::chown(path.constData(), uid_t(-1), serial->gr_gid) != 0)
-            qWarning("the terminal stays in its own group");
-    if (!nobody || ::chmod(path.constData(), 0660) != 0) {
-        *skip = QStringLiteral("no user nobody to become");
-        return {};
-    }
-    const uid_t uid = nobody->pw_uid;
-    const gid_t gid = nobody->pw_gid;
-    int fds[2];
-    if (::pipe(fds) != 0) {
-        *skip = QStringLiteral("no pipe");
-        return {};
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fds[0]);
-        QByteArray out = "cannot become nobody";
-        if (::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0) {
-            SerialLink link;
-            QString error;
-            const bool opened = link.open(device, &error);
-            out = (opened ? QStringLiteral("opened") : error).toUtf8() + '\n' +
-                  link.accessAdvice().toUtf8();
-        }
-        const ssize_t written = ::write(fds[1], out.constData(), size_t(out.size()));
-        ::_exit(written == out.size() ? 0 : 1);
-    }
-    ::close(fds[1]);
-    QByteArray got;
-    char buffer[512];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        got.append(buffer, n);
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ::chmod(path.constData(), 0620);
-    if (got == "cannot become nobody") {
-        *skip = QString::fromUtf8(got);
-        return {};
-    }
-    return QString::fromUtf8(got).split(u'\n');
-}
 
 } // namespace
 
@@ -199,9 +122,19 @@ private slots:
         QVERIFY2(pty, qPrintable(error));
         const QString device = pty->slavePath();
         QString skip;
-        const QStringList said = openAsRefusedUser(device, &skip);
-        if (said.isEmpty())
+        const auto out = asRefusedUser(
+            device,
+            [&device] {
+                SerialLink link;
+                QString error;
+                const bool opened = link.open(device, &error);
+                return (opened ? QStringLiteral("opened") : error).toUtf8() + '\n' +
+                       link.accessAdvice().toUtf8();
+            },
+            &skip);
+        if (!out)
             QSKIP(qPrintable(skip));
+        const QStringList said = QString::fromUtf8(*out).split(u'\n');
         QCOMPARE(said.size(), 2);
         // The device's group may read and write it, and the user is not in that group.
         const QString group = groupOf(device);
