@@ -1,11 +1,14 @@
 #include "app/Application.h"
 
 #include "app/AppIcon.h"
+#include "app/ArchiveController.h"
+#include "app/AscanToolsController.h"
 #include "app/FilesController.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
 #include "app/ReportController.h"
+#include "view/WindowSettings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -19,10 +22,12 @@ namespace quillon
 Application::Application(const Edition& edition)
     : m_window(std::make_unique<MainWindow>(m_module, edition))
 {
-    new FilesController(*m_window); // owned by the window
+    auto* files = new FilesController(*m_window); // owned by the window
     new ReportController(*m_window);
+    new ArchiveController(*m_window, files->journal());
     m_link = new LinkController(*m_window);
     new OverviewController(*m_window);
+    new AscanToolsController(*m_window);
 }
 
 Application::~Application() = default;
@@ -52,8 +57,8 @@ int runApplication(int argc, char** argv, const Edition& edition)
         return 0;
     }
     QApplication qapp(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Quillon")); // where QSettings keep things
     QApplication::setApplicationName(edition.title);
+    WindowSettings::enable(QStringLiteral("Quillon")); // window sizes, columns, last folders
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setWindowIcon(appIcon());
 

@@ -1,15 +1,17 @@
 #include "app/FilesController.h"
 
 #include "app/MainWindow.h"
+#include "archive/ArchiveJournal.h"
 #include "files/FileOpener.h"
 #include "files/OpenWindow.h"
 #include "files/QuestionBox.h"
-#include "files/RecoveryFile.h"
+#include "files/RecoveryImport.h"
 #include "files/SaveWindow.h"
 #include "view/MessageBox.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -28,12 +30,22 @@ QString memoryNumbers(const QList<int>& rows)
         numbers << QString::number(row + 1);
     return numbers.join(QStringLiteral(", "));
 }
+
+// QUILLON_ARCHIVE names another file (for tests, and for keeping the archive elsewhere).
+QString archivePath()
+{
+    const QString chosen = qEnvironmentVariable("QUILLON_ARCHIVE");
+    if (!chosen.isEmpty())
+        return QFileInfo(chosen).absoluteFilePath();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return QDir(folder).absoluteFilePath(QStringLiteral("archive.sqlite"));
+}
 } // namespace
 
 FilesController::FilesController(MainWindow& window)
     : QObject(&window), m_window(window),
-      m_recovery(
-          std::make_unique<RecoveryFile>(window.module(), RecoveryFile::pathIn(QDir::current())))
+      m_journal(std::make_unique<ArchiveJournal>(window.module(), archivePath()))
 {
     setObjectName(QStringLiteral("filesController"));
     Module1& module = m_window.module();
@@ -60,8 +72,12 @@ FilesController::FilesController(MainWindow& window)
     m_unsavedMark->setObjectName(QStringLiteral("unsavedMark"));
     m_window.statusBar()->addPermanentWidget(m_unsavedMark);
     connect(&module, &Module1::unsavedChanged, this, &FilesController::showUnsavedMark);
-    connect(m_recovery.get(), &RecoveryFile::writeFailed, this,
-            [this](const QString& text) { showMessage(&m_window, text); });
+    // Told once the window is up, also when it happens while the archive is opened here.
+    for (auto signal : {&ArchiveJournal::archiveFailed, &ArchiveJournal::archiveReplaced})
+        connect(
+            m_journal.get(), signal, this,
+            [this](const QString& text) { showMessage(&m_window, text); }, Qt::QueuedConnection);
+    m_journal->open();
 
     // Once start-up has filled the bank, before anything else.
     QTimer::singleShot(0, this, &FilesController::offerRecovery);
@@ -157,7 +173,7 @@ void FilesController::exitAnswered(int answer)
         showSaveForm();
         break;
     case Discard:
-        m_recovery->discardSession();
+        m_journal->discardSession();
         m_exitAgreed = true;
         m_window.exitProgram();
         break;
@@ -168,19 +184,17 @@ void FilesController::exitAnswered(int answer)
 
 void FilesController::offerRecovery()
 {
-    if (!m_recovery->readProblem().isEmpty())
-        showMessage(
-            &m_window,
-            QStringLiteral("The recovery file \"%1\" cannot be read (%2). The next record "
-                           "received replaces it.")
-                .arg(QDir::toNativeSeparators(m_recovery->path()), m_recovery->readProblem()));
-    if (!m_recovery->hasPending())
+    // An older version's recovery file is taken into the archive once.
+    const QString problem = importRecoveryFile(recoveryFilePath(QDir::current()), *m_journal);
+    if (!problem.isEmpty())
+        showMessage(&m_window, problem);
+    if (!m_journal->hasPending())
         return;
     askQuestion(&m_window,
                 QStringLiteral("The program ended before these memories were saved: %1. They were "
                                "kept in \"%2\". Restore them into the bank?")
-                    .arg(memoryNumbers(m_recovery->pendingRows()),
-                         QDir::toNativeSeparators(m_recovery->path())),
+                    .arg(memoryNumbers(m_journal->pendingRows()),
+                         QDir::toNativeSeparators(m_journal->path())),
                 m_window.edition().title,
                 {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")},
                 Later, [this, guard = QPointer<FilesController>(this)](int answer) {
@@ -192,11 +206,11 @@ void FilesController::offerRecovery()
 void FilesController::recoveryAnswered(int answer)
 {
     if (answer == Restore) {
-        m_recovery->restorePending();
+        m_journal->restorePending();
     } else if (answer == DiscardRecovered) {
-        m_recovery->discardPending();
+        m_journal->discardPending();
     }
-    // Later: the file keeps them for the next start.
+    // Later: the archive offers them again at the next start.
 }
 
 void FilesController::showUnsavedMark(bool unsaved)

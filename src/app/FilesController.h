@@ -11,16 +11,16 @@ class QLabel;
 namespace quillon
 {
 
+class ArchiveJournal;
 class FileOpener;
 class MainWindow;
 class OpenWindow;
-class RecoveryFile;
 class SaveWindow;
 
 // Bank files and waveform files in the main window: "Open" and "Save" show their forms (made on
 // first use, modeless); a chosen, dropped or command-line file goes through `direct`; received
-// records are kept in the recovery file until saved, and offered back after a crash; ending the
-// program with unsaved work asks first (Save / Discard / Cancel).
+// every record is kept in the archive, and what was not saved when a run ended is offered back at
+// the next start; ending the program with unsaved work asks first (Save / Discard / Cancel).
 class FilesController : public QObject
 {
     Q_OBJECT
@@ -30,7 +30,7 @@ public:
 
     SaveWindow* saveWindow();
     OpenWindow* openWindow();
-    RecoveryFile& recovery() { return *m_recovery; }
+    ArchiveJournal& journal() { return *m_journal; }
 
     void showSaveForm();
     void showOpenForm();
@@ -47,14 +47,14 @@ private:
     void bringWindowForward();
 
     MainWindow& m_window;
-    std::unique_ptr<RecoveryFile> m_recovery;
+    std::unique_ptr<ArchiveJournal> m_journal;
     FileOpener* m_opener = nullptr;
     QPointer<SaveWindow> m_saveWindow;
     QPointer<OpenWindow> m_openWindow;
     QLabel* m_unsavedMark = nullptr; // status bar: "Bank not saved" while there is unsaved work
-    bool m_asking = false;     // the exit question is on screen
-    bool m_saveToExit = false; // the save form was opened by "Save" of the exit question
-    bool m_exitAgreed = false; // nothing stands in the way of ending any more
+    bool m_asking = false;           // the exit question is on screen
+    bool m_saveToExit = false;       // the save form was opened by "Save" of the exit question
+    bool m_exitAgreed = false;       // nothing stands in the way of ending any more
 };
 
 } // namespace quillon

@@ -32,6 +32,7 @@ struct MainWindow::Ui {
     MemoryList* list = nullptr;
     SetupPanel* panel = nullptr;
     NoteLinesPanel* notes = nullptr;
+    QGridLayout* grid = nullptr;
     QPointer<AboutBox> about;
 };
 
@@ -146,6 +147,7 @@ void MainWindow::buildControls()
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
     grid->setVerticalSpacing(6);
+    m_ui->grid = grid;
 
     connect(lstmem, &MemoryList::itemActivated, this, &MainWindow::lstmem_DblClick);
     connect(cmdtxtsav, &QPushButton::clicked, this, &MainWindow::cmdtxtsav_Click);
@@ -260,6 +262,11 @@ QMenu* MainWindow::toolsMenu()
         mnutools->setObjectName(QStringLiteral("mnutools"));
     }
     return mnutools;
+}
+
+void MainWindow::addBesidePanel(QWidget* widget)
+{
+    m_ui->grid->addWidget(widget, 0, 3, 2, 1);
 }
 
 void MainWindow::showStatus(const QString& text, int timeoutMs)

@@ -72,6 +72,8 @@ public:
 
     // "Tools": the menu after the existing ones where added features put their items.
     QMenu* toolsMenu();
+    // A feature's widget in a column of its own to the right of the setup panel.
+    void addBesidePanel(QWidget* widget);
 
     // A line in the status bar.
     void showStatus(const QString& text, int timeoutMs = 0);

@@ -3,7 +3,6 @@
 #include "core/FontFallback.h"
 #include "core/PaintedImage.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -139,14 +138,7 @@ QImage renderAscan(const AscanDrawing& drawing, double pixelsPerUnit)
 
 QByteArray ascanPng(const AscanDrawing& drawing, double pixelsPerUnit)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    // Qt's PNG writer turns a quality of 80 to 89 into zlib's fastest level, 1; a mostly white
-    // drawing still packs well at it.
-    if (!renderAscan(drawing, pixelsPerUnit).save(&buffer, "PNG", 85))
-        return {};
-    return png;
+    return pngBytes(renderAscan(drawing, pixelsPerUnit));
 }
 
 } // namespace quillon

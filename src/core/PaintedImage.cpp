@@ -1,5 +1,6 @@
 #include "core/PaintedImage.h"
 
+#include <QBuffer>
 #include <QPainter>
 
 namespace quillon
@@ -19,6 +20,18 @@ QImage paintedImage(QSize size, double pixelsPerUnit, const std::function<void(Q
     paint(painter);
     painter.end();
     return image;
+}
+
+QByteArray pngBytes(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt's PNG writer turns a quality of 80 to 89 into zlib's fastest level, 1; a mostly white
+    // drawing still packs well at it.
+    if (!image.save(&buffer, "PNG", 85))
+        return {};
+    return png;
 }
 
 } // namespace quillon

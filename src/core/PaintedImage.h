@@ -16,4 +16,8 @@ namespace quillon
 QImage paintedImage(QSize size, double pixelsPerUnit, const std::function<void(QPainter&)>& paint,
                     int dotsPerMeter = 0);
 
+// The image as a PNG file's bytes, written by Qt's writer at zlib's fastest level; empty when it
+// cannot be written.
+QByteArray pngBytes(const QImage& image);
+
 } // namespace quillon

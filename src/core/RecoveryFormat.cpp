@@ -20,22 +20,6 @@ bool toNumber(QByteArrayView token, int& value)
 }
 } // namespace
 
-QByteArray writeRecovery(const std::vector<RecoveryEntry>& entries)
-{
-    QByteArray text = kHeader + '\n';
-    text.reserve(text.size() + qsizetype(entries.size()) * kRecordLength * 4);
-    for (const RecoveryEntry& e : entries) {
-        text += QByteArray::number(e.row);
-        text += e.marked ? " 1" : " 0";
-        for (int p = 0; p < kRecordLength; ++p) {
-            text += ' ';
-            text += QByteArray::number(e.record[p]);
-        }
-        text += '\n';
-    }
-    return text;
-}
-
 bool readRecovery(QByteArrayView text, std::vector<RecoveryEntry>& out, QString* error)
 {
     const auto fail = [error](const QString& why) {

@@ -1,6 +1,7 @@
 #include "view/AscanView.h"
 
 #include "core/AscanDrawingPainter.h"
+#include "view/AscanOverlay.h"
 
 #include <QPainter>
 
@@ -24,6 +25,7 @@ AscanView::AscanView(QWidget* parent) : QWidget(parent)
 void AscanView::setDrawing(AscanDrawing drawing)
 {
     m_drawing = std::move(drawing);
+    ++m_drawingVersion;
     update();
 }
 
@@ -66,7 +68,21 @@ void AscanView::paintEvent(QPaintEvent*)
     painter.drawRect(surface.adjusted(-half, -half, half, half));
     painter.translate(surface.topLeft());
     painter.scale(surface.width() / kAscanWidth, surface.height() / kAscanHeight);
-    paintAscan(painter, m_drawing);
+    if (m_overlay)
+        m_overlay->paintView(painter, m_drawing, m_drawingVersion);
+    else
+        paintAscan(painter, m_drawing);
+}
+
+AscanOverlay* AscanView::overlay() const
+{
+    return m_overlay;
+}
+
+void AscanView::setOverlay(AscanOverlay* overlay)
+{
+    m_overlay = overlay;
+    update();
 }
 
 } // namespace quillon

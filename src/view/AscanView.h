@@ -3,10 +3,13 @@
 #include "core/AscanDrawing.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 namespace quillon
 {
+
+class AscanOverlay;
 
 // picascan: shows an A-scan drawing scaled to the widget, keeping the proportions of the
 // 258.75 x 231.75 point surface, in a single-line border at the widget's top left. Painting goes
@@ -20,12 +23,18 @@ public:
 
     void setDrawing(AscanDrawing drawing);
     const AscanDrawing& drawing() const { return m_drawing; }
+    // Counts setDrawing calls, so that a painter can tell a new drawing from the one it saw.
+    quint64 drawingVersion() const { return m_drawingVersion; }
 
     // The drawing as an image, `pixelsPerUnit` pixels per drawing unit.
     QImage image(double pixelsPerUnit = 96.0 / 72.0) const;
 
     // Where the drawing surface lies inside the widget, in widget coordinates.
     QRectF surfaceRect() const;
+
+    // The A-scan tools' layer, painted over the drawing; the drawing itself stays as it is.
+    void setOverlay(AscanOverlay* overlay);
+    AscanOverlay* overlay() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -37,6 +46,8 @@ protected:
 
 private:
     AscanDrawing m_drawing;
+    QPointer<AscanOverlay> m_overlay; // a child of this view when set
+    quint64 m_drawingVersion = 0;
 };
 
 } // namespace quillon

@@ -14,11 +14,22 @@ QString geometryKey(const QWidget* window)
 {
     return window->objectName() + QStringLiteral("/geometry");
 }
+
+QString& organisationName()
+{
+    static QString name;
+    return name;
+}
 } // namespace
+
+void WindowSettings::enable(const QString& organisation)
+{
+    organisationName() = organisation;
+}
 
 bool WindowSettings::enabled()
 {
-    return !QCoreApplication::organizationName().isEmpty();
+    return !organisationName().isEmpty();
 }
 
 bool WindowSettings::restoreGeometry(QWidget* window)
@@ -47,14 +58,14 @@ QVariant WindowSettings::value(const QString& key)
 {
     if (!enabled())
         return {};
-    return QSettings().value(key);
+    return QSettings(organisationName(), QCoreApplication::applicationName()).value(key);
 }
 
 void WindowSettings::setValue(const QString& key, const QVariant& value)
 {
     if (!enabled())
         return;
-    QSettings().setValue(key, value);
+    QSettings(organisationName(), QCoreApplication::applicationName()).setValue(key, value);
 }
 
 } // namespace quillon

@@ -5,6 +5,7 @@
 #include "view/MemoryList.h"
 
 #include "app/Application.h"
+#include "app/ArchiveController.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
 #include "view/BankOverviewWindow.h"
@@ -12,7 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <cstdio>
 
@@ -20,12 +23,12 @@ int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: quillon-screenshot OUT.png\n");
+        std::fprintf(stderr, "usage: quillon-screenshot OUT.png [ARCHIVE.png]\n");
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     // The program as an operator sees it with the instrument connected, working in a folder of
-    // its own (it writes "dfd.cfg" and a recovery file there).
+    // its own (it writes "dfd.cfg" and its archive there).
     const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     QTemporaryDir work;
     QString error;
@@ -34,6 +37,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
         return 1;
     }
+    qputenv("QUILLON_ARCHIVE", QFile::encodeName(work.filePath(QStringLiteral("archive.sqlite"))));
     quillon::Application app(quillon::Edition::quillon());
     app.start();
     quillon::Module1& module = app.module();
@@ -52,17 +56,30 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
-    if (argc < 3)
-        return 0;
-    const QString overviewOut = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    auto* controller = window.findChild<quillon::OverviewController*>();
-    controller->showOverview();
-    quillon::BankOverviewWindow* overview = controller->overviewWindow();
-    overview->resize(1180, 430);
-    QApplication::processEvents();
-    if (!overview->grab().save(overviewOut)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[2]);
-        return 1;
+    // A second file: the bank overview; a third: the Archive window over what was received, an
+    // entry chosen.
+    if (argc > 2) {
+        auto* controller = window.findChild<quillon::OverviewController*>();
+        controller->showOverview();
+        quillon::BankOverviewWindow* overview = controller->overviewWindow();
+        overview->resize(1180, 430);
+        QApplication::processEvents();
+        if (!overview->grab().save(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath())) {
+            std::fprintf(stderr, "cannot write %s\n", argv[2]);
+            return 1;
+        }
+    }
+    if (argc > 3) {
+        auto* archive = window.findChild<quillon::ArchiveController*>();
+        archive->showArchive();
+        quillon::ArchiveWindow* form = archive->archiveWindow();
+        form->lstentries->setCurrentIndex(archive->model().index(2, 0));
+        form->lstentries->selectionModel()->select(
+            archive->model().index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        if (!form->grab().save(QString::fromLocal8Bit(argv[3]))) {
+            std::fprintf(stderr, "cannot write %s\n", argv[3]);
+            return 1;
+        }
     }
     return 0;
 }

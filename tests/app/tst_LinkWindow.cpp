@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -198,6 +199,7 @@ private slots:
         m_workDir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_workDir->isValid());
         QVERIFY(QDir::setCurrent(m_workDir->path()));
+        qputenv("QUILLON_ARCHIVE", QFile::encodeName(m_workDir->filePath("archive.sqlite")));
     }
 
     void unsolicitedFramesAreMarkedAndDrawn_data() { addEditions(); }

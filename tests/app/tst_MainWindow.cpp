@@ -75,8 +75,8 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    // Each case starts in an empty working directory: no recovery file, and a "dfd.cfg" naming a
-    // port that opens.
+    // Each case starts in an empty working directory: an archive of its own, and a "dfd.cfg" naming
+    // a port that opens.
     test::ProgramFolder m_workDir;
 
 private slots:
@@ -231,7 +231,7 @@ void MainWindowTest::menuBarInOrder()
     for (QAction* a : w.menuBar()->actions())
         top.append(a->text());
     // The menus as they always were, then the menu of the features added since.
-    QCOMPARE(top, (QStringList{"File", "Option", "Help", "Tools"}));
+    QCOMPARE(top, (QStringList{"File", "Option", "Help", "Tools", "A-scan"}));
     QCOMPARE(w.menuBar()->actions()[1], w.mnuoption);
     QVERIFY(!w.mnuoption->menu());
 

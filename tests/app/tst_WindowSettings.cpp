@@ -39,13 +39,16 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(!WindowSettings::enabled()); // until the program names itself, nothing is kept
-        QCoreApplication::setOrganizationName(QStringLiteral("QuillonTest"));
+        QVERIFY(!WindowSettings::enabled()); // until the program asks for them, nothing is kept
+        WindowSettings::enable(QStringLiteral("QuillonTest"));
         QVERIFY(WindowSettings::enabled());
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir::setCurrent(folder(QStringLiteral("work"))));
     }
-    void init() { QSettings().clear(); }
+    void init()
+    {
+        QSettings(QStringLiteral("QuillonTest"), QCoreApplication::applicationName()).clear();
+    }
 
     void mainWindowComesBackAtItsSizeAndPlace()
     {

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -76,6 +77,7 @@ private slots:
     void textsAreLatin1WithControlCharactersEscaped();
     void ascanJson();
     void ascanPng();
+    void ascanSvg();
     void bankListsTheMemories();
     void importFramesStoresByCarriedNumber();
     void importFramesIntoABank();
@@ -282,6 +284,26 @@ void CliTest::ascanPng()
     QCOMPARE(toStdout.exit, 0);
     QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
     QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
+}
+
+void CliTest::ascanSvg()
+{
+    // The picture itself is checked against the PNG in tst_ascan_svg; here the command's file.
+    const QString out = m_dir.filePath("memory7.svg");
+    const Result r = run({"ascan", "--awv", m_awv, "--format", "svg", "-o", out});
+    QCOMPARE(r.exit, 0);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QStringLiteral("svg"));
+    QCOMPARE(xml.attributes().value("viewBox"), QStringLiteral("0 0 345 309"));
+    int polylines = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
+            ++polylines;
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(polylines >= 1); // the trace
 }
 
 void CliTest::bankListsTheMemories()
@@ -535,17 +557,20 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
     QTest::addColumn<QByteArray>("err");
     const QByteArray help =
         "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n"
-        "  quillon-cli ascan SOURCE [--format json|png] [-o OUT]\n"
+        "  quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]\n"
         "  quillon-cli bank FILE\n"
-        "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT\n"
+        "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT\n"
         "  quillon-cli docx SOURCE -o OUT.docx   test report as a Word document\n"
-        "  quillon-cli import-frames CAPTURE [--into BANK] -o OUT\n"
-        "  quillon-cli listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT\n"
+        "  quillon-cli import-frames CAPTURE [--into BANK] [--archive DB] -o OUT\n"
+        "  quillon-cli listen --port DEVICE [--count N] [--timeout SECONDS] [--archive DB] -o OUT\n"
         "  quillon-cli record SOURCE\n"
         "  quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf   test "
         "report, one page per memory (LIST like 3,7,10-12)\n"
         "  quillon-cli table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]   "
         "the memories of bank files as one table\n"
+        "  quillon-cli archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] "
+        "[--until ISO-DATE] | show --db DB --id N | export --db DB --ids LIST -o BANK)   the "
+        "record archive\n"
         "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
         "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
     const QString x = m_dir.filePath("x");
@@ -567,19 +592,20 @@ void CliTest::helpAndUsageErrorsWordedExactly_data()
     row("memory without a bank", {"record", "--memory", "7"}, 1, {},
         "--memory goes with --bank (usage: quillon-cli record SOURCE)\n");
     row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1, {},
-        "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+        "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT])\n");
     row("output without a name", {"ascan", "--awv", m_awv, "-o"}, 1, {},
-        "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png] [-o OUT])\n");
+        "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT])\n");
     row("two bank files", {"bank", "a", "b"}, 1, {},
         "give one bank file (usage: quillon-cli bank FILE)\n");
     row("import without -o", {"import-frames", "a"}, 1, {},
-        "-o OUT is required (usage: quillon-cli import-frames CAPTURE [--into BANK] -o OUT)\n");
+        "-o OUT is required (usage: quillon-cli import-frames CAPTURE [--into BANK] [--archive DB] "
+        "-o OUT)\n");
     row("capture of all", {"capture", "--port", "P", "--memories", "all", "-o", x}, 1, {},
         "--memories: \"all\" is not a memory or a range of memories from 1 to 200 (usage: "
-        "quillon-cli capture --port DEVICE --memories LIST [--into BANK] -o OUT)\n");
+        "quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT)\n");
     row("listen for no records", {"listen", "--port", "P", "--count", "0", "-o", x}, 1, {},
         "--count needs a number of records above 0 (usage: quillon-cli listen --port DEVICE "
-        "[--count N] [--timeout SECONDS] -o OUT)\n");
+        "[--count N] [--timeout SECONDS] [--archive DB] -o OUT)\n");
     row("report without -o", {"report", "--awv", m_awv}, 1, {},
         "usage: quillon-cli report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf\n");
     row("report of memories and a memory",

@@ -1,9 +1,8 @@
-// Stores records the way reception does, with a recovery file kept, and then dies without any
-// chance to clean up. Usage: recovery_writer RECOVERY-FILE
+// Stores records the way reception does, with the archive as the bank's journal, and then dies
+// without any chance to clean up. Usage: recovery_writer ARCHIVE
 
-#include "core/Module1.h"
+#include "archive/ArchiveJournal.h"
 #include "core/NoteLines.h"
-#include "files/RecoveryFile.h"
 #include "FilesTestSupport.h"
 
 #include <QCoreApplication>
@@ -19,7 +18,9 @@ int main(int argc, char** argv)
         return 2;
     Module1 module;
     module.startUp();
-    RecoveryFile recovery(module, QString::fromLocal8Bit(argv[1]));
+    ArchiveJournal journal(module, QString::fromLocal8Bit(argv[1]));
+    if (!journal.open())
+        return 3;
     for (int row : {6, 11}) {
         module.recbuf = test::patternRecord(row, row == 6 ? "7  " : "12 ");
         module.store(row, module.recbuf, {StoreKind::Received, {}});

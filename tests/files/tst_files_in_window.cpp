@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
 #include "app/RecordFixture.h"
+#include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
 #include "core/WaveformFile.h"
@@ -15,7 +16,6 @@
 #include "files/FileList.h"
 #include "files/FolderList.h"
 #include "files/OpenWindow.h"
-#include "files/RecoveryFile.h"
 #include "files/SaveWindow.h"
 #include "FilesTestSupport.h"
 #include "support/BankRows.h"
@@ -143,7 +143,19 @@ class FilesInWindowTest : public QObject
     test::PrivateMounts m_mounts;
 
     QString file(const QString& name) const { return m_work.filePath(name); }
-    QString recoveryPath() const { return file(QStringLiteral("dfd.recovery")); }
+    // The memories the archive would offer back if the program ended now without a save.
+    QList<int> offeredRows() const
+    {
+        SqliteArchive archive;
+        std::vector<SqliteArchive::Unsettled> entries;
+        if (archive.open(m_work.archivePath()) || archive.unsettled(0, entries))
+            return {-1};
+        QList<int> rows;
+        for (const SqliteArchive::Unsettled& u : entries)
+            if (!rows.contains(u.entry.memory - 1))
+                rows << u.entry.memory - 1;
+        return rows;
+    }
 
 private slots:
     void initTestCase();
@@ -215,7 +227,7 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
     const QByteArray bank = contentsOf(file("temp.dat"));
     QCOMPARE(bank.size(), 672000);
     QCOMPARE(bank, startUpBankFile());
-    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(offeredRows().isEmpty());
 
     // Saving again without changes gives the same bytes, once the operator agrees to replace
     // the file.
@@ -327,7 +339,7 @@ void FilesInWindowTest::savedBankReopensExactly()
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
     QCOMPARE(takeMessage(), QString());
     QVERIFY(!module.hasUnsavedChanges());
-    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(offeredRows().isEmpty());
 
     // Change the bank, the parts a bank file does not hold included, and the record on display.
     receive(app, 3, fixture::realisticRecord(99));
@@ -429,7 +441,7 @@ void FilesInWindowTest::unusableBankFileChangesNothing()
     QCOMPARE(module.curmem, 3);
     QVERIFY(shown(w) == before);
     QVERIFY(module.hasUnsavedChanges()); // the received records are still waiting for a save
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
 }
 
 void FilesInWindowTest::sizeDecidesHowAFileIsRead_data()
@@ -586,24 +598,24 @@ void FilesInWindowTest::unsavedWorkIsTracked()
     QVERIFY(module.hasUnsavedChanges());
     QVERIFY(!mark->text().isEmpty());
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillon")); // the caption stays as it is
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
     SaveWindow* form = saveForm(w);
     QVERIFY(form);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
     QVERIFY(!module.hasUnsavedChanges());
     QCOMPARE(mark->text(), QString());
-    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(offeredRows().isEmpty());
 
     // Note lines saved unchanged are no change; edited ones are.
     w.openMemory(6);
     w.cmdtxtsav->click();
     QVERIFY(!module.hasUnsavedChanges());
-    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(offeredRows().isEmpty());
     w.txtnoteLn[5]->setText(QStringLiteral("recheck"));
     QVERIFY(!module.hasUnsavedChanges()); // typed, not yet saved into the bank
     w.cmdtxtsav->click();
     QVERIFY(module.hasUnsavedChanges());
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
 
     // A loaded bank file is saved work; importing a waveform changes nothing.
     form = saveForm(w);
@@ -615,7 +627,7 @@ void FilesInWindowTest::unsavedWorkIsTracked()
     controller(w).open(file("other.dat"));
     QVERIFY(answerQuestion(QStringLiteral("Load")));
     QVERIFY(!module.hasUnsavedChanges());
-    QVERIFY(!QFileInfo::exists(recoveryPath()));
+    QVERIFY(offeredRows().isEmpty());
     QVERIFY(writeBytes(file("w.awv"), writeWaveform(fixture::realisticRecord(9))));
     controller(w).open(file("w.awv"));
     QCOMPARE(takeMessage(), QString());
@@ -653,7 +665,7 @@ void FilesInWindowTest::readOnlyFolderKeepsOldFile()
     QCOMPARE(QDir(usb).entryList(QDir::Files | QDir::Hidden), QStringList{"temp.dat"});
     QVERIFY(app.module().membank == bank);
     QVERIFY(app.module().hasUnsavedChanges());
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
 
     // Another folder then takes the save.
     form->Dir1->openEntry("..");
@@ -704,7 +716,7 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
     QVERIFY(form->isVisible());
     QVERIFY(app.module().membank == bank);
     QVERIFY(app.module().hasUnsavedChanges());
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
 }
 
 void FilesInWindowTest::exitWithNothingUnsavedEndsAtOnce_data()
@@ -778,16 +790,16 @@ void FilesInWindowTest::exitPrompt()
         QCOMPARE(takeMessage(), QString());
         QCOMPARE(contentsOf(file("temp.dat")), writeBank(bank));
         QVERIFY(!w.isVisible());
-        QVERIFY(!QFileInfo::exists(recoveryPath()));
+        QVERIFY(offeredRows().isEmpty());
     } else if (answer == "Discard") {
         QVERIFY(!w.isVisible());
         QVERIFY(!QFileInfo::exists(file("temp.dat")));
-        QVERIFY(!QFileInfo::exists(recoveryPath()));
+        QVERIFY(offeredRows().isEmpty());
     } else {
         QVERIFY(w.isVisible());
         QVERIFY(app.module().hasUnsavedChanges());
         QVERIFY(app.module().membank == bank);
-        QVERIFY(QFileInfo::exists(recoveryPath()));
+        QVERIFY(!offeredRows().isEmpty());
         // The question comes again at the next try.
         leave();
         QVERIFY(answerQuestion(QStringLiteral("Cancel")));
@@ -849,7 +861,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
     session.kill(); // SIGKILL: no chance to clean up
     QVERIFY(session.waitForFinished(30000));
     QCOMPARE(session.exitStatus(), QProcess::CrashExit);
-    QVERIFY(QFileInfo::exists(recoveryPath()));
+    QVERIFY(!offeredRows().isEmpty());
 
     Record seven = fixture::realisticRecord(7);
     fixture::setNote(seven, 0, QStringLiteral("received 7"));
@@ -879,18 +891,18 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
         QCOMPARE(w.lstmem->itemText(20), QStringLiteral("Mem 21")); // notes alone
         QVERIFY(module.recbuf == onDisplay);
         QVERIFY(module.hasUnsavedChanges());
-        // Still kept until saved; then the recovery file goes.
-        QVERIFY(QFileInfo::exists(recoveryPath()));
+        // Still offered until saved; then no more.
+        QVERIFY(!offeredRows().isEmpty());
         SaveWindow* form = saveForm(w);
         QVERIFY(form);
         QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
-        QVERIFY(!QFileInfo::exists(recoveryPath()));
+        QVERIFY(offeredRows().isEmpty());
         QCOMPARE(contentsOf(file("temp.dat")), writeBank(module.membank));
     } else {
         QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7"));
         QCOMPARE(module.membank[6][kMemoryNumberPos], ' ');
         QVERIFY(!module.hasUnsavedChanges());
-        QCOMPARE(QFileInfo::exists(recoveryPath()), answer == "Later");
+        QCOMPARE(!offeredRows().isEmpty(), answer == "Later");
         // Ending now asks nothing, and the next start offers (or not) the same memories.
         w.mnuexit->trigger();
         QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());

@@ -1,12 +1,15 @@
-// The recovery file: records received (and notes saved) since the last save survive a killed
-// program and come back at the next start.
+// Recovery: records received (and notes saved) since the last save survive a killed program in
+// the archive and are offered back at the next start; a recovery file of an older version is
+// taken into the archive once.
 
+#include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/Module1.h"
 #include "core/NoteLines.h"
+#include "core/RecoveryFormat.h"
 #include "files/BankLoader.h"
 #include "files/BankSaver.h"
-#include "files/RecoveryFile.h"
+#include "files/RecoveryImport.h"
 #include "FilesTestSupport.h"
 
 #include <QProcess>
@@ -15,44 +18,79 @@
 using namespace quillon;
 using namespace quillon::test;
 
+namespace
+{
+// A recovery file as older versions wrote it.
+QByteArray legacyFile(const std::vector<RecoveryEntry>& entries)
+{
+    QByteArray text = "Quillon recovery 1\n";
+    for (const RecoveryEntry& e : entries) {
+        text += QByteArray::number(e.row) + (e.marked ? " 1" : " 0");
+        for (int p = 0; p < kRecordLength; ++p)
+            text += ' ' + QByteArray::number(e.record[p]);
+        text += '\n';
+    }
+    return text;
+}
+
+bool sameRecord(const Record& a, const Record& b)
+{
+    return std::equal(a.begin(), a.begin() + kRecordLength, b.begin());
+}
+} // namespace
+
 class RecoveryTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void formatRoundTrip();
+    void olderRecoveryFileIsTakenIntoTheArchive();
     void unusableFileIsRefused_data();
     void unusableFileIsRefused();
 
     void killedProgramsRecordsComeBack();
-    void fileFollowsUnsavedRows();
     void loadedBankEndsRecovery();
     void leftoversStayUntilAnswered();
     void discardingForgetsOnlyWhatWasAsked();
-    void unwritableFileIsReportedOnce();
+    void unwritableArchiveIsReportedOnce();
 };
 
-void RecoveryTest::formatRoundTrip()
+void RecoveryTest::olderRecoveryFileIsTakenIntoTheArchive()
 {
+    WorkingFolder work;
+    const QString path = recoveryFilePath(QDir(work.path()));
+    QCOMPARE(path, work.file("dfd.recovery"));
     std::vector<RecoveryEntry> entries(2);
     entries[0] = {3, true, patternRecord(3, "4  ")};
     entries[1] = {199, false, patternRecord(9)};
     entries[1].record[840] = -300; // any 16-bit value survives
-    std::vector<RecoveryEntry> back;
-    QString error;
-    QVERIFY2(readRecovery(writeRecovery(entries), back, &error), qPrintable(error));
-    QCOMPARE(back.size(), size_t(2));
-    for (size_t i = 0; i < back.size(); ++i) {
-        QCOMPARE(back[i].row, entries[i].row);
-        QCOMPARE(back[i].marked, entries[i].marked);
-        for (int p = 0; p < kRecordLength; ++p)
-            QCOMPARE(back[i].record[p], entries[i].record[p]);
-    }
+    QVERIFY(writeBytes(path, legacyFile(entries)));
+
+    Module1 module;
+    module.startUp();
+    ArchiveJournal journal(module, work.file("archive.sqlite"));
+    QVERIFY(journal.open());
+    QCOMPARE(importRecoveryFile(path, journal), QString());
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(importRecoveryFile(path, journal), QString()); // once
+    QCOMPARE(journal.pendingRows(), (QList<int>{3, 199}));
+    QCOMPARE(journal.restorePending(), (QList<int>{3, 199}));
+    QVERIFY(sameRecord(module.membank[3], entries[0].record));
+    QVERIFY(sameRecord(module.membank[199], entries[1].record));
+    QVERIFY(module.marked[3]);
+    QVERIFY(!module.marked[199]);
+
+    // One that cannot be read is moved aside and reported.
+    QVERIFY(writeBytes(path, "Quillon recovery 1\n3 1 7\n"));
+    const QString said = importRecoveryFile(path, journal);
+    QVERIFY2(said.contains("dfd.recovery") && said.contains("moved"), qPrintable(said));
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(QDir(work.path()).entryList({"dfd.recovery.damaged-*"}).size(), 1);
 }
 
 void RecoveryTest::unusableFileIsRefused_data()
 {
     QTest::addColumn<QByteArray>("text");
-    const QByteArray good = writeRecovery({{3, true, patternRecord(3)}});
+    const QByteArray good = legacyFile({{3, true, patternRecord(3)}});
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("another file") << QByteArray(good).replace("Quillon recovery", "bank file");
     QTest::newRow("line cut short") << good.left(good.size() - 10);
@@ -74,8 +112,7 @@ void RecoveryTest::unusableFileIsRefused()
 void RecoveryTest::killedProgramsRecordsComeBack()
 {
     WorkingFolder work;
-    const QString path = RecoveryFile::pathIn(QDir(work.path()));
-    QCOMPARE(path, work.file("dfd.recovery"));
+    const QString path = work.file("archive.sqlite");
     QProcess writer;
     writer.start(QStringLiteral(RECOVERY_WRITER), {path});
     QVERIFY(writer.waitForFinished(30000));
@@ -87,20 +124,17 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     module.recbuf = patternRecord(40, "41 ");
     module.curmem = 2;
     const Record shown = module.recbuf;
-    RecoveryFile recovery(module, path);
-    QCOMPARE(recovery.readProblem(), QString());
-    QVERIFY(recovery.hasPending());
-    QCOMPARE(recovery.pendingRows(), (QList<int>{6, 11, 20}));
+    ArchiveJournal journal(module, path);
+    QVERIFY(journal.open());
+    QCOMPARE(journal.pendingRows(), (QList<int>{6, 11, 20}));
     QVERIFY(!module.hasUnsavedChanges());
 
     QSignalSpy stored(&module, &Module1::rowChanged);
-    QCOMPARE(recovery.restorePending(), (QList<int>{6, 11, 20}));
-    QVERIFY(!recovery.hasPending());
+    QCOMPARE(journal.restorePending(), (QList<int>{6, 11, 20}));
+    QVERIFY(!journal.hasPending());
     QCOMPARE(stored.count(), 3);
-    for (int p = 0; p < kRecordLength; ++p) {
-        QCOMPARE(module.membank[6][p], patternRecord(6, "7  ")[p]);
-        QCOMPARE(module.membank[11][p], patternRecord(11, "12 ")[p]);
-    }
+    QVERIFY(sameRecord(module.membank[6], patternRecord(6, "7  ")));
+    QVERIFY(sameRecord(module.membank[11], patternRecord(11, "12 ")));
     QVERIFY(module.marked[6]);
     QVERIFY(module.marked[11]);
     QVERIFY(!module.marked[20]); // notes alone do not make a received memory
@@ -109,138 +143,137 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     QCOMPARE(notes[11], QStringLiteral("peak at 40 mm       "));
     QVERIFY(module.recbuf == shown);
     QCOMPARE(module.curmem, 2);
-    // They are unsaved work again: still in the recovery file until a save.
+    // They are unsaved work again: offered again until a save.
     QVERIFY(module.hasUnsavedChanges());
-    QVERIFY(QFileInfo::exists(path));
     {
-        RecoveryFile again(module, path);
+        Module1 other;
+        other.startUp();
+        ArchiveJournal again(other, path);
+        QVERIFY(again.open());
         QCOMPARE(again.pendingRows(), (QList<int>{6, 11, 20}));
     }
 
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
-    QVERIFY(!QFileInfo::exists(path));
-}
-
-void RecoveryTest::fileFollowsUnsavedRows()
-{
-    WorkingFolder work;
-    const QString path = work.file("dfd.recovery");
-    Module1 module;
-    module.startUp();
-    RecoveryFile recovery(module, path);
-    QVERIFY(!QFileInfo::exists(path));
-
-    module.recbuf = patternRecord(1, "2  ");
-    module.store(1, module.recbuf, {StoreKind::Received, {}});
-    std::vector<RecoveryEntry> kept;
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(1));
-    QCOMPARE(kept[0].row, 1);
-    QVERIFY(kept[0].marked);
-
-    // The same memory again, then notes for it: one entry, the latest row.
-    module.recbuf = patternRecord(2, "2  ");
-    module.store(1, module.recbuf, {StoreKind::Received, {}});
-    NoteTexts notes;
-    notes[3] = QStringLiteral("Km 12");
-    module.saveNotes(1, everyLine(notes));
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(1));
-    QVERIFY(kept[0].record == [&] {
-        Record r{};
-        std::copy_n(module.membank[1].begin(), kRecordLength, r.begin());
-        return r;
-    }());
-
-    QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
-    QVERIFY(!QFileInfo::exists(path));
-    module.store(7, module.recbuf, {StoreKind::Received, {}});
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(1));
-    QCOMPARE(kept[0].row, 7);
+    Module1 next;
+    next.startUp();
+    ArchiveJournal afterSave(next, path);
+    QVERIFY(afterSave.open());
+    QVERIFY(!afterSave.hasPending());
 }
 
 void RecoveryTest::loadedBankEndsRecovery()
 {
     WorkingFolder work;
-    const QString path = work.file("dfd.recovery");
+    const QString path = work.file("archive.sqlite");
+    {
+        Module1 module;
+        module.startUp();
+        QVERIFY(writeBytes(work.file("old.dat"), writeBank(module.membank)));
+        ArchiveJournal journal(module, path);
+        QVERIFY(journal.open());
+        module.store(3, module.recbuf, {StoreKind::Received, {}});
+        const Edition edition = Edition::quillon();
+        QVERIFY(!BankLoader(module, edition).load(work.file("old.dat")));
+    }
     Module1 module;
     module.startUp();
-    QVERIFY(writeBytes(work.file("old.dat"), writeBank(module.membank)));
-    RecoveryFile recovery(module, path);
-    module.store(3, module.recbuf, {StoreKind::Received, {}});
-    QVERIFY(QFileInfo::exists(path));
-    const Edition edition = Edition::quillon();
-    QVERIFY(!BankLoader(module, edition).load(work.file("old.dat")));
-    QVERIFY(!QFileInfo::exists(path));
+    ArchiveJournal journal(module, path);
+    QVERIFY(journal.open());
+    QVERIFY(!journal.hasPending());
 }
 
 void RecoveryTest::leftoversStayUntilAnswered()
 {
     WorkingFolder work;
-    const QString path = work.file("dfd.recovery");
-    QVERIFY(writeBytes(path, writeRecovery({{3, true, patternRecord(3, "4  ")},
-                                            {5, true, patternRecord(5, "6  ")}})));
+    const QString path = work.file("archive.sqlite");
+    {
+        Module1 killed;
+        killed.startUp();
+        ArchiveJournal journal(killed, path);
+        QVERIFY(journal.open());
+        killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
+        killed.store(5, patternRecord(5, "6  "), {StoreKind::Received, {}});
+    }
     Module1 module;
     module.startUp();
-    RecoveryFile recovery(module, path);
-    QCOMPARE(recovery.pendingRows(), (QList<int>{3, 5}));
+    ArchiveJournal journal(module, path);
+    QVERIFY(journal.open());
+    QCOMPARE(journal.pendingRows(), (QList<int>{3, 5}));
 
     // Before the operator answers, memory 6 arrives anew and the bank is saved once.
-    module.recbuf = patternRecord(50, "6  ");
-    module.store(5, module.recbuf, {StoreKind::Received, {}});
-    module.recbuf = patternRecord(60, "10 ");
-    module.store(9, module.recbuf, {StoreKind::Received, {}});
-    std::vector<RecoveryEntry> kept;
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(3));
+    module.store(5, patternRecord(50, "6  "), {StoreKind::Received, {}});
+    module.store(9, patternRecord(60, "10 "), {StoreKind::Received, {}});
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(1)); // the saved rows went; the unanswered leftover stays
-    QCOMPARE(kept[0].row, 3);
+    QCOMPARE(journal.pendingRows(), QList<int>{3});
+    {
+        // Another program starting now: memory 6 has a later record, memory 10 is this run's.
+        Module1 other;
+        other.startUp();
+        ArchiveJournal probe(other, path);
+        QVERIFY(probe.open());
+        QCOMPARE(probe.pendingRows(), QList<int>{3});
+    }
 
     // Memory 6 arrived after the crash and is newer: the restore leaves it.
-    QCOMPARE(recovery.restorePending(), QList<int>{3});
+    QCOMPARE(journal.restorePending(), QList<int>{3});
     QCOMPARE(module.membank[3][0], patternRecord(3)[0]);
     QCOMPARE(module.membank[5][0], patternRecord(50)[0]);
+    std::vector<ArchiveEntry> all;
+    ArchiveQuery everything;
+    everything.limit = 0;
+    QVERIFY(!journal.archive().query(everything, all));
+    QCOMPARE(all.size(), size_t(4)); // a restore appends nothing
 }
 
 void RecoveryTest::discardingForgetsOnlyWhatWasAsked()
 {
     WorkingFolder work;
-    const QString path = work.file("dfd.recovery");
-    QVERIFY(writeBytes(path, writeRecovery({{3, true, patternRecord(3, "4  ")}})));
+    const QString path = work.file("archive.sqlite");
+    {
+        Module1 killed;
+        killed.startUp();
+        ArchiveJournal journal(killed, path);
+        QVERIFY(journal.open());
+        killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
+    }
+    {
+        Module1 module;
+        module.startUp();
+        ArchiveJournal journal(module, path);
+        QVERIFY(journal.open());
+        module.store(8, patternRecord(8), {StoreKind::Received, {}});
+        journal.discardSession(); // "Discard" at the exit prompt: this run's rows
+        QCOMPARE(journal.pendingRows(), QList<int>{3});
+    }
     Module1 module;
     module.startUp();
-    RecoveryFile recovery(module, path);
-    module.store(8, module.recbuf, {StoreKind::Received, {}});
-
-    recovery.discardSession(); // "Discard" at the exit prompt: this run's rows
-    std::vector<RecoveryEntry> kept;
-    QVERIFY(readRecovery(contentsOf(path), kept, nullptr));
-    QCOMPARE(kept.size(), size_t(1));
-    QCOMPARE(kept[0].row, 3);
-
-    recovery.discardPending(); // "Discard" at the start-up offer
-    QVERIFY(!recovery.hasPending());
-    QVERIFY(!QFileInfo::exists(path));
+    ArchiveJournal journal(module, path);
+    QVERIFY(journal.open());
+    QCOMPARE(journal.pendingRows(), QList<int>{3});
+    journal.discardPending(); // "Discard" at the start-up offer
+    QVERIFY(!journal.hasPending());
     QCOMPARE(module.membank[3][0], 0);
+    ArchiveJournal next(module, path);
+    QVERIFY(next.open());
+    QVERIFY(!next.hasPending());
 }
 
-void RecoveryTest::unwritableFileIsReportedOnce()
+void RecoveryTest::unwritableArchiveIsReportedOnce()
 {
     WorkingFolder work;
     QVERIFY(writeBytes(work.file("plain"), "x"));
-    const QString path = work.file("plain/dfd.recovery");
+    const QString path = work.file("plain/archive.sqlite");
     Module1 module;
     module.startUp();
-    RecoveryFile recovery(module, path);
-    QSignalSpy failed(&recovery, &RecoveryFile::writeFailed);
-    module.store(1, module.recbuf, {StoreKind::Received, {}});
-    module.store(2, module.recbuf, {StoreKind::Received, {}});
+    ArchiveJournal journal(module, path);
+    QSignalSpy failed(&journal, &ArchiveJournal::archiveFailed);
+    QVERIFY(!journal.open());
+    module.store(1, patternRecord(1), {StoreKind::Received, {}});
+    module.store(2, patternRecord(2), {StoreKind::Received, {}});
     QCOMPARE(failed.count(), 1);
     QVERIFY2(failed.first().first().toString().contains(path),
              qPrintable(failed.first().first().toString()));
+    QVERIFY(sameRecord(module.membank[2], patternRecord(2)));
 }
 
 QTEST_GUILESS_MAIN(RecoveryTest)

@@ -1,9 +1,10 @@
-// quillon-cli ascan SOURCE [--format json|png] [-o OUT]: the A-scan drawing of a record.
+// quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]: the A-scan drawing of a record.
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "Commands.h"
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
+#include "core/AscanSvg.h"
 #include "JsonWriter.h"
 #include "RecordSource.h"
 
@@ -92,7 +93,8 @@ int runAscan(const QStringList& args, const QString& usage)
                                ? line.value(QStringLiteral("--format"))
                                : QStringLiteral("json");
     const QString output = line.value(QStringLiteral("-o"));
-    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png");
+    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png") ||
+                             format == QLatin1String("svg");
     Record record{};
     if (const int status =
             source.loadFor(usage, line.rest(), record,
@@ -100,6 +102,8 @@ int runAscan(const QStringList& args, const QString& usage)
         status != Success)
         return status;
     const AscanDrawing drawing = drawRecord(record);
+    if (format == QLatin1String("svg"))
+        return writeOutput(output, ascanSvg(drawing));
     return writeOutput(output,
                        format == QLatin1String("png") ? ascanPng(drawing) : drawingJson(drawing));
 }

@@ -1,5 +1,6 @@
 // quillon-cli capture: requests memories from the instrument as the Capture button does and
 // writes the bank.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CommandLine.h"
 #include "Commands.h"
@@ -9,7 +10,9 @@
 namespace quillon::cli
 {
 
-int runCapture(const QStringList& args, const QString& usage)
+namespace
+{
+int capture(const QStringList& args, const QString& usage)
 {
     CommandLine line({QStringLiteral("--port"), QStringLiteral("--memories"),
                       QStringLiteral("--into"), QStringLiteral("-o")});
@@ -31,6 +34,8 @@ int runCapture(const QStringList& args, const QString& usage)
         return usageError(usage, QStringLiteral("--memories: ") + problem);
 
     LinkSession session;
+    if (const int status = useArchive(session.module()); status != Success)
+        return status;
     if (!into.isEmpty())
         if (const int status = session.loadBank(into); status != Success)
             return status;
@@ -63,6 +68,13 @@ int runCapture(const QStringList& args, const QString& usage)
     if (const int status = session.writeBank(output); status != Success)
         return status;
     return failed == 0 ? Success : DeviceFailure;
+}
+
+} // namespace
+
+int runCapture(const QStringList& args, const QString& usage)
+{
+    return withArchive(capture, args, usage);
 }
 
 } // namespace quillon::cli

@@ -8,6 +8,7 @@
 namespace quillon::cli
 {
 
+int runArchive(const QStringList& args, const QString& usage);
 int runAscan(const QStringList& args, const QString& usage);
 int runBank(const QStringList& args, const QString& usage);
 int runCapture(const QStringList& args, const QString& usage);

@@ -1,6 +1,7 @@
 // quillon-cli import-frames CAPTURE [--into BANK] -o OUT: stores every frame of a captured byte
 // stream under the memory number it carries, as the window does with frames the instrument
 // sends, and writes the bank as a bank file.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "CommandLine.h"
@@ -30,9 +31,7 @@ bool loadInto(Module1& module, const QString& path)
     return true;
 }
 
-} // namespace
-
-int runImportFrames(const QStringList& args, const QString& usage)
+int importFrames(const QStringList& args, const QString& usage)
 {
     CommandLine line({QStringLiteral("--into"), QStringLiteral("-o")});
     line.parse(args);
@@ -54,6 +53,8 @@ int runImportFrames(const QStringList& args, const QString& usage)
     auto module = std::make_unique<Module1>();
     module->startUp();
     writeSampleEcho(module->recbuf);
+    if (const int status = useArchive(*module); status != Success)
+        return status;
     if (!into.isEmpty() && !loadInto(*module, into))
         return BadInput;
 
@@ -78,6 +79,13 @@ int runImportFrames(const QStringList& args, const QString& usage)
         err(capturePath +
             QStringLiteral(": the capture ends inside a frame; its bytes are dropped"));
     return writeOutput(output, writeBank(module->membank));
+}
+
+} // namespace
+
+int runImportFrames(const QStringList& args, const QString& usage)
+{
+    return withArchive(importFrames, args, usage);
 }
 
 } // namespace quillon::cli

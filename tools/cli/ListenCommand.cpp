@@ -1,5 +1,6 @@
 // quillon-cli listen: takes the records the instrument sends on its own, as the window does, and
 // writes the bank.
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CommandLine.h"
 #include "Commands.h"
@@ -53,9 +54,7 @@ std::unique_ptr<QSocketNotifier> catchInterrupts(LinkSession& session)
 }
 #endif
 
-} // namespace
-
-int runListen(const QStringList& args, const QString& usage)
+int listen(const QStringList& args, const QString& usage)
 {
     CommandLine line({QStringLiteral("--port"), QStringLiteral("--count"),
                       QStringLiteral("--timeout"), QStringLiteral("-o")});
@@ -79,6 +78,8 @@ int runListen(const QStringList& args, const QString& usage)
         return usageError(usage, QStringLiteral("--timeout needs seconds above 0"));
 
     LinkSession session;
+    if (const int status = useArchive(session.module()); status != Success)
+        return status;
     if (const int status = session.open(port); status != Success)
         return status;
 
@@ -114,6 +115,13 @@ int runListen(const QStringList& args, const QString& usage)
     if (lost || (count > 0 && stored < count))
         return DeviceFailure;
     return Success;
+}
+
+} // namespace
+
+int runListen(const QStringList& args, const QString& usage)
+{
+    return withArchive(listen, args, usage);
 }
 
 } // namespace quillon::cli

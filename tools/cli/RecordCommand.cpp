@@ -5,12 +5,10 @@
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "JsonWriter.h"
+#include "RecordJson.h"
 #include "RecordSource.h"
 
 namespace quillon::cli
-{
-
-namespace
 {
 
 QByteArray recordJson(const Record& record)
@@ -40,8 +38,6 @@ QByteArray recordJson(const Record& record)
     json.endObject();
     return json.finish();
 }
-
-} // namespace
 
 int runRecord(const QStringList& args, const QString& usage)
 {

@@ -7,19 +7,26 @@ using namespace quillon::cli;
 
 namespace
 {
-// The commands, in the order the help lists them.
+// The commands, in the order the help lists them (those added later after the first ones).
 constexpr CliCommand kCommands[] = {
-    {"ascan", "ascan SOURCE [--format json|png] [-o OUT]", nullptr, runAscan},
+    {"ascan", "ascan SOURCE [--format json|png|svg] [-o OUT]", nullptr, runAscan},
     {"bank", "bank FILE", nullptr, runBank},
-    {"capture", "capture --port DEVICE --memories LIST [--into BANK] -o OUT", nullptr, runCapture},
+    {"capture", "capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT",
+     nullptr, runCapture},
     {"docx", "docx SOURCE -o OUT.docx", "test report as a Word document", runDocx},
-    {"import-frames", "import-frames CAPTURE [--into BANK] -o OUT", nullptr, runImportFrames},
-    {"listen", "listen --port DEVICE [--count N] [--timeout SECONDS] -o OUT", nullptr, runListen},
+    {"import-frames", "import-frames CAPTURE [--into BANK] [--archive DB] -o OUT", nullptr,
+     runImportFrames},
+    {"listen", "listen --port DEVICE [--count N] [--timeout SECONDS] [--archive DB] -o OUT",
+     nullptr, runListen},
     {"record", "record SOURCE", nullptr, runRecord},
     {"report", "report (SOURCE | --bank FILE --memories LIST|all) -o OUT.pdf",
      "test report, one page per memory (LIST like 3,7,10-12)", runReport},
     {"table", "table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]",
      "the memories of bank files as one table", runTable},
+    {"archive",
+     "archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] [--until ISO-DATE] | "
+     "show --db DB --id N | export --db DB --ids LIST -o BANK)",
+     "the record archive", runArchive},
 };
 
 void printHelp()

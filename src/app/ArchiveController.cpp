@@ -1,0 +1,166 @@
+#include "app/ArchiveController.h"
+
+#include "app/MainWindow.h"
+#include "archive/ArchiveJournal.h"
+#include "core/BankFile.h"
+#include "core/DisplaySnapshot.h"
+#include "files/BankSaver.h"
+#include "report/ReportPrinter.h"
+#include "view/ArchiveWindow.h"
+#include "view/MessageBox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace quillon
+{
+
+ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal)
+    : QObject(&window), m_window(window), m_journal(journal), m_model(&journal.archive())
+{
+    setObjectName(QStringLiteral("archiveController"));
+    mnuarchive = m_window.toolsMenu()->addAction(QStringLiteral("Archive"));
+    mnuarchive->setObjectName(QStringLiteral("mnuarchive"));
+    connect(mnuarchive, &QAction::triggered, this, &ArchiveController::showArchive);
+
+    // What is stored while the window is open comes into its list, unless the operator is
+    // working on a selection there.
+    const auto follow = [this] {
+        if (m_archiveWindow && m_archiveWindow->isVisible() &&
+            m_archiveWindow->selectedIds().isEmpty())
+            m_archiveWindow->refresh();
+    };
+    connect(&m_window.module(), &Module1::rowChanged, this, follow);
+    connect(&m_window.module(), &Module1::bankReplaced, this, follow);
+}
+
+ArchiveController::~ArchiveController() = default;
+
+void ArchiveController::showArchive()
+{
+    if (!m_archiveWindow) {
+        m_archiveWindow = new ArchiveWindow(&m_model, &m_window);
+        connect(m_archiveWindow, &ArchiveWindow::entryChosen, this, &ArchiveController::showEntry);
+        connect(m_archiveWindow, &ArchiveWindow::restoreRequested, this,
+                [this](const QList<qint64>& ids) {
+                    const int stored = restoreEntries(ids);
+                    told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
+                });
+        connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
+                [this](const QList<qint64>& ids) {
+                    askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
+                            QStringLiteral("Bank files (*.dat)"), QStringLiteral("dat"),
+                            [this, ids](const QString& path) { exportBank(ids, path); });
+                });
+        connect(m_archiveWindow, &ArchiveWindow::exportPdfRequested, this,
+                [this](const QList<qint64>& ids) {
+                    askPath("dlgarchivepdf", QStringLiteral("Export PDF"),
+                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                            [this, ids](const QString& path) { exportPdf(ids, path); });
+                });
+    }
+    m_archiveWindow->refresh();
+    m_archiveWindow->show();
+    m_archiveWindow->raise();
+    m_archiveWindow->activateWindow();
+}
+
+std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
+{
+    std::vector<ArchiveEntry> out;
+    for (qint64 id : ids) {
+        ArchiveEntry e;
+        bool found = false;
+        if (const ArchiveFailure f = m_journal.archive().fetch(id, e, found)) {
+            told(QStringLiteral("The archive cannot be read: %1").arg(f.text));
+            return {};
+        }
+        if (found && isStorableMemory(e.memory))
+            out.push_back(e);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.id < b.id; });
+    return out;
+}
+
+void ArchiveController::showEntry(qint64 id)
+{
+    const std::vector<ArchiveEntry> found = entries({id});
+    if (found.empty())
+        return;
+    // Shown apart from the bank, as a waveform file is: the note save button does not store it.
+    Module1& module = m_window.module();
+    std::copy_n(found.front().record.begin(), kRecordLength, module.recbuf.begin());
+    m_window.showRecord(MainWindow::kNoRow);
+}
+
+int ArchiveController::restoreEntries(const QList<qint64>& ids)
+{
+    Module1& module = m_window.module();
+    const std::vector<ArchiveEntry> found = entries(ids);
+    for (const ArchiveEntry& e : found) {
+        const int row = e.memory - 1;
+        const bool marked = e.kind == StoreKind::Notes ? module.marked[row] : true;
+        module.store(row, e.record, StoreOrigin{StoreKind::Restored, m_journal.path(), marked});
+    }
+    return int(found.size());
+}
+
+bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path)
+{
+    Module1 bank;
+    bank.startUp();
+    for (const ArchiveEntry& e : entries(ids))
+        bank.store(e.memory - 1, e.record, {StoreKind::Received, m_journal.path()});
+    if (const auto failure = BankSaver::writeFile(path, writeBank(bank.membank))) {
+        showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
+                    QStringLiteral("\"%1\" cannot be written (%2).")
+                        .arg(QDir::toNativeSeparators(path),
+                             failure->detail.isEmpty() ? failureText(*failure) : failure->detail));
+        return false;
+    }
+    told(QStringLiteral("Bank file written: %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool ArchiveController::exportPdf(const QList<qint64>& ids, const QString& path)
+{
+    std::vector<DisplaySnapshot> pages;
+    for (const ArchiveEntry& e : entries(ids))
+        pages.push_back(snapshotOf(e.record));
+    if (pages.empty())
+        return false;
+    const ReportOutcome outcome = ReportPrinter::writePdf(path, pages);
+    if (!outcome.ok()) {
+        showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
+                    QStringLiteral("The Report can't be printed."));
+        return false;
+    }
+    told(QStringLiteral("PDF written: %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void ArchiveController::askPath(const char* name, const QString& title, const QString& filter,
+                                const QString& suffix, std::function<void(const QString&)> write)
+{
+    QWidget* parent = m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window;
+    auto* dialog = new QFileDialog(parent, title, QDir::currentPath());
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilters({filter, QStringLiteral("All files (*.*)")});
+    dialog->setDefaultSuffix(suffix);
+    connect(dialog, &QFileDialog::fileSelected, this, std::move(write));
+    dialog->open();
+}
+
+void ArchiveController::told(const QString& text)
+{
+    if (m_archiveWindow)
+        m_archiveWindow->showNote(text);
+    m_window.showStatus(text, 5000);
+}
+
+} // namespace quillon

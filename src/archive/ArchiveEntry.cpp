@@ -1,0 +1,32 @@
+#include "archive/ArchiveEntry.h"
+
+namespace quillon
+{
+
+QString kindName(StoreKind kind)
+{
+    switch (kind) {
+    case StoreKind::Received:
+        return QStringLiteral("received");
+    case StoreKind::Captured:
+        return QStringLiteral("captured");
+    case StoreKind::Loaded:
+        return QStringLiteral("loaded");
+    case StoreKind::Notes:
+        return QStringLiteral("notes");
+    case StoreKind::Restored:
+        break;
+    }
+    return QStringLiteral("restored");
+}
+
+std::optional<StoreKind> kindFromName(QStringView name)
+{
+    for (StoreKind k :
+         {StoreKind::Received, StoreKind::Captured, StoreKind::Loaded, StoreKind::Notes})
+        if (name == kindName(k))
+            return k;
+    return std::nullopt;
+}
+
+} // namespace quillon

@@ -1,0 +1,442 @@
+#include "archive/SqliteArchive.h"
+
+#include "archive/ArchiveSearch.h"
+#include "core/NoteLines.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QStringList>
+#include <QtEndian>
+
+#include <algorithm>
+
+#include <sqlite3.h>
+
+namespace quillon
+{
+
+namespace
+{
+// Each step brings the schema from version i to i + 1.
+const char* const kMigrations[] = {
+    // 1: entries, the index over their note lines, and the journal's sessions.
+    "CREATE TABLE sessions(id INTEGER PRIMARY KEY, started INTEGER NOT NULL,"
+    "  settled_up_to INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE entries(id INTEGER PRIMARY KEY, time INTEGER NOT NULL, kind TEXT NOT NULL,"
+    "  memory INTEGER NOT NULL, source TEXT NOT NULL, session INTEGER NOT NULL,"
+    "  record BLOB NOT NULL);"
+    "CREATE INDEX entries_by_memory ON entries(memory, id);"
+    "CREATE INDEX entries_by_session ON entries(session, id);"
+    "CREATE INDEX entries_by_time ON entries(time);"
+    "CREATE TRIGGER entries_kept_update BEFORE UPDATE ON entries"
+    "  BEGIN SELECT RAISE(ABORT, 'archive entries are never changed'); END;"
+    "CREATE TRIGGER entries_kept_delete BEFORE DELETE ON entries"
+    "  BEGIN SELECT RAISE(ABORT, 'archive entries are never removed'); END;"
+    "CREATE VIRTUAL TABLE entry_notes USING fts5(lines, content='', columnsize=0,"
+    "  tokenize='unicode61');",
+};
+static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
+
+// A record's positions 0..840: one byte each when every value is a byte (what the instrument
+// sends), else two bytes each, little-endian. The blob's length tells which.
+QByteArray recordBlob(const Record& record)
+{
+    const bool bytes = std::all_of(record.begin(), record.begin() + kRecordLength,
+                                   [](std::int16_t v) { return v >= 0 && v <= 255; });
+    if (bytes) {
+        QByteArray blob(kRecordLength, Qt::Uninitialized);
+        for (int p = 0; p < kRecordLength; ++p)
+            blob[p] = char(record[p]);
+        return blob;
+    }
+    QByteArray blob(kRecordLength * 2, Qt::Uninitialized);
+    for (int p = 0; p < kRecordLength; ++p)
+        qToLittleEndian<qint16>(record[p], blob.data() + 2 * p);
+    return blob;
+}
+
+void readRecordBlob(const void* data, int size, Record& record)
+{
+    record.fill(0);
+    const auto* bytes = static_cast<const uchar*>(data);
+    if (size == kRecordLength) {
+        for (int p = 0; p < kRecordLength; ++p)
+            record[p] = bytes[p];
+        return;
+    }
+    for (int p = 0; p < kRecordLength && 2 * p + 1 < size; ++p)
+        record[p] = qFromLittleEndian<qint16>(bytes + 2 * p);
+}
+
+QString noteIndexText(const Record& record)
+{
+    const NoteTexts lines = noteTexts(record);
+    return QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n'));
+}
+
+void bindText(sqlite3_stmt* s, int n, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_bind_text(s, n, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString columnText(sqlite3_stmt* s, int n)
+{
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, n)),
+                             sqlite3_column_bytes(s, n));
+}
+
+// Columns 0..5: id, time, kind, memory, source, record.
+void readEntry(sqlite3_stmt* s, ArchiveEntry& e)
+{
+    e.id = sqlite3_column_int64(s, 0);
+    e.timeMs = sqlite3_column_int64(s, 1);
+    e.kind = kindFromName(columnText(s, 2)).value_or(StoreKind::Received);
+    e.memory = sqlite3_column_int(s, 3);
+    e.source = columnText(s, 4);
+    readRecordBlob(sqlite3_column_blob(s, 5), sqlite3_column_bytes(s, 5), e.record);
+}
+
+struct Statement {
+    sqlite3_stmt* s = nullptr;
+    ~Statement() { sqlite3_finalize(s); }
+};
+} // namespace
+
+SqliteArchive::~SqliteArchive()
+{
+    close();
+}
+
+void SqliteArchive::close()
+{
+    for (sqlite3_stmt** s : {&m_insertEntry, &m_insertNotes, &m_fetch}) {
+        sqlite3_finalize(*s);
+        *s = nullptr;
+    }
+    if (m_db)
+        sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_session = 0;
+}
+
+ArchiveFailure SqliteArchive::failure(int rc) const
+{
+    ArchiveFailure f;
+    f.text = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(rc));
+    switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        f.kind = ArchiveFailure::Damaged;
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+    case SQLITE_PERM:
+        f.kind = ArchiveFailure::Unwritable;
+        break;
+    default:
+        f.kind = ArchiveFailure::Other;
+    }
+    return f;
+}
+
+ArchiveFailure SqliteArchive::exec(const char* sql)
+{
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? ArchiveFailure{} : failure(rc);
+}
+
+sqlite3_stmt* SqliteArchive::prepare(sqlite3_stmt*& cached, const char* sql, int& rc)
+{
+    rc = SQLITE_OK;
+    if (!cached)
+        rc = sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &cached, nullptr);
+    return cached;
+}
+
+void SqliteArchive::setBusyTimeout(int ms)
+{
+    if (m_db)
+        sqlite3_busy_timeout(m_db, ms);
+}
+
+ArchiveFailure SqliteArchive::open(const QString& path, Open mode)
+{
+    close();
+    m_path = path;
+    if (mode == Open::ExistingOnly && !QFile::exists(path))
+        return {ArchiveFailure::Other, QStringLiteral("no such archive")};
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX |
+                      (mode == Open::CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const ArchiveFailure f = failure(rc);
+        close();
+        return f;
+    }
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, 10000);
+    // The first statement reads the file: a file that is no database fails here.
+    ArchiveFailure f = exec("PRAGMA journal_mode=WAL");
+    if (!f)
+        f = exec("PRAGMA synchronous=FULL");
+    if (!f)
+        f = migrate();
+    if (f)
+        close();
+    return f;
+}
+
+ArchiveFailure SqliteArchive::migrate()
+{
+    Statement s;
+    int rc = sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &s.s, nullptr);
+    if (rc != SQLITE_OK || (rc = sqlite3_step(s.s)) != SQLITE_ROW)
+        return failure(rc);
+    const int version = sqlite3_column_int(s.s, 0);
+    sqlite3_finalize(s.s);
+    s.s = nullptr;
+    if (version > kSchemaVersion)
+        return {ArchiveFailure::Other,
+                QStringLiteral("the archive was made by a newer program (schema %1)").arg(version)};
+    for (int v = version; v < kSchemaVersion; ++v) {
+        if (ArchiveFailure f = exec("BEGIN IMMEDIATE"))
+            return f;
+        // Another program may have brought it up to date while this one waited.
+        int now = 0;
+        if (sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &s.s, nullptr) == SQLITE_OK &&
+            sqlite3_step(s.s) == SQLITE_ROW)
+            now = sqlite3_column_int(s.s, 0);
+        sqlite3_finalize(s.s);
+        s.s = nullptr;
+        if (now > v) {
+            exec("COMMIT");
+            v = now - 1;
+            continue;
+        }
+        ArchiveFailure f = exec(kMigrations[v]);
+        if (!f)
+            f = exec(QByteArray("PRAGMA user_version=" + QByteArray::number(v + 1)).constData());
+        if (!f)
+            f = exec("COMMIT");
+        if (f) {
+            exec("ROLLBACK");
+            return f;
+        }
+    }
+    return {};
+}
+
+ArchiveFailure SqliteArchive::beginSession(qint64& session)
+{
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    Statement s;
+    int rc = sqlite3_prepare_v2(m_db, "INSERT INTO sessions(started) VALUES(?)", -1, &s.s, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_int64(s.s, 1, QDateTime::currentMSecsSinceEpoch());
+        rc = sqlite3_step(s.s);
+    }
+    if (rc != SQLITE_DONE)
+        return failure(rc);
+    session = m_session = sqlite3_last_insert_rowid(m_db);
+    return {};
+}
+
+ArchiveFailure SqliteArchive::append(ArchiveEntry& entry)
+{
+    std::vector<ArchiveEntry> one{entry};
+    const ArchiveFailure f = appendAll(one);
+    if (!f)
+        entry = one.front();
+    return f;
+}
+
+ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
+{
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    if (m_session == 0) {
+        qint64 session = 0;
+        if (ArchiveFailure f = beginSession(session))
+            return f;
+    }
+    int rc = SQLITE_OK;
+    sqlite3_stmt* insert = prepare(m_insertEntry,
+                                   "INSERT INTO entries(time, kind, memory, source, session, "
+                                   "record) VALUES(?, ?, ?, ?, ?, ?)",
+                                   rc);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    sqlite3_stmt* notes =
+        prepare(m_insertNotes, "INSERT INTO entry_notes(rowid, lines) VALUES(?, ?)", rc);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    if (ArchiveFailure f = exec("BEGIN IMMEDIATE"))
+        return f;
+    const qint64 time = QDateTime::currentMSecsSinceEpoch();
+    std::vector<qint64> ids;
+    for (const ArchiveEntry& entry : entries) {
+        sqlite3_bind_int64(insert, 1, time);
+        bindText(insert, 2, kindName(entry.kind));
+        sqlite3_bind_int(insert, 3, entry.memory);
+        bindText(insert, 4, entry.source);
+        sqlite3_bind_int64(insert, 5, m_session);
+        const QByteArray blob = recordBlob(entry.record);
+        sqlite3_bind_blob(insert, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
+        rc = sqlite3_step(insert);
+        sqlite3_reset(insert);
+        if (rc != SQLITE_DONE)
+            break;
+        const qint64 id = sqlite3_last_insert_rowid(m_db);
+        sqlite3_bind_int64(notes, 1, id);
+        bindText(notes, 2, noteIndexText(entry.record));
+        rc = sqlite3_step(notes);
+        sqlite3_reset(notes);
+        if (rc != SQLITE_DONE)
+            break;
+        ids.push_back(id);
+    }
+    if (rc != SQLITE_DONE && !entries.empty()) {
+        const ArchiveFailure f = failure(rc);
+        exec("ROLLBACK");
+        return f;
+    }
+    // Synced here (synchronous=FULL): once COMMIT returns, the entries survive a power cut.
+    if (ArchiveFailure f = exec("COMMIT")) {
+        exec("ROLLBACK");
+        return f;
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].id = ids[i];
+        entries[i].timeMs = time;
+    }
+    return {};
+}
+
+ArchiveFailure SqliteArchive::fetch(qint64 id, ArchiveEntry& out, bool& found)
+{
+    found = false;
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    int rc = SQLITE_OK;
+    sqlite3_stmt* s = prepare(
+        m_fetch, "SELECT id, time, kind, memory, source, record FROM entries WHERE id = ?", rc);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    sqlite3_bind_int64(s, 1, id);
+    rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW) {
+        readEntry(s, out);
+        found = true;
+        rc = SQLITE_DONE;
+    }
+    sqlite3_reset(s);
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEntry>& out)
+{
+    out.clear();
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    const QString match = archiveMatchExpression(q.search);
+    const bool searching = !match.isEmpty();
+    // A search walks the note index in id order and looks each hit up; otherwise the entries
+    // are walked by id (or by memory, through its index).
+    QByteArray sql = "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record FROM ";
+    sql += searching ? "entry_notes CROSS JOIN entries e ON e.id = entry_notes.rowid WHERE "
+                       "entry_notes MATCH ?1"
+                     : "entries e WHERE 1";
+    const char* idColumn = searching ? "entry_notes.rowid" : "e.id";
+    if (q.memory)
+        sql += " AND e.memory = ?2";
+    if (q.sinceMs)
+        sql += " AND e.time >= ?3";
+    if (q.untilMs)
+        sql += " AND e.time < ?4";
+    if (q.beyondId > 0)
+        sql += QByteArray(" AND ") + idColumn + (q.newestFirst ? " < ?5" : " > ?5");
+    sql += QByteArray(" ORDER BY ") + idColumn + (q.newestFirst ? " DESC" : " ASC");
+    if (q.limit > 0)
+        sql += " LIMIT ?6";
+    Statement s;
+    int rc = sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &s.s, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    if (searching)
+        bindText(s.s, 1, match);
+    if (q.memory)
+        sqlite3_bind_int(s.s, 2, *q.memory);
+    if (q.sinceMs)
+        sqlite3_bind_int64(s.s, 3, *q.sinceMs);
+    if (q.untilMs)
+        sqlite3_bind_int64(s.s, 4, *q.untilMs);
+    if (q.beyondId > 0)
+        sqlite3_bind_int64(s.s, 5, q.beyondId);
+    if (q.limit > 0)
+        sqlite3_bind_int(s.s, 6, q.limit);
+    while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
+        out.emplace_back();
+        readEntry(s.s, out.back());
+    }
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::settle(qint64 session, qint64 upTo)
+{
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    Statement s;
+    int rc = sqlite3_prepare_v2(
+        m_db, "UPDATE sessions SET settled_up_to = max(settled_up_to, ?2) WHERE id = ?1", -1, &s.s,
+        nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_int64(s.s, 1, session);
+        sqlite3_bind_int64(s.s, 2, upTo);
+        rc = sqlite3_step(s.s);
+    }
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::unsettled(qint64 exceptSession, std::vector<Unsettled>& out)
+{
+    out.clear();
+    if (!m_db)
+        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+    Statement s;
+    int rc = sqlite3_prepare_v2(
+        m_db,
+        "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.session FROM sessions s "
+        "JOIN entries e ON e.session = s.id AND e.id > s.settled_up_to "
+        "WHERE s.id <> ? AND e.kind IN ('received', 'captured', 'notes') ORDER BY e.id",
+        -1, &s.s, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    sqlite3_bind_int64(s.s, 1, exceptSession);
+    while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
+        out.emplace_back();
+        readEntry(s.s, out.back().entry);
+        out.back().session = sqlite3_column_int64(s.s, 6);
+    }
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+QString SqliteArchive::moveAside(const QString& path)
+{
+    const QString aside =
+        path + QStringLiteral(".damaged-") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!QFile::rename(path, aside))
+        return {};
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const QString companion = path + QLatin1String(suffix);
+        if (QFile::exists(companion) && !QFile::rename(companion, aside + QLatin1String(suffix)))
+            QFile::remove(companion);
+    }
+    return aside;
+}
+
+} // namespace quillon

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "archive/ArchiveStore.h"
+
+#include <QString>
+
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace quillon
+{
+
+// The archive in one SQLite database file: WAL, every commit synced (synchronous=FULL), a busy
+// timeout so that two running programs can share the file, an append-only table of entries and
+// a full-text index over their note lines. PRAGMA user_version holds the schema version; opening
+// brings an older file up to the current one step by step.
+//
+// Beside the entries it keeps the journal's own bookkeeping: each run of the program is a
+// session, and each session has the id of its last entry that a bank file holds (saved, loaded
+// over or discarded): what lies beyond it was still unsaved work when the session ended.
+class SqliteArchive : public ArchiveStore
+{
+public:
+    enum class Open { CreateIfMissing, ExistingOnly };
+    static constexpr int kSchemaVersion = 1;
+
+    SqliteArchive() = default;
+    ~SqliteArchive() override;
+    SqliteArchive(const SqliteArchive&) = delete;
+    SqliteArchive& operator=(const SqliteArchive&) = delete;
+
+    ArchiveFailure open(const QString& path, Open mode = Open::CreateIfMissing);
+    void close();
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+    // How long a call waits for another connection's write to end before giving up.
+    void setBusyTimeout(int ms);
+
+    ArchiveFailure append(ArchiveEntry& entry) override;
+    ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;
+    ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
+    ArchiveFailure fetch(qint64 id, ArchiveEntry& out, bool& found) override;
+
+    // Sessions: appends go to the current one (0: none yet, begun on the first append).
+    ArchiveFailure beginSession(qint64& session);
+    void useSession(qint64 session) { m_session = session; }
+    qint64 session() const { return m_session; }
+    // Everything of the session up to entry `upTo` is in a bank file or was given up.
+    ArchiveFailure settle(qint64 session, qint64 upTo);
+    // The received, captured and notes entries of other sessions past their settled point, in
+    // ascending id, each with its session.
+    struct Unsettled {
+        qint64 session = 0;
+        ArchiveEntry entry;
+    };
+    ArchiveFailure unsettled(qint64 exceptSession, std::vector<Unsettled>& out);
+
+    // Moves a damaged database (with its -wal and -shm files) aside to
+    // "<path>.damaged-YYYYMMDD-HHMMSS"; returns the new name, empty when it could not be moved.
+    static QString moveAside(const QString& path);
+
+private:
+    ArchiveFailure failure(int rc) const;
+    ArchiveFailure exec(const char* sql);
+    ArchiveFailure migrate();
+    sqlite3_stmt* prepare(sqlite3_stmt*& cached, const char* sql, int& rc);
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+    qint64 m_session = 0;
+    sqlite3_stmt* m_insertEntry = nullptr;
+    sqlite3_stmt* m_insertNotes = nullptr;
+    sqlite3_stmt* m_fetch = nullptr;
+};
+
+} // namespace quillon

@@ -1,0 +1,175 @@
+#include "core/AscanMeasure.h"
+
+#include "core/LeadingNumber.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillon
+{
+
+namespace
+{
+
+constexpr double kUnitsPerPercentWidth = 2.5;
+constexpr int kFullHeight = 100;
+constexpr double kDacStopAmplitude = 5; // a DAC point below 5 % ends the drawn curve
+
+const QString& box(const PanelTexts& panel, const char* control)
+{
+    for (int i = 0; i < kPanelFieldCount; ++i)
+        if (qstrcmp(kPanelFields[i].control, control) == 0)
+            return panel.boxes[i];
+    Q_UNREACHABLE();
+}
+
+double number(const PanelTexts& panel, const char* control)
+{
+    return leadingNumber(box(panel, control));
+}
+
+} // namespace
+
+std::optional<double> decibels(double amplitude, double reference)
+{
+    if (!(amplitude > 0) || !(reference > 0))
+        return std::nullopt;
+    return 20 * std::log10(amplitude / reference);
+}
+
+AscanMeasure::AscanMeasure(const Record& record, const PanelTexts& panel)
+{
+    for (int i = 0; i < kDrawnSamples; ++i)
+        m_amplitudes[i] = std::clamp<int>(record[i], 0, kFullHeight);
+    m_delay = number(panel, "txtdelay");
+    m_range = number(panel, "txtrange");
+
+    // The curve as the builder draws it: segments while both ends reach 5 % or more.
+    const QString& dac = box(panel, "txtdac");
+    m_dacOn = dac == QStringView(kOn) || dac == QStringView(kOn614);
+    if (m_dacOn) {
+        for (int k = 0; k + 1 < kDacPoints; ++k) {
+            const double a = record[kDacFirst + 2 * k + 1];
+            const double b = record[kDacFirst + 2 * k + 3];
+            if (a < kDacStopAmplitude || b < kDacStopAmplitude)
+                break;
+            m_dacSegments.push_back(
+                {double(record[kDacFirst + 2 * k]), a, double(record[kDacFirst + 2 * k + 2]), b});
+        }
+    }
+
+    const QString& gate = box(panel, "txtgate");
+    if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
+        m_gates.push_back(measureGate(1, number(panel, "txtstart"), number(panel, "txtend"),
+                                      number(panel, "txtlevel")));
+    if (box(panel, "txtgate2") != QStringView(kOff))
+        m_gates.push_back(measureGate(2, number(panel, "txtstart2"), number(panel, "txtend2"),
+                                      number(panel, "txtlevel2")));
+}
+
+SampleReading AscanMeasure::sample(int i) const
+{
+    i = std::clamp(i, 0, kDrawnSamples - 1);
+    const double x = i + 1;
+    return SampleReading{i, x, m_amplitudes[i], soundPathAt(x)};
+}
+
+std::optional<double> AscanMeasure::soundPathAt(double x) const
+{
+    if (!hasSoundPath())
+        return std::nullopt;
+    return m_delay + m_range * x / kRangeSpan;
+}
+
+std::optional<double> AscanMeasure::dacAmplitudeAt(double x) const
+{
+    for (const auto& [xa, a, xb, b] : m_dacSegments) {
+        if (x < std::min(xa, xb) || x > std::max(xa, xb))
+            continue;
+        if (xa == xb)
+            return std::max(a, b);
+        return a + (b - a) * (x - xa) / (xb - xa);
+    }
+    return std::nullopt;
+}
+
+GateReading AscanMeasure::measureGate(int gate, double start, double width, double level) const
+{
+    // The bar runs from the start for the END width; a negative width runs to the left.
+    const double xa = kUnitsPerPercentWidth * start;
+    const double xb = xa + kUnitsPerPercentWidth * width;
+    GateReading reading{gate, xa, xb, level, std::nullopt};
+    const double lo = std::min(xa, xb);
+    const double hi = std::max(xa, xb);
+    // Sample i lies at x = i + 1: the samples inside are ceil(lo) - 1 .. floor(hi) - 1.
+    // Clamped as doubles first: a gate far beyond the trace must not overflow an int.
+    const int first = int(std::clamp(std::ceil(lo) - 1, 0.0, double(kDrawnSamples)));
+    const int last = int(std::clamp(std::floor(hi) - 1, -1.0, double(kDrawnSamples - 1)));
+    int best = -1;
+    for (int i = first; i <= last; ++i)
+        if (best < 0 || m_amplitudes[i] > m_amplitudes[best])
+            best = i;
+    if (best < 0)
+        return reading;
+    GatePeak peak;
+    peak.reading = sample(best);
+    peak.dbToLevel = decibels(peak.reading.amplitude, level);
+    if (m_dacOn) {
+        peak.dacAmplitude = dacAmplitudeAt(peak.reading.x);
+        if (peak.dacAmplitude)
+            peak.dbToDac = decibels(peak.reading.amplitude, *peak.dacAmplitude);
+    }
+    reading.peak = peak;
+    return reading;
+}
+
+QString measureNumber(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
+namespace
+{
+QString signedDb(double db)
+{
+    const QString n = measureNumber(db, 1);
+    return (db >= 0 && !n.startsWith(u'-') ? QStringLiteral("+") : QString()) + n +
+           QStringLiteral(" dB");
+}
+} // namespace
+
+QString sampleReadout(const SampleReading& reading)
+{
+    QString text = QStringLiteral("Sample %1").arg(reading.sample);
+    if (reading.soundPath)
+        text += QStringLiteral("   Path %1").arg(measureNumber(*reading.soundPath));
+    return text + QStringLiteral("   Amplitude %1 %").arg(reading.amplitude);
+}
+
+QString gateReadout(const GateReading& gate)
+{
+    if (!gate.peak)
+        return QStringLiteral("Gate %1: no sample inside").arg(gate.gate);
+    const GatePeak& peak = *gate.peak;
+    QString text = QStringLiteral("Gate %1 peak %2 %").arg(gate.gate).arg(peak.reading.amplitude);
+    if (peak.reading.soundPath)
+        text += QStringLiteral(" at %1").arg(measureNumber(*peak.reading.soundPath));
+    text += QStringLiteral(" (sample %1)").arg(peak.reading.sample);
+    if (peak.dbToLevel)
+        text += QStringLiteral(", %1 to level").arg(signedDb(*peak.dbToLevel));
+    if (peak.dacAmplitude) {
+        text += QStringLiteral("; DAC %1 %").arg(measureNumber(*peak.dacAmplitude, 1));
+        if (peak.dbToDac)
+            text += QStringLiteral(", %1").arg(signedDb(*peak.dbToDac));
+    }
+    return text;
+}
+
+} // namespace quillon

@@ -1,0 +1,172 @@
+#include "view/ArchiveListModel.h"
+
+#include "core/NoteLines.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QLocale>
+
+namespace quillon
+{
+
+namespace
+{
+// The first two note lines that hold something, as one line.
+QString firstNotes(const Record& record)
+{
+    QStringList lines;
+    for (const QString& line : noteTexts(record)) {
+        const QString text = line.trimmed();
+        if (!text.isEmpty())
+            lines << text;
+        if (lines.size() == 2)
+            break;
+    }
+    return lines.join(QStringLiteral(" / "));
+}
+} // namespace
+
+ArchiveListModel::ArchiveListModel(ArchiveStore* store, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store)
+{
+}
+
+void ArchiveListModel::setStore(ArchiveStore* store)
+{
+    m_store = store;
+    setQuery(m_query);
+}
+
+void ArchiveListModel::setQuery(const ArchiveQuery& query)
+{
+    beginResetModel();
+    m_query = query;
+    m_query.newestFirst = true;
+    m_query.limit = kPageSize;
+    m_rows.clear();
+    m_lastId = 0;
+    m_lastDay = {};
+    m_atEnd = false;
+    m_problem.clear();
+    readPage(m_rows);
+    endResetModel();
+}
+
+void ArchiveListModel::readPage(std::vector<Row>& rows)
+{
+    if (!m_store) {
+        m_atEnd = true;
+        return;
+    }
+    ArchiveQuery q = m_query;
+    q.beyondId = m_lastId;
+    std::vector<ArchiveEntry> entries;
+    if (const ArchiveFailure f = m_store->query(q, entries)) {
+        m_problem = f.text;
+        m_atEnd = true;
+        return;
+    }
+    m_atEnd = int(entries.size()) < kPageSize;
+    for (const ArchiveEntry& e : entries) {
+        const QDate day = QDateTime::fromMSecsSinceEpoch(e.timeMs).date();
+        if (day != m_lastDay) {
+            Row heading;
+            heading.day = day;
+            rows.push_back(heading);
+            m_lastDay = day;
+        }
+        rows.push_back({e.id, day, e.timeMs, e.kind, e.memory, e.source, firstNotes(e.record)});
+        m_lastId = e.id;
+    }
+}
+
+bool ArchiveListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_atEnd;
+}
+
+void ArchiveListModel::fetchMore(const QModelIndex& parent)
+{
+    if (parent.isValid() || m_atEnd)
+        return;
+    std::vector<Row> page;
+    readPage(page);
+    if (page.empty())
+        return;
+    const int first = int(m_rows.size());
+    beginInsertRows({}, first, first + int(page.size()) - 1);
+    m_rows.insert(m_rows.end(), page.begin(), page.end());
+    endInsertRows();
+}
+
+qint64 ArchiveListModel::entryId(int row) const
+{
+    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].id : 0;
+}
+
+bool ArchiveListModel::isDayHeading(int row) const
+{
+    return row >= 0 && row < int(m_rows.size()) && m_rows[size_t(row)].id == 0;
+}
+
+int ArchiveListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ArchiveListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ArchiveListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_rows.size()))
+        return {};
+    const Row& r = m_rows[size_t(index.row())];
+    if (r.id == 0) {
+        if (role == Qt::DisplayRole && index.column() == 0)
+            return QLocale().toString(r.day, QLocale::LongFormat);
+        if (role == Qt::FontRole) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    }
+    if (role == Qt::UserRole)
+        return r.id;
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case TimeColumn:
+        return QDateTime::fromMSecsSinceEpoch(r.timeMs).time().toString(QStringLiteral("HH:mm:ss"));
+    case KindColumn:
+        return kindName(r.kind);
+    case MemoryColumn:
+        return r.memory;
+    case SourceColumn:
+        return r.source;
+    case NotesColumn:
+        return r.notes;
+    default:
+        return {};
+    }
+}
+
+QVariant ArchiveListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const names[] = {"Time", "Kind", "Memory", "Source", "Notes"};
+    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+}
+
+Qt::ItemFlags ArchiveListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return isDayHeading(index.row()) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+} // namespace quillon

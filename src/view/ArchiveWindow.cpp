@@ -1,0 +1,182 @@
+#include "view/ArchiveWindow.h"
+
+#include "view/ArchiveListModel.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quillon
+{
+
+ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_model(model)
+{
+    setObjectName(QStringLiteral("frmarchive"));
+    setWindowTitle(QStringLiteral("Archive"));
+
+    txtsearch = new QLineEdit(this);
+    txtsearch->setObjectName(QStringLiteral("txtsearch"));
+    txtsearch->setPlaceholderText(QStringLiteral("Search the notes"));
+    txtsearch->setClearButtonEnabled(true);
+    spnmemory = new QSpinBox(this);
+    spnmemory->setObjectName(QStringLiteral("spnmemory"));
+    spnmemory->setRange(0, 200);
+    spnmemory->setPrefix(QStringLiteral("Mem "));
+    spnmemory->setSpecialValueText(QStringLiteral("Every memory"));
+    const QDate today = QDate::currentDate();
+    chkfrom = new QCheckBox(QStringLiteral("From"), this);
+    chkfrom->setObjectName(QStringLiteral("chkfrom"));
+    dtpfrom = new QDateEdit(today, this);
+    dtpfrom->setObjectName(QStringLiteral("dtpfrom"));
+    dtpfrom->setCalendarPopup(true);
+    chkto = new QCheckBox(QStringLiteral("To"), this);
+    chkto->setObjectName(QStringLiteral("chkto"));
+    dtpto = new QDateEdit(today, this);
+    dtpto->setObjectName(QStringLiteral("dtpto"));
+    dtpto->setCalendarPopup(true);
+
+    lstentries = new QTreeView(this);
+    lstentries->setObjectName(QStringLiteral("lstentries"));
+    lstentries->setRootIsDecorated(false);
+    lstentries->setUniformRowHeights(true);
+    lstentries->setAllColumnsShowFocus(true);
+    lstentries->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstentries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstentries->setModel(m_model);
+    lstentries->header()->setStretchLastSection(true);
+    lstentries->setColumnWidth(ArchiveListModel::TimeColumn, 90);
+    lstentries->setColumnWidth(ArchiveListModel::KindColumn, 80);
+    lstentries->setColumnWidth(ArchiveListModel::MemoryColumn, 70);
+    lstentries->setColumnWidth(ArchiveListModel::SourceColumn, 180);
+
+    cmdrestore = new QPushButton(QStringLiteral("Restore to bank"), this);
+    cmdrestore->setObjectName(QStringLiteral("cmdrestore"));
+    cmdexportbank = new QPushButton(QStringLiteral("Export Bank File"), this);
+    cmdexportbank->setObjectName(QStringLiteral("cmdexportbank"));
+    cmdexportpdf = new QPushButton(QStringLiteral("Export PDF"), this);
+    cmdexportpdf->setObjectName(QStringLiteral("cmdexportpdf"));
+    lblnote = new QLabel(this);
+    lblnote->setObjectName(QStringLiteral("lblnote"));
+
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(txtsearch, 1);
+    filters->addWidget(spnmemory);
+    filters->addWidget(chkfrom);
+    filters->addWidget(dtpfrom);
+    filters->addWidget(chkto);
+    filters->addWidget(dtpto);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblnote, 1);
+    buttons->addWidget(cmdrestore);
+    buttons->addWidget(cmdexportbank);
+    buttons->addWidget(cmdexportpdf);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(lstentries, 1);
+    layout->addLayout(buttons);
+    resize(820, 480);
+
+    m_typing = new QTimer(this);
+    m_typing->setSingleShot(true);
+    m_typing->setInterval(250);
+    connect(m_typing, &QTimer::timeout, this, &ArchiveWindow::refresh);
+    connect(txtsearch, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
+    connect(spnmemory, &QSpinBox::valueChanged, this, &ArchiveWindow::refresh);
+    for (QCheckBox* box : {chkfrom, chkto})
+        connect(box, &QCheckBox::toggled, this, &ArchiveWindow::refresh);
+    for (QDateEdit* edit : {dtpfrom, dtpto})
+        connect(edit, &QDateEdit::dateChanged, this, [this] {
+            if (chkfrom->isChecked() || chkto->isChecked())
+                refresh();
+        });
+
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this] { spanHeadings(0, m_model->rowCount() - 1); });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { spanHeadings(first, last); });
+    connect(lstentries->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ArchiveWindow::selectionChanged);
+    connect(lstentries->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (const qint64 id = m_model->entryId(current.row()))
+                    emit entryChosen(id);
+            });
+    connect(cmdrestore, &QPushButton::clicked, this,
+            [this] { emit restoreRequested(selectedIds()); });
+    connect(cmdexportbank, &QPushButton::clicked, this,
+            [this] { emit exportBankRequested(selectedIds()); });
+    connect(cmdexportpdf, &QPushButton::clicked, this,
+            [this] { emit exportPdfRequested(selectedIds()); });
+    spanHeadings(0, m_model->rowCount() - 1);
+    selectionChanged();
+}
+
+ArchiveQuery ArchiveWindow::filterQuery() const
+{
+    ArchiveQuery q;
+    q.search = txtsearch->text();
+    if (spnmemory->value() > 0)
+        q.memory = spnmemory->value();
+    // Whole days of local time.
+    if (chkfrom->isChecked())
+        q.sinceMs = dtpfrom->date().startOfDay().toMSecsSinceEpoch();
+    if (chkto->isChecked())
+        q.untilMs = dtpto->date().addDays(1).startOfDay().toMSecsSinceEpoch();
+    return q;
+}
+
+void ArchiveWindow::refresh()
+{
+    m_typing->stop();
+    m_model->setQuery(filterQuery());
+    if (!m_model->problem().isEmpty())
+        showNote(QStringLiteral("The archive cannot be read: %1").arg(m_model->problem()));
+    else if (m_model->rowCount() == 0)
+        showNote(QStringLiteral("No entries."));
+    else
+        showNote({});
+}
+
+QList<qint64> ArchiveWindow::selectedIds() const
+{
+    QList<qint64> ids;
+    for (const QModelIndex& index : lstentries->selectionModel()->selectedRows())
+        if (const qint64 id = m_model->entryId(index.row()))
+            ids << id;
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void ArchiveWindow::showNote(const QString& text)
+{
+    lblnote->setText(text);
+}
+
+void ArchiveWindow::spanHeadings(int first, int last)
+{
+    for (int row = first; row <= last; ++row)
+        if (m_model->isDayHeading(row))
+            lstentries->setFirstColumnSpanned(row, {}, true);
+}
+
+void ArchiveWindow::selectionChanged()
+{
+    const bool any = !selectedIds().isEmpty();
+    for (QPushButton* b : {cmdrestore, cmdexportbank, cmdexportpdf})
+        b->setEnabled(any);
+}
+
+} // namespace quillon

@@ -1,0 +1,61 @@
+// Saves a picture of the main window with the A-scan tools in use (a zoomed comparison of two
+// memories, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
+#include "ConfiguredPort.h"
+#include "RecordFixture.h"
+#include "view/AscanOverlay.h"
+#include "view/MemoryList.h"
+
+#include "app/Application.h"
+#include "app/AscanToolsController.h"
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quillon-ascan-screenshot OUT.png\n");
+        return 2;
+    }
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    QTemporaryDir work;
+    QString error;
+    quillon::test::ConfiguredPort port;
+    if (!work.isValid() || !QDir::setCurrent(work.path()) || !port.create(&error)) {
+        std::fprintf(stderr, "cannot set up a working folder with a port: %s\n", qPrintable(error));
+        return 1;
+    }
+    quillon::Application app(quillon::Edition::quillon());
+    app.start();
+    quillon::Module1& module = app.module();
+    for (int memory : {3, 7}) {
+        module.recbuf = quillon::fixture::realisticRecord(memory);
+        if (memory == 3) // an earlier reading of the same flaw: the echo a little lower, later
+            for (int i = 249; i >= 4; --i)
+                module.recbuf[i] = std::int16_t(module.recbuf[i - 4] * 8 / 10);
+        module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
+    }
+    quillon::MainWindow& window = app.window();
+    window.resize(window.sizeHint());
+    window.openMemory(6);
+    auto* tools = window.findChild<quillon::AscanToolsController*>();
+    if (!tools) {
+        std::fprintf(stderr, "no A-scan tools in the window\n");
+        return 1;
+    }
+    tools->compareWith(2);
+    tools->overlay().zoomTo(QRectF(40, 10, 120, 200));
+    tools->overlay().setCursorSample(85);
+    if (!window.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,299 @@
+// The A-scan measurement rules: sample readings, sound paths from delay and range, gate peaks
+// and their heights in dB against the gate level and the DAC curve.
+#include "core/AscanMeasure.h"
+#include "ReferenceRecord.h"
+
+#include <QTest>
+
+using namespace quillon;
+using reference::put;
+
+namespace
+{
+
+// Gates and DAC off, range 100, delay 0; samples all zero.
+Record baseRecord()
+{
+    Record r = reference::spaceRecord();
+    for (int p = kDacFirst; p < kDacFirst + 2 * kDacPoints; ++p)
+        r[p] = 0;
+    put(r, 267, "100    "); // range
+    put(r, 281, "0.0    "); // delay
+    put(r, 295, "OFF    "); // gate 1
+    put(r, 323, "OFF    "); // gate 2
+    put(r, 431, "OFF    "); // DAC
+    return r;
+}
+
+AscanMeasure measure(const Record& r)
+{
+    return AscanMeasure(r, panelTexts(r));
+}
+
+void setGate1(Record& r, const char* start, const char* width, const char* level)
+{
+    put(r, 295, "ON     ");
+    put(r, 302, start);
+    put(r, 309, width);
+    put(r, 316, level);
+}
+
+} // namespace
+
+class AscanMeasureTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void soundPath_data();
+    void soundPath();
+    void amplitudeIsClippedLikeTheTrace_data();
+    void amplitudeIsClippedLikeTheTrace();
+    void gatePeak_data();
+    void gatePeak();
+    void peakDecibels_data();
+    void peakDecibels();
+    void onlyActiveGatesAreMeasured();
+};
+
+void AscanMeasureTest::soundPath_data()
+{
+    QTest::addColumn<QByteArray>("range");
+    QTest::addColumn<QByteArray>("delay");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<bool>("hasPath");
+    QTest::addColumn<double>("path");
+
+    QTest::newRow("left edge") << QByteArray("100    ") << QByteArray("0.0    ") << 0.0 << true
+                               << 0.0;
+    QTest::newRow("right edge") << QByteArray("100    ") << QByteArray("0.0    ") << 250.0 << true
+                                << 100.0;
+    QTest::newRow("middle") << QByteArray("100    ") << QByteArray("0.0    ") << 125.0 << true
+                            << 50.0;
+    QTest::newRow("delay with a fraction, left")
+        << QByteArray("100    ") << QByteArray("2.5    ") << 0.0 << true << 2.5;
+    QTest::newRow("delay with a fraction, right")
+        << QByteArray("100    ") << QByteArray("2.5    ") << 250.0 << true << 102.5;
+    QTest::newRow("delay 12, range 200, sample 49")
+        << QByteArray("200mm  ") << QByteArray("12     ") << 50.0 << true << 52.0;
+    QTest::newRow("negative delay")
+        << QByteArray("50     ") << QByteArray("-5.25  ") << 125.0 << true << 19.75;
+    QTest::newRow("range without a number")
+        << QByteArray("       ") << QByteArray("12     ") << 125.0 << false << 0.0;
+    QTest::newRow("range of letters")
+        << QByteArray("AUTO   ") << QByteArray("0.0    ") << 125.0 << false << 0.0;
+    QTest::newRow("range zero") << QByteArray("0      ") << QByteArray("0.0    ") << 125.0 << false
+                                << 0.0;
+}
+
+void AscanMeasureTest::soundPath()
+{
+    QFETCH(QByteArray, range);
+    QFETCH(QByteArray, delay);
+    QFETCH(double, x);
+    QFETCH(bool, hasPath);
+    QFETCH(double, path);
+    Record r = baseRecord();
+    put(r, 267, range);
+    put(r, 281, delay);
+    const AscanMeasure m = measure(r);
+    QCOMPARE(m.hasSoundPath(), hasPath);
+    const std::optional<double> got = m.soundPathAt(x);
+    QCOMPARE(got.has_value(), hasPath);
+    if (hasPath)
+        QCOMPARE(*got, path);
+    // A sample's path is the path at its x = i + 1, and its amplitude is there regardless.
+    r[int(x) > 0 ? int(x) - 1 : 0] = 33;
+    const SampleReading s = measure(r).sample(int(x) > 0 ? int(x) - 1 : 0);
+    QCOMPARE(s.amplitude, 33);
+    QCOMPARE(s.soundPath.has_value(), hasPath);
+    if (hasPath && x > 0)
+        QCOMPARE(*s.soundPath, path);
+}
+
+void AscanMeasureTest::amplitudeIsClippedLikeTheTrace_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("amplitude");
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("four") << 4 << 4;
+    QTest::newRow("full height") << 100 << 100;
+    QTest::newRow("above full height") << 101 << 100;
+    QTest::newRow("byte maximum") << 255 << 100;
+}
+
+void AscanMeasureTest::amplitudeIsClippedLikeTheTrace()
+{
+    QFETCH(int, value);
+    QFETCH(int, amplitude);
+    Record r = baseRecord();
+    r[249] = std::int16_t(value);
+    const SampleReading s = measure(r).sample(249);
+    QCOMPARE(s.sample, 249);
+    QCOMPARE(s.x, 250.0);
+    QCOMPARE(s.amplitude, amplitude);
+    QCOMPARE(*s.soundPath, 100.0);
+}
+
+void AscanMeasureTest::gatePeak_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("width");
+    QTest::addColumn<QList<int>>("samples"); // pairs: sample index, value
+    QTest::addColumn<int>("peakSample");     // -1: no peak
+    QTest::addColumn<int>("peakAmplitude");
+
+    // Gate 30 % + 25 %: x 75 .. 137.5, samples 74 .. 136.
+    QTest::newRow("single echo") << QByteArray("30%    ") << QByteArray("25%    ")
+                                 << QList<int>{100, 60} << 100 << 60;
+    QTest::newRow("ties take the first") << QByteArray("30%    ") << QByteArray("25%    ")
+                                         << QList<int>{90, 70, 110, 70, 120, 70} << 90 << 70;
+    QTest::newRow("clipped ties take the first") << QByteArray("30%    ") << QByteArray("25%    ")
+                                                 << QList<int>{95, 120, 105, 200} << 95 << 100;
+    QTest::newRow("first sample inside the gate")
+        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{73, 90, 74, 50} << 74 << 50;
+    QTest::newRow("last sample inside the gate") << QByteArray("30%    ") << QByteArray("25%    ")
+                                                 << QList<int>{136, 40, 137, 90} << 136 << 40;
+    QTest::newRow("higher echo outside is ignored")
+        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{20, 99, 100, 10} << 100
+        << 10;
+    QTest::newRow("flat trace peaks at the gate start")
+        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{} << 74 << 0;
+    QTest::newRow("gate running past the end")
+        << QByteArray("90%    ") << QByteArray("50%    ") << QList<int>{249, 30} << 249 << 30;
+    QTest::newRow("gate beyond the trace")
+        << QByteArray("101%   ") << QByteArray("20%    ") << QList<int>{249, 30} << -1 << 0;
+    QTest::newRow("gate far beyond the trace")
+        << QByteArray("99999999") << QByteArray("99999999") << QList<int>{249, 30} << -1 << 0;
+    QTest::newRow("zero width on a sample")
+        << QByteArray("40%    ") << QByteArray("0%     ") << QList<int>{99, 45} << 99 << 45;
+    QTest::newRow("zero width between samples")
+        << QByteArray("40.1%  ") << QByteArray("0%     ") << QList<int>{99, 45} << -1 << 0;
+}
+
+void AscanMeasureTest::gatePeak()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, width);
+    QFETCH(QList<int>, samples);
+    QFETCH(int, peakSample);
+    QFETCH(int, peakAmplitude);
+    Record r = baseRecord();
+    setGate1(r, start.left(7), width.left(7), "40%    ");
+    for (int k = 0; k + 1 < samples.size(); k += 2)
+        r[samples[k]] = std::int16_t(samples[k + 1]);
+    const AscanMeasure m = measure(r);
+    QCOMPARE(m.gates().size(), size_t(1));
+    const GateReading& g = m.gates().front();
+    QCOMPARE(g.gate, 1);
+    QCOMPARE(g.peak.has_value(), peakSample >= 0);
+    if (peakSample < 0)
+        return;
+    QCOMPARE(g.peak->reading.sample, peakSample);
+    QCOMPARE(g.peak->reading.amplitude, peakAmplitude);
+    QCOMPARE(*g.peak->reading.soundPath, (peakSample + 1) * 100.0 / 250);
+}
+
+void AscanMeasureTest::peakDecibels_data()
+{
+    QTest::addColumn<int>("amplitude");
+    QTest::addColumn<QByteArray>("level");
+    QTest::addColumn<QByteArray>("dac");
+    QTest::addColumn<QList<int>>("dacPoints"); // x, amplitude pairs
+    QTest::addColumn<double>("dbToLevel");     // NaN: absent
+    QTest::addColumn<double>("dacAmplitude");  // NaN: absent
+    QTest::addColumn<double>("dbToDac");       // NaN: absent
+
+    const double none = qQNaN();
+    // The peak is sample 99 (x = 100) in a gate 30 % + 25 %.
+    QTest::newRow("at the level") << 40 << QByteArray("40%    ") << QByteArray("OFF    ")
+                                  << QList<int>{} << 0.0 << none << none;
+    QTest::newRow("twice the level") << 80 << QByteArray("40%    ") << QByteArray("OFF    ")
+                                     << QList<int>{} << 20 * std::log10(2.0) << none << none;
+    QTest::newRow("half the level") << 20 << QByteArray("40%    ") << QByteArray("OFF    ")
+                                    << QList<int>{} << -20 * std::log10(2.0) << none << none;
+    QTest::newRow("level zero") << 20 << QByteArray("0%     ") << QByteArray("OFF    ")
+                                << QList<int>{} << none << none << none;
+    QTest::newRow("DAC on, flat 50")
+        << 25 << QByteArray("25%    ") << QByteArray("ON     ") << QList<int>{0, 50, 250, 50} << 0.0
+        << 50.0 << -20 * std::log10(2.0);
+    QTest::newRow("DAC 6/14, interpolated")
+        << 60 << QByteArray("60%    ") << QByteArray("ON 6/14")
+        << QList<int>{50, 80, 150, 40, 250, 20} << 0.0 << 60.0 << 0.0;
+    QTest::newRow("DAC ends before the peak")
+        << 60 << QByteArray("60%    ") << QByteArray("ON     ") << QList<int>{0, 80, 90, 40} << 0.0
+        << none << none;
+    QTest::newRow("DAC curve stopped by a low point")
+        << 60 << QByteArray("60%    ") << QByteArray("ON     ") << QList<int>{0, 80, 50, 4, 250, 80}
+        << 0.0 << none << none;
+    QTest::newRow("DAC off ignores the points")
+        << 60 << QByteArray("60%    ") << QByteArray("OFF    ") << QList<int>{0, 50, 250, 50} << 0.0
+        << none << none;
+}
+
+void AscanMeasureTest::peakDecibels()
+{
+    QFETCH(int, amplitude);
+    QFETCH(QByteArray, level);
+    QFETCH(QByteArray, dac);
+    QFETCH(QList<int>, dacPoints);
+    QFETCH(double, dbToLevel);
+    QFETCH(double, dacAmplitude);
+    QFETCH(double, dbToDac);
+    Record r = baseRecord();
+    setGate1(r, "30%    ", "25%    ", level);
+    put(r, 431, dac);
+    for (int k = 0; 2 * k + 1 < dacPoints.size(); ++k) {
+        r[kDacFirst + 2 * k] = std::int16_t(dacPoints[2 * k]);
+        r[kDacFirst + 2 * k + 1] = std::int16_t(dacPoints[2 * k + 1]);
+    }
+    r[99] = std::int16_t(amplitude);
+    const AscanMeasure m = measure(r);
+    QVERIFY(m.gates().front().peak);
+    const GatePeak& p = *m.gates().front().peak;
+    QCOMPARE(p.reading.sample, 99);
+    auto check = [](const std::optional<double>& got, double want, const char* what) {
+        if (qIsNaN(want)) {
+            QVERIFY2(!got, what);
+        } else {
+            QVERIFY2(got, what);
+            QVERIFY2(qAbs(*got - want) < 1e-9, what);
+        }
+    };
+    check(p.dbToLevel, dbToLevel, "dB to level");
+    check(p.dacAmplitude, dacAmplitude, "DAC amplitude");
+    check(p.dbToDac, dbToDac, "dB to DAC");
+}
+
+void AscanMeasureTest::onlyActiveGatesAreMeasured()
+{
+    Record r = baseRecord();
+    r[100] = 70;
+    r[200] = 90;
+    setGate1(r, "30%    ", "25%    ", "40%    ");
+    put(r, 323, "ON     ");
+    put(r, 330, "70%    ");
+    put(r, 337, "20%    ");
+    put(r, 344, "30%    ");
+    AscanMeasure m = measure(r);
+    QCOMPARE(m.gates().size(), size_t(2));
+    QCOMPARE(m.gates()[0].peak->reading.sample, 100);
+    QCOMPARE(m.gates()[1].gate, 2);
+    QCOMPARE(m.gates()[1].peak->reading.sample, 200);
+    QCOMPARE(m.gates()[1].x1, 175.0);
+    QCOMPARE(m.gates()[1].x2, 225.0);
+    QCOMPARE(m.gates()[1].level, 30.0);
+
+    // Gate 1 in a DAC gate mode draws no bar and is not measured; gate 2 "OFF" likewise.
+    for (const char* mode : {"DAC -12", "DAC -6 ", "OFF    "}) {
+        put(r, 295, mode);
+        m = measure(r);
+        QCOMPARE(m.gates().size(), size_t(1));
+        QCOMPARE(m.gates()[0].gate, 2);
+    }
+    put(r, 323, "OFF    ");
+    QVERIFY(measure(r).gates().empty());
+}
+
+QTEST_GUILESS_MAIN(AscanMeasureTest)
+#include "tst_ascan_measure.moc"
