@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
 #include "app/ReportController.h"
+#include "view/WindowSettings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -57,6 +58,7 @@ int runApplication(int argc, char** argv, const Edition& edition)
     }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(edition.title);
+    WindowSettings::enable(QStringLiteral("Quillon")); // window sizes, columns, last folders
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setWindowIcon(appIcon());
 

@@ -5,10 +5,12 @@
 #include "app/PortSelectionWindow.h"
 #include "link/InstrumentLink.h"
 #include "link/PortConfig.h"
+#include "link/PortWatcher.h"
 #include "view/AscanView.h"
 #include "view/MessageBox.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -31,6 +33,10 @@ LinkController::LinkController(MainWindow& window) : QObject(&window), m_window(
 {
     setObjectName(QStringLiteral("linkController"));
     m_link = new InstrumentLink(window.module(), this);
+    m_watcher = new PortWatcher(this);
+    // Queued: the port is never reopened from within the report that it was lost.
+    connect(m_watcher, &PortWatcher::watchedDeviceChanged, this,
+            &LinkController::watchedDeviceChanged, Qt::QueuedConnection);
     m_progress = new CaptureProgress(&window);
     window.statusBar()->addPermanentWidget(m_progress);
 
@@ -55,11 +61,14 @@ void LinkController::connectLink()
         else if (kind == StoreKind::Captured)
             m_lastCaptured = row;
     });
-    connect(m_link, &InstrumentLink::portLost, this,
-            [this](const QString& text) { m_lostText = text; });
+    connect(m_link, &InstrumentLink::portLost, this, [this](const QString& text) {
+        m_lostText = text;
+        portLost();
+    });
     connect(m_link, &InstrumentLink::statusMessage, this, [this](const QString& text) {
         showStatus(text == m_lostText && !m_link->isOpen()
-                       ? text + QStringLiteral(". Choose the port again under Option.")
+                       ? text + QStringLiteral(". It opens again by itself when it comes back, "
+                                               "or choose another port under Option.")
                        : text);
     });
     connect(m_link, &InstrumentLink::memoryRequested, this, &LinkController::memoryRequested);
@@ -71,6 +80,7 @@ PortSelectionWindow* LinkController::portSelectionWindow()
 {
     if (!m_portWindow) {
         m_portWindow = new PortSelectionWindow(m_window.module(), *m_link, &m_window);
+        m_portWindow->setPortWatcher(m_watcher);
         connect(m_portWindow, &PortSelectionWindow::portOpened, this, &LinkController::portChosen);
         connect(m_portWindow, &PortSelectionWindow::closedWithoutChoice, this,
                 &LinkController::portSelectionClosed);
@@ -83,7 +93,7 @@ bool LinkController::openConfiguredPort()
     Module1& module = m_window.module();
     const auto setting = PortConfig::read(QString::fromLatin1(PortConfig::kFileName));
     if (setting) {
-        m_port = *setting;
+        setPort(*setting);
         module.portno = setting->portno;
         if (m_link->open(setting->deviceName())) {
             showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
@@ -93,14 +103,18 @@ bool LinkController::openConfiguredPort()
 
     // The operator picks a port before the main window appears.
     const QString failedDevice = setting && setting->isNamed() ? setting->device : QString();
+    // A port refused for lack of permission says so, and what to do, below the message.
+    const QString advice = setting ? m_link->accessAdvice() : QString();
     module.portno = 1;
-    m_port = PortSetting::numbered(1);
+    setPort(PortSetting::numbered(1));
     m_window.hide();
-    showMessage(&m_window, QString::fromLatin1(kConfigLost), QString::fromLatin1(kConfigLostTitle),
-                [this, guard = QPointer<LinkController>(this), failedDevice] {
-                    if (guard)
-                        showPortSelectionFor(m_port, failedDevice);
-                });
+    showMessage(
+        &m_window, QString::fromLatin1(kConfigLost), QString::fromLatin1(kConfigLostTitle),
+        [this, guard = QPointer<LinkController>(this), failedDevice] {
+            if (guard)
+                showPortSelectionFor(m_port, failedDevice);
+        },
+        advice);
     return false;
 }
 
@@ -117,6 +131,10 @@ void LinkController::showPortSelection()
 void LinkController::showPortSelectionFor(const PortSetting& current, const QString& otherDevice)
 {
     PortSelectionWindow* form = portSelectionWindow();
+    // The list shows the device "dfd.cfg" named, once it is there, even when the system does
+    // not list it (a symlink to a pseudo-terminal).
+    if (!m_waiting)
+        m_watcher->setWatchedDevice(otherDevice.isEmpty() ? current.deviceName() : otherDevice);
     form->load(current, otherDevice);
     form->show();
     form->raise();
@@ -125,7 +143,7 @@ void LinkController::showPortSelectionFor(const PortSetting& current, const QStr
 
 void LinkController::portChosen(const PortSetting& setting)
 {
-    m_port = setting;
+    setPort(setting);
     m_window.show();
     m_window.raise();
     m_window.activateWindow();
@@ -193,6 +211,52 @@ void LinkController::captureFinished(int stored, int failed)
                    .arg(failed)
                    .arg(failed > 0 ? QStringLiteral(" (still selected)") : QString());
     showStatus(text);
+}
+
+void LinkController::setPort(const PortSetting& setting)
+{
+    m_port = setting;
+    stopWaiting(); // the operator's choice ends waiting for the port lost before
+    m_watcher->setWatchedDevice(setting.deviceName());
+}
+
+void LinkController::portLost()
+{
+    if (m_waiting)
+        return;
+    m_waiting = true;
+    m_sawGone = false;
+    m_lostTarget = QFileInfo(m_link->deviceName()).canonicalFilePath();
+    m_watcher->setWatchedDevice(m_link->deviceName());
+    m_watcher->hold();
+}
+
+void LinkController::watchedDeviceChanged()
+{
+    if (!m_waiting)
+        return;
+    if (!m_watcher->watchedPresent()) {
+        m_sawGone = true;
+        return;
+    }
+    // The same name back on a device that never went (a line that failed but stayed) is not
+    // tried again and again: only a device that went and came, or a name that now leads to
+    // another device (a new pseudo-terminal behind the symlink).
+    if (!m_sawGone && m_watcher->watchedTarget() == m_lostTarget)
+        return;
+    const QString device = m_watcher->watchedDevice();
+    if (!m_link->open(device))
+        return; // tried again when it changes (a device whose permissions udev sets late)
+    stopWaiting();
+    showStatus(QStringLiteral("Port %1 is back and open again.").arg(device));
+}
+
+void LinkController::stopWaiting()
+{
+    if (!m_waiting)
+        return;
+    m_waiting = false;
+    m_watcher->release();
 }
 
 void LinkController::showStatus(const QString& text)

@@ -12,12 +12,14 @@ class CaptureProgress;
 class InstrumentLink;
 class MainWindow;
 class PortSelectionWindow;
+class PortWatcher;
 
 // The instrument link in the main window: the port named in "dfd.cfg" opened at start-up (or
 // the port selection offered when it cannot be), records the instrument sends marked in the list
 // and drawn, "Capture" asking for the selected memories with its progress and Cancel in the
 // status bar, and "Option" showing the port selection. Problems of the link (a record that could
-// not be stored, a port that went away) are told in the status bar.
+// not be stored, a port that went away) are told in the status bar. A port that went away is
+// opened again by itself when its device (or the symlink naming it) comes back.
 class LinkController : public QObject
 {
     Q_OBJECT
@@ -35,6 +37,10 @@ public:
     CaptureProgress* progress() { return m_progress; }
     // frmoption, made on first use.
     PortSelectionWindow* portSelectionWindow();
+    // Watches the ports for the port selection's list and for a lost port's return.
+    PortWatcher& portWatcher() { return *m_watcher; }
+    // A lost port is waited for, to be opened again when it comes back.
+    bool isWaitingForPort() const { return m_waiting; }
 
     // The port steps of start-up: "dfd.cfg" read, the port opened. When either fails the
     // "File Error" message is shown, portno becomes 1 and the port selection follows; the main
@@ -55,13 +61,21 @@ private:
     void portSelectionClosed();
     void showPortSelectionFor(const PortSetting& current, const QString& otherDevice);
     void showStatus(const QString& text);
+    void setPort(const PortSetting& setting);
+    void portLost();
+    void watchedDeviceChanged();
+    void stopWaiting();
 
     MainWindow& m_window;
     InstrumentLink* m_link = nullptr;
     CaptureProgress* m_progress = nullptr;
     QPointer<PortSelectionWindow> m_portWindow;
     PortSetting m_port;
-    QString m_lostText;      // how the port was lost last
+    QString m_lostText; // how the port was lost last
+    PortWatcher* m_watcher = nullptr;
+    bool m_waiting = false;  // the lost port is waited for
+    bool m_sawGone = false;  // since it was lost, its device was seen absent
+    QString m_lostTarget;    // the device the lost port's name led to when it was lost
     int m_lastCaptured = -1; // the row the running capture stored last, or none
 };
 

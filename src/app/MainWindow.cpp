@@ -10,6 +10,7 @@
 #include "view/MemoryList.h"
 #include "view/NoteLinesPanel.h"
 #include "view/SetupPanel.h"
+#include "view/WindowSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -60,6 +61,7 @@ MainWindow::MainWindow(Module1& module, const Edition& edition, QWidget* parent)
     setAcceptDrops(true);
     buildMenus();
     buildControls();
+    WindowSettings::restoreGeometry(this); // the size and place of the last run
 }
 
 MainWindow::~MainWindow() = default;
@@ -303,6 +305,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    WindowSettings::saveGeometry(this);
     if (m_ending || !m_edition.closeEndsProgram)
         return; // ending already, or only this window unloads
     m_ending = true;

@@ -2,8 +2,11 @@
 
 #include "link/InstrumentLink.h"
 #include "link/PortConfig.h"
+#include "link/PortWatcher.h"
 #include "view/MessageBox.h"
+#include "view/WindowSettings.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSerialPortInfo>
+#include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace quillon
@@ -33,6 +38,7 @@ PortSelectionWindow::PortSelectionWindow(Module1& module, InstrumentLink& link, 
     setObjectName(QStringLiteral("frmoption"));
     setWindowTitle(QStringLiteral("Port selection"));
     buildControls();
+    WindowSettings::restoreGeometry(this);
 }
 
 void PortSelectionWindow::buildControls()
@@ -66,8 +72,11 @@ void PortSelectionWindow::buildControls()
     cboport->setInsertPolicy(QComboBox::NoInsert);
     cboport->setMinimumContentsLength(16);
     cboport->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    // Picking or typing a device chooses it.
-    connect(cboport, &QComboBox::activated, optother, [this] { optother->setChecked(true); });
+    // Picking or typing a device chooses it; a picked entry leaves its device name in the box.
+    connect(cboport, &QComboBox::activated, optother, [this](int index) {
+        cboport->setEditText(cboport->itemData(index).toString());
+        optother->setChecked(true);
+    });
     connect(cboport->lineEdit(), &QLineEdit::textEdited, optother,
             [this] { optother->setChecked(true); });
     auto* other = new QHBoxLayout;
@@ -94,20 +103,60 @@ void PortSelectionWindow::buildControls()
     layout->addLayout(buttons);
 }
 
+void PortSelectionWindow::setPortWatcher(PortWatcher* watcher)
+{
+    if (m_watcher && m_holding)
+        m_watcher->release();
+    if (m_watcher)
+        m_watcher->disconnect(this);
+    m_watcher = watcher;
+    m_holding = false;
+    if (!m_watcher)
+        return;
+    connect(m_watcher, &PortWatcher::portsChanged, this, &PortSelectionWindow::listSystemPorts);
+    if (isVisible()) {
+        m_holding = true;
+        m_watcher->hold();
+        listSystemPorts();
+    }
+}
+
 void PortSelectionWindow::listSystemPorts()
 {
+    QList<PortDescription> ports;
+    if (m_watcher)
+        ports = m_watcher->ports();
+    else
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            ports.append(PortDescription::of(info));
     const QString typed = cboport->currentText();
     cboport->clear();
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString name =
-            kHostPortNaming == PortNaming::Windows ? info.portName() : info.systemLocation();
-        cboport->addItem(name);
-        const QString about =
-            info.description().isEmpty() ? info.manufacturer() : info.description();
-        if (!about.isEmpty())
-            cboport->setItemData(cboport->count() - 1, about, Qt::ToolTipRole);
-    }
+    for (const PortDescription& port : ports)
+        cboport->addItem(port.label(), port.device);
     cboport->setEditText(typed);
+    // The list opens as wide as its longest entry, so that the descriptions are read whole.
+    QAbstractItemView* list = cboport->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void PortSelectionWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_watcher && !m_holding) {
+        m_holding = true;
+        m_watcher->hold(); // looks at once: the list is new
+    }
+}
+
+void PortSelectionWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WindowSettings::saveGeometry(this);
+    if (m_watcher && m_holding && !event->spontaneous()) {
+        m_holding = false;
+        m_watcher->release();
+    }
 }
 
 void PortSelectionWindow::load(const PortSetting& current, const QString& otherDevice)
@@ -134,8 +183,14 @@ void PortSelectionWindow::optionChosen(int portno)
 
 PortSetting PortSelectionWindow::chosen() const
 {
-    if (optother->isChecked())
-        return PortSetting::named(normalisedDeviceName(cboport->currentText()));
+    if (optother->isChecked()) {
+        // An entry of the list, reached with the keyboard, shows its description as well.
+        QString name = cboport->currentText();
+        const int entry = cboport->findText(name);
+        if (entry >= 0)
+            name = cboport->itemData(entry).toString();
+        return PortSetting::named(normalisedDeviceName(name));
+    }
     for (int i = 0; i < 4; ++i)
         if (options[i]->isChecked())
             return PortSetting::numbered(i + 1);
@@ -155,7 +210,9 @@ void PortSelectionWindow::cmdok_Click()
     const bool written =
         PortConfig::write(QString::fromLatin1(PortConfig::kFileName), setting, &writeError);
     if (!reopen(setting)) {
-        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle));
+        // A port refused for lack of permission says so, and what to do, below the message.
+        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle),
+                    {}, m_link.accessAdvice());
         return;
     }
     finish(setting);

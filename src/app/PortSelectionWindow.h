@@ -3,6 +3,7 @@
 #include "core/Module1.h"
 #include "link/PortSetting.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -16,10 +17,12 @@ namespace quillon
 {
 
 class InstrumentLink;
+class PortWatcher;
 
 // frmoption, "Port selection": the serial port the instrument is connected to. "Comport 1" to
 // "Comport 4" name the numbered ports; the last choice takes any other device, picked from the
 // ports the system reports or typed (pseudo-terminals and some adapters are never reported).
+// While the window is open its list follows adapters plugged in or out.
 // "Ok" writes "dfd.cfg" and reopens the port with the new choice; "Cancel" reopens the port that
 // was in use when the window opened. Either closes the window once the port is open.
 class PortSelectionWindow : public QWidget
@@ -39,6 +42,10 @@ public:
     // Cancel) and selects its choice; a port number other than 1..4 selects "Comport 1".
     // `otherDevice` prefills the device box (e.g. a device "dfd.cfg" named that would not open).
     void load(const PortSetting& current, const QString& otherDevice = {});
+
+    // The watcher whose ports the list shows while the window is open; without one the list is
+    // read once per opening.
+    void setPortWatcher(PortWatcher* watcher);
 
     // What the window's choice names now.
     PortSetting chosen() const;
@@ -61,6 +68,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildControls();
@@ -75,6 +84,8 @@ private:
     InstrumentLink& m_link;
     PortSetting m_remembered;
     bool m_choiceMade = false; // Ok or Cancel is closing the window
+    QPointer<PortWatcher> m_watcher;
+    bool m_holding = false; // the watcher looks for this window
 };
 
 // A typed device name as the port is opened by: on Unix a bare name such as "ttyUSB0" is taken

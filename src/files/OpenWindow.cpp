@@ -4,6 +4,7 @@
 #include "files/FileList.h"
 #include "files/FolderList.h"
 #include "files/PathRule.h"
+#include "view/WindowSettings.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@ const QString kDefaultName = QStringLiteral("temp.dat");
 const QString kFirstPattern = QStringLiteral("*.dat");
 const QString kAllFilesEntry = QStringLiteral("All Files(*.*)");
 const QString kAllFilesPattern = QStringLiteral("*.*");
+const QString kFolderKey = QStringLiteral("frmopen/folder");
 } // namespace
 
 OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent, Qt::Window)
@@ -62,6 +64,7 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
         buttons->addWidget(cmdcancel);
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(560, 360);
+    WindowSettings::restoreGeometry(this);
 
     connect(Drive1, &DriveList::driveChosen, this,
             [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
@@ -87,18 +90,28 @@ void OpenWindow::showEvent(QShowEvent* event)
     cmbext->setEditText(kFirstPattern);
     File1->setPattern(kFirstPattern);
     Drive1->refresh();
-    // A remembered folder that has gone since (a drive taken out) gives way to the current
-    // directory.
-    const bool remembered = !m_rememberedFolder.isEmpty() && QDir(m_rememberedFolder).exists();
-    Dir1->setPath(remembered ? m_rememberedFolder : QDir::currentPath());
+    // Before the first folder change of the run, the folder of the last run. A remembered
+    // folder that has gone since (a drive taken out) gives way to the current directory.
+    const QString folder = m_rememberedFolder.isEmpty()
+                               ? WindowSettings::value(kFolderKey).toString()
+                               : m_rememberedFolder;
+    const bool remembered = !folder.isEmpty() && QDir(folder).exists();
+    Dir1->setPath(remembered ? folder : QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
     File1->setFolder(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), kDefaultName));
 }
 
+void OpenWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WindowSettings::saveGeometry(this);
+}
+
 void OpenWindow::Dir1_Change()
 {
     m_rememberedFolder = Dir1->path();
+    WindowSettings::setValue(kFolderKey, m_rememberedFolder);
     Drive1->showDriveOf(Dir1->path());
     File1->setFolder(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), kDefaultName));

@@ -19,7 +19,7 @@ class FolderList;
 // file is clicked or reached with the keyboard; a double-click or Enter on a file loads it, as
 // "Ok" loads what the path box names. The pattern box only filters the file list;
 // what the file is read as is decided by the load. The folder last shown is remembered from one
-// showing to the next for the rest of the run.
+// showing to the next for the rest of the run, and kept in the settings for the next run.
 class OpenWindow : public QWidget
 {
     Q_OBJECT
@@ -48,6 +48,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Dir1_Change();

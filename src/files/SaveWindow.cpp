@@ -5,6 +5,7 @@
 #include "files/PathRule.h"
 #include "files/QuestionBox.h"
 #include "view/MessageBox.h"
+#include "view/WindowSettings.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,6 +27,7 @@ const QString kDefaultName = QStringLiteral("temp.dat");
 const QString kReplace = QStringLiteral("Replace");
 const QString kCancel = QStringLiteral("Cancel");
 enum ReplaceAnswer { ReplaceFile, CancelReplace };
+const QString kFolderKey = QStringLiteral("frmsave/folder");
 } // namespace
 
 SaveWindow::SaveWindow(Module1& module, QWidget* parent)
@@ -56,6 +58,7 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     layout->addWidget(Text1, 3, 0, 1, 2);
     layout->addWidget(cmdsaveok, 2, 0, Qt::AlignBottom);
     resize(520, 340);
+    WindowSettings::restoreGeometry(this);
 
     connect(Drive1, &DriveList::driveChosen, this, &SaveWindow::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &SaveWindow::Dir1_Change);
@@ -69,10 +72,12 @@ void SaveWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return; // shown again after being minimised: not a new showing
-    // Form_Load: the current directory and the name of the form's definition, every time.
+    // Form_Load: the name of the form's definition, every time, in the folder last written to
+    // (only a save that succeeded records it), else the current directory.
     txtfilename->setText(kDefaultName);
     Drive1->refresh();
-    Dir1->setPath(QDir::currentPath());
+    const QString folder = WindowSettings::value(kFolderKey).toString();
+    Dir1->setPath(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::currentPath());
     Drive1->showDriveOf(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), txtfilename->text()));
 }
@@ -129,10 +134,17 @@ void SaveWindow::save(const QString& folder, const QString& name)
         showMessage(this, text, kTitle);
         return;
     }
+    WindowSettings::setValue(kFolderKey, QDir(folder).absolutePath());
     m_saving = true;
     close();
     m_saving = false;
     emit saved(buildPath(folder, name));
+}
+
+void SaveWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WindowSettings::saveGeometry(this);
 }
 
 void SaveWindow::closeEvent(QCloseEvent* event)

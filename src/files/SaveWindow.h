@@ -16,11 +16,12 @@ class DriveList;
 class FolderList;
 
 // frmsave, "File Save": writes the whole bank into the file named in txtfilename, in the folder
-// shown by Dir1. Every showing starts in the process's current directory with the name
-// "temp.dat". "Ok" writes and closes the form; when a file of that name exists it first asks
-// whether to replace it ("Replace" / "Cancel", without blocking; Cancel writes nothing and leaves
-// the form open). A file that cannot be written is reported and the form stays open. There is no
-// Cancel button: closing the window saves nothing.
+// shown by Dir1. Every showing starts with the name "temp.dat" in the folder the last save
+// wrote to (kept in the settings from one run to the next), or in the process's current
+// directory when there is none or it has gone. "Ok" writes and closes the form; when a file of that
+// name exists it first asks whether to replace it ("Replace" / "Cancel", without blocking; Cancel
+// writes nothing and leaves the form open). A file that cannot be written is reported and the form
+// stays open. There is no Cancel button: closing the window saves nothing.
 class SaveWindow : public QWidget
 {
     Q_OBJECT
@@ -47,6 +48,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

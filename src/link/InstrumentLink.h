@@ -22,6 +22,8 @@ public:
     void close();
     bool isOpen() const { return m_serial.isOpen(); }
     QString deviceName() const { return m_serial.deviceName(); }
+    // Why the last open was refused for lack of permission, and what to do; empty otherwise.
+    QString accessAdvice() const { return m_serial.accessAdvice(); }
 
     SerialLink& serial() { return m_serial; }
     Reception& reception() { return m_reception; }

@@ -1,5 +1,6 @@
 #include "link/SerialLink.h"
 
+#include "link/PortPermission.h"
 #include "link/SerialErrorText.h"
 
 #include <QFileInfo>
@@ -29,6 +30,7 @@ bool SerialLink::open(const QString& device, QString* error)
     if (m_port.isOpen())
         close();
     m_deviceName = device;
+    m_accessAdvice.clear();
     // The port's lock is named after the path opened: a symlink (such as the simulator's) is
     // opened as the device it points to, so that a port in use is refused by either name.
     const QFileInfo info(device);
@@ -45,9 +47,15 @@ bool SerialLink::open(const QString& device, QString* error)
     const bool opened = m_port.open(QIODevice::ReadWrite);
     m_opening = false;
     if (!opened) {
+        const QSerialPort::SerialPortError why =
+            m_openError != QSerialPort::NoError ? m_openError : m_port.error();
+        // The port reports a lock held by another program as a permission error too: only the
+        // device's mode tells the two apart.
+        if (why == QSerialPort::PermissionError)
+            if (const auto denied = PortPermission::probe(device))
+                m_accessAdvice = denied->advice();
         if (error)
-            *error =
-                serialErrorText(m_openError != QSerialPort::NoError ? m_openError : m_port.error());
+            *error = m_accessAdvice.isEmpty() ? serialErrorText(why) : m_accessAdvice;
         m_port.clearError();
         return false;
     }

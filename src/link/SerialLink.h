@@ -24,6 +24,9 @@ public:
     bool isOpen() const { return m_port.isOpen(); }
     // The device last opened (or tried).
     QString deviceName() const { return m_deviceName; }
+    // When the last open failed because the user may not use the device: what to do about it
+    // (the device, its group, joining the group). Empty otherwise.
+    QString accessAdvice() const { return m_accessAdvice; }
 
     // Queues bytes for sending; false when the port is not open or refuses them.
     bool write(const QByteArray& bytes);
@@ -47,6 +50,7 @@ private:
 
     QSerialPort m_port;
     QString m_deviceName;
+    QString m_accessAdvice;
     bool m_opening = false;
     QSerialPort::SerialPortError m_openError = QSerialPort::NoError;
 };

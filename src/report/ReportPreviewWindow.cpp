@@ -1,5 +1,7 @@
 #include "report/ReportPreviewWindow.h"
 
+#include "view/WindowSettings.h"
+
 #include <QHBoxLayout>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -50,6 +52,13 @@ ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(Q
     layout->addLayout(buttons);
     layout->addWidget(preview, 1);
     resize(760, 900);
+    WindowSettings::restoreGeometry(this);
+}
+
+void ReportPreviewWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WindowSettings::saveGeometry(this);
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 
 #include "view/BankOverviewProxy.h"
 #include "view/BankTableModel.h"
+#include "view/WindowSettings.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -15,6 +16,11 @@
 
 namespace quillon
 {
+
+namespace
+{
+const QString kColumnsKey = QStringLiteral("frmoverview/columns");
+} // namespace
 
 BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model), m_proxy(new BankOverviewProxy(this))
@@ -60,6 +66,7 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     layout->addWidget(grdbank, 1);
     layout->addWidget(lblcount);
     resize(1000, 600);
+    WindowSettings::restoreGeometry(this);
 
     connect(txtfilter, &QLineEdit::textChanged, m_proxy, &BankOverviewProxy::setFilterText);
     connect(chkall, &QCheckBox::toggled, m_proxy, &BankOverviewProxy::setShowAll);
@@ -88,7 +95,16 @@ bool BankOverviewWindow::eventFilter(QObject* watched, QEvent* event)
 void BankOverviewWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    fitColumns();
+    // The widths the operator left last time, else every column fitted to its texts.
+    if (!WindowSettings::restoreColumns(grdbank->horizontalHeader(), kColumnsKey))
+        fitColumns();
+}
+
+void BankOverviewWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WindowSettings::saveGeometry(this);
+    WindowSettings::saveColumns(grdbank->horizontalHeader(), kColumnsKey);
 }
 
 void BankOverviewWindow::fitColumns()
@@ -100,9 +116,8 @@ void BankOverviewWindow::fitColumns()
 void BankOverviewWindow::showCount()
 {
     const int shown = m_proxy->rowCount();
-    lblcount->setText(m_proxy->showsAll()
-                          ? QStringLiteral("%1 of 200 memories shown").arg(shown)
-                          : QStringLiteral("%1 marked memories shown").arg(shown));
+    lblcount->setText(m_proxy->showsAll() ? QStringLiteral("%1 of 200 memories shown").arg(shown)
+                                          : QStringLiteral("%1 marked memories shown").arg(shown));
 }
 
 QList<int> BankOverviewWindow::shownRows() const

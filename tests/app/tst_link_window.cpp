@@ -1,12 +1,15 @@
 // The instrument link through the real window, against the simulated instrument on a
 // pseudo-terminal: records the instrument sends, capture of selected memories with its progress
 // and Cancel, the port named in "dfd.cfg" at start-up and the port selection when it does not
-// open, working without a port, and a port that goes away.
+// open, working without a port, a port that goes away and comes back, and the port list following
+// the ports while the selection is open.
+#include "link/RefusedUser.h"
 #include "support/BankRows.h"
 #include "support/MessageBoxes.h"
 #include "support/SimProcess.h"
 #include "view/MemoryList.h"
 
+#include "PseudoTerminal.h"
 #include "RecordGenerator.h"
 
 #include "app/Application.h"
@@ -16,6 +19,8 @@
 #include "app/PortSelectionWindow.h"
 #include "core/DisplaySnapshot.h"
 #include "link/InstrumentLink.h"
+#include "link/PortPermission.h"
+#include "link/PortWatcher.h"
 #include "view/AscanView.h"
 
 #include <QAction>
@@ -42,6 +47,9 @@ namespace
 
 // A frame takes a good second at 9600 baud; unpaced it takes a few milliseconds.
 constexpr int kArrival = 8000;
+// The port watcher looks once a second; a change is seen at the next look, or a few looks
+// later on a loaded machine.
+constexpr int kSeen = 15 * int(PortWatcher::kPollInterval.count());
 
 QString describe(const AscanDrawing& drawing)
 {
@@ -200,6 +208,9 @@ private slots:
     void closingThePortSelectionWorksOffline();
     void exitWithPortSelectionOpenEnds();
     void lostPortIsReportedOnceAndReopened();
+    void lostPortIsOpenedAgainWhenItComesBack();
+    void refusedPortSaysWhyAndWhatToDo();
+    void portListFollowsThePortsWhileOpen();
 };
 
 void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
@@ -686,6 +697,138 @@ void LinkWindowTest::lostPortIsReportedOnceAndReopened()
     QVERIFY(link.isOpen());
     again.control("send 9");
     QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"), kArrival);
+}
+
+void LinkWindowTest::lostPortIsOpenedAgainWhenItComesBack()
+{
+    const QString path = m_workDir->filePath(QStringLiteral("vantor"));
+    auto sim = std::make_unique<SimProcess>();
+    QString error;
+    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    writeConfig(QFile::encodeName(path) + "\r\n");
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    auto* controller = w.findChild<LinkController*>();
+    InstrumentLink& link = controller->link();
+    QVERIFY(link.isOpen());
+    QVERIFY(!controller->portWatcher().isWatching()); // nothing to watch for
+    QSignalSpy lost(&link, &InstrumentLink::portLost);
+
+    sim->stop(); // the instrument goes, and its symlink with it
+    QVERIFY(lost.wait(kArrival));
+    QVERIFY(controller->isWaitingForPort());
+    QVERIFY2(status(w).contains(QStringLiteral("lost")) &&
+                 status(w).contains(QStringLiteral("comes back")),
+             qPrintable(status(w)));
+
+    // The same symlink, now to a terminal of its own: opened by itself, told in one line.
+    SimProcess again;
+    QVERIFY2(again.start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isOpen(), kSeen);
+    QCOMPARE(status(w), QStringLiteral("Port %1 is back and open again.").arg(path));
+    QCOMPARE(lost.size(), 1);
+    QVERIFY(!controller->isWaitingForPort());
+    QVERIFY(!controller->portWatcher().isWatching());
+    again.control("send 4");
+    QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(3), QStringLiteral("Mem 4 *"), kArrival);
+}
+
+void LinkWindowTest::portListFollowsThePortsWhileOpen()
+{
+    // "dfd.cfg" names the simulator's symlink before the simulator runs.
+    const QString path = m_workDir->filePath(QStringLiteral("vantor"));
+    writeConfig(QFile::encodeName(path) + "\r\n");
+    Application app(Edition::quillon());
+    app.start();
+    MainWindow& w = app.window();
+    auto* form = portFormAfterFileError(w);
+    QVERIFY(form);
+    PortWatcher& watcher = w.findChild<LinkController*>()->portWatcher();
+    QVERIFY(watcher.isWatching());
+    QCOMPARE(form->cboport->findData(path), -1);
+    QCOMPARE(form->cboport->currentText(), path);
+
+    auto sim = std::make_unique<SimProcess>();
+    QString error;
+    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(form->cboport->findData(path) >= 0, kSeen);
+    const int entry = form->cboport->findData(path);
+    QCOMPARE(form->cboport->itemText(entry),
+             QStringLiteral("%1 (link to %2)").arg(path, sim->device()));
+    QCOMPARE(form->cboport->currentText(), path); // what the box holds is kept
+
+    sim->stop();
+    QTRY_COMPARE_WITH_TIMEOUT(form->cboport->findData(path), -1, kSeen);
+    QCOMPARE(form->cboport->currentText(), path);
+
+    // Back again, and picked from the list: the box holds the device, which Ok opens.
+    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    QTRY_VERIFY_WITH_TIMEOUT(form->cboport->findData(path) >= 0, kSeen);
+    form->cboport->setEditText(QString());
+    form->options[0]->click();
+    form->cboport->setCurrentIndex(form->cboport->findData(path));
+    emit form->cboport->activated(form->cboport->currentIndex());
+    QVERIFY(form->optother->isChecked());
+    QCOMPARE(form->cboport->currentText(), path);
+    form->cmdok->click();
+    QVERIFY(!form->isVisible());
+    QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QFile::encodeName(path) + "\r\n");
+    // Closed, the window no longer has the ports looked at.
+    QVERIFY(!watcher.isWatching());
+}
+
+// A terminal whose mode refuses the user, named in "dfd.cfg" and then chosen under "Other port":
+// both messages keep their text and add, below it, the device, its group and the remedy.
+void LinkWindowTest::refusedPortSaysWhyAndWhatToDo()
+{
+    QString error;
+    const auto pty = sim::PseudoTerminal::open(&error);
+    QVERIFY2(pty, qPrintable(error));
+    const QString device = pty->slavePath();
+    writeConfig(QFile::encodeName(device) + "\r\n");
+    // A user other than the owner reads "dfd.cfg" too.
+    QVERIFY(QFile::setPermissions(m_workDir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                         QFile::ExeOwner | QFile::ReadOther |
+                                                         QFile::ExeOther));
+    QVERIFY(QFile::setPermissions(QStringLiteral("dfd.cfg"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+
+    auto told = [](QMessageBox* box) {
+        if (!box)
+            return QByteArray("no message\n\n\n");
+        const QString text =
+            box->text() + u'\n' + box->windowTitle() + u'\n' + box->informativeText() + u'\n';
+        pressOk(box);
+        return text.toUtf8();
+    };
+    QString skip;
+    const auto out = asRefusedUser(
+        device,
+        [&] {
+            Application app(Edition::quillon());
+            app.start();
+            MainWindow& w = app.window();
+            const QByteArray atStart = told(shownMessage());
+            auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
+            if (!form || !form->isVisible())
+                return atStart + "no port selection";
+            QTest::mouseClick(form->optother, Qt::LeftButton);
+            form->cboport->setEditText(device);
+            form->cmdok->click();
+            return atStart + told(shownMessage()) + (form->isVisible() ? "stays" : "closed");
+        },
+        &skip);
+    if (!out)
+        QSKIP(qPrintable(skip));
+    const QStringList said = QString::fromUtf8(*out).split(u'\n');
+    const QString advice = PortPermission{device, {}, groupOf(device), true, false}.advice();
+    QCOMPARE(
+        said,
+        (QStringList{QString::fromLatin1(LinkController::kConfigLost), QStringLiteral("File Error"),
+                     advice, QString::fromLatin1(PortSelectionWindow::kOpenFailed),
+                     QStringLiteral("Port Selection Error"), advice, QStringLiteral("stays")}));
 }
 
 QTEST_MAIN(LinkWindowTest)
