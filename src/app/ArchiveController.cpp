@@ -8,6 +8,7 @@
 #include "report/ReportPrinter.h"
 #include "view/ArchiveWindow.h"
 #include "view/MessageBox.h"
+#include "view/SaveDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -51,13 +52,13 @@ void ArchiveController::showArchive()
         connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
                 [this](const QList<qint64>& ids) {
                     askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
-                            QStringLiteral("Bank files (*.dat)"), QStringLiteral("dat"),
+                            QStringLiteral("Bank files (*.dat)"),
                             [this, ids](const QString& path) { exportBank(ids, path); });
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportPdfRequested, this,
                 [this](const QList<qint64>& ids) {
                     askPath("dlgarchivepdf", QStringLiteral("Export PDF"),
-                            QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"),
+                            QStringLiteral("PDF files (*.pdf)"),
                             [this, ids](const QString& path) { exportPdf(ids, path); });
                 });
     }
@@ -110,11 +111,7 @@ int ArchiveController::restoreEntries(const QList<qint64>& ids)
 
 bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path)
 {
-    Module1 bank;
-    bank.startUp();
-    for (const ArchiveEntry& e : entries(ids))
-        bank.store(e.memory - 1, e.record, {StoreKind::Received, m_journal.path()});
-    if (const auto failure = BankSaver::writeFile(path, writeBank(bank.membank))) {
+    if (const auto failure = BankSaver::writeFile(path, bankFileOf(entries(ids)))) {
         showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
                     QStringLiteral("\"%1\" cannot be written (%2).")
                         .arg(QDir::toNativeSeparators(path),
@@ -143,15 +140,11 @@ bool ArchiveController::exportPdf(const QList<qint64>& ids, const QString& path)
 }
 
 void ArchiveController::askPath(const char* name, const QString& title, const QString& filter,
-                                const QString& suffix, std::function<void(const QString&)> write)
+                                std::function<void(const QString&)> write)
 {
     QWidget* parent = m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window;
-    auto* dialog = new QFileDialog(parent, title, QDir::currentPath());
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({filter, QStringLiteral("All files (*.*)")});
-    dialog->setDefaultSuffix(suffix);
+    QFileDialog* dialog =
+        saveDialog(parent, name, title, {filter, QStringLiteral("All files (*.*)")});
     connect(dialog, &QFileDialog::fileSelected, this, std::move(write));
     dialog->open();
 }

@@ -42,7 +42,7 @@ public:
 private:
     std::vector<ArchiveEntry> entries(const QList<qint64>& ids);
     void askPath(const char* name, const QString& title, const QString& filter,
-                 const QString& suffix, std::function<void(const QString&)> write);
+                 std::function<void(const QString&)> write);
     void told(const QString& text);
 
     MainWindow& m_window;

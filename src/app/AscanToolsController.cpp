@@ -8,6 +8,7 @@
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
+#include "view/SaveDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -191,16 +192,9 @@ bool AscanToolsController::saveImage(const QString& path)
 void AscanToolsController::askForImageFile()
 {
     if (!m_saveDialog) {
-        m_saveDialog = new QFileDialog(&m_window, QStringLiteral("Save A-scan image"));
-        m_saveDialog->setObjectName(QStringLiteral("dlgsaveascan"));
-        m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
-        m_saveDialog->setNameFilters(
-            {QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG image (*.svg)")});
-        m_saveDialog->setDefaultSuffix(QStringLiteral("png"));
-        connect(m_saveDialog, &QFileDialog::filterSelected, m_saveDialog, [this](const QString& f) {
-            m_saveDialog->setDefaultSuffix(
-                f.contains(QLatin1String("svg")) ? QStringLiteral("svg") : QStringLiteral("png"));
-        });
+        m_saveDialog =
+            saveDialog(&m_window, "dlgsaveascan", QStringLiteral("Save A-scan image"),
+                       {QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG image (*.svg)")});
         connect(m_saveDialog, &QFileDialog::fileSelected, this,
                 [this](const QString& path) { saveImage(path); });
     }

@@ -1,12 +1,14 @@
 #include "app/OverviewController.h"
 
 #include "app/MainWindow.h"
+#include "files/BankSaver.h"
 #include "report/TableExport.h"
 #include "view/BankOverviewProxy.h"
 #include "view/BankOverviewWindow.h"
 #include "view/BankTableModel.h"
 #include "view/MemoryList.h"
 #include "view/MessageBox.h"
+#include "view/SaveDialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -14,7 +16,6 @@
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableView>
 
 namespace quillon
@@ -62,8 +63,8 @@ BankOverviewWindow* OverviewController::overviewWindow()
 {
     if (!m_overview) {
         m_overview = new BankOverviewWindow(*m_model, &m_window);
-        connect(m_overview->grdbank->selectionModel(), &QItemSelectionModel::selectionChanged,
-                this, &OverviewController::overviewSelectionChanged);
+        connect(m_overview->grdbank->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &OverviewController::overviewSelectionChanged);
         // Rows that come and go with the filter keep the shared selection.
         const BankOverviewProxy* proxy = &m_overview->proxy();
         const auto resync = [this] { listSelectionChanged(); };
@@ -99,8 +100,8 @@ void OverviewController::listSelectionChanged()
         if (index.isValid())
             selection.select(index, index);
     }
-    m_overview->grdbank->selectionModel()->select(
-        selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_overview->grdbank->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
     m_syncing = false;
 }
 
@@ -129,17 +130,8 @@ void OverviewController::overviewSelectionChanged()
 
 void OverviewController::exportTable()
 {
-    auto* dialog =
-        new QFileDialog(m_overview, QStringLiteral("Export table"), QDir::currentPath());
-    dialog->setObjectName(QStringLiteral("dlgexporttable"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({kXlsxFilter, kCsvFilter});
-    dialog->setDefaultSuffix(QStringLiteral("xlsx"));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        dialog->setDefaultSuffix(filter == kCsvFilter ? QStringLiteral("csv")
-                                                      : QStringLiteral("xlsx"));
-    });
+    QFileDialog* dialog = saveDialog(m_overview, "dlgexporttable", QStringLiteral("Export table"),
+                                     {kXlsxFilter, kCsvFilter});
     connect(dialog, &QFileDialog::fileSelected, this, &OverviewController::exportTo);
     dialog->open();
 }
@@ -153,9 +145,8 @@ bool OverviewController::exportTo(const QString& path)
         if (auto failure = writeXlsx(path, table))
             problem = *failure;
     } else {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || writeCsv(file, table) < 0 || !file.commit())
-            problem = file.errorString();
+        if (auto failure = BankSaver::writeFile(path, csvOf(table)))
+            problem = failure->detail.isEmpty() ? failureText(*failure) : failure->detail;
     }
     if (!problem.isEmpty()) {
         showMessage(w, QStringLiteral("The table can't be written to \"%1\": %2")

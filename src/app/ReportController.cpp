@@ -8,6 +8,7 @@
 #include "report/ReportPrinter.h"
 #include "view/MemoryList.h"
 #include "view/MessageBox.h"
+#include "view/SaveDialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -39,17 +40,12 @@ QAction* fileMenuItem(MainWindow& window, const char* name, const QString& text,
     return action;
 }
 
-// A save dialog that is not modal to the program: the answer comes through fileSelected.
-QFileDialog* saveDialog(MainWindow& window, const char* name, const QString& title,
-                        const QStringList& filters)
+// A report's save dialog: an existing file is replaced without a question, as the report is
+// written anew.
+QFileDialog* reportDialog(MainWindow& window, const char* name, const QString& title,
+                          const QStringList& filters, bool addSuffix)
 {
-    auto* dialog = new QFileDialog(&window, title, QDir::currentPath());
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters(filters);
-    // An existing file is replaced without a question, as the report is written anew.
+    QFileDialog* dialog = saveDialog(&window, name, title, filters, addSuffix);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return dialog;
 }
@@ -216,9 +212,8 @@ void ReportController::previewPages(std::vector<DisplaySnapshot> pages)
 
 void ReportController::exportPages(std::vector<DisplaySnapshot> pages)
 {
-    QFileDialog* dialog = saveDialog(m_window, "dlgexportpdf", QStringLiteral("Export PDF"),
-                                     {QStringLiteral("PDF files (*.pdf)")});
-    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    QFileDialog* dialog = reportDialog(m_window, "dlgexportpdf", QStringLiteral("Export PDF"),
+                                       {QStringLiteral("PDF files (*.pdf)")}, true);
     m_saveDialog = dialog;
     auto shared = std::make_shared<const std::vector<DisplaySnapshot>>(std::move(pages));
     connect(dialog, &QFileDialog::fileSelected, this, [this, shared](const QString& path) {
@@ -236,7 +231,9 @@ void ReportController::word_report()
 {
     if (!m_window.edition().wordExport)
         return;
-    QFileDialog* dialog = saveDialog(m_window, "dlgsaveword", kWordDialogTitle, kWordFilters);
+    // The name is used as typed: a ".doc" name gets the same document.
+    QFileDialog* dialog =
+        reportDialog(m_window, "dlgsaveword", kWordDialogTitle, kWordFilters, false);
     m_saveDialog = dialog;
     // Cancelling writes nothing and tells nothing.
     connect(dialog, &QFileDialog::fileSelected, this, &ReportController::writeWordDoc);

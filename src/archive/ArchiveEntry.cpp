@@ -1,5 +1,8 @@
 #include "archive/ArchiveEntry.h"
 
+#include "core/BankFile.h"
+#include "core/Module1.h"
+
 namespace quillon
 {
 
@@ -27,6 +30,16 @@ std::optional<StoreKind> kindFromName(QStringView name)
         if (name == kindName(k))
             return k;
     return std::nullopt;
+}
+
+QByteArray bankFileOf(const std::vector<ArchiveEntry>& entries)
+{
+    Module1 bank;
+    bank.startUp();
+    for (const ArchiveEntry& e : entries)
+        if (isStorableMemory(e.memory))
+            bank.store(e.memory - 1, e.record, {StoreKind::Received, e.source});
+    return writeBank(bank.membank);
 }
 
 } // namespace quillon

@@ -3,9 +3,11 @@
 #include "core/BankJournal.h"
 #include "core/Record.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace quillon
 {
@@ -34,5 +36,9 @@ struct ArchiveQuery {
 // "received", "captured", "loaded", "notes" (what a restored row is kept as is not an entry).
 QString kindName(StoreKind kind);
 std::optional<StoreKind> kindFromName(QStringView name);
+
+// A bank file of entries: the start-up bank with each entry stored into its memory's row, in
+// the order given (a later entry wins), marked as a received record is.
+QByteArray bankFileOf(const std::vector<ArchiveEntry>& entries);
 
 } // namespace quillon

@@ -68,22 +68,13 @@ lxw_format* numberFormat(lxw_workbook* book, QStringView text, std::array<lxw_fo
 }
 } // namespace
 
-qsizetype writeCsv(QIODevice& out, const TableRows& table)
+QByteArray csvOf(const TableRows& table)
 {
     QByteArray text("\xEF\xBB\xBF");
     appendCsvRow(text, table.header());
-    qsizetype rows = 0;
-    bool ok = true;
-    table.forEach([&](const QStringList& texts, int, const Record&) {
-        appendCsvRow(text, texts);
-        ++rows;
-        if (text.size() > (1 << 20)) {
-            ok = ok && out.write(text) == text.size();
-            text.clear();
-        }
-    });
-    ok = ok && out.write(text) == text.size();
-    return ok ? rows : -1;
+    table.forEach(
+        [&text](const QStringList& texts, int, const Record&) { appendCsvRow(text, texts); });
+    return text;
 }
 
 std::optional<QString> writeXlsx(const QString& path, const TableRows& table)

@@ -2,7 +2,7 @@
 
 #include "core/Record.h"
 
-#include <QIODevice>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -26,9 +26,8 @@ public:
 };
 
 // RFC 4180: UTF-8 with a byte-order mark, CRLF line ends, the heading row first; a field with a
-// comma, a quote, a CR or an LF is quoted, its quotes doubled. Returns the rows written, or -1
-// when the device would not take them.
-qsizetype writeCsv(QIODevice& out, const TableRows& table);
+// comma, a quote, a CR or an LF is quoted, its quotes doubled.
+QByteArray csvOf(const TableRows& table);
 
 // An .xlsx workbook: sheet "Bank" with the heading (bold, frozen, with an autofilter) and the rows,
 // columns as wide as their texts, texts that are wholly a decimal number as number cells; sheet

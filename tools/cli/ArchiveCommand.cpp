@@ -166,15 +166,11 @@ int runExport(SqliteArchive& archive, const QString& db, const CommandLine& line
     std::sort(ids.begin(), ids.end());
     if (const int status = openExisting(archive, db); status != Success)
         return status;
-    Module1 module;
-    module.startUp();
-    for (qint64 id : ids) {
-        ArchiveEntry e;
-        if (const int status = fetchEntry(archive, db, id, e); status != Success)
+    std::vector<ArchiveEntry> entries(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i)
+        if (const int status = fetchEntry(archive, db, ids[i], entries[i]); status != Success)
             return status;
-        module.store(e.memory - 1, e.record, {StoreKind::Received, db});
-    }
-    return writeOutput(values[1], writeBank(module.membank));
+    return writeOutput(values[1], bankFileOf(entries));
 }
 
 } // namespace

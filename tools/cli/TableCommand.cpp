@@ -8,11 +8,6 @@
 #include "MemoryList.h"
 #include "report/TableExport.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-#include <cstdio>
-
 namespace quillon::cli
 {
 
@@ -94,24 +89,6 @@ QByteArray tableJson(const BankFilesTable& table)
     return json.finish();
 }
 
-int writeCsvTo(const QString& path, const BankFilesTable& table)
-{
-    if (path.isEmpty() || path == QLatin1String("-")) {
-        QFile stdOut;
-        if (!stdOut.open(stdout, QIODevice::WriteOnly) || writeCsv(stdOut, table) < 0) {
-            err(QStringLiteral("standard output: write failed"));
-            return DeviceFailure;
-        }
-        return Success;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || writeCsv(file, table) < 0 || !file.commit()) {
-        err(path + QStringLiteral(": ") + file.errorString());
-        return DeviceFailure;
-    }
-    return Success;
-}
-
 } // namespace
 
 int runTable(const QStringList& args, const QString& usage)
@@ -136,12 +113,11 @@ int runTable(const QStringList& args, const QString& usage)
         return usageError(usage, QStringLiteral("--format is json, csv or xlsx"));
     if (format == QLatin1String("xlsx") && (output.isEmpty() || output == QLatin1String("-")))
         return usageError(usage, QStringLiteral("xlsx needs -o OUT"));
-    QList<int> memories;
-    const QString list = line.isSet(QStringLiteral("--memories"))
-                             ? line.value(QStringLiteral("--memories"))
-                             : QStringLiteral("all");
+    QList<int> memories; // none: each file's marked memories
     QString problem;
-    if (list != QLatin1String("all") && !parseMemoryList(list, memories, &problem))
+    bool all = false;
+    if (line.isSet(QStringLiteral("--memories")) &&
+        !parseMemoryList(line.value(QStringLiteral("--memories")), memories, &problem, &all))
         return usageError(usage, QStringLiteral("--memories: ") + problem);
 
     // Every file is checked before anything is written.
@@ -153,7 +129,7 @@ int runTable(const QStringList& args, const QString& usage)
     if (format == QLatin1String("json"))
         return writeOutput(output, tableJson(table));
     if (format == QLatin1String("csv"))
-        return writeCsvTo(output, table);
+        return writeOutput(output, csvOf(table));
     if (auto failure = writeXlsx(output, table)) {
         err(output + QStringLiteral(": ") + *failure);
         return DeviceFailure;
