@@ -44,15 +44,10 @@ int capture(const QStringList& args, const QString& usage)
 
     Capture& capture = session.link().capture();
     int failed = 0;
-    QObject::connect(&session.module(), &Module1::rowChanged, &capture,
-                     [](int row, StoreKind kind) {
-                         if (kind != StoreKind::Captured)
-                             return;
-                         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
-                     });
+    session.reportStores(StoreKind::Captured);
     QObject::connect(&capture, &Capture::memoryFailed, &capture, [&failed](int row) {
         ++failed;
-        out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " no reply\n");
+        LinkSession::printMemory(row, "no reply");
     });
     QObject::connect(&capture, &Capture::captureFinished, &capture,
                      [&session] { session.finish(); });

@@ -79,4 +79,21 @@ int LinkSession::writeBank(const QString& path) const
     return writeOutput(path, quillon::writeBank(m_module.membank));
 }
 
+void LinkSession::reportStores(StoreKind kind, std::function<void()> then)
+{
+    QObject::connect(&m_module, &Module1::rowChanged, m_link.get(),
+                     [kind, then = std::move(then)](int row, StoreKind stored) {
+                         if (stored != kind)
+                             return;
+                         printMemory(row, "stored");
+                         if (then)
+                             then();
+                     });
+}
+
+void LinkSession::printMemory(int row, const char* what)
+{
+    out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + ' ' + what + '\n');
+}
+
 } // namespace quillon::cli

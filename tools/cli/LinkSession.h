@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace quillon::cli
@@ -30,6 +31,10 @@ public:
     void finish();
     // Writes the memory bank to `path` as a bank file.
     int writeBank(const QString& path) const;
+    // Prints "Mem N stored" for every record the bank takes `kind`'s way, then calls `then`.
+    void reportStores(StoreKind kind, std::function<void()> then = {});
+    // "Mem N <what>" on the standard output, for bank row `row`.
+    static void printMemory(int row, const char* what);
 
     Module1& module() { return m_module; }
     InstrumentLink& link() { return *m_link; }

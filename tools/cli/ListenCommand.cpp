@@ -87,14 +87,10 @@ int listen(const QStringList& args, const QString& usage)
     int stored = 0;
     bool lost = false;
     // The records a capture stores are reported by capture; here only the instrument sends.
-    QObject::connect(&session.module(), &Module1::rowChanged, &link,
-                     [&stored, count, &session](int row, StoreKind kind) {
-                         if (kind != StoreKind::Received)
-                             return;
-                         out(QByteArrayLiteral("Mem ") + QByteArray::number(row + 1) + " stored\n");
-                         if (++stored == count)
-                             session.finish();
-                     });
+    session.reportStores(StoreKind::Received, [&stored, count, &session] {
+        if (++stored == count)
+            session.finish();
+    });
     QObject::connect(&link, &InstrumentLink::portLost, &link, [&lost, &session] {
         lost = true;
         session.finish();
