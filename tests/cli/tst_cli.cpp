@@ -37,10 +37,8 @@ Record instrumentRecord(QByteArrayView memoryNumber)
     put(r, 365, "Send   25.000%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
     put(r, 431, "ON     001    001    ENTER QON     OFF    070    0100   OFF    OFF    ");
     put(r, 501, "OFF    ENTER  1234280403123.4 45.6 78.9");
-    for (int k = 0; k < 9; ++k) {
-        r[540 + 2 * k] = std::int16_t(25 * k);
-        r[541 + 2 * k] = std::int16_t(80 - 10 * k);
-    }
+    for (int k = 0; k < 9; ++k)
+        setDacPoint(r, k, 25 * k, 80 - 10 * k);
     put(r, 558, "ABC");
     for (int p = 561; p <= 800; ++p)
         r[p] = ' ';
@@ -99,8 +97,7 @@ private:
 QString CliTest::write(const QString& name, const QByteArray& bytes)
 {
     const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!writeBytes(path, bytes))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -141,20 +138,16 @@ void CliTest::recordFromAFrame()
     }
     const QJsonObject panel = json.value("panel").toObject();
     QCOMPARE(panel.size(), 37 + 3 + 1);
-    QCOMPARE(panel.value("txtzero").toString(), QStringLiteral("108    "));
-    QCOMPARE(panel.value("txtgain").toString(), QStringLiteral("25.0 dB"));
-    QCOMPARE(panel.value("txtrefg").toString(), QStringLiteral("25.0"));
-    QCOMPARE(panel.value("txtreject").toString(), QStringLiteral("00%    "));
-    QCOMPARE(panel.value("txtmemno").toString(), QStringLiteral("007    "));
-    QCOMPARE(panel.value("txtbrt").toString(), QStringLiteral("50    "));
-    QCOMPARE(panel.value("txtdac").toString(), QStringLiteral("ON     "));
-    QCOMPARE(panel.value("Txtent").toString(), QStringLiteral("ENTER "));
-    QCOMPARE(panel.value("txtangle").toString(), QStringLiteral("070    "));
-    QCOMPARE(panel.value("txtblk2").toString(), QStringLiteral("ENTER  "));
+    const std::pair<const char*, const char*> boxes[] = {
+        {"txtzero", "108    "},   {"txtgain", "25.0 dB"},  {"txtrefg", "25.0"},
+        {"txtreject", "00%    "}, {"txtmemno", "007    "}, {"txtbrt", "50    "},
+        {"txtdac", "ON     "},    {"Txtent", "ENTER "},    {"txtangle", "070    "},
+        {"txtblk2", "ENTER  "},   {"txtbeam", "123.4"},    {"txtsurf", " 45.6"},
+        {"txtdpth", " 78.9"},
+    };
+    for (const auto& [box, text] : boxes)
+        QCOMPARE(panel.value(QLatin1String(box)).toString(), QLatin1String(text));
     QCOMPARE(panel.value("txttmdt").toString(), QStringLiteral("Tm: 12:34 Dt:28/04/03"));
-    QCOMPARE(panel.value("txtbeam").toString(), QStringLiteral("123.4"));
-    QCOMPARE(panel.value("txtsurf").toString(), QStringLiteral(" 45.6"));
-    QCOMPARE(panel.value("txtdpth").toString(), QStringLiteral(" 78.9"));
     const QJsonArray notes = json.value("notes").toArray();
     QCOMPARE(notes.size(), 12);
     QCOMPARE(notes[1].toString(), QString());
@@ -453,55 +446,42 @@ void CliTest::exitStatuses_data()
     const QString noDir = m_dir.filePath("no/such/dir/out");
     const QString cap = write("one.bin", test::frameBytes(instrumentRecord("5")));
 
-    QTest::newRow("no command") << QStringList{} << 1 << QStringList{};
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 1 << QStringList{};
-    QTest::newRow("record without a source") << QStringList{"record"} << 1 << QStringList{};
-    QTest::newRow("two sources") << QStringList{"record", "--frame", m_frame, "--awv", m_awv} << 1
-                                 << QStringList{};
-    QTest::newRow("bank without memory")
-        << QStringList{"record", "--bank", m_bank} << 1 << QStringList{};
-    QTest::newRow("memory 201") << QStringList{"record", "--bank", m_bank, "--memory", "201"} << 1
-                                << QStringList{};
-    QTest::newRow("unknown format")
-        << QStringList{"ascan", "--awv", m_awv, "--format", "bmp"} << 1 << QStringList{};
-    QTest::newRow("import without -o") << QStringList{"import-frames", cap} << 1 << QStringList{};
-    QTest::newRow("bank without a file") << QStringList{"bank"} << 1 << QStringList{};
+    const auto row = [](const char* name, const QStringList& args, int exit,
+                        const QStringList& said = {}) {
+        QTest::newRow(name) << args << exit << said;
+    };
 
-    QTest::newRow("missing frame file")
-        << QStringList{"record", "--frame", missing} << 2 << QStringList{missing};
-    QTest::newRow("no complete frame")
-        << QStringList{"record", "--frame", noFrame} << 2 << QStringList{noFrame, "frame"};
-    QTest::newRow("short waveform file")
-        << QStringList{"ascan", "--awv", shortAwv} << 2 << QStringList{shortAwv, "1140"};
-    QTest::newRow("truncated bank as a source")
-        << QStringList{"record", "--bank", m_badBank, "--memory", "1"} << 2
-        << QStringList{m_badBank, "memory 120", "position 40"};
-    QTest::newRow("truncated bank listed") << QStringList{"bank", m_badBank} << 2
-                                           << QStringList{m_badBank, "memory 120", "position 40"};
-    QTest::newRow("truncated bank to import into")
-        << QStringList{"import-frames", cap, "--into", m_badBank, "-o", noDir} << 2
-        << QStringList{m_badBank, "memory 120"};
-    QTest::newRow("missing capture")
-        << QStringList{"import-frames", missing, "-o", noDir} << 2 << QStringList{missing};
+    row("no command", {}, 1);
+    row("unknown command", {"frobnicate"}, 1);
+    row("record without a source", {"record"}, 1);
+    row("two sources", {"record", "--frame", m_frame, "--awv", m_awv}, 1);
+    row("bank without memory", {"record", "--bank", m_bank}, 1);
+    row("memory 201", {"record", "--bank", m_bank, "--memory", "201"}, 1);
+    row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1);
+    row("import without -o", {"import-frames", cap}, 1);
+    row("bank without a file", {"bank"}, 1);
 
-    QTest::newRow("folder as a bank")
-        << QStringList{"bank", m_dir.path()} << 2 << QStringList{m_dir.path(), "directory"};
+    row("missing frame file", {"record", "--frame", missing}, 2, {missing});
+    row("no complete frame", {"record", "--frame", noFrame}, 2, {noFrame, "frame"});
+    row("short waveform file", {"ascan", "--awv", shortAwv}, 2, {shortAwv, "1140"});
+    row("truncated bank as a source", {"record", "--bank", m_badBank, "--memory", "1"}, 2,
+        {m_badBank, "memory 120", "position 40"});
+    row("truncated bank listed", {"bank", m_badBank}, 2, {m_badBank, "memory 120", "position 40"});
+    row("truncated bank to import into", {"import-frames", cap, "--into", m_badBank, "-o", noDir},
+        2, {m_badBank, "memory 120"});
+    row("missing capture", {"import-frames", missing, "-o", noDir}, 2, {missing});
+
+    row("folder as a bank", {"bank", m_dir.path()}, 2, {m_dir.path(), "directory"});
     // A device never ends: it is refused unread.
     const QString device = QStringLiteral("/dev/zero");
-    QTest::newRow("device as a bank")
-        << QStringList{"bank", device} << 2 << QStringList{device, "device"};
-    QTest::newRow("device as frames")
-        << QStringList{"record", "--frame", device} << 2 << QStringList{device, "device"};
-    QTest::newRow("device as a waveform file")
-        << QStringList{"record", "--awv", device} << 2 << QStringList{device, "device"};
-    QTest::newRow("device as a capture")
-        << QStringList{"import-frames", device, "-o", noDir} << 2 << QStringList{device, "device"};
+    row("device as a bank", {"bank", device}, 2, {device, "device"});
+    row("device as frames", {"record", "--frame", device}, 2, {device, "device"});
+    row("device as a waveform file", {"record", "--awv", device}, 2, {device, "device"});
+    row("device as a capture", {"import-frames", device, "-o", noDir}, 2, {device, "device"});
 
-    QTest::newRow("PNG into a missing folder")
-        << QStringList{"ascan", "--awv", m_awv, "--format", "png", "-o", noDir} << 3
-        << QStringList{noDir};
-    QTest::newRow("bank file into a missing folder")
-        << QStringList{"import-frames", cap, "-o", noDir} << 3 << QStringList{noDir};
+    row("PNG into a missing folder", {"ascan", "--awv", m_awv, "--format", "png", "-o", noDir}, 3,
+        {noDir});
+    row("bank file into a missing folder", {"import-frames", cap, "-o", noDir}, 3, {noDir});
 }
 
 void CliTest::exitStatuses()

@@ -1,6 +1,7 @@
 // quillon-cli capture and listen run as a user runs them, against the simulated instrument.
 #include "RecordGenerator.h"
 #include "support/CliRun.h"
+#include "support/FileBytes.h"
 #include "support/SimProcess.h"
 
 #include "core/BankFile.h"
@@ -38,10 +39,7 @@ private slots:
         QVERIFY(bank);
         for (int row = 0; row < kMemoryCount; ++row)
             QCOMPARE(bank->marks[row], row == 2 || row == 6);
-        QString why;
-        Record row{};
-        std::copy_n(bank->bank[6].begin(), kBankFilePositions, row.begin());
-        QVERIFY2(holdsRecord(row, sim::RecordGenerator::generate(7), &why), qPrintable(why));
+        QCOMPARE(recordDifference(bank->bank[6], sim::RecordGenerator::generate(7)), QString());
     }
 
     void captureIntoABankKeepsItsMemoriesAndSucceedsWhenAllArrive()
@@ -78,10 +76,7 @@ private slots:
             initialiseBankRow(row);
         (*source)[4] = five;
         const QString bankPath = m_dir.filePath("instrument.dat");
-        QFile file(bankPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(writeBank(*source));
-        file.close();
+        QVERIFY(writeBytes(bankPath, writeBank(*source)));
 
         SimProcess sim({"--no-pace", "--bank", bankPath});
         QVERIFY(sim.start());
@@ -92,47 +87,32 @@ private slots:
         const auto bank = readBankFile(out);
         QVERIFY(bank);
         QVERIFY(bank->marks[4]);
-        Record row{};
-        std::copy_n(bank->bank[4].begin(), kBankFilePositions, row.begin());
-        QString why;
-        QVERIFY2(holdsRecord(row, five, &why), qPrintable(why));
+        QCOMPARE(recordDifference(bank->bank[4], five), QString());
     }
 
     void captureRefusesWhatItCannotUse_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exit");
-        QTest::newRow("no port") << QStringList{"capture", "--memories", "3", "-o", "x.dat"} << 1;
-        QTest::newRow("no output") << QStringList{"capture", "--port", "P", "--memories", "3"} << 1;
-        QTest::newRow("output on stdout")
-            << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "-"} << 1;
-        QTest::newRow("memory 0") << QStringList{"capture", "--port", "P", "--memories",
-                                                 "0",       "-o",     "x"}
-                                  << 1;
-        QTest::newRow("memory 201")
-            << QStringList{"capture", "--port", "P", "--memories", "3,201", "-o", "x"} << 1;
-        QTest::newRow("stray argument")
-            << QStringList{"capture", "--port", "P", "--memories", "3", "-o", "x", "more"} << 1;
-        QTest::newRow("missing bank") << QStringList{"capture",
-                                                     "--port",
-                                                     "P",
-                                                     "--memories",
-                                                     "3",
-                                                     "--into",
-                                                     "/nonexistent/b.dat",
-                                                     "-o",
-                                                     "x"}
-                                      << 2;
-        QTest::newRow("missing device")
-            << QStringList{"capture", "--port", "/dev/quillon-none", "--memories", "3", "-o", "x"}
-            << 3;
-        QTest::newRow("listen without port") << QStringList{"listen", "-o", "x"} << 1;
-        QTest::newRow("listen count 0")
-            << QStringList{"listen", "--port", "P", "--count", "0", "-o", "x"} << 1;
-        QTest::newRow("listen bad timeout")
-            << QStringList{"listen", "--port", "P", "--timeout", "soon", "-o", "x"} << 1;
-        QTest::newRow("listen missing device")
-            << QStringList{"listen", "--port", "/dev/quillon-none", "-o", "x"} << 3;
+        const auto row = [](const char* name, const QStringList& args, int exit) {
+            QTest::newRow(name) << args << exit;
+        };
+        row("no port", {"capture", "--memories", "3", "-o", "x.dat"}, 1);
+        row("no output", {"capture", "--port", "P", "--memories", "3"}, 1);
+        row("output on stdout", {"capture", "--port", "P", "--memories", "3", "-o", "-"}, 1);
+        row("memory 0", {"capture", "--port", "P", "--memories", "0", "-o", "x"}, 1);
+        row("memory 201", {"capture", "--port", "P", "--memories", "3,201", "-o", "x"}, 1);
+        row("stray argument", {"capture", "--port", "P", "--memories", "3", "-o", "x", "more"}, 1);
+        row("missing bank",
+            {"capture", "--port", "P", "--memories", "3", "--into", "/nonexistent/b.dat", "-o",
+             "x"},
+            2);
+        row("missing device",
+            {"capture", "--port", "/dev/quillon-none", "--memories", "3", "-o", "x"}, 3);
+        row("listen without port", {"listen", "-o", "x"}, 1);
+        row("listen count 0", {"listen", "--port", "P", "--count", "0", "-o", "x"}, 1);
+        row("listen bad timeout", {"listen", "--port", "P", "--timeout", "soon", "-o", "x"}, 1);
+        row("listen missing device", {"listen", "--port", "/dev/quillon-none", "-o", "x"}, 3);
     }
     void captureRefusesWhatItCannotUse()
     {
@@ -200,43 +180,38 @@ private slots:
         QCOMPARE(r.exit, 3);
     }
 
-    void listenEndsWhenThePortIsLost()
+    void listenEndsWhenThePortIsLostOrOnInterruptAndKeepsWhatArrived_data()
     {
-        SimProcess sim({"--no-pace"});
-        QVERIFY(sim.start());
-        const QString out = m_dir.filePath("lost.dat");
-        QProcess cli;
-        cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
-        QVERIFY(cli.waitForStarted());
-        QVERIFY(waitUntilOpened(cli, sim.device()));
-        sim.control("send 8");
-        QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
-        sim.kill();
-        const CliResult r = finish(cli);
-        QCOMPARE(r.exit, 3);
-        QCOMPARE(r.out, QByteArray("Mem 8 stored\n"));
-        QCOMPARE(r.err.count("lost"), 1);
-        const auto bank = readBankFile(out);
-        QVERIFY(bank && bank->marks[7]);
+        QTest::addColumn<bool>("interrupted");
+        QTest::addColumn<int>("memory");
+        QTest::newRow("lost") << false << 8;
+        QTest::newRow("interrupted") << true << 11;
     }
-
-    void listenEndsOnInterruptAndKeepsWhatArrived()
+    void listenEndsWhenThePortIsLostOrOnInterruptAndKeepsWhatArrived()
     {
+        // A lost port is a failure, an interrupt is not.
+        QFETCH(bool, interrupted);
+        QFETCH(int, memory);
         SimProcess sim({"--no-pace"});
         QVERIFY(sim.start());
-        const QString out = m_dir.filePath("interrupted.dat");
+        const QString out = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".dat");
         QProcess cli;
         cli.start(SimProcess::cliBinary(), {"listen", "--port", sim.device(), "-o", out});
         QVERIFY(cli.waitForStarted());
         QVERIFY(waitUntilOpened(cli, sim.device()));
-        sim.control("send 11");
+        sim.control(QStringLiteral("send %1").arg(memory));
         QTRY_VERIFY_WITH_TIMEOUT(cli.canReadLine(), 5000); // stored
-        cli.terminate();
+        if (interrupted)
+            cli.terminate();
+        else
+            sim.kill();
         const CliResult r = finish(cli);
-        QCOMPARE(r.exit, 0);
-        QCOMPARE(r.out, QByteArray("Mem 11 stored\n"));
+        QCOMPARE(r.exit, interrupted ? 0 : 3);
+        QCOMPARE(r.out, QStringLiteral("Mem %1 stored\n").arg(memory).toLatin1());
+        if (!interrupted)
+            QCOMPARE(r.err.count("lost"), 1);
         const auto bank = readBankFile(out);
-        QVERIFY(bank && bank->marks[10]);
+        QVERIFY(bank && bank->marks[memory - 1]);
     }
 };
 

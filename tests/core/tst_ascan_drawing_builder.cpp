@@ -73,14 +73,7 @@ private slots:
 
 void AscanDrawingBuilderTest::drawingOrderBaselineTraceDotsOverlaysLabels()
 {
-    Record r = setupRecord();
-    put(r, 295, "ON     ");
-    put(r, 302, "30%    ");
-    put(r, 309, "70%    ");
-    put(r, 316, "40%    ");
-    put(r, 267, "100    ");
-    put(r, 281, "0.0    ");
-    const AscanDrawing d = drawRecord(r);
+    const AscanDrawing d = drawRecord(test::gateRecord("30%    ", "70%    "));
     QCOMPARE(int(d.items.size()), 1 + 1 + 1 + 1 + 6);
     const LineItem* baseline = std::get_if<LineItem>(&d.items[0]);
     QVERIFY(baseline);
@@ -218,11 +211,8 @@ void AscanDrawingBuilderTest::gateBars()
     QFETCH(QByteArray, gate1);
     QFETCH(QByteArray, gate2);
     QFETCH(QList<QLineF>, bars);
-    Record r = setupRecord();
+    Record r = test::gateRecord("30%    ", "70%    ");
     put(r, 295, gate1);
-    put(r, 302, "30%    ");
-    put(r, 309, "70%    ");
-    put(r, 316, "40%    ");
     put(r, 323, gate2);
     put(r, 330, "10%    ");
     put(r, 337, "15%    ");
@@ -277,10 +267,8 @@ void AscanDrawingBuilderTest::dacCurves()
     QFETCH(QList<QLineF>, lines);
     Record r = setupRecord();
     put(r, 431, dac);
-    for (int k = 0; k < 9; ++k) {
-        r[540 + 2 * k] = std::int16_t(30 * k);
-        r[541 + 2 * k] = std::int16_t(amplitudes[k]);
-    }
+    for (int k = 0; k < 9; ++k)
+        test::setDacPoint(r, k, 30 * k, amplitudes[k]);
     QCOMPARE(overlayLines(drawRecord(r)), lines);
 }
 

@@ -19,15 +19,8 @@ const QColor kGreen(0, 170, 0);
 
 Record gateRecord(QByteArrayView range)
 {
-    Record r = test::spaceRecord(); // all samples 0: the trace lies on the baseline
-    put(r, 295, "ON     ");
-    put(r, 302, "30%    ");
-    put(r, 309, "70%    ");
-    put(r, 316, "40%    ");
-    put(r, 323, "OFF    ");
-    put(r, 431, "OFF    ");
+    Record r = test::gateRecord("30%    ", "70%    "); // all samples 0: on the baseline
     put(r, 267, range);
-    put(r, 281, "0.0    ");
     return r;
 }
 

@@ -11,31 +11,9 @@ using test::put;
 namespace
 {
 
-// Gates and DAC off, range 100, delay 0; samples all zero.
-Record baseRecord()
-{
-    Record r = test::spaceRecord();
-    for (int p = kDacFirst; p < kDacFirst + 2 * kDacPoints; ++p)
-        r[p] = 0;
-    put(r, 267, "100    "); // range
-    put(r, 281, "0.0    "); // delay
-    put(r, 295, "OFF    "); // gate 1
-    put(r, 323, "OFF    "); // gate 2
-    put(r, 431, "OFF    "); // DAC
-    return r;
-}
-
 AscanMeasure measure(const Record& r)
 {
     return AscanMeasure(r, panelTexts(r));
-}
-
-void setGate1(Record& r, const char* start, const char* width, const char* level)
-{
-    put(r, 295, "ON     ");
-    put(r, 302, start);
-    put(r, 309, width);
-    put(r, 316, level);
 }
 
 } // namespace
@@ -93,7 +71,7 @@ void AscanMeasureTest::soundPath()
     QFETCH(double, x);
     QFETCH(bool, hasPath);
     QFETCH(double, path);
-    Record r = baseRecord();
+    Record r = test::gateRecord();
     put(r, 267, range);
     put(r, 281, delay);
     const AscanMeasure m = measure(r);
@@ -126,7 +104,7 @@ void AscanMeasureTest::amplitudeIsClippedLikeTheTrace()
 {
     QFETCH(int, value);
     QFETCH(int, amplitude);
-    Record r = baseRecord();
+    Record r = test::gateRecord();
     r[249] = std::int16_t(value);
     const SampleReading s = measure(r).sample(249);
     QCOMPARE(s.sample, 249);
@@ -178,8 +156,7 @@ void AscanMeasureTest::gatePeak()
     QFETCH(QList<int>, samples);
     QFETCH(int, peakSample);
     QFETCH(int, peakAmplitude);
-    Record r = baseRecord();
-    setGate1(r, start.left(7), width.left(7), "40%    ");
+    Record r = test::gateRecord(start.left(7), width.left(7));
     for (int k = 0; k + 1 < samples.size(); k += 2)
         r[samples[k]] = std::int16_t(samples[k + 1]);
     const AscanMeasure m = measure(r);
@@ -240,13 +217,10 @@ void AscanMeasureTest::peakDecibels()
     QFETCH(double, dbToLevel);
     QFETCH(double, dacAmplitude);
     QFETCH(double, dbToDac);
-    Record r = baseRecord();
-    setGate1(r, "30%    ", "25%    ", level);
+    Record r = test::gateRecord("30%    ", "25%    ", level);
     put(r, 431, dac);
-    for (int k = 0; 2 * k + 1 < dacPoints.size(); ++k) {
-        r[kDacFirst + 2 * k] = std::int16_t(dacPoints[2 * k]);
-        r[kDacFirst + 2 * k + 1] = std::int16_t(dacPoints[2 * k + 1]);
-    }
+    for (int k = 0; 2 * k + 1 < dacPoints.size(); ++k)
+        test::setDacPoint(r, k, dacPoints[2 * k], dacPoints[2 * k + 1]);
     r[99] = std::int16_t(amplitude);
     const AscanMeasure m = measure(r);
     QVERIFY(m.gates().front().peak);
@@ -267,10 +241,9 @@ void AscanMeasureTest::peakDecibels()
 
 void AscanMeasureTest::onlyActiveGatesAreMeasured()
 {
-    Record r = baseRecord();
+    Record r = test::gateRecord();
     r[100] = 70;
     r[200] = 90;
-    setGate1(r, "30%    ", "25%    ", "40%    ");
     put(r, 323, "ON     ");
     put(r, 330, "70%    ");
     put(r, 337, "20%    ");

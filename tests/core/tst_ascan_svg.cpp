@@ -9,7 +9,6 @@
 #include <QTest>
 
 using namespace quillon;
-using test::put;
 
 class AscanSvgTest : public QObject
 {
@@ -32,22 +31,13 @@ void AscanSvgTest::rendersLikeThePng()
 {
     QFETCH(double, pixelsPerUnit);
     // Echoes, gate 1, DAC with companions and six scale labels.
-    Record r = test::spaceRecord();
+    Record r = test::gateRecord();
     for (int i = 0; i < 250; ++i)
         r[i] = std::int16_t((i * 37) % 11 + (i > 90 && i < 100 ? 70 : 0));
-    put(r, 267, "100    ");
-    put(r, 281, "0.0    ");
-    put(r, 295, "ON     ");
-    put(r, 302, "30%    ");
-    put(r, 309, "25%    ");
-    put(r, 316, "40%    ");
-    put(r, 323, "OFF    ");
-    put(r, 431, "ON 6/14");
+    test::put(r, 431, "ON 6/14");
     const int dac[][2] = {{10, 90}, {80, 70}, {160, 40}, {250, 20}};
-    for (int k = 0; k < 4; ++k) {
-        r[kDacFirst + 2 * k] = std::int16_t(dac[k][0]);
-        r[kDacFirst + 2 * k + 1] = std::int16_t(dac[k][1]);
-    }
+    for (int k = 0; k < 4; ++k)
+        test::setDacPoint(r, k, dac[k][0], dac[k][1]);
     const AscanDrawing drawing = drawRecord(r);
     const QImage png = renderAscan(drawing, pixelsPerUnit).convertToFormat(QImage::Format_RGB32);
 

@@ -217,33 +217,25 @@ void BankFileTest::unusableFiles_data()
     QTest::addColumn<int>("memory");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("says");
-    QTest::newRow("empty") << QByteArray() << 1 << 0 << QStringLiteral("ends");
+    const auto row = [](const char* name, const QByteArray& file, int memory, int position,
+                        const char* says) {
+        QTest::newRow(name) << file << memory << position << QString::fromLatin1(says);
+    };
+    row("empty", QByteArray(), 1, 0, "ends");
     // A file that stops after 100,000 fields: memories 1..119 whole, memory 120 has 40 values.
-    QTest::newRow("stops after 100,000 fields")
-        << uniformFile(5, 100000) << 120 << 40 << QStringLiteral("ends");
-    QTest::newRow("one field short")
-        << uniformFile(5, 167999) << 200 << 839 << QStringLiteral("ends");
-    QTest::newRow("spaces only at the end")
-        << uniformFile(5, 167999) + QByteArray(40, ' ') << 200 << 839 << QStringLiteral("ends");
-    QTest::newRow("a word") << uniformFile(5, 4 * 840 + 7) + "abc " + uniformFile(5) << 5 << 7
-                            << QStringLiteral("not a number");
-    QTest::newRow("digits then letters") << uniformFile(5, 12) + "12x " + uniformFile(5) << 1 << 12
-                                         << QStringLiteral("not a number");
-    QTest::newRow("decimal point") << uniformFile(5, 840) + "1.5 " + uniformFile(5) << 2 << 0
-                                   << QStringLiteral("not a number");
-    QTest::newRow("sign alone") << uniformFile(5, 3) + "- " + uniformFile(5) << 1 << 3
-                                << QStringLiteral("not a number");
-    QTest::newRow("tab is no separator")
-        << uniformFile(5, 3) + "1\t2 " + uniformFile(5) << 1 << 3 << QStringLiteral("not a number");
-    QTest::newRow("256 in the last field")
-        << uniformFile(5, 167999) + "256 " << 200 << 839 << QStringLiteral("0 to 255");
-    QTest::newRow("negative") << uniformFile(5, 2 * 840 + 358) + "-1  " + uniformFile(5) << 3 << 358
-                              << QStringLiteral("0 to 255");
-    QTest::newRow("1000 runs into the next field")
-        << uniformFile(5, 10) + "10005   " + uniformFile(5) << 1 << 10
-        << QStringLiteral("0 to 255");
-    QTest::newRow("huge") << uniformFile(5, 1) + "99999999999999999999 " + uniformFile(5) << 1 << 1
-                          << QStringLiteral("0 to 255");
+    row("stops after 100,000 fields", uniformFile(5, 100000), 120, 40, "ends");
+    row("one field short", uniformFile(5, 167999), 200, 839, "ends");
+    row("spaces only at the end", uniformFile(5, 167999) + QByteArray(40, ' '), 200, 839, "ends");
+    row("a word", uniformFile(5, 4 * 840 + 7) + "abc " + uniformFile(5), 5, 7, "not a number");
+    row("digits then letters", uniformFile(5, 12) + "12x " + uniformFile(5), 1, 12, "not a number");
+    row("decimal point", uniformFile(5, 840) + "1.5 " + uniformFile(5), 2, 0, "not a number");
+    row("sign alone", uniformFile(5, 3) + "- " + uniformFile(5), 1, 3, "not a number");
+    row("tab is no separator", uniformFile(5, 3) + "1\t2 " + uniformFile(5), 1, 3, "not a number");
+    row("256 in the last field", uniformFile(5, 167999) + "256 ", 200, 839, "0 to 255");
+    row("negative", uniformFile(5, 2 * 840 + 358) + "-1  " + uniformFile(5), 3, 358, "0 to 255");
+    row("1000 runs into the next field", uniformFile(5, 10) + "10005   " + uniformFile(5), 1, 10,
+        "0 to 255");
+    row("huge", uniformFile(5, 1) + "99999999999999999999 " + uniformFile(5), 1, 1, "0 to 255");
 }
 
 void BankFileTest::unusableFiles()

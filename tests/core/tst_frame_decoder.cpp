@@ -31,8 +31,7 @@ Record sampleRecord()
 // everywhere: the frame's positions, position 802 from the raw buffer's position 1136.
 Record expectedAfterFrame(const Record& sent, std::int16_t raw1136 = 0)
 {
-    Record r;
-    r.fill(kUntouched);
+    Record r = test::filledRecord(kUntouched);
     for (int p = 0; p <= 250; ++p)
         r[p] = sent[p];
     for (const test::Group& g : test::kGroups)
@@ -41,13 +40,6 @@ Record expectedAfterFrame(const Record& sent, std::int16_t raw1136 = 0)
     for (int p = 540; p <= 801; ++p)
         r[p] = sent[p];
     r[802] = raw1136;
-    return r;
-}
-
-Record untouched()
-{
-    Record r;
-    r.fill(kUntouched);
     return r;
 }
 
@@ -66,7 +58,7 @@ QList<Record> decodeAll(const QByteArray& bytes, const QList<int>& cuts)
             const qsizetype used = decoder.feed(piece, &complete);
             piece = piece.sliced(used);
             if (complete) {
-                Record r = untouched();
+                Record r = test::filledRecord(kUntouched);
                 applyFrame(decoder.frame(), r);
                 records.append(r);
             }
@@ -109,7 +101,7 @@ void FrameDecoderTest::wholeFrameFillsTheRecordByTheTables()
     bool complete = false;
     QCOMPARE(decoder.feed(frame, &complete), frame.size());
     QVERIFY(complete);
-    Record r = untouched();
+    Record r = test::filledRecord(kUntouched);
     applyFrame(decoder.frame(), r);
     const Record expected = expectedAfterFrame(sent);
     for (int p = 0; p <= 1000; ++p)
@@ -143,7 +135,7 @@ void FrameDecoderTest::oneByteAtATime()
         QCOMPARE(decoder.feed(QByteArrayView(frame.constData() + i, 1), &complete), qsizetype(1));
         QCOMPARE(complete, i == frame.size() - 1);
     }
-    Record r = untouched();
+    Record r = test::filledRecord(kUntouched);
     applyFrame(decoder.frame(), r);
     QVERIFY(r == expectedAfterFrame(sent));
 }
@@ -176,11 +168,9 @@ void FrameDecoderTest::framesWithDifferentFraming()
     QFETCH(QByteArray, gap);
     QFETCH(char, partALast);
     const Record sent = sampleRecord();
-    FrameOptions options;
-    options.gap = gap;
-    options.partALast = partALast;
-    options.partAFirst = char(255);
-    options.filler = char(255); // labels of 255 in part B are data too
+    // Labels of 255 in part B are data too.
+    const FrameOptions options{
+        .gap = gap, .partAFirst = char(255), .partALast = partALast, .filler = char(255)};
     const QByteArray stream = before + frameBytes(sent, options);
     for (const QList<int>& cuts :
          {QList<int>{}, QList<int>{1}, QList<int>{int(stream.size()) / 2}}) {
@@ -227,7 +217,7 @@ void FrameDecoderTest::resetAbandonsAPartFrame()
     const QByteArray next = frameBytes(sent);
     QCOMPARE(decoder.feed(next, &complete), next.size());
     QVERIFY(complete);
-    Record r = untouched();
+    Record r = test::filledRecord(kUntouched);
     applyFrame(decoder.frame(), r);
     QVERIFY(r == expectedAfterFrame(sent));
 }
@@ -235,9 +225,7 @@ void FrameDecoderTest::resetAbandonsAPartFrame()
 void FrameDecoderTest::statesFollowTheFrame()
 {
     using S = FrameDecoder::State;
-    FrameOptions options;
-    options.gap = QByteArray(2, 'g');
-    const QByteArray frame = frameBytes(sampleRecord(), options);
+    const QByteArray frame = frameBytes(sampleRecord(), {.gap = QByteArray(2, 'g')});
     FrameDecoder decoder;
     bool complete = false;
     const auto feedTo = [&](int end, int from) {
@@ -264,11 +252,7 @@ void FrameDecoderTest::rawPositionsOfAFrame()
     Record sent{};
     for (int p = 0; p <= 250; ++p)
         sent[p] = std::int16_t(p);
-    FrameOptions options;
-    options.partAFirst = 'F';
-    options.partALast = 'L';
-    options.filler = '.';
-    const QByteArray frame = frameBytes(sent, options);
+    const QByteArray frame = frameBytes(sent, {.partAFirst = 'F', .partALast = 'L', .filler = '.'});
     FrameDecoder decoder;
     bool complete = false;
     decoder.feed(frame, &complete);
@@ -303,7 +287,7 @@ void FrameDecoderTest::position802TakesRawframe1136()
     RawFrame rawframe{};
     rawframe[1136] = 42; // left by an earlier waveform import
     copyFrameInto(decoder.frame(), rawframe);
-    Record r = untouched();
+    Record r = test::filledRecord(kUntouched);
     applyFrame(rawframe, r);
     QVERIFY(r == expectedAfterFrame(sent, 42));
 }
@@ -312,27 +296,17 @@ void FrameDecoderTest::memoryNumberCarriedByTheFrame()
 {
     Record sent = test::spaceRecord();
     test::put(sent, 358, "007    ");
-    FrameDecoder decoder;
-    bool complete = false;
-    decoder.feed(frameBytes(sent), &complete);
-    Record r{};
-    applyFrame(decoder.frame(), r);
-    QCOMPARE(memoryNumberOf(r), 7);
+    const QList<Record> got = decodeAll(frameBytes(sent), {});
+    QCOMPARE(got.size(), 1);
+    QCOMPARE(memoryNumberOf(got[0]), 7);
 }
 
 void FrameDecoderTest::encoderWritesTheInstrumentsLayout()
 {
     const Record sent = sampleRecord();
-    FrameExtras extras;
-    extras.partAFirst = 3;
-    extras.partALast = 255;
-    extras.gap = QByteArray("gap");
-    extras.filler = '-';
-    FrameOptions options;
-    options.partAFirst = 3;
-    options.partALast = char(255);
-    options.gap = QByteArray("gap");
-    options.filler = '-';
+    const FrameExtras extras{.partAFirst = 3, .partALast = 255, .gap = "gap", .filler = '-'};
+    const FrameOptions options{
+        .gap = "gap", .partAFirst = 3, .partALast = char(255), .filler = '-'};
     QCOMPARE(encodeFrame(sent, extras), frameBytes(sent, options));
     QCOMPARE(encodeFrame(sent), frameBytes(sent, FrameOptions{QByteArray(1, '\0'), 0, 0, ' '}));
 }

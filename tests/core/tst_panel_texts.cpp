@@ -148,60 +148,27 @@ void PanelTextsTest::allSpaceSetupGivesBlankBoxes()
         QCOMPARE(panel.value(QString::fromLatin1(b.control)), expected);
     }
     QCOMPARE(panel.value(u"txtgain"), QStringLiteral("     dB"));
-    QCOMPARE(panel.value(u"txttmdt"), QStringLiteral("Tm: ") + QStringLiteral("  ") + u':' +
-                                          QStringLiteral("  ") + QStringLiteral(" Dt:") +
-                                          QStringLiteral("  ") + u'/' + QStringLiteral("  ") +
-                                          u'/' + QStringLiteral("  "));
+    QCOMPARE(panel.value(u"txttmdt"), QStringLiteral("Tm:   :   Dt:  /  /  "));
 }
 
 void PanelTextsTest::initialTextsBeforeTheFirstRecord()
 {
     const PanelTexts panel = initialPanelTexts();
-    const QList<QPair<const char*, const char*>> expected = {
-        {"txtzero", "108"},
-        {"txtrange", "100"},
-        {"txtvelo", "5920"},
-        {"txtdelay", "0.0"},
-        {"txtgain", "25"},
-        {"txtrefg", "25"},
-        {"txtgate", "OFF"},
-        {"txtgate2", "OFF"},
-        {"txtstart", "30%"},
-        {"txtstart2", "30%"},
-        {"txtend", "70%"},
-        {"txtend2", "70%"},
-        {"txtlevel", "40%"},
-        {"txtlevel2", "40%"},
-        {"txtmem", "A Scan"},
-        {"txtmemno", "1"},
-        {"txtaction", "Send"},
-        {"txtreject", "00%"},
-        {"txtsetref", "OFF"},
-        {"txtVideo", "Envelop"},
-        {"txtmode", "Single"},
-        {"txtclock", "OFF"},
-        {"txtcolor", "OFF"},
-        {"txthorn", "OFF"},
-        {"txtdac", "OFF"},
-        {"txtmea", "OFF"},
-        {"txtxoff", "OFF"},
-        {"txtblk1", "OFF"},
-        {"txthud", "OFF"},
-        {"txtbeep", "OFF"},
-        {"txtbrt", "50"},
-        {"txtcur", "001"},
-        {"txtpoint", "001"},
-        {"Txtent", "ENTER"},
-        {"txtblk2", "ENTER"},
-        {"txtangle", "000"},
-        {"txtthick", "0100"},
-        {"txtbeam", ""},
-        {"txtsurf", ""},
-        {"txtdpth", ""},
-        {"txttmdt", "Tm: 7:55  Dt: 28/4/2003"},
+    const std::pair<const char*, const char*> expected[] = {
+        {"txtzero", "108"},    {"txtrange", "100"},  {"txtvelo", "5920"},  {"txtdelay", "0.0"},
+        {"txtgain", "25"},     {"txtrefg", "25"},    {"txtgate", "OFF"},   {"txtgate2", "OFF"},
+        {"txtstart", "30%"},   {"txtstart2", "30%"}, {"txtend", "70%"},    {"txtend2", "70%"},
+        {"txtlevel", "40%"},   {"txtlevel2", "40%"}, {"txtmem", "A Scan"}, {"txtmemno", "1"},
+        {"txtaction", "Send"}, {"txtreject", "00%"}, {"txtsetref", "OFF"}, {"txtVideo", "Envelop"},
+        {"txtmode", "Single"}, {"txtclock", "OFF"},  {"txtcolor", "OFF"},  {"txthorn", "OFF"},
+        {"txtdac", "OFF"},     {"txtmea", "OFF"},    {"txtxoff", "OFF"},   {"txtblk1", "OFF"},
+        {"txthud", "OFF"},     {"txtbeep", "OFF"},   {"txtbrt", "50"},     {"txtcur", "001"},
+        {"txtpoint", "001"},   {"Txtent", "ENTER"},  {"txtblk2", "ENTER"}, {"txtangle", "000"},
+        {"txtthick", "0100"},  {"txtbeam", ""},      {"txtsurf", ""},      {"txtdpth", ""},
     };
     for (const auto& [control, text] : expected)
         QCOMPARE(panel.value(QString::fromLatin1(control)), QString::fromLatin1(text));
+    QCOMPARE(panel.value(u"txttmdt"), QStringLiteral("Tm: 7:55  Dt: 28/4/2003"));
 }
 
 void PanelTextsTest::timeDateCaption_data()
@@ -340,26 +307,23 @@ void PanelTextsTest::noteSave_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("stored");
-    QTest::newRow("empty") << QString() << QByteArray(20, ' ');
-    QTest::newRow("three letters")
-        << QStringLiteral("abc") << QByteArray("abc") + QByteArray(17, ' ');
-    QTest::newRow("twenty") << QStringLiteral("ABCDEFGHIJKLMNOPQRST")
-                            << QByteArray("ABCDEFGHIJKLMNOPQRST");
-    QTest::newRow("more than twenty is cut")
-        << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") << QByteArray("ABCDEFGHIJKLMNOPQRST");
+    // Stored: the characters given, then spaces up to twenty.
+    const auto row = [](const char* name, const QString& typed, const QByteArray& stored) {
+        QTest::newRow(name) << typed << stored.leftJustified(20, ' ');
+    };
+    row("empty", QString(), "");
+    row("three letters", QStringLiteral("abc"), "abc");
+    row("twenty", QStringLiteral("ABCDEFGHIJKLMNOPQRST"), "ABCDEFGHIJKLMNOPQRST");
+    row("more than twenty is cut", QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+        "ABCDEFGHIJKLMNOPQRST");
     const QByteArray greeting = QByteArray("Gr\xfc\xdf") + "e \xb0" + "C"; // 8 characters
-    QTest::newRow("Latin-1 letters keep their code")
-        << QStringLiteral("Gr\u00fc\u00dfe \u00b0C") << greeting + QByteArray(12, ' ');
-    QTest::newRow("euro sign becomes ?")
-        << QStringLiteral("5\u20ac") << QByteArray("5?") + QByteArray(18, ' ');
-    QTest::newRow("Cyrillic becomes ?")
-        << QStringLiteral("\u0416a") << QByteArray("?a") + QByteArray(18, ' ');
-    QTest::newRow("character beyond 16 bits is one ?")
-        << QStringLiteral("a\U0001F600b") << QByteArray("a?b") + QByteArray(17, ' ');
-    QTest::newRow("twenty characters, one of them beyond 16 bits")
-        << QStringLiteral("ABCDEFGHIJKLMNOPQRS\U0001F600") << QByteArray("ABCDEFGHIJKLMNOPQRS?");
-    QTest::newRow("lone surrogate is ?")
-        << QString(QChar(0xd800)) + u'x' << QByteArray("?x") + QByteArray(18, ' ');
+    row("Latin-1 letters keep their code", QStringLiteral("Gr\u00fc\u00dfe \u00b0C"), greeting);
+    row("euro sign becomes ?", QStringLiteral("5\u20ac"), "5?");
+    row("Cyrillic becomes ?", QStringLiteral("\u0416a"), "?a");
+    row("character beyond 16 bits is one ?", QStringLiteral("a\U0001F600b"), "a?b");
+    row("twenty characters, one of them beyond 16 bits",
+        QStringLiteral("ABCDEFGHIJKLMNOPQRS\U0001F600"), "ABCDEFGHIJKLMNOPQRS?");
+    row("lone surrogate is ?", QString(QChar(0xd800)) + u'x', "?x");
 }
 
 void PanelTextsTest::noteSave()

@@ -53,13 +53,8 @@ void RecordModelTest::memoryNumberReadsThreeCharacters_data()
     QTest::newRow("letter stops") << QByteArray("1A2") << 1;
     QTest::newRow("point stops") << QByteArray("1.5") << 1;
     QTest::newRow("sign stops") << QByteArray("-1 ") << 0;
-    QTest::newRow("code 0 stops") << QByteArray("1\0"
-                                                "2",
-                                                3)
-                                  << 1;
-    QTest::newRow("Latin-1 digit-like stops") << QByteArray("4\xb2"
-                                                            "1")
-                                              << 4;
+    QTest::newRow("code 0 stops") << QByteArray("1") + '\0' + '2' << 1;
+    QTest::newRow("Latin-1 digit-like stops") << QByteArray("4\xb2") + '1' << 4;
 }
 
 void RecordModelTest::memoryNumberReadsThreeCharacters()

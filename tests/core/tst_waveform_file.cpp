@@ -14,8 +14,7 @@ constexpr std::int16_t kBefore = 99; // what the record on display held before t
 // The record after importing a file made from `sent` into a record holding kBefore everywhere.
 Record expectedAfterImport(const Record& sent)
 {
-    Record r;
-    r.fill(kBefore);
+    Record r = test::filledRecord(kBefore);
     for (int p = 0; p <= 250; ++p)
         r[p] = sent[p];
     for (int p = 260; p <= 802; ++p)
@@ -88,8 +87,7 @@ void WaveformFileTest::mappedOffsetsReachTheRecord()
 {
     QFETCH(int, size);
     const Record sent = test::randomRecord(31);
-    Record r;
-    r.fill(kBefore);
+    Record r = test::filledRecord(kBefore);
     QVERIFY(import(waveformBytes(sent, size), r));
     const Record expected = expectedAfterImport(sent);
     for (int p = 0; p <= 1000; ++p)
@@ -101,9 +99,7 @@ void WaveformFileTest::offsets1138To1140ReachOnlyRawframe()
     Record sent = test::randomRecord(2);
     QByteArray file = waveformBytes(sent, 1141);
     file[0] = 'Z';
-    file[1138] = 'a';
-    file[1139] = 'b';
-    file[1140] = 'c';
+    file.replace(1138, 3, "abc");
     RawFrame rawframe;
     rawframe.fill(5);
     QVERIFY(readWaveform(file, rawframe, nullptr));
@@ -112,8 +108,7 @@ void WaveformFileTest::offsets1138To1140ReachOnlyRawframe()
     QCOMPARE(int(rawframe[1138]), int('a'));
     QCOMPARE(int(rawframe[1140]), int('c'));
     QCOMPARE(int(rawframe[1141]), 5);
-    Record r;
-    r.fill(kBefore);
+    Record r = test::filledRecord(kBefore);
     get_data(rawframe, r);
     QVERIFY(r == expectedAfterImport(sent));
 }
@@ -121,9 +116,7 @@ void WaveformFileTest::offsets1138To1140ReachOnlyRawframe()
 void WaveformFileTest::memoryNumberFromOffsets480To482()
 {
     QByteArray file(1141, ' ');
-    file[480] = '0';
-    file[481] = '0';
-    file[482] = '7';
+    file.replace(480, 3, "007");
     Record r{};
     QVERIFY(import(file, r));
     QCOMPARE(int(r[358]), int('0'));
@@ -157,8 +150,7 @@ void WaveformFileTest::recordWaveformRecordRoundTrip()
     for (quint32 seed : {5u, 6u, 7u}) {
         const Record sent = test::randomRecord(seed);
         for (int size : {1141, 2000, 9999}) {
-            Record r;
-            r.fill(kBefore);
+            Record r = test::filledRecord(kBefore);
             QVERIFY(import(writeWaveform(sent, size), r));
             QVERIFY(r == expectedAfterImport(sent));
         }

@@ -45,44 +45,36 @@ private slots:
     void captureOfThreeAndSevenSendsExactlyTheCommandsAndStoresBoth()
     {
         connectTo({"--no-pace"});
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         QSignalSpy requested(&capture(), &Capture::memoryRequested);
         QSignalSpy progress(&capture(), &Capture::captureProgress);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
-        QSignalSpy unsolicited(m_module.get(), &Module1::rowChanged);
         QString error;
         QVERIFY2(capture().start({6, 2}, &error), qPrintable(error));
         QVERIFY(m_module->capbusy);
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(finished.at(0).at(0).toInt(), 2);
-        QCOMPARE(finished.at(0).at(1).toInt(), 0);
+        QVERIFY(m_finished->wait(5000));
+        QCOMPARE(m_finished->at(0).at(0).toInt(), 2);
+        QCOMPARE(m_finished->at(0).at(1).toInt(), 0);
         QVERIFY(!m_module->capbusy);
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{2, 6}));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{2, 6}));
         QCOMPARE(rowsOf(requested), (QList<int>{3, 7}));
         QCOMPARE(progress.count(), 2);
         QCOMPARE(progress.at(1), (QList<QVariant>{2, 2}));
-        QVERIFY(rowsOf(unsolicited, StoreKind::Received).isEmpty());
+        QVERIFY(rowsOf(*m_stored, StoreKind::Received).isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 12, 3000);
         QCOMPARE(m_sim->commands(), requestLines(3) + requestLines(7) + releaseLines());
-        QString why;
-        QVERIFY2(holdsRecord(m_module->membank[2], RecordGenerator::generate(3), &why),
-                 qPrintable(why));
-        QVERIFY2(holdsRecord(m_module->membank[6], RecordGenerator::generate(7), &why),
-                 qPrintable(why));
+        QCOMPARE(recordDifference(m_module->membank[2], RecordGenerator::generate(3)), QString());
+        QCOMPARE(recordDifference(m_module->membank[6], RecordGenerator::generate(7)), QString());
         QVERIFY(m_module->marked[2] && m_module->marked[6]);
         QCOMPARE(std::count(m_module->marked.begin(), m_module->marked.end(), true), 2);
         // The working record is the last one received.
-        QVERIFY2(holdsRecord(m_module->recbuf, RecordGenerator::generate(7), &why),
-                 qPrintable(why));
+        QCOMPARE(recordDifference(m_module->recbuf, RecordGenerator::generate(7)), QString());
         QCOMPARE(m_module->reqmemno, 7);
     }
 
     void requestDigitsOfLargeMemoryNumbers()
     {
         connectTo({"--no-pace"});
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QVERIFY(capture().start({44, 199}));
-        QVERIFY(finished.wait(5000));
+        QVERIFY(m_finished->wait(5000));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands().size(), 12, 3000);
         QCOMPARE(m_sim->commands(), requestLines(45) + requestLines(200) + releaseLines());
     }
@@ -90,11 +82,10 @@ private slots:
     void captureWithNothingSelectedSendsOnlyTheRelease()
     {
         connectTo({"--no-pace"});
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         const Record working = m_module->recbuf;
         QVERIFY(capture().start({}));
-        QVERIFY(finished.count() == 1 || finished.wait(2000));
-        QCOMPARE(finished.at(0), (QList<QVariant>{0, 0}));
+        QVERIFY(m_finished->count() == 1 || m_finished->wait(2000));
+        QCOMPARE(m_finished->at(0), (QList<QVariant>{0, 0}));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(), releaseLines(), 3000);
         QVERIFY(m_module->recbuf == working);
         QVERIFY(!m_module->capbusy);
@@ -105,8 +96,6 @@ private slots:
         connectTo({"--no-pace", "--no-reply", "9"});
         QSignalSpy requested(&capture(), &Capture::memoryRequested);
         QSignalSpy failed(&capture(), &Capture::memoryFailed);
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QList<qint64> times;
         QElapsedTimer clock;
         clock.start();
@@ -115,11 +104,11 @@ private slots:
         connect(&capture(), &Capture::memoryFailed, this, [&] { times.append(clock.elapsed()); });
         const Bank bank = m_module->membank;
         QVERIFY(capture().start({8, 10}));
-        QVERIFY(finished.wait(5000));
+        QVERIFY(m_finished->wait(5000));
         QCOMPARE(rowsOf(requested), (QList<int>{9, 9, 11}));
         QCOMPARE(rowsOf(failed), (QList<int>{8}));
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{10}));
-        QCOMPARE(finished.at(0), (QList<QVariant>{1, 1}));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{10}));
+        QCOMPARE(m_finished->at(0), (QList<QVariant>{1, 1}));
         // Each wait ends about a second after its request.
         QCOMPARE(times.size(), 4);
         for (int i : {1, 2}) {
@@ -137,14 +126,10 @@ private slots:
     void replyForAnotherMemoryIsStoredUnderTheRequestedOne()
     {
         connectTo({"--no-pace", "--reply-as", "9=5"});
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QVERIFY(capture().start({8}));
-        QVERIFY(finished.wait(5000));
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{8}));
-        QString why;
-        QVERIFY2(holdsRecord(m_module->membank[8], RecordGenerator::generate(5), &why),
-                 qPrintable(why));
+        QVERIFY(m_finished->wait(5000));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{8}));
+        QCOMPARE(recordDifference(m_module->membank[8], RecordGenerator::generate(5)), QString());
         QCOMPARE(memoryNumberOf(m_module->membank[8]), 5);
         QVERIFY(m_module->marked[8]);
         QVERIFY(!m_module->marked[4]);
@@ -153,25 +138,22 @@ private slots:
     void unsolicitedPathStandsAsideDuringCapture()
     {
         connectTo({"--no-pace", "--no-reply", "9"});
-        QSignalSpy unsolicited(m_module.get(), &Module1::rowChanged);
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QSignalSpy requested(&capture(), &Capture::memoryRequested);
         QVERIFY(capture().start({8}));
         QCOMPARE(requested.count(), 1);
         // The operator sends memory 5 from the instrument while memory 9 is awaited: the capture
         // owns the port and takes it as the reply.
         m_sim->control("send 5");
-        QVERIFY(finished.wait(5000));
+        QVERIFY(m_finished->wait(5000));
         QCOMPARE(requested.count(), 1);
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{8}));
-        QVERIFY(rowsOf(unsolicited, StoreKind::Received).isEmpty());
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{8}));
+        QVERIFY(rowsOf(*m_stored, StoreKind::Received).isEmpty());
         QCOMPARE(memoryNumberOf(m_module->membank[8]), 5);
         QVERIFY(!m_module->marked[4]);
         // Once the capture has ended, records sent on their own are stored under their number.
         m_sim->control("send 6");
-        QVERIFY(unsolicited.wait(5000));
-        QCOMPARE(rowsOf(unsolicited, StoreKind::Received), (QList<int>{5}));
+        QVERIFY(m_stored->wait(5000));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Received), (QList<int>{5}));
     }
 
     void replyThatStopsMidwayIsAbandonedAndRequestedAgain()
@@ -179,11 +161,10 @@ private slots:
         connectTo({"--no-pace", "--cut", "4=600"});
         QSignalSpy requested(&capture(), &Capture::memoryRequested);
         QSignalSpy failed(&capture(), &Capture::memoryFailed);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QSignalSpy status(m_link.get(), &InstrumentLink::statusMessage);
         const Bank bank = m_module->membank;
         QVERIFY(capture().start({3}));
-        QVERIFY(finished.wait(8000));
+        QVERIFY(m_finished->wait(8000));
         QCOMPARE(rowsOf(requested), (QList<int>{4, 4}));
         QCOMPARE(rowsOf(failed), (QList<int>{3}));
         QCOMPARE(status.count(), 2);
@@ -196,17 +177,15 @@ private slots:
     void cancelStopsAfterTheCurrentMemoryAndStillReleases()
     {
         connectTo({"--no-pace"});
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
         connect(&capture(), &Capture::memoryRequested, this, [this](int memory) {
             if (memory == 3)
                 capture().cancel();
         });
         QVERIFY(capture().start({1, 2, 3, 4}));
-        QVERIFY(finished.wait(5000));
+        QVERIFY(m_finished->wait(5000));
         QVERIFY(capture().wasCancelled());
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{1, 2}));
-        QCOMPARE(finished.at(0), (QList<QVariant>{2, 0}));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{1, 2}));
+        QCOMPARE(m_finished->at(0), (QList<QVariant>{2, 0}));
         QTRY_COMPARE_WITH_TIMEOUT(m_sim->commands(),
                                   requestLines(2) + requestLines(3) + releaseLines(), 3000);
         QVERIFY(!m_module->capbusy);
@@ -229,18 +208,17 @@ private slots:
     {
         connectTo({"--no-pace", "--no-reply", "9"});
         QSignalSpy failed(&capture(), &Capture::memoryFailed);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QSignalSpy lost(m_link.get(), &InstrumentLink::portLost);
         QVERIFY(capture().start({8, 9, 10}));
         QTest::qWait(300);
         m_sim->kill();
-        QVERIFY(finished.wait(3000));
+        QVERIFY(m_finished->wait(3000));
         QCOMPARE(rowsOf(failed), (QList<int>{8, 9, 10}));
-        QCOMPARE(finished.at(0), (QList<QVariant>{0, 3}));
+        QCOMPARE(m_finished->at(0), (QList<QVariant>{0, 3}));
         QVERIFY(!m_module->capbusy);
         QTest::qWait(1500); // the reply timer, had it been left running, would fire here
         QCOMPARE(lost.count(), 1);
-        QCOMPARE(finished.count(), 1);
+        QCOMPARE(m_finished->count(), 1);
         QVERIFY(!m_link->isOpen());
         QVERIFY(!capture().start({1}));
     }
@@ -251,12 +229,10 @@ private slots:
         // timer's expiry during the frame changes nothing.
         connectTo({"--reply-delay", "600"});
         QSignalSpy requested(&capture(), &Capture::memoryRequested);
-        QSignalSpy stored(m_module.get(), &Module1::rowChanged);
-        QSignalSpy finished(&capture(), &Capture::captureFinished);
         QVERIFY(capture().start({4}));
-        QVERIFY(finished.wait(6000));
+        QVERIFY(m_finished->wait(6000));
         QCOMPARE(requested.count(), 1);
-        QCOMPARE(rowsOf(stored, StoreKind::Captured), (QList<int>{4}));
+        QCOMPARE(rowsOf(*m_stored, StoreKind::Captured), (QList<int>{4}));
     }
 };
 

@@ -50,9 +50,8 @@ private slots:
             << "/dev/ttyS0" << QString() << "dialout" << true << true
             << "Permission denied on /dev/ttyS0, owned by group dialout: you were added to "
                "dialout after this session began. Log out and log in again.";
-        QTest::newRow("symlink") << "/home/op/vantor"
-                                 << "/dev/ttyACM0"
-                                 << "uucp" << true << false
+        QTest::newRow("symlink") << "/home/op/vantor" << QStringLiteral("/dev/ttyACM0") << "uucp"
+                                 << true << false
                                  << "Permission denied on /home/op/vantor (/dev/ttyACM0), owned "
                                     "by group uucp: add yourself to uucp (sudo adduser $USER "
                                     "uucp) and log in again.";
@@ -86,19 +85,17 @@ private slots:
         QTest::addColumn<QString>("product");
         QTest::addColumn<bool>("ids");
         QTest::addColumn<QString>("description");
-        QTest::newRow("both") << "FTDI"
-                              << "FT232R USB UART" << true << "FTDI FT232R USB UART";
+        QTest::newRow("both") << "FTDI" << QStringLiteral("FT232R USB UART") << true
+                              << "FTDI FT232R USB UART";
         QTest::newRow("maker repeated")
-            << "Prolific"
-            << "Prolific USB-Serial Controller" << true << "Prolific USB-Serial Controller";
-        QTest::newRow("product only") << ""
-                                      << "CP2102 USB to UART" << true << "CP2102 USB to UART";
-        QTest::newRow("maker only") << "  Silicon   Labs "
-                                    << "" << true << "Silicon Labs";
-        QTest::newRow("identifiers only") << ""
-                                          << "" << true << "USB 0403:6001";
-        QTest::newRow("built-in port") << ""
-                                       << "" << false << "";
+            << "Prolific" << QStringLiteral("Prolific USB-Serial Controller") << true
+            << "Prolific USB-Serial Controller";
+        QTest::newRow("product only")
+            << "" << QStringLiteral("CP2102 USB to UART") << true << "CP2102 USB to UART";
+        QTest::newRow("maker only")
+            << "  Silicon   Labs " << QStringLiteral("") << true << "Silicon Labs";
+        QTest::newRow("identifiers only") << "" << QStringLiteral("") << true << "USB 0403:6001";
+        QTest::newRow("built-in port") << "" << QStringLiteral("") << false << "";
     }
     void listedPortsAreDescribedByMakerAndProduct()
     {

@@ -7,8 +7,8 @@
 #include "link/PortConfig.h"
 #include "link/PortSetting.h"
 #include "link/SerialErrorText.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,14 +54,10 @@ private slots:
         QTest::addColumn<int>("portno");
         QTest::addColumn<QString>("windows");
         QTest::addColumn<QString>("unix");
-        QTest::newRow("1") << 1 << "COM1"
-                           << "/dev/ttyS0";
-        QTest::newRow("4") << 4 << "COM4"
-                           << "/dev/ttyS3";
-        QTest::newRow("7") << 7 << "COM7"
-                           << "/dev/ttyS6";
-        QTest::newRow("12") << 12 << "COM12"
-                            << "/dev/ttyS11";
+        QTest::newRow("1") << 1 << "COM1" << QStringLiteral("/dev/ttyS0");
+        QTest::newRow("4") << 4 << "COM4" << QStringLiteral("/dev/ttyS3");
+        QTest::newRow("7") << 7 << "COM7" << QStringLiteral("/dev/ttyS6");
+        QTest::newRow("12") << 12 << "COM12" << QStringLiteral("/dev/ttyS11");
     }
     void portNumbersNameDevices()
     {
@@ -133,14 +129,9 @@ private slots:
         QVERIFY(!PortConfig::read(path, &error));
         QVERIFY(!error.isEmpty());
 
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("/dev/some-long-device-name-that-is-longer\r\n");
-        old.close();
+        QVERIFY(test::writeBytes(path, "/dev/some-long-device-name-that-is-longer\r\n"));
         QVERIFY(PortConfig::write(path, PortSetting::numbered(3), &error));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("3\r\n"));
+        QCOMPARE(test::contentsOf(path), QByteArray("3\r\n"));
         QCOMPARE(*PortConfig::read(path), PortSetting::numbered(3));
 
         QVERIFY(PortConfig::write(path, PortSetting::named("/dev/pts/9"), &error));

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <zip.h>
+
 namespace quillon::test
 {
 
@@ -73,13 +75,6 @@ QString simplified(const QString& text)
 {
     return text.simplified();
 }
-
-} // namespace quillon::test
-
-#include <zip.h>
-
-namespace quillon::test
-{
 
 QStringList zipEntries(const QString& archive)
 {

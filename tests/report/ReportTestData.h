@@ -30,11 +30,6 @@ PdfWord pdfWord(const QString& pdf, const QString& word, int page = 1);
 // The text with runs of white space made single spaces (text extraction does not keep them).
 QString simplified(const QString& text);
 
-} // namespace quillon::test
-
-namespace quillon::test
-{
-
 // The names of a zip archive's entries, in order, and one entry's bytes (empty when absent).
 QStringList zipEntries(const QString& archive);
 QByteArray zipEntry(const QString& archive, const QString& name);

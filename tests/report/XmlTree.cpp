@@ -5,38 +5,38 @@
 namespace quillon::test
 {
 
-const XmlNode* XmlNode::child(const QString& ns, const QString& name) const
+const XmlNode* XmlNode::child(const QString& ns, const char* name) const
 {
     for (const auto& c : children)
-        if (c->ns == ns && c->name == name)
+        if (c->ns == ns && c->name == QLatin1StringView(name))
             return c.get();
     return nullptr;
 }
 
 namespace
 {
-void collect(const XmlNode& node, const QString& ns, const QString& name,
+void collect(const XmlNode& node, const QString& ns, const char* name,
              std::vector<const XmlNode*>& out)
 {
     for (const auto& c : node.children) {
-        if (c->ns == ns && c->name == name)
+        if (c->ns == ns && c->name == QLatin1StringView(name))
             out.push_back(c.get());
         collect(*c, ns, name, out);
     }
 }
 } // namespace
 
-std::vector<const XmlNode*> XmlNode::all(const QString& ns, const QString& name) const
+std::vector<const XmlNode*> XmlNode::all(const QString& ns, const char* name) const
 {
     std::vector<const XmlNode*> out;
     collect(*this, ns, name, out);
     return out;
 }
 
-const XmlNode* XmlNode::ancestor(const QString& ns, const QString& name) const
+const XmlNode* XmlNode::ancestor(const QString& ns, const char* name) const
 {
     for (const XmlNode* p = parent; p; p = p->parent)
-        if (p->ns == ns && p->name == name)
+        if (p->ns == ns && p->name == QLatin1StringView(name))
             return p;
     return nullptr;
 }

@@ -19,14 +19,17 @@ struct XmlNode {
     XmlNode* parent = nullptr;
     std::vector<std::unique_ptr<XmlNode>> children;
 
-    QString attr(const QString& name) const { return attributes.value(name).toString(); }
-    QString attr(const QString& ns, const QString& name) const
+    QString attr(const char* name) const
     {
-        return attributes.value(ns, name).toString();
+        return attributes.value(QLatin1StringView(name)).toString();
     }
-    const XmlNode* child(const QString& ns, const QString& name) const;
-    std::vector<const XmlNode*> all(const QString& ns, const QString& name) const; // descendants
-    const XmlNode* ancestor(const QString& ns, const QString& name) const;
+    QString attr(const QString& ns, const char* name) const
+    {
+        return attributes.value(ns, QLatin1StringView(name)).toString();
+    }
+    const XmlNode* child(const QString& ns, const char* name) const;
+    std::vector<const XmlNode*> all(const QString& ns, const char* name) const; // descendants
+    const XmlNode* ancestor(const QString& ns, const char* name) const;
     QString allText() const; // the text of all descendants, in order
 };
 

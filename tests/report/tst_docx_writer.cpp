@@ -7,6 +7,7 @@
 #include "report/LocalPaper.h"
 #include "report/ReportLines.h"
 #include "ReportTestData.h"
+#include "support/FileBytes.h"
 #include "XmlTree.h"
 
 #include <QDir>
@@ -78,19 +79,19 @@ DisplaySnapshot widestSnapshot()
     return s;
 }
 
-// The paragraphs' texts of a text box content element.
-QStringList paragraphTexts(const XmlNode& content)
+// The paragraphs' texts of the first text box content in `node`.
+QStringList boxLines(const XmlNode& node)
 {
     QStringList lines;
-    for (const XmlNode* p : content.all(W, QStringLiteral("p")))
+    for (const XmlNode* p : node.all(W, "txbxContent").at(0)->all(W, "p"))
         lines.append(p->allText());
     return lines;
 }
 
 const XmlNode* anchorNamed(const XmlNode& document, const QString& name)
 {
-    for (const XmlNode* a : document.all(WP, QStringLiteral("anchor")))
-        if (a->child(WP, QStringLiteral("docPr"))->attr(QStringLiteral("name")) == name)
+    for (const XmlNode* a : document.all(WP, "anchor"))
+        if (a->child(WP, "docPr")->attr("name") == name)
             return a;
     return nullptr;
 }
@@ -163,10 +164,9 @@ void DocxWriterTest::packageHasItsParts()
     QVERIFY(types);
     bool mainDocument = false, png = false;
     for (const auto& c : types->children) {
-        mainDocument |=
-            c->attr(QStringLiteral("PartName")) == QLatin1String("/word/document.xml") &&
-            c->attr(QStringLiteral("ContentType")).endsWith(QLatin1String("document.main+xml"));
-        png |= c->attr(QStringLiteral("Extension")) == QLatin1String("png");
+        mainDocument |= c->attr("PartName") == QLatin1String("/word/document.xml") &&
+                        c->attr("ContentType").endsWith(QLatin1String("document.main+xml"));
+        png |= c->attr("Extension") == QLatin1String("png");
     }
     QVERIFY(mainDocument && png);
 
@@ -174,12 +174,11 @@ void DocxWriterTest::packageHasItsParts()
     const auto rels =
         test::parseXml(test::zipEntry(m_docx, QStringLiteral("word/_rels/document.xml.rels")));
     QVERIFY(rels);
-    const XmlNode* blip = m_document->all(A, QStringLiteral("blip")).at(0);
-    const QString id = blip->attr(R, QStringLiteral("embed"));
+    const XmlNode* blip = m_document->all(A, "blip").at(0);
+    const QString id = blip->attr(R, "embed");
     bool found = false;
     for (const auto& rel : rels->children)
-        found |= rel->attr(QStringLiteral("Id")) == id &&
-                 rel->attr(QStringLiteral("Target")) == QLatin1String("media/image1.png");
+        found |= rel->attr("Id") == id && rel->attr("Target") == QLatin1String("media/image1.png");
     QVERIFY(found);
 }
 
@@ -205,30 +204,30 @@ void DocxWriterTest::shapesLieAtTheirPlaces()
     QFETCH(double, height);
     const XmlNode* anchor = anchorNamed(*m_document, name);
     QVERIFY(anchor);
-    const XmlNode* h = anchor->child(WP, QStringLiteral("positionH"));
-    const XmlNode* v = anchor->child(WP, QStringLiteral("positionV"));
-    QCOMPARE(h->attr(QStringLiteral("relativeFrom")), QStringLiteral("page"));
-    QCOMPARE(v->attr(QStringLiteral("relativeFrom")), QStringLiteral("page"));
-    QCOMPARE(h->child(WP, QStringLiteral("posOffset"))->text.toLongLong(), emu(left));
-    QCOMPARE(v->child(WP, QStringLiteral("posOffset"))->text.toLongLong(), emu(top));
-    const XmlNode* extent = anchor->child(WP, QStringLiteral("extent"));
-    QCOMPARE(extent->attr(QStringLiteral("cx")).toLongLong(), emu(width));
-    QCOMPARE(extent->attr(QStringLiteral("cy")).toLongLong(), emu(height));
+    const XmlNode* h = anchor->child(WP, "positionH");
+    const XmlNode* v = anchor->child(WP, "positionV");
+    QCOMPARE(h->attr("relativeFrom"), QStringLiteral("page"));
+    QCOMPARE(v->attr("relativeFrom"), QStringLiteral("page"));
+    QCOMPARE(h->child(WP, "posOffset")->text.toLongLong(), emu(left));
+    QCOMPARE(v->child(WP, "posOffset")->text.toLongLong(), emu(top));
+    const XmlNode* extent = anchor->child(WP, "extent");
+    QCOMPARE(extent->attr("cx").toLongLong(), emu(width));
+    QCOMPARE(extent->attr("cy").toLongLong(), emu(height));
     // The shape's own size agrees with the anchor's.
-    const XmlNode* ext = anchor->all(A, QStringLiteral("ext")).at(0);
-    QCOMPARE(ext->attr(QStringLiteral("cx")).toLongLong(), emu(width));
-    QCOMPARE(ext->attr(QStringLiteral("cy")).toLongLong(), emu(height));
+    const XmlNode* ext = anchor->all(A, "ext").at(0);
+    QCOMPARE(ext->attr("cx").toLongLong(), emu(width));
+    QCOMPARE(ext->attr("cy").toLongLong(), emu(height));
 }
 
 void DocxWriterTest::shapesShareOneParagraphAndHaveUniqueIds()
 {
-    const auto anchors = m_document->all(WP, QStringLiteral("anchor"));
+    const auto anchors = m_document->all(WP, "anchor");
     QCOMPARE(anchors.size(), size_t(3));
     std::set<QString> ids;
     std::set<const XmlNode*> paragraphs;
     for (const XmlNode* a : anchors) {
-        ids.insert(a->child(WP, QStringLiteral("docPr"))->attr(QStringLiteral("id")));
-        paragraphs.insert(a->ancestor(W, QStringLiteral("p")));
+        ids.insert(a->child(WP, "docPr")->attr("id"));
+        paragraphs.insert(a->ancestor(W, "p"));
     }
     QCOMPARE(ids.size(), size_t(3));
     QCOMPARE(paragraphs.size(), size_t(1));
@@ -237,37 +236,36 @@ void DocxWriterTest::shapesShareOneParagraphAndHaveUniqueIds()
 
 void DocxWriterTest::textBoxesHaveAWordTwoThousandSevenFallbackAndNoAutofit()
 {
-    const auto alternates = m_document->all(MC, QStringLiteral("AlternateContent"));
+    const auto alternates = m_document->all(MC, "AlternateContent");
     QCOMPARE(alternates.size(), size_t(2));
     for (const XmlNode* alt : alternates) {
-        const XmlNode* choice = alt->child(MC, QStringLiteral("Choice"));
+        const XmlNode* choice = alt->child(MC, "Choice");
         QVERIFY(choice);
-        QCOMPARE(choice->attr(QStringLiteral("Requires")), QStringLiteral("wps"));
-        QCOMPARE(choice->all(WPS, QStringLiteral("wsp")).size(), size_t(1));
-        const auto bodies = choice->all(WPS, QStringLiteral("bodyPr"));
+        QCOMPARE(choice->attr("Requires"), QStringLiteral("wps"));
+        QCOMPARE(choice->all(WPS, "wsp").size(), size_t(1));
+        const auto bodies = choice->all(WPS, "bodyPr");
         QCOMPARE(bodies.size(), size_t(1));
-        QVERIFY(bodies[0]->child(A, QStringLiteral("noAutofit")));
-        QVERIFY(!bodies[0]->child(A, QStringLiteral("spAutoFit")));
-        const XmlNode* fallback = alt->child(MC, QStringLiteral("Fallback"));
+        QVERIFY(bodies[0]->child(A, "noAutofit"));
+        QVERIFY(!bodies[0]->child(A, "spAutoFit"));
+        const XmlNode* fallback = alt->child(MC, "Fallback");
         QVERIFY(fallback);
-        QCOMPARE(fallback->all(V, QStringLiteral("textbox")).size(), size_t(1));
-        QCOMPARE(paragraphTexts(*fallback->all(W, QStringLiteral("txbxContent")).at(0)),
-                 paragraphTexts(*choice->all(W, QStringLiteral("txbxContent")).at(0)));
+        QCOMPARE(fallback->all(V, "textbox").size(), size_t(1));
+        QCOMPARE(boxLines(*fallback), boxLines(*choice));
     }
 }
 
 void DocxWriterTest::pageMarginsAreThoseThePictureIsPlacedFrom()
 {
-    const XmlNode* margins = m_document->all(W, QStringLiteral("pgMar")).at(0);
-    QCOMPARE(margins->attr(W, QStringLiteral("left")).toInt(), 1800); // twips
-    QCOMPARE(margins->attr(W, QStringLiteral("right")).toInt(), 1800);
-    QCOMPARE(margins->attr(W, QStringLiteral("top")).toInt(), 1440);
-    QCOMPARE(margins->attr(W, QStringLiteral("bottom")).toInt(), 1440);
+    const XmlNode* margins = m_document->all(W, "pgMar").at(0);
+    QCOMPARE(margins->attr(W, "left").toInt(), 1800); // twips
+    QCOMPARE(margins->attr(W, "right").toInt(), 1800);
+    QCOMPARE(margins->attr(W, "top").toInt(), 1440);
+    QCOMPARE(margins->attr(W, "bottom").toInt(), 1440);
 }
 
 void DocxWriterTest::headingIsTwelvePointBoldTimesNewRoman()
 {
-    const XmlNode* body = m_document->child(W, QStringLiteral("body"));
+    const XmlNode* body = m_document->child(W, "body");
     QStringList heading;
     for (const auto& p : body->children) {
         if (p->name != QLatin1String("p"))
@@ -276,16 +274,14 @@ void DocxWriterTest::headingIsTwelvePointBoldTimesNewRoman()
         for (const auto& r : p->children) {
             if (r->name != QLatin1String("r"))
                 continue;
-            const XmlNode* rPr = r->child(W, QStringLiteral("rPr"));
+            const XmlNode* rPr = r->child(W, "rPr");
             if (!rPr)
                 continue; // a shape's run
-            QCOMPARE(rPr->child(W, QStringLiteral("rFonts"))->attr(W, QStringLiteral("ascii")),
-                     QStringLiteral("Times New Roman"));
-            QCOMPARE(rPr->child(W, QStringLiteral("sz"))->attr(W, QStringLiteral("val")),
-                     QStringLiteral("24"));
-            const XmlNode* b = rPr->child(W, QStringLiteral("b"));
-            QVERIFY(b && b->attr(W, QStringLiteral("val")) != QLatin1String("0"));
-            text += r->child(W, QStringLiteral("t"))->text;
+            QCOMPARE(rPr->child(W, "rFonts")->attr(W, "ascii"), QStringLiteral("Times New Roman"));
+            QCOMPARE(rPr->child(W, "sz")->attr(W, "val"), QStringLiteral("24"));
+            const XmlNode* b = rPr->child(W, "b");
+            QVERIFY(b && b->attr(W, "val") != QLatin1String("0"));
+            text += r->child(W, "t")->text;
         }
         heading.append(text);
     }
@@ -299,25 +295,22 @@ void DocxWriterTest::headingIsTwelvePointBoldTimesNewRoman()
 
 void DocxWriterTest::textBoxLinesAreTwelvePointTimesWithExactSpacing()
 {
-    const auto contents = m_document->all(W, QStringLiteral("txbxContent"));
+    const auto contents = m_document->all(W, "txbxContent");
     QCOMPARE(contents.size(), size_t(4)); // two boxes, each with its fallback
     for (const XmlNode* content : contents) {
-        for (const XmlNode* p : content->all(W, QStringLiteral("p"))) {
-            const XmlNode* spacing =
-                p->child(W, QStringLiteral("pPr"))->child(W, QStringLiteral("spacing"));
+        for (const XmlNode* p : content->all(W, "p")) {
+            const XmlNode* spacing = p->child(W, "pPr")->child(W, "spacing");
             QVERIFY(spacing);
-            QCOMPARE(spacing->attr(W, QStringLiteral("line")), QStringLiteral("240"));
-            QCOMPARE(spacing->attr(W, QStringLiteral("lineRule")), QStringLiteral("exact"));
-            QCOMPARE(spacing->attr(W, QStringLiteral("before")), QStringLiteral("0"));
-            QCOMPARE(spacing->attr(W, QStringLiteral("after")), QStringLiteral("0"));
-            for (const XmlNode* r : p->all(W, QStringLiteral("r"))) {
-                const XmlNode* rPr = r->child(W, QStringLiteral("rPr"));
-                QCOMPARE(rPr->child(W, QStringLiteral("rFonts"))->attr(W, QStringLiteral("ascii")),
+            QCOMPARE(spacing->attr(W, "line"), QStringLiteral("240"));
+            QCOMPARE(spacing->attr(W, "lineRule"), QStringLiteral("exact"));
+            QCOMPARE(spacing->attr(W, "before"), QStringLiteral("0"));
+            QCOMPARE(spacing->attr(W, "after"), QStringLiteral("0"));
+            for (const XmlNode* r : p->all(W, "r")) {
+                const XmlNode* rPr = r->child(W, "rPr");
+                QCOMPARE(rPr->child(W, "rFonts")->attr(W, "ascii"),
                          QStringLiteral("Times New Roman"));
-                QCOMPARE(rPr->child(W, QStringLiteral("sz"))->attr(W, QStringLiteral("val")),
-                         QStringLiteral("24"));
-                QCOMPARE(rPr->child(W, QStringLiteral("b"))->attr(W, QStringLiteral("val")),
-                         QStringLiteral("0"));
+                QCOMPARE(rPr->child(W, "sz")->attr(W, "val"), QStringLiteral("24"));
+                QCOMPARE(rPr->child(W, "b")->attr(W, "val"), QStringLiteral("0"));
             }
         }
     }
@@ -325,12 +318,8 @@ void DocxWriterTest::textBoxLinesAreTwelvePointTimesWithExactSpacing()
 
 void DocxWriterTest::everyLineHasItsExactText()
 {
-    const XmlNode* menu = anchorNamed(*m_document, QStringLiteral("Menu Data"));
-    const XmlNode* notes = anchorNamed(*m_document, QStringLiteral("Notes"));
-    const QStringList menuLines =
-        paragraphTexts(*menu->all(W, QStringLiteral("txbxContent")).at(0));
-    const QStringList noteLines =
-        paragraphTexts(*notes->all(W, QStringLiteral("txbxContent")).at(0));
+    const QStringList menuLines = boxLines(*anchorNamed(*m_document, QStringLiteral("Menu Data")));
+    const QStringList noteLines = boxLines(*anchorNamed(*m_document, QStringLiteral("Notes")));
     QCOMPARE(menuLines, menuTextLines(m_snapshot.panel));
     QCOMPARE(noteLines, noteTextLines(m_snapshot.notes));
     // Spot checks against the record the snapshot came from.
@@ -347,10 +336,10 @@ void DocxWriterTest::everyLineHasItsExactText()
 
 void DocxWriterTest::everyRunKeepsItsSpaces()
 {
-    const auto texts = m_document->all(W, QStringLiteral("t"));
+    const auto texts = m_document->all(W, "t");
     QVERIFY(texts.size() > 31);
     for (const XmlNode* t : texts)
-        QCOMPARE(t->attr(XML, QStringLiteral("space")), QStringLiteral("preserve"));
+        QCOMPARE(t->attr(XML, "space"), QStringLiteral("preserve"));
 }
 
 void DocxWriterTest::pictureIsTheAscanBlockAtNaturalSize()
@@ -382,8 +371,7 @@ void DocxWriterTest::controlCharactersStillGiveAWellFormedDocument()
     const auto document =
         test::parseXml(test::zipEntry(path, QStringLiteral("word/document.xml")), &error);
     QVERIFY2(document, qPrintable(error));
-    const XmlNode* notes = anchorNamed(*document, QStringLiteral("Notes"));
-    const QStringList lines = paragraphTexts(*notes->all(W, QStringLiteral("txbxContent")).at(0));
+    const QStringList lines = boxLines(*anchorNamed(*document, QStringLiteral("Notes")));
     QCOMPARE(lines.size(), 12);
     QCOMPARE(lines[2], QLatin1String(kReportNoteCaptions[2]) + QStringLiteral("A??B??C"));
 }
@@ -391,10 +379,7 @@ void DocxWriterTest::controlCharactersStillGiveAWellFormedDocument()
 void DocxWriterTest::existingFileIsReplaced()
 {
     const QString path = m_dir.filePath(QStringLiteral("old.docx"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("an older document");
-    old.close();
+    QVERIFY(test::writeBytes(path, "an older document"));
     QCOMPARE(DocxWriter::write(path, m_snapshot), ReportError::None);
     QVERIFY(test::zipEntries(path).contains(QStringLiteral("word/document.xml")));
 }
@@ -440,15 +425,12 @@ void DocxWriterTest::pageIsTheLocalesPaper()
     QString error;
     const auto document = test::parseXml(DocxDocument::document(content), &error);
     QVERIFY2(document, qPrintable(error));
-    const XmlNode* size = document->all(W, QStringLiteral("pgSz")).at(0);
-    QCOMPARE(size->attr(W, QStringLiteral("w")).toInt(), width);
-    QCOMPARE(size->attr(W, QStringLiteral("h")).toInt(), height);
+    const XmlNode* size = document->all(W, "pgSz").at(0);
+    QCOMPARE(size->attr(W, "w").toInt(), width);
+    QCOMPARE(size->attr(W, "h").toInt(), height);
     // The shapes keep their places on either paper.
     const XmlNode* menu = anchorNamed(*document, QStringLiteral("Menu Data"));
-    QCOMPARE(menu->child(WP, QStringLiteral("positionH"))
-                 ->child(WP, QStringLiteral("posOffset"))
-                 ->text.toLongLong(),
-             emu(316));
+    QCOMPARE(menu->child(WP, "positionH")->child(WP, "posOffset")->text.toLongLong(), emu(316));
 }
 
 void DocxWriterTest::libreOfficeKeepsEveryLineOfTheWidestDocumentWhole()

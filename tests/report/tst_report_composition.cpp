@@ -337,21 +337,19 @@ void ReportCompositionTest::headerHasTheTwoHeadingLines()
 
 void ReportCompositionTest::rangeLabelsStayInsideTheAscanBlockFrame_data()
 {
-    QTest::addColumn<QString>("range");
-    QTest::addColumn<QString>("delay");
-    QTest::newRow("1000") << QStringLiteral("1000   ") << QStringLiteral("0.0    ");
-    QTest::newRow("2.5 + 1000") << QStringLiteral("1000   ") << QStringLiteral("2.5    ");
+    QTest::addColumn<QByteArray>("range");
+    QTest::addColumn<QByteArray>("delay");
+    QTest::newRow("1000") << QByteArray("1000   ") << QByteArray("0.0    ");
+    QTest::newRow("2.5 + 1000") << QByteArray("1000   ") << QByteArray("2.5    ");
 }
 
 void ReportCompositionTest::rangeLabelsStayInsideTheAscanBlockFrame()
 {
-    QFETCH(QString, range);
-    QFETCH(QString, delay);
+    QFETCH(QByteArray, range);
+    QFETCH(QByteArray, delay);
     Record record = test::reportRecord(5, QStringLiteral("x"));
-    for (int i = 0; i < 7; ++i) {
-        record[267 + i] = codeOf(range[i]);
-        record[281 + i] = codeOf(delay[i]);
-    }
+    test::put(record, 267, range);
+    test::put(record, 281, delay);
     const ReportBlock block = ReportComposer::ascanBlock(snapshotOf(record));
     const BlockRect frame = block.rects.at(0);
     const double inner = frame.rect.right() - frame.penWidth / 2;

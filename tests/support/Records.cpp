@@ -39,6 +39,13 @@ Record startUpRow()
     return row;
 }
 
+Record filledRecord(std::int16_t value)
+{
+    Record r;
+    r.fill(value);
+    return r;
+}
+
 Record spaceRecord()
 {
     Record r{};
@@ -92,6 +99,22 @@ void setDacPoint(Record& record, int k, int x, int amplitude)
 {
     record[kDacFirst + 2 * k] = std::int16_t(x);
     record[kDacFirst + 2 * k + 1] = std::int16_t(amplitude);
+}
+
+Record gateRecord(QByteArrayView start, QByteArrayView width, QByteArrayView level)
+{
+    Record r = spaceRecord();
+    for (int k = 0; k < kDacPoints; ++k)
+        setDacPoint(r, k, 0, 0);
+    put(r, 267, "100    "); // range
+    put(r, 281, "0.0    "); // delay
+    put(r, 295, "ON     "); // gate 1
+    put(r, 302, start);
+    put(r, 309, width);
+    put(r, 316, level);
+    put(r, 323, "OFF    "); // gate 2
+    put(r, 431, "OFF    "); // DAC
+    return r;
 }
 
 Record realisticRecord(int memory)

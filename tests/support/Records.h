@@ -17,6 +17,8 @@ namespace quillon::test
 
 // A bank row as start-up leaves it.
 Record startUpRow();
+// Every position `value`.
+Record filledRecord(std::int16_t value);
 // A record whose setup area, notes and tail are spaces (samples 0), not made by the core.
 Record spaceRecord();
 // Every position 0..840 a pseudo-random byte value.
@@ -37,6 +39,10 @@ void setNote(Record& record, int n, const QString& text);
 // DAC point k: x position and amplitude.
 void setDacPoint(Record& record, int k, int x, int amplitude);
 
+// Samples 0 and every DAC point 0; range 100, delay 0.0, gate 1 on from `start` for `width` at
+// `level`, gate 2 and DAC off; the other setup characters are spaces.
+Record gateRecord(QByteArrayView start = "30%    ", QByteArrayView width = "25%    ",
+                  QByteArrayView level = "40%    ");
 // A record as an operator would send it: a probe echo with a flaw and a back wall, gate 1 on,
 // DAC with its companions, measurement readouts and filled note lines; memory `memory`.
 Record realisticRecord(int memory = 7);

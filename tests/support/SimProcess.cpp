@@ -80,18 +80,19 @@ void SimProcess::kill()
 
 bool holdsRecord(const Record& row, const Record& source, QString* why)
 {
-    for (int p = 0; p <= 801; ++p) {
-        if (p >= 251 && p <= 259)
-            continue;
-        if (row[p] != source[p]) {
-            *why = QStringLiteral("position %1 holds %2, the instrument sent %3")
-                       .arg(p)
-                       .arg(row[p])
-                       .arg(source[p]);
-            return false;
-        }
-    }
-    return true;
+    *why = recordDifference(row, source);
+    return why->isEmpty();
+}
+
+QString recordDifference(const Record& row, const Record& source)
+{
+    for (int p = 0; p <= 801; ++p)
+        if ((p < 251 || p > 259) && row[p] != source[p])
+            return QStringLiteral("position %1 holds %2, the instrument sent %3")
+                .arg(p)
+                .arg(row[p])
+                .arg(source[p]);
+    return {};
 }
 
 } // namespace quillon::test

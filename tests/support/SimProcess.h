@@ -54,5 +54,7 @@ private:
 // carries (samples 0..250, setup area 260..539, DAC points and notes 540..801); the first
 // difference is described in `why`.
 bool holdsRecord(const Record& row, const Record& source, QString* why);
+// That first difference; empty when `row` holds `source`.
+QString recordDifference(const Record& row, const Record& source);
 
 } // namespace quillon::test

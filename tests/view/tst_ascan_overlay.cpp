@@ -5,6 +5,7 @@
 #include "core/AscanDrawingPainter.h"
 #include "core/AscanMeasure.h"
 #include "core/PanelTexts.h"
+#include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
 
@@ -16,29 +17,11 @@ using namespace quillon;
 namespace
 {
 
-void put(Record& r, int position, const char* text)
-{
-    for (int i = 0; text[i]; ++i)
-        r[position + i] = std::int16_t(static_cast<unsigned char>(text[i]));
-}
-
 // Range 100, delay 0, gate 1 from 30 % for 25 % at 40 %, an echo of 60 % at sample 100 and one
 // of 80 % at sample 200.
 Record echoRecord()
 {
-    Record r{};
-    for (int p = 260; p <= 840; ++p)
-        r[p] = ' ';
-    for (int p = kDacFirst; p < kDacFirst + 2 * kDacPoints; ++p)
-        r[p] = 0;
-    put(r, 267, "100    ");
-    put(r, 281, "0.0    ");
-    put(r, 295, "ON     ");
-    put(r, 302, "30%    ");
-    put(r, 309, "25%    ");
-    put(r, 316, "40%    ");
-    put(r, 323, "OFF    ");
-    put(r, 431, "OFF    ");
+    Record r = test::gateRecord();
     r[100] = 60;
     r[200] = 80;
     return r;

@@ -3,6 +3,7 @@
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
 #include "core/Record.h"
+#include "support/Records.h"
 #include "view/AscanView.h"
 
 #include <QPainter>
@@ -131,10 +132,8 @@ void AscanViewTest::wideLastLabelStaysInsideTheBorder()
 {
     // Range 1000: the last label, " 1000" at x = 239, is wider than the room the surface leaves it.
     Record record{};
-    for (int i = 0; i < 7; ++i) {
-        record[267 + i] = std::int16_t("1000   "[i]);
-        record[281 + i] = std::int16_t("0.0    "[i]);
-    }
+    test::put(record, 267, "1000   ");
+    test::put(record, 281, "0.0    ");
     AscanView view;
     view.setDrawing(drawRecord(record));
     view.resize(int(258.75 * 2) + 2, int(231.75 * 2) + 2);

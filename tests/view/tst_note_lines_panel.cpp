@@ -37,15 +37,14 @@ void NoteLinesPanelTest::typing_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("plain") << "Km 114/6"
-                           << "Km 114/6";
+    QTest::newRow("plain") << "Km 114/6" << QStringLiteral("Km 114/6");
     QTest::newRow("Latin-1 accents are kept")
         << QString::fromUtf8("Bézier ½ ÿ") << QString::fromUtf8("Bézier ½ ÿ");
     QTest::newRow("euro sign refused") << QString::fromUtf8("12€ x") << "12 x";
     QTest::newRow("Cyrillic and CJK refused") << QString::fromUtf8("aЖb中c") << "abc";
     QTest::newRow("emoji refused") << QString::fromUtf8("ok\U0001F600!") << "ok!";
-    QTest::newRow("cut at twenty") << "abcdefghijklmnopqrstuvwxyz"
-                                   << "abcdefghijklmnopqrst";
+    QTest::newRow("cut at twenty")
+        << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst");
 }
 
 void NoteLinesPanelTest::typing()

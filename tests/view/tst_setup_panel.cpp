@@ -69,28 +69,17 @@ void SetupPanelTest::captionAboveBox_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("ZERO") << "txtzero"
-                          << "ZERO";
-    QTest::newRow("VEL M/S") << "txtvelo"
-                             << "VEL M/S";
-    QTest::newRow("GATE 2") << "txtgate2"
-                            << "GATE 2";
-    QTest::newRow("START of gate 2") << "txtstart2"
-                                     << "START";
-    QTest::newRow("MEM NO") << "txtmemno"
-                            << "MEM NO";
-    QTest::newRow("VIDEO") << "txtVideo"
-                           << "VIDEO";
-    QTest::newRow("BRIGHT") << "txtbrt"
-                            << "BRIGHT";
-    QTest::newRow("PRESS") << "Txtent"
-                           << "PRESS";
-    QTest::newRow("MEASURE") << "txtmea"
-                             << "MEASURE";
-    QTest::newRow("HUD") << "txthud"
-                         << "HUD";
-    QTest::newRow("BEEP") << "txtbeep"
-                          << "BEEP";
+    QTest::newRow("ZERO") << "txtzero" << QStringLiteral("ZERO");
+    QTest::newRow("VEL M/S") << "txtvelo" << QStringLiteral("VEL M/S");
+    QTest::newRow("GATE 2") << "txtgate2" << QStringLiteral("GATE 2");
+    QTest::newRow("START of gate 2") << "txtstart2" << QStringLiteral("START");
+    QTest::newRow("MEM NO") << "txtmemno" << QStringLiteral("MEM NO");
+    QTest::newRow("VIDEO") << "txtVideo" << QStringLiteral("VIDEO");
+    QTest::newRow("BRIGHT") << "txtbrt" << QStringLiteral("BRIGHT");
+    QTest::newRow("PRESS") << "Txtent" << QStringLiteral("PRESS");
+    QTest::newRow("MEASURE") << "txtmea" << QStringLiteral("MEASURE");
+    QTest::newRow("HUD") << "txthud" << QStringLiteral("HUD");
+    QTest::newRow("BEEP") << "txtbeep" << QStringLiteral("BEEP");
 }
 
 void SetupPanelTest::captionAboveBox()
@@ -137,16 +126,11 @@ void SetupPanelTest::lastRowsHaveCaptionsAtTheLeft_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Beam Path") << "txtbeam"
-                               << "Beam Path";
-    QTest::newRow("Surface") << "txtsurf"
-                             << "Surface";
-    QTest::newRow("Depth") << "txtdpth"
-                           << "Depth";
-    QTest::newRow("Gain") << "txtgain"
-                          << "Gain";
-    QTest::newRow("REF") << "txtrefg"
-                         << "REF";
+    QTest::newRow("Beam Path") << "txtbeam" << QStringLiteral("Beam Path");
+    QTest::newRow("Surface") << "txtsurf" << QStringLiteral("Surface");
+    QTest::newRow("Depth") << "txtdpth" << QStringLiteral("Depth");
+    QTest::newRow("Gain") << "txtgain" << QStringLiteral("Gain");
+    QTest::newRow("REF") << "txtrefg" << QStringLiteral("REF");
 }
 
 void SetupPanelTest::lastRowsHaveCaptionsAtTheLeft()
