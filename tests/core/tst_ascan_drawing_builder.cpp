@@ -186,24 +186,19 @@ void AscanDrawingBuilderTest::gateBars_data()
     QTest::addColumn<QList<QLineF>>("bars");
     const QLineF bar1(75, 130, 250, 130);  // start 30 %, width 70 %, level 40 %
     const QLineF bar2(25, 170, 62.5, 170); // start 10 %, width 15 %, level 20 %
-    QTest::newRow("gate 1 DAC -6: no bar")
-        << QByteArray("DAC -6 ") << QByteArray("OFF    ") << QList<QLineF>{};
-    QTest::newRow("gate 1 DAC -12: no bar")
-        << QByteArray("DAC -12") << QByteArray("OFF    ") << QList<QLineF>{};
-    QTest::newRow("gate 1 OFF") << QByteArray("OFF    ") << QByteArray("OFF    ")
-                                << QList<QLineF>{};
-    QTest::newRow("gate 1 on, gate 2 OFF: one bar")
-        << QByteArray("ON     ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
-    QTest::newRow("gate 1 any other text")
-        << QByteArray("POS    ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
-    QTest::newRow("gate 1 off in lower case draws")
-        << QByteArray("off    ") << QByteArray("OFF    ") << QList<QLineF>{bar1};
-    QTest::newRow("gate 1 DAC -6 without its space draws")
-        << QByteArray("DAC -6x") << QByteArray("OFF    ") << QList<QLineF>{bar1};
-    QTest::newRow("both gates") << QByteArray("ON     ") << QByteArray("ON     ")
-                                << QList<QLineF>{bar1, bar2};
-    QTest::newRow("gate 2 is tested against OFF only")
-        << QByteArray("OFF    ") << QByteArray("DAC -6 ") << QList<QLineF>{bar2};
+    const auto row = [](const char* name, const char* gate1, const char* gate2,
+                        const QList<QLineF>& bars) {
+        QTest::newRow(name) << QByteArray(gate1) << QByteArray(gate2) << bars;
+    };
+    row("gate 1 DAC -6: no bar", "DAC -6 ", "OFF    ", {});
+    row("gate 1 DAC -12: no bar", "DAC -12", "OFF    ", {});
+    row("gate 1 OFF", "OFF    ", "OFF    ", {});
+    row("gate 1 on, gate 2 OFF: one bar", "ON     ", "OFF    ", {bar1});
+    row("gate 1 any other text", "POS    ", "OFF    ", {bar1});
+    row("gate 1 off in lower case draws", "off    ", "OFF    ", {bar1});
+    row("gate 1 DAC -6 without its space draws", "DAC -6x", "OFF    ", {bar1});
+    row("both gates", "ON     ", "ON     ", {bar1, bar2});
+    row("gate 2 is tested against OFF only", "OFF    ", "DAC -6 ", {bar2});
 }
 
 void AscanDrawingBuilderTest::gateBars()
@@ -277,46 +272,34 @@ void AscanDrawingBuilderTest::rangeScale_data()
     QTest::addColumn<QByteArray>("range");
     QTest::addColumn<QByteArray>("delay");
     QTest::addColumn<QList<Label>>("labels");
-    QTest::newRow("range 100, delay 0.0")
-        << QByteArray("100    ") << QByteArray("0.0    ")
-        << QList<Label>{{0, " 0"},    {41, " 20"},  {91, " 40"},
-                        {141, " 60"}, {191, " 80"}, {239, " 100"}};
-    QTest::newRow("range 100, delay 12") << QByteArray("100    ") << QByteArray("12     ")
-                                         << QList<Label>{{0, " 12"},   {41, " 32"},  {91, " 52"},
-                                                         {141, " 72"}, {191, " 92"}, {239, " 112"}};
-    QTest::newRow("range 12, delay 0")
-        << QByteArray("12     ") << QByteArray("0      ") << QList<Label>{{0, " 0"}, {232, " 12"}};
-    QTest::newRow("range 100, delay 2.5") << QByteArray("100    ") << QByteArray("2.5    ")
-                                          << QList<Label>{{0, " 2.5"}, {229, " 102.5"}};
-    QTest::newRow("range without a number")
-        << QByteArray("       ") << QByteArray("0.0    ") << QList<Label>{};
-    QTest::newRow("range 0") << QByteArray("0      ") << QByteArray("10     ") << QList<Label>{};
-    QTest::newRow("range with a unit") << QByteArray("250mm  ") << QByteArray("0      ")
-                                       << QList<Label>{{0, " 0"},     {41, " 50"},   {91, " 100"},
-                                                       {141, " 150"}, {191, " 200"}, {239, " 250"}};
-    QTest::newRow("delay without a number counts as 0")
-        << QByteArray("50     ") << QByteArray("       ")
-        << QList<Label>{{0, " 0"},    {41, " 10"},  {91, " 20"},
-                        {141, " 30"}, {191, " 40"}, {239, " 50"}};
-    QTest::newRow("negative delay") << QByteArray("100    ") << QByteArray("-20    ")
-                                    << QList<Label>{{0, "-20"},   {41, " 0"},   {91, " 20"},
-                                                    {141, " 40"}, {191, " 60"}, {239, " 80"}};
-    QTest::newRow("negative fractional delay") << QByteArray("100    ") << QByteArray("-2.5   ")
-                                               << QList<Label>{{0, "-2.5"}, {229, " 97.5"}};
-    QTest::newRow("fractional range") << QByteArray("12.5   ") << QByteArray("0      ")
-                                      << QList<Label>{{0, " 0"}, {232, " 12.5"}};
-    QTest::newRow("sum of two short decimals") << QByteArray("0.2    ") << QByteArray("0.1    ")
-                                               << QList<Label>{{0, " 0.1"}, {229, " 0.3"}};
+    const auto row = [](const char* name, const char* range, const char* delay,
+                        const QList<Label>& labels) {
+        QTest::newRow(name) << QByteArray(range) << QByteArray(delay) << labels;
+    };
+    row("range 100, delay 0.0", "100    ", "0.0    ",
+        {{0, " 0"}, {41, " 20"}, {91, " 40"}, {141, " 60"}, {191, " 80"}, {239, " 100"}});
+    row("range 100, delay 12", "100    ", "12     ",
+        {{0, " 12"}, {41, " 32"}, {91, " 52"}, {141, " 72"}, {191, " 92"}, {239, " 112"}});
+    row("range 12, delay 0", "12     ", "0      ", {{0, " 0"}, {232, " 12"}});
+    row("range 100, delay 2.5", "100    ", "2.5    ", {{0, " 2.5"}, {229, " 102.5"}});
+    row("range without a number", "       ", "0.0    ", {});
+    row("range 0", "0      ", "10     ", {});
+    row("range with a unit", "250mm  ", "0      ",
+        {{0, " 0"}, {41, " 50"}, {91, " 100"}, {141, " 150"}, {191, " 200"}, {239, " 250"}});
+    row("delay without a number counts as 0", "50     ", "       ",
+        {{0, " 0"}, {41, " 10"}, {91, " 20"}, {141, " 30"}, {191, " 40"}, {239, " 50"}});
+    row("negative delay", "100    ", "-20    ",
+        {{0, "-20"}, {41, " 0"}, {91, " 20"}, {141, " 40"}, {191, " 60"}, {239, " 80"}});
+    row("negative fractional delay", "100    ", "-2.5   ", {{0, "-2.5"}, {229, " 97.5"}});
+    row("fractional range", "12.5   ", "0      ", {{0, " 0"}, {232, " 12.5"}});
+    row("sum of two short decimals", "0.2    ", "0.1    ", {{0, " 0.1"}, {229, " 0.3"}});
     // Label values must stay within 16 bits; beyond that only the start and end are printed.
     QTest::newRow("last label 32767 fits")
         << QByteArray("5      ") << QByteArray("32762  ")
         << QList<Label>{{0, " 32762"},   {41, " 32763"},  {91, " 32764"},
                         {141, " 32765"}, {191, " 32766"}, {239, " 32767"}};
-    QTest::newRow("last label 32768 beyond 16 bits")
-        << QByteArray("5      ") << QByteArray("32763  ")
-        << QList<Label>{{0, " 32763"}, {232, " 32768"}};
-    QTest::newRow("range beyond 16 bits") << QByteArray("9999995") << QByteArray("0      ")
-                                          << QList<Label>{{0, " 0"}, {232, " 9999995"}};
+    row("last label 32768 beyond 16 bits", "5      ", "32763  ", {{0, " 32763"}, {232, " 32768"}});
+    row("range beyond 16 bits", "9999995", "0      ", {{0, " 0"}, {232, " 9999995"}});
     QTest::newRow("negative labels down to -32768")
         << QByteArray("-5     ") << QByteArray("-32763 ")
         << QList<Label>{{0, "-32763"},   {41, "-32764"},  {91, "-32765"},

@@ -42,26 +42,20 @@ void AscanMeasureTest::soundPath_data()
     QTest::addColumn<bool>("hasPath");
     QTest::addColumn<double>("path");
 
-    QTest::newRow("left edge") << QByteArray("100    ") << QByteArray("0.0    ") << 0.0 << true
-                               << 0.0;
-    QTest::newRow("right edge") << QByteArray("100    ") << QByteArray("0.0    ") << 250.0 << true
-                                << 100.0;
-    QTest::newRow("middle") << QByteArray("100    ") << QByteArray("0.0    ") << 125.0 << true
-                            << 50.0;
-    QTest::newRow("delay with a fraction, left")
-        << QByteArray("100    ") << QByteArray("2.5    ") << 0.0 << true << 2.5;
-    QTest::newRow("delay with a fraction, right")
-        << QByteArray("100    ") << QByteArray("2.5    ") << 250.0 << true << 102.5;
-    QTest::newRow("delay 12, range 200, sample 49")
-        << QByteArray("200mm  ") << QByteArray("12     ") << 50.0 << true << 52.0;
-    QTest::newRow("negative delay")
-        << QByteArray("50     ") << QByteArray("-5.25  ") << 125.0 << true << 19.75;
-    QTest::newRow("range without a number")
-        << QByteArray("       ") << QByteArray("12     ") << 125.0 << false << 0.0;
-    QTest::newRow("range of letters")
-        << QByteArray("AUTO   ") << QByteArray("0.0    ") << 125.0 << false << 0.0;
-    QTest::newRow("range zero") << QByteArray("0      ") << QByteArray("0.0    ") << 125.0 << false
-                                << 0.0;
+    const auto row = [](const char* name, const char* range, const char* delay, double x,
+                        bool hasPath, double path) {
+        QTest::newRow(name) << QByteArray(range) << QByteArray(delay) << x << hasPath << path;
+    };
+    row("left edge", "100    ", "0.0    ", 0.0, true, 0.0);
+    row("right edge", "100    ", "0.0    ", 250.0, true, 100.0);
+    row("middle", "100    ", "0.0    ", 125.0, true, 50.0);
+    row("delay with a fraction, left", "100    ", "2.5    ", 0.0, true, 2.5);
+    row("delay with a fraction, right", "100    ", "2.5    ", 250.0, true, 102.5);
+    row("delay 12, range 200, sample 49", "200mm  ", "12     ", 50.0, true, 52.0);
+    row("negative delay", "50     ", "-5.25  ", 125.0, true, 19.75);
+    row("range without a number", "       ", "12     ", 125.0, false, 0.0);
+    row("range of letters", "AUTO   ", "0.0    ", 125.0, false, 0.0);
+    row("range zero", "0      ", "0.0    ", 125.0, false, 0.0);
 }
 
 void AscanMeasureTest::soundPath()
@@ -121,32 +115,24 @@ void AscanMeasureTest::gatePeak_data()
     QTest::addColumn<int>("peakSample");     // -1: no peak
     QTest::addColumn<int>("peakAmplitude");
 
+    const auto row = [](const char* name, const char* start, const char* width,
+                        const QList<int>& samples, int peakSample, int peakAmplitude) {
+        QTest::newRow(name) << QByteArray(start) << QByteArray(width) << samples << peakSample
+                            << peakAmplitude;
+    };
     // Gate 30 % + 25 %: x 75 .. 137.5, samples 74 .. 136.
-    QTest::newRow("single echo") << QByteArray("30%    ") << QByteArray("25%    ")
-                                 << QList<int>{100, 60} << 100 << 60;
-    QTest::newRow("ties take the first") << QByteArray("30%    ") << QByteArray("25%    ")
-                                         << QList<int>{90, 70, 110, 70, 120, 70} << 90 << 70;
-    QTest::newRow("clipped ties take the first") << QByteArray("30%    ") << QByteArray("25%    ")
-                                                 << QList<int>{95, 120, 105, 200} << 95 << 100;
-    QTest::newRow("first sample inside the gate")
-        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{73, 90, 74, 50} << 74 << 50;
-    QTest::newRow("last sample inside the gate") << QByteArray("30%    ") << QByteArray("25%    ")
-                                                 << QList<int>{136, 40, 137, 90} << 136 << 40;
-    QTest::newRow("higher echo outside is ignored")
-        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{20, 99, 100, 10} << 100
-        << 10;
-    QTest::newRow("flat trace peaks at the gate start")
-        << QByteArray("30%    ") << QByteArray("25%    ") << QList<int>{} << 74 << 0;
-    QTest::newRow("gate running past the end")
-        << QByteArray("90%    ") << QByteArray("50%    ") << QList<int>{249, 30} << 249 << 30;
-    QTest::newRow("gate beyond the trace")
-        << QByteArray("101%   ") << QByteArray("20%    ") << QList<int>{249, 30} << -1 << 0;
-    QTest::newRow("gate far beyond the trace")
-        << QByteArray("99999999") << QByteArray("99999999") << QList<int>{249, 30} << -1 << 0;
-    QTest::newRow("zero width on a sample")
-        << QByteArray("40%    ") << QByteArray("0%     ") << QList<int>{99, 45} << 99 << 45;
-    QTest::newRow("zero width between samples")
-        << QByteArray("40.1%  ") << QByteArray("0%     ") << QList<int>{99, 45} << -1 << 0;
+    row("single echo", "30%    ", "25%    ", {100, 60}, 100, 60);
+    row("ties take the first", "30%    ", "25%    ", {90, 70, 110, 70, 120, 70}, 90, 70);
+    row("clipped ties take the first", "30%    ", "25%    ", {95, 120, 105, 200}, 95, 100);
+    row("first sample inside the gate", "30%    ", "25%    ", {73, 90, 74, 50}, 74, 50);
+    row("last sample inside the gate", "30%    ", "25%    ", {136, 40, 137, 90}, 136, 40);
+    row("higher echo outside is ignored", "30%    ", "25%    ", {20, 99, 100, 10}, 100, 10);
+    row("flat trace peaks at the gate start", "30%    ", "25%    ", {}, 74, 0);
+    row("gate running past the end", "90%    ", "50%    ", {249, 30}, 249, 30);
+    row("gate beyond the trace", "101%   ", "20%    ", {249, 30}, -1, 0);
+    row("gate far beyond the trace", "99999999", "99999999", {249, 30}, -1, 0);
+    row("zero width on a sample", "40%    ", "0%     ", {99, 45}, 99, 45);
+    row("zero width between samples", "40.1%  ", "0%     ", {99, 45}, -1, 0);
 }
 
 void AscanMeasureTest::gatePeak()
@@ -182,30 +168,25 @@ void AscanMeasureTest::peakDecibels_data()
     QTest::addColumn<double>("dbToDac");       // NaN: absent
 
     const double none = qQNaN();
+    const auto row = [](const char* name, int amplitude, const char* level, const char* dac,
+                        const QList<int>& dacPoints, double dbToLevel, double dacAmplitude,
+                        double dbToDac) {
+        QTest::newRow(name) << amplitude << QByteArray(level) << QByteArray(dac) << dacPoints
+                            << dbToLevel << dacAmplitude << dbToDac;
+    };
     // The peak is sample 99 (x = 100) in a gate 30 % + 25 %.
-    QTest::newRow("at the level") << 40 << QByteArray("40%    ") << QByteArray("OFF    ")
-                                  << QList<int>{} << 0.0 << none << none;
-    QTest::newRow("twice the level") << 80 << QByteArray("40%    ") << QByteArray("OFF    ")
-                                     << QList<int>{} << 20 * std::log10(2.0) << none << none;
-    QTest::newRow("half the level") << 20 << QByteArray("40%    ") << QByteArray("OFF    ")
-                                    << QList<int>{} << -20 * std::log10(2.0) << none << none;
-    QTest::newRow("level zero") << 20 << QByteArray("0%     ") << QByteArray("OFF    ")
-                                << QList<int>{} << none << none << none;
-    QTest::newRow("DAC on, flat 50")
-        << 25 << QByteArray("25%    ") << QByteArray("ON     ") << QList<int>{0, 50, 250, 50} << 0.0
-        << 50.0 << -20 * std::log10(2.0);
-    QTest::newRow("DAC 6/14, interpolated")
-        << 60 << QByteArray("60%    ") << QByteArray("ON 6/14")
-        << QList<int>{50, 80, 150, 40, 250, 20} << 0.0 << 60.0 << 0.0;
-    QTest::newRow("DAC ends before the peak")
-        << 60 << QByteArray("60%    ") << QByteArray("ON     ") << QList<int>{0, 80, 90, 40} << 0.0
-        << none << none;
-    QTest::newRow("DAC curve stopped by a low point")
-        << 60 << QByteArray("60%    ") << QByteArray("ON     ") << QList<int>{0, 80, 50, 4, 250, 80}
-        << 0.0 << none << none;
-    QTest::newRow("DAC off ignores the points")
-        << 60 << QByteArray("60%    ") << QByteArray("OFF    ") << QList<int>{0, 50, 250, 50} << 0.0
-        << none << none;
+    row("at the level", 40, "40%    ", "OFF    ", {}, 0.0, none, none);
+    row("twice the level", 80, "40%    ", "OFF    ", {}, 20 * std::log10(2.0), none, none);
+    row("half the level", 20, "40%    ", "OFF    ", {}, -20 * std::log10(2.0), none, none);
+    row("level zero", 20, "0%     ", "OFF    ", {}, none, none, none);
+    row("DAC on, flat 50", 25, "25%    ", "ON     ", {0, 50, 250, 50}, 0.0, 50.0,
+        -20 * std::log10(2.0));
+    row("DAC 6/14, interpolated", 60, "60%    ", "ON 6/14", {50, 80, 150, 40, 250, 20}, 0.0, 60.0,
+        0.0);
+    row("DAC ends before the peak", 60, "60%    ", "ON     ", {0, 80, 90, 40}, 0.0, none, none);
+    row("DAC curve stopped by a low point", 60, "60%    ", "ON     ", {0, 80, 50, 4, 250, 80}, 0.0,
+        none, none);
+    row("DAC off ignores the points", 60, "60%    ", "OFF    ", {0, 50, 250, 50}, 0.0, none, none);
 }
 
 void AscanMeasureTest::peakDecibels()
