@@ -92,10 +92,9 @@ private slots:
             << "Prolific USB-Serial Controller";
         QTest::newRow("product only")
             << "" << QStringLiteral("CP2102 USB to UART") << true << "CP2102 USB to UART";
-        QTest::newRow("maker only")
-            << "  Silicon   Labs " << QStringLiteral("") << true << "Silicon Labs";
-        QTest::newRow("identifiers only") << "" << QStringLiteral("") << true << "USB 0403:6001";
-        QTest::newRow("built-in port") << "" << QStringLiteral("") << false << "";
+        QTest::newRow("maker only") << "  Silicon   Labs " << QString() << true << "Silicon Labs";
+        QTest::newRow("identifiers only") << "" << QString() << true << "USB 0403:6001";
+        QTest::newRow("built-in port") << "" << QString() << false << "";
     }
     void listedPortsAreDescribedByMakerAndProduct()
     {

@@ -63,12 +63,10 @@ PdfWord pdfWord(const QString& pdf, const QString& word, int page)
                        "yMax=\"([\\d.]+)\">%1</word>")
             .arg(QRegularExpression::escape(word)));
     const QRegularExpressionMatch m = re.match(xml);
-    PdfWord w;
-    if (m.hasMatch()) {
-        w = {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-             m.captured(4).toDouble(), true};
-    }
-    return w;
+    if (!m.hasMatch())
+        return {};
+    return {m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+            m.captured(4).toDouble(), true};
 }
 
 QString simplified(const QString& text)
