@@ -115,27 +115,21 @@ void FileOpenerTest::unusableBankFileChangesNothing_data()
 
     StartedModule source;
     const QByteArray good = writeBank(source.membank);
-    const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
+    // The good file with the field of `memory` at `position` written over by `text`.
+    const auto edited = [&good](int memory, int position, const char* text) {
+        return QByteArray(good).replace(4 * ((memory - 1) * 840 + position), 4, text);
+    };
 
     // Stops after 100,000 fields: memory 120 has only its positions 0..39.
     QTest::newRow("truncated after 100,000 fields") << good.left(400000) << 120 << 40;
     QTest::newRow("cut in the last field") << good.left(671996) << 200 << 839;
-    QByteArray letter = good;
-    letter.replace(field(3, 17), 4, "x   ");
-    QTest::newRow("not a number") << letter << 3 << 17;
-    QByteArray big = good;
-    big.replace(field(200, 839), 4, "300 ");
-    QTest::newRow("above 255") << big << 200 << 839;
-    QByteArray negative = good;
-    negative.replace(field(50, 0), 4, "-1  ");
-    QTest::newRow("negative") << negative << 50 << 0;
-    QByteArray runOn = good;
-    runOn.replace(field(1, 5), 4, "1000"); // runs into the next field: "10000"
-    QTest::newRow("four-character field") << runOn << 1 << 5;
+    QTest::newRow("not a number") << edited(3, 17, "x   ") << 3 << 17;
+    QTest::newRow("above 255") << edited(200, 839, "300 ") << 200 << 839;
+    QTest::newRow("negative") << edited(50, 0, "-1  ") << 50 << 0;
+    QTest::newRow("four-character field") << edited(1, 5, "1000") << 1 << 5; // reads "10000"
     QTest::newRow("10,000 bytes") << good.left(10000) << 3 << 820;
-    QByteArray wide = good;
-    wide.replace(field(150, 358), 4, "70000"); // also shifts everything after it by one byte
-    QTest::newRow("a value beyond 16 bits") << wide << 150 << 358;
+    // Also shifts everything after it by one byte.
+    QTest::newRow("a value beyond 16 bits") << edited(150, 358, "70000") << 150 << 358;
 }
 
 void FileOpenerTest::unusableBankFileChangesNothing()
