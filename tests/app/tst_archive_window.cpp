@@ -170,7 +170,7 @@ void ArchiveWindowTest::chosenEntryIsShownApartFromTheBank()
     // Newest first: row 0 is the day, row 1 the second record, row 2 the first.
     form->lstentries->setCurrentIndex(archive->model().index(2, 0));
     QCOMPARE(w.shownRow(), MainWindow::kNoRow);
-    QVERIFY(sameRecord(app.module().recbuf, first));
+    QVERIFY(test::sameRecord(app.module().recbuf, first));
     QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("first               "));
     QVERIFY(app.module().membank == bank);
 }
@@ -196,7 +196,7 @@ void ArchiveWindowTest::restoreAndExport()
         std::copy_n(module.membank[row].begin(), kBankFilePositions, blank.bank[row].begin());
     module.loadBank(blank, m_work.filePath("blank.dat"));
     QCOMPARE(archive->restoreEntries(ids), 3);
-    QVERIFY(sameRecord(module.membank[2], newer));
+    QVERIFY(test::sameRecord(module.membank[2], newer));
     QVERIFY(module.marked[2]);
     QVERIFY(!module.marked[9]); // notes alone do not make a received memory
     QCOMPARE(noteTexts(module.membank[9])[1], QStringLiteral("noted               "));
@@ -238,7 +238,7 @@ void ArchiveWindowTest::archiveFaultsAreToldOnce()
         app.module().store(memory - 1, test::realisticRecord(memory), {StoreKind::Received, {}});
     QTest::qWait(50);
     QVERIFY(test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
-    QVERIFY(sameRecord(app.module().membank[4], test::realisticRecord(5)));
+    QVERIFY(test::sameRecord(app.module().membank[4], test::realisticRecord(5)));
     QCOMPARE(app.window().lstmem->itemText(4), QStringLiteral("Mem 5 *"));
     if (damaged) {
         SqliteArchive archive;

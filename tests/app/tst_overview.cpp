@@ -8,6 +8,7 @@
 #include "app/StartedApplication.h"
 #include "core/BankFile.h"
 #include "support/BankRows.h"
+#include "support/FileBytes.h"
 #include "view/BankOverviewProxy.h"
 #include "view/BankOverviewWindow.h"
 #include "view/BankTableModel.h"
