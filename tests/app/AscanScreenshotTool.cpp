@@ -5,9 +5,9 @@
 #include "view/AscanOverlay.h"
 #include "view/MemoryList.h"
 
-#include "app/Application.h"
 #include "app/AscanToolsController.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,8 +28,7 @@ int main(int argc, char** argv)
     const quillon::test::ScreenshotFolder folder;
     if (!folder.ready())
         return 1;
-    quillon::Application app(quillon::Edition::quillon());
-    app.start();
+    quillon::test::StartedApplication app;
     quillon::Module1& module = app.module();
     for (int memory : {3, 7}) {
         module.recbuf = quillon::test::realisticRecord(memory);

@@ -4,10 +4,10 @@
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
-#include "app/Application.h"
 #include "app/ArchiveController.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
+#include "app/StartedApplication.h"
 #include "view/BankOverviewWindow.h"
 
 #include <QApplication>
@@ -33,8 +33,7 @@ int main(int argc, char** argv)
     const quillon::test::ScreenshotFolder folder;
     if (!folder.ready())
         return 1;
-    quillon::Application app(quillon::Edition::quillon());
-    app.start();
+    quillon::test::StartedApplication app;
     quillon::Module1& module = app.module();
     for (int memory : {3, 4, 7, 8, 12}) {
         module.recbuf = quillon::test::realisticRecord(memory);

@@ -1,16 +1,17 @@
 // The Archive window in the whole program: its list (paged, grouped by day, newest first), its
 // filters, and what choosing, restoring and exporting entries do.
 
-#include "app/Application.h"
 #include "app/ArchiveController.h"
 #include "app/MainWindow.h"
-#include "support/Records.h"
+#include "app/StartedApplication.h"
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
 #include "files/FilesTestSupport.h"
 #include "ProgramFolder.h"
+#include "support/DataRows.h"
 #include "support/FileBytes.h"
+#include "support/Records.h"
 #include "view/ArchiveListModel.h"
 #include "view/MemoryList.h"
 
@@ -54,11 +55,6 @@ void fillDays(const QString& path, int days, int perDay)
     sqlite3_finalize(s);
     QCOMPARE(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
-}
-
-bool sameRecord(const Record& a, const Record& b)
-{
-    return std::equal(a.begin(), a.begin() + kRecordLength, b.begin());
 }
 } // namespace
 
@@ -109,8 +105,7 @@ void ArchiveWindowTest::listPagesAndGroupsByDay()
 void ArchiveWindowTest::filtersNarrowTheList()
 {
     fillDays(m_work.archivePath(), 3, 10);
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     auto* archive = w.findChild<ArchiveController*>(QStringLiteral("archiveController"));
     QVERIFY(archive);
@@ -159,8 +154,7 @@ void ArchiveWindowTest::filtersNarrowTheList()
 
 void ArchiveWindowTest::chosenEntryIsShownApartFromTheBank()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     auto* archive = w.findChild<ArchiveController*>(QStringLiteral("archiveController"));
     Record first = test::realisticRecord(5);
@@ -176,15 +170,14 @@ void ArchiveWindowTest::chosenEntryIsShownApartFromTheBank()
     // Newest first: row 0 is the day, row 1 the second record, row 2 the first.
     form->lstentries->setCurrentIndex(archive->model().index(2, 0));
     QCOMPARE(w.shownRow(), MainWindow::kNoRow);
-    QVERIFY(sameRecord(app.module().recbuf, first));
+    QVERIFY(test::sameRecord(app.module().recbuf, first));
     QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("first               "));
     QVERIFY(app.module().membank == bank);
 }
 
 void ArchiveWindowTest::restoreAndExport()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
     auto* archive = w.findChild<ArchiveController*>(QStringLiteral("archiveController"));
@@ -203,7 +196,7 @@ void ArchiveWindowTest::restoreAndExport()
         std::copy_n(module.membank[row].begin(), kBankFilePositions, blank.bank[row].begin());
     module.loadBank(blank, m_work.filePath("blank.dat"));
     QCOMPARE(archive->restoreEntries(ids), 3);
-    QVERIFY(sameRecord(module.membank[2], newer));
+    QVERIFY(test::sameRecord(module.membank[2], newer));
     QVERIFY(module.marked[2]);
     QVERIFY(!module.marked[9]); // notes alone do not make a received memory
     QCOMPARE(noteTexts(module.membank[9])[1], QStringLiteral("noted               "));
@@ -225,9 +218,7 @@ void ArchiveWindowTest::restoreAndExport()
 
 void ArchiveWindowTest::archiveFaultsAreToldOnce_data()
 {
-    QTest::addColumn<bool>("damaged");
-    QTest::newRow("damaged file") << true;
-    QTest::newRow("folder cannot be written") << false;
+    test::addBoolRows("damaged", "damaged file", "folder cannot be written");
 }
 
 void ArchiveWindowTest::archiveFaultsAreToldOnce()
@@ -239,8 +230,7 @@ void ArchiveWindowTest::archiveFaultsAreToldOnce()
         QVERIFY(test::writeBytes(m_work.filePath("plain"), "x"));
         qputenv("QUILLON_ARCHIVE", QFile::encodeName(m_work.filePath("plain/archive.sqlite")));
     }
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     QTRY_VERIFY(!test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
     const QString text = test::takeMessage();
     QVERIFY2(text.contains(damaged ? "was moved to" : "not being written"), qPrintable(text));
@@ -248,7 +238,7 @@ void ArchiveWindowTest::archiveFaultsAreToldOnce()
         app.module().store(memory - 1, test::realisticRecord(memory), {StoreKind::Received, {}});
     QTest::qWait(50);
     QVERIFY(test::openBoxes(QStringLiteral("quillonMessage")).isEmpty());
-    QVERIFY(sameRecord(app.module().membank[4], test::realisticRecord(5)));
+    QVERIFY(test::sameRecord(app.module().membank[4], test::realisticRecord(5)));
     QCOMPARE(app.window().lstmem->itemText(4), QStringLiteral("Mem 5 *"));
     if (damaged) {
         SqliteArchive archive;

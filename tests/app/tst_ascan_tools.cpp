@@ -1,14 +1,15 @@
 // The A-scan tools in the program: the readouts in the window, comparing with a memory from the
 // list's context menu, copying and saving the A-scan as shown; in both editions.
 #include "ProgramFolder.h"
+#include "support/DataRows.h"
 #include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
 
-#include "app/Application.h"
 #include "app/AscanToolsController.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 #include "core/AscanDrawingPainter.h"
 
 #include <QAction>
@@ -36,8 +37,9 @@ AscanToolsController& toolsOf(MainWindow& w)
     return *tools;
 }
 
-// Memory 7 realistic, memory 3 the same with its echoes shifted and lower; memory 7 on display.
-void fillBank(Application& app)
+// Memory 7 realistic, memory 3 the same with its echoes shifted and lower; memory 7 on display in
+// the window returned.
+MainWindow& fillBank(Application& app)
 {
     Module1& m = app.module();
     for (int memory : {3, 7}) {
@@ -48,6 +50,7 @@ void fillBank(Application& app)
         m.store(memory - 1, m.recbuf, {StoreKind::Received, {}});
     }
     app.window().openMemory(6);
+    return app.window();
 }
 
 // The largest difference of one colour channel, and the share of pixels differing by more
@@ -89,9 +92,7 @@ private slots:
 
 void AscanToolsTest::bothEditionsHaveTheTools_data()
 {
-    QTest::addColumn<bool>("pellisor");
-    QTest::newRow("quillon") << false;
-    QTest::newRow("pellisor") << true;
+    test::addEditionRows();
 }
 
 void AscanToolsTest::bothEditionsHaveTheTools()
@@ -102,11 +103,7 @@ void AscanToolsTest::bothEditionsHaveTheTools()
     QMenu* menu = w.menuBar()->actions().last()->menu();
     QVERIFY(menu);
     QCOMPARE(menu->title(), QStringLiteral("A-scan"));
-    QStringList texts;
-    for (QAction* a : menu->actions())
-        if (!a->isSeparator())
-            texts.append(a->text());
-    QCOMPARE(texts,
+    QCOMPARE(test::itemTexts(menu),
              (QStringList{"Copy A-scan", "Save A-scan image", "Whole trace", "Clear comparison"}));
     QVERIFY(w.picascan->overlay());
     QCOMPARE(toolsOf(w).mnucompare->text(), QStringLiteral("Compare with the trace on display"));
@@ -114,10 +111,8 @@ void AscanToolsTest::bothEditionsHaveTheTools()
 
 void AscanToolsTest::readoutsFollowTheCursorAndTheRecord()
 {
-    Application app(Edition::quillon());
-    app.start();
-    fillBank(app);
-    MainWindow& w = app.window();
+    test::StartedApplication app;
+    MainWindow& w = fillBank(app);
     AscanToolsController& tools = toolsOf(w);
     auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblcursor"));
     auto* peaks = w.findChild<QLabel*>(QStringLiteral("lblpeaks"));
@@ -149,10 +144,8 @@ void AscanToolsTest::readoutsFollowTheCursorAndTheRecord()
 
 void AscanToolsTest::compareFromTheListsContextMenu()
 {
-    Application app(Edition::quillon());
-    app.start();
-    fillBank(app);
-    MainWindow& w = app.window();
+    test::StartedApplication app;
+    MainWindow& w = fillBank(app);
     w.show();
     AscanToolsController& tools = toolsOf(w);
     const QImage alone = w.picascan->grab().toImage();
@@ -190,10 +183,8 @@ void AscanToolsTest::compareFromTheListsContextMenu()
 
 void AscanToolsTest::copyPutsTheShownAscanOnTheClipboard()
 {
-    Application app(Edition::quillon());
-    app.start();
-    fillBank(app);
-    MainWindow& w = app.window();
+    test::StartedApplication app;
+    MainWindow& w = fillBank(app);
     AscanToolsController& tools = toolsOf(w);
     tools.compareWith(2);
     tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
@@ -212,10 +203,8 @@ void AscanToolsTest::copyPutsTheShownAscanOnTheClipboard()
 
 void AscanToolsTest::savedSvgRendersLikeThePng()
 {
-    Application app(Edition::quillon());
-    app.start();
-    fillBank(app);
-    MainWindow& w = app.window();
+    test::StartedApplication app;
+    MainWindow& w = fillBank(app);
     AscanToolsController& tools = toolsOf(w);
     tools.compareWith(2);
     tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
@@ -250,8 +239,7 @@ void AscanToolsTest::savedSvgRendersLikeThePng()
 
 void AscanToolsTest::unwritableFileIsReported()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     const QString path = m_workDir.filePath(QStringLiteral("no/such/folder/ascan.png"));
     QVERIFY(!toolsOf(w).saveImage(path));

@@ -1,9 +1,10 @@
 // What differs between the two programs, and how each one ends: closing, "Exit", the close
 // guard; files handed over by the command line or dropped on the window.
 #include "ProgramFolder.h"
+#include "support/DataRows.h"
 
-#include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 #include "view/MemoryList.h"
 
 #include <QAction>
@@ -30,14 +31,6 @@ struct OtherWindow {
     }
 };
 
-QStringList fileMenuTexts(MainWindow& w)
-{
-    QStringList t;
-    for (QAction* a : w.fileMenu->actions())
-        t.append(a->text());
-    return t;
-}
-
 } // namespace
 
 class EditionsTest : public QObject
@@ -55,10 +48,8 @@ private slots:
 
     void closingTheWindow_data();
     void closingTheWindow();
-    void exitEndsEitherProgram_data();
-    void exitEndsEitherProgram();
-    void closeGuardCanKeepTheProgram_data();
-    void closeGuardCanKeepTheProgram();
+    void closeGuardDecides_data();
+    void closeGuardDecides();
 
     void commandLineFilesAreHandedOn();
     void droppedFilesAreHandedOn();
@@ -84,11 +75,10 @@ void EditionsTest::captionsAndMenus()
     QFETCH(bool, pellisor);
     QFETCH(QString, title);
     QFETCH(QStringList, fileMenu);
-    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
-    app.start();
+    test::StartedApplication app(pellisor);
     MainWindow& w = app.window();
     QCOMPARE(w.windowTitle(), title);
-    QCOMPARE(fileMenuTexts(w), fileMenu);
+    QCOMPARE(test::itemTexts(w.fileMenu), fileMenu);
     QCOMPARE(w.mnuSave_word_doc == nullptr, pellisor);
 
     w.mnuabout->trigger();
@@ -107,76 +97,51 @@ void EditionsTest::captionsAndMenus()
 
 void EditionsTest::closingTheWindow_data()
 {
-    QTest::addColumn<bool>("pellisor");
-    QTest::addColumn<bool>("othersClose");
-    QTest::newRow("Quillon ends the program") << false << true;
-    QTest::newRow("Pellisor unloads the window only") << true << false;
+    test::addBoolRows("pellisor", "Pellisor unloads the window only", "Quillon ends the program");
 }
 
 void EditionsTest::closingTheWindow()
 {
     QFETCH(bool, pellisor);
-    QFETCH(bool, othersClose);
-    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
-    app.start();
+    test::StartedApplication app(pellisor);
     OtherWindow other;
     QVERIFY(app.window().close());
     QVERIFY(!app.window().isVisible());
-    QCOMPARE(!other.widget.isVisible(), othersClose);
+    QCOMPARE(other.widget.isVisible(), pellisor); // only Pellisor leaves the others open
 }
 
-void EditionsTest::exitEndsEitherProgram_data()
-{
-    QTest::addColumn<bool>("pellisor");
-    QTest::newRow("Quillon") << false;
-    QTest::newRow("Pellisor") << true;
-}
-
-void EditionsTest::exitEndsEitherProgram()
-{
-    QFETCH(bool, pellisor);
-    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
-    app.start();
-    OtherWindow other;
-    int asked = 0;
-    app.window().setCloseGuard([&asked] {
-        ++asked;
-        return true;
-    });
-    app.window().mnuexit->trigger();
-    QVERIFY(!app.window().isVisible());
-    QVERIFY(!other.widget.isVisible());
-    QCOMPARE(asked, 1);
-}
-
-void EditionsTest::closeGuardCanKeepTheProgram_data()
+// The close guard is asked once, and it decides: Exit ends either program once the guard agrees.
+void EditionsTest::closeGuardDecides_data()
 {
     QTest::addColumn<bool>("pellisor");
     QTest::addColumn<bool>("byExit");
-    QTest::newRow("Quillon, close") << false << false;
-    QTest::newRow("Quillon, Exit") << false << true;
-    QTest::newRow("Pellisor, close") << true << false;
-    QTest::newRow("Pellisor, Exit") << true << true;
+    QTest::addColumn<bool>("agrees");
+    for (const char* edition : {"Quillon", "Pellisor"}) {
+        const bool pellisor = qstrcmp(edition, "Pellisor") == 0;
+        QTest::addRow("%s, close", edition) << pellisor << false << false;
+        QTest::addRow("%s, Exit", edition) << pellisor << true << false;
+        QTest::addRow("%s, Exit, agreed", edition) << pellisor << true << true;
+    }
 }
 
-void EditionsTest::closeGuardCanKeepTheProgram()
+void EditionsTest::closeGuardDecides()
 {
     QFETCH(bool, pellisor);
     QFETCH(bool, byExit);
-    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
-    app.start();
+    QFETCH(bool, agrees);
+    test::StartedApplication app(pellisor);
     OtherWindow other;
     int asked = 0;
-    app.window().setCloseGuard([&asked] {
+    app.window().setCloseGuard([&asked, agrees] {
         ++asked;
-        return false;
+        return agrees;
     });
     if (byExit)
-        app.window().exitProgram();
+        app.window().mnuexit->trigger();
     else
         QVERIFY(!app.window().close());
-    QVERIFY(app.window().isVisible());
-    QVERIFY(other.widget.isVisible());
+    QCOMPARE(app.window().isVisible(), !agrees);
+    QCOMPARE(other.widget.isVisible(), !agrees);
     QCOMPARE(asked, 1);
 }
 
@@ -205,8 +170,7 @@ void EditionsTest::commandLineFilesAreHandedOn()
 
 void EditionsTest::droppedFilesAreHandedOn()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     QVERIFY(w.acceptDrops());
     QSignalSpy dropped(&w, &MainWindow::filesDropped);

@@ -5,6 +5,8 @@
 // the ports while the selection is open.
 #include "link/RefusedUser.h"
 #include "support/BankRows.h"
+#include "support/DataRows.h"
+#include "support/FileBytes.h"
 #include "support/MessageBoxes.h"
 #include "support/SimProcess.h"
 #include "view/MemoryList.h"
@@ -12,11 +14,11 @@
 #include "PseudoTerminal.h"
 #include "RecordGenerator.h"
 
-#include "app/Application.h"
 #include "app/CaptureProgress.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
 #include "app/PortSelectionWindow.h"
+#include "app/StartedApplication.h"
 #include "core/DisplaySnapshot.h"
 #include "link/InstrumentLink.h"
 #include "link/PortPermission.h"
@@ -130,17 +132,9 @@ QString status(MainWindow& w)
     return w.statusBar()->currentMessage();
 }
 
-QByteArray fileContents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
 void writeConfig(const QByteArray& contents)
 {
-    QFile f(QStringLiteral("dfd.cfg"));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QVERIFY(f.write(contents) == contents.size());
+    QVERIFY(writeBytes(QStringLiteral("dfd.cfg"), contents));
 }
 
 void select(MainWindow& w, std::initializer_list<int> rows)
@@ -150,16 +144,19 @@ void select(MainWindow& w, std::initializer_list<int> rows)
         w.lstmem->setRowSelected(row, true);
 }
 
-Edition editionNamed(const QString& name)
+// Names `device` under "Other port" and presses Ok.
+void okWithOtherPort(PortSelectionWindow* form, const QString& device)
 {
-    return name == u"Pellisor" ? Edition::pellisor() : Edition::quillon();
+    QTest::mouseClick(form->optother, Qt::LeftButton);
+    form->cboport->setEditText(device);
+    form->cmdok->click();
 }
 
-void addEditions()
+// The simulator started with `arguments`.
+void runSim(SimProcess& sim, const QStringList& arguments)
 {
-    QTest::addColumn<QString>("edition");
-    QTest::newRow("Quillon") << QStringLiteral("Quillon");
-    QTest::newRow("Pellisor") << QStringLiteral("Pellisor");
+    QString error;
+    QVERIFY2(sim.start(arguments, &error), qPrintable(error));
 }
 
 } // namespace
@@ -173,8 +170,7 @@ class LinkWindowTest : public QObject
     // The simulator started with `arguments`, named in "dfd.cfg".
     void startSim(SimProcess& sim, const QStringList& arguments)
     {
-        QString error;
-        QVERIFY2(sim.start(arguments, &error), qPrintable(error));
+        runSim(sim, arguments);
         writeConfig(QFile::encodeName(sim.device()) + "\r\n");
     }
 
@@ -187,13 +183,13 @@ private slots:
         qputenv("QUILLON_ARCHIVE", QFile::encodeName(m_workDir->filePath("archive.sqlite")));
     }
 
-    void unsolicitedFramesAreMarkedAndDrawn_data() { addEditions(); }
+    void unsolicitedFramesAreMarkedAndDrawn_data() { addEditionRows(); }
     void unsolicitedFramesAreMarkedAndDrawn();
     void slowFrameKeepsTheWindowWorking();
     void framesWithoutBankRowAreNotStored();
     void frameThatStopsIsAbandoned();
 
-    void captureStoresSelectedAndUnselectsThem_data() { addEditions(); }
+    void captureStoresSelectedAndUnselectsThem_data() { addEditionRows(); }
     void captureStoresSelectedAndUnselectsThem();
     void replyForAnotherMemoryIsStoredAsRequested();
     void captureWithNothingSelectedOnlyReleases();
@@ -204,7 +200,7 @@ private slots:
     void okWithPortThatFailsKeepsTheWindow();
     void okOpensThePortEvenWhenDfdCfgCannotBeWritten();
     void optionCancelReopensThePortInUse();
-    void closingThePortSelectionWorksOffline_data() { addEditions(); }
+    void closingThePortSelectionWorksOffline_data() { addEditionRows(); }
     void closingThePortSelectionWorksOffline();
     void exitWithPortSelectionOpenEnds();
     void lostPortIsReportedOnceAndReopened();
@@ -215,11 +211,10 @@ private slots:
 
 void LinkWindowTest::unsolicitedFramesAreMarkedAndDrawn()
 {
-    QFETCH(QString, edition);
+    QFETCH(bool, pellisor);
     SimProcess sim;
     startSim(sim, {"--no-pace", "--noise", "25", "--gap", "7", "--data-255"});
-    Application app(editionNamed(edition));
-    app.start();
+    StartedApplication app(pellisor);
     MainWindow& w = app.window();
     QVERIFY(w.isVisible());
     QCOMPARE(status(w), QStringLiteral("Port %1 is open.").arg(sim.device()));
@@ -260,8 +255,7 @@ void LinkWindowTest::slowFrameKeepsTheWindowWorking()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* link = w.findChild<LinkController*>(QStringLiteral("linkController"));
     QVERIFY(link);
@@ -288,8 +282,7 @@ void LinkWindowTest::framesWithoutBankRowAreNotStored()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     const Bank before = app.module().membank;
     const QString shown = describe(w.displayedSnapshot());
@@ -314,8 +307,7 @@ void LinkWindowTest::frameThatStopsIsAbandoned()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     const Bank before = app.module().membank;
 
@@ -333,11 +325,10 @@ void LinkWindowTest::frameThatStopsIsAbandoned()
 
 void LinkWindowTest::captureStoresSelectedAndUnselectsThem()
 {
-    QFETCH(QString, edition);
+    QFETCH(bool, pellisor);
     SimProcess sim;
     startSim(sim, {"--no-pace", "--no-reply", "5", "--noise", "9"});
-    Application app(editionNamed(edition));
-    app.start();
+    StartedApplication app(pellisor);
     MainWindow& w = app.window();
     CaptureProgress* progress = w.findChild<CaptureProgress*>();
     QVERIFY(progress);
@@ -377,8 +368,7 @@ void LinkWindowTest::replyForAnotherMemoryIsStoredAsRequested()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace", "--reply-as", "9=5"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
 
     select(w, {8});
@@ -394,8 +384,7 @@ void LinkWindowTest::captureWithNothingSelectedOnlyReleases()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     test::putRow(app.module(), 2, sentRecord(3));
     w.openMemory(2);
@@ -413,8 +402,7 @@ void LinkWindowTest::cancelStopsAfterTheCurrentMemoryAndReleases()
 {
     SimProcess sim;
     startSim(sim, {}); // paced: a frame takes over a second
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     CaptureProgress* progress = w.findChild<CaptureProgress*>();
 
@@ -464,8 +452,7 @@ void LinkWindowTest::startUpWithoutUsablePort()
         QVERIFY(other.open(QIODevice::ReadWrite));
     }
 
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     QVERIFY(!w.isVisible());
     QCOMPARE(app.module().portno, 1);
@@ -498,13 +485,11 @@ void LinkWindowTest::startUpWithoutUsablePort()
 
     // The operator names the simulator's terminal (pseudo-terminals are never listed).
     other.close();
-    QTest::mouseClick(form->optother, Qt::LeftButton);
-    form->cboport->setEditText(sim.device());
-    form->cmdok->click();
+    okWithOtherPort(form, sim.device());
     QVERIFY(!shownMessage());
     QVERIFY(!form->isVisible());
     QVERIFY(w.isVisible());
-    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QFile::encodeName(sim.device()) + "\r\n");
+    QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QFile::encodeName(sim.device()) + "\r\n");
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
 
     sim.control("send 3");
@@ -513,8 +498,7 @@ void LinkWindowTest::startUpWithoutUsablePort()
 
 void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* form = portFormAfterFileError(w);
     QVERIFY(form);
@@ -533,33 +517,27 @@ void LinkWindowTest::okWithPortThatFailsKeepsTheWindow()
     QVERIFY(form->isVisible());
     QVERIFY(!w.isVisible());
     QVERIFY(!w.findChild<LinkController*>()->link().isOpen());
-    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
+    QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
 
     // The other choice with nothing typed opens nothing and writes nothing.
-    QTest::mouseClick(form->optother, Qt::LeftButton);
-    form->cboport->setEditText(QString());
-    form->cmdok->click();
+    okWithOtherPort(form, QString());
     QVERIFY(shownMessage());
     pressOk(shownMessage());
-    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
+    QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
     QVERIFY(form->isVisible());
 }
 
 void LinkWindowTest::okOpensThePortEvenWhenDfdCfgCannotBeWritten()
 {
     SimProcess sim;
-    QString error;
-    QVERIFY2(sim.start({"--no-pace"}, &error), qPrintable(error));
+    runSim(sim, {"--no-pace"});
     QVERIFY(QDir().mkdir(QStringLiteral("dfd.cfg"))); // neither read nor written as a file
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* form = portFormAfterFileError(w);
     QVERIFY(form);
 
-    QTest::mouseClick(form->optother, Qt::LeftButton);
-    form->cboport->setEditText(sim.device());
-    form->cmdok->click();
+    okWithOtherPort(form, sim.device());
     QVERIFY(!form->isVisible());
     QVERIFY(w.isVisible());
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
@@ -576,9 +554,8 @@ void LinkWindowTest::optionCancelReopensThePortInUse()
 {
     SimProcess sim;
     startSim(sim, {"--no-pace"});
-    const QByteArray config = fileContents(QStringLiteral("dfd.cfg"));
-    Application app(Edition::quillon());
-    app.start();
+    const QByteArray config = contentsOf(QStringLiteral("dfd.cfg"));
+    StartedApplication app;
     MainWindow& w = app.window();
     const int portno = app.module().portno;
     QVERIFY(w.mnuoption->isEnabled());
@@ -597,7 +574,7 @@ void LinkWindowTest::optionCancelReopensThePortInUse()
     form->cmdcancel->click();
     QVERIFY(!form->isVisible());
     QCOMPARE(app.module().portno, portno);
-    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), config);
+    QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), config);
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
     sim.control("send 8");
     QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(7), QStringLiteral("Mem 8 *"), kArrival);
@@ -612,9 +589,8 @@ void LinkWindowTest::optionCancelReopensThePortInUse()
 
 void LinkWindowTest::closingThePortSelectionWorksOffline()
 {
-    QFETCH(QString, edition);
-    Application app(editionNamed(edition));
-    app.start();
+    QFETCH(bool, pellisor);
+    StartedApplication app(pellisor);
     MainWindow& w = app.window();
     auto* form = portFormAfterFileError(w);
     QVERIFY(form);
@@ -636,13 +612,10 @@ void LinkWindowTest::closingThePortSelectionWorksOffline()
 
     // "Option" opens the port later.
     SimProcess sim;
-    QString error;
-    QVERIFY2(sim.start({"--no-pace"}, &error), qPrintable(error));
+    runSim(sim, {"--no-pace"});
     w.mnuoption->trigger();
     QVERIFY(form->isVisible());
-    QTest::mouseClick(form->optother, Qt::LeftButton);
-    form->cboport->setEditText(sim.device());
-    form->cmdok->click();
+    okWithOtherPort(form, sim.device());
     QVERIFY(!form->isVisible());
     w.cmdcapture->click();
     QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
@@ -650,8 +623,7 @@ void LinkWindowTest::closingThePortSelectionWorksOffline()
 
 void LinkWindowTest::exitWithPortSelectionOpenEnds()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* form = portFormAfterFileError(w);
     QVERIFY(form);
@@ -668,8 +640,7 @@ void LinkWindowTest::lostPortIsReportedOnceAndReopened()
 {
     auto sim = std::make_unique<SimProcess>();
     startSim(*sim, {"--no-pace"});
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     InstrumentLink& link = w.findChild<LinkController*>()->link();
     QSignalSpy lost(&link, &InstrumentLink::portLost);
@@ -687,13 +658,10 @@ void LinkWindowTest::lostPortIsReportedOnceAndReopened()
     QVERIFY2(status(w).contains(QStringLiteral("No serial port is open")), qPrintable(status(w)));
 
     SimProcess again;
-    QString error;
-    QVERIFY2(again.start({"--no-pace"}, &error), qPrintable(error));
+    runSim(again, {"--no-pace"});
     w.mnuoption->trigger();
     auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
-    QTest::mouseClick(form->optother, Qt::LeftButton);
-    form->cboport->setEditText(again.device());
-    form->cmdok->click();
+    okWithOtherPort(form, again.device());
     QVERIFY(link.isOpen());
     again.control("send 9");
     QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"), kArrival);
@@ -703,11 +671,9 @@ void LinkWindowTest::lostPortIsOpenedAgainWhenItComesBack()
 {
     const QString path = m_workDir->filePath(QStringLiteral("vantor"));
     auto sim = std::make_unique<SimProcess>();
-    QString error;
-    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    runSim(*sim, {"--no-pace", "--link", path});
     writeConfig(QFile::encodeName(path) + "\r\n");
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* controller = w.findChild<LinkController*>();
     InstrumentLink& link = controller->link();
@@ -724,7 +690,7 @@ void LinkWindowTest::lostPortIsOpenedAgainWhenItComesBack()
 
     // The same symlink, now to a terminal of its own: opened by itself, told in one line.
     SimProcess again;
-    QVERIFY2(again.start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    runSim(again, {"--no-pace", "--link", path});
     QTRY_VERIFY_WITH_TIMEOUT(link.isOpen(), kSeen);
     QCOMPARE(status(w), QStringLiteral("Port %1 is back and open again.").arg(path));
     QCOMPARE(lost.size(), 1);
@@ -739,8 +705,7 @@ void LinkWindowTest::portListFollowsThePortsWhileOpen()
     // "dfd.cfg" names the simulator's symlink before the simulator runs.
     const QString path = m_workDir->filePath(QStringLiteral("vantor"));
     writeConfig(QFile::encodeName(path) + "\r\n");
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     auto* form = portFormAfterFileError(w);
     QVERIFY(form);
@@ -750,8 +715,7 @@ void LinkWindowTest::portListFollowsThePortsWhileOpen()
     QCOMPARE(form->cboport->currentText(), path);
 
     auto sim = std::make_unique<SimProcess>();
-    QString error;
-    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    runSim(*sim, {"--no-pace", "--link", path});
     QTRY_VERIFY_WITH_TIMEOUT(form->cboport->findData(path) >= 0, kSeen);
     const int entry = form->cboport->findData(path);
     QCOMPARE(form->cboport->itemText(entry),
@@ -763,7 +727,7 @@ void LinkWindowTest::portListFollowsThePortsWhileOpen()
     QCOMPARE(form->cboport->currentText(), path);
 
     // Back again, and picked from the list: the box holds the device, which Ok opens.
-    QVERIFY2(sim->start({"--no-pace", "--link", path}, &error), qPrintable(error));
+    runSim(*sim, {"--no-pace", "--link", path});
     QTRY_VERIFY_WITH_TIMEOUT(form->cboport->findData(path) >= 0, kSeen);
     form->cboport->setEditText(QString());
     form->options[0]->click();
@@ -774,7 +738,7 @@ void LinkWindowTest::portListFollowsThePortsWhileOpen()
     form->cmdok->click();
     QVERIFY(!form->isVisible());
     QVERIFY(w.findChild<LinkController*>()->link().isOpen());
-    QCOMPARE(fileContents(QStringLiteral("dfd.cfg")), QFile::encodeName(path) + "\r\n");
+    QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QFile::encodeName(path) + "\r\n");
     // Closed, the window no longer has the ports looked at.
     QVERIFY(!watcher.isWatching());
 }
@@ -807,16 +771,13 @@ void LinkWindowTest::refusedPortSaysWhyAndWhatToDo()
     const auto out = asRefusedUser(
         device,
         [&] {
-            Application app(Edition::quillon());
-            app.start();
+            StartedApplication app;
             MainWindow& w = app.window();
             const QByteArray atStart = told(shownMessage());
             auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
             if (!form || !form->isVisible())
                 return atStart + "no port selection";
-            QTest::mouseClick(form->optother, Qt::LeftButton);
-            form->cboport->setEditText(device);
-            form->cmdok->click();
+            okWithOtherPort(form, device);
             return atStart + told(shownMessage()) + (form->isVisible() ? "stays" : "closed");
         },
         &skip);

@@ -7,8 +7,8 @@
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
-#include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 #include "core/AscanDrawingBuilder.h"
 #include "core/PanelTexts.h"
 #include "view/AscanView.h"
@@ -126,8 +126,7 @@ void MainWindowTest::startUpFillsTheListAndTheBank()
 // Which texts start-up shows is the panel texts' rule; every box shows them.
 void MainWindowTest::startUpShowsTheInitialPanel()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     const PanelTexts initial = initialPanelTexts();
     QList<const char*> names;
@@ -147,8 +146,7 @@ void MainWindowTest::startUpShowsTheInitialPanel()
 
 void MainWindowTest::sampleEchoIsDrawnAtStart()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     const WidgetPicture pic = picture(w);
 
@@ -213,24 +211,16 @@ void MainWindowTest::menuBarInOrder()
 {
     Application app(Edition::quillon());
     MainWindow& w = app.window();
-    QStringList top;
-    for (QAction* a : w.menuBar()->actions())
-        top.append(a->text());
     // The menus as they always were, then the menu of the features added since.
-    QCOMPARE(top, (QStringList{"File", "Option", "Help", "Tools", "A-scan"}));
+    QCOMPARE(test::itemTexts(w.menuBar()),
+             (QStringList{"File", "Option", "Help", "Tools", "A-scan"}));
     QCOMPARE(w.menuBar()->actions()[1], w.mnuoption);
     QVERIFY(!w.mnuoption->menu());
 
-    auto texts = [](QMenu* menu) {
-        QStringList t;
-        for (QAction* a : menu->actions())
-            t.append(a->text());
-        return t;
-    };
-    QCOMPARE(texts(w.fileMenu),
+    QCOMPARE(test::itemTexts(w.fileMenu),
              (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
                           "Print Preview", "Export PDF", "Exit"}));
-    QCOMPARE(texts(w.menuBar()->actions()[2]->menu()),
+    QCOMPARE(test::itemTexts(w.menuBar()->actions()[2]->menu()),
              (QStringList{"Help Topic", "About Data Capture"}));
 
     const std::pair<QAction*, const char*> named[] = {
@@ -250,8 +240,7 @@ void MainWindowTest::menuBarInOrder()
 
 void MainWindowTest::newAndHelpTopicDoNothing()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     w.lstmem->setRowSelected(4, true);
     w.lstmem_DblClick();
@@ -278,8 +267,7 @@ void MainWindowTest::newAndHelpTopicDoNothing()
 
 void MainWindowTest::aboutShowsTheBox()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     w.mnuabout->trigger();
     auto* about = w.findChild<QWidget*>(QStringLiteral("frmAbout"));
@@ -306,8 +294,7 @@ void MainWindowTest::aboutShowsTheBox()
 
 void MainWindowTest::blankMemoryShowsFlatTraceAndSpaces()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     w.openMemory(41);
 
@@ -338,8 +325,7 @@ void MainWindowTest::blankMemoryShowsFlatTraceAndSpaces()
 
 void MainWindowTest::blankMemoryNoteLines()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     w.openMemory(0);
     // Line 0 (561..580) is all spaces: empty. Line 1 (581..600) is nineteen spaces and the 0 of
@@ -368,34 +354,22 @@ void MainWindowTest::blankMemoryNoteLines()
 
 void MainWindowTest::recordShowsItsBoxesAndOverlays()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
 
     Record r = test::startUpRow();
     for (int i = 0; i < 251; ++i)
         r[i] = 0; // a flat trace, so that only overlays leave the baseline
-    test::setField(r, "txtrange", QStringLiteral("100"));
-    test::setField(r, "txtdelay", QStringLiteral("0.0"));
-    test::setField(r, "txtgain", QStringLiteral("42.5"));
-    r[293] = 'X'; // not shown
+    const std::pair<const char*, const char*> fields[] = {
+        {"txtrange", "100"},  {"txtdelay", "0.0"}, {"txtgain", "42.5"},  {"txtgate", "ON"},
+        {"txtstart", "30%"},  {"txtend", "20%"},   {"txtlevel", "40%"},  {"txtgate2", "POS"},
+        {"txtstart2", "70%"}, {"txtend2", "10%"},  {"txtlevel2", "60%"}, {"txtdac", "ON 6/14"},
+        {"txtmea", "OFF"},    {"txtclock", "ON"},  {"txtbeam", "123.4"}, {"txtsurf", "111.1"},
+        {"txtdpth", " 45.6"}, {"txtrefg", "38.0"}, {"txtreject", "10%"}};
+    for (const auto& [control, text] : fields)
+        test::setField(r, control, QString::fromLatin1(text));
+    r[293] = 'X'; // between the gain and gate 1: not shown
     r[294] = 'Y';
-    test::setField(r, "txtgate", QStringLiteral("ON"));
-    test::setField(r, "txtstart", QStringLiteral("30%"));
-    test::setField(r, "txtend", QStringLiteral("20%"));
-    test::setField(r, "txtlevel", QStringLiteral("40%"));
-    test::setField(r, "txtgate2", QStringLiteral("POS"));
-    test::setField(r, "txtstart2", QStringLiteral("70%"));
-    test::setField(r, "txtend2", QStringLiteral("10%"));
-    test::setField(r, "txtlevel2", QStringLiteral("60%"));
-    test::setField(r, "txtdac", QStringLiteral("ON 6/14"));
-    test::setField(r, "txtmea", QStringLiteral("OFF"));
-    test::setField(r, "txtclock", QStringLiteral("ON"));
-    test::setField(r, "txtbeam", QStringLiteral("123.4"));
-    test::setField(r, "txtsurf", QStringLiteral("111.1"));
-    test::setField(r, "txtdpth", QStringLiteral(" 45.6"));
-    test::setField(r, "txtrefg", QStringLiteral("38.0"));
-    test::setField(r, "txtreject", QStringLiteral("10%"));
     test::setTimeDate(r, QStringLiteral("0930170524"));
     // DAC: amplitude 50 at points 0 and 1, then a point of amplitude 4 ends the curve.
     test::setDacPoint(r, 0, 20, 50);
@@ -451,8 +425,7 @@ void MainWindowTest::rangeScale()
 {
     const QStringList texts{" 12", " 32", " 52", " 72", " 92", " 112"};
     const QList<double> xs{0, 41, 91, 141, 191, 239};
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     Record r = test::startUpRow();
     test::setField(r, "txtrange", QStringLiteral("100"));
@@ -480,8 +453,7 @@ void MainWindowTest::rangeScale()
 
 void MainWindowTest::doubleClickOpensTheFirstSelected()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     for (int row : {3, 7}) {
         Record r = test::realisticRecord(row + 1);
@@ -515,8 +487,7 @@ void MainWindowTest::doubleClickOpensTheFirstSelected()
 
 void MainWindowTest::doubleClickWithNothingSelectedDoesNothing()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     w.openMemory(5);
     w.lstmem->clearSelection();
@@ -528,8 +499,7 @@ void MainWindowTest::doubleClickWithNothingSelectedDoesNothing()
 
 void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     test::putRow(app.module(), 2, test::realisticRecord(3));
     w.openMemory(2);
@@ -562,8 +532,7 @@ void MainWindowTest::notesSaveIntoTheLastOpenedMemory()
 
 void MainWindowTest::notesSaveIntoTheMemoryOnDisplay()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     // Right after start-up the sample echo is on display: no memory to save notes into.
     const Bank before = app.module().membank;
@@ -599,8 +568,7 @@ void MainWindowTest::notesSaveIntoTheMemoryOnDisplay()
 
 void MainWindowTest::snapshotReadsTheControls()
 {
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     MainWindow& w = app.window();
     test::putRow(app.module(), 6, test::realisticRecord(7));
     w.openMemory(6);

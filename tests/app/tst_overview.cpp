@@ -3,11 +3,12 @@
 #include "ProgramFolder.h"
 #include "support/Records.h"
 
-#include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
+#include "app/StartedApplication.h"
 #include "core/BankFile.h"
 #include "support/BankRows.h"
+#include "support/FileBytes.h"
 #include "view/BankOverviewProxy.h"
 #include "view/BankOverviewWindow.h"
 #include "view/BankTableModel.h"
@@ -29,7 +30,7 @@ class OverviewTest : public QObject
     Q_OBJECT
     test::ProgramFolder m_workDir;
 
-    std::unique_ptr<Application> m_app;
+    std::unique_ptr<test::StartedApplication> m_app;
     BankOverviewWindow* m_overview = nullptr;
 
     MainWindow& window() { return m_app->window(); }
@@ -65,8 +66,7 @@ private slots:
     void init()
     {
         m_workDir.enter();
-        m_app = std::make_unique<Application>(Edition::quillon());
-        m_app->start();
+        m_app = std::make_unique<test::StartedApplication>();
         auto* controller = window().findChild<OverviewController*>();
         QVERIFY(controller);
         QCOMPARE(controller->mnuoverview->text(), QStringLiteral("Bank overview"));
@@ -150,10 +150,9 @@ void OverviewTest::selectionIsTheListsAndOpensAsTheListDoes()
         receive(memory, "100", "ON", QString());
     // Picked in the overview: the list has the same selection, which Print and Capture take.
     QTableView* grid = m_overview->grdbank;
-    grid->selectionModel()->select(shown()->index(0, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    grid->selectionModel()->select(shown()->index(2, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (int row : {0, 2})
+        grid->selectionModel()->select(shown()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCOMPARE(window().selectedRows(), (QList<int>{1, 8}));
     // Picked in the list: the overview follows.
     window().lstmem->setRowSelected(4, true);
@@ -188,9 +187,7 @@ void OverviewTest::exportsTheRowsShown()
     auto* controller = window().findChild<OverviewController*>();
     const QString csv = m_workDir.filePath(QStringLiteral("shown.csv"));
     QVERIFY(controller->exportTo(csv));
-    QFile file(csv);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = test::contentsOf(csv).split('\n');
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
                                 "Memory,Marked,Time and date,RANGE,"));

@@ -7,9 +7,9 @@
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
-#include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/ReportController.h"
+#include "app/StartedApplication.h"
 #include "report/PrintOptionsWindow.h"
 #include "report/ReportPreviewWindow.h"
 
@@ -80,7 +80,7 @@ class ReportControllerTest : public QObject
     Q_OBJECT
 
     test::ProgramFolder m_workDir;
-    std::unique_ptr<Application> m_app;
+    std::unique_ptr<test::StartedApplication> m_app;
 
     MainWindow& window() { return m_app->window(); }
     ReportController* controller()
@@ -90,11 +90,11 @@ class ReportControllerTest : public QObject
     QString path(const char* name) const { return m_workDir.filePath(QLatin1String(name)); }
 
     // The program started with memories 3 and 10 received, each with its operator in note
-    // line 0; the printer prints into `pdf`.
-    void startWithTwoMemories(const QString& pdf)
+    // line 0; the printer prints into the working folder's file `name`, whose path is returned.
+    QString startWithTwoMemories(const char* name = "r.pdf")
     {
-        m_app = std::make_unique<Application>(Edition::quillon());
-        m_app->start();
+        const QString pdf = path(name);
+        m_app = std::make_unique<test::StartedApplication>();
         Module1& m = m_app->module();
         for (int memory : {3, 10}) {
             m.recbuf = test::realisticRecord(memory);
@@ -103,6 +103,7 @@ class ReportControllerTest : public QObject
         }
         controller()->printer().setOutputFormat(QPrinter::PdfFormat);
         controller()->printer().setOutputFileName(pdf);
+        return pdf;
     }
 
     void select(std::initializer_list<int> rows)
@@ -156,15 +157,13 @@ private slots:
 
 void ReportControllerTest::menuItemsAndShortcuts()
 {
-    m_app = std::make_unique<Application>(Edition::quillon());
+    m_app = std::make_unique<test::StartedApplication>();
     MainWindow& w = window();
     ReportController* c = controller();
     QVERIFY(c);
-    QStringList texts;
-    for (QAction* a : w.fileMenu->actions())
-        texts.append(a->text());
-    QCOMPARE(texts, (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
-                                 "Print Preview", "Export PDF", "Exit"}));
+    QCOMPARE(test::itemTexts(w.fileMenu),
+             (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
+                          "Print Preview", "Export PDF", "Exit"}));
     for (QAction* a : {w.mnuSave_word_doc, w.mnupsetup, w.mnuprint, c->mnupreview, c->mnuexportpdf})
         QVERIFY2(a->isEnabled(), qPrintable(a->text()));
     QCOMPARE(w.mnuprint->shortcut(), QKeySequence(QKeySequence::Print));
@@ -178,8 +177,7 @@ void ReportControllerTest::menuItemsAndShortcuts()
 
 void ReportControllerTest::optionsWindowStartsFromItsDesignEveryTime()
 {
-    const QString pdf = path("r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories();
     window().mnuprint->trigger();
     QPointer<PrintOptionsWindow> options = controller()->printOptionsWindow();
     QVERIFY(options);
@@ -214,8 +212,7 @@ void ReportControllerTest::optionsWindowStartsFromItsDesignEveryTime()
 
 void ReportControllerTest::currentReportPrintsUnsavedNotesAsTheyStand()
 {
-    const QString pdf = path("r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories();
     MainWindow& w = window();
     select({9});
     w.lstmem_DblClick();
@@ -243,8 +240,7 @@ void ReportControllerTest::currentReportPrintsUnsavedNotesAsTheyStand()
 
 void ReportControllerTest::selectedReportsOpenEachMemoryIncludingUnmarked()
 {
-    const QString pdf = path("r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories();
     MainWindow& w = window();
     select({2});
     w.lstmem_DblClick();
@@ -275,8 +271,7 @@ void ReportControllerTest::selectedReportsOpenEachMemoryIncludingUnmarked()
 
 void ReportControllerTest::allReportsPrintMarkedMemoriesOnly()
 {
-    const QString pdf = path("r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories();
     MainWindow& w = window();
     select({14, 9}); // 15 is selected but unmarked; 3 is marked but not selected
     runOptions(w.mnuprint, &PrintOptionsWindow::opall);
@@ -290,8 +285,7 @@ void ReportControllerTest::allReportsPrintMarkedMemoriesOnly()
 void ReportControllerTest::nothingToPrintClosesTheWindow()
 {
     const QString pdf = path("r.pdf");
-    m_app = std::make_unique<Application>(Edition::quillon());
-    m_app->start();
+    m_app = std::make_unique<test::StartedApplication>();
     controller()->printer().setOutputFormat(QPrinter::PdfFormat);
     controller()->printer().setOutputFileName(pdf);
     QSignalSpy opened(&window(), &MainWindow::recordShown);
@@ -307,8 +301,7 @@ void ReportControllerTest::nothingToPrintClosesTheWindow()
 void ReportControllerTest::failingPrinterIsToldOncePerReport()
 {
     // A printer printing into a file that cannot be created.
-    const QString pdf = path("missing/r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories("missing/r.pdf");
     QSignalSpy done(controller(), &ReportController::reportsDone);
     runOptions(window().mnuprint, &PrintOptionsWindow::opsingle);
     QCOMPARE(closeMessages(), QStringList{kFailed});
@@ -333,8 +326,7 @@ void ReportControllerTest::failingPrinterIsToldOncePerReport()
 
 void ReportControllerTest::printSetupOpensThePrinterDialogWithoutBlocking()
 {
-    m_app = std::make_unique<Application>(Edition::quillon());
-    m_app->start();
+    m_app = std::make_unique<test::StartedApplication>();
     window().mnupsetup->trigger(); // returns at once: the dialog is not run in a nested loop
     QPointer<QPrintDialog> dialog = window().findChild<QPrintDialog*>(QStringLiteral("dlgprinter"));
     QVERIFY(dialog);
@@ -353,8 +345,7 @@ void ReportControllerTest::printSetupOpensThePrinterDialogWithoutBlocking()
 
 void ReportControllerTest::previewShowsThePagesAndPrintsThem()
 {
-    const QString pdf = path("r.pdf");
-    startWithTwoMemories(pdf);
+    const QString pdf = startWithTwoMemories();
     select({9, 2});
     runOptions(controller()->mnupreview, &PrintOptionsWindow::opselect);
     QVERIFY(!QFile::exists(pdf));
@@ -373,7 +364,7 @@ void ReportControllerTest::previewShowsThePagesAndPrintsThem()
 
 void ReportControllerTest::exportWritesThePagesOfTheChoiceToPdf()
 {
-    startWithTwoMemories(path("printer.pdf"));
+    startWithTwoMemories("printer.pdf");
     select({9, 2, 30});
     runOptions(controller()->mnuexportpdf, &PrintOptionsWindow::opselect);
     QFileDialog* dialog = fileDialog("dlgexportpdf");
@@ -401,7 +392,7 @@ void ReportControllerTest::exportWritesThePagesOfTheChoiceToPdf()
 
 void ReportControllerTest::wordDocumentIsWrittenAndAnnounced()
 {
-    startWithTwoMemories(path("printer.pdf"));
+    startWithTwoMemories("printer.pdf");
     MainWindow& w = window();
     select({2});
     w.lstmem_DblClick();
@@ -438,7 +429,7 @@ void ReportControllerTest::wordDocumentIsWrittenAndAnnounced()
 
 void ReportControllerTest::wordDocumentFailuresAndCancel()
 {
-    startWithTwoMemories(path("printer.pdf"));
+    startWithTwoMemories("printer.pdf");
     MainWindow& w = window();
     const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
@@ -473,12 +464,10 @@ void ReportControllerTest::wordDocumentFailuresAndCancel()
 
 void ReportControllerTest::pellisorHasNoWordDocument()
 {
-    m_app = std::make_unique<Application>(Edition::pellisor());
-    m_app->start();
+    m_app = std::make_unique<test::StartedApplication>(Edition::pellisor());
     MainWindow& w = window();
     QVERIFY(!w.mnuSave_word_doc);
-    for (QAction* a : w.fileMenu->actions())
-        QVERIFY(a->text() != QStringLiteral("Save as Word Doc"));
+    QVERIFY(!test::itemTexts(w.fileMenu).contains(QStringLiteral("Save as Word Doc")));
     // The routine is not there either: asking for it opens nothing and writes nothing.
     controller()->word_report();
     QTest::qWait(50);

@@ -1,8 +1,9 @@
 // "Help Topic": which manual is found beside the program, and what the window does with it.
-#include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 #include "app/UserManual.h"
 #include "ProgramFolder.h"
+#include "support/FileBytes.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -45,9 +46,7 @@ namespace
 void makeFile(const QString& path)
 {
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<html></html>");
+    QVERIFY(test::writeBytes(path, "<html></html>"));
 }
 
 } // namespace
@@ -64,8 +63,7 @@ void UserManualTest::theManualBesideTheProgramIsFound_data()
     QTest::newRow("installed") << QStringList{installed} << "usr/bin" << installed;
     QTest::newRow("build tree") << QStringList{built} << "build/src/app" << built;
     QTest::newRow("installed comes first")
-        << QStringList{"usr/share/doc/quillon/manual.html", "docs/manual.html"} << "usr/bin"
-        << installed;
+        << QStringList{installed, "docs/manual.html"} << "usr/bin" << installed;
     QTest::newRow("none") << QStringList{} << "usr/bin" << QString();
     QTest::newRow("another program's documents")
         << QStringList{"usr/share/doc/other/manual.html"} << "usr/bin" << QString();
@@ -93,8 +91,7 @@ void UserManualTest::helpTopicOpensTheBuiltManual()
 {
     test::ProgramFolder folder;
     folder.enter();
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     Browser browser;
     app.window().mnuhelpt->trigger();
     const QString built = QDir(QCoreApplication::applicationDirPath())

@@ -211,16 +211,15 @@ void WindowTextsTest::everyTextFits_data()
     QTest::newRow("frmopen, pellisor") << WindowMaker([&f] { return new OpenWindow(f.pellisor); });
     QTest::newRow("frmsave") << WindowMaker([&f] { return new SaveWindow(f.module); });
     QTest::newRow("frmprintop") << WindowMaker([] { return new PrintOptionsWindow; });
-    QTest::newRow("frmprintop, preview") << WindowMaker([] {
-        auto* w = new PrintOptionsWindow;
-        w->setTask(QStringLiteral("Print Preview"), QStringLiteral("Preview"));
-        return w;
-    });
-    QTest::newRow("frmprintop, export") << WindowMaker([] {
-        auto* w = new PrintOptionsWindow;
-        w->setTask(QStringLiteral("Export PDF"), QStringLiteral("Export"));
-        return w;
-    });
+    const auto forTask = [](const QString& title, const QString& button) {
+        return WindowMaker([=] {
+            auto* w = new PrintOptionsWindow;
+            w->setTask(title, button);
+            return w;
+        });
+    };
+    QTest::newRow("frmprintop, preview") << forTask(QStringLiteral("Print Preview"), "Preview");
+    QTest::newRow("frmprintop, export") << forTask(QStringLiteral("Export PDF"), "Export");
     QTest::newRow("frmAbout") << WindowMaker(
         [] { return new AboutBox(QStringLiteral("Quillon")); });
     QTest::newRow("frmpreview") << WindowMaker(

@@ -7,6 +7,7 @@
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
 #include "files/FilesTestSupport.h"
+#include "support/DataRows.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -31,11 +32,6 @@ std::vector<ArchiveEntry> allEntries(SqliteArchive& archive, ArchiveQuery q = {}
     return out;
 }
 
-bool sameRecord(const Record& a, const Record& b)
-{
-    return std::equal(a.begin(), a.begin() + kRecordLength, b.begin());
-}
-
 Record withNote(Record r, int line, const QString& text)
 {
     NoteEdits edits;
@@ -49,9 +45,13 @@ class ArchiveTest : public QObject
 {
     Q_OBJECT
     PrivateMounts m_mounts;
+    std::unique_ptr<QTemporaryDir> m_dir; // a new folder for each case
+
+    QString filePath(const QString& name) const { return m_dir->filePath(name); }
 
 private slots:
     void initTestCase() { m_mounts.enter(); }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     void kindsAndTheirTriggers();
     void loadingTheSameFileTwiceAddsNothing();
@@ -71,10 +71,8 @@ private slots:
 
 void ArchiveTest::kindsAndTheirTriggers()
 {
-    QTemporaryDir dir;
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, dir.filePath("a.sqlite"));
+    StartedModule module;
+    ArchiveJournal journal(module, filePath("a.sqlite"));
     QVERIFY(journal.open());
 
     const Record received = withNote(patternRecord(1, "3  "), 0, QStringLiteral("Km 12"));
@@ -113,7 +111,7 @@ void ArchiveTest::kindsAndTheirTriggers()
 
     // The table only ever grows.
     sqlite3* db = nullptr;
-    QCOMPARE(sqlite3_open(QFile::encodeName(dir.filePath("a.sqlite")).constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_open(QFile::encodeName(filePath("a.sqlite")).constData(), &db), SQLITE_OK);
     QVERIFY(sqlite3_exec(db, "DELETE FROM entries", nullptr, nullptr, nullptr) != SQLITE_OK);
     QVERIFY(sqlite3_exec(db, "UPDATE entries SET memory = 1", nullptr, nullptr, nullptr) !=
             SQLITE_OK);
@@ -122,10 +120,8 @@ void ArchiveTest::kindsAndTheirTriggers()
 
 void ArchiveTest::loadingTheSameFileTwiceAddsNothing()
 {
-    QTemporaryDir dir;
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, dir.filePath("a.sqlite"));
+    StartedModule module;
+    ArchiveJournal journal(module, filePath("a.sqlite"));
     QVERIFY(journal.open());
     BankFileContents file;
     for (int row = 0; row < kMemoryCount; ++row)
@@ -135,7 +131,7 @@ void ArchiveTest::loadingTheSameFileTwiceAddsNothing()
         file.marks[row] = true;
     }
     file.bank[9][0] = 77; // changed but not marked: not a record of the file
-    const QString path = dir.filePath("bank.dat");
+    const QString path = filePath("bank.dat");
     module.loadBank(file, path);
     std::vector<ArchiveEntry> e = allEntries(journal.archive());
     QCOMPARE(e.size(), size_t(3));
@@ -181,10 +177,8 @@ void ArchiveTest::search()
 {
     QFETCH(QString, typed);
     QFETCH(QList<int>, memories);
-    QTemporaryDir dir;
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, dir.filePath("a.sqlite"));
+    StartedModule module;
+    ArchiveJournal journal(module, filePath("a.sqlite"));
     QVERIFY(journal.open());
     Record r = withNote(patternRecord(1, "1  "), 0, QStringLiteral("Weld, crack at 40"));
     module.store(0, r, {StoreKind::Received, {}});
@@ -205,10 +199,8 @@ void ArchiveTest::search()
 
 void ArchiveTest::filtersAndPaging()
 {
-    QTemporaryDir dir;
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, dir.filePath("a.sqlite"));
+    StartedModule module;
+    ArchiveJournal journal(module, filePath("a.sqlite"));
     QVERIFY(journal.open());
     for (int n = 0; n < 10; ++n)
         module.store(n % 3, patternRecord(n), {StoreKind::Received, {}});
@@ -252,8 +244,7 @@ void ArchiveTest::filtersAndPaging()
 
 void ArchiveTest::schemaVersionIsKept()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
+    const QString path = filePath("a.sqlite");
     {
         SqliteArchive a;
         QVERIFY(!a.open(path));
@@ -281,11 +272,8 @@ void ArchiveTest::schemaVersionIsKept()
 
 void ArchiveTest::lockedBySecondProgram()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
-    Module1 first, second;
-    first.startUp();
-    second.startUp();
+    const QString path = filePath("a.sqlite");
+    StartedModule first, second;
     ArchiveJournal a(first, path), b(second, path);
     QVERIFY(a.open());
     QVERIFY(b.open());
@@ -324,11 +312,8 @@ void ArchiveTest::lockedBySecondProgram()
 
 void ArchiveTest::runningProgramsWorkIsNotOffered()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
-    Module1 first, second;
-    first.startUp();
-    second.startUp();
+    const QString path = filePath("a.sqlite");
+    StartedModule first, second;
     auto running = std::make_unique<ArchiveJournal>(first, path);
     QVERIFY(running->open());
     first.store(3, patternRecord(3), {StoreKind::Received, {}});
@@ -346,20 +331,16 @@ void ArchiveTest::runningProgramsWorkIsNotOffered()
 
 void ArchiveTest::damagedFileIsMovedAside_data()
 {
-    QTest::addColumn<bool>("atOpen");
-    QTest::newRow("not a database") << true;
-    QTest::newRow("damaged while in use") << false;
+    test::addBoolRows("atOpen", "not a database", "damaged while in use");
 }
 
 void ArchiveTest::damagedFileIsMovedAside()
 {
     QFETCH(bool, atOpen);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
+    const QString path = filePath("a.sqlite");
     QByteArray garbage(64 * 1024, 'x');
     garbage.prepend("not a database at all\n");
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QSignalSpy replaced(&journal, &ArchiveJournal::archiveReplaced);
     QSignalSpy failed(&journal, &ArchiveJournal::archiveFailed);
@@ -381,9 +362,9 @@ void ArchiveTest::damagedFileIsMovedAside()
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(failed.count(), 0);
     QVERIFY(sameRecord(module.membank[1], patternRecord(2)));
-    const QStringList aside = QDir(dir.path()).entryList({"a.sqlite.damaged-*"}, QDir::Files);
+    const QStringList aside = QDir(m_dir->path()).entryList({"a.sqlite.damaged-*"}, QDir::Files);
     QCOMPARE(aside.size(), 1);
-    QCOMPARE(contentsOf(dir.filePath(aside.first())).left(garbage.size()), garbage);
+    QCOMPARE(contentsOf(filePath(aside.first())).left(garbage.size()), garbage);
     QVERIFY2(replaced.first().first().toString().contains(aside.first()),
              qPrintable(replaced.first().first().toString()));
     const std::vector<ArchiveEntry> e = allEntries(journal.archive());
@@ -393,16 +374,13 @@ void ArchiveTest::damagedFileIsMovedAside()
 
 void ArchiveTest::unwritableArchiveStillStoresIntoBank_data()
 {
-    QTest::addColumn<bool>("full");
-    QTest::newRow("read-only folder") << false;
-    QTest::newRow("full volume") << true;
+    test::addBoolRows("full", "full volume", "read-only folder");
 }
 
 void ArchiveTest::unwritableArchiveStillStoresIntoBank()
 {
     QFETCH(bool, full);
-    QTemporaryDir dir;
-    const QString folder = dir.filePath("data");
+    const QString folder = filePath("data");
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/a.sqlite";
     std::unique_ptr<ReadOnlyFolder> readOnly;
@@ -412,8 +390,7 @@ void ArchiveTest::unwritableArchiveStillStoresIntoBank()
         if (!small->isMounted())
             QSKIP(qPrintable("no small volume: " + small->problem()));
     }
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QSignalSpy failed(&journal, &ArchiveJournal::archiveFailed);
     if (full) {
@@ -451,8 +428,7 @@ void ArchiveTest::unwritableArchiveStillStoresIntoBank()
 
 void ArchiveTest::killedWriterLeavesEveryCommittedEntry()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.sqlite");
+    const QString path = filePath("a.sqlite");
     QProcess writer;
     writer.start(QStringLiteral(ARCHIVE_APPENDER), {path});
     QVERIFY(writer.waitForStarted());
@@ -493,8 +469,7 @@ void ArchiveTest::killedWriterLeavesEveryCommittedEntry()
     sqlite3_finalize(s);
     sqlite3_close(db);
     // The killed run's records are offered to the next one.
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QVERIFY(journal.open());
     QCOMPARE(journal.pendingRows(), QList<int>{4});

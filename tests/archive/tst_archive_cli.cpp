@@ -1,6 +1,7 @@
 // quillon-cli with an archive: listen and capture append what they store, and the archive
 // command lists, shows and exports the entries.
 #include "support/CliRun.h"
+#include "support/FileBytes.h"
 #include "support/SimProcess.h"
 
 #include "core/BankFile.h"
@@ -29,9 +30,8 @@ using test::waitUntilOpened;
 
 BankFileContents bankOf(const QString& path)
 {
-    QFile file(path);
     BankFileContents contents;
-    if (!file.open(QIODevice::ReadOnly) || !readBank(file.readAll(), contents, nullptr))
+    if (!readBank(test::contentsOf(path), contents, nullptr))
         qWarning() << "no bank file" << path;
     return contents;
 }
@@ -124,11 +124,10 @@ void ArchiveCliTest::listFilters()
     for (const QJsonValue e : found)
         hasSeven = hasSeven || e.toObject()["memory"].toInt() == 7;
     QVERIFY(hasSeven);
-    const QString today = QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate);
-    const QString tomorrow =
-        QDateTime::currentDateTimeUtc().date().addDays(1).toString(Qt::ISODate);
-    const QString yesterday =
-        QDateTime::currentDateTimeUtc().date().addDays(-1).toString(Qt::ISODate);
+    const QDate utcToday = QDateTime::currentDateTimeUtc().date();
+    const QString today = utcToday.toString(Qt::ISODate);
+    const QString tomorrow = utcToday.addDays(1).toString(Qt::ISODate);
+    const QString yesterday = utcToday.addDays(-1).toString(Qt::ISODate);
     QCOMPARE(listed({"--db", m_db, "--since", today, "--until", today}).size(), 3);
     QCOMPARE(listed({"--db", m_db, "--since", tomorrow}).size(), 0);
     QCOMPARE(listed({"--db", m_db, "--until", yesterday}).size(), 0);

@@ -1,17 +1,23 @@
 #pragma once
 
-// Helpers shared by the tests of files: folders and mounts, and (from support) records, file
-// bytes, the message boxes and programs run until killed.
+// Helpers shared by the tests of files: started memories, clicks and typing, folders and mounts,
+// and (from support) records, file bytes, the message boxes and programs run until killed.
 
+#include "core/Module1.h"
 #include "support/FileBytes.h"
 #include "support/KilledProgram.h"
 #include "support/MessageBoxes.h"
 #include "support/Records.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -19,6 +25,54 @@
 
 namespace quillon::test
 {
+
+// The memories as the program's start leaves them.
+class StartedModule : public Module1
+{
+public:
+    StartedModule() { startUp(); }
+};
+
+// Whether two records agree in every position a record carries.
+inline bool sameRecord(const Record& a, const Record& b)
+{
+    return std::equal(a.begin(), a.begin() + kRecordLength, b.begin());
+}
+
+// The bank file start-up leaves: every memory 0 at 0..260, 32 at 261..599, 0 at 600..839.
+inline QByteArray startUpBankFile()
+{
+    QByteArray memory;
+    for (int p = 0; p < kBankFilePositions; ++p)
+        memory += (p >= 261 && p <= 599) ? QByteArrayLiteral("32  ") : QByteArrayLiteral("0   ");
+    return memory.repeated(kMemoryCount);
+}
+
+// A click on the item `text` of `list`, where the operator clicks; `twice` adds a double-click.
+inline void clickItem(QListWidget* list, const QString& text, bool twice = false)
+{
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Entry `index` of a pattern box chosen as the operator chooses it.
+inline void choose(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+// What `box` holds replaced by `text`, typed key by key.
+inline void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
 
 // A fresh folder that is the process's working directory while the object lives.
 class WorkingFolder

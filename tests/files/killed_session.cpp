@@ -2,8 +2,8 @@
 // outside. Run in the working folder to use; it prints "stored" once the records are in the
 // bank and then waits in its event loop for the kill.
 
-#include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/StartedApplication.h"
 #include "support/Records.h"
 
 #include <QApplication>
@@ -18,8 +18,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qapp(argc, argv);
-    Application app(Edition::quillon());
-    app.start();
+    test::StartedApplication app;
     QCoreApplication::processEvents();
     MainWindow& w = app.window();
     Module1& module = app.module();

@@ -16,8 +16,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc != 2)
         return 2;
-    Module1 module;
-    module.startUp();
+    test::StartedModule module;
     ArchiveJournal journal(module, QString::fromLocal8Bit(argv[1]));
     if (!journal.open())
         return 3;

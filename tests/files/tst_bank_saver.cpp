@@ -44,11 +44,6 @@ private:
 
 namespace
 {
-QString fieldAt(const QByteArray& file, int memory, int position)
-{
-    return QString::fromLatin1(file.mid(4 * ((memory - 1) * 840 + position), 4));
-}
-
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -68,31 +63,19 @@ void BankSaverTest::initTestCase()
 void BankSaverTest::saveAfterStartUpWrites672000Bytes()
 {
     WorkingFolder folder;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     BankSaver saver(module);
     QVERIFY(!saver.save(folder.path(), QStringLiteral("temp.dat")));
 
     const QByteArray file = contentsOf(folder.file(QStringLiteral("temp.dat")));
     QCOMPARE(file.size(), 672000);
-    // Every memory: the digit 0 for 0..260, 32 for 261..599, 0 for 600..839.
-    for (int memory = 1; memory <= 200; ++memory)
-        for (int p = 0; p < 840; ++p) {
-            const QString expected =
-                p >= 261 && p <= 599 ? QStringLiteral("32  ") : QStringLiteral("0   ");
-            if (fieldAt(file, memory, p) != expected)
-                QFAIL(qPrintable(QStringLiteral("memory %1, position %2: \"%3\"")
-                                     .arg(memory)
-                                     .arg(p)
-                                     .arg(fieldAt(file, memory, p))));
-        }
+    QCOMPARE(file, startUpBankFile());
 }
 
 void BankSaverTest::fieldsAreDecimalLeftAlignedSpacePadded()
 {
     WorkingFolder folder;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     test::putValue(module, 0, 0, 0);
     test::putValue(module, 0, 1, 32);
     test::putValue(module, 0, 2, 255);
@@ -113,8 +96,7 @@ void BankSaverTest::fieldsAreDecimalLeftAlignedSpacePadded()
 void BankSaverTest::nameIsUsedAsTyped()
 {
     WorkingFolder folder;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("monday")));
     QCOMPARE(filesIn(folder.path()), QStringList{"monday"});
     QCOMPARE(QFileInfo(folder.file("monday")).size(), 672000);
@@ -123,8 +105,7 @@ void BankSaverTest::nameIsUsedAsTyped()
 void BankSaverTest::savingTwiceGivesIdenticalFiles()
 {
     WorkingFolder folder;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     test::putRow(module, 4, patternRecord(4, "5  "));
     BankSaver saver(module);
     QVERIFY(!saver.save(folder.path(), QStringLiteral("a.dat")));
@@ -139,8 +120,7 @@ void BankSaverTest::longerOldFileIsReplacedWhole()
     // The new file takes the old one's place, so no tail of a longer old file survives.
     WorkingFolder folder;
     QVERIFY(writeBytes(folder.file("temp.dat"), QByteArray(700000, '9')));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
     QCOMPARE(contentsOf(folder.file("temp.dat")).size(), 672000);
 }
@@ -148,8 +128,7 @@ void BankSaverTest::longerOldFileIsReplacedWhole()
 void BankSaverTest::successCountsAsSaved()
 {
     WorkingFolder folder;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(6, module.recbuf, {StoreKind::Received, {}});
     QVERIFY(module.hasUnsavedChanges());
     QSignalSpy unsaved(&module, &Module1::unsavedChanged);
@@ -200,8 +179,7 @@ void BankSaverTest::unwritablePathIsReported()
     QVERIFY(QDir(work.path()).mkdir("sub"));
     QVERIFY(writeBytes(work.file("plain"), "not a folder"));
     const QString dir = QDir::isAbsolutePath(folder) ? folder : QDir::cleanPath(work.file(folder));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(0, module.recbuf, {StoreKind::Received, {}});
     const Bank before = module.membank;
 
@@ -225,8 +203,7 @@ void BankSaverTest::deviceNodeIsLeftAlone()
     if (mknod(node.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         QSKIP(qPrintable(
             QStringLiteral("device nodes cannot be made here (%1)").arg(qt_error_string())));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     const auto failure = BankSaver(module).save(work.path(), QStringLiteral("full"));
     QVERIFY(failure);
     QCOMPARE(failure->problem, FileProblem::NotAFile);
@@ -250,8 +227,7 @@ void BankSaverTest::readOnlyFileSystemKeepsOldFile()
         QSKIP(qPrintable(readOnly.skipReason()));
     QVERIFY(readOnly.isReadOnly());
 
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
     QVERIFY(failure);
@@ -276,8 +252,7 @@ void BankSaverTest::fullFileSystemKeepsOldFile()
 
     const QString old = usb + "/temp.dat";
     QVERIFY(writeBytes(old, oldBank()));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(usb, QStringLiteral("temp.dat"));
     QVERIFY(failure);
@@ -308,8 +283,7 @@ void BankSaverTest::writeStoppedPartWayKeepsOldFile()
         std::signal(SIGXFSZ, previousHandler);
     });
 
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(3, module.recbuf, {StoreKind::Received, {}});
     const auto failure = BankSaver(module).save(work.path(), QStringLiteral("temp.dat"));
     restore.dismiss();

@@ -14,6 +14,25 @@
 using namespace quillon;
 using namespace quillon::test;
 
+namespace
+{
+
+// The memories after start-up with a loaded-looking bank, a record on display and curmem set.
+class PreparedModule : public StartedModule
+{
+public:
+    PreparedModule()
+    {
+        for (int row = 0; row < kMemoryCount; ++row)
+            test::putRow(*this, row, patternRecord(1000 + row), row == 2);
+        markSaved({}); // as a loaded bank would leave it
+        recbuf = patternRecord(77, "42 ");
+        curmem = 17;
+    }
+};
+
+} // namespace
+
 class FileOpenerTest : public QObject
 {
     Q_OBJECT
@@ -34,8 +53,6 @@ private slots:
     void pellisorReadsEveryFileAsBank();
 
 private:
-    // A module after start-up, with a loaded-looking bank, a record on display and curmem set.
-    void prepare(Module1& module);
     FileOpener* opener(Module1& module, const Edition& edition);
 
     std::unique_ptr<WorkingFolder> m_folder;
@@ -56,16 +73,6 @@ void FileOpenerTest::cleanup()
     m_folder.reset();
 }
 
-void FileOpenerTest::prepare(Module1& module)
-{
-    module.startUp();
-    for (int row = 0; row < kMemoryCount; ++row)
-        test::putRow(module, row, patternRecord(1000 + row), row == 2);
-    module.markSaved({}); // as a loaded bank would leave it
-    module.recbuf = patternRecord(77, "42 ");
-    module.curmem = 17;
-}
-
 FileOpener* FileOpenerTest::opener(Module1& module, const Edition& edition)
 {
     m_edition = std::make_unique<Edition>(edition);
@@ -75,10 +82,9 @@ FileOpener* FileOpenerTest::opener(Module1& module, const Edition& edition)
 
 void FileOpenerTest::loadOverUnsavedWorkAsksFirst()
 {
-    Module1 module;
-    module.startUp();
-    QVERIFY(!BankSaver(module).save(m_folder->path(), QStringLiteral("empty.dat")));
-    prepare(module);
+    StartedModule blank;
+    QVERIFY(!BankSaver(blank).save(m_folder->path(), QStringLiteral("empty.dat")));
+    PreparedModule module;
     module.store(9, module.recbuf, {StoreKind::Received, {}}); // a record received since
     const Bank before = module.membank;
     const Marks marksBefore = module.marked;
@@ -107,30 +113,23 @@ void FileOpenerTest::unusableBankFileChangesNothing_data()
     QTest::addColumn<int>("memory");
     QTest::addColumn<int>("position");
 
-    Module1 source;
-    source.startUp();
+    StartedModule source;
     const QByteArray good = writeBank(source.membank);
-    const auto field = [](int memory, int position) { return 4 * ((memory - 1) * 840 + position); };
+    // The good file with the field of `memory` at `position` written over by `text`.
+    const auto edited = [&good](int memory, int position, const char* text) {
+        return QByteArray(good).replace(4 * ((memory - 1) * 840 + position), 4, text);
+    };
 
     // Stops after 100,000 fields: memory 120 has only its positions 0..39.
     QTest::newRow("truncated after 100,000 fields") << good.left(400000) << 120 << 40;
     QTest::newRow("cut in the last field") << good.left(671996) << 200 << 839;
-    QByteArray letter = good;
-    letter.replace(field(3, 17), 4, "x   ");
-    QTest::newRow("not a number") << letter << 3 << 17;
-    QByteArray big = good;
-    big.replace(field(200, 839), 4, "300 ");
-    QTest::newRow("above 255") << big << 200 << 839;
-    QByteArray negative = good;
-    negative.replace(field(50, 0), 4, "-1  ");
-    QTest::newRow("negative") << negative << 50 << 0;
-    QByteArray runOn = good;
-    runOn.replace(field(1, 5), 4, "1000"); // runs into the next field: "10000"
-    QTest::newRow("four-character field") << runOn << 1 << 5;
+    QTest::newRow("not a number") << edited(3, 17, "x   ") << 3 << 17;
+    QTest::newRow("above 255") << edited(200, 839, "300 ") << 200 << 839;
+    QTest::newRow("negative") << edited(50, 0, "-1  ") << 50 << 0;
+    QTest::newRow("four-character field") << edited(1, 5, "1000") << 1 << 5; // reads "10000"
     QTest::newRow("10,000 bytes") << good.left(10000) << 3 << 820;
-    QByteArray wide = good;
-    wide.replace(field(150, 358), 4, "70000"); // also shifts everything after it by one byte
-    QTest::newRow("a value beyond 16 bits") << wide << 150 << 358;
+    // Also shifts everything after it by one byte.
+    QTest::newRow("a value beyond 16 bits") << edited(150, 358, "70000") << 150 << 358;
 }
 
 void FileOpenerTest::unusableBankFileChangesNothing()
@@ -141,8 +140,7 @@ void FileOpenerTest::unusableBankFileChangesNothing()
 
     const QString path = m_folder->file("broken.dat");
     QVERIFY(writeBytes(path, file));
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     module.store(4, module.recbuf, {StoreKind::Received, {}});
     const Bank bank = module.membank;
     const Marks marks = module.marked;
@@ -184,13 +182,11 @@ void FileOpenerTest::sizeDecidesNotName()
     QFETCH(int, size);
     QFETCH(bool, asBank);
 
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     const Bank bank = module.membank;
     const Record shown = module.recbuf;
     Record wave = patternRecord(3, "8  ");
-    Module1 blank;
-    blank.startUp();
+    StartedModule blank;
     QByteArray bytes = size >= 672000 ? writeBank(blank.membank)
                                       : writeWaveform(wave, qMax(size, kWaveformMinSize));
     bytes.resize(size, ' ');
@@ -218,8 +214,7 @@ void FileOpenerTest::sizeDecidesNotName()
 
 void FileOpenerTest::waveformImportShowsRecordOnly()
 {
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     // Memory 1 holds a received record.
     module.recbuf = patternRecord(11, "1  ");
     module.store(0, module.recbuf, {StoreKind::Received, {}});
@@ -248,17 +243,11 @@ void FileOpenerTest::waveformImportShowsRecordOnly()
     // The trace from offsets 1..251, setup groups from their offsets, the tail 875..1137.
     for (int i = 0; i <= 250; ++i)
         QCOMPARE(module.recbuf[i], byte(i + 1));
-    QCOMPARE(module.recbuf[260], byte(268));
-    QCOMPARE(module.recbuf[266], byte(274));
-    QCOMPARE(module.recbuf[267], byte(282));
-    QCOMPARE(module.recbuf[323], byte(402));
-    QCOMPARE(module.recbuf[372], byte(518));
-    QCOMPARE(module.recbuf[375], byte(521));
-    QCOMPARE(module.recbuf[425], byte(635));
-    QCOMPARE(module.recbuf[515], byte(841));
-    QCOMPARE(module.recbuf[539], byte(871));
-    QCOMPARE(module.recbuf[540], byte(875));
-    QCOMPARE(module.recbuf[802], byte(1137));
+    const std::pair<int, int> atOffset[] = {{260, 268}, {266, 274}, {267, 282}, {323, 402},
+                                            {372, 518}, {375, 521}, {425, 635}, {515, 841},
+                                            {539, 871}, {540, 875}, {802, 1137}};
+    for (const auto& [position, offset] : atOffset)
+        QCOMPARE(module.recbuf[position], byte(offset));
     QCOMPARE(memoryNumberOf(module.recbuf), 7);
     for (int p = 251; p <= 259; ++p)
         QCOMPARE(module.recbuf[p], before[p]);
@@ -278,8 +267,7 @@ void FileOpenerTest::waveformImportShowsRecordOnly()
 
 void FileOpenerTest::shortWaveformFileChangesNothing()
 {
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     module.rawframe.fill(5);
     const Record shown = module.recbuf;
     const RawFrame frame = module.rawframe;
@@ -300,8 +288,7 @@ void FileOpenerTest::shortWaveformFileChangesNothing()
 
 void FileOpenerTest::missingFileIsReported()
 {
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     const Bank bank = module.membank;
     auto* open = opener(module, Edition::quillon());
     open->open(m_folder->file("temp.dat"));
@@ -333,13 +320,10 @@ void FileOpenerTest::unreadablePathsAreRefused()
     QFETCH(bool, pellisor);
     QFETCH(QString, reason);
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("folder")));
-    QFile huge(m_folder->file(QStringLiteral("huge.dat")));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    QVERIFY(huge.resize(qint64(3) << 30));
-    huge.close();
+    QVERIFY(writeBytes(m_folder->file(QStringLiteral("huge.dat")), {}));
+    QVERIFY(QFile::resize(m_folder->file(QStringLiteral("huge.dat")), qint64(3) << 30));
 
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     const Bank bank = module.membank;
     const Marks marks = module.marked;
     const Record shown = module.recbuf;
@@ -356,13 +340,11 @@ void FileOpenerTest::unreadablePathsAreRefused()
 
 void FileOpenerTest::pellisorReadsEveryFileAsBank()
 {
-    Module1 module;
-    prepare(module);
+    PreparedModule module;
     const Record shown = module.recbuf;
     const Bank bank = module.membank;
     QVERIFY(writeBytes(m_folder->file("x.awv"), writeWaveform(patternRecord(3, "8  "), 9999)));
-    Module1 source;
-    source.startUp();
+    StartedModule source;
     test::putRow(source, 4, patternRecord(4, "5  "));
     QVERIFY(writeBytes(m_folder->file("notes.txt"), writeBank(source.membank)));
 

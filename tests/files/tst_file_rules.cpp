@@ -35,30 +35,21 @@ void FileRulesTest::pathRule_data()
 
     const QChar win = u'\\';
     const QChar nix = u'/';
-    QTest::newRow("drive root C:") << "C:\\"
-                                   << "temp.dat" << win << "C:\\temp.dat"
-                                   << "C:\\\\temp.dat";
-    QTest::newRow("folder on C:") << "C:\\DATA"
-                                  << "temp.dat" << win << "C:\\DATA\\temp.dat"
-                                  << "C:\\DATA\\temp.dat";
-    QTest::newRow("click a.dat at a root") << "D:\\"
-                                           << "a.dat" << win << "D:\\a.dat"
-                                           << "D:\\\\a.dat";
-    QTest::newRow("Linux root") << "/"
-                                << "temp.dat" << nix << "/temp.dat"
-                                << "//temp.dat";
-    QTest::newRow("Linux folder") << "/home/op/rail"
-                                  << "temp.dat" << nix << "/home/op/rail/temp.dat"
-                                  << "/home/op/rail/temp.dat";
-    QTest::newRow("folder ending in a separator") << "/media/usb/"
-                                                  << "day1.dat" << nix << "/media/usb/day1.dat"
-                                                  << "/media/usb//day1.dat";
-    QTest::newRow("no extension added") << "/data"
-                                        << "bank" << nix << "/data/bank"
-                                        << "/data/bank";
-    QTest::newRow("name as typed, spaces kept") << "/data"
-                                                << " my bank.DAT " << nix << "/data/ my bank.DAT "
-                                                << "/data/ my bank.DAT ";
+    const auto row = [](const char* tag, const QString& folder, const QString& name,
+                        QChar separator, const QString& written, const QString& boxAfterNameEdit) {
+        QTest::newRow(tag) << folder << name << separator << written << boxAfterNameEdit;
+    };
+    row("drive root C:", "C:\\", "temp.dat", win, "C:\\temp.dat", "C:\\\\temp.dat");
+    row("folder on C:", "C:\\DATA", "temp.dat", win, "C:\\DATA\\temp.dat", "C:\\DATA\\temp.dat");
+    row("click a.dat at a root", "D:\\", "a.dat", win, "D:\\a.dat", "D:\\\\a.dat");
+    row("Linux root", "/", "temp.dat", nix, "/temp.dat", "//temp.dat");
+    row("Linux folder", "/home/op/rail", "temp.dat", nix, "/home/op/rail/temp.dat",
+        "/home/op/rail/temp.dat");
+    row("folder ending in a separator", "/media/usb/", "day1.dat", nix, "/media/usb/day1.dat",
+        "/media/usb//day1.dat");
+    row("no extension added", "/data", "bank", nix, "/data/bank", "/data/bank");
+    row("name as typed, spaces kept", "/data", " my bank.DAT ", nix, "/data/ my bank.DAT ",
+        "/data/ my bank.DAT ");
 }
 
 void FileRulesTest::pathRule()

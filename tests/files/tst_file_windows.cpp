@@ -45,8 +45,6 @@ private slots:
 
 private:
     static QStringList items(QListWidget* list);
-    static void clickItem(QListWidget* list, const QString& text, bool twice = false);
-    static void typeInto(QLineEdit* box, const QString& text);
 };
 
 QStringList FileWindowsTest::items(QListWidget* list)
@@ -55,23 +53,6 @@ QStringList FileWindowsTest::items(QListWidget* list)
     for (int i = 0; i < list->count(); ++i)
         texts << list->item(i)->text();
     return texts;
-}
-
-void FileWindowsTest::clickItem(QListWidget* list, const QString& text, bool twice)
-{
-    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(text));
-    const QPoint at = list->visualItemRect(found.first()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-void FileWindowsTest::typeInto(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
 }
 
 void FileWindowsTest::cleanup()
@@ -84,8 +65,7 @@ void FileWindowsTest::saveFormStartsAtCurrentDirectoryEveryShowing()
 {
     WorkingFolder first;
     QVERIFY(QDir(first.path()).mkdir("sub"));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     SaveWindow form(module);
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("File Save"));
@@ -111,8 +91,7 @@ void FileWindowsTest::saveFormPathBoxFollowsFolderAndName()
 {
     WorkingFolder work;
     QVERIFY(QDir(work.path()).mkpath("rail/km12"));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     SaveWindow form(module);
     form.show();
 
@@ -132,8 +111,7 @@ void FileWindowsTest::saveFormPathBoxFollowsFolderAndName()
 void FileWindowsTest::saveFormAtRootShowsTwoSeparatorsButWritesOne()
 {
     WorkingFolder work;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     SaveWindow form(module);
     form.show();
     form.Dir1->setPath("/");
@@ -157,8 +135,7 @@ void FileWindowsTest::saveFormAtRootShowsTwoSeparatorsButWritesOne()
 void FileWindowsTest::saveFormDriveChangeMovesFolder()
 {
     WorkingFolder work;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     SaveWindow form(module);
     form.show();
     QVERIFY(form.Drive1->count() >= 1);
@@ -190,8 +167,7 @@ void FileWindowsTest::saveFormDriveChangeMovesFolder()
 void FileWindowsTest::saveFormOkWritesBankAndCloses()
 {
     WorkingFolder work;
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(0, module.recbuf, {StoreKind::Received, {}});
     SaveWindow form(module);
     form.show();
@@ -209,8 +185,7 @@ void FileWindowsTest::saveFormFailureIsReportedAndFormStays()
 {
     WorkingFolder work;
     QVERIFY(QDir(work.path()).mkdir("sub"));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(0, module.recbuf, {StoreKind::Received, {}});
     SaveWindow form(module);
     form.show();
@@ -236,8 +211,7 @@ void FileWindowsTest::saveFormAsksBeforeReplacingAFile()
 {
     WorkingFolder work;
     QVERIFY(writeBytes(work.file("temp.dat"), "an older bank"));
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.store(0, module.recbuf, {StoreKind::Received, {}});
     SaveWindow form(module);
     form.show();
@@ -276,8 +250,7 @@ void FileWindowsTest::saveFormAsksBeforeReplacingAFile()
 void FileWindowsTest::openFormFirstShowing()
 {
     WorkingFolder work;
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("File Open"));
     QCOMPARE(form.cmbext->count(), 3);
@@ -299,19 +272,14 @@ void FileWindowsTest::openFormPatternsFilterTheList()
     for (const char* name : {"a.dat", "B.DAT", "m1.awv", "notes.txt", "README"})
         QVERIFY(writeBytes(work.file(name), "x"));
     QVERIFY(QDir(work.path()).mkdir("folder.dat"));
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     form.show();
     QCOMPARE(items(form.File1), (QStringList{"a.dat", "B.DAT"}));
 
-    const auto choose = [&](int index) {
-        form.cmbext->setCurrentIndex(index);
-        emit form.cmbext->activated(index);
-    };
-    choose(2);
+    choose(form.cmbext, 2);
     QCOMPARE(form.File1->pattern(), QStringLiteral("*.*"));
     QCOMPARE(items(form.File1), (QStringList{"a.dat", "B.DAT", "m1.awv", "notes.txt", "README"}));
-    choose(1);
+    choose(form.cmbext, 1);
     QCOMPARE(items(form.File1), QStringList{"m1.awv"});
 
     typeInto(form.cmbext->lineEdit(), "*.awv;*.txt");
@@ -326,8 +294,7 @@ void FileWindowsTest::openFormClickFillsPathBox()
     WorkingFolder work;
     QVERIFY(QDir(work.path()).mkdir("km12"));
     QVERIFY(writeBytes(work.file("km12/a.dat"), "x"));
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     form.show();
     form.Dir1->openEntry("km12");
     QCOMPARE(form.Text1->text(), work.file("km12/temp.dat"));
@@ -346,8 +313,7 @@ void FileWindowsTest::openFormRemembersFolder()
     auto first = std::make_unique<WorkingFolder>();
     QVERIFY(QDir(first->path()).mkdir("km12"));
     const QString km12 = first->file("km12");
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     QCOMPARE(form.rememberedFolder(), QString());
     form.show();
     form.Dir1->openEntry("km12");
@@ -372,8 +338,7 @@ void FileWindowsTest::openFormOkAndDoubleClickRunDirect()
 {
     WorkingFolder work;
     QVERIFY(writeBytes(work.file("b.dat"), "x"));
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     QStringList chosen;
     QList<bool> visibleWhenChosen;
     connect(&form, &OpenWindow::fileChosen, this, [&](const QString& path) {
@@ -404,8 +369,7 @@ void FileWindowsTest::openFormPathBoxFollowsTheKeyboard()
     WorkingFolder work;
     for (const char* name : {"a.dat", "b.dat", "c.dat", "d.dat"})
         QVERIFY(writeBytes(work.file(name), "x"));
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     QStringList chosen;
     connect(&form, &OpenWindow::fileChosen, this, [&](const QString& path) { chosen << path; });
     form.show();
@@ -437,8 +401,7 @@ void FileWindowsTest::openFormPathBoxFollowsTheKeyboard()
 void FileWindowsTest::openFormCancelLoadsNothing()
 {
     WorkingFolder work;
-    const Edition edition = Edition::quillon();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::quillon());
     QSignalSpy chosen(&form, &OpenWindow::fileChosen);
     form.show();
     QTest::mouseClick(form.cmdcancel, Qt::LeftButton);
@@ -451,8 +414,7 @@ void FileWindowsTest::pellisorOpenForm()
     WorkingFolder work;
     for (const char* name : {"a.dat", "notes.txt", "m1.awv"})
         QVERIFY(writeBytes(work.file(name), "x"));
-    const Edition edition = Edition::pellisor();
-    OpenWindow form(edition);
+    OpenWindow form(Edition::pellisor());
     form.show();
     QVERIFY(!form.cmdcancel);
     QVERIFY(!form.findChild<QPushButton*>("cmdcancel"));
@@ -463,8 +425,7 @@ void FileWindowsTest::pellisorOpenForm()
     QCOMPARE(form.cmbext->itemText(1), QStringLiteral("*.txt"));
     QCOMPARE(form.cmbext->itemText(2), QStringLiteral("All Files(*.*)"));
     QCOMPARE(items(form.File1), QStringList{"a.dat"});
-    form.cmbext->setCurrentIndex(1);
-    emit form.cmbext->activated(1);
+    choose(form.cmbext, 1);
     QCOMPARE(form.File1->pattern(), QStringLiteral("*.txt"));
     QCOMPARE(items(form.File1), QStringList{"notes.txt"});
 

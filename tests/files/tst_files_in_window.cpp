@@ -3,10 +3,10 @@
 // files named on the command line and dropped on the window, the question before the program
 // ends, and the records kept across a killed run.
 
-#include "app/Application.h"
 #include "app/FilesController.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFolder.h"
+#include "app/StartedApplication.h"
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
@@ -18,6 +18,7 @@
 #include "files/SaveWindow.h"
 #include "FilesTestSupport.h"
 #include "support/BankRows.h"
+#include "support/DataRows.h"
 #include "support/Records.h"
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
@@ -94,37 +95,20 @@ SaveWindow* saveForm(MainWindow& w)
     return form && form->isVisible() ? form : nullptr;
 }
 
+// The program left by "Exit" or by closing its window.
+void leave(MainWindow& w, bool byMenu)
+{
+    if (byMenu)
+        w.mnuexit->trigger();
+    else
+        w.close();
+}
+
 OpenWindow* openForm(MainWindow& w)
 {
     w.mnuopen->trigger();
     auto* form = w.findChild<OpenWindow*>(QStringLiteral("frmopen"));
     return form && form->isVisible() ? form : nullptr;
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
-void clickFile(FileList* list, const QString& name, bool twice = false)
-{
-    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-    QVERIFY2(found.size() == 1, qPrintable(name));
-    const QPoint at = list->visualItemRect(found.first()).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
-
-// The bank file start-up leaves: every memory 0 at 0..260, 32 at 261..599, 0 at 600..839.
-QByteArray startUpBankFile()
-{
-    QByteArray memory;
-    for (int p = 0; p < kBankFilePositions; ++p)
-        memory += (p >= 261 && p <= 599) ? QByteArrayLiteral("32  ") : QByteArrayLiteral("0   ");
-    return memory.repeated(kMemoryCount);
 }
 
 QByteArray oldBank()
@@ -208,8 +192,7 @@ void FilesInWindowTest::cleanup()
 
 void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     QVERIFY(w.mnusave->isEnabled());
     SaveWindow* form = saveForm(w);
@@ -241,8 +224,7 @@ void FilesInWindowTest::saveRightAfterStartUpWrites672000Bytes()
 void FilesInWindowTest::pathRulesAtRootAndElsewhere()
 {
     QVERIFY(QDir(m_work.path()).mkpath("rail/km12"));
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     receive(app, 3, test::realisticRecord(3));
     MainWindow& w = app.window();
 
@@ -276,9 +258,8 @@ void FilesInWindowTest::pathRulesAtRootAndElsewhere()
     OpenWindow* open = openForm(w);
     QVERIFY(open);
     open->Dir1->openEntry("rail");
-    open->cmbext->setCurrentIndex(2);
-    emit open->cmbext->activated(2);
-    clickFile(open->File1, "day3");
+    choose(open->cmbext, 2);
+    clickItem(open->File1, "day3");
     QCOMPARE(open->Text1->text(), file("rail/day3"));
     open->Dir1->openEntry("km12");
     QCOMPARE(open->Text1->text(), file("rail/km12/temp.dat"));
@@ -302,8 +283,7 @@ void FilesInWindowTest::pathRulesAtRootAndElsewhere()
 
 void FilesInWindowTest::savedBankReopensExactly()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
 
@@ -357,7 +337,7 @@ void FilesInWindowTest::savedBankReopensExactly()
     OpenWindow* open = openForm(w);
     QVERIFY(open);
     QCOMPARE(open->Text1->text(), file("temp.dat"));
-    clickFile(open->File1, "temp.dat");
+    clickItem(open->File1, "temp.dat");
     QTest::mouseClick(open->cmdok, Qt::LeftButton);
     QVERIFY(!open->isVisible());
     // The unsaved change is not thrown away without asking.
@@ -394,8 +374,7 @@ void FilesInWindowTest::unusableBankFileChangesNothing()
     const QString path = file("broken.dat");
     QVERIFY(writeBytes(path, bytes));
 
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
     receive(app, 4, test::realisticRecord(4));
@@ -439,8 +418,7 @@ void FilesInWindowTest::sizeDecidesHowAFileIsRead()
     bytes.resize(size, ' ');
     QVERIFY(writeBytes(file(name), bytes));
 
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
     receive(app, 2, test::realisticRecord(2));
@@ -451,9 +429,8 @@ void FilesInWindowTest::sizeDecidesHowAFileIsRead()
 
     OpenWindow* open = openForm(w);
     QVERIFY(open);
-    open->cmbext->setCurrentIndex(2); // "All Files(*.*)"
-    emit open->cmbext->activated(2);
-    clickFile(open->File1, name, true); // a double-click runs direct
+    choose(open->cmbext, 2);            // "All Files(*.*)"
+    clickItem(open->File1, name, true); // a double-click runs direct
     QVERIFY(!open->isVisible());
     const QString message = takeMessage();
 
@@ -475,8 +452,7 @@ void FilesInWindowTest::sizeDecidesHowAFileIsRead()
 void FilesInWindowTest::waveformImportLeavesMemory1Intact()
 {
     QVERIFY(writeBytes(file("m5.awv"), writeWaveform(test::realisticRecord(5), 1200)));
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
     receive(app, 1, test::realisticRecord(1));
@@ -486,10 +462,9 @@ void FilesInWindowTest::waveformImportLeavesMemory1Intact()
 
     OpenWindow* open = openForm(w);
     QVERIFY(open);
-    open->cmbext->setCurrentIndex(1); // "*.awv"
-    emit open->cmbext->activated(1);
+    choose(open->cmbext, 1); // "*.awv"
     QCOMPARE(open->File1->count(), 1);
-    clickFile(open->File1, "m5.awv");
+    clickItem(open->File1, "m5.awv");
     QCOMPARE(open->Text1->text(), file("m5.awv"));
     QTest::mouseClick(open->cmdok, Qt::LeftButton);
     QCOMPARE(takeMessage(), QString());
@@ -507,8 +482,7 @@ void FilesInWindowTest::waveformImportLeavesMemory1Intact()
     // Memory 1 opens as it was received.
     w.openMemory(0);
     QCOMPARE(memoryNumberOf(module.recbuf), 1);
-    QVERIFY(std::equal(module.recbuf.begin(), module.recbuf.begin() + kRecordLength,
-                       test::realisticRecord(1).begin()));
+    QVERIFY(sameRecord(module.recbuf, test::realisticRecord(1)));
 }
 
 void FilesInWindowTest::pellisorOpenForm()
@@ -517,8 +491,7 @@ void FilesInWindowTest::pellisorOpenForm()
     QByteArray small = writeWaveform(wave, kWaveformMinSize);
     small.resize(9999, ' ');
     QVERIFY(writeBytes(file("small.dat"), small));
-    Application app(Edition::pellisor());
-    app.start();
+    StartedApplication app(Edition::pellisor());
     MainWindow& w = app.window();
     receive(app, 2, test::realisticRecord(2));
     const Bank bank = app.module().membank;
@@ -541,8 +514,7 @@ void FilesInWindowTest::pellisorOpenForm()
 
 void FilesInWindowTest::unsavedWorkIsTracked()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     Module1& module = app.module();
     auto* mark = w.findChild<QLabel*>(QStringLiteral("unsavedMark"));
@@ -603,8 +575,7 @@ void FilesInWindowTest::readOnlyFolderKeepsOldFile()
         QSKIP(qPrintable(readOnly.skipReason()));
     QVERIFY(readOnly.isReadOnly());
 
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     receive(app, 3, test::realisticRecord(3));
     const Bank bank = app.module().membank;
     SaveWindow* form = saveForm(app.window());
@@ -634,8 +605,7 @@ void FilesInWindowTest::readOnlyFolderKeepsOldFile()
 
 void FilesInWindowTest::fullDeviceKeepsOldFile()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     receive(app, 3, test::realisticRecord(3));
     const Bank bank = app.module().membank;
 
@@ -678,26 +648,20 @@ void FilesInWindowTest::fullDeviceKeepsOldFile()
 
 void FilesInWindowTest::exitWithNothingUnsavedEndsAtOnce_data()
 {
-    QTest::addColumn<bool>("byMenu");
-    QTest::newRow("Exit") << true;
-    QTest::newRow("closing the window") << false;
+    test::addBoolRows("byMenu", "Exit", "closing the window");
 }
 
 void FilesInWindowTest::exitWithNothingUnsavedEndsAtOnce()
 {
     QFETCH(bool, byMenu);
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     receive(app, 3, test::realisticRecord(3));
     SaveWindow* form = saveForm(w);
     QVERIFY(form);
     QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
     QVERIFY(w.isVisible());
-    if (byMenu)
-        w.mnuexit->trigger();
-    else
-        w.close();
+    leave(w, byMenu);
     QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
     QVERIFY(!w.isVisible());
 }
@@ -716,8 +680,7 @@ void FilesInWindowTest::exitPrompt()
 {
     QFETCH(bool, byMenu);
     QFETCH(QString, answer);
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     receive(app, 3, test::realisticRecord(3));
     w.openMemory(2);
@@ -725,15 +688,9 @@ void FilesInWindowTest::exitPrompt()
     w.cmdtxtsav->click();
     const Bank bank = app.module().membank;
 
-    const auto leave = [&] {
-        if (byMenu)
-            w.mnuexit->trigger();
-        else
-            w.close();
-    };
-    leave();
+    leave(w, byMenu);
     QVERIFY(w.isVisible());
-    leave(); // asked once, however often the operator tries
+    leave(w, byMenu); // asked once, however often the operator tries
     QCOMPARE(openBoxes(QStringLiteral("quillonQuestion")).size(), 1);
     QString question;
     QVERIFY(answerQuestion(answer, &question));
@@ -758,7 +715,7 @@ void FilesInWindowTest::exitPrompt()
         QVERIFY(app.module().membank == bank);
         QVERIFY(!offeredRows().isEmpty());
         // The question comes again at the next try.
-        leave();
+        leave(w, byMenu);
         QVERIFY(answerQuestion(QStringLiteral("Cancel")));
         QVERIFY(w.isVisible());
     }
@@ -766,8 +723,7 @@ void FilesInWindowTest::exitPrompt()
 
 void FilesInWindowTest::saveFormClosedFromExitPromptKeepsRunning()
 {
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     receive(app, 3, test::realisticRecord(3));
     w.mnuexit->trigger();
@@ -818,8 +774,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
     Record twelve = test::realisticRecord(12);
     test::setNote(twelve, 0, QStringLiteral("received 12"));
 
-    auto app = std::make_unique<Application>(Edition::quillon());
-    app->start();
+    auto app = std::make_unique<StartedApplication>();
     MainWindow& w = app->window();
     Module1& module = app->module();
     const Record onDisplay = module.recbuf;
@@ -829,10 +784,8 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
     QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
 
     if (answer == "Restore") {
-        QVERIFY(
-            std::equal(seven.begin(), seven.begin() + kRecordLength, module.membank[6].begin()));
-        QVERIFY(
-            std::equal(twelve.begin(), twelve.begin() + kRecordLength, module.membank[11].begin()));
+        QVERIFY(sameRecord(seven, module.membank[6]));
+        QVERIFY(sameRecord(twelve, module.membank[11]));
         const NoteTexts notes = noteTexts(module.membank[20]);
         QCOMPARE(notes[0], QStringLiteral("Operator 17         "));
         QCOMPARE(notes[11], QStringLiteral("peak at 40 mm       "));
@@ -857,8 +810,7 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
         w.mnuexit->trigger();
         QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
         app.reset();
-        Application next(Edition::quillon());
-        next.start();
+        StartedApplication next;
         QCoreApplication::processEvents();
         if (answer == "Later") {
             QTRY_VERIFY(!openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
@@ -873,25 +825,23 @@ void FilesInWindowTest::recoveryAfterKilledProcess()
 
 void FilesInWindowTest::fileOnCommandLineOpens_data()
 {
-    QTest::addColumn<bool>("bank");
-    QTest::newRow("bank file") << true;
-    QTest::newRow("waveform file") << false;
+    test::addBoolRows("bank", "bank file", "waveform file");
 }
 
 void FilesInWindowTest::fileOnCommandLineOpens()
 {
     QFETCH(bool, bank);
-    Bank saved{};
-    for (int row = 0; row < kMemoryCount; ++row)
-        initialiseBankRow(saved[row]);
+    Bank saved;
+    saved.fill(test::startUpRow());
     saved[4] = test::realisticRecord(5);
     if (bank)
         QVERIFY(writeBytes(file("day.dat"), writeBank(saved)));
     else
         QVERIFY(writeBytes(file("m8.awv"), writeWaveform(test::realisticRecord(8))));
 
-    Application app(Edition::quillon());
-    app.start({bank ? QStringLiteral("day.dat") : QStringLiteral("m8.awv")}); // relative names
+    // Relative names.
+    StartedApplication app(Edition::quillon(),
+                           {bank ? QStringLiteral("day.dat") : QStringLiteral("m8.awv")});
     MainWindow& w = app.window();
     if (bank) {
         QTRY_COMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5 *"));
@@ -906,15 +856,13 @@ void FilesInWindowTest::fileOnCommandLineOpens()
 
 void FilesInWindowTest::droppedFileOpens()
 {
-    Bank saved{};
-    for (int row = 0; row < kMemoryCount; ++row)
-        initialiseBankRow(saved[row]);
+    Bank saved;
+    saved.fill(test::startUpRow());
     saved[9] = test::realisticRecord(10);
     QVERIFY(writeBytes(file("day.dat"), writeBank(saved)));
     QVERIFY(writeBytes(file("short.awv"), QByteArray(300, 'x')));
 
-    Application app(Edition::quillon());
-    app.start();
+    StartedApplication app;
     MainWindow& w = app.window();
     const auto drop = [&w](const QStringList& paths) {
         QMimeData mime;

@@ -33,9 +33,13 @@ QByteArray legacyFile(const std::vector<RecoveryEntry>& entries)
     return text;
 }
 
-bool sameRecord(const Record& a, const Record& b)
+// The rows a program starting now is offered from the archive at `path`; {-1} when it cannot
+// open the archive.
+QList<int> offeredAtStart(const QString& path)
 {
-    return std::equal(a.begin(), a.begin() + kRecordLength, b.begin());
+    StartedModule other;
+    ArchiveJournal probe(other, path);
+    return probe.open() ? probe.pendingRows() : QList<int>{-1};
 }
 } // namespace
 
@@ -59,14 +63,12 @@ void RecoveryTest::olderRecoveryFileIsTakenIntoTheArchive()
     WorkingFolder work;
     const QString path = recoveryFilePath(QDir(work.path()));
     QCOMPARE(path, work.file("dfd.recovery"));
-    std::vector<RecoveryEntry> entries(2);
-    entries[0] = {3, true, patternRecord(3, "4  ")};
-    entries[1] = {199, false, patternRecord(9)};
+    std::vector<RecoveryEntry> entries{{3, true, patternRecord(3, "4  ")},
+                                       {199, false, patternRecord(9)}};
     entries[1].record[840] = -300; // any 16-bit value survives
     QVERIFY(writeBytes(path, legacyFile(entries)));
 
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, work.file("archive.sqlite"));
     QVERIFY(journal.open());
     QCOMPARE(importRecoveryFile(path, journal), QString());
@@ -120,8 +122,7 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
     QVERIFY(QFileInfo::exists(path));
 
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     module.recbuf = patternRecord(40, "41 ");
     module.curmem = 2;
     const Record shown = module.recbuf;
@@ -146,20 +147,10 @@ void RecoveryTest::killedProgramsRecordsComeBack()
     QCOMPARE(module.curmem, 2);
     // They are unsaved work again: offered again until a save.
     QVERIFY(module.hasUnsavedChanges());
-    {
-        Module1 other;
-        other.startUp();
-        ArchiveJournal again(other, path);
-        QVERIFY(again.open());
-        QCOMPARE(again.pendingRows(), (QList<int>{6, 11, 20}));
-    }
+    QCOMPARE(offeredAtStart(path), (QList<int>{6, 11, 20}));
 
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
-    Module1 next;
-    next.startUp();
-    ArchiveJournal afterSave(next, path);
-    QVERIFY(afterSave.open());
-    QVERIFY(!afterSave.hasPending());
+    QCOMPARE(offeredAtStart(path), QList<int>());
 }
 
 void RecoveryTest::loadedBankEndsRecovery()
@@ -167,20 +158,14 @@ void RecoveryTest::loadedBankEndsRecovery()
     WorkingFolder work;
     const QString path = work.file("archive.sqlite");
     {
-        Module1 module;
-        module.startUp();
+        StartedModule module;
         QVERIFY(writeBytes(work.file("old.dat"), writeBank(module.membank)));
         ArchiveJournal journal(module, path);
         QVERIFY(journal.open());
         module.store(3, module.recbuf, {StoreKind::Received, {}});
-        const Edition edition = Edition::quillon();
-        QVERIFY(!BankLoader(module, edition).load(work.file("old.dat")));
+        QVERIFY(!BankLoader(module, Edition::quillon()).load(work.file("old.dat")));
     }
-    Module1 module;
-    module.startUp();
-    ArchiveJournal journal(module, path);
-    QVERIFY(journal.open());
-    QVERIFY(!journal.hasPending());
+    QCOMPARE(offeredAtStart(path), QList<int>());
 }
 
 void RecoveryTest::leftoversStayUntilAnswered()
@@ -188,15 +173,13 @@ void RecoveryTest::leftoversStayUntilAnswered()
     WorkingFolder work;
     const QString path = work.file("archive.sqlite");
     {
-        Module1 killed;
-        killed.startUp();
+        StartedModule killed;
         ArchiveJournal journal(killed, path);
         QVERIFY(journal.open());
         killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
         killed.store(5, patternRecord(5, "6  "), {StoreKind::Received, {}});
     }
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QVERIFY(journal.open());
     QCOMPARE(journal.pendingRows(), (QList<int>{3, 5}));
@@ -206,14 +189,8 @@ void RecoveryTest::leftoversStayUntilAnswered()
     module.store(9, patternRecord(60, "10 "), {StoreKind::Received, {}});
     QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
     QCOMPARE(journal.pendingRows(), QList<int>{3});
-    {
-        // Another program starting now: memory 6 has a later record, memory 10 is this run's.
-        Module1 other;
-        other.startUp();
-        ArchiveJournal probe(other, path);
-        QVERIFY(probe.open());
-        QCOMPARE(probe.pendingRows(), QList<int>{3});
-    }
+    // Another program starting now: memory 6 has a later record, memory 10 is this run's.
+    QCOMPARE(offeredAtStart(path), QList<int>{3});
 
     // Memory 6 arrived after the crash and is newer: the restore leaves it.
     QCOMPARE(journal.restorePending(), QList<int>{3});
@@ -231,23 +208,20 @@ void RecoveryTest::discardingForgetsOnlyWhatWasAsked()
     WorkingFolder work;
     const QString path = work.file("archive.sqlite");
     {
-        Module1 killed;
-        killed.startUp();
+        StartedModule killed;
         ArchiveJournal journal(killed, path);
         QVERIFY(journal.open());
         killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
     }
     {
-        Module1 module;
-        module.startUp();
+        StartedModule module;
         ArchiveJournal journal(module, path);
         QVERIFY(journal.open());
         module.store(8, patternRecord(8), {StoreKind::Received, {}});
         journal.discardSession(); // "Discard" at the exit prompt: this run's rows
         QCOMPARE(journal.pendingRows(), QList<int>{3});
     }
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QVERIFY(journal.open());
     QCOMPARE(journal.pendingRows(), QList<int>{3});
@@ -264,8 +238,7 @@ void RecoveryTest::unwritableArchiveIsReportedOnce()
     WorkingFolder work;
     QVERIFY(writeBytes(work.file("plain"), "x"));
     const QString path = work.file("plain/archive.sqlite");
-    Module1 module;
-    module.startUp();
+    StartedModule module;
     ArchiveJournal journal(module, path);
     QSignalSpy failed(&journal, &ArchiveJournal::archiveFailed);
     QVERIFY(!journal.open());
