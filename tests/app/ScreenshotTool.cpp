@@ -23,13 +23,21 @@ int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: quillon-screenshot OUT.png [ARCHIVE.png]\n");
+        std::fprintf(stderr, "usage: quillon-screenshot OUT.png [OVERVIEW.png [ARCHIVE.png]]\n");
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     // The program as an operator sees it with the instrument connected, working in a folder of
     // its own (it writes "dfd.cfg" and its archive there).
-    const QString out = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    QStringList outs;
+    for (int i = 1; i < argc; ++i)
+        outs << QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath();
+    const auto save = [&](QWidget* shown, int i) {
+        if (shown->grab().save(outs[i]))
+            return true;
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(outs[i]));
+        return false;
+    };
     const quillon::test::ScreenshotFolder folder;
     if (!folder.ready())
         return 1;
@@ -45,11 +53,8 @@ int main(int argc, char** argv)
     window.lstmem->setRowSelected(6, true);
     window.lstmem_DblClick();
     window.lstmem->scrollToTop();
-    const QPixmap shot = window.grab();
-    if (!shot.save(out)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    if (!save(&window, 0))
         return 1;
-    }
     // A second file: the bank overview; a third: the Archive window over what was received, an
     // entry chosen.
     if (argc > 2) {
@@ -58,10 +63,8 @@ int main(int argc, char** argv)
         quillon::BankOverviewWindow* overview = controller->overviewWindow();
         overview->resize(1180, 430);
         QApplication::processEvents();
-        if (!overview->grab().save(QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath())) {
-            std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        if (!save(overview, 1))
             return 1;
-        }
     }
     if (argc > 3) {
         auto* archive = window.findChild<quillon::ArchiveController*>();
@@ -70,10 +73,8 @@ int main(int argc, char** argv)
         form->lstentries->setCurrentIndex(archive->model().index(2, 0));
         form->lstentries->selectionModel()->select(
             archive->model().index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        if (!form->grab().save(QString::fromLocal8Bit(argv[3]))) {
-            std::fprintf(stderr, "cannot write %s\n", argv[3]);
+        if (!save(form, 2))
             return 1;
-        }
     }
     return 0;
 }

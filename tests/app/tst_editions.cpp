@@ -180,6 +180,7 @@ void EditionsTest::droppedFilesAreHandedOn()
                    QUrl(QStringLiteral("https://example.org/b.dat")),
                    QUrl::fromLocalFile(QStringLiteral("/tmp/c.awv"))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
     QApplication::sendEvent(&w, &enter);
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
