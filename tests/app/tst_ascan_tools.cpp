@@ -81,171 +81,158 @@ class AscanToolsTest : public QObject
 
 private slots:
     void init() { m_workDir.enter(); }
-    void bothEditionsHaveTheTools_data();
-    void bothEditionsHaveTheTools();
-    void readoutsFollowTheCursorAndTheRecord();
-    void compareFromTheListsContextMenu();
-    void copyPutsTheShownAscanOnTheClipboard();
-    void savedSvgRendersLikeThePng();
-    void unwritableFileIsReported();
-};
-
-void AscanToolsTest::bothEditionsHaveTheTools_data()
-{
-    test::addEditionRows();
-}
-
-void AscanToolsTest::bothEditionsHaveTheTools()
-{
-    QFETCH(bool, pellisor);
-    Application app(pellisor ? Edition::pellisor() : Edition::quillon());
-    MainWindow& w = app.window();
-    QMenu* menu = w.menuBar()->actions().last()->menu();
-    QVERIFY(menu);
-    QCOMPARE(menu->title(), QStringLiteral("A-scan"));
-    QCOMPARE(test::itemTexts(menu),
-             (QStringList{"Copy A-scan", "Save A-scan image", "Whole trace", "Clear comparison"}));
-    QVERIFY(w.picascan->overlay());
-    QCOMPARE(toolsOf(w).mnucompare->text(), QStringLiteral("Compare with the trace on display"));
-}
-
-void AscanToolsTest::readoutsFollowTheCursorAndTheRecord()
-{
-    test::StartedApplication app;
-    MainWindow& w = fillBank(app);
-    AscanToolsController& tools = toolsOf(w);
-    auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblcursor"));
-    auto* peaks = w.findChild<QLabel*>(QStringLiteral("lblpeaks"));
-    QVERIFY(cursor && peaks);
-    QVERIFY(cursor->text().isEmpty());
-
-    // Range 200, delay 0: sample 99 lies at 200 * 100 / 250 = 80.
-    w.picascan->setFocus();
-    tools.overlay().setCursorSample(98);
-    QTest::keyClick(w.picascan, Qt::Key_Right);
-    const Record& r = app.module().recbuf;
-    QCOMPARE(cursor->text(),
-             QStringLiteral("Sample 99   Path 80   Amplitude %1 %").arg(std::min<int>(r[99], 100)));
-
-    // Gate 1 (30 % for 25 %, level 40 %) with DAC 6/14 on: one line, with both dB figures.
-    QVERIFY2(peaks->text().startsWith(QStringLiteral("Gate 1 peak ")), qPrintable(peaks->text()));
-    QVERIFY(peaks->text().contains(QStringLiteral("dB to level; DAC ")));
-    QVERIFY(!peaks->text().contains(u'\n'));
-
-    // Another record brings its own readouts; the cursor stays where it was.
-    app.module().recbuf = test::realisticRecord(9);
-    test::setField(app.module().recbuf, "txtrange", QStringLiteral("       "));
-    test::setField(app.module().recbuf, "txtgate", QStringLiteral("OFF"));
-    w.showRecord(MainWindow::kNoRow);
-    QCOMPARE(tools.overlay().cursorSample(), 99);
-    QVERIFY2(!cursor->text().contains(QStringLiteral("Path")), qPrintable(cursor->text()));
-    QVERIFY(peaks->text().isEmpty());
-}
-
-void AscanToolsTest::compareFromTheListsContextMenu()
-{
-    test::StartedApplication app;
-    MainWindow& w = fillBank(app);
-    w.show();
-    AscanToolsController& tools = toolsOf(w);
-    const QImage alone = w.picascan->grab().toImage();
-    const QImage report = w.picascan->image();
-
-    // The context menu on "Mem 3": the compare item is offered, and picks that memory.
-    auto* menu = w.lstmem->findChild<QMenu*>(QStringLiteral("mnulstmem"));
-    QVERIFY(menu);
-    const QPoint item3 = w.lstmem->visualRect(w.lstmem->model()->index(2, 0)).center();
-    emit w.lstmem->customContextMenuRequested(item3);
-    QVERIFY(menu->isVisible());
-    QVERIFY(tools.mnucompare->isEnabled());
-    QVERIFY(!tools.mnucompareclear->isEnabled());
-    menu->hide();
-    tools.mnucompare->trigger();
-    QCOMPARE(tools.comparedRow(), 2);
-    QVERIFY(tools.overlay().hasComparison());
-    QCOMPARE(tools.overlay().comparisonLegend(), QStringLiteral("Mem 3"));
-    QVERIFY(w.picascan->grab().toImage() != alone);
-    QCOMPARE(w.picascan->image(), report); // the report's picture has no comparison
-
-    // An empty memory cannot be compared.
-    const QPoint item5 = w.lstmem->visualRect(w.lstmem->model()->index(4, 0)).center();
-    emit w.lstmem->customContextMenuRequested(item5);
-    QVERIFY(!tools.mnucompare->isEnabled());
-    QVERIFY(tools.mnucompareclear->isEnabled());
-    menu->hide();
-
-    // Clearing it restores the normal view.
-    tools.mnucompareclear->trigger();
-    QCOMPARE(tools.comparedRow(), -1);
-    QVERIFY(!tools.overlay().hasComparison());
-    QCOMPARE(w.picascan->grab().toImage(), alone);
-}
-
-void AscanToolsTest::copyPutsTheShownAscanOnTheClipboard()
-{
-    test::StartedApplication app;
-    MainWindow& w = fillBank(app);
-    AscanToolsController& tools = toolsOf(w);
-    tools.compareWith(2);
-    tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
-    tools.overlay().setCursorSample(100);
-    tools.mnucopyascan->trigger();
-    const QImage copied = QGuiApplication::clipboard()->image();
-    QVERIFY(!copied.isNull());
-    // As shown, zoom and comparison included, without the cursor, at two pixels per unit.
-    const QImage expected = tools.overlay().image(w.ascanDrawing(), 2.0);
-    QCOMPARE(copied.size(), expected.size());
-    QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
-             expected.convertToFormat(QImage::Format_RGB32));
-    QVERIFY(copied.convertToFormat(QImage::Format_RGB32) !=
-            renderAscan(w.ascanDrawing(), 2.0).convertToFormat(QImage::Format_RGB32));
-}
-
-void AscanToolsTest::savedSvgRendersLikeThePng()
-{
-    test::StartedApplication app;
-    MainWindow& w = fillBank(app);
-    AscanToolsController& tools = toolsOf(w);
-    tools.compareWith(2);
-    tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
-    const QString png = m_workDir.filePath(QStringLiteral("ascan.png"));
-    const QString svg = m_workDir.filePath(QStringLiteral("ascan.SVG"));
-    QVERIFY(tools.saveImage(png));
-    QVERIFY(tools.saveImage(svg));
-
-    QImageReader reader(png);
-    QCOMPARE(reader.format(), QByteArray("png"));
-    const QImage fromPng = reader.read().convertToFormat(QImage::Format_RGB32);
-    QSvgRenderer renderer(svg);
-    QVERIFY(renderer.isValid());
-    QCOMPARE(renderer.viewBox().size(), fromPng.size());
-    QImage fromSvg(fromPng.size(), QImage::Format_RGB32);
-    fromSvg.fill(Qt::white);
-    QPainter painter(&fromSvg);
-    renderer.render(&painter);
-    painter.end();
-    const auto [worst, share] = difference(fromPng, fromSvg, 64);
-    qInfo("SVG against PNG: %.4f of the pixels differ by more than 64, worst %d", share, worst);
-    if (!qEnvironmentVariableIsEmpty("QUILLON_KEEP_IMAGES")) {
-        fromSvg.save(QDir(qEnvironmentVariable("QUILLON_KEEP_IMAGES")).filePath("svg.png"));
-        fromPng.save(QDir(qEnvironmentVariable("QUILLON_KEEP_IMAGES")).filePath("png.png"));
+    void bothEditionsHaveTheTools_data() { test::addEditionRows(); }
+    void bothEditionsHaveTheTools()
+    {
+        QFETCH(bool, pellisor);
+        Application app(pellisor ? Edition::pellisor() : Edition::quillon());
+        MainWindow& w = app.window();
+        QMenu* menu = w.menuBar()->actions().last()->menu();
+        QVERIFY(menu);
+        QCOMPARE(menu->title(), QStringLiteral("A-scan"));
+        QCOMPARE(test::itemTexts(menu), (QStringList{"Copy A-scan", "Save A-scan image",
+                                                     "Whole trace", "Clear comparison"}));
+        QVERIFY(w.picascan->overlay());
+        QCOMPARE(toolsOf(w).mnucompare->text(),
+                 QStringLiteral("Compare with the trace on display"));
     }
-    QVERIFY2(
-        share < 0.01,
-        qPrintable(QStringLiteral("%1 of the pixels differ (worst %2)").arg(share).arg(worst)));
-    // The comparison made it into both.
-    QVERIFY(fromSvg != renderAscan(w.ascanDrawing(), 2.0));
-}
+    void readoutsFollowTheCursorAndTheRecord()
+    {
+        test::StartedApplication app;
+        MainWindow& w = fillBank(app);
+        AscanToolsController& tools = toolsOf(w);
+        auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblcursor"));
+        auto* peaks = w.findChild<QLabel*>(QStringLiteral("lblpeaks"));
+        QVERIFY(cursor && peaks);
+        QVERIFY(cursor->text().isEmpty());
 
-void AscanToolsTest::unwritableFileIsReported()
-{
-    test::StartedApplication app;
-    MainWindow& w = app.window();
-    const QString path = m_workDir.filePath(QStringLiteral("no/such/folder/ascan.png"));
-    QVERIFY(!toolsOf(w).saveImage(path));
-    QVERIFY(!QFile::exists(path));
-    QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("A-scan image not saved")));
-}
+        // Range 200, delay 0: sample 99 lies at 200 * 100 / 250 = 80.
+        w.picascan->setFocus();
+        tools.overlay().setCursorSample(98);
+        QTest::keyClick(w.picascan, Qt::Key_Right);
+        const Record& r = app.module().recbuf;
+        QCOMPARE(
+            cursor->text(),
+            QStringLiteral("Sample 99   Path 80   Amplitude %1 %").arg(std::min<int>(r[99], 100)));
+
+        // Gate 1 (30 % for 25 %, level 40 %) with DAC 6/14 on: one line, with both dB figures.
+        QVERIFY2(peaks->text().startsWith(QStringLiteral("Gate 1 peak ")),
+                 qPrintable(peaks->text()));
+        QVERIFY(peaks->text().contains(QStringLiteral("dB to level; DAC ")));
+        QVERIFY(!peaks->text().contains(u'\n'));
+
+        // Another record brings its own readouts; the cursor stays where it was.
+        app.module().recbuf = test::realisticRecord(9);
+        test::setField(app.module().recbuf, "txtrange", QStringLiteral("       "));
+        test::setField(app.module().recbuf, "txtgate", QStringLiteral("OFF"));
+        w.showRecord(MainWindow::kNoRow);
+        QCOMPARE(tools.overlay().cursorSample(), 99);
+        QVERIFY2(!cursor->text().contains(QStringLiteral("Path")), qPrintable(cursor->text()));
+        QVERIFY(peaks->text().isEmpty());
+    }
+    void compareFromTheListsContextMenu()
+    {
+        test::StartedApplication app;
+        MainWindow& w = fillBank(app);
+        w.show();
+        AscanToolsController& tools = toolsOf(w);
+        const QImage alone = w.picascan->grab().toImage();
+        const QImage report = w.picascan->image();
+
+        // The context menu on "Mem 3": the compare item is offered, and picks that memory.
+        auto* menu = w.lstmem->findChild<QMenu*>(QStringLiteral("mnulstmem"));
+        QVERIFY(menu);
+        const QPoint item3 = w.lstmem->visualRect(w.lstmem->model()->index(2, 0)).center();
+        emit w.lstmem->customContextMenuRequested(item3);
+        QVERIFY(menu->isVisible());
+        QVERIFY(tools.mnucompare->isEnabled());
+        QVERIFY(!tools.mnucompareclear->isEnabled());
+        menu->hide();
+        tools.mnucompare->trigger();
+        QCOMPARE(tools.comparedRow(), 2);
+        QVERIFY(tools.overlay().hasComparison());
+        QCOMPARE(tools.overlay().comparisonLegend(), QStringLiteral("Mem 3"));
+        QVERIFY(w.picascan->grab().toImage() != alone);
+        QCOMPARE(w.picascan->image(), report); // the report's picture has no comparison
+
+        // An empty memory cannot be compared.
+        const QPoint item5 = w.lstmem->visualRect(w.lstmem->model()->index(4, 0)).center();
+        emit w.lstmem->customContextMenuRequested(item5);
+        QVERIFY(!tools.mnucompare->isEnabled());
+        QVERIFY(tools.mnucompareclear->isEnabled());
+        menu->hide();
+
+        // Clearing it restores the normal view.
+        tools.mnucompareclear->trigger();
+        QCOMPARE(tools.comparedRow(), -1);
+        QVERIFY(!tools.overlay().hasComparison());
+        QCOMPARE(w.picascan->grab().toImage(), alone);
+    }
+    void copyPutsTheShownAscanOnTheClipboard()
+    {
+        test::StartedApplication app;
+        MainWindow& w = fillBank(app);
+        AscanToolsController& tools = toolsOf(w);
+        tools.compareWith(2);
+        tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
+        tools.overlay().setCursorSample(100);
+        tools.mnucopyascan->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QVERIFY(!copied.isNull());
+        // As shown, zoom and comparison included, without the cursor, at two pixels per unit.
+        const QImage expected = tools.overlay().image(w.ascanDrawing(), 2.0);
+        QCOMPARE(copied.size(), expected.size());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(copied.convertToFormat(QImage::Format_RGB32) !=
+                renderAscan(w.ascanDrawing(), 2.0).convertToFormat(QImage::Format_RGB32));
+    }
+    void savedSvgRendersLikeThePng()
+    {
+        test::StartedApplication app;
+        MainWindow& w = fillBank(app);
+        AscanToolsController& tools = toolsOf(w);
+        tools.compareWith(2);
+        tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
+        const QString png = m_workDir.filePath(QStringLiteral("ascan.png"));
+        const QString svg = m_workDir.filePath(QStringLiteral("ascan.SVG"));
+        QVERIFY(tools.saveImage(png));
+        QVERIFY(tools.saveImage(svg));
+
+        QImageReader reader(png);
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage fromPng = reader.read().convertToFormat(QImage::Format_RGB32);
+        QSvgRenderer renderer(svg);
+        QVERIFY(renderer.isValid());
+        QCOMPARE(renderer.viewBox().size(), fromPng.size());
+        QImage fromSvg(fromPng.size(), QImage::Format_RGB32);
+        fromSvg.fill(Qt::white);
+        QPainter painter(&fromSvg);
+        renderer.render(&painter);
+        painter.end();
+        const auto [worst, share] = difference(fromPng, fromSvg, 64);
+        qInfo("SVG against PNG: %.4f of the pixels differ by more than 64, worst %d", share, worst);
+        if (!qEnvironmentVariableIsEmpty("QUILLON_KEEP_IMAGES")) {
+            fromSvg.save(QDir(qEnvironmentVariable("QUILLON_KEEP_IMAGES")).filePath("svg.png"));
+            fromPng.save(QDir(qEnvironmentVariable("QUILLON_KEEP_IMAGES")).filePath("png.png"));
+        }
+        QVERIFY2(
+            share < 0.01,
+            qPrintable(QStringLiteral("%1 of the pixels differ (worst %2)").arg(share).arg(worst)));
+        // The comparison made it into both.
+        QVERIFY(fromSvg != renderAscan(w.ascanDrawing(), 2.0));
+    }
+    void unwritableFileIsReported()
+    {
+        test::StartedApplication app;
+        MainWindow& w = app.window();
+        const QString path = m_workDir.filePath(QStringLiteral("no/such/folder/ascan.png"));
+        QVERIFY(!toolsOf(w).saveImage(path));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(
+            w.statusBar()->currentMessage().startsWith(QStringLiteral("A-scan image not saved")));
+    }
+};
 
 QTEST_MAIN(AscanToolsTest)
 #include "tst_ascan_tools.moc"

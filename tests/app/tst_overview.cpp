@@ -81,122 +81,115 @@ private slots:
         m_workDir.remove();
     }
 
-    void rowsFollowTheBank();
-    void sortsByNumberOrText();
-    void filterMatchesAnyColumn();
-    void selectionIsTheListsAndOpensAsTheListDoes();
-    void exportsTheRowsShown();
+    void rowsFollowTheBank()
+    {
+        QCOMPARE(shown()->rowCount(), 0); // the marked memories: none yet
+        receive(7, "100", "ON", "KM 120");
+        receive(3, "50", "OFF", "KM 121");
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "7"}));
+        QCOMPARE(shown()->index(1, BankTableModel::Marked).data().toString(),
+                 QStringLiteral("yes"));
+        QVERIFY(!shown()
+                     ->index(0, BankTableModel::Thumbnail)
+                     .data(Qt::DecorationRole)
+                     .value<QImage>()
+                     .isNull());
+        // Notes saved into memory 7 show in its row.
+        window().openMemory(6);
+        window().txtnoteLn[3]->setText(QStringLiteral("KM 999"));
+        window().cmdtxtsav_Click();
+        const int km = columnNamed(QStringLiteral("Km. Post"));
+        QCOMPARE(shown()->index(1, km).data().toString(), QStringLiteral("KM 999              "));
+        // The switch shows all 200; a loaded bank replaces every row.
+        m_overview->chkall->setChecked(true);
+        QCOMPARE(shown()->rowCount(), 200);
+        m_overview->chkall->setChecked(false);
+        BankFileContents loaded;
+        loaded.marks[199] = true;
+        module().loadBank(loaded, QStringLiteral("/tmp/loaded.dat"));
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"200"}));
+    }
+    void sortsByNumberOrText()
+    {
+        receive(1, "1000", "ON", "b");
+        receive(2, "50", "OFF", "a");
+        receive(3, "250", "ON 6/14", "C");
+        const int range = columnNamed(QStringLiteral("RANGE"));
+        m_overview->grdbank->sortByColumn(range, Qt::AscendingOrder);
+        // By number, not as text ("1000" < "250" < "50").
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"2", "3", "1"}));
+        m_overview->grdbank->sortByColumn(columnNamed(QStringLiteral("GATE 1")),
+                                          Qt::AscendingOrder);
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"2", "1", "3"})); // OFF, ON, ON 6/14
+        m_overview->grdbank->sortByColumn(columnNamed(QStringLiteral("Km. Post")),
+                                          Qt::DescendingOrder);
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "1", "2"})); // case-insensitive
+    }
+    void filterMatchesAnyColumn()
+    {
+        receive(4, "100", "ON", "KM 121 left");
+        receive(5, "100", "ON", "KM 120");
+        receive(6, "121", "OFF", "");
+        QTest::keyClicks(m_overview->txtfilter, QStringLiteral("km 121"));
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"4"}));
+        m_overview->txtfilter->clear();
+        QTest::keyClicks(m_overview->txtfilter, QStringLiteral("121"));
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"4", "6"}));
+        QCOMPARE(m_overview->lblcount->text(), QStringLiteral("2 marked memories shown"));
+    }
+    void selectionIsTheListsAndOpensAsTheListDoes()
+    {
+        for (int memory : {2, 5, 9})
+            receive(memory, "100", "ON", QString());
+        // Picked in the overview: the list has the same selection, which Print and Capture take.
+        QTableView* grid = m_overview->grdbank;
+        for (int row : {0, 2})
+            grid->selectionModel()->select(shown()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(window().selectedRows(), (QList<int>{1, 8}));
+        // Picked in the list: the overview follows.
+        window().lstmem->setRowSelected(4, true);
+        QVERIFY(grid->selectionModel()->isRowSelected(1, {}));
+        // A row hidden by the filter keeps its selection in the list.
+        QTest::keyClicks(m_overview->txtfilter, QStringLiteral("Mem no that matches nothing"));
+        QCOMPARE(shown()->rowCount(), 0);
+        QCOMPARE(window().selectedRows(), (QList<int>{1, 4, 8}));
+        m_overview->txtfilter->clear();
+        QTRY_COMPARE(grid->selectionModel()->selectedRows().size(), 3);
+
+        // A double-click opens the memory as the list's double-click does (the first selected).
+        grid->clearSelection();
+        const QRect cell = grid->visualRect(shown()->index(1, BankTableModel::Memory));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(window().shownRow(), 4);
+        // Enter on the current row too.
+        grid->clearSelection();
+        grid->setCurrentIndex(shown()->index(2, BankTableModel::Memory));
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(window().shownRow(), 8);
+    }
+    void exportsTheRowsShown()
+    {
+        receive(3, "100", "ON", "QX 1");
+        receive(8, "100", "ON", "QX 2");
+        receive(5, "100", "ON", "other");
+        m_overview->grdbank->sortByColumn(BankTableModel::Memory, Qt::DescendingOrder);
+        QTest::keyClicks(m_overview->txtfilter, QStringLiteral("qx"));
+        auto* controller = window().findChild<OverviewController*>();
+        const QString csv = m_workDir.filePath(QStringLiteral("shown.csv"));
+        QVERIFY(controller->exportTo(csv));
+        const QList<QByteArray> lines = test::contentsOf(csv).split('\n');
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
+                                    "Memory,Marked,Time and date,RANGE,"));
+        QVERIFY(lines[1].startsWith("8,yes,"));
+        QVERIFY(lines[2].startsWith("3,yes,"));
+        const QString xlsx = m_workDir.filePath(QStringLiteral("shown.xlsx"));
+        QVERIFY(controller->exportTo(xlsx));
+        QVERIFY(QFile(xlsx).size() > 0);
+    }
 };
-
-void OverviewTest::rowsFollowTheBank()
-{
-    QCOMPARE(shown()->rowCount(), 0); // the marked memories: none yet
-    receive(7, "100", "ON", "KM 120");
-    receive(3, "50", "OFF", "KM 121");
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "7"}));
-    QCOMPARE(shown()->index(1, BankTableModel::Marked).data().toString(), QStringLiteral("yes"));
-    QVERIFY(!shown()
-                 ->index(0, BankTableModel::Thumbnail)
-                 .data(Qt::DecorationRole)
-                 .value<QImage>()
-                 .isNull());
-    // Notes saved into memory 7 show in its row.
-    window().openMemory(6);
-    window().txtnoteLn[3]->setText(QStringLiteral("KM 999"));
-    window().cmdtxtsav_Click();
-    const int km = columnNamed(QStringLiteral("Km. Post"));
-    QCOMPARE(shown()->index(1, km).data().toString(), QStringLiteral("KM 999              "));
-    // The switch shows all 200; a loaded bank replaces every row.
-    m_overview->chkall->setChecked(true);
-    QCOMPARE(shown()->rowCount(), 200);
-    m_overview->chkall->setChecked(false);
-    BankFileContents loaded;
-    loaded.marks[199] = true;
-    module().loadBank(loaded, QStringLiteral("/tmp/loaded.dat"));
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"200"}));
-}
-
-void OverviewTest::sortsByNumberOrText()
-{
-    receive(1, "1000", "ON", "b");
-    receive(2, "50", "OFF", "a");
-    receive(3, "250", "ON 6/14", "C");
-    const int range = columnNamed(QStringLiteral("RANGE"));
-    m_overview->grdbank->sortByColumn(range, Qt::AscendingOrder);
-    // By number, not as text ("1000" < "250" < "50").
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"2", "3", "1"}));
-    m_overview->grdbank->sortByColumn(columnNamed(QStringLiteral("GATE 1")), Qt::AscendingOrder);
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"2", "1", "3"})); // OFF, ON, ON 6/14
-    m_overview->grdbank->sortByColumn(columnNamed(QStringLiteral("Km. Post")), Qt::DescendingOrder);
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "1", "2"})); // case-insensitive
-}
-
-void OverviewTest::filterMatchesAnyColumn()
-{
-    receive(4, "100", "ON", "KM 121 left");
-    receive(5, "100", "ON", "KM 120");
-    receive(6, "121", "OFF", "");
-    QTest::keyClicks(m_overview->txtfilter, QStringLiteral("km 121"));
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"4"}));
-    m_overview->txtfilter->clear();
-    QTest::keyClicks(m_overview->txtfilter, QStringLiteral("121"));
-    QCOMPARE(column(BankTableModel::Memory), (QStringList{"4", "6"}));
-    QCOMPARE(m_overview->lblcount->text(), QStringLiteral("2 marked memories shown"));
-}
-
-void OverviewTest::selectionIsTheListsAndOpensAsTheListDoes()
-{
-    for (int memory : {2, 5, 9})
-        receive(memory, "100", "ON", QString());
-    // Picked in the overview: the list has the same selection, which Print and Capture take.
-    QTableView* grid = m_overview->grdbank;
-    for (int row : {0, 2})
-        grid->selectionModel()->select(shown()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QCOMPARE(window().selectedRows(), (QList<int>{1, 8}));
-    // Picked in the list: the overview follows.
-    window().lstmem->setRowSelected(4, true);
-    QVERIFY(grid->selectionModel()->isRowSelected(1, {}));
-    // A row hidden by the filter keeps its selection in the list.
-    QTest::keyClicks(m_overview->txtfilter, QStringLiteral("Mem no that matches nothing"));
-    QCOMPARE(shown()->rowCount(), 0);
-    QCOMPARE(window().selectedRows(), (QList<int>{1, 4, 8}));
-    m_overview->txtfilter->clear();
-    QTRY_COMPARE(grid->selectionModel()->selectedRows().size(), 3);
-
-    // A double-click opens the memory as the list's double-click does (the first selected).
-    grid->clearSelection();
-    const QRect cell = grid->visualRect(shown()->index(1, BankTableModel::Memory));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(window().shownRow(), 4);
-    // Enter on the current row too.
-    grid->clearSelection();
-    grid->setCurrentIndex(shown()->index(2, BankTableModel::Memory));
-    QTest::keyClick(grid, Qt::Key_Return);
-    QCOMPARE(window().shownRow(), 8);
-}
-
-void OverviewTest::exportsTheRowsShown()
-{
-    receive(3, "100", "ON", "QX 1");
-    receive(8, "100", "ON", "QX 2");
-    receive(5, "100", "ON", "other");
-    m_overview->grdbank->sortByColumn(BankTableModel::Memory, Qt::DescendingOrder);
-    QTest::keyClicks(m_overview->txtfilter, QStringLiteral("qx"));
-    auto* controller = window().findChild<OverviewController*>();
-    const QString csv = m_workDir.filePath(QStringLiteral("shown.csv"));
-    QVERIFY(controller->exportTo(csv));
-    const QList<QByteArray> lines = test::contentsOf(csv).split('\n');
-    QCOMPARE(lines.size(), 4);
-    QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
-                                "Memory,Marked,Time and date,RANGE,"));
-    QVERIFY(lines[1].startsWith("8,yes,"));
-    QVERIFY(lines[2].startsWith("3,yes,"));
-    const QString xlsx = m_workDir.filePath(QStringLiteral("shown.xlsx"));
-    QVERIFY(controller->exportTo(xlsx));
-    QVERIFY(QFile(xlsx).size() > 0);
-}
 
 QTEST_MAIN(OverviewTest)
 #include "tst_overview.moc"

@@ -140,343 +140,323 @@ private slots:
         m_app.reset();
     }
 
-    void menuItemsAndShortcuts();
-    void optionsWindowStartsFromItsDesignEveryTime();
-    void currentReportPrintsUnsavedNotesAsTheyStand();
-    void selectedReportsOpenEachMemoryIncludingUnmarked();
-    void allReportsPrintMarkedMemoriesOnly();
-    void nothingToPrintClosesTheWindow();
-    void failingPrinterIsToldOncePerReport();
-    void printSetupOpensThePrinterDialogWithoutBlocking();
-    void previewShowsThePagesAndPrintsThem();
-    void exportWritesThePagesOfTheChoiceToPdf();
-    void wordDocumentIsWrittenAndAnnounced();
-    void wordDocumentFailuresAndCancel();
-    void pellisorHasNoWordDocument();
+    void menuItemsAndShortcuts()
+    {
+        m_app = std::make_unique<test::StartedApplication>();
+        MainWindow& w = window();
+        ReportController* c = controller();
+        QVERIFY(c);
+        QCOMPARE(test::itemTexts(w.fileMenu),
+                 (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
+                              "Print Preview", "Export PDF", "Exit"}));
+        for (QAction* a :
+             {w.mnuSave_word_doc, w.mnupsetup, w.mnuprint, c->mnupreview, c->mnuexportpdf})
+            QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+        QCOMPARE(w.mnuprint->shortcut(), QKeySequence(QKeySequence::Print));
+        QCOMPARE(c->mnupreview->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        QCOMPARE(c->mnuexportpdf->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+        QCOMPARE(c->mnupreview->objectName(), QStringLiteral("mnupreview"));
+        QCOMPARE(c->mnuexportpdf->objectName(), QStringLiteral("mnuexportpdf"));
+        // Until the operator chooses one, the reports go to the system's default printer.
+        QCOMPARE(c->printer().printerName(), QPrinterInfo::defaultPrinterName());
+    }
+    void optionsWindowStartsFromItsDesignEveryTime()
+    {
+        const QString pdf = startWithTwoMemories();
+        window().mnuprint->trigger();
+        QPointer<PrintOptionsWindow> options = controller()->printOptionsWindow();
+        QVERIFY(options);
+        QCOMPARE(options->objectName(), QStringLiteral("frmprintop"));
+        QCOMPARE(options->windowTitle(), QStringLiteral("Print"));
+        QVERIFY(options->isVisible());
+        QVERIFY(!options->isModal());
+        QCOMPARE(options->findChild<QGroupBox*>()->title(), QStringLiteral("Print Option"));
+        QCOMPARE(options->opsingle->text(), QStringLiteral("Currently Displayed Ascan Report"));
+        QCOMPARE(options->opselect->text(), QStringLiteral("Selected Ascan Report"));
+        QCOMPARE(options->opall->text(), QStringLiteral("All Ascan Report"));
+        QCOMPARE(options->cmdprint->text(), QStringLiteral("Print"));
+        QCOMPARE(options->opsingle->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(options->opsingle->isChecked());
+        QVERIFY(options->opsingle->font().bold());
+
+        // One choice at a time; closing without "Print" prints nothing and forgets the choice.
+        options->opall->click();
+        QVERIFY(!options->opsingle->isChecked() && !options->opselect->isChecked());
+        options->close();
+        QTRY_VERIFY(options.isNull());
+        QVERIFY(!QFile::exists(pdf));
+        window().mnuprint->trigger();
+        QVERIFY(controller()->printOptionsWindow()->opsingle->isChecked());
+        QVERIFY(!controller()->printOptionsWindow()->opall->isChecked());
+
+        // The same window chooses the pages of a preview or an export, named after that task.
+        controller()->mnuexportpdf->trigger();
+        QCOMPARE(controller()->printOptionsWindow()->windowTitle(), QStringLiteral("Export PDF"));
+        QCOMPARE(controller()->printOptionsWindow()->cmdprint->text(), QStringLiteral("Export"));
+    }
+    void currentReportPrintsUnsavedNotesAsTheyStand()
+    {
+        const QString pdf = startWithTwoMemories();
+        MainWindow& w = window();
+        select({9});
+        w.lstmem_DblClick();
+        w.txtnoteLn[1]->setText(QStringLiteral("typed not saved"));
+        select({2});
+        const Record shown = m_app->module().recbuf;
+
+        QSignalSpy done(controller(), &ReportController::reportsDone);
+        runOptions(w.mnuprint, &PrintOptionsWindow::opsingle);
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(done[0], (QVariantList{1, 0}));
+        QCOMPARE(test::pdfPageCount(pdf), 1);
+        const QString text = pageText(pdf, 1);
+        QVERIFY(text.contains(
+            QStringLiteral("Division ..............................: typed not saved")));
+        QVERIFY(text.contains(QStringLiteral("Operator Name/Code........: Operator 10")));
+        QVERIFY(text.contains(QStringLiteral("Ultrasonic Test Report")));
+        // Nothing on the window changed, and no image file was left in the working directory.
+        QVERIFY(m_app->module().recbuf == shown);
+        QCOMPARE(m_app->module().curmem, 9);
+        QCOMPARE(w.txtnoteLn[1]->text(), QStringLiteral("typed not saved"));
+        QVERIFY(QDir().entryList({QStringLiteral("*.bmp")}, QDir::Files).isEmpty());
+        QVERIFY(closeMessages().isEmpty());
+    }
+    void selectedReportsOpenEachMemoryIncludingUnmarked()
+    {
+        const QString pdf = startWithTwoMemories();
+        MainWindow& w = window();
+        select({2});
+        w.lstmem_DblClick();
+        w.txtnoteLn[0]->setText(QStringLiteral("typed not saved"));
+        QSignalSpy opened(&w, &MainWindow::recordShown);
+        select({14, 9, 2}); // 15 never received a record
+
+        runOptions(w.mnuprint, &PrintOptionsWindow::opselect);
+        QCOMPARE(test::pdfPageCount(pdf), 3);
+        QVERIFY(
+            pageText(pdf, 1).contains(QStringLiteral("Operator Name/Code........: Operator 3")));
+        QVERIFY(
+            pageText(pdf, 2).contains(QStringLiteral("Operator Name/Code........: Operator 10")));
+        const QString blank = pageText(pdf, 3);
+        QVERIFY(blank.contains(QStringLiteral("Ultrasonic Test Report")));
+        QVERIFY(blank.contains(QStringLiteral("Operator Name/Code........:")));
+        QVERIFY(!blank.contains(QStringLiteral("Operator 3")) &&
+                !blank.contains(QStringLiteral("Operator 10")));
+        QVERIFY(!test::pdfText(pdf).contains(QStringLiteral("typed not saved")));
+
+        // Each memory was opened as a double-click opens it; the last stays on display.
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(opened[0][0].toInt(), 2);
+        QCOMPARE(opened[2][0].toInt(), 14);
+        QCOMPARE(m_app->module().curmem, 14);
+        QVERIFY(m_app->module().recbuf == m_app->module().membank[14]);
+        QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QString());
+        QVERIFY(closeMessages().isEmpty());
+    }
+    void allReportsPrintMarkedMemoriesOnly()
+    {
+        const QString pdf = startWithTwoMemories();
+        MainWindow& w = window();
+        select({14, 9}); // 15 is selected but unmarked; 3 is marked but not selected
+        runOptions(w.mnuprint, &PrintOptionsWindow::opall);
+        QCOMPARE(test::pdfPageCount(pdf), 2);
+        QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Operator 3")));
+        QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
+        QCOMPARE(m_app->module().curmem, 9);
+        QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QStringLiteral("Operator 10"));
+    }
+    void nothingToPrintClosesTheWindow()
+    {
+        const QString pdf = path("r.pdf");
+        m_app = std::make_unique<test::StartedApplication>();
+        controller()->printer().setOutputFormat(QPrinter::PdfFormat);
+        controller()->printer().setOutputFileName(pdf);
+        QSignalSpy opened(&window(), &MainWindow::recordShown);
+        select({});
+        runOptions(window().mnuprint, &PrintOptionsWindow::opselect);
+        select({4}); // selected, but no memory is marked
+        runOptions(window().mnuprint, &PrintOptionsWindow::opall);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(opened.size(), 0);
+        QVERIFY(closeMessages().isEmpty());
+    }
+    void failingPrinterIsToldOncePerReport()
+    {
+        // A printer printing into a file that cannot be created.
+        const QString pdf = startWithTwoMemories("missing/r.pdf");
+        QSignalSpy done(controller(), &ReportController::reportsDone);
+        runOptions(window().mnuprint, &PrintOptionsWindow::opsingle);
+        QCOMPARE(closeMessages(), QStringList{kFailed});
+        QCOMPARE(done[0], (QVariantList{1, 1}));
+
+        // Two reports into one file: one document, told once.
+        runOptions(window().mnuprint, &PrintOptionsWindow::opall);
+        QCOMPARE(closeMessages(), QStringList{kFailed});
+        QCOMPARE(done[1], (QVariantList{2, 2}));
+        QVERIFY(!QFile::exists(pdf));
+
+        // The display followed the memories all the same.
+        QCOMPARE(m_app->module().curmem, 9);
+
+        // No printer at all (a system without one): every report is a job of its own, and each
+        // failed job is told once.
+        controller()->printer().setOutputFileName(QString());
+        runOptions(window().mnuprint, &PrintOptionsWindow::opall);
+        QCOMPARE(closeMessages(), (QStringList{kFailed, kFailed}));
+        QCOMPARE(done[2], (QVariantList{2, 2}));
+    }
+    void printSetupOpensThePrinterDialogWithoutBlocking()
+    {
+        m_app = std::make_unique<test::StartedApplication>();
+        window().mnupsetup->trigger(); // returns at once: the dialog is not run in a nested loop
+        QPointer<QPrintDialog> dialog =
+            window().findChild<QPrintDialog*>(QStringLiteral("dlgprinter"));
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        QVERIFY(dialog->windowModality() != Qt::ApplicationModal);
+        // What the dialog sets is the printer the reports go to.
+        QCOMPARE(dialog->printer(), &controller()->printer());
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        QVERIFY(buttons);
+        QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
+        window().mnupsetup->trigger();
+        QCOMPARE(window().findChildren<QPrintDialog*>().size(), 1);
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+    }
+    void previewShowsThePagesAndPrintsThem()
+    {
+        const QString pdf = startWithTwoMemories();
+        select({9, 2});
+        runOptions(controller()->mnupreview, &PrintOptionsWindow::opselect);
+        QVERIFY(!QFile::exists(pdf));
+        auto* preview = window().findChild<ReportPreviewWindow*>(QStringLiteral("frmpreview"));
+        QVERIFY(preview);
+        QVERIFY(preview->isVisible());
+        preview->preview->updatePreview();
+        QCOMPARE(preview->preview->pageCount(), 2);
+
+        QPointer<ReportPreviewWindow> guard(preview);
+        preview->cmdprint->click();
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(test::pdfPageCount(pdf), 2);
+        QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
+    }
+    void exportWritesThePagesOfTheChoiceToPdf()
+    {
+        startWithTwoMemories("printer.pdf");
+        select({9, 2, 30});
+        runOptions(controller()->mnuexportpdf, &PrintOptionsWindow::opselect);
+        QFileDialog* dialog = fileDialog("dlgexportpdf");
+        QVERIFY(dialog);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog->isModal() || dialog->windowModality() == Qt::WindowModal);
+        const QString pdf = path("export.pdf");
+        chooseFile(dialog, pdf);
+        QTRY_COMPARE(test::pdfPageCount(pdf), 3);
+        QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Operator 3")));
+        QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
+        QVERIFY(!QFile::exists(path("printer.pdf"))); // the printer printed nothing
+        QVERIFY(closeMessages().isEmpty());
+
+        // An export that cannot be written is told once and leaves nothing.
+        runOptions(controller()->mnuexportpdf, &PrintOptionsWindow::opall);
+        dialog = fileDialog("dlgexportpdf");
+        QVERIFY(dialog);
+        const QString bad = path("missing/export.pdf");
+        emit dialog->fileSelected(bad);
+        dialog->reject();
+        QCOMPARE(closeMessages(), QStringList{kFailed});
+        QVERIFY(!QFile::exists(bad));
+    }
+    void wordDocumentIsWrittenAndAnnounced()
+    {
+        startWithTwoMemories("printer.pdf");
+        MainWindow& w = window();
+        select({2});
+        w.lstmem_DblClick();
+        w.txtnoteLn[4]->setText(QStringLiteral("typed not saved"));
+
+        w.mnuSave_word_doc->trigger();
+        QFileDialog* dialog = fileDialog("dlgsaveword");
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("File Save as Word Doc"));
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog->nameFilters(), (QStringList{"Word Documents (*.docx)",
+                                                     "Word Doc Files (*.doc)", "All files (*.*)"}));
+        const QString doc = path("report.docx");
+        chooseFile(dialog, doc);
+        QCOMPARE(closeMessages(), QStringList{QStringLiteral("Word Doc file is created")});
+
+        QVERIFY(test::zipEntries(doc).contains(QStringLiteral("word/document.xml")));
+        const QString xml =
+            QString::fromUtf8(test::zipEntry(doc, QStringLiteral("word/document.xml")));
+        QVERIFY(
+            xml.contains(QStringLiteral("  Rail LH/RH  &amp;  Up/Dn .......: typed not saved")));
+        QVERIFY(xml.contains(QStringLiteral("  Operator Name/Code........: Operator 3")));
+        QVERIFY(!test::zipEntry(doc, QStringLiteral("word/media/image1.png")).isEmpty());
+
+        // A second save under the same name replaces the document without a question.
+        w.txtnoteLn[4]->setText(QStringLiteral("second version"));
+        w.mnuSave_word_doc->trigger();
+        dialog = fileDialog("dlgsaveword");
+        chooseFile(dialog, doc);
+        QCOMPARE(closeMessages(), QStringList{QStringLiteral("Word Doc file is created")});
+        const QString second =
+            QString::fromUtf8(test::zipEntry(doc, QStringLiteral("word/document.xml")));
+        QVERIFY(second.contains(QStringLiteral("second version")));
+        QVERIFY(!second.contains(QStringLiteral("typed not saved")));
+    }
+    void wordDocumentFailuresAndCancel()
+    {
+        startWithTwoMemories("printer.pdf");
+        MainWindow& w = window();
+        const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        // Cancel: nothing written, nothing said.
+        w.mnuSave_word_doc->trigger();
+        QPointer<QFileDialog> dialog = fileDialog("dlgsaveword");
+        QVERIFY(dialog);
+        dialog->reject();
+        QTRY_VERIFY(dialog.isNull());
+        QVERIFY(closeMessages().isEmpty());
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+
+        // A folder that does not exist: told once, nothing written.
+        w.mnuSave_word_doc->trigger();
+        dialog = fileDialog("dlgsaveword");
+        const QString missing = path("missing/report.docx");
+        emit dialog->fileSelected(missing);
+        dialog->reject();
+        QCOMPARE(closeMessages(), QStringList{kFailed});
+        QVERIFY(!QFile::exists(missing));
+
+        // A name taken by a folder: told once; the folder stays and nothing appears beside it.
+        QVERIFY(QDir().mkdir(QStringLiteral("taken.docx")));
+        w.mnuSave_word_doc->trigger();
+        dialog = fileDialog("dlgsaveword");
+        emit dialog->fileSelected(path("taken.docx"));
+        dialog->reject();
+        QCOMPARE(closeMessages(), QStringList{kFailed});
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList(before) << QStringLiteral("taken.docx"));
+    }
+    void pellisorHasNoWordDocument()
+    {
+        m_app = std::make_unique<test::StartedApplication>(Edition::pellisor());
+        MainWindow& w = window();
+        QVERIFY(!w.mnuSave_word_doc);
+        QVERIFY(!test::itemTexts(w.fileMenu).contains(QStringLiteral("Save as Word Doc")));
+        // The routine is not there either: asking for it opens nothing and writes nothing.
+        controller()->word_report();
+        QTest::qWait(50);
+        QVERIFY(!w.findChild<QFileDialog*>());
+        QVERIFY(closeMessages().isEmpty());
+        // Printing is the same in both programs.
+        QVERIFY(w.mnuprint->isEnabled() && w.mnupsetup->isEnabled());
+        QVERIFY(controller()->mnupreview && controller()->mnuexportpdf);
+    }
 };
-
-void ReportControllerTest::menuItemsAndShortcuts()
-{
-    m_app = std::make_unique<test::StartedApplication>();
-    MainWindow& w = window();
-    ReportController* c = controller();
-    QVERIFY(c);
-    QCOMPARE(test::itemTexts(w.fileMenu),
-             (QStringList{"New", "Open", "Save", "Save as Word Doc", "PrintSetup", "Print",
-                          "Print Preview", "Export PDF", "Exit"}));
-    for (QAction* a : {w.mnuSave_word_doc, w.mnupsetup, w.mnuprint, c->mnupreview, c->mnuexportpdf})
-        QVERIFY2(a->isEnabled(), qPrintable(a->text()));
-    QCOMPARE(w.mnuprint->shortcut(), QKeySequence(QKeySequence::Print));
-    QCOMPARE(c->mnupreview->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    QCOMPARE(c->mnuexportpdf->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+E")));
-    QCOMPARE(c->mnupreview->objectName(), QStringLiteral("mnupreview"));
-    QCOMPARE(c->mnuexportpdf->objectName(), QStringLiteral("mnuexportpdf"));
-    // Until the operator chooses one, the reports go to the system's default printer.
-    QCOMPARE(c->printer().printerName(), QPrinterInfo::defaultPrinterName());
-}
-
-void ReportControllerTest::optionsWindowStartsFromItsDesignEveryTime()
-{
-    const QString pdf = startWithTwoMemories();
-    window().mnuprint->trigger();
-    QPointer<PrintOptionsWindow> options = controller()->printOptionsWindow();
-    QVERIFY(options);
-    QCOMPARE(options->objectName(), QStringLiteral("frmprintop"));
-    QCOMPARE(options->windowTitle(), QStringLiteral("Print"));
-    QVERIFY(options->isVisible());
-    QVERIFY(!options->isModal());
-    QCOMPARE(options->findChild<QGroupBox*>()->title(), QStringLiteral("Print Option"));
-    QCOMPARE(options->opsingle->text(), QStringLiteral("Currently Displayed Ascan Report"));
-    QCOMPARE(options->opselect->text(), QStringLiteral("Selected Ascan Report"));
-    QCOMPARE(options->opall->text(), QStringLiteral("All Ascan Report"));
-    QCOMPARE(options->cmdprint->text(), QStringLiteral("Print"));
-    QCOMPARE(options->opsingle->palette().color(QPalette::WindowText), QColor(Qt::blue));
-    QVERIFY(options->opsingle->isChecked());
-    QVERIFY(options->opsingle->font().bold());
-
-    // One choice at a time; closing without "Print" prints nothing and forgets the choice.
-    options->opall->click();
-    QVERIFY(!options->opsingle->isChecked() && !options->opselect->isChecked());
-    options->close();
-    QTRY_VERIFY(options.isNull());
-    QVERIFY(!QFile::exists(pdf));
-    window().mnuprint->trigger();
-    QVERIFY(controller()->printOptionsWindow()->opsingle->isChecked());
-    QVERIFY(!controller()->printOptionsWindow()->opall->isChecked());
-
-    // The same window chooses the pages of a preview or an export, named after that task.
-    controller()->mnuexportpdf->trigger();
-    QCOMPARE(controller()->printOptionsWindow()->windowTitle(), QStringLiteral("Export PDF"));
-    QCOMPARE(controller()->printOptionsWindow()->cmdprint->text(), QStringLiteral("Export"));
-}
-
-void ReportControllerTest::currentReportPrintsUnsavedNotesAsTheyStand()
-{
-    const QString pdf = startWithTwoMemories();
-    MainWindow& w = window();
-    select({9});
-    w.lstmem_DblClick();
-    w.txtnoteLn[1]->setText(QStringLiteral("typed not saved"));
-    select({2});
-    const Record shown = m_app->module().recbuf;
-
-    QSignalSpy done(controller(), &ReportController::reportsDone);
-    runOptions(w.mnuprint, &PrintOptionsWindow::opsingle);
-    QCOMPARE(done.size(), 1);
-    QCOMPARE(done[0], (QVariantList{1, 0}));
-    QCOMPARE(test::pdfPageCount(pdf), 1);
-    const QString text = pageText(pdf, 1);
-    QVERIFY(
-        text.contains(QStringLiteral("Division ..............................: typed not saved")));
-    QVERIFY(text.contains(QStringLiteral("Operator Name/Code........: Operator 10")));
-    QVERIFY(text.contains(QStringLiteral("Ultrasonic Test Report")));
-    // Nothing on the window changed, and no image file was left in the working directory.
-    QVERIFY(m_app->module().recbuf == shown);
-    QCOMPARE(m_app->module().curmem, 9);
-    QCOMPARE(w.txtnoteLn[1]->text(), QStringLiteral("typed not saved"));
-    QVERIFY(QDir().entryList({QStringLiteral("*.bmp")}, QDir::Files).isEmpty());
-    QVERIFY(closeMessages().isEmpty());
-}
-
-void ReportControllerTest::selectedReportsOpenEachMemoryIncludingUnmarked()
-{
-    const QString pdf = startWithTwoMemories();
-    MainWindow& w = window();
-    select({2});
-    w.lstmem_DblClick();
-    w.txtnoteLn[0]->setText(QStringLiteral("typed not saved"));
-    QSignalSpy opened(&w, &MainWindow::recordShown);
-    select({14, 9, 2}); // 15 never received a record
-
-    runOptions(w.mnuprint, &PrintOptionsWindow::opselect);
-    QCOMPARE(test::pdfPageCount(pdf), 3);
-    QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Operator Name/Code........: Operator 3")));
-    QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator Name/Code........: Operator 10")));
-    const QString blank = pageText(pdf, 3);
-    QVERIFY(blank.contains(QStringLiteral("Ultrasonic Test Report")));
-    QVERIFY(blank.contains(QStringLiteral("Operator Name/Code........:")));
-    QVERIFY(!blank.contains(QStringLiteral("Operator 3")) &&
-            !blank.contains(QStringLiteral("Operator 10")));
-    QVERIFY(!test::pdfText(pdf).contains(QStringLiteral("typed not saved")));
-
-    // Each memory was opened as a double-click opens it; the last stays on display.
-    QCOMPARE(opened.size(), 3);
-    QCOMPARE(opened[0][0].toInt(), 2);
-    QCOMPARE(opened[2][0].toInt(), 14);
-    QCOMPARE(m_app->module().curmem, 14);
-    QVERIFY(m_app->module().recbuf == m_app->module().membank[14]);
-    QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QString());
-    QVERIFY(closeMessages().isEmpty());
-}
-
-void ReportControllerTest::allReportsPrintMarkedMemoriesOnly()
-{
-    const QString pdf = startWithTwoMemories();
-    MainWindow& w = window();
-    select({14, 9}); // 15 is selected but unmarked; 3 is marked but not selected
-    runOptions(w.mnuprint, &PrintOptionsWindow::opall);
-    QCOMPARE(test::pdfPageCount(pdf), 2);
-    QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Operator 3")));
-    QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
-    QCOMPARE(m_app->module().curmem, 9);
-    QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QStringLiteral("Operator 10"));
-}
-
-void ReportControllerTest::nothingToPrintClosesTheWindow()
-{
-    const QString pdf = path("r.pdf");
-    m_app = std::make_unique<test::StartedApplication>();
-    controller()->printer().setOutputFormat(QPrinter::PdfFormat);
-    controller()->printer().setOutputFileName(pdf);
-    QSignalSpy opened(&window(), &MainWindow::recordShown);
-    select({});
-    runOptions(window().mnuprint, &PrintOptionsWindow::opselect);
-    select({4}); // selected, but no memory is marked
-    runOptions(window().mnuprint, &PrintOptionsWindow::opall);
-    QVERIFY(!QFile::exists(pdf));
-    QCOMPARE(opened.size(), 0);
-    QVERIFY(closeMessages().isEmpty());
-}
-
-void ReportControllerTest::failingPrinterIsToldOncePerReport()
-{
-    // A printer printing into a file that cannot be created.
-    const QString pdf = startWithTwoMemories("missing/r.pdf");
-    QSignalSpy done(controller(), &ReportController::reportsDone);
-    runOptions(window().mnuprint, &PrintOptionsWindow::opsingle);
-    QCOMPARE(closeMessages(), QStringList{kFailed});
-    QCOMPARE(done[0], (QVariantList{1, 1}));
-
-    // Two reports into one file: one document, told once.
-    runOptions(window().mnuprint, &PrintOptionsWindow::opall);
-    QCOMPARE(closeMessages(), QStringList{kFailed});
-    QCOMPARE(done[1], (QVariantList{2, 2}));
-    QVERIFY(!QFile::exists(pdf));
-
-    // The display followed the memories all the same.
-    QCOMPARE(m_app->module().curmem, 9);
-
-    // No printer at all (a system without one): every report is a job of its own, and each
-    // failed job is told once.
-    controller()->printer().setOutputFileName(QString());
-    runOptions(window().mnuprint, &PrintOptionsWindow::opall);
-    QCOMPARE(closeMessages(), (QStringList{kFailed, kFailed}));
-    QCOMPARE(done[2], (QVariantList{2, 2}));
-}
-
-void ReportControllerTest::printSetupOpensThePrinterDialogWithoutBlocking()
-{
-    m_app = std::make_unique<test::StartedApplication>();
-    window().mnupsetup->trigger(); // returns at once: the dialog is not run in a nested loop
-    QPointer<QPrintDialog> dialog = window().findChild<QPrintDialog*>(QStringLiteral("dlgprinter"));
-    QVERIFY(dialog);
-    QTRY_VERIFY(dialog->isVisible());
-    QVERIFY(dialog->windowModality() != Qt::ApplicationModal);
-    // What the dialog sets is the printer the reports go to.
-    QCOMPARE(dialog->printer(), &controller()->printer());
-    auto* buttons = dialog->findChild<QDialogButtonBox*>();
-    QVERIFY(buttons);
-    QCOMPARE(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
-    window().mnupsetup->trigger();
-    QCOMPARE(window().findChildren<QPrintDialog*>().size(), 1);
-    dialog->reject();
-    QTRY_VERIFY(dialog.isNull());
-}
-
-void ReportControllerTest::previewShowsThePagesAndPrintsThem()
-{
-    const QString pdf = startWithTwoMemories();
-    select({9, 2});
-    runOptions(controller()->mnupreview, &PrintOptionsWindow::opselect);
-    QVERIFY(!QFile::exists(pdf));
-    auto* preview = window().findChild<ReportPreviewWindow*>(QStringLiteral("frmpreview"));
-    QVERIFY(preview);
-    QVERIFY(preview->isVisible());
-    preview->preview->updatePreview();
-    QCOMPARE(preview->preview->pageCount(), 2);
-
-    QPointer<ReportPreviewWindow> guard(preview);
-    preview->cmdprint->click();
-    QTRY_VERIFY(guard.isNull());
-    QCOMPARE(test::pdfPageCount(pdf), 2);
-    QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
-}
-
-void ReportControllerTest::exportWritesThePagesOfTheChoiceToPdf()
-{
-    startWithTwoMemories("printer.pdf");
-    select({9, 2, 30});
-    runOptions(controller()->mnuexportpdf, &PrintOptionsWindow::opselect);
-    QFileDialog* dialog = fileDialog("dlgexportpdf");
-    QVERIFY(dialog);
-    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-    QVERIFY(!dialog->isModal() || dialog->windowModality() == Qt::WindowModal);
-    const QString pdf = path("export.pdf");
-    chooseFile(dialog, pdf);
-    QTRY_COMPARE(test::pdfPageCount(pdf), 3);
-    QVERIFY(pageText(pdf, 1).contains(QStringLiteral("Operator 3")));
-    QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
-    QVERIFY(!QFile::exists(path("printer.pdf"))); // the printer printed nothing
-    QVERIFY(closeMessages().isEmpty());
-
-    // An export that cannot be written is told once and leaves nothing.
-    runOptions(controller()->mnuexportpdf, &PrintOptionsWindow::opall);
-    dialog = fileDialog("dlgexportpdf");
-    QVERIFY(dialog);
-    const QString bad = path("missing/export.pdf");
-    emit dialog->fileSelected(bad);
-    dialog->reject();
-    QCOMPARE(closeMessages(), QStringList{kFailed});
-    QVERIFY(!QFile::exists(bad));
-}
-
-void ReportControllerTest::wordDocumentIsWrittenAndAnnounced()
-{
-    startWithTwoMemories("printer.pdf");
-    MainWindow& w = window();
-    select({2});
-    w.lstmem_DblClick();
-    w.txtnoteLn[4]->setText(QStringLiteral("typed not saved"));
-
-    w.mnuSave_word_doc->trigger();
-    QFileDialog* dialog = fileDialog("dlgsaveword");
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("File Save as Word Doc"));
-    QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-    QCOMPARE(dialog->nameFilters(),
-             (QStringList{"Word Documents (*.docx)", "Word Doc Files (*.doc)", "All files (*.*)"}));
-    const QString doc = path("report.docx");
-    chooseFile(dialog, doc);
-    QCOMPARE(closeMessages(), QStringList{QStringLiteral("Word Doc file is created")});
-
-    QVERIFY(test::zipEntries(doc).contains(QStringLiteral("word/document.xml")));
-    const QString xml = QString::fromUtf8(test::zipEntry(doc, QStringLiteral("word/document.xml")));
-    QVERIFY(xml.contains(QStringLiteral("  Rail LH/RH  &amp;  Up/Dn .......: typed not saved")));
-    QVERIFY(xml.contains(QStringLiteral("  Operator Name/Code........: Operator 3")));
-    QVERIFY(!test::zipEntry(doc, QStringLiteral("word/media/image1.png")).isEmpty());
-
-    // A second save under the same name replaces the document without a question.
-    w.txtnoteLn[4]->setText(QStringLiteral("second version"));
-    w.mnuSave_word_doc->trigger();
-    dialog = fileDialog("dlgsaveword");
-    chooseFile(dialog, doc);
-    QCOMPARE(closeMessages(), QStringList{QStringLiteral("Word Doc file is created")});
-    const QString second =
-        QString::fromUtf8(test::zipEntry(doc, QStringLiteral("word/document.xml")));
-    QVERIFY(second.contains(QStringLiteral("second version")));
-    QVERIFY(!second.contains(QStringLiteral("typed not saved")));
-}
-
-void ReportControllerTest::wordDocumentFailuresAndCancel()
-{
-    startWithTwoMemories("printer.pdf");
-    MainWindow& w = window();
-    const QStringList before = QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-
-    // Cancel: nothing written, nothing said.
-    w.mnuSave_word_doc->trigger();
-    QPointer<QFileDialog> dialog = fileDialog("dlgsaveword");
-    QVERIFY(dialog);
-    dialog->reject();
-    QTRY_VERIFY(dialog.isNull());
-    QVERIFY(closeMessages().isEmpty());
-    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
-
-    // A folder that does not exist: told once, nothing written.
-    w.mnuSave_word_doc->trigger();
-    dialog = fileDialog("dlgsaveword");
-    const QString missing = path("missing/report.docx");
-    emit dialog->fileSelected(missing);
-    dialog->reject();
-    QCOMPARE(closeMessages(), QStringList{kFailed});
-    QVERIFY(!QFile::exists(missing));
-
-    // A name taken by a folder: told once; the folder stays and nothing appears beside it.
-    QVERIFY(QDir().mkdir(QStringLiteral("taken.docx")));
-    w.mnuSave_word_doc->trigger();
-    dialog = fileDialog("dlgsaveword");
-    emit dialog->fileSelected(path("taken.docx"));
-    dialog->reject();
-    QCOMPARE(closeMessages(), QStringList{kFailed});
-    QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList(before) << QStringLiteral("taken.docx"));
-}
-
-void ReportControllerTest::pellisorHasNoWordDocument()
-{
-    m_app = std::make_unique<test::StartedApplication>(Edition::pellisor());
-    MainWindow& w = window();
-    QVERIFY(!w.mnuSave_word_doc);
-    QVERIFY(!test::itemTexts(w.fileMenu).contains(QStringLiteral("Save as Word Doc")));
-    // The routine is not there either: asking for it opens nothing and writes nothing.
-    controller()->word_report();
-    QTest::qWait(50);
-    QVERIFY(!w.findChild<QFileDialog*>());
-    QVERIFY(closeMessages().isEmpty());
-    // Printing is the same in both programs.
-    QVERIFY(w.mnuprint->isEnabled() && w.mnupsetup->isEnabled());
-    QVERIFY(controller()->mnupreview && controller()->mnuexportpdf);
-}
 
 QTEST_MAIN(ReportControllerTest)
 #include "tst_report_controller.moc"

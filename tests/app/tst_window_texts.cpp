@@ -176,84 +176,80 @@ class WindowTextsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void everyTextFits_data();
-    void everyTextFits();
+    void initTestCase()
+    {
+        QVERIFY(m_work.isValid());
+        QVERIFY(QDir::setCurrent(m_work.path()));
+        m_fixture = std::make_unique<Fixture>();
+        m_fixture->printer.setOutputFormat(QPrinter::PdfFormat);
+        m_fixture->module.startUp();
+        QWidget probe;
+        qInfo(
+            "device pixel ratio %g; \"MS Sans Serif\" is drawn with %s, the platform's font is %s",
+            probe.devicePixelRatioF(), qPrintable(resolvedFamily(panelFont())),
+            qPrintable(resolvedFamily(probe.font())));
+    }
+    void everyTextFits_data()
+    {
+        Fixture& f = *m_fixture;
+        QTest::addColumn<WindowMaker>("make");
+        QTest::newRow("frmoption") << WindowMaker([&f] {
+            auto* w = new PortSelectionWindow(f.module, f.link);
+            w->load(PortSetting::numbered(1));
+            return w;
+        });
+        QTest::newRow("frmopen") << WindowMaker([&f] { return new OpenWindow(f.quillon); });
+        QTest::newRow("frmopen, pellisor")
+            << WindowMaker([&f] { return new OpenWindow(f.pellisor); });
+        QTest::newRow("frmsave") << WindowMaker([&f] { return new SaveWindow(f.module); });
+        QTest::newRow("frmprintop") << WindowMaker([] { return new PrintOptionsWindow; });
+        const auto forTask = [](const QString& title, const QString& button) {
+            return WindowMaker([=] {
+                auto* w = new PrintOptionsWindow;
+                w->setTask(title, button);
+                return w;
+            });
+        };
+        QTest::newRow("frmprintop, preview") << forTask(QStringLiteral("Print Preview"), "Preview");
+        QTest::newRow("frmprintop, export") << forTask(QStringLiteral("Export PDF"), "Export");
+        QTest::newRow("frmAbout") << WindowMaker(
+            [] { return new AboutBox(QStringLiteral("Quillon")); });
+        QTest::newRow("frmpreview")
+            << WindowMaker([&f] { return new ReportPreviewWindow(f.printer, [](QPrinter&) {}); });
+    }
+    void everyTextFits()
+    {
+        QFETCH(WindowMaker, make);
+        QWidget* window = make();
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        const std::unique_ptr<QWidget> owner(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        QStringList problems;
+        int measured = 0;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || roomOf(w).texts.isEmpty())
+                continue;
+            ++measured;
+            problems += misfits(w);
+        }
+        QVERIFY(measured > 0);
+
+        const QString shots = qEnvironmentVariable("QUILLON_WINDOW_SHOTS");
+        if (!shots.isEmpty()) {
+            const QString name = QString::fromLatin1(QTest::currentDataTag())
+                                     .replace(QStringLiteral(", "), QStringLiteral("-")) +
+                                 QStringLiteral("-x%1.png").arg(window->devicePixelRatioF());
+            QVERIFY(window->grab().save(QDir(shots).filePath(name)));
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
 
 private:
     QTemporaryDir m_work;
     std::unique_ptr<Fixture> m_fixture;
 };
-
-void WindowTextsTest::initTestCase()
-{
-    QVERIFY(m_work.isValid());
-    QVERIFY(QDir::setCurrent(m_work.path()));
-    m_fixture = std::make_unique<Fixture>();
-    m_fixture->printer.setOutputFormat(QPrinter::PdfFormat);
-    m_fixture->module.startUp();
-    QWidget probe;
-    qInfo("device pixel ratio %g; \"MS Sans Serif\" is drawn with %s, the platform's font is %s",
-          probe.devicePixelRatioF(), qPrintable(resolvedFamily(panelFont())),
-          qPrintable(resolvedFamily(probe.font())));
-}
-
-void WindowTextsTest::everyTextFits_data()
-{
-    Fixture& f = *m_fixture;
-    QTest::addColumn<WindowMaker>("make");
-    QTest::newRow("frmoption") << WindowMaker([&f] {
-        auto* w = new PortSelectionWindow(f.module, f.link);
-        w->load(PortSetting::numbered(1));
-        return w;
-    });
-    QTest::newRow("frmopen") << WindowMaker([&f] { return new OpenWindow(f.quillon); });
-    QTest::newRow("frmopen, pellisor") << WindowMaker([&f] { return new OpenWindow(f.pellisor); });
-    QTest::newRow("frmsave") << WindowMaker([&f] { return new SaveWindow(f.module); });
-    QTest::newRow("frmprintop") << WindowMaker([] { return new PrintOptionsWindow; });
-    const auto forTask = [](const QString& title, const QString& button) {
-        return WindowMaker([=] {
-            auto* w = new PrintOptionsWindow;
-            w->setTask(title, button);
-            return w;
-        });
-    };
-    QTest::newRow("frmprintop, preview") << forTask(QStringLiteral("Print Preview"), "Preview");
-    QTest::newRow("frmprintop, export") << forTask(QStringLiteral("Export PDF"), "Export");
-    QTest::newRow("frmAbout") << WindowMaker(
-        [] { return new AboutBox(QStringLiteral("Quillon")); });
-    QTest::newRow("frmpreview") << WindowMaker(
-        [&f] { return new ReportPreviewWindow(f.printer, [](QPrinter&) {}); });
-}
-
-void WindowTextsTest::everyTextFits()
-{
-    QFETCH(WindowMaker, make);
-    QWidget* window = make();
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    const std::unique_ptr<QWidget> owner(window);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-
-    QStringList problems;
-    int measured = 0;
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(window) || roomOf(w).texts.isEmpty())
-            continue;
-        ++measured;
-        problems += misfits(w);
-    }
-    QVERIFY(measured > 0);
-
-    const QString shots = qEnvironmentVariable("QUILLON_WINDOW_SHOTS");
-    if (!shots.isEmpty()) {
-        const QString name = QString::fromLatin1(QTest::currentDataTag())
-                                 .replace(QStringLiteral(", "), QStringLiteral("-")) +
-                             QStringLiteral("-x%1.png").arg(window->devicePixelRatioF());
-        QVERIFY(window->grab().save(QDir(shots).filePath(name)));
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
-}
 
 QTEST_MAIN(WindowTextsTest)
 #include "tst_window_texts.moc"

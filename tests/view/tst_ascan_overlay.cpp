@@ -91,219 +91,197 @@ class AscanOverlayTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cursorFollowsTheMouse();
-    void arrowKeysMoveTheCursor_data();
-    void arrowKeysMoveTheCursor();
-    void cursorAndPeakArePainted();
-    void wheelZoomsAboutTheMouseAndBack();
-    void draggedRectangleZoomsAndDoubleClickReturns();
-    void rightDragPansAndEscapeReturns();
-    void cursorKeysScrollTheZoomedView();
-    void zoomedViewHasOurScaleNotTheInstruments();
-    void comparisonIsDrawnAndCleared();
-    void newDrawingIsShownAtOnce();
+    void cursorFollowsTheMouse()
+    {
+        Fixture f;
+        QSignalSpy moved(f.overlay, &AscanOverlay::cursorChanged);
+        QCOMPARE(f.overlay->cursorSample(), AscanOverlay::kNoCursor);
+        f.mouse(QEvent::MouseMove, f.at(101));
+        QCOMPARE(f.overlay->cursorSample(), 100);
+        f.mouse(QEvent::MouseMove, f.at(0.2));
+        QCOMPARE(f.overlay->cursorSample(), 0);
+        f.mouse(QEvent::MouseMove, f.at(kAscanWidth - 1));
+        QCOMPARE(f.overlay->cursorSample(), 249);
+        QCOMPARE(moved.count(), 3);
+        QCOMPARE(moved.last().at(0).toInt(), 249);
+        // A click sets it too, and is no zoom.
+        f.mouse(QEvent::MouseButtonPress, f.at(51), Qt::LeftButton, Qt::LeftButton);
+        f.mouse(QEvent::MouseButtonRelease, f.at(51), Qt::LeftButton);
+        QCOMPARE(f.overlay->cursorSample(), 50);
+        QVERIFY(!f.overlay->isZoomed());
+    }
+    void arrowKeysMoveTheCursor_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("right") << 100 << int(Qt::Key_Right) << false << 101;
+        QTest::newRow("left") << 100 << int(Qt::Key_Left) << false << 99;
+        QTest::newRow("shift right") << 100 << int(Qt::Key_Right) << true << 110;
+        QTest::newRow("shift left") << 100 << int(Qt::Key_Left) << true << 90;
+        QTest::newRow("stops at the first sample") << 5 << int(Qt::Key_Left) << true << 0;
+        QTest::newRow("stops at the last sample") << 245 << int(Qt::Key_Right) << true << 249;
+        QTest::newRow("first press starts at the left") << -1 << int(Qt::Key_Right) << false << 0;
+    }
+    void arrowKeysMoveTheCursor()
+    {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(int, expected);
+        Fixture f;
+        f.overlay->setCursorSample(start);
+        QTest::keyClick(&f.view, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(f.overlay->cursorSample(), expected);
+    }
+    void cursorAndPeakArePainted()
+    {
+        Fixture f;
+        const QColor cursor(200, 0, 160);
+        const QColor peak(220, 40, 0);
+        const QImage before = f.shown();
+        QCOMPARE(f.count(before, QRectF(140, 10, 20, 200), cursor), 0);
+        // The gate 1 peak (sample 100, 60 %) is marked above the echo: x 101, y 90.
+        QVERIFY(f.count(before, QRectF(96, 78, 10, 12), peak) > 4);
+        // The 80 % echo at sample 200 lies outside the gate and gets no mark.
+        QCOMPARE(f.count(before, QRectF(196, 38, 10, 12), peak), 0);
+
+        f.mouse(QEvent::MouseMove, f.at(151));
+        QVERIFY(f.count(f.shown(), QRectF(149, 10, 4, 200), cursor) > 20);
+        // The model itself is the same as before.
+        QCOMPARE(f.view.drawing().items.size(), drawRecord(f.record).items.size());
+        QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
+    }
+    void wheelZoomsAboutTheMouseAndBack()
+    {
+        Fixture f;
+        const QPointF mouse = f.at(101);
+        f.wheel(mouse, 120);
+        QVERIFY(f.overlay->isZoomed());
+        const QRectF v = f.overlay->visibleArea();
+        QVERIFY(qAbs(v.width() - 250 / 1.25) < 1e-9);
+        QCOMPARE(v.height(), 200.0); // the wheel zooms the sound path only
+        // The sample under the mouse stays under it.
+        QCOMPARE(f.overlay->sampleAt(101), 100);
+        f.wheel(mouse, 3 * 120);
+        QVERIFY(f.overlay->visibleArea().width() < v.width());
+        QCOMPARE(f.overlay->sampleAt(101), 100);
+        f.wheel(mouse, -10 * 120);
+        QVERIFY(!f.overlay->isZoomed());
+        QCOMPARE(f.overlay->visibleArea(), AscanOverlay::traceArea());
+    }
+    void draggedRectangleZoomsAndDoubleClickReturns()
+    {
+        Fixture f;
+        f.drag(f.at(51, 110), f.at(101, 60), Qt::LeftButton);
+        QVERIFY(f.overlay->isZoomed());
+        const QRectF v = f.overlay->visibleArea();
+        QVERIFY(qAbs(v.left() - 51) < 0.5);
+        QVERIFY(qAbs(v.right() - 101) < 0.5);
+        QVERIFY(qAbs(v.top() - 60) < 0.5);
+        QVERIFY(qAbs(v.bottom() - 110) < 0.5);
+        // Samples 50 .. 100 now span the trace area.
+        QCOMPARE(f.overlay->sampleAt(0.1), 50);
+        QCOMPARE(f.overlay->sampleAt(249.9), 100);
+        f.mouse(QEvent::MouseButtonDblClick, f.at(100), Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(!f.overlay->isZoomed());
+    }
+    void rightDragPansAndEscapeReturns()
+    {
+        Fixture f;
+        f.overlay->zoomTo(QRectF(100, 10, 50, 200));
+        // Dragging the trace 125 surface units to the right shows what lay 25 units to the left.
+        f.drag(f.at(150), f.at(275), Qt::RightButton);
+        QVERIFY(qAbs(f.overlay->visibleArea().left() - 75) < 0.5);
+        QCOMPARE(f.overlay->visibleArea().width(), 50.0);
+        QCOMPARE(f.overlay->cursorSample(), AscanOverlay::kNoCursor); // panning moves no cursor
+        // A pan stops at the start of the trace.
+        f.drag(f.at(0), f.at(500), Qt::RightButton);
+        QCOMPARE(f.overlay->visibleArea().left(), 0.0);
+        f.view.setFocus();
+        QTest::keyClick(&f.view, Qt::Key_Escape);
+        QVERIFY(!f.overlay->isZoomed());
+    }
+    void cursorKeysScrollTheZoomedView()
+    {
+        Fixture f;
+        f.overlay->zoomTo(QRectF(100, 10, 50, 200)); // samples 99 .. 149
+        f.overlay->setCursorSample(149);
+        QTest::keyClick(&f.view, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(f.overlay->cursorSample(), 159);
+        QCOMPARE(f.overlay->visibleArea(), QRectF(110, 10, 50, 200));
+        f.overlay->setCursorSample(105);
+        QCOMPARE(f.overlay->visibleArea(), QRectF(106, 10, 50, 200));
+    }
+    void zoomedViewHasOurScaleNotTheInstruments()
+    {
+        Fixture f;
+        const QImage full = f.shown();
+        const QColor black(0, 0, 0);
+        const QColor ourBlue(0, 80, 200);
+        QVERIFY(f.count(full, kScaleStrip, black) > 20); // the instrument's labels
+        QCOMPARE(f.count(full, kScaleStrip, ourBlue), 0);
+
+        f.overlay->zoomTo(QRectF(51, 10, 50, 200));
+        const QImage zoomed = f.shown();
+        QCOMPARE(f.count(zoomed, kScaleStrip, black), 0);
+        QVERIFY(f.count(zoomed, kScaleStrip, ourBlue) > 20);
+        // The echo at sample 100 (x 101) now stands at the right edge, 60 % high.
+        QVERIFY(f.count(zoomed, QRectF(244, 88, 6, 4), kTraceGreen) > 0);
+        // Only a view zoomed in height names the amplitudes at its edges.
+        const QRectF topLabel(2, 11, 25, 9);
+        QCOMPARE(f.count(zoomed, topLabel, ourBlue), 0);
+        f.overlay->zoomTo(QRectF(51, 60, 50, 100));
+        QVERIFY(f.count(f.shown(), topLabel, ourBlue) > 5);
+        // The report's picture is still the whole trace with the instrument's labels.
+        QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
+    }
+    void comparisonIsDrawnAndCleared()
+    {
+        Fixture f;
+        // A second trace with an echo of 50 % at sample 150 where the current trace is flat.
+        Record other = echoRecord();
+        other[150] = 50;
+        AscanDrawing otherDrawing = drawRecord(other);
+        const auto& trace = std::get<PolylineItem>(otherDrawing.items[1]);
+        const QRectF echo(146, 110, 10, 60);
+        QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
+
+        f.overlay->setComparison(trace.points, QStringLiteral("Mem 9"), QStringLiteral("Mem 2"));
+        QVERIFY(f.overlay->hasComparison());
+        const QImage compared = f.shown();
+        QVERIFY(f.count(compared, echo, AscanOverlay::kCompareColor) > 10);
+        // The legend in the top right corner carries both colours.
+        QVERIFY(f.count(compared, QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor) > 5);
+        QVERIFY(f.count(compared, QRectF(180, 10, 70, 22), kTraceGreen) > 5);
+        // Behind the current trace: where both lie on the baseline, green wins.
+        QCOMPARE(f.count(compared, QRectF(20, 208, 20, 3), AscanOverlay::kCompareColor), 0);
+
+        f.overlay->clearComparison();
+        QVERIFY(!f.overlay->hasComparison());
+        QCOMPARE(f.shown(), f.shown());
+        QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
+        QCOMPARE(f.count(f.shown(), QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor), 0);
+    }
+    void newDrawingIsShownAtOnce()
+    {
+        // What was painted for the old drawing is not shown again for a new one.
+        Fixture f;
+        f.overlay->setCursorSample(120);
+        const QImage before = f.shown();
+        Record flat = echoRecord();
+        flat[100] = 0;
+        flat[200] = 0;
+        f.view.setDrawing(drawRecord(flat));
+        const QImage after = f.shown();
+        QVERIFY(after != before);
+        Fixture fresh;
+        fresh.view.setDrawing(drawRecord(flat));
+        fresh.overlay->setCursorSample(120);
+        QCOMPARE(after, fresh.shown());
+    }
 };
-
-void AscanOverlayTest::cursorFollowsTheMouse()
-{
-    Fixture f;
-    QSignalSpy moved(f.overlay, &AscanOverlay::cursorChanged);
-    QCOMPARE(f.overlay->cursorSample(), AscanOverlay::kNoCursor);
-    f.mouse(QEvent::MouseMove, f.at(101));
-    QCOMPARE(f.overlay->cursorSample(), 100);
-    f.mouse(QEvent::MouseMove, f.at(0.2));
-    QCOMPARE(f.overlay->cursorSample(), 0);
-    f.mouse(QEvent::MouseMove, f.at(kAscanWidth - 1));
-    QCOMPARE(f.overlay->cursorSample(), 249);
-    QCOMPARE(moved.count(), 3);
-    QCOMPARE(moved.last().at(0).toInt(), 249);
-    // A click sets it too, and is no zoom.
-    f.mouse(QEvent::MouseButtonPress, f.at(51), Qt::LeftButton, Qt::LeftButton);
-    f.mouse(QEvent::MouseButtonRelease, f.at(51), Qt::LeftButton);
-    QCOMPARE(f.overlay->cursorSample(), 50);
-    QVERIFY(!f.overlay->isZoomed());
-}
-
-void AscanOverlayTest::arrowKeysMoveTheCursor_data()
-{
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("shift");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("right") << 100 << int(Qt::Key_Right) << false << 101;
-    QTest::newRow("left") << 100 << int(Qt::Key_Left) << false << 99;
-    QTest::newRow("shift right") << 100 << int(Qt::Key_Right) << true << 110;
-    QTest::newRow("shift left") << 100 << int(Qt::Key_Left) << true << 90;
-    QTest::newRow("stops at the first sample") << 5 << int(Qt::Key_Left) << true << 0;
-    QTest::newRow("stops at the last sample") << 245 << int(Qt::Key_Right) << true << 249;
-    QTest::newRow("first press starts at the left") << -1 << int(Qt::Key_Right) << false << 0;
-}
-
-void AscanOverlayTest::arrowKeysMoveTheCursor()
-{
-    QFETCH(int, start);
-    QFETCH(int, key);
-    QFETCH(bool, shift);
-    QFETCH(int, expected);
-    Fixture f;
-    f.overlay->setCursorSample(start);
-    QTest::keyClick(&f.view, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(f.overlay->cursorSample(), expected);
-}
-
-void AscanOverlayTest::cursorAndPeakArePainted()
-{
-    Fixture f;
-    const QColor cursor(200, 0, 160);
-    const QColor peak(220, 40, 0);
-    const QImage before = f.shown();
-    QCOMPARE(f.count(before, QRectF(140, 10, 20, 200), cursor), 0);
-    // The gate 1 peak (sample 100, 60 %) is marked above the echo: x 101, y 90.
-    QVERIFY(f.count(before, QRectF(96, 78, 10, 12), peak) > 4);
-    // The 80 % echo at sample 200 lies outside the gate and gets no mark.
-    QCOMPARE(f.count(before, QRectF(196, 38, 10, 12), peak), 0);
-
-    f.mouse(QEvent::MouseMove, f.at(151));
-    QVERIFY(f.count(f.shown(), QRectF(149, 10, 4, 200), cursor) > 20);
-    // The model itself is the same as before.
-    QCOMPARE(f.view.drawing().items.size(), drawRecord(f.record).items.size());
-    QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
-}
-
-void AscanOverlayTest::wheelZoomsAboutTheMouseAndBack()
-{
-    Fixture f;
-    const QPointF mouse = f.at(101);
-    f.wheel(mouse, 120);
-    QVERIFY(f.overlay->isZoomed());
-    const QRectF v = f.overlay->visibleArea();
-    QVERIFY(qAbs(v.width() - 250 / 1.25) < 1e-9);
-    QCOMPARE(v.height(), 200.0); // the wheel zooms the sound path only
-    // The sample under the mouse stays under it.
-    QCOMPARE(f.overlay->sampleAt(101), 100);
-    f.wheel(mouse, 3 * 120);
-    QVERIFY(f.overlay->visibleArea().width() < v.width());
-    QCOMPARE(f.overlay->sampleAt(101), 100);
-    f.wheel(mouse, -10 * 120);
-    QVERIFY(!f.overlay->isZoomed());
-    QCOMPARE(f.overlay->visibleArea(), AscanOverlay::traceArea());
-}
-
-void AscanOverlayTest::draggedRectangleZoomsAndDoubleClickReturns()
-{
-    Fixture f;
-    f.drag(f.at(51, 110), f.at(101, 60), Qt::LeftButton);
-    QVERIFY(f.overlay->isZoomed());
-    const QRectF v = f.overlay->visibleArea();
-    QVERIFY(qAbs(v.left() - 51) < 0.5);
-    QVERIFY(qAbs(v.right() - 101) < 0.5);
-    QVERIFY(qAbs(v.top() - 60) < 0.5);
-    QVERIFY(qAbs(v.bottom() - 110) < 0.5);
-    // Samples 50 .. 100 now span the trace area.
-    QCOMPARE(f.overlay->sampleAt(0.1), 50);
-    QCOMPARE(f.overlay->sampleAt(249.9), 100);
-    f.mouse(QEvent::MouseButtonDblClick, f.at(100), Qt::LeftButton, Qt::LeftButton);
-    QVERIFY(!f.overlay->isZoomed());
-}
-
-void AscanOverlayTest::rightDragPansAndEscapeReturns()
-{
-    Fixture f;
-    f.overlay->zoomTo(QRectF(100, 10, 50, 200));
-    // Dragging the trace 125 surface units to the right shows what lay 25 units to the left.
-    f.drag(f.at(150), f.at(275), Qt::RightButton);
-    QVERIFY(qAbs(f.overlay->visibleArea().left() - 75) < 0.5);
-    QCOMPARE(f.overlay->visibleArea().width(), 50.0);
-    QCOMPARE(f.overlay->cursorSample(), AscanOverlay::kNoCursor); // panning moves no cursor
-    // A pan stops at the start of the trace.
-    f.drag(f.at(0), f.at(500), Qt::RightButton);
-    QCOMPARE(f.overlay->visibleArea().left(), 0.0);
-    f.view.setFocus();
-    QTest::keyClick(&f.view, Qt::Key_Escape);
-    QVERIFY(!f.overlay->isZoomed());
-}
-
-void AscanOverlayTest::cursorKeysScrollTheZoomedView()
-{
-    Fixture f;
-    f.overlay->zoomTo(QRectF(100, 10, 50, 200)); // samples 99 .. 149
-    f.overlay->setCursorSample(149);
-    QTest::keyClick(&f.view, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(f.overlay->cursorSample(), 159);
-    QCOMPARE(f.overlay->visibleArea(), QRectF(110, 10, 50, 200));
-    f.overlay->setCursorSample(105);
-    QCOMPARE(f.overlay->visibleArea(), QRectF(106, 10, 50, 200));
-}
-
-void AscanOverlayTest::zoomedViewHasOurScaleNotTheInstruments()
-{
-    Fixture f;
-    const QImage full = f.shown();
-    const QColor black(0, 0, 0);
-    const QColor ourBlue(0, 80, 200);
-    QVERIFY(f.count(full, kScaleStrip, black) > 20); // the instrument's labels
-    QCOMPARE(f.count(full, kScaleStrip, ourBlue), 0);
-
-    f.overlay->zoomTo(QRectF(51, 10, 50, 200));
-    const QImage zoomed = f.shown();
-    QCOMPARE(f.count(zoomed, kScaleStrip, black), 0);
-    QVERIFY(f.count(zoomed, kScaleStrip, ourBlue) > 20);
-    // The echo at sample 100 (x 101) now stands at the right edge, 60 % high.
-    QVERIFY(f.count(zoomed, QRectF(244, 88, 6, 4), kTraceGreen) > 0);
-    // Only a view zoomed in height names the amplitudes at its edges.
-    const QRectF topLabel(2, 11, 25, 9);
-    QCOMPARE(f.count(zoomed, topLabel, ourBlue), 0);
-    f.overlay->zoomTo(QRectF(51, 60, 50, 100));
-    QVERIFY(f.count(f.shown(), topLabel, ourBlue) > 5);
-    // The report's picture is still the whole trace with the instrument's labels.
-    QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
-}
-
-void AscanOverlayTest::comparisonIsDrawnAndCleared()
-{
-    Fixture f;
-    // A second trace with an echo of 50 % at sample 150 where the current trace is flat.
-    Record other = echoRecord();
-    other[150] = 50;
-    AscanDrawing otherDrawing = drawRecord(other);
-    const auto& trace = std::get<PolylineItem>(otherDrawing.items[1]);
-    const QRectF echo(146, 110, 10, 60);
-    QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
-
-    f.overlay->setComparison(trace.points, QStringLiteral("Mem 9"), QStringLiteral("Mem 2"));
-    QVERIFY(f.overlay->hasComparison());
-    const QImage compared = f.shown();
-    QVERIFY(f.count(compared, echo, AscanOverlay::kCompareColor) > 10);
-    // The legend in the top right corner carries both colours.
-    QVERIFY(f.count(compared, QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor) > 5);
-    QVERIFY(f.count(compared, QRectF(180, 10, 70, 22), kTraceGreen) > 5);
-    // Behind the current trace: where both lie on the baseline, green wins.
-    QCOMPARE(f.count(compared, QRectF(20, 208, 20, 3), AscanOverlay::kCompareColor), 0);
-
-    f.overlay->clearComparison();
-    QVERIFY(!f.overlay->hasComparison());
-    QCOMPARE(f.shown(), f.shown());
-    QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
-    QCOMPARE(f.count(f.shown(), QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor), 0);
-}
-
-void AscanOverlayTest::newDrawingIsShownAtOnce()
-{
-    // What was painted for the old drawing is not shown again for a new one.
-    Fixture f;
-    f.overlay->setCursorSample(120);
-    const QImage before = f.shown();
-    Record flat = echoRecord();
-    flat[100] = 0;
-    flat[200] = 0;
-    f.view.setDrawing(drawRecord(flat));
-    const QImage after = f.shown();
-    QVERIFY(after != before);
-    Fixture fresh;
-    fresh.view.setDrawing(drawRecord(flat));
-    fresh.overlay->setCursorSample(120);
-    QCOMPARE(after, fresh.shown());
-}
 
 QTEST_MAIN(AscanOverlayTest)
 #include "tst_ascan_overlay.moc"

@@ -28,48 +28,42 @@ class NoteLinesPanelTest : public QObject
     Q_OBJECT
 
 private slots:
-    void typing_data();
-    void typing();
-    void pastedTextOutsideTheCodePageIsRefused();
-};
-
-void NoteLinesPanelTest::typing_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("plain") << "Km 114/6" << QStringLiteral("Km 114/6");
-    QTest::newRow("Latin-1 accents are kept")
-        << QString::fromUtf8("Bézier ½ ÿ") << QString::fromUtf8("Bézier ½ ÿ");
-    QTest::newRow("euro sign refused") << QString::fromUtf8("12€ x") << "12 x";
-    QTest::newRow("Cyrillic and CJK refused") << QString::fromUtf8("aЖb中c") << "abc";
-    QTest::newRow("emoji refused") << QString::fromUtf8("ok\U0001F600!") << "ok!";
-    QTest::newRow("cut at twenty")
-        << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst");
-}
-
-void NoteLinesPanelTest::typing()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    NoteLinesPanel panel;
-    panel.show();
-    for (QLineEdit* line : panel.lines()) {
-        type(line, typed);
-        QCOMPARE(line->text(), shown);
+    void typing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Km 114/6" << QStringLiteral("Km 114/6");
+        QTest::newRow("Latin-1 accents are kept")
+            << QString::fromUtf8("Bézier ½ ÿ") << QString::fromUtf8("Bézier ½ ÿ");
+        QTest::newRow("euro sign refused") << QString::fromUtf8("12€ x") << "12 x";
+        QTest::newRow("Cyrillic and CJK refused") << QString::fromUtf8("aЖb中c") << "abc";
+        QTest::newRow("emoji refused") << QString::fromUtf8("ok\U0001F600!") << "ok!";
+        QTest::newRow("cut at twenty")
+            << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst");
     }
-}
-
-void NoteLinesPanelTest::pastedTextOutsideTheCodePageIsRefused()
-{
-    NoteLinesPanel panel;
-    QLineEdit* line = panel.lines()[5];
-    line->setText(QStringLiteral("weld"));
-    line->end(false);
-    line->insert(QString::fromUtf8(" → 350"));
-    QCOMPARE(line->text(), QStringLiteral("weld"));
-    line->insert(QStringLiteral(" 350"));
-    QCOMPARE(line->text(), QStringLiteral("weld 350"));
-}
+    void typing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        NoteLinesPanel panel;
+        panel.show();
+        for (QLineEdit* line : panel.lines()) {
+            type(line, typed);
+            QCOMPARE(line->text(), shown);
+        }
+    }
+    void pastedTextOutsideTheCodePageIsRefused()
+    {
+        NoteLinesPanel panel;
+        QLineEdit* line = panel.lines()[5];
+        line->setText(QStringLiteral("weld"));
+        line->end(false);
+        line->insert(QString::fromUtf8(" → 350"));
+        QCOMPARE(line->text(), QStringLiteral("weld"));
+        line->insert(QStringLiteral(" 350"));
+        QCOMPARE(line->text(), QStringLiteral("weld 350"));
+    }
+};
 
 QTEST_MAIN(NoteLinesPanelTest)
 #include "tst_note_lines_panel.moc"
