@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/AppIcon.h"
+#include "view/Widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -41,13 +42,11 @@ AboutBox::AboutBox(const QString& title, QWidget* parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon = named(new QLabel(this), "picIcon");
     picIcon->setPixmap(appIcon().pixmap(kIconSize, kIconSize));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle = new QLabel(title, this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle = named(new QLabel(title, this), "lblTitle");
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
@@ -62,11 +61,9 @@ AboutBox::AboutBox(const QString& title, QWidget* parent) : QDialog(parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
 
-    Label1 = new QLabel(QStringLiteral("Brennwick Track Instruments"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = named(new QLabel(QStringLiteral("Brennwick Track Instruments"), this), "Label1");
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 

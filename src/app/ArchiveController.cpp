@@ -9,6 +9,7 @@
 #include "view/ArchiveWindow.h"
 #include "view/MessageBox.h"
 #include "view/SaveDialog.h"
+#include "view/Widgets.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,8 +23,7 @@ ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal
     : QObject(&window), m_window(window), m_journal(journal), m_model(&journal.archive())
 {
     setObjectName(QStringLiteral("archiveController"));
-    mnuarchive = m_window.toolsMenu()->addAction(QStringLiteral("Archive"));
-    mnuarchive->setObjectName(QStringLiteral("mnuarchive"));
+    mnuarchive = named(m_window.toolsMenu()->addAction(QStringLiteral("Archive")), "mnuarchive");
     connect(mnuarchive, &QAction::triggered, this, &ArchiveController::showArchive);
 
     // What is stored while the window is open comes into its list, unless the operator is
@@ -63,9 +63,7 @@ void ArchiveController::showArchive()
                 });
     }
     m_archiveWindow->refresh();
-    m_archiveWindow->show();
-    m_archiveWindow->raise();
-    m_archiveWindow->activateWindow();
+    showInFront(m_archiveWindow);
 }
 
 std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)

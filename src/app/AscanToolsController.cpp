@@ -9,6 +9,7 @@
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
 #include "view/SaveDialog.h"
+#include "view/Widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,38 +36,30 @@ QString memoryName(int row)
 AscanToolsController::AscanToolsController(MainWindow& window)
     : QObject(&window), m_window(window), m_overlay(new AscanOverlay(*window.picascan))
 {
-    m_cursorReadout = new QLabel(&window);
-    m_cursorReadout->setObjectName(QStringLiteral("lblcursor"));
+    m_cursorReadout = named(new QLabel(&window), "lblcursor");
     m_cursorReadout->setMinimumWidth(m_cursorReadout->fontMetrics().horizontalAdvance(
         QStringLiteral("Sample 249   Path 1234.56   Amplitude 100 %  ")));
     window.statusBar()->addPermanentWidget(m_cursorReadout);
 
-    m_peakReadouts = new QLabel(&window);
-    m_peakReadouts->setObjectName(QStringLiteral("lblpeaks"));
+    m_peakReadouts = named(new QLabel(&window), "lblpeaks");
     m_peakReadouts->setWordWrap(true);
     m_peakReadouts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_peakReadouts->setFixedWidth(m_peakReadouts->fontMetrics().horizontalAdvance(
         QStringLiteral("Gate 1 peak 100 % at 1234.56 (sample 249),")));
     window.addBesidePanel(m_peakReadouts);
 
-    QMenu* menu = window.menuBar()->addMenu(QStringLiteral("A-scan"));
-    menu->setObjectName(QStringLiteral("mnuascan"));
-    auto action = [](QMenu* m, const char* name, const QString& text) {
-        QAction* a = m->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    mnucopyascan = action(menu, "mnucopyascan", QStringLiteral("Copy A-scan"));
-    mnusaveascan = action(menu, "mnusaveascan", QStringLiteral("Save A-scan image"));
+    QMenu* menu = named(window.menuBar()->addMenu(QStringLiteral("A-scan")), "mnuascan");
+    mnucopyascan = named(menu->addAction(QStringLiteral("Copy A-scan")), "mnucopyascan");
+    mnusaveascan = named(menu->addAction(QStringLiteral("Save A-scan image")), "mnusaveascan");
     menu->addSeparator();
-    mnuwholetrace = action(menu, "mnuwholetrace", QStringLiteral("Whole trace"));
-    mnuclearcompare = action(menu, "mnuclearcompare", QStringLiteral("Clear comparison"));
+    mnuwholetrace = named(menu->addAction(QStringLiteral("Whole trace")), "mnuwholetrace");
+    mnuclearcompare = named(menu->addAction(QStringLiteral("Clear comparison")), "mnuclearcompare");
 
-    m_listMenu = new QMenu(window.lstmem);
-    m_listMenu->setObjectName(QStringLiteral("mnulstmem"));
-    mnucompare =
-        action(m_listMenu, "mnucompare", QStringLiteral("Compare with the trace on display"));
-    mnucompareclear = action(m_listMenu, "mnucompareclear", QStringLiteral("Clear comparison"));
+    m_listMenu = named(new QMenu(window.lstmem), "mnulstmem");
+    mnucompare = named(m_listMenu->addAction(QStringLiteral("Compare with the trace on display")),
+                       "mnucompare");
+    mnucompareclear =
+        named(m_listMenu->addAction(QStringLiteral("Clear comparison")), "mnucompareclear");
     window.lstmem->setContextMenuPolicy(Qt::CustomContextMenu);
 
     connect(mnucopyascan, &QAction::triggered, this, &AscanToolsController::copyAscan);

@@ -1,5 +1,7 @@
 #include "app/CaptureProgress.h"
 
+#include "view/Widgets.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,14 +15,11 @@ namespace quillon
 CaptureProgress::CaptureProgress(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("captureProgress"));
-    lblprogress = new QLabel(this);
-    lblprogress->setObjectName(QStringLiteral("lblprogress"));
-    barprogress = new QProgressBar(this);
-    barprogress->setObjectName(QStringLiteral("barprogress"));
+    lblprogress = named(new QLabel(this), "lblprogress");
+    barprogress = named(new QProgressBar(this), "barprogress");
     barprogress->setTextVisible(false);
     barprogress->setMaximumWidth(160);
-    cmdcancelcapture = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdcancelcapture->setObjectName(QStringLiteral("cmdcancelcapture"));
+    cmdcancelcapture = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancelcapture");
     cmdcancelcapture->setToolTip(
         QStringLiteral("Stop after the memory being received now; the instrument is released"));
     connect(cmdcancelcapture, &QPushButton::clicked, this, [this] {

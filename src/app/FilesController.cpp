@@ -8,6 +8,7 @@
 #include "files/RecoveryImport.h"
 #include "files/SaveWindow.h"
 #include "view/MessageBox.h"
+#include "view/Widgets.h"
 
 #include <QDir>
 #include <QLabel>
@@ -68,8 +69,7 @@ FilesController::FilesController(MainWindow& window)
 
     m_window.setCloseGuard([this] { return closeGuard(); });
     // Unsaved work is shown in the status bar, so that the caption stays the program's title.
-    m_unsavedMark = new QLabel(&m_window);
-    m_unsavedMark->setObjectName(QStringLiteral("unsavedMark"));
+    m_unsavedMark = named(new QLabel(&m_window), "unsavedMark");
     m_window.statusBar()->addPermanentWidget(m_unsavedMark);
     connect(&module, &Module1::unsavedChanged, this, &FilesController::showUnsavedMark);
     // Told once the window is up, also when it happens while the archive is opened here.
@@ -85,7 +85,7 @@ FilesController::FilesController(MainWindow& window)
 
 FilesController::~FilesController() = default;
 
-SaveWindow* FilesController::saveWindow()
+void FilesController::showSaveForm()
 {
     if (!m_saveWindow) {
         m_saveWindow = new SaveWindow(m_window.module(), &m_window);
@@ -93,32 +93,16 @@ SaveWindow* FilesController::saveWindow()
         connect(m_saveWindow, &SaveWindow::closedWithoutSaving, this,
                 [this] { m_saveToExit = false; });
     }
-    return m_saveWindow;
+    showInFront(m_saveWindow);
 }
 
-OpenWindow* FilesController::openWindow()
+void FilesController::showOpenForm()
 {
     if (!m_openWindow) {
         m_openWindow = new OpenWindow(m_window.edition(), &m_window);
         connect(m_openWindow, &OpenWindow::fileChosen, this, &FilesController::open);
     }
-    return m_openWindow;
-}
-
-void FilesController::showSaveForm()
-{
-    SaveWindow* form = saveWindow();
-    form->show();
-    form->raise();
-    form->activateWindow();
-}
-
-void FilesController::showOpenForm()
-{
-    OpenWindow* form = openWindow();
-    form->show();
-    form->raise();
-    form->activateWindow();
+    showInFront(m_openWindow);
 }
 
 void FilesController::open(const QString& path)
@@ -156,10 +140,7 @@ bool FilesController::closeGuard()
                                    "file yet. Save them before the program ends?"),
                     m_window.edition().title,
                     {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")},
-                    CancelExit, [this, guard = QPointer<FilesController>(this)](int answer) {
-                        if (guard)
-                            exitAnswered(answer);
-                    });
+                    CancelExit, this, [this](int answer) { exitAnswered(answer); });
     }
     return false;
 }
@@ -167,18 +148,13 @@ bool FilesController::closeGuard()
 void FilesController::exitAnswered(int answer)
 {
     m_asking = false;
-    switch (answer) {
-    case SaveFirst:
+    if (answer == SaveFirst) {
         m_saveToExit = true;
         showSaveForm();
-        break;
-    case Discard:
+    } else if (answer == Discard) {
         m_journal->discardSession();
         m_exitAgreed = true;
         m_window.exitProgram();
-        break;
-    default:
-        break;
     }
 }
 
@@ -197,19 +173,15 @@ void FilesController::offerRecovery()
                          QDir::toNativeSeparators(m_journal->path())),
                 m_window.edition().title,
                 {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")},
-                Later, [this, guard = QPointer<FilesController>(this)](int answer) {
-                    if (guard)
-                        recoveryAnswered(answer);
-                });
+                Later, this, [this](int answer) { recoveryAnswered(answer); });
 }
 
 void FilesController::recoveryAnswered(int answer)
 {
-    if (answer == Restore) {
+    if (answer == Restore)
         m_journal->restorePending();
-    } else if (answer == DiscardRecovered) {
+    else if (answer == DiscardRecovered)
         m_journal->discardPending();
-    }
     // Later: the archive offers them again at the next start.
 }
 

@@ -28,8 +28,6 @@ public:
     explicit FilesController(MainWindow& window);
     ~FilesController() override;
 
-    SaveWindow* saveWindow();
-    OpenWindow* openWindow();
     ArchiveJournal& journal() { return *m_journal; }
 
     void showSaveForm();

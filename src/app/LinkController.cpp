@@ -8,6 +8,7 @@
 #include "link/PortWatcher.h"
 #include "view/AscanView.h"
 #include "view/MessageBox.h"
+#include "view/Widgets.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -22,11 +23,6 @@ namespace
 // How long the note that a record arrived stays in the status bar.
 constexpr int kReceivedNoteMs = 5000;
 
-QString noPortText()
-{
-    return QStringLiteral("No serial port is open: records can be neither received nor captured. "
-                          "Choose a port under Option.");
-}
 } // namespace
 
 LinkController::LinkController(MainWindow& window) : QObject(&window), m_window(window)
@@ -66,26 +62,15 @@ void LinkController::connectLink()
         portLost();
     });
     connect(m_link, &InstrumentLink::statusMessage, this, [this](const QString& text) {
-        showStatus(text == m_lostText && !m_link->isOpen()
-                       ? text + QStringLiteral(". It opens again by itself when it comes back, "
-                                               "or choose another port under Option.")
-                       : text);
+        m_window.showStatus(
+            text == m_lostText && !m_link->isOpen()
+                ? text + QStringLiteral(". It opens again by itself when it comes back, "
+                                        "or choose another port under Option.")
+                : text);
     });
     connect(m_link, &InstrumentLink::memoryRequested, this, &LinkController::memoryRequested);
     connect(m_link, &InstrumentLink::captureProgress, m_progress, &CaptureProgress::setProgress);
     connect(m_link, &InstrumentLink::captureFinished, this, &LinkController::captureFinished);
-}
-
-PortSelectionWindow* LinkController::portSelectionWindow()
-{
-    if (!m_portWindow) {
-        m_portWindow = new PortSelectionWindow(m_window.module(), *m_link, &m_window);
-        m_portWindow->setPortWatcher(m_watcher);
-        connect(m_portWindow, &PortSelectionWindow::portOpened, this, &LinkController::portChosen);
-        connect(m_portWindow, &PortSelectionWindow::closedWithoutChoice, this,
-                &LinkController::portSelectionClosed);
-    }
-    return m_portWindow;
 }
 
 bool LinkController::openConfiguredPort()
@@ -96,7 +81,7 @@ bool LinkController::openConfiguredPort()
         setPort(*setting);
         module.portno = setting->portno;
         if (m_link->open(setting->deviceName())) {
-            showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
+            m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
             return true;
         }
     }
@@ -120,34 +105,34 @@ bool LinkController::openConfiguredPort()
 
 void LinkController::showPortSelection()
 {
-    if (m_portWindow && m_portWindow->isVisible()) {
-        m_portWindow->raise();
-        m_portWindow->activateWindow();
-        return;
-    }
-    showPortSelectionFor(m_port, {});
+    if (m_portWindow && m_portWindow->isVisible())
+        showInFront(m_portWindow);
+    else
+        showPortSelectionFor(m_port, {});
 }
 
 void LinkController::showPortSelectionFor(const PortSetting& current, const QString& otherDevice)
 {
-    PortSelectionWindow* form = portSelectionWindow();
+    if (!m_portWindow) { // frmoption, made on first use
+        m_portWindow = new PortSelectionWindow(m_window.module(), *m_link, &m_window);
+        m_portWindow->setPortWatcher(m_watcher);
+        connect(m_portWindow, &PortSelectionWindow::portOpened, this, &LinkController::portChosen);
+        connect(m_portWindow, &PortSelectionWindow::closedWithoutChoice, this,
+                &LinkController::portSelectionClosed);
+    }
     // The list shows the device "dfd.cfg" named, once it is there, even when the system does
     // not list it (a symlink to a pseudo-terminal).
     if (!m_waiting)
         m_watcher->setWatchedDevice(otherDevice.isEmpty() ? current.deviceName() : otherDevice);
-    form->load(current, otherDevice);
-    form->show();
-    form->raise();
-    form->activateWindow();
+    m_portWindow->load(current, otherDevice);
+    showInFront(m_portWindow);
 }
 
 void LinkController::portChosen(const PortSetting& setting)
 {
     setPort(setting);
-    m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
-    showStatus(QStringLiteral("Port %1 is open.").arg(setting.deviceName()));
+    showInFront(&m_window);
+    m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting.deviceName()));
 }
 
 void LinkController::portSelectionClosed()
@@ -156,7 +141,9 @@ void LinkController::portSelectionClosed()
         return;
     // Without a port the program still opens, saves and prints bank files.
     m_window.show();
-    showStatus(noPortText());
+    m_window.showStatus(
+        QStringLiteral("No serial port is open: records can be neither received nor captured. "
+                       "Choose a port under Option."));
 }
 
 void LinkController::cmdcapture_Click()
@@ -171,7 +158,7 @@ void LinkController::cmdcapture_Click()
     if (!capture.start(rows, &error)) {
         m_progress->end();
         m_window.cmdcapture->setEnabled(true);
-        showStatus(error);
+        m_window.showStatus(error);
     }
 }
 
@@ -210,7 +197,7 @@ void LinkController::captureFinished(int stored, int failed)
                    .arg(stored)
                    .arg(failed)
                    .arg(failed > 0 ? QStringLiteral(" (still selected)") : QString());
-    showStatus(text);
+    m_window.showStatus(text);
 }
 
 void LinkController::setPort(const PortSetting& setting)
@@ -248,7 +235,7 @@ void LinkController::watchedDeviceChanged()
     if (!m_link->open(device))
         return; // tried again when it changes (a device whose permissions udev sets late)
     stopWaiting();
-    showStatus(QStringLiteral("Port %1 is back and open again.").arg(device));
+    m_window.showStatus(QStringLiteral("Port %1 is back and open again.").arg(device));
 }
 
 void LinkController::stopWaiting()
@@ -257,11 +244,6 @@ void LinkController::stopWaiting()
         return;
     m_waiting = false;
     m_watcher->release();
-}
-
-void LinkController::showStatus(const QString& text)
-{
-    m_window.showStatus(text);
 }
 
 } // namespace quillon

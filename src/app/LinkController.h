@@ -32,11 +32,6 @@ public:
     ~LinkController() override;
 
     InstrumentLink& link() { return *m_link; }
-    // The port in use, or the one start-up or the port selection tried last.
-    const PortSetting& port() const { return m_port; }
-    CaptureProgress* progress() { return m_progress; }
-    // frmoption, made on first use.
-    PortSelectionWindow* portSelectionWindow();
     // Watches the ports for the port selection's list and for a lost port's return.
     PortWatcher& portWatcher() { return *m_watcher; }
     // A lost port is waited for, to be opened again when it comes back.
@@ -60,7 +55,6 @@ private:
     void portChosen(const PortSetting& setting);
     void portSelectionClosed();
     void showPortSelectionFor(const PortSetting& current, const QString& otherDevice);
-    void showStatus(const QString& text);
     void setPort(const PortSetting& setting);
     void portLost();
     void watchedDeviceChanged();

@@ -10,6 +10,7 @@
 #include "view/MemoryList.h"
 #include "view/NoteLinesPanel.h"
 #include "view/SetupPanel.h"
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QApplication>
@@ -29,7 +30,6 @@ namespace quillon
 {
 
 struct MainWindow::Ui {
-    MemoryList* list = nullptr;
     SetupPanel* panel = nullptr;
     NoteLinesPanel* notes = nullptr;
     QGridLayout* grid = nullptr;
@@ -68,31 +68,23 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    auto action = [](QMenu* menu, const char* name, const QString& text) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-
-    fileMenu = menuBar()->addMenu(QStringLiteral("File"));
-    fileMenu->setObjectName(QStringLiteral("mnufile"));
-    mnunew = action(fileMenu, "mnunew", QStringLiteral("New"));
-    mnuopen = action(fileMenu, "mnuopen", QStringLiteral("Open"));
-    mnusave = action(fileMenu, "mnusave", QStringLiteral("Save"));
+    fileMenu = named(menuBar()->addMenu(QStringLiteral("File")), "mnufile");
+    mnunew = named(fileMenu->addAction(QStringLiteral("New")), "mnunew");
+    mnuopen = named(fileMenu->addAction(QStringLiteral("Open")), "mnuopen");
+    mnusave = named(fileMenu->addAction(QStringLiteral("Save")), "mnusave");
     if (m_edition.wordExport)
-        mnuSave_word_doc = action(fileMenu, "mnuSave_word_doc", QStringLiteral("Save as Word Doc"));
-    mnupsetup = action(fileMenu, "mnupsetup", QStringLiteral("PrintSetup"));
-    mnuprint = action(fileMenu, "mnuprint", QStringLiteral("Print"));
-    mnuexit = action(fileMenu, "mnuexit", QStringLiteral("Exit"));
+        mnuSave_word_doc =
+            named(fileMenu->addAction(QStringLiteral("Save as Word Doc")), "mnuSave_word_doc");
+    mnupsetup = named(fileMenu->addAction(QStringLiteral("PrintSetup")), "mnupsetup");
+    mnuprint = named(fileMenu->addAction(QStringLiteral("Print")), "mnuprint");
+    mnuexit = named(fileMenu->addAction(QStringLiteral("Exit")), "mnuexit");
 
     // "Option" is a top-level entry without items: it acts when clicked.
-    mnuoption = menuBar()->addAction(QStringLiteral("Option"));
-    mnuoption->setObjectName(QStringLiteral("mnuoption"));
+    mnuoption = named(menuBar()->addAction(QStringLiteral("Option")), "mnuoption");
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->setObjectName(QStringLiteral("mnuhelp"));
-    mnuhelpt = action(help, "mnuhelpt", QStringLiteral("Help Topic"));
-    mnuabout = action(help, "mnuabout", QStringLiteral("About Data Capture"));
+    QMenu* help = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuhelp");
+    mnuhelpt = named(help->addAction(QStringLiteral("Help Topic")), "mnuhelpt");
+    mnuabout = named(help->addAction(QStringLiteral("About Data Capture")), "mnuabout");
 
     // Their windows come with the features that attach them.
     for (QAction* a : {mnuopen, mnusave, mnuSave_word_doc, mnupsetup, mnuprint, mnuoption})
@@ -108,24 +100,18 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildControls()
 {
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("frmmainClient"));
+    auto* central = named(new QWidget(this), "frmmainClient");
     setCentralWidget(central);
 
-    m_ui->list = new MemoryList(m_module, central);
-    lstmem = m_ui->list;
-    cmdcapture = new QPushButton(QStringLiteral("Capture"), central);
-    cmdcapture->setObjectName(QStringLiteral("cmdcapture"));
+    lstmem = new MemoryList(m_module, central);
+    cmdcapture = named(new QPushButton(QStringLiteral("Capture"), central), "cmdcapture");
     cmdcapture->setEnabled(false); // until the instrument link attaches
 
-    auto* ascanLabel = new QLabel(QStringLiteral("A  Scan"), central);
-    ascanLabel->setObjectName(QStringLiteral("lblascan"));
-    picascan = new AscanView(central);
-    picascan->setObjectName(QStringLiteral("picascan"));
+    auto* ascanLabel = named(new QLabel(QStringLiteral("A  Scan"), central), "lblascan");
+    picascan = named(new AscanView(central), "picascan");
 
     m_ui->panel = new SetupPanel(central);
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        panelBoxes[i] = m_ui->panel->boxes()[i];
+    panelBoxes = m_ui->panel->boxes();
     txtbeam = m_ui->panel->readouts()[0];
     txtsurf = m_ui->panel->readouts()[1];
     txtdpth = m_ui->panel->readouts()[2];
@@ -224,7 +210,7 @@ void MainWindow::openMemory(int row)
 
 void MainWindow::lstmem_DblClick()
 {
-    const int row = m_ui->list->firstSelectedRow();
+    const int row = lstmem->firstSelectedRow();
     if (row >= 0)
         openMemory(row);
 }
@@ -242,7 +228,7 @@ void MainWindow::cmdtxtsav_Click()
 
 QList<int> MainWindow::selectedRows() const
 {
-    return m_ui->list->selectedRows();
+    return lstmem->selectedRows();
 }
 
 DisplaySnapshot MainWindow::displayedSnapshot() const
@@ -257,10 +243,8 @@ const AscanDrawing& MainWindow::ascanDrawing() const
 
 QMenu* MainWindow::toolsMenu()
 {
-    if (!mnutools) {
-        mnutools = menuBar()->addMenu(QStringLiteral("Tools"));
-        mnutools->setObjectName(QStringLiteral("mnutools"));
-    }
+    if (!mnutools)
+        mnutools = named(menuBar()->addMenu(QStringLiteral("Tools")), "mnutools");
     return mnutools;
 }
 
@@ -293,9 +277,7 @@ void MainWindow::showAbout()
 {
     if (!m_ui->about)
         m_ui->about = new AboutBox(m_edition.title, this);
-    m_ui->about->show();
-    m_ui->about->raise();
-    m_ui->about->activateWindow();
+    showInFront(m_ui->about);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

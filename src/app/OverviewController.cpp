@@ -9,13 +9,13 @@
 #include "view/MemoryList.h"
 #include "view/MessageBox.h"
 #include "view/SaveDialog.h"
+#include "view/Widgets.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QMenu>
-#include <QPushButton>
 #include <QTableView>
 
 namespace quillon
@@ -23,9 +23,6 @@ namespace quillon
 
 namespace
 {
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
-const QString kXlsxFilter = QStringLiteral("Excel workbooks (*.xlsx)");
-
 // The rows the overview shows, filtered and sorted as shown.
 class ShownRows : public TableRows
 {
@@ -51,8 +48,8 @@ OverviewController::OverviewController(MainWindow& window)
     : QObject(&window), m_window(window), m_model(new BankTableModel(window.module(), this))
 {
     setObjectName(QStringLiteral("overviewController"));
-    mnuoverview = window.toolsMenu()->addAction(QStringLiteral("Bank overview"));
-    mnuoverview->setObjectName(QStringLiteral("mnuoverview"));
+    mnuoverview =
+        named(window.toolsMenu()->addAction(QStringLiteral("Bank overview")), "mnuoverview");
     mnuoverview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(mnuoverview, &QAction::triggered, this, &OverviewController::showOverview);
     connect(window.lstmem->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -82,10 +79,7 @@ BankOverviewWindow* OverviewController::overviewWindow()
 
 void OverviewController::showOverview()
 {
-    BankOverviewWindow* w = overviewWindow();
-    w->show();
-    w->raise();
-    w->activateWindow();
+    showInFront(overviewWindow());
 }
 
 void OverviewController::listSelectionChanged()
@@ -130,8 +124,9 @@ void OverviewController::overviewSelectionChanged()
 
 void OverviewController::exportTable()
 {
-    QFileDialog* dialog = saveDialog(m_overview, "dlgexporttable", QStringLiteral("Export table"),
-                                     {kXlsxFilter, kCsvFilter});
+    QFileDialog* dialog = saveDialog(
+        m_overview, "dlgexporttable", QStringLiteral("Export table"),
+        {QStringLiteral("Excel workbooks (*.xlsx)"), QStringLiteral("CSV files (*.csv)")});
     connect(dialog, &QFileDialog::fileSelected, this, &OverviewController::exportTo);
     dialog->open();
 }
@@ -144,9 +139,8 @@ bool OverviewController::exportTo(const QString& path)
     if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
         if (auto failure = writeXlsx(path, table))
             problem = *failure;
-    } else {
-        if (auto failure = BankSaver::writeFile(path, csvOf(table)))
-            problem = failure->detail.isEmpty() ? failureText(*failure) : failure->detail;
+    } else if (auto failure = BankSaver::writeFile(path, csvOf(table))) {
+        problem = failure->detail.isEmpty() ? failureText(*failure) : failure->detail;
     }
     if (!problem.isEmpty()) {
         showMessage(w, QStringLiteral("The table can't be written to \"%1\": %2")

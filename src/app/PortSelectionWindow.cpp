@@ -4,6 +4,7 @@
 #include "link/PortConfig.h"
 #include "link/PortWatcher.h"
 #include "view/MessageBox.h"
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QAbstractItemView>
@@ -43,8 +44,7 @@ PortSelectionWindow::PortSelectionWindow(Module1& module, InstrumentLink& link, 
 
 void PortSelectionWindow::buildControls()
 {
-    lblexplain = new QLabel(QString::fromLatin1(kExplanation), this);
-    lblexplain->setObjectName(QStringLiteral("lblexplain"));
+    lblexplain = named(new QLabel(QString::fromLatin1(kExplanation), this), "lblexplain");
     lblexplain->setWordWrap(true);
 
     auto* group = new QButtonGroup(this);
@@ -55,19 +55,18 @@ void PortSelectionWindow::buildControls()
         options[i]->setObjectName(QStringLiteral("Option%1").arg(portno));
         group->addButton(options[i]);
         column->addWidget(options[i]);
+        // The open port is not touched until Ok or Cancel.
         connect(options[i], &QRadioButton::toggled, this, [this, portno](bool on) {
             if (on)
-                optionChosen(portno);
+                m_module.portno = portno;
         });
     }
 
-    optother = new QRadioButton(QStringLiteral("Other port:"), this);
-    optother->setObjectName(QStringLiteral("optother"));
+    optother = named(new QRadioButton(QStringLiteral("Other port:"), this), "optother");
     optother->setToolTip(QStringLiteral("A port beyond the first four, such as a USB adapter; "
                                         "choose it from the list or type its device name"));
     group->addButton(optother);
-    cboport = new QComboBox(this);
-    cboport->setObjectName(QStringLiteral("cboport"));
+    cboport = named(new QComboBox(this), "cboport");
     cboport->setEditable(true);
     cboport->setInsertPolicy(QComboBox::NoInsert);
     cboport->setMinimumContentsLength(16);
@@ -84,11 +83,9 @@ void PortSelectionWindow::buildControls()
     other->addWidget(cboport, 1);
     column->addLayout(other);
 
-    cmdok = new QPushButton(QStringLiteral("Ok"), this);
-    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdok");
     cmdok->setDefault(true);
-    cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+    cmdcancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancel");
     connect(cmdok, &QPushButton::clicked, this, &PortSelectionWindow::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &PortSelectionWindow::cmdcancel_Click);
     auto* buttons = new QHBoxLayout;
@@ -172,12 +169,6 @@ void PortSelectionWindow::load(const PortSetting& current, const QString& otherD
     const int portno = current.portno >= 1 && current.portno <= 4 ? current.portno : 1;
     // Selecting the button that is already on does not announce it: set portno here too.
     options[portno - 1]->setChecked(true);
-    m_module.portno = portno;
-}
-
-void PortSelectionWindow::optionChosen(int portno)
-{
-    // The open port is not touched until Ok or Cancel.
     m_module.portno = portno;
 }
 

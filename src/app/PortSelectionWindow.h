@@ -74,7 +74,6 @@ protected:
 private:
     void buildControls();
     void listSystemPorts();
-    void optionChosen(int portno);
     void cmdok_Click();
     void cmdcancel_Click();
     bool reopen(const PortSetting& setting);

@@ -9,6 +9,7 @@
 #include "view/MemoryList.h"
 #include "view/MessageBox.h"
 #include "view/SaveDialog.h"
+#include "view/Widgets.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -25,16 +26,10 @@ namespace quillon
 namespace
 {
 
-const QString kWordDialogTitle = QStringLiteral("File Save as Word Doc");
-const QStringList kWordFilters{QStringLiteral("Word Documents (*.docx)"),
-                               QStringLiteral("Word Doc Files (*.doc)"),
-                               QStringLiteral("All files (*.*)")};
-
 QAction* fileMenuItem(MainWindow& window, const char* name, const QString& text,
                       const QKeySequence& shortcut)
 {
-    auto* action = new QAction(text, &window);
-    action->setObjectName(QString::fromLatin1(name));
+    auto* action = named(new QAction(text, &window), name);
     action->setShortcut(shortcut);
     window.fileMenu->insertAction(window.mnuexit, action);
     return action;
@@ -92,8 +87,7 @@ void ReportController::showPrintSetup()
         m_setup->activateWindow();
         return;
     }
-    m_setup = new QPrintDialog(m_printer.get(), &m_window);
-    m_setup->setObjectName(QStringLiteral("dlgprinter"));
+    m_setup = named(new QPrintDialog(m_printer.get(), &m_window), "dlgprinter");
     m_setup->setWindowTitle(QStringLiteral("PrintSetup"));
     m_setup->setAttribute(Qt::WA_DeleteOnClose);
     // Each report page is printed whole: there is no page range to choose.
@@ -116,20 +110,13 @@ void ReportController::showPrintOptions(Task task)
                 [this](PrintOptionsWindow::Choice choice) { printChosen(m_optionsTask, choice); });
     }
     m_optionsTask = task;
-    switch (task) {
-    case Task::Print:
-        m_options->setTask(QStringLiteral("Print"), QStringLiteral("Print"));
-        break;
-    case Task::Preview:
-        m_options->setTask(QStringLiteral("Print Preview"), QStringLiteral("Preview"));
-        break;
-    case Task::ExportPdf:
-        m_options->setTask(QStringLiteral("Export PDF"), QStringLiteral("Export"));
-        break;
-    }
-    m_options->show();
-    m_options->raise();
-    m_options->activateWindow();
+    // The window's title and the text of its button, by task.
+    static const QString kTaskTexts[][2] = {
+        {QStringLiteral("Print"), QStringLiteral("Print")},
+        {QStringLiteral("Print Preview"), QStringLiteral("Preview")},
+        {QStringLiteral("Export PDF"), QStringLiteral("Export")}};
+    m_options->setTask(kTaskTexts[int(task)][0], kTaskTexts[int(task)][1]);
+    showInFront(m_options);
 }
 
 std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choice choice)
@@ -205,16 +192,13 @@ void ReportController::previewPages(std::vector<DisplaySnapshot> pages)
         &m_window);
     connect(m_preview, &ReportPreviewWindow::printRequested, this,
             [this, shared] { printPages(*shared); });
-    m_preview->show();
-    m_preview->raise();
-    m_preview->activateWindow();
+    showInFront(m_preview);
 }
 
 void ReportController::exportPages(std::vector<DisplaySnapshot> pages)
 {
     QFileDialog* dialog = reportDialog(m_window, "dlgexportpdf", QStringLiteral("Export PDF"),
                                        {QStringLiteral("PDF files (*.pdf)")}, true);
-    m_saveDialog = dialog;
     auto shared = std::make_shared<const std::vector<DisplaySnapshot>>(std::move(pages));
     connect(dialog, &QFileDialog::fileSelected, this, [this, shared](const QString& path) {
         const ReportOutcome outcome = ReportPrinter::writePdf(path, *shared);
@@ -233,8 +217,10 @@ void ReportController::word_report()
         return;
     // The name is used as typed: a ".doc" name gets the same document.
     QFileDialog* dialog =
-        reportDialog(m_window, "dlgsaveword", kWordDialogTitle, kWordFilters, false);
-    m_saveDialog = dialog;
+        reportDialog(m_window, "dlgsaveword", QStringLiteral("File Save as Word Doc"),
+                     {QStringLiteral("Word Documents (*.docx)"),
+                      QStringLiteral("Word Doc Files (*.doc)"), QStringLiteral("All files (*.*)")},
+                     false);
     // Cancelling writes nothing and tells nothing.
     connect(dialog, &QFileDialog::fileSelected, this, &ReportController::writeWordDoc);
     dialog->open();

@@ -10,7 +10,6 @@
 #include <vector>
 
 class QAction;
-class QFileDialog;
 class QPrintDialog;
 class QPrinter;
 
@@ -74,7 +73,6 @@ private:
     Task m_optionsTask = Task::Print;
     QPointer<ReportPreviewWindow> m_preview;
     QPointer<QPrintDialog> m_setup;
-    QPointer<QFileDialog> m_saveDialog;
     int m_failuresToTell = 0;
     bool m_telling = false;
 };

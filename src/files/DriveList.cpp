@@ -44,14 +44,8 @@ void DriveList::refresh()
     const QSignalBlocker quiet(this);
     clear();
     addItems(roots);
-    if (!shown.isEmpty()) {
-        int index = findText(shown);
-        if (index < 0) {
-            addItem(shown);
-            index = count() - 1;
-        }
-        setCurrentIndex(index);
-    }
+    if (!shown.isEmpty())
+        setCurrentIndex(indexOf(shown));
 }
 
 void DriveList::showDriveOf(const QString& folder)
@@ -59,12 +53,7 @@ void DriveList::showDriveOf(const QString& folder)
     const QString root = rootOf(folder);
     if (root.isEmpty())
         return;
-    int index = findText(root);
-    if (index < 0) {
-        addItem(root);
-        index = count() - 1;
-    }
-    setCurrentIndex(index);
+    setCurrentIndex(indexOf(root));
     m_shown = root;
     m_current.insert(root, QDir::toNativeSeparators(folder));
 }
@@ -87,13 +76,18 @@ QString DriveList::drive() const
 
 void DriveList::choose(const QString& root)
 {
-    int index = findText(root);
-    if (index < 0) {
-        addItem(root);
-        index = count() - 1;
-    }
+    const int index = indexOf(root);
     setCurrentIndex(index);
     emit activated(index);
+}
+
+int DriveList::indexOf(const QString& root)
+{
+    const int index = findText(root);
+    if (index >= 0)
+        return index;
+    addItem(root);
+    return count() - 1;
 }
 
 } // namespace quillon

@@ -32,6 +32,9 @@ signals:
     void driveChosen(const QString& root);
 
 private:
+    // The entry of `root`, added to the list when it has none.
+    int indexOf(const QString& root);
+
     QString m_shown;                   // the drive last shown
     QHash<QString, QString> m_current; // drive root -> its current folder
 };

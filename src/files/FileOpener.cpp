@@ -35,9 +35,9 @@ void FileOpener::open(const QString& path)
                     QStringLiteral("The bank holds received records or notes that are in no bank "
                                    "file yet. Loading \"%1\" replaces the whole bank.")
                         .arg(path),
-                    kTitle, {QStringLiteral("Load"), QStringLiteral("Cancel")}, Cancel,
-                    [this, file, guard = QPointer<FileOpener>(this)](int answer) {
-                        if (guard && answer == Load)
+                    kTitle, {QStringLiteral("Load"), QStringLiteral("Cancel")}, Cancel, this,
+                    [this, file](int answer) {
+                        if (answer == Load)
                             finish(*file);
                     });
         return;

@@ -1,5 +1,7 @@
 #include "files/FolderList.h"
 
+#include "view/Widgets.h"
+
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -16,14 +18,12 @@ const QString kUp = QStringLiteral("..");
 FolderList::FolderList(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Dir1"));
-    m_pathLabel = new QLabel(this);
-    m_pathLabel->setObjectName(QStringLiteral("Dir1Path"));
+    m_pathLabel = named(new QLabel(this), "Dir1Path");
     m_pathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A long path does not widen the form: it is shortened in the middle to the room there is,
     // and shown whole as the line's tool tip.
     m_pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("Dir1List"));
+    m_list = named(new QListWidget(this), "Dir1List");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pathLabel);

@@ -4,6 +4,7 @@
 #include "files/FileList.h"
 #include "files/FolderList.h"
 #include "files/PathRule.h"
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QComboBox>
@@ -34,20 +35,16 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
     Dir1 = new FolderList(this);
     File1 = new FileList(this);
     File1->setPattern(kFirstPattern);
-    cmbext = new QComboBox(this);
-    cmbext->setObjectName(QStringLiteral("cmbext"));
+    cmbext = named(new QComboBox(this), "cmbext");
     cmbext->setEditable(true);
     cmbext->setInsertPolicy(QComboBox::NoInsert);
     cmbext->addItems(edition.openPatterns);
     cmbext->setEditText(kFirstPattern);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    cmdok = new QPushButton(QStringLiteral("Ok"), this);
-    cmdok->setObjectName(QStringLiteral("cmdok"));
+    Text1 = named(new QLineEdit(this), "Text1");
+    cmdok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdok");
     cmdok->setDefault(true);
     if (edition.openFormHasCancel) {
-        cmdcancel = new QPushButton(QStringLiteral("Cancel"), this);
-        cmdcancel->setObjectName(QStringLiteral("cmdcancel"));
+        cmdcancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancel");
         connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
     }
 
@@ -74,7 +71,7 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
         File1_Click(name);
         direct();
     });
-    connect(cmbext->lineEdit(), &QLineEdit::textEdited, this, &OpenWindow::cmbext_Typed);
+    connect(cmbext->lineEdit(), &QLineEdit::textEdited, File1, &FileList::setPattern);
     connect(cmbext, &QComboBox::activated, this, &OpenWindow::cmbext_Chosen);
     connect(Text1, &QLineEdit::returnPressed, this, &OpenWindow::direct);
     connect(cmdok, &QPushButton::clicked, this, &OpenWindow::direct);
@@ -120,11 +117,6 @@ void OpenWindow::Dir1_Change()
 void OpenWindow::File1_Click(const QString& name)
 {
     Text1->setText(buildPath(Dir1->path(), name));
-}
-
-void OpenWindow::cmbext_Typed(const QString& text)
-{
-    File1->setPattern(text);
 }
 
 void OpenWindow::cmbext_Chosen(int index)

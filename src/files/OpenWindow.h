@@ -53,7 +53,6 @@ protected:
 private:
     void Dir1_Change();
     void File1_Click(const QString& name);
-    void cmbext_Typed(const QString& text);
     void cmbext_Chosen(int index);
 
     QString m_rememberedFolder;

@@ -8,7 +8,8 @@ namespace quillon
 {
 
 void askQuestion(QWidget* parent, const QString& text, const QString& title,
-                 const QStringList& answers, int escapeAnswer, std::function<void(int)> answered)
+                 const QStringList& answers, int escapeAnswer, const QObject* receiver,
+                 std::function<void(int)> answered)
 {
     auto* box = new QMessageBox(QMessageBox::Question,
                                 title.isEmpty() ? QApplication::applicationName() : title, text,
@@ -22,11 +23,12 @@ void askQuestion(QWidget* parent, const QString& text, const QString& title,
         box->setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
     if (escapeAnswer >= 0 && escapeAnswer < buttons.size())
         box->setEscapeButton(buttons[escapeAnswer]);
-    QObject::connect(box, &QMessageBox::finished, box, [box, buttons, escapeAnswer, answered](int) {
-        const qsizetype index = buttons.indexOf(box->clickedButton());
-        if (answered)
-            answered(index >= 0 ? int(index) : escapeAnswer);
-    });
+    QObject::connect(box, &QMessageBox::finished, receiver,
+                     [box, buttons, escapeAnswer, answered](int) {
+                         const qsizetype index = buttons.indexOf(box->clickedButton());
+                         if (answered)
+                             answered(index >= 0 ? int(index) : escapeAnswer);
+                     });
     box->open();
 }
 

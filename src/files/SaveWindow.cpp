@@ -5,6 +5,7 @@
 #include "files/PathRule.h"
 #include "files/QuestionBox.h"
 #include "view/MessageBox.h"
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QCloseEvent>
@@ -13,7 +14,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -24,8 +24,6 @@ namespace
 {
 const QString kTitle = QStringLiteral("File Save");
 const QString kDefaultName = QStringLiteral("temp.dat");
-const QString kReplace = QStringLiteral("Replace");
-const QString kCancel = QStringLiteral("Cancel");
 enum ReplaceAnswer { ReplaceFile, CancelReplace };
 const QString kFolderKey = QStringLiteral("frmsave/folder");
 } // namespace
@@ -38,16 +36,12 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
 
     Drive1 = new DriveList(this);
     Dir1 = new FolderList(this);
-    Label1 = new QLabel(QStringLiteral("File Name"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    txtfilename = new QLineEdit(kDefaultName, this);
-    txtfilename->setObjectName(QStringLiteral("txtfilename"));
+    Label1 = named(new QLabel(QStringLiteral("File Name"), this), "Label1");
+    txtfilename = named(new QLineEdit(kDefaultName, this), "txtfilename");
     Label1->setBuddy(txtfilename);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = named(new QLineEdit(this), "Text1");
     Text1->setReadOnly(true); // it shows the path; the file written is built from the lists
-    cmdsaveok = new QPushButton(QStringLiteral("Ok"), this);
-    cmdsaveok->setObjectName(QStringLiteral("cmdsaveok"));
+    cmdsaveok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdsaveok");
     cmdsaveok->setDefault(true);
 
     auto* layout = new QGridLayout(this);
@@ -78,8 +72,7 @@ void SaveWindow::showEvent(QShowEvent* event)
     Drive1->refresh();
     const QString folder = WindowSettings::value(kFolderKey).toString();
     Dir1->setPath(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::currentPath());
-    Drive1->showDriveOf(Dir1->path());
-    Text1->setText(buildPath(Dir1->path(), txtfilename->text()));
+    Dir1_Change(); // also when the folder is the one shown before
 }
 
 void SaveWindow::Drive1_Change(const QString& root)
@@ -111,10 +104,9 @@ void SaveWindow::cmdsaveok_Click()
     }
     // An existing file is replaced only when the operator says so; the form waits meanwhile.
     m_asking = true;
-    askQuestion(this, replaceQuestion(path), kTitle, {kReplace, kCancel}, CancelReplace,
-                [this, guard = QPointer<SaveWindow>(this), folder, name](int answer) {
-                    if (!guard)
-                        return;
+    askQuestion(this, replaceQuestion(path), kTitle,
+                {QStringLiteral("Replace"), QStringLiteral("Cancel")}, CancelReplace, this,
+                [this, folder, name](int answer) {
                     m_asking = false;
                     if (answer == ReplaceFile)
                         save(folder, name);

@@ -31,12 +31,6 @@ ArchiveListModel::ArchiveListModel(ArchiveStore* store, QObject* parent)
 {
 }
 
-void ArchiveListModel::setStore(ArchiveStore* store)
-{
-    m_store = store;
-    setQuery(m_query);
-}
-
 void ArchiveListModel::setQuery(const ArchiveQuery& query)
 {
     beginResetModel();

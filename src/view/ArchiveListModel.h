@@ -24,7 +24,6 @@ public:
 
     explicit ArchiveListModel(ArchiveStore* store, QObject* parent = nullptr);
 
-    void setStore(ArchiveStore* store);
     // Reads the list anew for this query (its paging fields are the model's business).
     void setQuery(const ArchiveQuery& query);
     const ArchiveQuery& query() const { return m_query; }

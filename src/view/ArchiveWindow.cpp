@@ -1,6 +1,7 @@
 #include "view/ArchiveWindow.h"
 
 #include "view/ArchiveListModel.h"
+#include "view/Widgets.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -27,29 +28,22 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
     setObjectName(QStringLiteral("frmarchive"));
     setWindowTitle(QStringLiteral("Archive"));
 
-    txtsearch = new QLineEdit(this);
-    txtsearch->setObjectName(QStringLiteral("txtsearch"));
+    txtsearch = named(new QLineEdit(this), "txtsearch");
     txtsearch->setPlaceholderText(QStringLiteral("Search the notes"));
     txtsearch->setClearButtonEnabled(true);
-    spnmemory = new QSpinBox(this);
-    spnmemory->setObjectName(QStringLiteral("spnmemory"));
+    spnmemory = named(new QSpinBox(this), "spnmemory");
     spnmemory->setRange(0, 200);
     spnmemory->setPrefix(QStringLiteral("Mem "));
     spnmemory->setSpecialValueText(QStringLiteral("Every memory"));
     const QDate today = QDate::currentDate();
-    chkfrom = new QCheckBox(QStringLiteral("From"), this);
-    chkfrom->setObjectName(QStringLiteral("chkfrom"));
-    dtpfrom = new QDateEdit(today, this);
-    dtpfrom->setObjectName(QStringLiteral("dtpfrom"));
+    chkfrom = named(new QCheckBox(QStringLiteral("From"), this), "chkfrom");
+    dtpfrom = named(new QDateEdit(today, this), "dtpfrom");
     dtpfrom->setCalendarPopup(true);
-    chkto = new QCheckBox(QStringLiteral("To"), this);
-    chkto->setObjectName(QStringLiteral("chkto"));
-    dtpto = new QDateEdit(today, this);
-    dtpto->setObjectName(QStringLiteral("dtpto"));
+    chkto = named(new QCheckBox(QStringLiteral("To"), this), "chkto");
+    dtpto = named(new QDateEdit(today, this), "dtpto");
     dtpto->setCalendarPopup(true);
 
-    lstentries = new QTreeView(this);
-    lstentries->setObjectName(QStringLiteral("lstentries"));
+    lstentries = named(new QTreeView(this), "lstentries");
     lstentries->setRootIsDecorated(false);
     lstentries->setUniformRowHeights(true);
     lstentries->setAllColumnsShowFocus(true);
@@ -62,14 +56,11 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
     lstentries->setColumnWidth(ArchiveListModel::MemoryColumn, 70);
     lstentries->setColumnWidth(ArchiveListModel::SourceColumn, 180);
 
-    cmdrestore = new QPushButton(QStringLiteral("Restore to bank"), this);
-    cmdrestore->setObjectName(QStringLiteral("cmdrestore"));
-    cmdexportbank = new QPushButton(QStringLiteral("Export Bank File"), this);
-    cmdexportbank->setObjectName(QStringLiteral("cmdexportbank"));
-    cmdexportpdf = new QPushButton(QStringLiteral("Export PDF"), this);
-    cmdexportpdf->setObjectName(QStringLiteral("cmdexportpdf"));
-    lblnote = new QLabel(this);
-    lblnote->setObjectName(QStringLiteral("lblnote"));
+    cmdrestore = named(new QPushButton(QStringLiteral("Restore to bank"), this), "cmdrestore");
+    cmdexportbank =
+        named(new QPushButton(QStringLiteral("Export Bank File"), this), "cmdexportbank");
+    cmdexportpdf = named(new QPushButton(QStringLiteral("Export PDF"), this), "cmdexportpdf");
+    lblnote = named(new QLabel(this), "lblnote");
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(txtsearch, 1);

@@ -186,13 +186,11 @@ void AscanOverlay::setVisible(QRectF area)
 {
     const QRectF full = traceArea();
     // Zooming out step by step comes back to the whole trace, not to a hair less.
-    constexpr double kSnap = 1e-6;
-    area.setWidth(area.width() > full.width() - kSnap
-                      ? full.width()
-                      : std::clamp(area.width(), kMinSpan, full.width()));
-    area.setHeight(area.height() > full.height() - kSnap
-                       ? full.height()
-                       : std::clamp(area.height(), kMinSpan, full.height()));
+    const auto fit = [](double size, double whole) {
+        return size > whole - 1e-6 ? whole : std::clamp(size, kMinSpan, whole);
+    };
+    area.setWidth(fit(area.width(), full.width()));
+    area.setHeight(fit(area.height(), full.height()));
     area.moveLeft(std::clamp(area.left(), full.left(), full.right() - area.width()));
     area.moveTop(std::clamp(area.top(), full.top(), full.bottom() - area.height()));
     if (area == m_visible)
@@ -567,12 +565,8 @@ bool AscanOverlay::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         auto* e = static_cast<QKeyEvent*>(event);
         const int steps = e->modifiers() & Qt::ShiftModifier ? kFastSteps : 1;
-        if (e->key() == Qt::Key_Left) {
-            moveCursor(-steps);
-            return true;
-        }
-        if (e->key() == Qt::Key_Right) {
-            moveCursor(steps);
+        if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) {
+            moveCursor(e->key() == Qt::Key_Left ? -steps : steps);
             return true;
         }
         if (e->key() == Qt::Key_Escape && isZoomed()) {

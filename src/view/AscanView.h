@@ -23,8 +23,6 @@ public:
 
     void setDrawing(AscanDrawing drawing);
     const AscanDrawing& drawing() const { return m_drawing; }
-    // Counts setDrawing calls, so that a painter can tell a new drawing from the one it saw.
-    quint64 drawingVersion() const { return m_drawingVersion; }
 
     // The drawing as an image, `pixelsPerUnit` pixels per drawing unit.
     QImage image(double pixelsPerUnit = 96.0 / 72.0) const;

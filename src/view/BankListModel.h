@@ -19,8 +19,6 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    bool isMarked(int row) const { return m_module.marked[row]; }
-
 private:
     const Module1& m_module;
 };

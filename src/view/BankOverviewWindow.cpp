@@ -2,6 +2,7 @@
 
 #include "view/BankOverviewProxy.h"
 #include "view/BankTableModel.h"
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QCheckBox>
@@ -29,19 +30,14 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     setWindowTitle(QStringLiteral("Bank overview"));
     m_proxy->setSourceModel(&model);
 
-    txtfilter = new QLineEdit(this);
-    txtfilter->setObjectName(QStringLiteral("txtfilter"));
+    txtfilter = named(new QLineEdit(this), "txtfilter");
     txtfilter->setPlaceholderText(QStringLiteral("Filter: any text of a row, e.g. KM 121"));
     txtfilter->setClearButtonEnabled(true);
-    chkall = new QCheckBox(QStringLiteral("All 200 memories"), this);
-    chkall->setObjectName(QStringLiteral("chkall"));
-    cmdexport = new QPushButton(QStringLiteral("Export table"), this);
-    cmdexport->setObjectName(QStringLiteral("cmdexport"));
-    lblcount = new QLabel(this);
-    lblcount->setObjectName(QStringLiteral("lblcount"));
+    chkall = named(new QCheckBox(QStringLiteral("All 200 memories"), this), "chkall");
+    cmdexport = named(new QPushButton(QStringLiteral("Export table"), this), "cmdexport");
+    lblcount = named(new QLabel(this), "lblcount");
 
-    grdbank = new QTableView(this);
-    grdbank->setObjectName(QStringLiteral("grdbank"));
+    grdbank = named(new QTableView(this), "grdbank");
     grdbank->setModel(m_proxy);
     grdbank->setSortingEnabled(true);
     grdbank->sortByColumn(BankTableModel::Memory, Qt::AscendingOrder);

@@ -18,8 +18,6 @@ class MemoryList : public QListView
 public:
     explicit MemoryList(const Module1& module, QWidget* parent = nullptr);
 
-    BankListModel& bankModel() const { return *m_model; }
-
     int count() const;
     QString itemText(int row) const;
     bool isRowSelected(int row) const;

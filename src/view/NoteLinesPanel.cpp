@@ -2,6 +2,7 @@
 
 #include "view/Latin1Validator.h"
 #include "view/PanelStyle.h"
+#include "view/Widgets.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -34,8 +35,7 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
         grid->addWidget(line, row, col + 1);
         m_lines[n] = line;
     }
-    m_save = new QPushButton(QStringLiteral("S  A  V  E"), this);
-    m_save->setObjectName(QStringLiteral("cmdtxtsav"));
+    m_save = named(new QPushButton(QStringLiteral("S  A  V  E"), this), "cmdtxtsav");
     m_save->setFont(panelFont(true));
     m_save->setMinimumHeight(m_lines[0]->sizeHint().height() * 2);
     grid->addWidget(m_save, 0, 4, kLinesPerBlock, 1, Qt::AlignVCenter);

@@ -1,5 +1,7 @@
 #include "view/SaveDialog.h"
 
+#include "view/Widgets.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -20,8 +22,7 @@ QString suffixOf(const QString& filter)
 QFileDialog* saveDialog(QWidget* parent, const char* name, const QString& title,
                         const QStringList& filters, bool addSuffix)
 {
-    auto* dialog = new QFileDialog(parent, title, QDir::currentPath());
-    dialog->setObjectName(QString::fromLatin1(name));
+    auto* dialog = named(new QFileDialog(parent, title, QDir::currentPath()), name);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);

@@ -1,6 +1,7 @@
 #include "view/SetupPanel.h"
 
 #include "view/PanelStyle.h"
+#include "view/Widgets.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -79,8 +80,7 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
         captionLabel(QString::fromLatin1(kPanelFields[kRefBox].caption), kCaptionBlue, this),
         gainRow, 2, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_boxes[kRefBox], gainRow, 3);
-    m_timeDate = captionLabel(QString(), kCaptionBlue, this);
-    m_timeDate->setObjectName(QStringLiteral("txttmdt"));
+    m_timeDate = named(captionLabel(QString(), kCaptionBlue, this), "txttmdt");
     grid->addWidget(m_timeDate, gainRow, 4, 1, 4, Qt::AlignLeft | Qt::AlignVCenter);
     m_timeDate->setTextFormat(Qt::PlainText);
     grid->setRowMinimumHeight(gapRow, 10);
