@@ -58,17 +58,13 @@ int writeOutput(const QString& path, const QByteArray& bytes)
 {
     if (path.isEmpty() || path == QLatin1String("-")) {
         out(bytes);
-        if (std::ferror(stdout)) {
-            err(QStringLiteral("standard output: write failed"));
-            return DeviceFailure;
-        }
+        if (std::ferror(stdout))
+            return fail(DeviceFailure, QStringLiteral("standard output: write failed"));
         return Success;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        err(path + QStringLiteral(": ") + file.errorString());
-        return DeviceFailure;
-    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return fail(DeviceFailure, path + QStringLiteral(": ") + file.errorString());
     return Success;
 }
 

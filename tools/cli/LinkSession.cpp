@@ -41,10 +41,8 @@ int LinkSession::loadBank(const QString& path)
 int LinkSession::open(const QString& device)
 {
     QString problem;
-    if (!m_link->open(device, &problem)) {
-        err(device + QStringLiteral(": ") + problem);
-        return DeviceFailure;
-    }
+    if (!m_link->open(device, &problem))
+        return fail(DeviceFailure, device + QStringLiteral(": ") + problem);
     return Success;
 }
 
