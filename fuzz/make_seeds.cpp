@@ -30,12 +30,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
-void putText(Record& r, int position, const char* text)
-{
-    for (int k = 0; text[k]; ++k)
-        r[position + k] = std::int16_t(static_cast<unsigned char>(text[k]));
-}
-
 // A plausible record: the sample echo, menu values as the instrument writes them, a memory
 // number, a DAC table and a few note lines; 255 among the samples and in the notes.
 Record instrumentRecord(int memory, quint32 seed)

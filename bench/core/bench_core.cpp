@@ -30,12 +30,6 @@ void measured(benchmark::internal::Benchmark* b)
     b->Repetitions(9)->DisplayAggregatesOnly(true);
 }
 
-void put(Record& r, int position, const char* text)
-{
-    for (int k = 0; text[k]; ++k)
-        r[position + k] = std::int16_t(static_cast<unsigned char>(text[k]));
-}
-
 // A record as an operator sends it: a probe echo, a flaw echo and a back wall, both gates on,
 // DAC with its -6 dB and -14 dB companions, measurement on, note lines filled.
 Record operatorRecord(int memory)
@@ -50,27 +44,27 @@ Record operatorRecord(int memory)
         r[96 + i] = std::int16_t(110 - 8 * i);
         r[201 + i] = std::int16_t(180 - 12 * i);
     }
-    put(r, 260, "0.00   ");
-    put(r, 267, "100    ");
-    put(r, 274, "3240   ");
-    put(r, 281, "0.0    ");
-    put(r, 288, "48.5   ");
-    put(r, 295, "ON     ");
-    put(r, 302, "30%    ");
-    put(r, 309, "20%    ");
-    put(r, 316, "40%    ");
-    put(r, 323, "ON     ");
-    put(r, 330, "70%    ");
-    put(r, 337, "15%    ");
-    put(r, 344, "60%    ");
+    putText(r, 260, "0.00   ");
+    putText(r, 267, "100    ");
+    putText(r, 274, "3240   ");
+    putText(r, 281, "0.0    ");
+    putText(r, 288, "48.5   ");
+    putText(r, 295, "ON     ");
+    putText(r, 302, "30%    ");
+    putText(r, 309, "20%    ");
+    putText(r, 316, "40%    ");
+    putText(r, 323, "ON     ");
+    putText(r, 330, "70%    ");
+    putText(r, 337, "15%    ");
+    putText(r, 344, "60%    ");
     char number[8];
     std::snprintf(number, sizeof number, "%-7d", memory);
-    put(r, kMemoryNumberPos, number);
-    put(r, 404, "ON     ");
-    put(r, 431, "ON 6/14");
-    put(r, 459, "ON     ");
-    put(r, 515, "0930120326");
-    put(r, 525, "41.2 35.0 23.6 ");
+    putText(r, kMemoryNumberPos, number);
+    putText(r, 404, "ON     ");
+    putText(r, 431, "ON 6/14");
+    putText(r, 459, "ON     ");
+    putText(r, 515, "0930120326");
+    putText(r, 525, "41.2 35.0 23.6 ");
     for (int k = 0; k < kDacPoints; ++k) {
         r[kDacFirst + 2 * k] = std::int16_t(10 + 28 * k);
         r[kDacFirst + 2 * k + 1] = std::int16_t(220 - 22 * k);
@@ -78,7 +72,7 @@ Record operatorRecord(int memory)
     for (int line = 0; line < kNoteLines; ++line) {
         char note[24];
         std::snprintf(note, sizeof note, "NOTE %-2d KM 112.4 R  ", line);
-        put(r, kNoteFirst + kNoteLength * line, note);
+        putText(r, kNoteFirst + kNoteLength * line, note);
     }
     return r;
 }

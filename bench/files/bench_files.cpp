@@ -99,20 +99,17 @@ void OpenFullBankThroughForm(benchmark::State& state)
     state.SetLabel(kGoal);
 }
 
+// Five rounds of twenty, wall clock, shown as mean, median and deviation.
+void fiveRounds(benchmark::internal::Benchmark* b)
+{
+    b->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20)->Repetitions(5);
+    b->DisplayAggregatesOnly(true);
+}
+
 } // namespace
 
-BENCHMARK(SaveFullBankThroughForm)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(20)
-    ->Repetitions(5)
-    ->DisplayAggregatesOnly(true);
-BENCHMARK(OpenFullBankThroughForm)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(20)
-    ->Repetitions(5)
-    ->DisplayAggregatesOnly(true);
+BENCHMARK(SaveFullBankThroughForm)->Apply(fiveRounds);
+BENCHMARK(OpenFullBankThroughForm)->Apply(fiveRounds);
 
 // The offscreen platform says at every form shown that it cannot raise windows; that is no
 // figure of this program.

@@ -6,28 +6,27 @@
 namespace quillon
 {
 
+namespace
+{
+// The kinds an entry can be, by the name the archive keeps them under.
+constexpr std::pair<StoreKind, const char*> kKindNames[] = {{StoreKind::Received, "received"},
+                                                            {StoreKind::Captured, "captured"},
+                                                            {StoreKind::Loaded, "loaded"},
+                                                            {StoreKind::Notes, "notes"}};
+} // namespace
+
 QString kindName(StoreKind kind)
 {
-    switch (kind) {
-    case StoreKind::Received:
-        return QStringLiteral("received");
-    case StoreKind::Captured:
-        return QStringLiteral("captured");
-    case StoreKind::Loaded:
-        return QStringLiteral("loaded");
-    case StoreKind::Notes:
-        return QStringLiteral("notes");
-    case StoreKind::Restored:
-        break;
-    }
+    for (const auto& [k, name] : kKindNames)
+        if (k == kind)
+            return QLatin1String(name);
     return QStringLiteral("restored");
 }
 
 std::optional<StoreKind> kindFromName(QStringView name)
 {
-    for (StoreKind k :
-         {StoreKind::Received, StoreKind::Captured, StoreKind::Loaded, StoreKind::Notes})
-        if (name == kindName(k))
+    for (const auto& [k, text] : kKindNames)
+        if (name == QLatin1String(text))
             return k;
     return std::nullopt;
 }

@@ -22,6 +22,29 @@ QString sessionLockPath(const QString& archive, qint64 session)
 {
     return archive + QStringLiteral(".session-%1.lock").arg(session);
 }
+
+// An entry of bank row `row` holding `record`'s positions 0..840.
+ArchiveEntry entryOf(StoreKind kind, int row, const QString& source, const Record& record)
+{
+    ArchiveEntry e;
+    e.kind = kind;
+    e.memory = row + 1;
+    e.source = source;
+    std::copy_n(record.begin(), kRecordLength, e.record.begin());
+    return e;
+}
+
+// The newest entry of `memory`, when the archive can tell.
+std::optional<ArchiveEntry> latestEntry(SqliteArchive& archive, int memory)
+{
+    ArchiveQuery latest;
+    latest.memory = memory;
+    latest.limit = 1;
+    std::vector<ArchiveEntry> found;
+    if (archive.query(latest, found) || found.empty())
+        return std::nullopt;
+    return found.front();
+}
 } // namespace
 
 ArchiveJournal::~ArchiveJournal()
@@ -120,12 +143,7 @@ void ArchiveJournal::recordStored(int row, const Record& record, const StoreOrig
     // A restored row is an entry already: it only becomes this run's unsaved work.
     if (origin.kind == StoreKind::Restored)
         return;
-    ArchiveEntry e;
-    e.kind = origin.kind;
-    e.memory = row + 1;
-    e.source = origin.source;
-    std::copy_n(record.begin(), kRecordLength, e.record.begin());
-    std::vector<ArchiveEntry> one{e};
+    std::vector<ArchiveEntry> one{entryOf(origin.kind, row, origin.source, record)};
     append(one);
 }
 
@@ -136,20 +154,12 @@ void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString&
     for (int row = 0; row < kMemoryCount; ++row) {
         if (!contents.marks[row])
             continue;
-        ArchiveEntry e;
-        e.kind = StoreKind::Loaded;
-        e.memory = row + 1;
-        e.source = source;
         // The row as the load leaves it: the file's positions, and position 840 kept.
+        ArchiveEntry e = entryOf(StoreKind::Loaded, row, source, m_module.membank[row]);
         std::copy_n(contents.bank[row].begin(), kBankFilePositions, e.record.begin());
-        e.record[kBankFilePositions] = m_module.membank[row][kBankFilePositions];
-        ArchiveQuery latest;
-        latest.memory = e.memory;
-        latest.limit = 1;
-        std::vector<ArchiveEntry> found;
-        if (m_archive.isOpen() && !m_archive.query(latest, found) && !found.empty() &&
-            std::equal(e.record.begin(), e.record.begin() + kBankFilePositions,
-                       found.front().record.begin()))
+        const auto latest = latestEntry(m_archive, e.memory);
+        if (latest && std::equal(e.record.begin(), e.record.begin() + kBankFilePositions,
+                                 latest->record.begin()))
             continue;
         changed.push_back(e);
     }
@@ -201,12 +211,8 @@ void ArchiveJournal::scanPending()
     // A memory that a later entry (saved, loaded or still in a running program) has replaced
     // has nothing to give back.
     for (auto it = m_pending.begin(); it != m_pending.end();) {
-        ArchiveQuery latest;
-        latest.memory = it->first + 1;
-        latest.limit = 1;
-        std::vector<ArchiveEntry> found;
-        if (!m_archive.query(latest, found) && !found.empty() &&
-            found.front().id != it->second.id) {
+        const auto latest = latestEntry(m_archive, it->first + 1);
+        if (latest && latest->id != it->second.id) {
             m_pendingMarks.erase(it->first);
             it = m_pending.erase(it);
         } else {
@@ -276,14 +282,9 @@ bool ArchiveJournal::importLeftovers(const std::vector<Leftover>& rows, const QS
     if (!m_archive.isOpen() || rows.empty())
         return m_archive.isOpen();
     std::vector<ArchiveEntry> entries;
-    for (const Leftover& l : rows) {
-        ArchiveEntry e;
-        e.kind = l.marked ? StoreKind::Received : StoreKind::Notes;
-        e.memory = l.row + 1;
-        e.source = source;
-        std::copy_n(l.record.begin(), kRecordLength, e.record.begin());
-        entries.push_back(e);
-    }
+    for (const Leftover& l : rows)
+        entries.push_back(
+            entryOf(l.marked ? StoreKind::Received : StoreKind::Notes, l.row, source, l.record));
     qint64 session = 0;
     ArchiveFailure f = m_archive.beginSession(session);
     if (!f)

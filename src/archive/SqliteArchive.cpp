@@ -101,6 +101,18 @@ struct Statement {
     sqlite3_stmt* s = nullptr;
     ~Statement() { sqlite3_finalize(s); }
 };
+
+// PRAGMA user_version, or -1 when it cannot be read (`rc` says why).
+int userVersion(sqlite3* db, int& rc)
+{
+    Statement s;
+    rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &s.s, nullptr);
+    if (rc != SQLITE_OK || (rc = sqlite3_step(s.s)) != SQLITE_ROW)
+        return -1;
+    return sqlite3_column_int(s.s, 0);
+}
+
+const ArchiveFailure kNotOpen{ArchiveFailure::Other, QStringLiteral("the archive is not open")};
 } // namespace
 
 SqliteArchive::~SqliteArchive()
@@ -156,12 +168,6 @@ sqlite3_stmt* SqliteArchive::prepare(sqlite3_stmt*& cached, const char* sql, int
     return cached;
 }
 
-void SqliteArchive::setBusyTimeout(int ms)
-{
-    if (m_db)
-        sqlite3_busy_timeout(m_db, ms);
-}
-
 ArchiveFailure SqliteArchive::open(const QString& path, Open mode)
 {
     close();
@@ -191,13 +197,10 @@ ArchiveFailure SqliteArchive::open(const QString& path, Open mode)
 
 ArchiveFailure SqliteArchive::migrate()
 {
-    Statement s;
-    int rc = sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &s.s, nullptr);
-    if (rc != SQLITE_OK || (rc = sqlite3_step(s.s)) != SQLITE_ROW)
+    int rc = SQLITE_OK;
+    const int version = userVersion(m_db, rc);
+    if (version < 0)
         return failure(rc);
-    const int version = sqlite3_column_int(s.s, 0);
-    sqlite3_finalize(s.s);
-    s.s = nullptr;
     if (version > kSchemaVersion)
         return {ArchiveFailure::Other,
                 QStringLiteral("the archive was made by a newer program (schema %1)").arg(version)};
@@ -205,12 +208,7 @@ ArchiveFailure SqliteArchive::migrate()
         if (ArchiveFailure f = exec("BEGIN IMMEDIATE"))
             return f;
         // Another program may have brought it up to date while this one waited.
-        int now = 0;
-        if (sqlite3_prepare_v2(m_db, "PRAGMA user_version", -1, &s.s, nullptr) == SQLITE_OK &&
-            sqlite3_step(s.s) == SQLITE_ROW)
-            now = sqlite3_column_int(s.s, 0);
-        sqlite3_finalize(s.s);
-        s.s = nullptr;
+        const int now = userVersion(m_db, rc);
         if (now > v) {
             exec("COMMIT");
             v = now - 1;
@@ -232,7 +230,7 @@ ArchiveFailure SqliteArchive::migrate()
 ArchiveFailure SqliteArchive::beginSession(qint64& session)
 {
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     Statement s;
     int rc = sqlite3_prepare_v2(m_db, "INSERT INTO sessions(started) VALUES(?)", -1, &s.s, nullptr);
     if (rc == SQLITE_OK) {
@@ -257,7 +255,7 @@ ArchiveFailure SqliteArchive::append(ArchiveEntry& entry)
 ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
 {
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     if (m_session == 0) {
         qint64 session = 0;
         if (ArchiveFailure f = beginSession(session))
@@ -320,7 +318,7 @@ ArchiveFailure SqliteArchive::fetch(qint64 id, ArchiveEntry& out, bool& found)
 {
     found = false;
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     int rc = SQLITE_OK;
     sqlite3_stmt* s = prepare(
         m_fetch, "SELECT id, time, kind, memory, source, record FROM entries WHERE id = ?", rc);
@@ -341,7 +339,7 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
 {
     out.clear();
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     const QString match = archiveMatchExpression(q.search);
     const bool searching = !match.isEmpty();
     // A search walks the note index in id order and looks each hit up; otherwise the entries
@@ -388,7 +386,7 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
 ArchiveFailure SqliteArchive::settle(qint64 session, qint64 upTo)
 {
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     Statement s;
     int rc = sqlite3_prepare_v2(
         m_db, "UPDATE sessions SET settled_up_to = max(settled_up_to, ?2) WHERE id = ?1", -1, &s.s,
@@ -405,7 +403,7 @@ ArchiveFailure SqliteArchive::unsettled(qint64 exceptSession, std::vector<Unsett
 {
     out.clear();
     if (!m_db)
-        return {ArchiveFailure::Other, QStringLiteral("the archive is not open")};
+        return kNotOpen;
     Statement s;
     int rc = sqlite3_prepare_v2(
         m_db,

@@ -35,8 +35,6 @@ public:
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
-    // How long a call waits for another connection's write to end before giving up.
-    void setBusyTimeout(int ms);
 
     ArchiveFailure append(ArchiveEntry& entry) override;
     ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;

@@ -17,10 +17,7 @@ constexpr double kDacStopAmplitude = 5; // a DAC point below 5 % ends the drawn 
 
 const QString& box(const PanelTexts& panel, const char* control)
 {
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (qstrcmp(kPanelFields[i].control, control) == 0)
-            return panel.boxes[i];
-    Q_UNREACHABLE();
+    return panel.boxes[panelFieldIndex(control)];
 }
 
 double number(const PanelTexts& panel, const char* control)

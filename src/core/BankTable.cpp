@@ -37,6 +37,16 @@ QStringView trimmedSpaces(QStringView text)
         text.chop(1);
     return text;
 }
+
+// The text without its surrounding spaces and one leading sign.
+QStringView withoutSign(QStringView text)
+{
+    text = trimmedSpaces(text);
+    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
+        text = text.sliced(1);
+    return text;
+}
+
 } // namespace
 
 const QStringList& bankTableTextColumns()
@@ -101,9 +111,7 @@ const QList<OverviewColumn>& overviewColumns()
 
 bool isDecimalNumber(QStringView text)
 {
-    text = trimmedSpaces(text);
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
-        text = text.sliced(1);
+    text = withoutSign(text);
     bool digit = false, point = false;
     for (QChar c : text) {
         if (c.isDigit() && c.unicode() < 128)
@@ -118,9 +126,7 @@ bool isDecimalNumber(QStringView text)
 
 bool sortsAsNumber(QStringView text)
 {
-    text = trimmedSpaces(text);
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+'))
-        text = text.sliced(1);
+    text = withoutSign(text);
     if (!text.isEmpty() && text.front() == u'.')
         text = text.sliced(1);
     return !text.isEmpty() && text.front().unicode() < 128 && text.front().isDigit();

@@ -1,5 +1,7 @@
 #include "core/NoteLines.h"
 
+#include <algorithm>
+
 namespace quillon
 {
 
@@ -21,10 +23,8 @@ NoteTexts noteTexts(const Record& record)
     NoteTexts lines;
     for (int n = 0; n < kNoteLines; ++n) {
         const int first = kNoteFirst + kNoteLength * n;
-        bool anyText = false;
-        for (int i = 0; i < kNoteLength; ++i)
-            anyText = anyText || record[first + i] != ' ';
-        if (anyText)
+        const auto line = record.begin() + first;
+        if (std::any_of(line, line + kNoteLength, [](std::int16_t c) { return c != ' '; }))
             lines[n] = textOf(record, first, kNoteLength).remove(QChar(0));
     }
     return lines;

@@ -48,34 +48,32 @@ int panelFieldIndex(QAnyStringView control)
     return -1;
 }
 
-QString PanelTexts::value(QStringView control) const
+namespace
+{
+// The text of `panel` (const or not) that the control named `control` shows; null for none.
+template <typename Panel> auto textOfControl(Panel& panel, QStringView control)
 {
     if (const int i = panelFieldIndex(control); i >= 0)
-        return boxes[i];
+        return &panel.boxes[i];
     for (int i = 0; i < kReadoutCount; ++i)
         if (control == QLatin1String(kReadoutFields[i].control))
-            return readouts[i];
-    if (control == u"txttmdt")
-        return txttmdt;
-    return {};
+            return &panel.readouts[i];
+    return control == u"txttmdt" ? &panel.txttmdt : nullptr;
+}
+} // namespace
+
+QString PanelTexts::value(QStringView control) const
+{
+    const QString* text = textOfControl(*this, control);
+    return text ? *text : QString();
 }
 
 bool PanelTexts::setValue(QStringView control, const QString& text)
 {
-    if (const int i = panelFieldIndex(control); i >= 0) {
-        boxes[i] = text;
-        return true;
-    }
-    for (int i = 0; i < kReadoutCount; ++i)
-        if (control == QLatin1String(kReadoutFields[i].control)) {
-            readouts[i] = text;
-            return true;
-        }
-    if (control == u"txttmdt") {
-        txttmdt = text;
-        return true;
-    }
-    return false;
+    QString* box = textOfControl(*this, control);
+    if (box)
+        *box = text;
+    return box != nullptr;
 }
 
 PanelTexts initialPanelTexts()

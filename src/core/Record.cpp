@@ -87,6 +87,12 @@ void writeSampleEcho(Record& record)
     }
 }
 
+void putText(Record& record, int position, const char* text)
+{
+    for (int k = 0; text[k]; ++k)
+        record[position + k] = std::int16_t(static_cast<unsigned char>(text[k]));
+}
+
 QString textOf(const Record& record, int first, int count)
 {
     QString text;

@@ -45,6 +45,8 @@ void writeSampleEcho(Record& record);
 // Character codes of the single-byte code page (Latin-1): a byte value b is the character
 // U+00bb. A character the code page cannot hold is stored as '?'.
 QString textOf(const Record& record, int first, int count);
+// Writes the bytes of `text` as character codes from `position` on.
+void putText(Record& record, int position, const char* text);
 std::int16_t codeOf(QChar c);
 bool isStorableChar(QChar c);
 

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 #endif
@@ -31,10 +32,7 @@ bool accountHasGroup(gid_t gid)
         groups.resize(std::size_t(count));
         if (::getgrouplist(pw->pw_name, pw->pw_gid, groups.data(), &count) >= 0) {
             groups.resize(std::size_t(count));
-            for (gid_t g : groups)
-                if (g == gid)
-                    return true;
-            return false;
+            return std::find(groups.begin(), groups.end(), gid) != groups.end();
         }
     }
     return false;
@@ -49,11 +47,8 @@ bool sessionHasGroup(gid_t gid)
     if (count <= 0)
         return false;
     std::vector<gid_t> groups(std::size_t(count), 0);
-    const int got = ::getgroups(count, groups.data());
-    for (int i = 0; i < got; ++i)
-        if (groups[std::size_t(i)] == gid)
-            return true;
-    return false;
+    groups.resize(std::size_t(std::max(::getgroups(count, groups.data()), 0)));
+    return std::find(groups.begin(), groups.end(), gid) != groups.end();
 }
 #endif
 } // namespace

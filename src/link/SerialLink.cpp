@@ -72,9 +72,7 @@ void SerialLink::close()
 
 bool SerialLink::write(const QByteArray& bytes)
 {
-    if (!m_port.isOpen())
-        return false;
-    return m_port.write(bytes) == bytes.size();
+    return m_port.isOpen() && m_port.write(bytes) == bytes.size();
 }
 
 QByteArray SerialLink::readAll()

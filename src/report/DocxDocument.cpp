@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QXmlStreamWriter>
 
+#include <array>
 #include <functional>
 
 namespace quillon::DocxDocument
@@ -14,6 +15,7 @@ namespace
 {
 
 using namespace DocxLayout;
+using namespace Qt::StringLiterals;
 
 constexpr char kNsW[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 constexpr char kNsR[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
@@ -41,7 +43,7 @@ QByteArray xmlPart(const std::function<void(QXmlStreamWriter&)>& body)
 {
     QByteArray bytes;
     QXmlStreamWriter w(&bytes);
-    w.writeStartDocument(QStringLiteral("1.0"), true);
+    w.writeStartDocument(u"1.0"_s, true);
     body(w);
     w.writeEndDocument();
     return bytes;
@@ -50,6 +52,11 @@ QByteArray xmlPart(const std::function<void(QXmlStreamWriter&)>& body)
 QString number(qint64 value)
 {
     return QString::number(value);
+}
+
+QString emus(double points)
+{
+    return number(emu(points));
 }
 
 QString halfPoints(double points)
@@ -64,34 +71,63 @@ QString twips(double points)
 
 QString pt(double points)
 {
-    return QString::number(points) + QStringLiteral("pt");
+    return QString::number(points) + u"pt"_s;
 }
 
-void relationship(QXmlStreamWriter& w, const QString& id, const QString& type,
-                  const QString& target)
+using Attributes = std::initializer_list<std::pair<const char*, QString>>;
+
+void attributes(QXmlStreamWriter& w, Attributes list)
 {
-    w.writeEmptyElement(QStringLiteral("Relationship"));
-    w.writeAttribute(QStringLiteral("Id"), id);
-    w.writeAttribute(QStringLiteral("Type"), type);
-    w.writeAttribute(QStringLiteral("Target"), target);
+    for (const auto& [key, value] : list)
+        w.writeAttribute(QLatin1String(key), value);
 }
 
-void empty(QXmlStreamWriter& w, const char* name,
-           std::initializer_list<std::pair<const char*, QString>> attributes = {})
+void empty(QXmlStreamWriter& w, const char* name, Attributes list = {})
 {
     w.writeEmptyElement(QLatin1String(name));
-    for (const auto& [key, value] : attributes)
-        w.writeAttribute(QLatin1String(key), value);
+    attributes(w, list);
+}
+
+void start(QXmlStreamWriter& w, const char* name, Attributes list = {})
+{
+    w.writeStartElement(QLatin1String(name));
+    attributes(w, list);
+}
+
+// Closes the `count` innermost open elements.
+void end(QXmlStreamWriter& w, int count)
+{
+    while (count-- > 0)
+        w.writeEndElement();
+}
+
+// A relationships part: the id, type and target of each relationship.
+QByteArray relationships(std::initializer_list<std::array<QString, 3>> list)
+{
+    return xmlPart([list](QXmlStreamWriter& w) {
+        w.writeStartElement(u"Relationships"_s);
+        w.writeDefaultNamespace(QLatin1String(kNsRel));
+        for (const auto& [id, type, target] : list)
+            empty(w, "Relationship", {{"Id", id}, {"Type", type}, {"Target", target}});
+        w.writeEndElement();
+    });
+}
+
+// No space before or after a paragraph, and its lines `line` twips apart as `rule` says.
+void spacing(QXmlStreamWriter& w, const QString& line, const QString& rule)
+{
+    empty(w, "w:spacing", {{"w:before", u"0"_s}, {"w:after", u"0"_s}});
+    attributes(w, {{"w:line", line}, {"w:lineRule", rule}});
 }
 
 // Run properties: Times New Roman, 12 pt, bold or regular.
 void runProperties(QXmlStreamWriter& w, bool bold)
 {
-    w.writeStartElement(QStringLiteral("w:rPr"));
+    w.writeStartElement(u"w:rPr"_s);
     empty(w, "w:rFonts",
           {{"w:ascii", kFont}, {"w:hAnsi", kFont}, {"w:cs", kFont}, {"w:eastAsia", kFont}});
-    empty(w, "w:b", {{"w:val", bold ? QStringLiteral("1") : QStringLiteral("0")}});
-    empty(w, "w:bCs", {{"w:val", bold ? QStringLiteral("1") : QStringLiteral("0")}});
+    empty(w, "w:b", {{"w:val", bold ? u"1"_s : u"0"_s}});
+    empty(w, "w:bCs", {{"w:val", bold ? u"1"_s : u"0"_s}});
     empty(w, "w:sz", {{"w:val", halfPoints(kFontPoints)}});
     empty(w, "w:szCs", {{"w:val", halfPoints(kFontPoints)}});
     w.writeEndElement();
@@ -99,10 +135,10 @@ void runProperties(QXmlStreamWriter& w, bool bold)
 
 void textRun(QXmlStreamWriter& w, const QString& text, bool bold)
 {
-    w.writeStartElement(QStringLiteral("w:r"));
+    w.writeStartElement(u"w:r"_s);
     runProperties(w, bold);
-    w.writeStartElement(QStringLiteral("w:t"));
-    w.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+    w.writeStartElement(u"w:t"_s);
+    w.writeAttribute(u"xml:space"_s, u"preserve"_s);
     w.writeCharacters(xmlSafe(text));
     w.writeEndElement();
     w.writeEndElement();
@@ -111,13 +147,9 @@ void textRun(QXmlStreamWriter& w, const QString& text, bool bold)
 // A paragraph of a text box: exactly one line of 12 pt, no space before or after.
 void boxParagraph(QXmlStreamWriter& w, const QString& text)
 {
-    w.writeStartElement(QStringLiteral("w:p"));
-    w.writeStartElement(QStringLiteral("w:pPr"));
-    empty(w, "w:spacing",
-          {{"w:before", QStringLiteral("0")},
-           {"w:after", QStringLiteral("0")},
-           {"w:line", twips(kLineSpacingPoints)},
-           {"w:lineRule", QStringLiteral("exact")}});
+    w.writeStartElement(u"w:p"_s);
+    w.writeStartElement(u"w:pPr"_s);
+    spacing(w, twips(kLineSpacingPoints), u"exact"_s);
     empty(w, "w:contextualSpacing");
     runProperties(w, false);
     w.writeEndElement();
@@ -127,7 +159,7 @@ void boxParagraph(QXmlStreamWriter& w, const QString& text)
 
 void boxContent(QXmlStreamWriter& w, const QStringList& lines)
 {
-    w.writeStartElement(QStringLiteral("w:txbxContent"));
+    w.writeStartElement(u"w:txbxContent"_s);
     for (const QString& line : lines)
         boxParagraph(w, line);
     w.writeEndElement();
@@ -136,31 +168,20 @@ void boxContent(QXmlStreamWriter& w, const QStringList& lines)
 // The anchor of a floating shape placed relative to the page, in front of the text.
 void startAnchor(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const QString& name)
 {
-    w.writeStartElement(QStringLiteral("wp:anchor"));
-    for (const char* side : {"distT", "distB", "distL", "distR"})
-        w.writeAttribute(QLatin1String(side), QStringLiteral("0"));
-    w.writeAttribute(QStringLiteral("simplePos"), QStringLiteral("0"));
-    w.writeAttribute(QStringLiteral("relativeHeight"), number(z));
-    w.writeAttribute(QStringLiteral("behindDoc"), QStringLiteral("0"));
-    w.writeAttribute(QStringLiteral("locked"), QStringLiteral("0"));
-    w.writeAttribute(QStringLiteral("layoutInCell"), QStringLiteral("1"));
-    w.writeAttribute(QStringLiteral("allowOverlap"), QStringLiteral("1"));
-    empty(w, "wp:simplePos", {{"x", QStringLiteral("0")}, {"y", QStringLiteral("0")}});
-    w.writeStartElement(QStringLiteral("wp:positionH"));
-    w.writeAttribute(QStringLiteral("relativeFrom"), QStringLiteral("page"));
-    w.writeTextElement(QStringLiteral("wp:posOffset"), number(emu(place.left())));
-    w.writeEndElement();
-    w.writeStartElement(QStringLiteral("wp:positionV"));
-    w.writeAttribute(QStringLiteral("relativeFrom"), QStringLiteral("page"));
-    w.writeTextElement(QStringLiteral("wp:posOffset"), number(emu(place.top())));
-    w.writeEndElement();
-    empty(w, "wp:extent",
-          {{"cx", number(emu(place.width()))}, {"cy", number(emu(place.height()))}});
-    empty(w, "wp:effectExtent",
-          {{"l", QStringLiteral("0")},
-           {"t", QStringLiteral("0")},
-           {"r", QStringLiteral("0")},
-           {"b", QStringLiteral("0")}});
+    const QString zero = u"0"_s;
+    const QString one = u"1"_s;
+    start(w, "wp:anchor", {{"distT", zero}, {"distB", zero}, {"distL", zero}, {"distR", zero}});
+    attributes(w, {{"simplePos", zero}, {"relativeHeight", number(z)}, {"behindDoc", zero}});
+    attributes(w, {{"locked", zero}, {"layoutInCell", one}, {"allowOverlap", one}});
+    empty(w, "wp:simplePos", {{"x", zero}, {"y", zero}});
+    for (const auto& [axis, offset] :
+         {std::pair{"wp:positionH", place.left()}, std::pair{"wp:positionV", place.top()}}) {
+        start(w, axis, {{"relativeFrom", u"page"_s}});
+        w.writeTextElement(u"wp:posOffset"_s, emus(offset));
+        w.writeEndElement();
+    }
+    empty(w, "wp:extent", {{"cx", emus(place.width())}, {"cy", emus(place.height())}});
+    empty(w, "wp:effectExtent", {{"l", zero}, {"t", zero}, {"r", zero}, {"b", zero}});
     empty(w, "wp:wrapNone");
     empty(w, "wp:docPr", {{"id", QString::number(id)}, {"name", name}});
 }
@@ -168,12 +189,11 @@ void startAnchor(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, con
 void shapeTransform(QXmlStreamWriter& w, const char* element, const QRectF& place)
 {
     w.writeStartElement(QLatin1String(element));
-    w.writeStartElement(QStringLiteral("a:xfrm"));
-    empty(w, "a:off", {{"x", QStringLiteral("0")}, {"y", QStringLiteral("0")}});
-    empty(w, "a:ext", {{"cx", number(emu(place.width()))}, {"cy", number(emu(place.height()))}});
+    w.writeStartElement(u"a:xfrm"_s);
+    empty(w, "a:off", {{"x", u"0"_s}, {"y", u"0"_s}});
+    empty(w, "a:ext", {{"cx", emus(place.width())}, {"cy", emus(place.height())}});
     w.writeEndElement();
-    w.writeStartElement(QStringLiteral("a:prstGeom"));
-    w.writeAttribute(QStringLiteral("prst"), QStringLiteral("rect"));
+    start(w, "a:prstGeom", {{"prst", u"rect"_s}});
     empty(w, "a:avLst");
     w.writeEndElement();
 }
@@ -183,118 +203,83 @@ void shapeTransform(QXmlStreamWriter& w, const char* element, const QRectF& plac
 void textBox(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const QString& name,
              const QStringList& lines)
 {
-    w.writeStartElement(QStringLiteral("w:r"));
-    w.writeStartElement(QStringLiteral("mc:AlternateContent"));
-    w.writeStartElement(QStringLiteral("mc:Choice"));
-    w.writeAttribute(QStringLiteral("Requires"), QStringLiteral("wps"));
-    w.writeStartElement(QStringLiteral("w:drawing"));
+    w.writeStartElement(u"w:r"_s);
+    w.writeStartElement(u"mc:AlternateContent"_s);
+    start(w, "mc:Choice", {{"Requires", u"wps"_s}});
+    w.writeStartElement(u"w:drawing"_s);
     startAnchor(w, place, z, id, name);
     empty(w, "wp:cNvGraphicFramePr");
-    w.writeStartElement(QStringLiteral("a:graphic"));
-    w.writeStartElement(QStringLiteral("a:graphicData"));
-    w.writeAttribute(QStringLiteral("uri"), QLatin1String(kNsWps));
-    w.writeStartElement(QStringLiteral("wps:wsp"));
+    w.writeStartElement(u"a:graphic"_s);
+    start(w, "a:graphicData", {{"uri", QLatin1String(kNsWps)}});
+    w.writeStartElement(u"wps:wsp"_s);
     empty(w, "wps:cNvSpPr");
     shapeTransform(w, "wps:spPr", place);
-    w.writeStartElement(QStringLiteral("a:solidFill"));
-    empty(w, "a:srgbClr", {{"val", QStringLiteral("FFFFFF")}});
+    w.writeStartElement(u"a:solidFill"_s);
+    empty(w, "a:srgbClr", {{"val", u"FFFFFF"_s}});
     w.writeEndElement();
-    w.writeStartElement(QStringLiteral("a:ln"));
-    w.writeAttribute(QStringLiteral("w"), QStringLiteral("9525"));
-    w.writeStartElement(QStringLiteral("a:solidFill"));
-    empty(w, "a:srgbClr", {{"val", QStringLiteral("000000")}});
-    w.writeEndElement();
-    w.writeEndElement(); // a:ln
-    w.writeEndElement(); // wps:spPr
-    w.writeStartElement(QStringLiteral("wps:txbx"));
+    start(w, "a:ln", {{"w", u"9525"_s}});
+    w.writeStartElement(u"a:solidFill"_s);
+    empty(w, "a:srgbClr", {{"val", u"000000"_s}});
+    end(w, 3); // a:solidFill, a:ln, wps:spPr
+    w.writeStartElement(u"wps:txbx"_s);
     boxContent(w, lines);
     w.writeEndElement();
-    w.writeStartElement(QStringLiteral("wps:bodyPr"));
-    w.writeAttribute(QStringLiteral("rot"), QStringLiteral("0"));
-    w.writeAttribute(QStringLiteral("vert"), QStringLiteral("horz"));
-    w.writeAttribute(QStringLiteral("wrap"), QStringLiteral("square"));
-    w.writeAttribute(QStringLiteral("lIns"), number(emu(kBoxInsetLeft)));
-    w.writeAttribute(QStringLiteral("tIns"), number(emu(kBoxInsetTopBottom)));
-    w.writeAttribute(QStringLiteral("rIns"), number(emu(kBoxInsetRight)));
-    w.writeAttribute(QStringLiteral("bIns"), number(emu(kBoxInsetTopBottom)));
-    w.writeAttribute(QStringLiteral("anchor"), QStringLiteral("t"));
-    w.writeAttribute(QStringLiteral("anchorCtr"), QStringLiteral("0"));
+    start(w, "wps:bodyPr", {{"rot", u"0"_s}, {"vert", u"horz"_s}, {"wrap", u"square"_s}});
+    attributes(w, {{"lIns", emus(kBoxInsetLeft)}, {"tIns", emus(kBoxInsetTopBottom)}});
+    attributes(w, {{"rIns", emus(kBoxInsetRight)}, {"bIns", emus(kBoxInsetTopBottom)}});
+    attributes(w, {{"anchor", u"t"_s}, {"anchorCtr", u"0"_s}});
     empty(w, "a:noAutofit");
-    w.writeEndElement(); // wps:bodyPr
-    w.writeEndElement(); // wps:wsp
-    w.writeEndElement(); // a:graphicData
-    w.writeEndElement(); // a:graphic
-    w.writeEndElement(); // wp:anchor
-    w.writeEndElement(); // w:drawing
-    w.writeEndElement(); // mc:Choice
+    end(w, 7); // wps:bodyPr and the rest out to mc:Choice
 
-    w.writeStartElement(QStringLiteral("mc:Fallback"));
-    w.writeStartElement(QStringLiteral("w:pict"));
-    w.writeStartElement(QStringLiteral("v:rect"));
-    w.writeAttribute(QStringLiteral("id"), name);
-    w.writeAttribute(QStringLiteral("o:spid"), QStringLiteral("_x0000_s%1").arg(1024 + id));
-    w.writeAttribute(
-        QStringLiteral("style"),
-        QStringLiteral("position:absolute;margin-left:%1;margin-top:%2;width:%3;height:%4;"
-                       "z-index:%5;mso-position-horizontal-relative:page;"
-                       "mso-position-vertical-relative:page")
-            .arg(pt(place.left()), pt(place.top()), pt(place.width()), pt(place.height()),
-                 number(z)));
-    w.writeAttribute(QStringLiteral("fillcolor"), QStringLiteral("white"));
-    w.writeAttribute(QStringLiteral("strokecolor"), QStringLiteral("black"));
-    w.writeAttribute(QStringLiteral("strokeweight"), QStringLiteral(".75pt"));
-    w.writeStartElement(QStringLiteral("v:textbox"));
-    w.writeAttribute(QStringLiteral("inset"),
-                     QStringLiteral("%1,%2,%3,%2")
-                         .arg(pt(kBoxInsetLeft), pt(kBoxInsetTopBottom), pt(kBoxInsetRight)));
+    w.writeStartElement(u"mc:Fallback"_s);
+    w.writeStartElement(u"w:pict"_s);
+    start(w, "v:rect", {{"id", name}, {"o:spid", u"_x0000_s%1"_s.arg(1024 + id)}});
+    w.writeAttribute(u"style"_s,
+                     QStringLiteral("position:absolute;margin-left:%1;margin-top:%2;width:%3;"
+                                    "height:%4;z-index:%5;mso-position-horizontal-relative:page;"
+                                    "mso-position-vertical-relative:page")
+                         .arg(pt(place.left()), pt(place.top()), pt(place.width()),
+                              pt(place.height()), number(z)));
+    attributes(
+        w, {{"fillcolor", u"white"_s}, {"strokecolor", u"black"_s}, {"strokeweight", u".75pt"_s}});
+    start(w, "v:textbox",
+          {{"inset",
+            u"%1,%2,%3,%2"_s.arg(pt(kBoxInsetLeft), pt(kBoxInsetTopBottom), pt(kBoxInsetRight))}});
     boxContent(w, lines);
     w.writeEndElement(); // v:textbox
-    empty(w, "w10:wrap",
-          {{"anchorx", QStringLiteral("page")}, {"anchory", QStringLiteral("page")}});
-    w.writeEndElement(); // v:rect
-    w.writeEndElement(); // w:pict
-    w.writeEndElement(); // mc:Fallback
-    w.writeEndElement(); // mc:AlternateContent
-    w.writeEndElement(); // w:r
+    empty(w, "w10:wrap", {{"anchorx", u"page"_s}, {"anchory", u"page"_s}});
+    end(w, 5); // v:rect and the rest out to w:r
 }
 
 void picture(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const QString& name)
 {
-    w.writeStartElement(QStringLiteral("w:r"));
-    w.writeStartElement(QStringLiteral("w:drawing"));
+    w.writeStartElement(u"w:r"_s);
+    w.writeStartElement(u"w:drawing"_s);
     startAnchor(w, place, z, id, name);
-    w.writeStartElement(QStringLiteral("wp:cNvGraphicFramePr"));
-    empty(w, "a:graphicFrameLocks", {{"noChangeAspect", QStringLiteral("1")}});
+    w.writeStartElement(u"wp:cNvGraphicFramePr"_s);
+    empty(w, "a:graphicFrameLocks", {{"noChangeAspect", u"1"_s}});
     w.writeEndElement();
-    w.writeStartElement(QStringLiteral("a:graphic"));
-    w.writeStartElement(QStringLiteral("a:graphicData"));
-    w.writeAttribute(QStringLiteral("uri"), QLatin1String(kNsPic));
-    w.writeStartElement(QStringLiteral("pic:pic"));
-    w.writeStartElement(QStringLiteral("pic:nvPicPr"));
-    empty(w, "pic:cNvPr", {{"id", QString::number(id)}, {"name", QStringLiteral("image1.png")}});
+    w.writeStartElement(u"a:graphic"_s);
+    start(w, "a:graphicData", {{"uri", QLatin1String(kNsPic)}});
+    w.writeStartElement(u"pic:pic"_s);
+    w.writeStartElement(u"pic:nvPicPr"_s);
+    empty(w, "pic:cNvPr", {{"id", QString::number(id)}, {"name", u"image1.png"_s}});
     empty(w, "pic:cNvPicPr");
     w.writeEndElement();
-    w.writeStartElement(QStringLiteral("pic:blipFill"));
+    w.writeStartElement(u"pic:blipFill"_s);
     empty(w, "a:blip", {{"r:embed", QLatin1String(kPictureRelId)}});
-    w.writeStartElement(QStringLiteral("a:stretch"));
+    w.writeStartElement(u"a:stretch"_s);
     empty(w, "a:fillRect");
-    w.writeEndElement();
-    w.writeEndElement(); // pic:blipFill
+    end(w, 2); // a:stretch, pic:blipFill
     shapeTransform(w, "pic:spPr", place);
-    w.writeEndElement(); // pic:spPr
-    w.writeEndElement(); // pic:pic
-    w.writeEndElement(); // a:graphicData
-    w.writeEndElement(); // a:graphic
-    w.writeEndElement(); // wp:anchor
-    w.writeEndElement(); // w:drawing
-    w.writeEndElement(); // w:r
+    end(w, 7); // pic:spPr and the rest out to w:r
 }
 
 void headingParagraph(QXmlStreamWriter& w, const QString& text,
                       const std::function<void()>& anchoredShapes = {})
 {
-    w.writeStartElement(QStringLiteral("w:p"));
-    w.writeStartElement(QStringLiteral("w:pPr"));
+    w.writeStartElement(u"w:p"_s);
+    w.writeStartElement(u"w:pPr"_s);
     runProperties(w, true);
     w.writeEndElement();
     if (anchoredShapes)
@@ -311,16 +296,11 @@ void sectionProperties(QXmlStreamWriter& w, const QPageSize& page)
     const auto inTwips = [](double millimetres) {
         return QString::number(qRound(millimetres / 25.4 * 1440));
     };
-    w.writeStartElement(QStringLiteral("w:sectPr"));
+    w.writeStartElement(u"w:sectPr"_s);
     empty(w, "w:pgSz", {{"w:w", inTwips(mm.width())}, {"w:h", inTwips(mm.height())}});
-    empty(w, "w:pgMar",
-          {{"w:top", twips(kTopMargin)},
-           {"w:right", twips(kRightMargin)},
-           {"w:bottom", twips(kBottomMargin)},
-           {"w:left", twips(kLeftMargin)},
-           {"w:header", QStringLiteral("720")},
-           {"w:footer", QStringLiteral("720")},
-           {"w:gutter", QStringLiteral("0")}});
+    empty(w, "w:pgMar", {{"w:top", twips(kTopMargin)}, {"w:right", twips(kRightMargin)}});
+    attributes(w, {{"w:bottom", twips(kBottomMargin)}, {"w:left", twips(kLeftMargin)}});
+    attributes(w, {{"w:header", u"720"_s}, {"w:footer", u"720"_s}, {"w:gutter", u"0"_s}});
     w.writeEndElement();
 }
 
@@ -340,9 +320,8 @@ QString xmlSafe(const QString& text)
 QByteArray contentTypes()
 {
     return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("Types"));
-        w.writeDefaultNamespace(
-            QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
+        w.writeStartElement(u"Types"_s);
+        w.writeDefaultNamespace(u"http://schemas.openxmlformats.org/package/2006/content-types"_s);
         const auto def = [&w](const char* ext, const char* type) {
             empty(w, "Default",
                   {{"Extension", QLatin1String(ext)}, {"ContentType", QLatin1String(type)}});
@@ -369,69 +348,47 @@ QByteArray contentTypes()
 
 QByteArray packageRelationships()
 {
-    return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("Relationships"));
-        w.writeDefaultNamespace(QLatin1String(kNsRel));
-        relationship(w, QStringLiteral("rId1"),
-                     QLatin1String(kRelTypeBase) + QStringLiteral("officeDocument"),
-                     QStringLiteral("word/document.xml"));
-        relationship(w, QStringLiteral("rId2"),
-                     QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
-                                    "metadata/core-properties"),
-                     QStringLiteral("docProps/core.xml"));
-        relationship(w, QStringLiteral("rId3"),
-                     QLatin1String(kRelTypeBase) + QStringLiteral("extended-properties"),
-                     QStringLiteral("docProps/app.xml"));
-        w.writeEndElement();
-    });
+    const QString base = QLatin1String(kRelTypeBase);
+    return relationships(
+        {{u"rId1"_s, base + u"officeDocument"_s, u"word/document.xml"_s},
+         {u"rId2"_s,
+          QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships/"
+                         "metadata/core-properties"),
+          u"docProps/core.xml"_s},
+         {u"rId3"_s, base + u"extended-properties"_s, u"docProps/app.xml"_s}});
 }
 
 QByteArray documentRelationships()
 {
-    return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("Relationships"));
-        w.writeDefaultNamespace(QLatin1String(kNsRel));
-        relationship(w, QStringLiteral("rIdStyles"),
-                     QLatin1String(kRelTypeBase) + QStringLiteral("styles"),
-                     QStringLiteral("styles.xml"));
-        relationship(w, QStringLiteral("rIdSettings"),
-                     QLatin1String(kRelTypeBase) + QStringLiteral("settings"),
-                     QStringLiteral("settings.xml"));
-        relationship(w, QLatin1String(kPictureRelId),
-                     QLatin1String(kRelTypeBase) + QStringLiteral("image"),
-                     QStringLiteral("media/image1.png"));
-        w.writeEndElement();
-    });
+    const QString base = QLatin1String(kRelTypeBase);
+    return relationships(
+        {{u"rIdStyles"_s, base + u"styles"_s, u"styles.xml"_s},
+         {u"rIdSettings"_s, base + u"settings"_s, u"settings.xml"_s},
+         {QLatin1String(kPictureRelId), base + u"image"_s, u"media/image1.png"_s}});
 }
 
 QByteArray styles()
 {
     return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("w:styles"));
-        w.writeNamespace(QLatin1String(kNsW), QStringLiteral("w"));
-        w.writeStartElement(QStringLiteral("w:docDefaults"));
-        w.writeStartElement(QStringLiteral("w:rPrDefault"));
+        w.writeStartElement(u"w:styles"_s);
+        w.writeNamespace(QLatin1String(kNsW), u"w"_s);
+        w.writeStartElement(u"w:docDefaults"_s);
+        w.writeStartElement(u"w:rPrDefault"_s);
         runProperties(w, false);
         w.writeEndElement();
-        w.writeStartElement(QStringLiteral("w:pPrDefault"));
-        w.writeStartElement(QStringLiteral("w:pPr"));
-        empty(w, "w:spacing",
-              {{"w:before", QStringLiteral("0")},
-               {"w:after", QStringLiteral("0")},
-               {"w:line", QStringLiteral("240")},
-               {"w:lineRule", QStringLiteral("auto")}});
+        w.writeStartElement(u"w:pPrDefault"_s);
+        w.writeStartElement(u"w:pPr"_s);
+        spacing(w, u"240"_s, u"auto"_s);
         w.writeEndElement();
         w.writeEndElement();
         w.writeEndElement(); // w:docDefaults
 
         // The normal style puts no space between paragraphs of the same style.
-        w.writeStartElement(QStringLiteral("w:style"));
-        w.writeAttribute(QStringLiteral("w:type"), QStringLiteral("paragraph"));
-        w.writeAttribute(QStringLiteral("w:default"), QStringLiteral("1"));
-        w.writeAttribute(QStringLiteral("w:styleId"), QStringLiteral("Normal"));
-        empty(w, "w:name", {{"w:val", QStringLiteral("Normal")}});
+        start(w, "w:style",
+              {{"w:type", u"paragraph"_s}, {"w:default", u"1"_s}, {"w:styleId", u"Normal"_s}});
+        empty(w, "w:name", {{"w:val", u"Normal"_s}});
         empty(w, "w:qFormat");
-        w.writeStartElement(QStringLiteral("w:pPr"));
+        w.writeStartElement(u"w:pPr"_s);
         empty(w, "w:contextualSpacing");
         w.writeEndElement();
         runProperties(w, false);
@@ -443,16 +400,16 @@ QByteArray styles()
 QByteArray settings()
 {
     return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("w:settings"));
-        w.writeNamespace(QLatin1String(kNsW), QStringLiteral("w"));
-        empty(w, "w:zoom", {{"w:percent", QStringLiteral("100")}});
-        empty(w, "w:defaultTabStop", {{"w:val", QStringLiteral("720")}});
-        empty(w, "w:characterSpacingControl", {{"w:val", QStringLiteral("doNotCompress")}});
-        w.writeStartElement(QStringLiteral("w:compat"));
+        w.writeStartElement(u"w:settings"_s);
+        w.writeNamespace(QLatin1String(kNsW), u"w"_s);
+        empty(w, "w:zoom", {{"w:percent", u"100"_s}});
+        empty(w, "w:defaultTabStop", {{"w:val", u"720"_s}});
+        empty(w, "w:characterSpacingControl", {{"w:val", u"doNotCompress"_s}});
+        w.writeStartElement(u"w:compat"_s);
         empty(w, "w:compatSetting",
-              {{"w:name", QStringLiteral("compatibilityMode")},
-               {"w:uri", QStringLiteral("http://schemas.microsoft.com/office/word")},
-               {"w:val", QStringLiteral("15")}});
+              {{"w:name", u"compatibilityMode"_s},
+               {"w:uri", u"http://schemas.microsoft.com/office/word"_s},
+               {"w:val", u"15"_s}});
         w.writeEndElement();
         w.writeEndElement();
     });
@@ -461,21 +418,19 @@ QByteArray settings()
 QByteArray coreProperties()
 {
     return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("cp:coreProperties"));
+        w.writeStartElement(u"cp:coreProperties"_s);
         w.writeNamespace(
             QStringLiteral(
                 "http://schemas.openxmlformats.org/package/2006/metadata/core-properties"),
-            QStringLiteral("cp"));
-        w.writeNamespace(QStringLiteral("http://purl.org/dc/elements/1.1/"), QStringLiteral("dc"));
-        w.writeNamespace(QStringLiteral("http://purl.org/dc/terms/"), QStringLiteral("dcterms"));
-        w.writeNamespace(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"),
-                         QStringLiteral("xsi"));
-        w.writeTextElement(QStringLiteral("dc:title"), QStringLiteral("Ultrasonic Test Report"));
-        w.writeTextElement(QStringLiteral("dc:creator"), QStringLiteral("Quillon"));
+            u"cp"_s);
+        w.writeNamespace(u"http://purl.org/dc/elements/1.1/"_s, u"dc"_s);
+        w.writeNamespace(u"http://purl.org/dc/terms/"_s, u"dcterms"_s);
+        w.writeNamespace(u"http://www.w3.org/2001/XMLSchema-instance"_s, u"xsi"_s);
+        w.writeTextElement(u"dc:title"_s, u"Ultrasonic Test Report"_s);
+        w.writeTextElement(u"dc:creator"_s, u"Quillon"_s);
         const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
         for (const char* name : {"dcterms:created", "dcterms:modified"}) {
-            w.writeStartElement(QLatin1String(name));
-            w.writeAttribute(QStringLiteral("xsi:type"), QStringLiteral("dcterms:W3CDTF"));
+            start(w, name, {{"xsi:type", u"dcterms:W3CDTF"_s}});
             w.writeCharacters(now);
             w.writeEndElement();
         }
@@ -486,10 +441,10 @@ QByteArray coreProperties()
 QByteArray appProperties()
 {
     return xmlPart([](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("Properties"));
+        w.writeStartElement(u"Properties"_s);
         w.writeDefaultNamespace(QStringLiteral(
             "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties"));
-        w.writeTextElement(QStringLiteral("Application"), QStringLiteral("Quillon"));
+        w.writeTextElement(u"Application"_s, u"Quillon"_s);
         w.writeEndElement();
     });
 }
@@ -497,24 +452,25 @@ QByteArray appProperties()
 QByteArray document(const DocxContent& content)
 {
     return xmlPart([&content](QXmlStreamWriter& w) {
-        w.writeStartElement(QStringLiteral("w:document"));
-        w.writeNamespace(QLatin1String(kNsW), QStringLiteral("w"));
-        w.writeNamespace(QLatin1String(kNsR), QStringLiteral("r"));
-        w.writeNamespace(QLatin1String(kNsWp), QStringLiteral("wp"));
-        w.writeNamespace(QLatin1String(kNsA), QStringLiteral("a"));
-        w.writeNamespace(QLatin1String(kNsPic), QStringLiteral("pic"));
-        w.writeNamespace(QLatin1String(kNsWps), QStringLiteral("wps"));
-        w.writeNamespace(QLatin1String(kNsMc), QStringLiteral("mc"));
-        w.writeNamespace(QLatin1String(kNsV), QStringLiteral("v"));
-        w.writeNamespace(QLatin1String(kNsO), QStringLiteral("o"));
-        w.writeNamespace(QLatin1String(kNsW10), QStringLiteral("w10"));
-        w.writeStartElement(QStringLiteral("w:body"));
+        w.writeStartElement(u"w:document"_s);
+        for (const auto& [uri, prefix] : {std::pair{kNsW, "w"},
+                                          {kNsR, "r"},
+                                          {kNsWp, "wp"},
+                                          {kNsA, "a"},
+                                          {kNsPic, "pic"},
+                                          {kNsWps, "wps"},
+                                          {kNsMc, "mc"},
+                                          {kNsV, "v"},
+                                          {kNsO, "o"},
+                                          {kNsW10, "w10"}})
+            w.writeNamespace(QLatin1String(uri), QLatin1String(prefix));
+        w.writeStartElement(u"w:body"_s);
 
         // The shapes are anchored in the first paragraph, positioned on the page.
         const auto shapes = [&w, &content] {
-            textBox(w, kMenuBox, kMenuZ, 1, QStringLiteral("Menu Data"), content.menuLines);
-            textBox(w, kNotesBox, kNotesZ, 2, QStringLiteral("Notes"), content.noteLines);
-            picture(w, kPicture, kPictureZ, 3, QStringLiteral("A Scan"));
+            textBox(w, kMenuBox, kMenuZ, 1, u"Menu Data"_s, content.menuLines);
+            textBox(w, kNotesBox, kNotesZ, 2, u"Notes"_s, content.noteLines);
+            picture(w, kPicture, kPictureZ, 3, u"A Scan"_s);
         };
         const QStringList heading =
             content.heading.isEmpty() ? QStringList{QString()} : content.heading;

@@ -93,15 +93,17 @@ std::vector<BlockText> linesFromTop(const QStringList& lines, double lineHeight)
     return texts;
 }
 
+// A block with its name, units, natural size and font, and nothing drawn on it yet.
+ReportBlock emptyBlock(const char* name, double unitsPerInch, QSizeF size, const BlockFont& font)
+{
+    return {QString::fromLatin1(name), unitsPerInch, size, font, {}, {}, {}};
+}
+
 } // namespace
 
 ReportBlock ascanBlock(const DisplaySnapshot& snapshot)
 {
-    ReportBlock b;
-    b.name = QStringLiteral("ascan");
-    b.unitsPerInch = kPointsPerInch;
-    b.size = kAscanBlockSize;
-    b.font = kAscanFont;
+    ReportBlock b = emptyBlock("ascan", kPointsPerInch, kAscanBlockSize, kAscanFont);
     b.ascan = snapshot.drawing;
     b.texts = {
         {QPointF(kReadoutCaptionX, kReadoutY), QLatin1String(kReadoutCaption)},
@@ -115,11 +117,7 @@ ReportBlock ascanBlock(const DisplaySnapshot& snapshot)
 
 ReportBlock menuDataBlock(const PanelTexts& panel)
 {
-    ReportBlock b;
-    b.name = QStringLiteral("menu");
-    b.unitsPerInch = kPointsPerInch;
-    b.size = kMenuBlockSize;
-    b.font = kMenuFont;
+    ReportBlock b = emptyBlock("menu", kPointsPerInch, kMenuBlockSize, kMenuFont);
     double y = kMenuFirstY;
     for (int row = 0; row < kMenuRows - 1; ++row) {
         for (int column = 0; column < 4; ++column) {
@@ -144,11 +142,7 @@ ReportBlock menuDataBlock(const PanelTexts& panel)
 
 ReportBlock notesBlock(const NoteTexts& notes)
 {
-    ReportBlock b;
-    b.name = QStringLiteral("notes");
-    b.unitsPerInch = kTwipsPerInch;
-    b.size = kNotesBlockSize;
-    b.font = kNotesFont;
+    ReportBlock b = emptyBlock("notes", kTwipsPerInch, kNotesBlockSize, kNotesFont);
     b.texts = linesFromTop(noteTextLines(notes), b.font.lineHeight(b.unitsPerInch));
     b.rects = {{QRectF(QPointF(10, 10), QPointF(10214, 2900)), penWidth(b.unitsPerInch)}};
     return b;
@@ -156,11 +150,7 @@ ReportBlock notesBlock(const NoteTexts& notes)
 
 ReportBlock headerBlock()
 {
-    ReportBlock b;
-    b.name = QStringLiteral("header");
-    b.unitsPerInch = kTwipsPerInch;
-    b.size = kHeaderBlockSize;
-    b.font = kHeaderFont;
+    ReportBlock b = emptyBlock("header", kTwipsPerInch, kHeaderBlockSize, kHeaderFont);
     b.texts = linesFromTop({QLatin1String(kReportTitleLine), QLatin1String(kReportSubHeadingLine)},
                            b.font.lineHeight(b.unitsPerInch));
     return b;

@@ -32,11 +32,12 @@ ZipWriter::~ZipWriter()
         zip_source_free(m_buffer);
 }
 
-void ZipWriter::fail(const char* what)
+bool ZipWriter::fail(const char* what)
 {
     if (m_error.isEmpty())
         m_error = QString::fromUtf8(what) + QStringLiteral(": ") +
                   QString::fromUtf8(m_archive ? zip_strerror(m_archive) : "no archive");
+    return false;
 }
 
 bool ZipWriter::add(const QString& name, const QByteArray& data, bool compress)
@@ -46,22 +47,17 @@ bool ZipWriter::add(const QString& name, const QByteArray& data, bool compress)
     const QByteArray& kept = m_data.emplace_back(data);
     zip_source_t* source =
         zip_source_buffer(m_archive, kept.constData(), zip_uint64_t(kept.size()), 0);
-    if (!source) {
-        fail("zip_source_buffer");
-        return false;
-    }
+    if (!source)
+        return fail("zip_source_buffer");
     const zip_int64_t index =
         zip_file_add(m_archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
         zip_source_free(source);
-        fail("zip_file_add");
-        return false;
+        return fail("zip_file_add");
     }
     if (zip_set_file_compression(m_archive, zip_uint64_t(index),
-                                 compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) != 0) {
-        fail("zip_set_file_compression");
-        return false;
-    }
+                                 compress ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) != 0)
+        return fail("zip_set_file_compression");
     return true;
 }
 
@@ -70,10 +66,8 @@ bool ZipWriter::finish(QByteArray& archive)
     archive.clear();
     if (!m_archive)
         return false;
-    if (zip_close(m_archive) != 0) {
-        fail("zip_close");
-        return false;
-    }
+    if (zip_close(m_archive) != 0)
+        return fail("zip_close");
     m_archive = nullptr;
     m_data.clear();
 

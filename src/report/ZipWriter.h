@@ -31,7 +31,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
-    void fail(const char* what);
+    bool fail(const char* what); // keeps the first failure; returns false
 
     zip_source* m_buffer = nullptr;
     zip* m_archive = nullptr;

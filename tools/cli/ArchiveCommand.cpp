@@ -53,10 +53,8 @@ QString utcText(qint64 ms)
 // BadInput after one stderr line when DB is missing or cannot be read.
 int openExisting(SqliteArchive& archive, const QString& path)
 {
-    if (const ArchiveFailure f = archive.open(path, SqliteArchive::Open::ExistingOnly)) {
-        err(path + QStringLiteral(": ") + f.text);
-        return BadInput;
-    }
+    if (const ArchiveFailure f = archive.open(path, SqliteArchive::Open::ExistingOnly))
+        return fail(BadInput, path + QStringLiteral(": ") + f.text);
     return Success;
 }
 
@@ -91,10 +89,8 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
     if (const int status = openExisting(archive, db); status != Success)
         return status;
     std::vector<ArchiveEntry> entries;
-    if (const ArchiveFailure f = archive.query(q, entries)) {
-        err(db + QStringLiteral(": ") + f.text);
-        return BadInput;
-    }
+    if (const ArchiveFailure f = archive.query(q, entries))
+        return fail(BadInput, db + QStringLiteral(": ") + f.text);
     JsonWriter json;
     json.beginObject();
     json.key("entries");
@@ -122,14 +118,10 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
 int fetchEntry(SqliteArchive& archive, const QString& db, qint64 id, ArchiveEntry& e)
 {
     bool found = false;
-    if (const ArchiveFailure f = archive.fetch(id, e, found)) {
-        err(db + QStringLiteral(": ") + f.text);
-        return BadInput;
-    }
-    if (!found) {
-        err(db + QStringLiteral(": no entry %1").arg(id));
-        return BadInput;
-    }
+    if (const ArchiveFailure f = archive.fetch(id, e, found))
+        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    if (!found)
+        return fail(BadInput, db + QStringLiteral(": no entry %1").arg(id));
     return Success;
 }
 

@@ -89,12 +89,9 @@ int runAscan(const QStringList& args, const QString& usage)
         return usageError(usage, problem);
     if (!line.missingValue().isEmpty())
         return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
-    const QString format = line.isSet(QStringLiteral("--format"))
-                               ? line.value(QStringLiteral("--format"))
-                               : QStringLiteral("json");
+    const QString format = line.value(QStringLiteral("--format"), QStringLiteral("json"));
     const QString output = line.value(QStringLiteral("-o"));
-    const bool knownFormat = format == QLatin1String("json") || format == QLatin1String("png") ||
-                             format == QLatin1String("svg");
+    const bool knownFormat = QStringList{u"json"_qs, u"png"_qs, u"svg"_qs}.contains(format);
     Record record{};
     if (const int status =
             source.loadFor(usage, line.rest(), record,

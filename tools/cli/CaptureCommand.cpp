@@ -55,10 +55,8 @@ int capture(const QStringList& args, const QString& usage)
     QList<int> rows;
     for (int m : memories)
         rows.append(m - 1);
-    if (!capture.start(rows, &problem)) {
-        err(problem);
-        return DeviceFailure;
-    }
+    if (!capture.start(rows, &problem))
+        return fail(DeviceFailure, problem);
     session.run();
     if (const int status = session.writeBank(output); status != Success)
         return status;

@@ -17,10 +17,15 @@ void err(const QString& line)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+int fail(int status, const QString& line)
+{
+    err(line);
+    return status;
+}
+
 int usageError(const QString& usage, const QString& problem)
 {
-    err(problem + QStringLiteral(" (usage: quillon-cli ") + usage + u')');
-    return Usage;
+    return fail(Usage, problem + QStringLiteral(" (usage: quillon-cli ") + usage + u')');
 }
 
 } // namespace quillon::cli

@@ -25,6 +25,8 @@ struct CliCommand {
 // Writing to the standard streams.
 void out(const QByteArray& bytes);
 void err(const QString& line); // one line, newline appended
+// err(line), then `status` for the caller to return.
+int fail(int status, const QString& line);
 
 // A wrong command line: one stderr line with the problem and the command's usage; returns Usage.
 int usageError(const QString& usage, const QString& problem);

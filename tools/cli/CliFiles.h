@@ -4,6 +4,7 @@
 #include "core/FileFailure.h"
 #include "core/FrameDecoder.h"
 #include "core/InputFile.h"
+#include "core/Module1.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,9 @@ namespace quillon::cli
 
 // A bank file's contents; null after the stderr line.
 std::unique_ptr<BankFileContents> readBankInput(const QString& path);
+// Loads a bank file into the module as opening it in the window does; false after the stderr
+// line.
+bool loadBankInto(Module1& module, const QString& path);
 
 // Opens a file of received bytes; false after the stderr line.
 bool openInput(InputFile& file, const QString& path);

@@ -24,6 +24,11 @@ public:
     bool isSet(const QString& option) const;
     // The option's value; empty when it was not given.
     QString value(const QString& option) const;
+    // The option's value, or `fallback` when it was not given.
+    QString value(const QString& option, const QString& fallback) const
+    {
+        return isSet(option) ? value(option) : fallback;
+    }
     // What no option took, in the order given: other arguments, unknown options, repeats of an
     // option, and a "--" with everything after it.
     const QStringList& rest() const { return m_rest; }

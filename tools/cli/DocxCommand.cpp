@@ -16,24 +16,18 @@ int runDocx(const QStringList& args, const QString& usage)
     line.parse(args);
     RecordSource source;
     QString error;
-    if (!RecordSource::parse(line, source, &error)) {
-        err(error);
-        return Usage;
-    }
+    if (!RecordSource::parse(line, source, &error))
+        return fail(Usage, error);
     const QString output = line.value(QStringLiteral("-o"));
-    if (output.isEmpty() || !line.rest().isEmpty() || source.kind == RecordSource::Kind::None) {
-        err(QStringLiteral("usage: quillon-cli ") + usage);
-        return Usage;
-    }
+    if (output.isEmpty() || !line.rest().isEmpty() || source.kind == RecordSource::Kind::None)
+        return fail(Usage, QStringLiteral("usage: quillon-cli ") + usage);
     Record record{};
     const int status = source.load(record);
     if (status != Success)
         return status;
     const ReportError written = DocxWriter::write(output, snapshotOf(record));
-    if (written != ReportError::None) {
-        err(output + QStringLiteral(": ") + reportErrorText(written));
-        return DeviceFailure;
-    }
+    if (written != ReportError::None)
+        return fail(DeviceFailure, output + QStringLiteral(": ") + reportErrorText(written));
     return Success;
 }
 

@@ -10,8 +10,6 @@
 #include "core/FrameDecoder.h"
 #include "core/Module1.h"
 
-#include <QFileInfo>
-
 #include <memory>
 
 namespace quillon::cli
@@ -19,17 +17,6 @@ namespace quillon::cli
 
 namespace
 {
-
-// Loads BANK into the module as opening the bank file in the window would; false after the
-// stderr line.
-bool loadInto(Module1& module, const QString& path)
-{
-    const auto contents = readBankInput(path);
-    if (!contents)
-        return false;
-    module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
-    return true;
-}
 
 int importFrames(const QStringList& args, const QString& usage)
 {
@@ -55,7 +42,7 @@ int importFrames(const QStringList& args, const QString& usage)
     writeSampleEcho(module->recbuf);
     if (const int status = useArchive(*module); status != Success)
         return status;
-    if (!into.isEmpty() && !loadInto(*module, into))
+    if (!into.isEmpty() && !loadBankInto(*module, into))
         return BadInput;
 
     FrameDecoder decoder;

@@ -20,29 +20,16 @@ void JsonWriter::separate()
     }
 }
 
-void JsonWriter::beginObject()
+void JsonWriter::open(char bracket)
 {
     separate();
-    m_out += '{';
+    m_out += bracket;
     m_first.append(true);
 }
 
-void JsonWriter::endObject()
+void JsonWriter::close(char bracket)
 {
-    m_out += '}';
-    m_first.removeLast();
-}
-
-void JsonWriter::beginArray()
-{
-    separate();
-    m_out += '[';
-    m_first.append(true);
-}
-
-void JsonWriter::endArray()
-{
-    m_out += ']';
+    m_out += bracket;
     m_first.removeLast();
 }
 
@@ -91,30 +78,17 @@ QByteArray JsonWriter::quoted(const QString& text)
     QString escaped;
     escaped.reserve(text.size() + 2);
     escaped += u'"';
+    // The characters with a short escape, and the letter that follows the backslash for each.
+    static constexpr QStringView kEscaped = u"\"\\\n\r\t";
+    static constexpr QStringView kLetters = u"\"\\nrt";
     for (QChar c : text) {
         const char16_t u = c.unicode();
-        switch (u) {
-        case u'"':
-            escaped += QStringLiteral("\\\"");
-            break;
-        case u'\\':
-            escaped += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            escaped += QStringLiteral("\\n");
-            break;
-        case u'\r':
-            escaped += QStringLiteral("\\r");
-            break;
-        case u'\t':
-            escaped += QStringLiteral("\\t");
-            break;
-        default:
-            if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
-                escaped += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
-            else
-                escaped += c;
-        }
+        if (const qsizetype i = kEscaped.indexOf(c); i >= 0)
+            escaped.append(u'\\').append(kLetters[i]);
+        else if (u < 0x20 || (u >= 0x7f && u <= 0x9f))
+            escaped += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        else
+            escaped += c;
     }
     escaped += u'"';
     return escaped.toUtf8();

@@ -13,10 +13,10 @@ namespace quillon::cli
 class JsonWriter
 {
 public:
-    void beginObject();
-    void endObject();
-    void beginArray();
-    void endArray();
+    void beginObject() { open('{'); }
+    void endObject() { close('}'); }
+    void beginArray() { open('['); }
+    void endArray() { close(']'); }
     void key(const char* name);
 
     void value(int v);
@@ -40,6 +40,8 @@ public:
 
 private:
     void separate();
+    void open(char bracket);
+    void close(char bracket);
     QByteArray m_out;
     QVector<bool> m_first; // per open container: nothing written into it yet
     bool m_afterKey = false;

@@ -5,7 +5,6 @@
 #include "core/BankFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -31,20 +30,14 @@ LinkSession::~LinkSession() = default;
 
 int LinkSession::loadBank(const QString& path)
 {
-    const auto contents = readBankInput(path);
-    if (!contents)
-        return BadInput;
-    m_module.loadBank(*contents, QFileInfo(path).absoluteFilePath());
-    return Success;
+    return loadBankInto(m_module, path) ? Success : BadInput;
 }
 
 int LinkSession::open(const QString& device)
 {
     QString problem;
-    if (!m_link->open(device, &problem)) {
-        err(device + QStringLiteral(": ") + problem);
-        return DeviceFailure;
-    }
+    if (!m_link->open(device, &problem))
+        return fail(DeviceFailure, device + QStringLiteral(": ") + problem);
     return Success;
 }
 

@@ -17,23 +17,21 @@ QStringList RecordSource::options()
 
 bool RecordSource::parse(const CommandLine& line, RecordSource& source, QString* error)
 {
-    if (options().contains(line.missingValue())) {
-        *error = line.missingValue() + QStringLiteral(" needs a value");
+    const auto refuse = [error](const QString& why) {
+        *error = why;
         return false;
-    }
+    };
+    if (options().contains(line.missingValue()))
+        return refuse(line.missingValue() + QStringLiteral(" needs a value"));
     const QString frame = line.value(QStringLiteral("--frame"));
     const QString awv = line.value(QStringLiteral("--awv"));
     const QString bank = line.value(QStringLiteral("--bank"));
     const QString memory = line.value(QStringLiteral("--memory"));
     const int given = int(!frame.isEmpty()) + int(!awv.isEmpty()) + int(!bank.isEmpty());
-    if (given > 1) {
-        *error = QStringLiteral("give one of --frame, --awv and --bank");
-        return false;
-    }
-    if (!memory.isEmpty() && bank.isEmpty()) {
-        *error = QStringLiteral("--memory goes with --bank");
-        return false;
-    }
+    if (given > 1)
+        return refuse(QStringLiteral("give one of --frame, --awv and --bank"));
+    if (!memory.isEmpty() && bank.isEmpty())
+        return refuse(QStringLiteral("--memory goes with --bank"));
     if (!frame.isEmpty()) {
         source.kind = Kind::Frame;
         source.file = frame;
@@ -43,10 +41,8 @@ bool RecordSource::parse(const CommandLine& line, RecordSource& source, QString*
     } else if (!bank.isEmpty()) {
         bool ok = false;
         source.memory = memory.toInt(&ok);
-        if (!ok || !isStorableMemory(source.memory)) {
-            *error = QStringLiteral("--bank needs --memory N with N from 1 to 200");
-            return false;
-        }
+        if (!ok || !isStorableMemory(source.memory))
+            return refuse(QStringLiteral("--bank needs --memory N with N from 1 to 200"));
         source.kind = Kind::Bank;
         source.file = bank;
     }
@@ -73,10 +69,10 @@ int RecordSource::load(Record& record) const
                 return false;
             }))
             return BadInput;
-        if (!complete) {
-            err(file + QStringLiteral(": no complete frame in %1 bytes").arg(input.position()));
-            return BadInput;
-        }
+        if (!complete)
+            return fail(
+                BadInput,
+                file + QStringLiteral(": no complete frame in %1 bytes").arg(input.position()));
         RawFrame raw{};
         copyFrameInto(decoder.frame(), raw);
         applyFrame(raw, record);
@@ -84,10 +80,8 @@ int RecordSource::load(Record& record) const
     }
     case Kind::Waveform: {
         QByteArray bytes;
-        if (const auto failure = readWaveformFile(file, bytes)) {
-            err(briefText(*failure));
-            return BadInput;
-        }
+        if (const auto failure = readWaveformFile(file, bytes))
+            return fail(BadInput, briefText(*failure));
         RawFrame raw{};
         readWaveform(bytes, raw, nullptr);
         get_data(raw, record);
@@ -96,8 +90,7 @@ int RecordSource::load(Record& record) const
     case Kind::None:
         break;
     }
-    err(QStringLiteral("no record source given"));
-    return Usage;
+    return fail(Usage, QStringLiteral("no record source given"));
 }
 
 int RecordSource::loadFor(const QString& usage, const QStringList& rest, Record& record,

@@ -23,10 +23,8 @@ int bankSnapshots(const QString& bankFile, const QString& list,
     QList<int> memories;
     QString problem;
     bool all = false;
-    if (!parseMemoryList(list, memories, &problem, &all)) {
-        err(QStringLiteral("--memories: ") + problem);
-        return Usage;
-    }
+    if (!parseMemoryList(list, memories, &problem, &all))
+        return fail(Usage, QStringLiteral("--memories: ") + problem);
     const auto contents = readBankInput(bankFile);
     if (!contents)
         return BadInput;
@@ -34,10 +32,8 @@ int bankSnapshots(const QString& bankFile, const QString& list,
         for (int m = 1; m <= kMemoryCount; ++m)
             if (contents->marks[m - 1])
                 memories.append(m);
-        if (memories.isEmpty()) {
-            err(bankFile + QStringLiteral(": no memory holds a record"));
-            return BadInput;
-        }
+        if (memories.isEmpty())
+            return fail(BadInput, bankFile + QStringLiteral(": no memory holds a record"));
     }
     for (int m : memories) {
         Record record{};
@@ -56,10 +52,8 @@ int runReport(const QStringList& args, const QString& usage)
                      << QStringLiteral("-o") << QStringLiteral("--memories"));
     line.parse(args);
     const QString missing = line.missingValue();
-    if (missing == QLatin1String("-o") || missing == QLatin1String("--memories")) {
-        err(missing + QStringLiteral(" needs a value"));
-        return Usage;
-    }
+    if (missing == QLatin1String("-o") || missing == QLatin1String("--memories"))
+        return fail(Usage, missing + QStringLiteral(" needs a value"));
     const QString output = line.value(QStringLiteral("-o"));
     const QString memories = line.value(QStringLiteral("--memories"));
     // With --memories the bank is the report's own option, and no other source may be given.
@@ -67,30 +61,22 @@ int runReport(const QStringList& args, const QString& usage)
     QString bank;
     RecordSource source;
     if (!memories.isEmpty()) {
-        if (missing == bankOption) {
-            err(bankOption + QStringLiteral(" needs a value"));
-            return Usage;
-        }
+        if (missing == bankOption)
+            return fail(Usage, bankOption + QStringLiteral(" needs a value"));
         bank = line.value(bankOption);
-        if (bank.isEmpty() || line.isSet(QStringLiteral("--memory"))) {
-            err(QStringLiteral("--memories goes with --bank and without --memory"));
-            return Usage;
-        }
+        if (bank.isEmpty() || line.isSet(QStringLiteral("--memory")))
+            return fail(Usage, QStringLiteral("--memories goes with --bank and without --memory"));
         for (const QString& other : {QStringLiteral("--frame"), QStringLiteral("--awv")})
             if (line.isSet(other))
                 rest.append(other);
     } else {
         QString error;
-        if (!RecordSource::parse(line, source, &error)) {
-            err(error);
-            return Usage;
-        }
+        if (!RecordSource::parse(line, source, &error))
+            return fail(Usage, error);
     }
     if (output.isEmpty() || !rest.isEmpty() ||
-        (memories.isEmpty() && source.kind == RecordSource::Kind::None)) {
-        err(QStringLiteral("usage: quillon-cli ") + usage);
-        return Usage;
-    }
+        (memories.isEmpty() && source.kind == RecordSource::Kind::None))
+        return fail(Usage, QStringLiteral("usage: quillon-cli ") + usage);
 
     std::vector<DisplaySnapshot> snapshots;
     if (!memories.isEmpty()) {
@@ -106,10 +92,8 @@ int runReport(const QStringList& args, const QString& usage)
     }
 
     const ReportOutcome outcome = ReportPrinter::writePdf(output, snapshots);
-    if (!outcome.ok()) {
-        err(output + QStringLiteral(": ") + reportErrorText(outcome.error));
-        return DeviceFailure;
-    }
+    if (!outcome.ok())
+        return fail(DeviceFailure, output + QStringLiteral(": ") + reportErrorText(outcome.error));
     return Success;
 }
 

@@ -104,12 +104,9 @@ int runTable(const QStringList& args, const QString& usage)
             return usageError(usage, QStringLiteral("unknown option ") + file);
     if (files.isEmpty())
         return usageError(usage, QStringLiteral("give one or more bank files"));
-    const QString format = line.isSet(QStringLiteral("--format"))
-                               ? line.value(QStringLiteral("--format"))
-                               : QStringLiteral("json");
+    const QString format = line.value(QStringLiteral("--format"), QStringLiteral("json"));
     const QString output = line.value(QStringLiteral("-o"));
-    if (format != QLatin1String("json") && format != QLatin1String("csv") &&
-        format != QLatin1String("xlsx"))
+    if (!QStringList{u"json"_qs, u"csv"_qs, u"xlsx"_qs}.contains(format))
         return usageError(usage, QStringLiteral("--format is json, csv or xlsx"));
     if (format == QLatin1String("xlsx") && (output.isEmpty() || output == QLatin1String("-")))
         return usageError(usage, QStringLiteral("xlsx needs -o OUT"));
@@ -130,10 +127,8 @@ int runTable(const QStringList& args, const QString& usage)
         return writeOutput(output, tableJson(table));
     if (format == QLatin1String("csv"))
         return writeOutput(output, csvOf(table));
-    if (auto failure = writeXlsx(output, table)) {
-        err(output + QStringLiteral(": ") + *failure);
-        return DeviceFailure;
-    }
+    if (auto failure = writeXlsx(output, table))
+        return fail(DeviceFailure, output + QStringLiteral(": ") + *failure);
     return Success;
 }
 

@@ -90,14 +90,12 @@ QList<Instrument::Transmission> Instrument::received(QByteArrayView bytes,
         QByteArray frame = frameOf(recordOf(memory));
         if (m_options.cut.contains(memory))
             frame.truncate(m_options.cut.value(memory));
-        Transmission t;
-        t.bytes = noise(m_options.noise) + frame;
-        t.pauseBefore = std::chrono::milliseconds(m_options.replyDelayMs);
-        t.note = QStringLiteral("request %1: memory %2, %3 bytes")
-                     .arg(requested)
-                     .arg(memory)
-                     .arg(t.bytes.size());
-        out.append(t);
+        const QByteArray bytes = noise(m_options.noise) + frame;
+        out.append({bytes, std::chrono::milliseconds(m_options.replyDelayMs),
+                    QStringLiteral("request %1: memory %2, %3 bytes")
+                        .arg(requested)
+                        .arg(memory)
+                        .arg(bytes.size())});
     }
     return out;
 }

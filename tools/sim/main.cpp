@@ -52,6 +52,13 @@ int pollTimeoutMs(Nanoseconds wait)
     return int(std::chrono::duration_cast<std::chrono::milliseconds>(wait).count());
 }
 
+// One "vantor-sim: " line on stderr; returns `status` for the caller to end with.
+int complain(const QString& text, int status = 0)
+{
+    std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(text));
+    return status;
+}
+
 QByteArray printable(const QByteArray& command)
 {
     QByteArray text;
@@ -91,7 +98,7 @@ private:
     void event(const QString& text)
     {
         if (!m_options.quiet)
-            std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(text));
+            complain(text);
     }
     void send(const QList<Instrument::Transmission>& list)
     {
@@ -173,7 +180,7 @@ void Simulator::readStdin()
         QString error;
         const auto list = m_instrument.control(line, &error);
         if (!error.isEmpty())
-            std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(error));
+            complain(error);
         send(list);
     }
 }
@@ -307,10 +314,8 @@ int main(int argc, char** argv)
         return 1;
     }
     auto instrument = Instrument::create(*options, &error);
-    if (!instrument) {
-        std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(error));
-        return 2;
-    }
+    if (!instrument)
+        return complain(error, 2);
 
     sigset_t mask;
     sigemptyset(&mask);
@@ -321,19 +326,12 @@ int main(int argc, char** argv)
     std::signal(SIGPIPE, SIG_IGN);
 
     const auto pty = PseudoTerminal::open(&error);
-    if (!pty) {
-        std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(error));
-        return 3;
-    }
-    if (!options->link.isEmpty() && !makeLink(options->link, pty->slavePath(), &error)) {
-        std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(error));
-        return 3;
-    }
+    if (!pty || (!options->link.isEmpty() && !makeLink(options->link, pty->slavePath(), &error)))
+        return complain(error, 3);
     Simulator simulator(*options, std::move(*instrument), *pty, signalFd);
     if (!simulator.openLog(&error)) {
-        std::fprintf(stderr, "vantor-sim: %s\n", qPrintable(error));
         removeLink(options->link, pty->slavePath());
-        return 3;
+        return complain(error, 3);
     }
     std::printf("%s\n", qPrintable(pty->slavePath()));
     std::fflush(stdout);
