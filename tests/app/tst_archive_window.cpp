@@ -93,6 +93,7 @@ private slots:
         QCOMPARE(model.index(0, 0).data().toString(),
                  QLocale().toString(QDate::currentDate().addDays(-1), QLocale::LongFormat));
     }
+
     void filtersNarrowTheList()
     {
         fillDays(m_work.archivePath(), 3, 10);
@@ -142,6 +143,7 @@ private slots:
         form->chkto->setChecked(false);
         QCOMPARE(entries(), 21);
     }
+
     void chosenEntryIsShownApartFromTheBank()
     {
         test::StartedApplication app;
@@ -164,6 +166,7 @@ private slots:
         QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("first               "));
         QVERIFY(app.module().membank == bank);
     }
+
     void restoreAndExport()
     {
         test::StartedApplication app;
@@ -204,10 +207,12 @@ private slots:
         QVERIFY(archive->exportPdf({1, 2}, pdf));
         QVERIFY(test::contentsOf(pdf).startsWith("%PDF"));
     }
+
     void archiveFaultsAreToldOnce_data()
     {
         test::addBoolRows("damaged", "damaged file", "folder cannot be written");
     }
+
     void archiveFaultsAreToldOnce()
     {
         QFETCH(bool, damaged);

@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(toolsOf(w).mnucompare->text(),
                  QStringLiteral("Compare with the trace on display"));
     }
+
     void readoutsFollowTheCursorAndTheRecord()
     {
         test::StartedApplication app;
@@ -130,6 +131,7 @@ private slots:
         QVERIFY2(!cursor->text().contains(QStringLiteral("Path")), qPrintable(cursor->text()));
         QVERIFY(peaks->text().isEmpty());
     }
+
     void compareFromTheListsContextMenu()
     {
         test::StartedApplication app;
@@ -168,6 +170,7 @@ private slots:
         QVERIFY(!tools.overlay().hasComparison());
         QCOMPARE(w.picascan->grab().toImage(), alone);
     }
+
     void copyPutsTheShownAscanOnTheClipboard()
     {
         test::StartedApplication app;
@@ -187,6 +190,7 @@ private slots:
         QVERIFY(copied.convertToFormat(QImage::Format_RGB32) !=
                 renderAscan(w.ascanDrawing(), 2.0).convertToFormat(QImage::Format_RGB32));
     }
+
     void savedSvgRendersLikeThePng()
     {
         test::StartedApplication app;
@@ -222,6 +226,7 @@ private slots:
         // The comparison made it into both.
         QVERIFY(fromSvg != renderAscan(w.ascanDrawing(), 2.0));
     }
+
     void unwritableFileIsReported()
     {
         test::StartedApplication app;

@@ -58,6 +58,7 @@ private slots:
                                                  "PrintSetup", "Print", "Print Preview",
                                                  "Export PDF", "Exit"};
     }
+
     void captionsAndMenus()
     {
         QFETCH(bool, pellisor);
@@ -88,6 +89,7 @@ private slots:
         test::addBoolRows("pellisor", "Pellisor unloads the window only",
                           "Quillon ends the program");
     }
+
     void closingTheWindow()
     {
         QFETCH(bool, pellisor);
@@ -97,6 +99,7 @@ private slots:
         QVERIFY(!app.window().isVisible());
         QCOMPARE(other.widget.isVisible(), pellisor); // only Pellisor leaves the others open
     }
+
     // The close guard is asked once, and it decides: Exit ends either program once the guard
     // agrees.
     void closeGuardDecides_data()
@@ -111,6 +114,7 @@ private slots:
             QTest::addRow("%s, Exit, agreed", edition) << pellisor << true << true;
         }
     }
+
     void closeGuardDecides()
     {
         QFETCH(bool, pellisor);
@@ -154,6 +158,7 @@ private slots:
         plain.start();
         QVERIFY(!none.wait(100));
     }
+
     void droppedFilesAreHandedOn()
     {
         test::StartedApplication app;

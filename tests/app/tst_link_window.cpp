@@ -225,6 +225,7 @@ private slots:
                  1);
         QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7 *"));
     }
+
     void slowFrameKeepsTheWindowWorking()
     {
         SimProcess sim;
@@ -251,6 +252,7 @@ private slots:
         compareReceived(app.module().membank[3], sentRecord(4));
         QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(4))));
     }
+
     void framesWithoutBankRowAreNotStored()
     {
         SimProcess sim;
@@ -275,6 +277,7 @@ private slots:
         QCOMPARE(w.lstmem->itemText(4), QStringLiteral("Mem 5"));
         QCOMPARE(describe(w.displayedSnapshot()), shown);
     }
+
     void frameThatStopsIsAbandoned()
     {
         SimProcess sim;
@@ -336,6 +339,7 @@ private slots:
         QCOMPARE(w.shownRow(), 6);
         QCOMPARE(app.module().curmem, 6);
     }
+
     void replyForAnotherMemoryIsStoredAsRequested()
     {
         SimProcess sim;
@@ -351,6 +355,7 @@ private slots:
         QVERIFY(!app.module().marked[4]);
         QVERIFY(w.selectedRows().isEmpty());
     }
+
     void captureWithNothingSelectedOnlyReleases()
     {
         SimProcess sim;
@@ -368,6 +373,7 @@ private slots:
         QVERIFY(status(w).contains(QStringLiteral("No memory is selected")));
         QVERIFY(w.cmdcapture->isEnabled());
     }
+
     void cancelStopsAfterTheCurrentMemoryAndReleases()
     {
         SimProcess sim;
@@ -404,6 +410,7 @@ private slots:
             << QByteArray("/dev/quillon-no-such-port\r\n") << false << "/dev/quillon-no-such-port";
         QTest::newRow("busy device") << QByteArray("%1\r\n") << true << "%1";
     }
+
     void startUpWithoutUsablePort()
     {
         QFETCH(QByteArray, config);
@@ -465,6 +472,7 @@ private slots:
         sim.control("send 3");
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
     }
+
     void okWithPortThatFailsKeepsTheWindow()
     {
         StartedApplication app;
@@ -495,6 +503,7 @@ private slots:
         QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QByteArray("4\r\n"));
         QVERIFY(form->isVisible());
     }
+
     void okOpensThePortEvenWhenDfdCfgCannotBeWritten()
     {
         SimProcess sim;
@@ -518,6 +527,7 @@ private slots:
         sim.control("send 11");
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(10), QStringLiteral("Mem 11 *"), kArrival);
     }
+
     void optionCancelReopensThePortInUse()
     {
         SimProcess sim;
@@ -554,6 +564,7 @@ private slots:
         QCOMPARE(app.module().portno, 1);
         QCOMPARE(form->remembered(), PortSetting::numbered(7));
     }
+
     void closingThePortSelectionWorksOffline_data() { addEditionRows(); }
     void closingThePortSelectionWorksOffline()
     {
@@ -590,6 +601,7 @@ private slots:
         w.cmdcapture->click();
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
     }
+
     void exitWithPortSelectionOpenEnds()
     {
         StartedApplication app;
@@ -604,6 +616,7 @@ private slots:
         QVERIFY(!w.isVisible());
         QVERIFY(!form->isVisible());
     }
+
     void lostPortIsReportedOnceAndReopened()
     {
         auto sim = std::make_unique<SimProcess>();
@@ -635,6 +648,7 @@ private slots:
         again.control("send 9");
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(8), QStringLiteral("Mem 9 *"), kArrival);
     }
+
     void lostPortIsOpenedAgainWhenItComesBack()
     {
         const QString path = m_workDir->filePath(QStringLiteral("vantor"));
@@ -667,6 +681,7 @@ private slots:
         again.control("send 4");
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(3), QStringLiteral("Mem 4 *"), kArrival);
     }
+
     // A terminal whose mode refuses the user, named in "dfd.cfg" and then chosen under "Other
     // port": both messages keep their text and add, below it, the device, its group and the remedy.
     void refusedPortSaysWhyAndWhatToDo()
@@ -715,6 +730,7 @@ private slots:
                                     QStringLiteral("Port Selection Error"), advice,
                                     QStringLiteral("stays")}));
     }
+
     void portListFollowsThePortsWhileOpen()
     {
         // "dfd.cfg" names the simulator's symlink before the simulator runs.

@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(app.module().capbusy, false);
         QCOMPARE(app.module().curmem, 0);
     }
+
     // Which texts start-up shows is the panel texts' rule; every box shows them.
     void startUpShowsTheInitialPanel()
     {
@@ -122,6 +123,7 @@ private slots:
         for (QLineEdit* line : w.txtnoteLn)
             QVERIFY(line->text().isEmpty());
     }
+
     void sampleEchoIsDrawnAtStart()
     {
         test::StartedApplication app;
@@ -143,6 +145,7 @@ private slots:
         QVERIFY(labels(w.ascanDrawing()).isEmpty());
         QCOMPARE(box(w, "txtrange")->text(), QStringLiteral("100"));
     }
+
     void everyControlCarriesItsName()
     {
         Application app(Edition::quillon());
@@ -183,6 +186,7 @@ private slots:
               "Def. Class OBS/IMR/REM", "Peak Patt. Detail"})
             QVERIFY2(captions.contains(QString::fromLatin1(caption)), caption);
     }
+
     void menuBarInOrder()
     {
         Application app(Edition::quillon());
@@ -213,6 +217,7 @@ private slots:
                            w.mnuprint, w.mnuexit, w.mnuoption, w.mnuhelpt, w.mnuabout})
             QVERIFY2(a->isEnabled(), qPrintable(a->text()));
     }
+
     void newAndHelpTopicDoNothing()
     {
         test::StartedApplication app;
@@ -239,6 +244,7 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         QVERIFY(w.isVisible());
     }
+
     void aboutShowsTheBox()
     {
         test::StartedApplication app;
@@ -296,6 +302,7 @@ private slots:
         // A range of spaces is 0: no labels; both gates are on, with start, width and level 0.
         QVERIFY(labels(w.ascanDrawing()).isEmpty());
     }
+
     void blankMemoryNoteLines()
     {
         test::StartedApplication app;
@@ -324,6 +331,7 @@ private slots:
         for (int p = 661; p <= 800; ++p)
             QCOMPARE(row[p], 0);
     }
+
     void recordShowsItsBoxesAndOverlays()
     {
         test::StartedApplication app;
@@ -390,6 +398,7 @@ private slots:
         QVERIFY(dark);
         QCOMPARE(labels(w.ascanDrawing()).size(), 6);
     }
+
     // The scale's rule is the drawing builder's; here the record's range and delay reach it, and so
     // do the boxes.
     void rangeScale()
@@ -455,6 +464,7 @@ private slots:
         QCOMPARE(app.module().curmem, 7);
         QCOMPARE(app.module().recbuf[5], 70);
     }
+
     void doubleClickWithNothingSelectedDoesNothing()
     {
         test::StartedApplication app;
@@ -466,6 +476,7 @@ private slots:
         QCOMPARE(app.module().curmem, 5);
         QCOMPARE(app.module().recbuf[0], 77);
     }
+
     void notesSaveIntoTheLastOpenedMemory()
     {
         test::StartedApplication app;
@@ -498,6 +509,7 @@ private slots:
         for (int n : {0, 3, 11})
             QCOMPARE(w.txtnoteLn[n]->text(), QString());
     }
+
     void notesSaveIntoTheMemoryOnDisplay()
     {
         test::StartedApplication app;
@@ -533,6 +545,7 @@ private slots:
         QVERIFY(app.module().membank == afterLoad);
         QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Notes not saved")));
     }
+
     void snapshotReadsTheControls()
     {
         test::StartedApplication app;

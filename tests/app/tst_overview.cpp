@@ -44,6 +44,7 @@ class OverviewTest : public QObject
             texts << shown()->index(r, c).data().toString();
         return texts;
     }
+
     // A memory received with a range, a gate 1 state and a note line 4.
     void receive(int memory, const QString& range, const QString& gate, const QString& km)
     {
@@ -53,6 +54,7 @@ class OverviewTest : public QObject
         test::setNote(r, 3, km);
         module().store(memory - 1, r, {StoreKind::Received, {}});
     }
+
     static int columnNamed(const QString& heading)
     {
         BankTableModel probe(Module1{});
@@ -75,6 +77,7 @@ private slots:
         m_overview = window().findChild<BankOverviewWindow*>();
         QVERIFY(m_overview && m_overview->isVisible());
     }
+
     void cleanup()
     {
         m_app.reset();
@@ -109,6 +112,7 @@ private slots:
         module().loadBank(loaded, QStringLiteral("/tmp/loaded.dat"));
         QCOMPARE(column(BankTableModel::Memory), (QStringList{"200"}));
     }
+
     void sortsByNumberOrText()
     {
         receive(1, "1000", "ON", "b");
@@ -125,6 +129,7 @@ private slots:
                                           Qt::DescendingOrder);
         QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "1", "2"})); // case-insensitive
     }
+
     void filterMatchesAnyColumn()
     {
         receive(4, "100", "ON", "KM 121 left");
@@ -137,6 +142,7 @@ private slots:
         QCOMPARE(column(BankTableModel::Memory), (QStringList{"4", "6"}));
         QCOMPARE(m_overview->lblcount->text(), QStringLiteral("2 marked memories shown"));
     }
+
     void selectionIsTheListsAndOpensAsTheListDoes()
     {
         for (int memory : {2, 5, 9})
@@ -169,6 +175,7 @@ private slots:
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(window().shownRow(), 8);
     }
+
     void exportsTheRowsShown()
     {
         receive(3, "100", "ON", "QX 1");

@@ -87,6 +87,7 @@ class ReportControllerTest : public QObject
     {
         return window().findChild<ReportController*>(QStringLiteral("reportController"));
     }
+
     QString path(const char* name) const { return m_workDir.filePath(QLatin1String(name)); }
 
     // The program started with memories 3 and 10 received, each with its operator in note
@@ -160,6 +161,7 @@ private slots:
         // Until the operator chooses one, the reports go to the system's default printer.
         QCOMPARE(c->printer().printerName(), QPrinterInfo::defaultPrinterName());
     }
+
     void optionsWindowStartsFromItsDesignEveryTime()
     {
         const QString pdf = startWithTwoMemories();
@@ -194,6 +196,7 @@ private slots:
         QCOMPARE(controller()->printOptionsWindow()->windowTitle(), QStringLiteral("Export PDF"));
         QCOMPARE(controller()->printOptionsWindow()->cmdprint->text(), QStringLiteral("Export"));
     }
+
     void currentReportPrintsUnsavedNotesAsTheyStand()
     {
         const QString pdf = startWithTwoMemories();
@@ -221,6 +224,7 @@ private slots:
         QVERIFY(QDir().entryList({QStringLiteral("*.bmp")}, QDir::Files).isEmpty());
         QVERIFY(closeMessages().isEmpty());
     }
+
     void selectedReportsOpenEachMemoryIncludingUnmarked()
     {
         const QString pdf = startWithTwoMemories();
@@ -253,6 +257,7 @@ private slots:
         QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QString());
         QVERIFY(closeMessages().isEmpty());
     }
+
     void allReportsPrintMarkedMemoriesOnly()
     {
         const QString pdf = startWithTwoMemories();
@@ -265,6 +270,7 @@ private slots:
         QCOMPARE(m_app->module().curmem, 9);
         QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QStringLiteral("Operator 10"));
     }
+
     void nothingToPrintClosesTheWindow()
     {
         const QString pdf = path("r.pdf");
@@ -280,6 +286,7 @@ private slots:
         QCOMPARE(opened.size(), 0);
         QVERIFY(closeMessages().isEmpty());
     }
+
     void failingPrinterIsToldOncePerReport()
     {
         // A printer printing into a file that cannot be created.
@@ -305,6 +312,7 @@ private slots:
         QCOMPARE(closeMessages(), (QStringList{kFailed, kFailed}));
         QCOMPARE(done[2], (QVariantList{2, 2}));
     }
+
     void printSetupOpensThePrinterDialogWithoutBlocking()
     {
         m_app = std::make_unique<test::StartedApplication>();
@@ -324,6 +332,7 @@ private slots:
         dialog->reject();
         QTRY_VERIFY(dialog.isNull());
     }
+
     void previewShowsThePagesAndPrintsThem()
     {
         const QString pdf = startWithTwoMemories();
@@ -342,6 +351,7 @@ private slots:
         QCOMPARE(test::pdfPageCount(pdf), 2);
         QVERIFY(pageText(pdf, 2).contains(QStringLiteral("Operator 10")));
     }
+
     void exportWritesThePagesOfTheChoiceToPdf()
     {
         startWithTwoMemories("printer.pdf");
@@ -369,6 +379,7 @@ private slots:
         QCOMPARE(closeMessages(), QStringList{kFailed});
         QVERIFY(!QFile::exists(bad));
     }
+
     void wordDocumentIsWrittenAndAnnounced()
     {
         startWithTwoMemories("printer.pdf");
@@ -407,6 +418,7 @@ private slots:
         QVERIFY(second.contains(QStringLiteral("second version")));
         QVERIFY(!second.contains(QStringLiteral("typed not saved")));
     }
+
     void wordDocumentFailuresAndCancel()
     {
         startWithTwoMemories("printer.pdf");
@@ -441,6 +453,7 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList(before) << QStringLiteral("taken.docx"));
     }
+
     void pellisorHasNoWordDocument()
     {
         m_app = std::make_unique<test::StartedApplication>(Edition::pellisor());

@@ -64,6 +64,7 @@ private slots:
             << QStringList{"usr/share/doc/quillon/manual.html/index.html"} << "usr/bin"
             << QString();
     }
+
     void theManualBesideTheProgramIsFound()
     {
         QFETCH(QStringList, files);
@@ -78,6 +79,7 @@ private slots:
             found.isEmpty() ? QString() : QFileInfo(root.filePath(found)).canonicalFilePath();
         QCOMPARE(findUserManual(root.filePath(program)), expected);
     }
+
     // This test program lies two levels below the build folder, as the programs do.
     void helpTopicOpensTheBuiltManual()
     {
@@ -94,6 +96,7 @@ private slots:
         QVERIFY(
             !app.window().statusBar()->currentMessage().contains(QStringLiteral("user manual")));
     }
+
     void withoutAManualTheStatusBarSaysSo()
     {
         QTemporaryDir empty;
@@ -103,6 +106,7 @@ private slots:
         QVERIFY(browser.shown.isEmpty());
         QCOMPARE(bar.currentMessage(), QStringLiteral("The user manual is not installed."));
     }
+
     // The offscreen platform has no browser.
     void withoutABrowserTheStatusBarSaysSo()
     {

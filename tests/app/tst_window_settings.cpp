@@ -45,6 +45,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir::setCurrent(folder(QStringLiteral("work"))));
     }
+
     void init()
     {
         QSettings(QStringLiteral("QuillonTest"), QCoreApplication::applicationName()).clear();

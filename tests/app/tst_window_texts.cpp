@@ -189,6 +189,7 @@ private slots:
             probe.devicePixelRatioF(), qPrintable(resolvedFamily(panelFont())),
             qPrintable(resolvedFamily(probe.font())));
     }
+
     void everyTextFits_data()
     {
         Fixture& f = *m_fixture;
@@ -217,6 +218,7 @@ private slots:
         QTest::newRow("frmpreview")
             << WindowMaker([&f] { return new ReportPreviewWindow(f.printer, [](QPrinter&) {}); });
     }
+
     void everyTextFits()
     {
         QFETCH(WindowMaker, make);

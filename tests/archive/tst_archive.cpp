@@ -102,6 +102,7 @@ private slots:
                 SQLITE_OK);
         sqlite3_close(db);
     }
+
     void loadingTheSameFileTwiceAddsNothing()
     {
         StartedModule module;
@@ -134,6 +135,7 @@ private slots:
         QCOMPARE(e[4].kind, StoreKind::Loaded);
         QCOMPARE(e[4].memory, 5);
     }
+
     void search_data()
     {
         QTest::addColumn<QString>("typed");
@@ -155,6 +157,7 @@ private slots:
         QTest::newRow("NEAR and colon") << "NEAR(lines: x)" << QList<int>{};
         QTest::newRow("latin-1") << QStringLiteral("sch\u00e4den") << QList<int>{3};
     }
+
     void search()
     {
         QFETCH(QString, typed);
@@ -178,6 +181,7 @@ private slots:
             got << e.memory;
         QCOMPARE(got, memories);
     }
+
     void filtersAndPaging()
     {
         StartedModule module;
@@ -222,6 +226,7 @@ private slots:
         q.memory = 1;
         QCOMPARE(allEntries(a, q).size(), size_t(4));
     }
+
     void schemaVersionIsKept()
     {
         const QString path = filePath("a.sqlite");
@@ -289,6 +294,7 @@ private slots:
             QVERIFY(sameRecord(e[2 + 2 * n].record, patternRecord(200 + n)));
         }
     }
+
     void runningProgramsWorkIsNotOffered()
     {
         const QString path = filePath("a.sqlite");
@@ -307,10 +313,12 @@ private slots:
         QVERIFY(next.open());
         QCOMPARE(next.pendingRows(), QList<int>{3});
     }
+
     void damagedFileIsMovedAside_data()
     {
         test::addBoolRows("atOpen", "not a database", "damaged while in use");
     }
+
     void damagedFileIsMovedAside()
     {
         QFETCH(bool, atOpen);
@@ -349,10 +357,12 @@ private slots:
         QCOMPARE(e.size(), size_t(2));
         QVERIFY(sameRecord(e[1].record, patternRecord(3)));
     }
+
     void unwritableArchiveStillStoresIntoBank_data()
     {
         test::addBoolRows("full", "full volume", "read-only folder");
     }
+
     void unwritableArchiveStillStoresIntoBank()
     {
         QFETCH(bool, full);
@@ -401,11 +411,12 @@ private slots:
                 QCOMPARE(noteTexts(e[n].record)[0].trimmed(), QString::number(n));
         }
     }
+
     void killedWriterLeavesEveryCommittedEntry()
     {
         const QString path = filePath("a.sqlite");
         QProcess writer;
-        writer.start(QStringLiteral(ARCHIVE_APPENDER), {path});
+        writer.start(QStringLiteral(JOURNAL_WRITER), {path, QStringLiteral("append")});
         QVERIFY(writer.waitForStarted());
         QList<QByteArray> lines;
         while (lines.size() < 30 && writer.waitForReadyRead(30000))

@@ -97,6 +97,7 @@ private slots:
             }
         }
     }
+
     void listFilters()
     {
         QVERIFY(!m_db.isEmpty());
@@ -126,6 +127,7 @@ private slots:
         const QString first = listed({"--db", m_db})[0].toObject()["time"].toString();
         QCOMPARE(listed({"--db", m_db, "--until", first}).size(), 1); // an instant is included
     }
+
     void showAndExport()
     {
         QVERIFY(!m_db.isEmpty());
@@ -154,6 +156,7 @@ private slots:
         QVERIFY(exported.bank[2] == captureBank.bank[2]);
         QVERIFY(exported.bank[6] != listenBank.bank[6]); // not listed
     }
+
     void exitStatuses_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -172,6 +175,7 @@ private slots:
         QTest::newRow("bad date") << QStringList{"archive", "list", "--since", "soon"} << 1;
         QTest::newRow("unknown") << QStringList{"archive", "drop"} << 1;
     }
+
     void exitStatuses()
     {
         QFETCH(QStringList, args);

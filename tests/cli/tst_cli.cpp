@@ -116,6 +116,7 @@ private slots:
         QCOMPARE(notes[2].toString(), QStringLiteral("Section 4           "));
         QCOMPARE(notes[11].toString(), QString());
     }
+
     void recordFromAWaveformFile()
     {
         const CliResult r = runCli({"record", "--awv", m_awv});
@@ -128,6 +129,7 @@ private slots:
         }
         QCOMPARE(parse(r.out).value("memory").toInt(), 7);
     }
+
     void recordFromABankFile()
     {
         const CliResult r = runCli({"record", "--bank", m_bank, "--memory", "7"});
@@ -145,6 +147,7 @@ private slots:
         QCOMPARE(json.value("panel").toObject().value("txtzero").toString(),
                  QChar(u'\0') + QString(6, u' '));
     }
+
     void textsAreLatin1WithControlCharactersEscaped()
     {
         const CliResult r = runCli({"record", "--frame", m_frame});
@@ -155,6 +158,7 @@ private slots:
         for (char c : r.out.left(r.out.size() - 1))
             QVERIFY(static_cast<unsigned char>(c) >= 0x20);
     }
+
     void ascanJson()
     {
         const CliResult r = runCli({"ascan", "--frame", m_frame, "--format", "json"});
@@ -200,6 +204,7 @@ private slots:
             QCOMPARE(t.value("color").toString(), QStringLiteral("#000000"));
         }
     }
+
     void ascanPng()
     {
         const QString out = m_dir.filePath("memory7.png");
@@ -213,6 +218,7 @@ private slots:
         QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
         QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
     }
+
     void ascanSvg()
     {
         // The picture itself is checked against the PNG in tst_ascan_svg; here the command's file.
@@ -232,6 +238,7 @@ private slots:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(polylines >= 1); // the trace
     }
+
     void bankListsTheMemories()
     {
         const CliResult r = runCli({"bank", m_bank});
@@ -247,6 +254,7 @@ private slots:
                      QStringLiteral("Mem %1%2").arg(row + 1).arg(marked ? " *" : ""));
         }
     }
+
     void importFramesStoresByCarriedNumber()
     {
         const Record a = instrumentRecord("007");
@@ -294,6 +302,7 @@ private slots:
         for (int row = 0; row < 200; ++row)
             QCOMPARE(contents->marks[row], row == 6 || row == 11);
     }
+
     void importFramesIntoABank()
     {
         const Record d = instrumentRecord("3");
@@ -310,6 +319,7 @@ private slots:
             QCOMPARE(int(contents->bank[6][p]), int(m_record[p])); // from BANK, kept
         QVERIFY(contents->marks[2] && contents->marks[6] && contents->marks[11]);
     }
+
     void tableOfBankFiles()
     {
         // JSON: the columns by name, a row per listed memory of each file in turn.
@@ -350,6 +360,7 @@ private slots:
         QVERIFY2(lines[1].contains(",\"Op\xc3\xa9rator \x01\xc2\x85\"\"\\       \","), lines[1]);
         QVERIFY(lines[2].startsWith(m_bank.toUtf8() + ",12,true,"));
     }
+
     void tableAsSpreadsheet()
     {
         const QString xlsx = m_dir.filePath("bank.xlsx");
@@ -378,6 +389,7 @@ print(bank.column_dimensions['D'].width > 8)
                               "txtvelo n 5920", "txtdelay n 0", "txtstart s '30%    '",
                               "note3 s 'Section 4           '", "3 3 252 7 150", "True", ""}));
     }
+
     void tableRefusesABadFileAndWritesNothing()
     {
         const QString out = m_dir.filePath("refused.csv");
@@ -436,6 +448,7 @@ print(bank.column_dimensions['D'].width > 8)
             3, {noDir});
         row("bank file into a missing folder", {"import-frames", cap, "-o", noDir}, 3, {noDir});
     }
+
     void exitStatuses()
     {
         QFETCH(QStringList, args);
@@ -450,6 +463,7 @@ print(bank.column_dimensions['D'].width > 8)
             QVERIFY(r.out.isEmpty());
         }
     }
+
     void helpAndUsageErrorsWordedExactly_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -524,6 +538,7 @@ print(bank.column_dimensions['D'].width > 8)
             "usage: quillon-cli docx SOURCE -o OUT.docx\n");
         row("document source without its file", {"docx", "--awv"}, 1, {}, "--awv needs a value\n");
     }
+
     void helpAndUsageErrorsWordedExactly()
     {
         QFETCH(QStringList, args);
@@ -536,6 +551,7 @@ print(bank.column_dimensions['D'].width > 8)
         QCOMPARE(r.err, err);
         QVERIFY(!QFile::exists(m_dir.filePath("x")));
     }
+
     void hugeFileRefusedUnread()
     {
         // A file picked by mistake: far larger than any bank file, refused by its size alone.

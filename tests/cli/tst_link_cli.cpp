@@ -114,6 +114,7 @@ private slots:
         row("listen bad timeout", {"listen", "--port", "P", "--timeout", "soon", "-o", "x"}, 1);
         row("listen missing device", {"listen", "--port", "/dev/quillon-none", "-o", "x"}, 3);
     }
+
     void captureRefusesWhatItCannotUse()
     {
         QFETCH(QStringList, args);
@@ -187,6 +188,7 @@ private slots:
         QTest::newRow("lost") << false << 8;
         QTest::newRow("interrupted") << true << 11;
     }
+
     void listenEndsWhenThePortIsLostOrOnInterruptAndKeepsWhatArrived()
     {
         // A lost port is a failure, an interrupt is not.

@@ -75,6 +75,7 @@ private slots:
             QCOMPARE(t->y, 215.0);
         }
     }
+
     void traceHeights_data()
     {
         QTest::addColumn<int>("sample");
@@ -87,6 +88,7 @@ private slots:
         QTest::newRow("101 flat top") << 101 << 10.0;
         QTest::newRow("255 flat top") << 255 << 10.0;
     }
+
     void traceHeights()
     {
         QFETCH(int, sample);
@@ -100,6 +102,7 @@ private slots:
             QCOMPARE(traces[0].points[i + 1], QPointF(i + 1, y));
         }
     }
+
     void traceStartsAtTheBaselineAndIgnoresPosition250()
     {
         Record r = test::randomRecord(11);
@@ -113,6 +116,7 @@ private slots:
         const PolylineItem again = itemsOf<PolylineItem>(drawRecord(changed))[0];
         QCOMPARE(again.points, trace.points);
     }
+
     void flatRecordLiesOnTheBaseline()
     {
         const PolylineItem trace = itemsOf<PolylineItem>(drawRecord(setupRecord()))[0];
@@ -120,6 +124,7 @@ private slots:
         for (int i = 1; i <= 250; ++i)
             QCOMPARE(trace.points[i], QPointF(i, 210));
     }
+
     void graticuleDotsInDrawingOrder()
     {
         QList<QPointF> expected;
@@ -137,6 +142,7 @@ private slots:
         QCOMPARE(dots.size(), 1);
         QCOMPARE(dots[0].points, expected);
     }
+
     void drawingAgainGivesTheSameDrawing()
     {
         Record r = test::randomRecord(3);
@@ -175,6 +181,7 @@ private slots:
         row("both gates", "ON     ", "ON     ", {bar1, bar2});
         row("gate 2 is tested against OFF only", "OFF    ", "DAC -6 ", {bar2});
     }
+
     void gateBars()
     {
         QFETCH(QByteArray, gate1);
@@ -195,6 +202,7 @@ private slots:
         for (const QLineF& line : overlayLines(drawRecord(blank)))
             QCOMPARE(line, QLineF(0, 210, 0, 210));
     }
+
     void dacCurves_data()
     {
         QTest::addColumn<QByteArray>("dac");
@@ -231,6 +239,7 @@ private slots:
         QTest::newRow("DAC -12: no curve")
             << QByteArray("DAC -12") << QList<int>(9, 50) << QList<QLineF>{};
     }
+
     void dacCurves()
     {
         QFETCH(QByteArray, dac);
@@ -282,6 +291,7 @@ private slots:
             << QList<Label>{{0, "-32763"},   {41, "-32764"},  {91, "-32765"},
                             {141, "-32766"}, {191, "-32767"}, {239, "-32768"}};
     }
+
     void rangeScale()
     {
         QFETCH(QByteArray, range);
@@ -297,6 +307,7 @@ private slots:
         }
         QCOMPARE(drawn, labels);
     }
+
     void scaleLabels_data()
     {
         QTest::addColumn<double>("value");
@@ -309,6 +320,7 @@ private slots:
         QTest::newRow("small fraction") << 0.00001 << QStringLiteral(" 0.00001");
         QTest::newRow("large") << 19999990.0 << QStringLiteral(" 19999990");
     }
+
     void scaleLabels()
     {
         QFETCH(double, value);

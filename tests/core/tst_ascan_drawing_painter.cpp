@@ -80,6 +80,7 @@ private slots:
         QTest::newRow("one pixel per point") << 1.0 << QSize(259, 232);
         QTest::newRow("four pixels per point") << 4.0 << QSize(1035, 927);
     }
+
     void pngDecodesAtTheSurfaceSize()
     {
         QFETCH(double, pixelsPerUnit);
@@ -93,6 +94,7 @@ private slots:
         QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
                  renderAscan(drawRecord(gateRecord("100    ")), pixelsPerUnit));
     }
+
     void coloursAtKnownPoints()
     {
         const QImage image = renderAscan(drawRecord(gateRecord("100    ")), kScale);
@@ -112,6 +114,7 @@ private slots:
         QCOMPARE(at(image, 160, 133), QColor(Qt::white));
         QCOMPARE(at(image, 70, 130), QColor(Qt::white));
     }
+
     void rangeLabelsArePrinted()
     {
         const QRectF under(0, 215.5, 258.75, 16); // below the ticks
@@ -122,6 +125,7 @@ private slots:
         const QImage unlabelled = renderAscan(drawRecord(gateRecord("       ")), kScale);
         QVERIFY(!anyDark(unlabelled, under));
     }
+
     void surfaceIsClearedToWhite()
     {
         QImage image(QSize(300, 300), QImage::Format_RGB32);
@@ -135,6 +139,7 @@ private slots:
         QCOMPARE(image.pixelColor(260, 100), QColor(Qt::red)); // outside the surface
         QCOMPARE(image.pixelColor(100, 233), QColor(Qt::red));
     }
+
     void labelsUseTheProgramsFallbackFaces()
     {
         // The face the report page stands in with where "MS Sans Serif" is missing.
@@ -147,6 +152,7 @@ private slots:
                  (QStringList{"Times New Roman", "Liberation Serif", "DejaVu Serif"}));
         QCOMPARE(fontFamilies(QStringLiteral("Unlisted Face")), QStringList{"Unlisted Face"});
     }
+
     void rangeLabelsStayWholeInsideTheFrame_data()
     {
         QTest::addColumn<QByteArray>("range");
@@ -167,6 +173,7 @@ private slots:
         QTest::newRow("the widest the boxes allow")
             << QByteArray("9999999") << QByteArray(".000001") << false << true;
     }
+
     void rangeLabelsStayWholeInsideTheFrame()
     {
         QFETCH(QByteArray, range);

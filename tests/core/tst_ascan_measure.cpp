@@ -46,6 +46,7 @@ private slots:
         row("range of letters", "AUTO   ", "0.0    ", 125.0, false, 0.0);
         row("range zero", "0      ", "0.0    ", 125.0, false, 0.0);
     }
+
     void soundPath()
     {
         QFETCH(QByteArray, range);
@@ -70,6 +71,7 @@ private slots:
         if (hasPath && x > 0)
             QCOMPARE(*s.soundPath, path);
     }
+
     void amplitudeIsClippedLikeTheTrace_data()
     {
         QTest::addColumn<int>("value");
@@ -80,6 +82,7 @@ private slots:
         QTest::newRow("above full height") << 101 << 100;
         QTest::newRow("byte maximum") << 255 << 100;
     }
+
     void amplitudeIsClippedLikeTheTrace()
     {
         QFETCH(int, value);
@@ -92,6 +95,7 @@ private slots:
         QCOMPARE(s.amplitude, amplitude);
         QCOMPARE(*s.soundPath, 100.0);
     }
+
     void gatePeak_data()
     {
         QTest::addColumn<QByteArray>("start");
@@ -119,6 +123,7 @@ private slots:
         row("zero width on a sample", "40%    ", "0%     ", {99, 45}, 99, 45);
         row("zero width between samples", "40.1%  ", "0%     ", {99, 45}, -1, 0);
     }
+
     void gatePeak()
     {
         QFETCH(QByteArray, start);
@@ -140,6 +145,7 @@ private slots:
         QCOMPARE(g.peak->reading.amplitude, peakAmplitude);
         QCOMPARE(*g.peak->reading.soundPath, (peakSample + 1) * 100.0 / 250);
     }
+
     void peakDecibels_data()
     {
         QTest::addColumn<int>("amplitude");
@@ -172,6 +178,7 @@ private slots:
         row("DAC off ignores the points", 60, "60%    ", "OFF    ", {0, 50, 250, 50}, 0.0, none,
             none);
     }
+
     void peakDecibels()
     {
         QFETCH(int, amplitude);
@@ -202,6 +209,7 @@ private slots:
         check(p.dacAmplitude, dacAmplitude, "DAC amplitude");
         check(p.dbToDac, dbToDac, "dB to DAC");
     }
+
     void onlyActiveGatesAreMeasured()
     {
         Record r = test::gateRecord();

@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("twice") << 2.0;
         QTest::newRow("print") << 4.0;
     }
+
     void rendersLikeThePng()
     {
         QFETCH(double, pixelsPerUnit);

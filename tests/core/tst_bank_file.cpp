@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(file.size(), 672000);
         QCOMPARE(file.left(12), QByteArray::fromHex("302020203332202032353520"));
     }
+
     void fieldsOfOddValues_data()
     {
         QTest::addColumn<int>("value");
@@ -82,6 +83,7 @@ private slots:
         QTest::newRow("longer texts are cut to four") << 12345 << QByteArray("1234");
         QTest::newRow("negative, cut") << -1234 << QByteArray("-123");
     }
+
     void fieldsOfOddValues()
     {
         QFETCH(int, value);
@@ -90,6 +92,7 @@ private slots:
         (*bank)[36][500] = std::int16_t(value);
         QCOMPARE(writeBank(*bank).mid(offsetOf(37, 500), 4), field);
     }
+
     void fieldOffsetsOfTheWorkedExample()
     {
         auto bank = startUpBank();
@@ -103,6 +106,7 @@ private slots:
         QCOMPARE(file.mid(3356, 4), QByteArray("77  "));
         QCOMPARE(file.mid(671996), QByteArray("201 "));
     }
+
     void startUpBankFile()
     {
         const QByteArray file = writeBank(*startUpBank());
@@ -113,6 +117,7 @@ private slots:
         for (int m = 1; m <= 200; ++m)
             QCOMPARE(file.mid(offsetOf(m, 0), 3360), memory);
     }
+
     void position840AndRow200NeverReachTheFile()
     {
         auto bank = randomBank(5);
@@ -122,6 +127,7 @@ private slots:
         (*bank)[200].fill(3);
         QCOMPARE(writeBank(*bank), before);
     }
+
     void savingTwiceGivesIdenticalFiles()
     {
         auto bank = randomBank(8);
@@ -138,6 +144,7 @@ private slots:
             for (int p = 0; p <= 839; ++p)
                 QCOMPARE(int(contents->bank[row][p]), int((*bank)[row][p]));
     }
+
     void separatorsAndSigns_data()
     {
         QTest::addColumn<QByteArray>("start"); // the file's first numbers
@@ -150,6 +157,7 @@ private slots:
         QTest::newRow("plus sign") << QByteArray("+5 ") << QList<int>{5};
         QTest::newRow("minus zero") << QByteArray("-0 ") << QList<int>{0};
     }
+
     void separatorsAndSigns()
     {
         QFETCH(QByteArray, start);
@@ -163,6 +171,7 @@ private slots:
         QCOMPARE(int(contents->bank[0][values.size()]), 9);
         QCOMPARE(int(contents->bank[199][839]), 9);
     }
+
     void tailAfterTheLastNumberIsIgnored()
     {
         // A file written over a longer one keeps the longer one's tail.
@@ -175,6 +184,7 @@ private slots:
             QCOMPARE(int(contents->bank[199][839]), 17);
         }
     }
+
     void unusableFiles_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -205,6 +215,7 @@ private slots:
             10, "0 to 255");
         row("huge", uniformFile(5, 1) + "99999999999999999999 " + uniformFile(5), 1, 1, "0 to 255");
     }
+
     void unusableFiles()
     {
         QFETCH(QByteArray, file);
@@ -218,6 +229,7 @@ private slots:
         QCOMPARE(error.position, position);
         QVERIFY2(error.problem.contains(says), qPrintable(error.problem));
     }
+
     void errorMessageNamesFileMemoryAndPosition()
     {
         auto contents = std::make_unique<BankFileContents>();
@@ -254,6 +266,7 @@ private slots:
             for (int piece : {1, 3, 4, 13, 4093, 65536})
                 QTest::addRow("%s, pieces of %d", name, piece) << file << piece;
     }
+
     void piecesReadAsTheWholeFile()
     {
         QFETCH(QByteArray, file);
@@ -276,6 +289,7 @@ private slots:
         QVERIFY(pieces->bank == whole->bank);
         QVERIFY(pieces->marks == whole->marks);
     }
+
     void doneAtTheSeparatorAfterTheLastNumber()
     {
         // What follows the 168,000th number need never be read.
@@ -292,6 +306,7 @@ private slots:
         QCOMPARE(reader.finish(), BankReader::State::Done);
         QCOMPARE(int(contents->bank[199][839]), 201);
     }
+
     void failsOnceTheBadNumberIsKnown()
     {
         // Whatever follows cannot change the message: 12 characters quoted and the dots.
@@ -329,6 +344,7 @@ private slots:
         QTest::newRow("0,0,0 in row 0") << 0 << QByteArray("000") << false;
         QTest::newRow("9,9,9 in row 8") << 8 << QByteArray("999") << true;
     }
+
     void marksAfterALoad()
     {
         QFETCH(int, row);
@@ -343,6 +359,7 @@ private slots:
             QCOMPARE(contents->marks[r], r == row && marked);
         QCOMPARE(loadMarksRow(contents->bank[row], row + 1), marked);
     }
+
     void marksOfAWrittenBank()
     {
         auto m = std::make_unique<Module1>();

@@ -89,6 +89,7 @@ private slots:
         for (int p = 0; p <= 1000; ++p)
             QCOMPARE(int(r[p]), int(expected[p]));
     }
+
     void frameSplitAnywhere_data()
     {
         QTest::addColumn<int>("cut");
@@ -96,6 +97,7 @@ private slots:
         for (int cut = 1; cut < size; ++cut)
             QTest::addRow("cut after byte %d", cut) << cut;
     }
+
     void frameSplitAnywhere()
     {
         QFETCH(int, cut);
@@ -104,6 +106,7 @@ private slots:
         QCOMPARE(got.size(), 1);
         QVERIFY(got[0] == expectedAfterFrame(sent));
     }
+
     void oneByteAtATime()
     {
         const Record sent = sampleRecord();
@@ -119,6 +122,7 @@ private slots:
         applyFrame(decoder.frame(), r);
         QVERIFY(r == expectedAfterFrame(sent));
     }
+
     void framesWithDifferentFraming_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -141,6 +145,7 @@ private slots:
             return g;
         }() << char(0);
     }
+
     void framesWithDifferentFraming()
     {
         QFETCH(QByteArray, before);
@@ -158,6 +163,7 @@ private slots:
             QVERIFY(got[0] == expectedAfterFrame(sent));
         }
     }
+
     void stopsAfterTheLastByteOfPartB()
     {
         const QByteArray frame = frameBytes(sampleRecord());
@@ -168,6 +174,7 @@ private slots:
         QVERIFY(complete);
         QVERIFY(!decoder.inFrame());
     }
+
     void twoFramesInOneStream()
     {
         const Record first = sampleRecord();
@@ -179,6 +186,7 @@ private slots:
         QVERIFY(got[0] == expectedAfterFrame(first));
         QVERIFY(got[1] == expectedAfterFrame(second));
     }
+
     void resetAbandonsAPartFrame()
     {
         const Record sent = sampleRecord();
@@ -197,6 +205,7 @@ private slots:
         applyFrame(decoder.frame(), r);
         QVERIFY(r == expectedAfterFrame(sent));
     }
+
     void statesFollowTheFrame()
     {
         using S = FrameDecoder::State;
@@ -221,6 +230,7 @@ private slots:
         QVERIFY(complete);
         QCOMPARE(decoder.state(), S::Searching);
     }
+
     void rawPositionsOfAFrame()
     {
         Record sent{};
@@ -252,6 +262,7 @@ private slots:
         QCOMPARE(int(rawframe[260]), int('.'));
         QCOMPARE(int(rawframe[1136]), 7);
     }
+
     void position802TakesRawframe1136()
     {
         const Record sent = sampleRecord();
@@ -265,6 +276,7 @@ private slots:
         applyFrame(rawframe, r);
         QVERIFY(r == expectedAfterFrame(sent, 42));
     }
+
     void memoryNumberCarriedByTheFrame()
     {
         Record sent = test::spaceRecord();
@@ -283,6 +295,7 @@ private slots:
         QCOMPARE(encodeFrame(sent, extras), frameBytes(sent, options));
         QCOMPARE(encodeFrame(sent), frameBytes(sent, FrameOptions{QByteArray(1, '\0'), 0, 0, ' '}));
     }
+
     void recordFrameRecordRoundTrip()
     {
         for (quint32 seed : {1u, 2u, 3u, 4u}) {

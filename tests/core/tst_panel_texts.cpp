@@ -82,18 +82,21 @@ private slots:
             QTest::newRow(b.control) << QString::fromLatin1(b.control) << text;
         }
     }
+
     void everyBoxShowsItsGroupVerbatim()
     {
         QFETCH(QString, control);
         QFETCH(QString, expected);
         QCOMPARE(panelTexts(markedRecord()).value(control), expected);
     }
+
     void unreadPositionsNeverShow_data()
     {
         QTest::addColumn<int>("position");
         for (int p : {293, 294, 458, 558, 559, 560, 801, 802, 820, 840})
             QTest::newRow(QByteArray::number(p).constData()) << p;
     }
+
     void unreadPositionsNeverShow()
     {
         QFETCH(int, position);
@@ -108,6 +111,7 @@ private slots:
         shown[292] = '#';
         QVERIFY(panelTexts(shown).value(u"txtgain").contains(u'#'));
     }
+
     void allSpaceSetupGivesBlankBoxes()
     {
         const PanelTexts panel = panelTexts(test::spaceRecord());
@@ -120,6 +124,7 @@ private slots:
         QCOMPARE(panel.value(u"txtgain"), QStringLiteral("     dB"));
         QCOMPARE(panel.value(u"txttmdt"), QStringLiteral("Tm:   :   Dt:  /  /  "));
     }
+
     void initialTextsBeforeTheFirstRecord()
     {
         const PanelTexts panel = initialPanelTexts();
@@ -143,6 +148,7 @@ private slots:
             QCOMPARE(panel.value(QString::fromLatin1(control)), QString::fromLatin1(text));
         QCOMPARE(panel.value(u"txttmdt"), QStringLiteral("Tm: 7:55  Dt: 28/4/2003"));
     }
+
     void timeDateCaption_data()
     {
         QTest::addColumn<QByteArray>("clock");
@@ -164,6 +170,7 @@ private slots:
         QTest::newRow("all spaces") << QByteArray("       ") << QByteArray("          ")
                                     << QStringLiteral("Tm:   :   Dt:  /  /  ");
     }
+
     void timeDateCaption()
     {
         QFETCH(QByteArray, clock);
@@ -174,6 +181,7 @@ private slots:
         put(r, 515, timeDate);
         QCOMPARE(panelTexts(r).txttmdt, caption);
     }
+
     void measureOffBlanksTheReadouts_data()
     {
         QTest::addColumn<QByteArray>("measure");
@@ -184,6 +192,7 @@ private slots:
         QTest::newRow("lower case off") << QByteArray("off    ") << false;
         QTest::newRow("OFF without its spaces") << QByteArray("OFF0000") << false;
     }
+
     void measureOffBlanksTheReadouts()
     {
         QFETCH(QByteArray, measure);
@@ -197,6 +206,7 @@ private slots:
         QCOMPARE(panel.value(u"txtdpth"), blank ? QString() : QStringLiteral(" 78.9"));
         QCOMPARE(panel.value(u"txtmea"), QString::fromLatin1(measure));
     }
+
     void boxesAreFoundByTheirNames_data()
     {
         QTest::addColumn<QString>("control");
@@ -210,6 +220,7 @@ private slots:
         QTest::newRow("time and date line") << "txttmdt" << -1;
         QTest::newRow("empty") << "" << -1;
     }
+
     void boxesAreFoundByTheirNames()
     {
         QFETCH(QString, control);
@@ -249,6 +260,7 @@ private slots:
         QTest::newRow("exponent letter stops") << QStringLiteral("1E2") << 1.0;
         QTest::newRow("comma stops") << QStringLiteral("2,5") << 2.0;
     }
+
     void leadingNumber()
     {
         QFETCH(QString, text);
@@ -270,6 +282,7 @@ private slots:
         QTest::newRow("Latin-1 byte")
             << QByteArray("caf\xe9                ") << QStringLiteral("caf\u00e9                ");
     }
+
     void noteDisplay()
     {
         QFETCH(QByteArray, line);
@@ -282,6 +295,7 @@ private slots:
                 QCOMPARE(notes[k], k == n ? shown : QString());
         }
     }
+
     void neverReceivedNotesShowCode0Lines()
     {
         // A bank row as start-up leaves it: spaces up to 599, code 0 from 600 on. Code 0 is not
@@ -295,6 +309,7 @@ private slots:
         for (int n = 2; n < 12; ++n)
             QCOMPARE(notes[n], QString());
     }
+
     void noteSave_data()
     {
         QTest::addColumn<QString>("typed");
@@ -317,6 +332,7 @@ private slots:
             QStringLiteral("ABCDEFGHIJKLMNOPQRS\U0001F600"), "ABCDEFGHIJKLMNOPQRS?");
         row("lone surrogate is ?", QString(QChar(0xd800)) + u'x', "?x");
     }
+
     void noteSave()
     {
         QFETCH(QString, typed);
@@ -337,6 +353,7 @@ private slots:
         QCOMPARE(int(r[560]), 5);
         QCOMPARE(int(r[801]), 6);
     }
+
     void savedLinesReopenAsTyped()
     {
         Record r = test::randomRecord(4);
@@ -352,6 +369,7 @@ private slots:
         QCOMPARE(shown[1], QString());
         QCOMPARE(shown[2], QStringLiteral("abc") + QString(17, u' '));
     }
+
     void twelveEmptyLinesSaveAsSpaces()
     {
         Record r = test::randomRecord(5);
@@ -361,6 +379,7 @@ private slots:
         for (const QString& line : noteTexts(r))
             QCOMPARE(line, QString());
     }
+
     void noteCaptions()
     {
         const char* expected[12] = {"Operator Name/Code",

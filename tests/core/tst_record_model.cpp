@@ -66,6 +66,7 @@ private slots:
         QTest::newRow("code 0 stops") << QByteArray("1") + '\0' + '2' << 1;
         QTest::newRow("Latin-1 digit-like stops") << QByteArray("4\xb2") + '1' << 4;
     }
+
     void memoryNumberReadsThreeCharacters()
     {
         QFETCH(QByteArray, chars);
@@ -73,6 +74,7 @@ private slots:
         const auto code = [&](int i) { return std::int16_t(static_cast<unsigned char>(chars[i])); };
         QCOMPARE(readMemoryNumber(code(0), code(1), code(2)), memory);
     }
+
     void memoryNumberComesFromPositions358To360()
     {
         Record r{};
@@ -84,6 +86,7 @@ private slots:
         r[360] = ' ';
         QCOMPARE(memoryNumberOf(r), 12);
     }
+
     void onlyMemories1To200AreStored_data()
     {
         QTest::addColumn<int>("memory");
@@ -95,6 +98,7 @@ private slots:
         QTest::newRow("201") << 201 << false;
         QTest::newRow("999") << 999 << false;
     }
+
     void onlyMemories1To200AreStored()
     {
         QFETCH(int, memory);
@@ -105,6 +109,7 @@ private slots:
         if (memory > 200)
             QVERIFY(memoryNumberProblem(memory).contains(QString::number(memory)));
     }
+
     void listItemTexts()
     {
         QCOMPARE(memoryItemText(1, false), QStringLiteral("Mem 1"));
@@ -131,6 +136,7 @@ private slots:
         for (bool mark : m->marked)
             QVERIFY(!mark);
     }
+
     void startUpWritesTheSampleEcho()
     {
         auto m = std::make_unique<Module1>();
@@ -163,6 +169,7 @@ private slots:
         for (int p = 0; p <= 1000; ++p)
             QCOMPARE(int(m->recbuf[p]), expected[p]);
     }
+
     void neverReceivedMemoryOpensFlatAndBlank()
     {
         auto m = std::make_unique<Module1>();
@@ -174,6 +181,7 @@ private slots:
         for (int p = 261; p <= 539; ++p)
             QCOMPARE(int(m->recbuf[p]), 32);
     }
+
     void storeCopiesPositions0To840AndMarks()
     {
         auto m = std::make_unique<Module1>();
@@ -191,6 +199,7 @@ private slots:
         QVERIFY(!m->marked[5] && !m->marked[7]);
         QCOMPARE(int(m->membank[5][300]), 32);
     }
+
     void openCopiesPositions0To840()
     {
         auto m = std::make_unique<Module1>();
@@ -204,6 +213,7 @@ private slots:
             QCOMPARE(int(m->recbuf[p]), 1000 - p);
         QCOMPARE(int(m->recbuf[841]), -1);
     }
+
     void savedNotesGoToTheBankRowOnly()
     {
         auto m = std::make_unique<Module1>();
@@ -222,6 +232,7 @@ private slots:
         QCOMPARE(int(m->membank[1][801]), 0);
         QCOMPARE(int(m->membank[0][561]), 32);
     }
+
     void replacedBankKeepsPosition840AndRow200()
     {
         auto m = std::make_unique<Module1>();
@@ -249,6 +260,7 @@ private slots:
         QVERIFY(m->marked[4]);
         QVERIFY(!m->marked[3]);
     }
+
     void blankRowIsTheBankLoadsRow()
     {
         Record row;
@@ -260,6 +272,7 @@ private slots:
             QCOMPARE(int(row[p]), 32);
         QCOMPARE(int(row[840]), 7);
     }
+
     void unsavedChangesFollowStoresAndSaves()
     {
         auto m = std::make_unique<Module1>();
@@ -275,6 +288,7 @@ private slots:
         QCOMPARE(unsaved.at(0).first().toBool(), true);
         QCOMPARE(unsaved.at(1).first().toBool(), false);
     }
+
     void journalHearsOfEveryChangeBeforeTheRows()
     {
         auto m = std::make_unique<Module1>();

@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("10,000 bytes is a bank file") << 10000 << false << true;
         QTest::newRow("672,000 bytes") << 672000 << false << true;
     }
+
     void sizes()
     {
         QFETCH(int, size);
@@ -63,12 +64,14 @@ private slots:
         if (!imported)
             QVERIFY2(error.contains(QString::number(size)), qPrintable(error));
     }
+
     void mappedOffsetsReachTheRecord_data()
     {
         QTest::addColumn<int>("size");
         QTest::newRow("1,141 bytes") << 1141;
         QTest::newRow("9,999 bytes") << 9999;
     }
+
     void mappedOffsetsReachTheRecord()
     {
         QFETCH(int, size);
@@ -79,6 +82,7 @@ private slots:
         for (int p = 0; p <= 1000; ++p)
             QCOMPARE(int(r[p]), int(expected[p]));
     }
+
     void offsets1138To1140ReachOnlyRawframe()
     {
         Record sent = test::randomRecord(2);
@@ -97,6 +101,7 @@ private slots:
         get_data(rawframe, r);
         QVERIFY(r == expectedAfterImport(sent));
     }
+
     void memoryNumberFromOffsets480To482()
     {
         QByteArray file(1141, ' ');
@@ -107,6 +112,7 @@ private slots:
         QCOMPARE(int(r[360]), int('7'));
         QCOMPARE(memoryNumberOf(r), 7);
     }
+
     void refusedFileLeavesRawframeUnchanged()
     {
         RawFrame rawframe;
@@ -116,6 +122,7 @@ private slots:
         for (std::int16_t v : rawframe)
             QCOMPARE(int(v), 3);
     }
+
     void writerPutsTheRecordAtTheFilesOffsets()
     {
         const Record sent = test::randomRecord(77);
@@ -126,6 +133,7 @@ private slots:
         QCOMPARE(written.mid(1), reference.mid(1));
         QCOMPARE(writeWaveform(sent, 4000).size(), 4000);
     }
+
     void recordWaveformRecordRoundTrip()
     {
         for (quint32 seed : {5u, 6u, 7u}) {

@@ -48,6 +48,7 @@ private slots:
         QCOMPARE(file.size(), 672000);
         QCOMPARE(file, startUpBankFile());
     }
+
     void fieldsAreDecimalLeftAlignedSpacePadded()
     {
         WorkingFolder folder;
@@ -68,6 +69,7 @@ private slots:
         QCOMPARE(file.mid(3360, 12), QByteArray::fromHex("323535203020202031372020"));
         QCOMPARE(file.mid(671996, 4), QByteArray("123 "));
     }
+
     void nameIsUsedAsTyped()
     {
         WorkingFolder folder;
@@ -76,6 +78,7 @@ private slots:
         QCOMPARE(filesIn(folder.path()), QStringList{"monday"});
         QCOMPARE(QFileInfo(folder.file("monday")).size(), 672000);
     }
+
     void savingTwiceGivesIdenticalFiles()
     {
         WorkingFolder folder;
@@ -88,6 +91,7 @@ private slots:
         QCOMPARE(contentsOf(folder.file("a.dat")), contentsOf(folder.file("b.dat")));
         QCOMPARE(filesIn(folder.path()), (QStringList{"a.dat", "b.dat"}));
     }
+
     void longerOldFileIsReplacedWhole()
     {
         // The new file takes the old one's place, so no tail of a longer old file survives.
@@ -97,6 +101,7 @@ private slots:
         QVERIFY(!BankSaver(module).save(folder.path(), QStringLiteral("temp.dat")));
         QCOMPARE(contentsOf(folder.file("temp.dat")).size(), 672000);
     }
+
     void successCountsAsSaved()
     {
         WorkingFolder folder;
@@ -142,6 +147,7 @@ private slots:
                                << "temp.dat" << int(FileProblem::CannotCreate)
                                << "cannot be written";
     }
+
     void unwritablePathIsReported()
     {
         QFETCH(QString, folder);
@@ -169,6 +175,7 @@ private slots:
         QCOMPARE(filesIn(work.path()), QStringList{"plain"});
         QCOMPARE(contentsOf(work.file("plain")), QByteArray("not a folder"));
     }
+
     void deviceNodeIsLeftAlone()
     {
         // A device where the file should be is refused: the file is never swapped for a plain one.
@@ -187,6 +194,7 @@ private slots:
         QCOMPARE(stat(node.toLocal8Bit().constData(), &info), 0);
         QVERIFY(S_ISCHR(info.st_mode));
     }
+
     void readOnlyFileSystemKeepsOldFile()
     {
         WorkingFolder work;
@@ -213,6 +221,7 @@ private slots:
         QCOMPARE(filesIn(usb), QStringList{"temp.dat"});
         QVERIFY(module.hasUnsavedChanges());
     }
+
     void fullFileSystemKeepsOldFile()
     {
         // A 1 MB volume holds the old bank; the new one, written beside it, does not fit.
@@ -237,6 +246,7 @@ private slots:
         QCOMPARE(filesIn(usb), QStringList{"temp.dat"}); // nothing half-written left behind
         QVERIFY(module.hasUnsavedChanges());
     }
+
     void writeStoppedPartWayKeepsOldFile()
     {
         // The process may write no file longer than 100,000 bytes: the write stops part-way.

@@ -42,6 +42,7 @@ private slots:
         m_folder = std::make_unique<WorkingFolder>();
         m_redraws = 0;
     }
+
     void cleanup()
     {
         while (!takeMessage().isEmpty()) {
@@ -75,6 +76,7 @@ private slots:
         QVERIFY(!module.marked[9]);
         QCOMPARE(m_redraws, 1);
     }
+
     void unusableBankFileChangesNothing_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -99,6 +101,7 @@ private slots:
         // Also shifts everything after it by one byte.
         QTest::newRow("a value beyond 16 bits") << edited(150, 358, "70000") << 150 << 358;
     }
+
     void unusableBankFileChangesNothing()
     {
         QFETCH(QByteArray, file);
@@ -131,6 +134,7 @@ private slots:
         QVERIFY(module.hasUnsavedChanges());
         QVERIFY(openBoxes("quillonQuestion").isEmpty()); // a bad file is never offered for loading
     }
+
     void sizeDecidesNotName_data()
     {
         QTest::addColumn<QString>("name");
@@ -141,6 +145,7 @@ private slots:
         QTest::newRow("10,000-byte x.awv") << "x.awv" << 10000 << true;
         QTest::newRow("a whole bank as x.awv") << "x.awv" << 672000 << true;
     }
+
     void sizeDecidesNotName()
     {
         QFETCH(QString, name);
@@ -176,6 +181,7 @@ private slots:
             QVERIFY(module.membank == bank);
         }
     }
+
     void waveformImportShowsRecordOnly()
     {
         PreparedModule module;
@@ -228,6 +234,7 @@ private slots:
         QCOMPARE(stored.count(), 0);
         QVERIFY(!module.hasUnsavedChanges());
     }
+
     void shortWaveformFileChangesNothing()
     {
         PreparedModule module;
@@ -248,6 +255,7 @@ private slots:
             QCOMPARE(m_redraws, 0);
         }
     }
+
     void missingFileIsReported()
     {
         PreparedModule module;
@@ -260,6 +268,7 @@ private slots:
         QVERIFY(module.membank == bank);
         QCOMPARE(m_redraws, 0);
     }
+
     void unreadablePathsAreRefused_data()
     {
         QTest::addColumn<QString>("name"); // in the working folder, or an absolute path
@@ -274,6 +283,7 @@ private slots:
         QTest::newRow("a 3 GB file") << "huge.dat" << false << tooLarge;
         QTest::newRow("a 3 GB file in Pellisor") << "huge.dat" << true << tooLarge;
     }
+
     void unreadablePathsAreRefused()
     {
         QFETCH(QString, name);
@@ -298,6 +308,7 @@ private slots:
         QVERIFY(module.recbuf == shown);
         QCOMPARE(m_redraws, 0);
     }
+
     void pellisorReadsEveryFileAsBank()
     {
         PreparedModule module;

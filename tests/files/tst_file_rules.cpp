@@ -43,6 +43,7 @@ private slots:
         row("name as typed, spaces kept", "/data", " my bank.DAT ", nix, "/data/ my bank.DAT ",
             "/data/ my bank.DAT ");
     }
+
     void pathRule()
     {
         QFETCH(QString, folder);
@@ -53,6 +54,7 @@ private slots:
         QCOMPARE(buildPath(folder, name, separator), written);
         QCOMPARE(pathBoxText(folder, name, separator), boxAfterNameEdit);
     }
+
     void patterns_data()
     {
         QTest::addColumn<QString>("pattern");
@@ -65,12 +67,14 @@ private slots:
         QTest::newRow("typed name part") << "day?.dat" << QStringList{"day?.dat"};
         QTest::newRow("nothing typed") << "" << QStringList{"*"};
     }
+
     void patterns()
     {
         QFETCH(QString, pattern);
         QFETCH(QStringList, filters);
         QCOMPARE(FileList::filtersOf(pattern), filters);
     }
+
     void sizeRule_data()
     {
         QTest::addColumn<bool>("pellisor");
@@ -85,6 +89,7 @@ private slots:
         QTest::newRow("Pellisor: empty file") << true << qint64(0) << true;
         QTest::newRow("Pellisor: a bank file") << true << qint64(672000) << true;
     }
+
     void sizeRule()
     {
         QFETCH(bool, pellisor);
@@ -93,6 +98,7 @@ private slots:
         const Edition edition = pellisor ? Edition::pellisor() : Edition::quillon();
         QCOMPARE(fileKindOf(size, edition) == FileKind::Bank, bank);
     }
+
     void messagesNameFileAndReason_data()
     {
         QTest::addColumn<int>("problem");
@@ -120,6 +126,7 @@ private slots:
         row("short waveform", FileProblem::BadWaveform, "a waveform file needs at least 1141 bytes",
             "1141 bytes", false);
     }
+
     void messagesNameFileAndReason()
     {
         QFETCH(int, problem);

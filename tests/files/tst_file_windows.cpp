@@ -20,6 +20,17 @@
 using namespace quillon;
 using namespace quillon::test;
 
+// The save form shown over a bank with one memory received and not saved yet, and a spy on
+// its saves.
+struct ShownSaveForm {
+    struct Unsaved : StartedModule {
+        Unsaved() { store(0, recbuf, {StoreKind::Received, {}}); }
+    } module;
+    SaveWindow form{module};
+    QSignalSpy saved{&form, &SaveWindow::saved};
+    ShownSaveForm() { form.show(); }
+};
+
 class FileWindowsTest : public QObject
 {
     Q_OBJECT
@@ -55,6 +66,7 @@ private slots:
         QCOMPARE(form.txtfilename->text(), QStringLiteral("temp.dat"));
         QCOMPARE(form.Text1->text(), second.path() + "/temp.dat");
     }
+
     void saveFormPathBoxFollowsFolderAndName()
     {
         WorkingFolder work;
@@ -75,6 +87,7 @@ private slots:
         form.Dir1->openEntry("..");
         QCOMPARE(form.Text1->text(), work.path() + "/day 3");
     }
+
     void saveFormAtRootShowsTwoSeparatorsButWritesOne()
     {
         WorkingFolder work;
@@ -98,6 +111,7 @@ private slots:
         QCOMPARE(saved.first().first().toString(), "/" + relative);
         QCOMPARE(QFileInfo(work.file("root.dat")).size(), 672000);
     }
+
     void saveFormDriveChangeMovesFolder()
     {
         WorkingFolder work;
@@ -129,14 +143,12 @@ private slots:
         QCOMPARE(form.Dir1->path(), parent);
         QCOMPARE(form.Text1->text(), parent + "/temp.dat");
     }
+
     void saveFormOkWritesBankAndCloses()
     {
         WorkingFolder work;
-        StartedModule module;
-        module.store(0, module.recbuf, {StoreKind::Received, {}});
-        SaveWindow form(module);
-        form.show();
-        QSignalSpy saved(&form, &SaveWindow::saved);
+        ShownSaveForm shown;
+        auto& [module, form, saved] = shown;
         QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
         QCOMPARE(takeMessage(), QString());
         QVERIFY(!form.isVisible());
@@ -145,15 +157,13 @@ private slots:
         QCOMPARE(QFileInfo(work.file("temp.dat")).size(), 672000);
         QVERIFY(!module.hasUnsavedChanges());
     }
+
     void saveFormFailureIsReportedAndFormStays()
     {
         WorkingFolder work;
         QVERIFY(QDir(work.path()).mkdir("sub"));
-        StartedModule module;
-        module.store(0, module.recbuf, {StoreKind::Received, {}});
-        SaveWindow form(module);
-        form.show();
-        QSignalSpy saved(&form, &SaveWindow::saved);
+        ShownSaveForm shown;
+        auto& [module, form, saved] = shown;
 
         typeInto(form.txtfilename, "sub");
         QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
@@ -170,15 +180,13 @@ private slots:
         QVERIFY(form.isVisible());
         QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList());
     }
+
     void saveFormAsksBeforeReplacingAFile()
     {
         WorkingFolder work;
         QVERIFY(writeBytes(work.file("temp.dat"), "an older bank"));
-        StartedModule module;
-        module.store(0, module.recbuf, {StoreKind::Received, {}});
-        SaveWindow form(module);
-        form.show();
-        QSignalSpy saved(&form, &SaveWindow::saved);
+        ShownSaveForm shown;
+        auto& [module, form, saved] = shown;
 
         // Cancel: nothing is written, the form stays open for another name.
         QTest::mouseClick(form.cmdsaveok, Qt::LeftButton);
@@ -228,6 +236,7 @@ private slots:
         QVERIFY(form.cmdcancel);
         QCOMPARE(form.cmdcancel->text(), QStringLiteral("Cancel"));
     }
+
     void openFormPatternsFilterTheList()
     {
         WorkingFolder work;
@@ -251,6 +260,7 @@ private slots:
         typeInto(form.cmbext->lineEdit(), "READ*");
         QCOMPARE(items(form.File1), QStringList{"README"});
     }
+
     void openFormClickFillsPathBox()
     {
         WorkingFolder work;
@@ -269,6 +279,7 @@ private slots:
         emit form.File1->filePicked("a.dat");
         QCOMPARE(form.Text1->text(), QStringLiteral("/a.dat"));
     }
+
     void openFormRemembersFolder()
     {
         auto first = std::make_unique<WorkingFolder>();
@@ -294,6 +305,7 @@ private slots:
         QCOMPARE(form.Dir1->path(), second.path());
         QCOMPARE(form.Text1->text(), second.file("temp.dat"));
     }
+
     void openFormOkAndDoubleClickRunDirect()
     {
         WorkingFolder work;
@@ -323,6 +335,7 @@ private slots:
         QTest::mouseClick(form.cmdok, Qt::LeftButton);
         QCOMPARE(chosen.last(), QStringLiteral("/typed/path.dat"));
     }
+
     void openFormPathBoxFollowsTheKeyboard()
     {
         WorkingFolder work;
@@ -356,6 +369,7 @@ private slots:
         QCOMPARE(chosen, QStringList{work.file("b.dat")});
         QVERIFY(!form.isVisible());
     }
+
     void openFormCancelLoadsNothing()
     {
         WorkingFolder work;
@@ -366,6 +380,7 @@ private slots:
         QVERIFY(!form.isVisible());
         QCOMPARE(chosen.count(), 0);
     }
+
     void pellisorOpenForm()
     {
         WorkingFolder work;

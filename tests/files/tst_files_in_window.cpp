@@ -182,6 +182,7 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(contentsOf(file("temp.dat")), bank);
     }
+
     void pathRulesAtRootAndElsewhere()
     {
         QVERIFY(QDir(m_work.path()).mkpath("rail/km12"));
@@ -241,6 +242,7 @@ private slots:
         QCOMPARE(form->Dir1->path(), m_work.path());
         form->close();
     }
+
     void savedBankReopensExactly()
     {
         StartedApplication app;
@@ -324,6 +326,7 @@ private slots:
         w.openMemory(39);
         QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("km 12.400 left      "));
     }
+
     // Which files are refused, and what the message says, is the opener's rule; here the message
     // reaches the screen and nothing in the window changes.
     void unusableBankFileChangesNothing()
@@ -364,6 +367,7 @@ private slots:
         QVERIFY(module.hasUnsavedChanges()); // the received records are still waiting for a save
         QVERIFY(!offeredRows().isEmpty());
     }
+
     // That the size decides, not the name, is the opener's rule; here a 9,999-byte .dat chosen in
     // the open form is shown as the waveform it is.
     void sizeDecidesHowAFileIsRead()
@@ -406,6 +410,7 @@ private slots:
         const DisplaySnapshot wanted = snapshotOf(expected);
         QVERIFY(w.displayedSnapshot().panel.boxes == wanted.panel.boxes);
     }
+
     void waveformImportLeavesMemory1Intact()
     {
         QVERIFY(writeBytes(file("m5.awv"), writeWaveform(test::realisticRecord(5), 1200)));
@@ -441,6 +446,7 @@ private slots:
         QCOMPARE(memoryNumberOf(module.recbuf), 1);
         QVERIFY(sameRecord(module.recbuf, test::realisticRecord(1)));
     }
+
     void pellisorOpenForm()
     {
         Record wave = test::realisticRecord(8);
@@ -519,6 +525,7 @@ private slots:
         QCOMPARE(memoryNumberOf(module.recbuf), 9);
         QVERIFY(!module.hasUnsavedChanges());
     }
+
     void readOnlyFolderKeepsOldFile()
     {
         const QString usb = file("usb");
@@ -558,6 +565,7 @@ private slots:
         QVERIFY(!form->isVisible());
         QCOMPARE(contentsOf(file("temp.dat")), writeBank(bank));
     }
+
     void fullDeviceKeepsOldFile()
     {
         StartedApplication app;
@@ -605,6 +613,7 @@ private slots:
     {
         test::addBoolRows("byMenu", "Exit", "closing the window");
     }
+
     void exitWithNothingUnsavedEndsAtOnce()
     {
         QFETCH(bool, byMenu);
@@ -619,6 +628,7 @@ private slots:
         QVERIFY(openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
         QVERIFY(!w.isVisible());
     }
+
     void exitPrompt_data()
     {
         QTest::addColumn<bool>("byMenu");
@@ -628,6 +638,7 @@ private slots:
             QTest::addRow("closing the window, %s", answer) << false << QString::fromLatin1(answer);
         }
     }
+
     void exitPrompt()
     {
         QFETCH(bool, byMenu);
@@ -672,6 +683,7 @@ private slots:
             QVERIFY(w.isVisible());
         }
     }
+
     void saveFormClosedFromExitPromptKeepsRunning()
     {
         StartedApplication app;
@@ -708,6 +720,7 @@ private slots:
         QTest::newRow("Discard") << "Discard";
         QTest::newRow("Later") << "Later";
     }
+
     void recoveryAfterKilledProcess()
     {
         QFETCH(QString, answer);
@@ -799,6 +812,7 @@ private slots:
         }
         QCOMPARE(takeMessage(), QString());
     }
+
     void droppedFileOpens()
     {
         Bank saved;

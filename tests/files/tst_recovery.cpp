@@ -41,6 +41,21 @@ QList<int> offeredAtStart(const QString& path)
     ArchiveJournal probe(other, path);
     return probe.open() ? probe.pendingRows() : QList<int>{-1};
 }
+
+// A program that received the memory of each row into the archive at `path` and ended without
+// saving the bank; false when it could not open the archive.
+bool leaveUnsaved(const QString& path, const QList<int>& rows)
+{
+    StartedModule killed;
+    ArchiveJournal journal(killed, path);
+    if (!journal.open())
+        return false;
+    for (int row : rows)
+        killed.store(row,
+                     patternRecord(row, QByteArray::number(row + 1).leftJustified(3).constData()),
+                     {StoreKind::Received, {}});
+    return true;
+}
 } // namespace
 
 class RecoveryTest : public QObject
@@ -77,6 +92,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(QDir(work.path()).entryList({"dfd.recovery.damaged-*"}).size(), 1);
     }
+
     void unusableFileIsRefused_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -88,6 +104,7 @@ private slots:
         QTest::newRow("mark 2") << QByteArray(good).replace("\n3 1 ", "\n3 2 ");
         QTest::newRow("not a value") << QByteArray(good).replace("\n3 1 ", "\n3 1 z");
     }
+
     void unusableFileIsRefused()
     {
         QFETCH(QByteArray, text);
@@ -104,7 +121,8 @@ private slots:
         const QString path = work.file("archive.sqlite");
         QProcess writer;
         QString why; // it kills itself once the records are in
-        QVERIFY2(runUntilKilled(writer, QStringLiteral(RECOVERY_WRITER), {path}, {}, &why),
+        QVERIFY2(runUntilKilled(writer, QStringLiteral(JOURNAL_WRITER),
+                                {path, QStringLiteral("die")}, {}, &why),
                  qPrintable(why));
         QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
         QVERIFY(QFileInfo::exists(path));
@@ -139,6 +157,7 @@ private slots:
         QVERIFY(!BankSaver(module).save(work.path(), QStringLiteral("temp.dat")));
         QCOMPARE(offeredAtStart(path), QList<int>());
     }
+
     void loadedBankEndsRecovery()
     {
         WorkingFolder work;
@@ -153,17 +172,12 @@ private slots:
         }
         QCOMPARE(offeredAtStart(path), QList<int>());
     }
+
     void leftoversStayUntilAnswered()
     {
         WorkingFolder work;
         const QString path = work.file("archive.sqlite");
-        {
-            StartedModule killed;
-            ArchiveJournal journal(killed, path);
-            QVERIFY(journal.open());
-            killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
-            killed.store(5, patternRecord(5, "6  "), {StoreKind::Received, {}});
-        }
+        QVERIFY(leaveUnsaved(path, {3, 5}));
         StartedModule module;
         ArchiveJournal journal(module, path);
         QVERIFY(journal.open());
@@ -187,16 +201,12 @@ private slots:
         QVERIFY(!journal.archive().query(everything, all));
         QCOMPARE(all.size(), size_t(4)); // a restore appends nothing
     }
+
     void discardingForgetsOnlyWhatWasAsked()
     {
         WorkingFolder work;
         const QString path = work.file("archive.sqlite");
-        {
-            StartedModule killed;
-            ArchiveJournal journal(killed, path);
-            QVERIFY(journal.open());
-            killed.store(3, patternRecord(3, "4  "), {StoreKind::Received, {}});
-        }
+        QVERIFY(leaveUnsaved(path, {3}));
         {
             StartedModule module;
             ArchiveJournal journal(module, path);
@@ -216,6 +226,7 @@ private slots:
         QVERIFY(next.open());
         QVERIFY(!next.hasPending());
     }
+
     void unwritableArchiveIsReportedOnce()
     {
         WorkingFolder work;

@@ -28,6 +28,7 @@ private:
             rows.append(args.at(0).toInt());
         return rows;
     }
+
     // Rows the bank took one way (a spy on Module1::rowChanged).
     static QList<int> rowsOf(const QSignalSpy& spy, StoreKind kind)
     {

@@ -68,6 +68,7 @@ private slots:
             << "Permission denied on /dev/ttyUSB1, which belongs to no named group: ask the "
                "administrator to give you read and write access to it.";
     }
+
     void permissionAdviceNamesDeviceGroupAndRemedy()
     {
         QFETCH(QString, device);
@@ -96,6 +97,7 @@ private slots:
         QTest::newRow("identifiers only") << "" << QString() << true << "USB 0403:6001";
         QTest::newRow("built-in port") << "" << QString() << false << "";
     }
+
     void listedPortsAreDescribedByMakerAndProduct()
     {
         QFETCH(QString, maker);

@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("paced at 960 bytes/s with noise and 255")
             << QStringList{"--noise", "20", "--data-255"} << "send 7" << true;
     }
+
     void frameIsStoredUnderTheMemoryNumberItCarries()
     {
         QFETCH(QStringList, options);
@@ -118,6 +119,7 @@ private slots:
         QTest::newRow("250") << "250" << QStringLiteral("above 200");
         QTest::newRow("201") << "201" << QStringLiteral("above 200");
     }
+
     void memoryNumberWithoutABankRowIsNotStored()
     {
         QFETCH(QString, number);

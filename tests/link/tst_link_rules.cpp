@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("200") << 200 << QByteArray("200");
         QTest::newRow("99") << 99 << QByteArray("099");
     }
+
     void memoryRequestIsFiveCommandsOf22Characters()
     {
         QFETCH(int, memory);
@@ -59,6 +60,7 @@ private slots:
         QTest::newRow("7") << 7 << "COM7" << QStringLiteral("/dev/ttyS6");
         QTest::newRow("12") << 12 << "COM12" << QStringLiteral("/dev/ttyS11");
     }
+
     void portNumbersNameDevices()
     {
         QFETCH(int, portno);
@@ -110,6 +112,7 @@ private slots:
         QTest::newRow("number and letters") << QByteArray("3abc\r\n") << false << PortSetting{};
         QTest::newRow("too large") << QByteArray("99999\r\n") << false << PortSetting{};
     }
+
     void configurationFileContents()
     {
         QFETCH(QByteArray, contents);

@@ -124,6 +124,7 @@ private slots:
             test::parseXml(test::zipEntry(m_docx, QStringLiteral("word/document.xml")), &error);
         QVERIFY2(m_document, qPrintable(error));
     }
+
     void packageHasItsParts()
     {
         const QStringList entries = test::zipEntries(m_docx);
@@ -155,6 +156,7 @@ private slots:
                 rel->attr("Id") == id && rel->attr("Target") == QLatin1String("media/image1.png");
         QVERIFY(found);
     }
+
     void shapesLieAtTheirPlaces_data()
     {
         QTest::addColumn<QString>("name");
@@ -167,6 +169,7 @@ private slots:
         QTest::newRow("picture") << "A Scan" << kLeftMargin - 30 << kTopMargin + 76.5 << 258.75
                                  << 291.75;
     }
+
     void shapesLieAtTheirPlaces()
     {
         QFETCH(QString, name);
@@ -190,6 +193,7 @@ private slots:
         QCOMPARE(ext->attr("cx").toLongLong(), emu(width));
         QCOMPARE(ext->attr("cy").toLongLong(), emu(height));
     }
+
     void shapesShareOneParagraphAndHaveUniqueIds()
     {
         const auto anchors = m_document->all(WP, "anchor");
@@ -204,6 +208,7 @@ private slots:
         QCOMPARE(paragraphs.size(), size_t(1));
         QVERIFY(*paragraphs.begin() != nullptr);
     }
+
     void textBoxesHaveAWordTwoThousandSevenFallbackAndNoAutofit()
     {
         const auto alternates = m_document->all(MC, "AlternateContent");
@@ -223,6 +228,7 @@ private slots:
             QCOMPARE(boxLines(*fallback), boxLines(*choice));
         }
     }
+
     void pageMarginsAreThoseThePictureIsPlacedFrom()
     {
         const XmlNode* margins = m_document->all(W, "pgMar").at(0);
@@ -231,6 +237,7 @@ private slots:
         QCOMPARE(margins->attr(W, "top").toInt(), 1440);
         QCOMPARE(margins->attr(W, "bottom").toInt(), 1440);
     }
+
     void headingIsTwelvePointBoldTimesNewRoman()
     {
         const XmlNode* body = m_document->child(W, "body");
@@ -261,6 +268,7 @@ private slots:
                             QString(54, QLatin1Char(' ')) + QStringLiteral("Menu Data");
         QCOMPARE(heading, (QStringList{QString(), QString(), title, QString(), sub, QString()}));
     }
+
     void textBoxLinesAreTwelvePointTimesWithExactSpacing()
     {
         const auto contents = m_document->all(W, "txbxContent");
@@ -283,6 +291,7 @@ private slots:
             }
         }
     }
+
     void everyLineHasItsExactText()
     {
         const QStringList menuLines =
@@ -303,6 +312,7 @@ private slots:
                  QStringLiteral("  Operator Name/Code........:  R. Kumar  & Co <1> "));
         QCOMPARE(noteLines[11], QStringLiteral("  Peak Patt. Detail ...............: "));
     }
+
     void everyRunKeepsItsSpaces()
     {
         const auto texts = m_document->all(W, "t");
@@ -310,6 +320,7 @@ private slots:
         for (const XmlNode* t : texts)
             QCOMPARE(t->attr(XML, "space"), QStringLiteral("preserve"));
     }
+
     void pictureIsTheAscanBlockAtNaturalSize()
     {
         QImage image;
@@ -327,6 +338,7 @@ private slots:
             dark += qGray(image.pixel(x, y)) < 128;
         QVERIFY(dark > image.height() / 5);
     }
+
     void controlCharactersStillGiveAWellFormedDocument()
     {
         DisplaySnapshot s = m_snapshot;
@@ -342,6 +354,7 @@ private slots:
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines[2], QLatin1String(kReportNoteCaptions[2]) + QStringLiteral("A??B??C"));
     }
+
     void existingFileIsReplaced()
     {
         const QString path = m_dir.filePath(QStringLiteral("old.docx"));
@@ -349,6 +362,7 @@ private slots:
         QCOMPARE(DocxWriter::write(path, m_snapshot), ReportError::None);
         QVERIFY(test::zipEntries(path).contains(QStringLiteral("word/document.xml")));
     }
+
     void unwritablePathReportsAndLeavesNothing()
     {
         QTemporaryDir dir;
@@ -363,6 +377,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{QStringLiteral("taken.docx")});
     }
+
     void pageIsTheLocalesPaper_data()
     {
         QTest::addColumn<QString>("locale");
@@ -377,6 +392,7 @@ private slots:
         QTest::newRow("India") << "hi_IN" << 11906 << 16838;
         QTest::newRow("no territory") << "C" << 11906 << 16838;
     }
+
     void pageIsTheLocalesPaper()
     {
         QFETCH(QString, locale);
@@ -395,6 +411,7 @@ private slots:
         const XmlNode* menu = anchorNamed(*document, QStringLiteral("Menu Data"));
         QCOMPARE(menu->child(WP, "positionH")->child(WP, "posOffset")->text.toLongLong(), emu(316));
     }
+
     void libreOfficeKeepsEveryLineOfTheWidestDocumentWhole()
     {
         const QString office = soffice();

@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(page.blocks[3].block.unitsPerInch, 1440.0);
         QCOMPARE(page.blocks[0].block.unitsPerInch, 1440.0);
     }
+
     void overlapsAreTheOnesOfTheLayout()
     {
         // The A-scan and menu images share a 55-twip strip; the notes image covers the lowest 135
@@ -105,6 +106,7 @@ private slots:
         QCOMPARE(ascan.intersected(notes).height(), 135.0);
         QCOMPARE(menu.intersected(notes).height(), 135.0);
     }
+
     void rectanglesAreTwoPixelOutlines()
     {
         const ReportPage page = ReportComposer::compose(namedSnapshot());
@@ -123,6 +125,7 @@ private slots:
         QCOMPARE(menu.rects[0].penWidth, 1.5);
         QCOMPARE(notes.rects[0].penWidth, 30.0);
     }
+
     void ascanBlockCarriesTheDrawingAndTheReadoutLine()
     {
         const DisplaySnapshot s = namedSnapshot();
@@ -136,6 +139,7 @@ private slots:
         QCOMPARE(textsAt(b, 220, 240), QStringList{QStringLiteral("txtdpth")});
         QCOMPARE(b.texts.size(), size_t(4));
     }
+
     void ascanBlockWithEmptyReadoutsKeepsTheCaption()
     {
         DisplaySnapshot s = namedSnapshot();
@@ -145,6 +149,7 @@ private slots:
                  QStringList{QStringLiteral("Beam Path:      Surface:      Depth:")});
         QCOMPARE(textsAt(b, 65, 240), QStringList{QString()});
     }
+
     void rangeLabelsStayInsideTheAscanBlockFrame_data()
     {
         QTest::addColumn<QByteArray>("range");
@@ -152,6 +157,7 @@ private slots:
         QTest::newRow("1000") << QByteArray("1000   ") << QByteArray("0.0    ");
         QTest::newRow("2.5 + 1000") << QByteArray("1000   ") << QByteArray("2.5    ");
     }
+
     void rangeLabelsStayInsideTheAscanBlockFrame()
     {
         QFETCH(QByteArray, range);
@@ -180,6 +186,7 @@ private slots:
                 QVERIFY2(qGray(image.pixel(x, y)) > 200,
                          qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
     }
+
     void menuDataRows_data()
     {
         QTest::addColumn<double>("y");
@@ -207,6 +214,7 @@ private slots:
         row("18", 255, {"", "txthud", "txtbeep", ""});
         row("19", 272, {"Gain txtgain", "    REF txtrefg", "txttmdt", ""});
     }
+
     void menuDataRows()
     {
         QFETCH(double, y);
@@ -218,6 +226,7 @@ private slots:
             QCOMPARE(textsAt(b, columns[c], y), expected);
         }
     }
+
     void menuDataLastRowJoinsGainReferenceAndTime()
     {
         PanelTexts panel = test::namedPanel();
@@ -229,6 +238,7 @@ private slots:
         QCOMPARE(textsAt(b, 63, 272), QStringList{QStringLiteral("    REF 25  ")});
         QCOMPARE(textsAt(b, 127, 272), QStringList{QStringLiteral("Tm: ")});
     }
+
     void enterColumnAndRowsSeventeenAndEighteenHaveNoOtherCells()
     {
         // 18 rows of four cells less the empty ones (row 8 column 4, rows 17 and 18 columns 1 and
@@ -239,6 +249,7 @@ private slots:
             QVERIFY2(t.text != QLatin1String("txtblk1") && t.text != QLatin1String("txtblk2"),
                      qPrintable(t.text));
     }
+
     void valueLongerThanItsColumnIsKeptWhole()
     {
         PanelTexts panel = test::namedPanel();
@@ -257,6 +268,7 @@ private slots:
                 dark += qGray(image.pixel(x, y)) < 128;
         QVERIFY(dark > 0);
     }
+
     void noteLinesRunOneUnderTheOtherFromTheTop()
     {
         const ReportBlock b = ReportComposer::notesBlock(namedSnapshot().notes);
@@ -273,6 +285,7 @@ private slots:
         // The twelve lines fit within the block.
         QVERIFY(kNoteLines * line <= b.size.height());
     }
+
     void noteCaptions_data()
     {
         QTest::addColumn<int>("n");
@@ -296,6 +309,7 @@ private slots:
         row(10, "Prev. Defect Class", 12, " ");
         row(11, "Peak Patt. Detail", 15, " ");
     }
+
     void noteCaptions()
     {
         QFETCH(int, n);
@@ -307,6 +321,7 @@ private slots:
                                  QString(dots, QLatin1Char('.')) + QStringLiteral(": ");
         QCOMPARE(QString::fromLatin1(kReportNoteCaptions[n]), expected);
     }
+
     void emptyNoteBoxLeavesTheCaptionAlone()
     {
         NoteTexts notes;
@@ -316,6 +331,7 @@ private slots:
             QCOMPARE(b.texts[n].text, QLatin1String(kReportNoteCaptions[n]) +
                                           (n == 4 ? QStringLiteral("UP LH") : QString()));
     }
+
     void headerHasTheTwoHeadingLines()
     {
         const ReportBlock b = ReportComposer::headerBlock();
@@ -330,6 +346,7 @@ private slots:
         QVERIFY2(line >= 240 && line <= 1.4 * 240, qPrintable(QString::number(line)));
         QVERIFY(2 * line <= b.size.height());
     }
+
     void fontsAreTheNamedFacesOrTheirKind()
     {
         const ReportPage page = ReportComposer::compose(namedSnapshot());
@@ -357,6 +374,7 @@ private slots:
               qPrintable(ascan.font.resolvedFamily()), qPrintable(menu.font.resolvedFamily()),
               qPrintable(notes.font.resolvedFamily()));
     }
+
     void laterBlocksPaintOverEarlierOnes()
     {
         // The A-scan block's rectangle reaches down to 288 points (5760 twips under its top); the
@@ -384,6 +402,7 @@ private slots:
         QVERIFY(at(5990 + 20, 5700 + 100 * 20) < 128);
         QVERIFY(at(5990 + 200, 5700 + 100 * 20) > 200);
     }
+
     void menuTextLines_data()
     {
         QTest::addColumn<int>("line");
@@ -413,6 +432,7 @@ private slots:
         row(19, QStringLiteral("Gain") + s(3) + "txtgain" + s(3) + "REF " + "txtrefg" + s(5) +
                     "txttmdt");
     }
+
     void menuTextLines()
     {
         QFETCH(int, line);
@@ -421,6 +441,7 @@ private slots:
         QCOMPARE(lines.size(), 19);
         QCOMPARE(lines[line - 1], expected);
     }
+
     void menuTextLinesWithEmptyBoxesKeepOnlyTheRunsOfSpaces()
     {
         PanelTexts empty;
@@ -430,6 +451,7 @@ private slots:
         QCOMPARE(lines[17], spaces(20 + 13));
         QCOMPARE(lines[18], QStringLiteral("Gain   ") + QStringLiteral("   REF ") + spaces(5));
     }
+
     void noteTextLinesAndHeadingText()
     {
         NoteTexts notes;

@@ -36,6 +36,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
+
     void pdfHasOnePagePerReportInOrder()
     {
         const QString pdf = m_dir->filePath(QStringLiteral("r.pdf"));
@@ -48,6 +49,7 @@ private slots:
         QVERIFY(test::pdfText(pdf, 3).contains(QStringLiteral("Operator twelve")));
         QVERIFY(!test::pdfText(pdf, 2).contains(QStringLiteral("Operator three")));
     }
+
     void pageTextIsTheReport()
     {
         const QString pdf = m_dir->filePath(QStringLiteral("r.pdf"));
@@ -77,6 +79,7 @@ private slots:
         for (const char* line : expected)
             QVERIFY2(text.contains(QLatin1String(line)), line);
     }
+
     void textLiesWhereTheLayoutPutsIt_data()
     {
         // Points from the paper's top-left corner: margin + block place (twips) + place in the
@@ -94,6 +97,7 @@ private slots:
         QTest::newRow("title") << "Ultrasonic" << -1.0 << m + tw(5000);
         QTest::newRow("first note line") << "Operator" << -1.0 << m + tw(11400);
     }
+
     void textLiesWhereTheLayoutPutsIt()
     {
         QFETCH(QString, word);
@@ -110,6 +114,7 @@ private slots:
         QVERIFY2(qAbs(w.yMin - y) < 1.0,
                  qPrintable(QStringLiteral("y %1 expected %2").arg(w.yMin).arg(y)));
     }
+
     void printerPrintingIntoAFileGetsAllPagesInOneDocument()
     {
         QPrinter printer(QPrinter::HighResolution);
@@ -122,6 +127,7 @@ private slots:
         QCOMPARE(test::pdfPageCount(pdf), 3);
         QVERIFY(test::pdfText(pdf, 3).contains(QStringLiteral("Operator twelve")));
     }
+
     void failingPrinterReportsEachReportOnce()
     {
         QPrinter printer(QPrinter::HighResolution);
@@ -136,6 +142,7 @@ private slots:
         QCOMPARE(outcome.failedReports, (std::vector<int>{0, 1, 2}));
         QVERIFY(!QFile::exists(pdf));
     }
+
     void unwritablePdfReportsAndLeavesNothing()
     {
         const QString pdf = m_dir->filePath(QStringLiteral("missing/r.pdf"));
@@ -152,6 +159,7 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("taken.pdf")});
     }
+
     void noImageFilesAreLeftBehind()
     {
         const QString before = QDir::currentPath();

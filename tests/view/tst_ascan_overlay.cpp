@@ -110,6 +110,7 @@ private slots:
         QCOMPARE(f.overlay->cursorSample(), 50);
         QVERIFY(!f.overlay->isZoomed());
     }
+
     void arrowKeysMoveTheCursor_data()
     {
         QTest::addColumn<int>("start");
@@ -124,6 +125,7 @@ private slots:
         QTest::newRow("stops at the last sample") << 245 << int(Qt::Key_Right) << true << 249;
         QTest::newRow("first press starts at the left") << -1 << int(Qt::Key_Right) << false << 0;
     }
+
     void arrowKeysMoveTheCursor()
     {
         QFETCH(int, start);
@@ -135,6 +137,7 @@ private slots:
         QTest::keyClick(&f.view, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(f.overlay->cursorSample(), expected);
     }
+
     void cursorAndPeakArePainted()
     {
         Fixture f;
@@ -153,6 +156,7 @@ private slots:
         QCOMPARE(f.view.drawing().items.size(), drawRecord(f.record).items.size());
         QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
     }
+
     void wheelZoomsAboutTheMouseAndBack()
     {
         Fixture f;
@@ -171,6 +175,7 @@ private slots:
         QVERIFY(!f.overlay->isZoomed());
         QCOMPARE(f.overlay->visibleArea(), AscanOverlay::traceArea());
     }
+
     void draggedRectangleZoomsAndDoubleClickReturns()
     {
         Fixture f;
@@ -187,6 +192,7 @@ private slots:
         f.mouse(QEvent::MouseButtonDblClick, f.at(100), Qt::LeftButton, Qt::LeftButton);
         QVERIFY(!f.overlay->isZoomed());
     }
+
     void rightDragPansAndEscapeReturns()
     {
         Fixture f;
@@ -203,6 +209,7 @@ private slots:
         QTest::keyClick(&f.view, Qt::Key_Escape);
         QVERIFY(!f.overlay->isZoomed());
     }
+
     void cursorKeysScrollTheZoomedView()
     {
         Fixture f;
@@ -214,6 +221,7 @@ private slots:
         f.overlay->setCursorSample(105);
         QCOMPARE(f.overlay->visibleArea(), QRectF(106, 10, 50, 200));
     }
+
     void zoomedViewHasOurScaleNotTheInstruments()
     {
         Fixture f;
@@ -237,6 +245,7 @@ private slots:
         // The report's picture is still the whole trace with the instrument's labels.
         QCOMPARE(f.view.image(), renderAscan(drawRecord(f.record)));
     }
+
     void comparisonIsDrawnAndCleared()
     {
         Fixture f;
@@ -264,6 +273,7 @@ private slots:
         QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
         QCOMPARE(f.count(f.shown(), QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor), 0);
     }
+
     void newDrawingIsShownAtOnce()
     {
         // What was painted for the old drawing is not shown again for a new one.

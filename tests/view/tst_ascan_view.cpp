@@ -45,6 +45,7 @@ private slots:
         QTest::newRow("tall") << QSize(300, 900);
         QTest::newRow("natural") << QSize(347, 311);
     }
+
     void keepsTheProportions()
     {
         QFETCH(QSize, size);
@@ -59,6 +60,7 @@ private slots:
         QCOMPARE(view.heightForWidth(size.width()),
                  int(std::ceil((size.width() - 2) * 231.75 / 258.75)) + 2);
     }
+
     void imageHasTheAskedResolution_data()
     {
         QTest::addColumn<double>("pixelsPerUnit");
@@ -66,6 +68,7 @@ private slots:
         QTest::newRow("screen") << 96.0 / 72.0 << QSize(345, 309);
         QTest::newRow("printer") << 600.0 / 72.0 << QSize(2157, 1932);
     }
+
     void imageHasTheAskedResolution()
     {
         QFETCH(double, pixelsPerUnit);
@@ -79,6 +82,7 @@ private slots:
         QVERIFY(isBlack(view.image(pixelsPerUnit)
                             .pixelColor(int(101 * pixelsPerUnit), int(50 * pixelsPerUnit))));
     }
+
     void paintsAtTheDevicePixelRatio()
     {
         AscanView view;
@@ -100,6 +104,7 @@ private slots:
         // The flat trace on the baseline.
         QVERIFY(isGreen(crisp.pixelColor(device(40, 210))));
     }
+
     void newDrawingReplacesTheOld()
     {
         AscanView view;
@@ -113,6 +118,7 @@ private slots:
         QVERIFY(isGreen(image.pixelColor(4 * 40, 4 * 10)));
         QVERIFY(!isGreen(image.pixelColor(4 * 40, 4 * 210)));
     }
+
     void wideLastLabelStaysInsideTheBorder()
     {
         // Range 1000: the last label, " 1000" at x = 239, is wider than the room the surface leaves

@@ -31,6 +31,7 @@ private slots:
         QVERIFY(list.isRowSelected(4));
         QCOMPARE(list.count(), 200);
     }
+
     void loadedBankRemarksEveryItemAndClearsTheSelection()
     {
         Module1 module;
@@ -47,6 +48,7 @@ private slots:
         QCOMPARE(list.itemText(199), QStringLiteral("Mem 200 *"));
         QVERIFY(list.selectedRows().isEmpty());
     }
+
     void selectionInListOrder()
     {
         Module1 module;

@@ -41,6 +41,7 @@ private slots:
         QTest::newRow("cut at twenty")
             << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst");
     }
+
     void typing()
     {
         QFETCH(QString, typed);
@@ -52,6 +53,7 @@ private slots:
             QCOMPARE(line->text(), shown);
         }
     }
+
     void pastedTextOutsideTheCodePageIsRefused()
     {
         NoteLinesPanel panel;

@@ -50,6 +50,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_panel));
         QCOMPARE(m_panel->title(), QStringLiteral("Menu Data"));
     }
+
     void captionAboveBox_data()
     {
         QTest::addColumn<QString>("box");
@@ -66,6 +67,7 @@ private slots:
         QTest::newRow("HUD") << "txthud" << QStringLiteral("HUD");
         QTest::newRow("BEEP") << "txtbeep" << QStringLiteral("BEEP");
     }
+
     void captionAboveBox()
     {
         QFETCH(QString, box);
@@ -78,6 +80,7 @@ private slots:
         QVERIFY(b->geometry().top() - c->geometry().bottom() < b->height());
         QCOMPARE(c->geometry().left(), b->geometry().left());
     }
+
     void fourColumns()
     {
         // Row by row, the boxes stand in the same four columns; "ENTER" is a caption only, and the
@@ -104,6 +107,7 @@ private slots:
                                   boxNamed(*m_panel, "txtaction")->geometry().center());
         QVERIFY(enter->geometry().left() > boxNamed(*m_panel, "txtaction")->geometry().right());
     }
+
     void lastRowsHaveCaptionsAtTheLeft_data()
     {
         QTest::addColumn<QString>("box");
@@ -114,6 +118,7 @@ private slots:
         QTest::newRow("Gain") << "txtgain" << QStringLiteral("Gain");
         QTest::newRow("REF") << "txtrefg" << QStringLiteral("REF");
     }
+
     void lastRowsHaveCaptionsAtTheLeft()
     {
         QFETCH(QString, box);
@@ -126,6 +131,7 @@ private slots:
         // Below the nine captioned rows.
         QVERIFY(b->geometry().top() > boxNamed(*m_panel, "txtblk1")->geometry().bottom());
     }
+
     void coloursAndWeights()
     {
         auto colourOf = [](QLabel* l) { return l->palette().color(QPalette::WindowText); };
@@ -150,6 +156,7 @@ private slots:
             QCOMPARE(b->font().bold(), b->objectName() == QStringLiteral("txtgain"));
         }
     }
+
     void fontIsTheNamedFaceOrItsStandIn()
     {
         // "MS Sans Serif" where the system has it, else the first of its stand-ins it has.
@@ -166,6 +173,7 @@ private slots:
         }
         QCOMPARE(captionOf(*m_panel, QStringLiteral("ZERO"), {})->font().pointSizeF(), 9.75);
     }
+
     void textsAreShownVerbatim()
     {
         PanelTexts texts;
