@@ -109,11 +109,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
         if (a == u"--link") {
             if (!value(&o.link))
                 return fail(a + QStringLiteral(" needs a path"));
-        } else if (a == u"--bank") {
-            if (!value(&o.bank))
-                return fail(a + QStringLiteral(" needs a file"));
-        } else if (a == u"--log") {
-            if (!value(&o.log))
+        } else if (a == u"--bank" || a == u"--log") {
+            if (!value(a == u"--bank" ? &o.bank : &o.log))
                 return fail(a + QStringLiteral(" needs a file"));
         } else if (a == u"--no-pace") {
             o.paced = false;
@@ -137,11 +134,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
         } else if (a == u"--cut") {
             if (!value(&v) || !parsePairs(v, o.cut, false))
                 return fail(a + QStringLiteral(" needs N=BYTES pairs"));
-        } else if (a == u"--noise") {
-            if (!count(&o.noise))
-                return fail(a + QStringLiteral(" needs a count"));
-        } else if (a == u"--gap") {
-            if (!count(&o.gap))
+        } else if (a == u"--noise" || a == u"--gap") {
+            if (!count(a == u"--noise" ? &o.noise : &o.gap))
                 return fail(a + QStringLiteral(" needs a count"));
         } else if (a == u"--data-255") {
             o.data255 = true;
