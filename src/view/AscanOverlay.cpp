@@ -251,13 +251,8 @@ void AscanOverlay::setComparison(const QVector<QPointF>& trace, const QString& l
 
 void AscanOverlay::clearComparison()
 {
-    if (!hasComparison())
-        return;
-    m_compareTrace.clear();
-    m_compareLegend.clear();
-    m_currentLegend.clear();
-    ++m_baseVersion;
-    m_view.update();
+    if (hasComparison())
+        setComparison({}, {}, {});
 }
 
 QPointF AscanOverlay::toSurface(QPointF p) const
@@ -291,20 +286,19 @@ AscanDrawing AscanOverlay::shownDrawing(const AscanDrawing& model) const
     t.translate(-m_visible.left(), -m_visible.top());
     const bool zoomed = isZoomed();
     bool compareDrawn = !hasComparison();
-    for (const AscanItem& item : model.items) {
-        // The comparison goes just behind the trace on display, the first polyline.
-        if (!compareDrawn && std::holds_alternative<PolylineItem>(item)) {
-            PolylineItem compare{kCompareColor, m_compareTrace};
-            if (zoomed)
-                ZoomItems{t, shown.items}(compare);
-            else
-                shown.items.push_back(std::move(compare));
-            compareDrawn = true;
-        }
+    const auto add = [&](const AscanItem& item) {
         if (zoomed)
             std::visit(ZoomItems{t, shown.items}, item);
         else
             shown.items.push_back(item);
+    };
+    for (const AscanItem& item : model.items) {
+        // The comparison goes just behind the trace on display, the first polyline.
+        if (!compareDrawn && std::holds_alternative<PolylineItem>(item)) {
+            add(PolylineItem{kCompareColor, m_compareTrace});
+            compareDrawn = true;
+        }
+        add(item);
     }
     if (!compareDrawn)
         shown.items.push_back(PolylineItem{kCompareColor, m_compareTrace});
