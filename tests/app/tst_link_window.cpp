@@ -127,6 +127,15 @@ PortSelectionWindow* portFormAfterFileError(MainWindow& w)
     return form;
 }
 
+// The program started where its port cannot be used, the message answered: the port selection
+// is open (form is null when it did not open).
+struct StartedAtPortSelection {
+    explicit StartedAtPortSelection(bool pellisor = false) : app(pellisor) {}
+    StartedApplication app;
+    MainWindow& w = app.window();
+    PortSelectionWindow* form = portFormAfterFileError(w);
+};
+
 QString status(MainWindow& w)
 {
     return w.statusBar()->currentMessage();
@@ -475,9 +484,8 @@ private slots:
 
     void okWithPortThatFailsKeepsTheWindow()
     {
-        StartedApplication app;
-        MainWindow& w = app.window();
-        auto* form = portFormAfterFileError(w);
+        StartedAtPortSelection started;
+        auto& [app, w, form] = started;
         QVERIFY(form);
 
         // "Comport 4" names /dev/ttyS3 here, which this machine lacks (COM4 elsewhere).
@@ -509,9 +517,8 @@ private slots:
         SimProcess sim;
         runSim(sim, {"--no-pace"});
         QVERIFY(QDir().mkdir(QStringLiteral("dfd.cfg"))); // neither read nor written as a file
-        StartedApplication app;
-        MainWindow& w = app.window();
-        auto* form = portFormAfterFileError(w);
+        StartedAtPortSelection started;
+        auto& [app, w, form] = started;
         QVERIFY(form);
 
         okWithOtherPort(form, sim.device());
@@ -569,9 +576,8 @@ private slots:
     void closingThePortSelectionWorksOffline()
     {
         QFETCH(bool, pellisor);
-        StartedApplication app(pellisor);
-        MainWindow& w = app.window();
-        auto* form = portFormAfterFileError(w);
+        StartedAtPortSelection started(pellisor);
+        auto& [app, w, form] = started;
         QVERIFY(form);
 
         form->close(); // the window's own close button
@@ -604,9 +610,8 @@ private slots:
 
     void exitWithPortSelectionOpenEnds()
     {
-        StartedApplication app;
-        MainWindow& w = app.window();
-        auto* form = portFormAfterFileError(w);
+        StartedAtPortSelection started;
+        auto& [app, w, form] = started;
         QVERIFY(form);
         form->close();
         w.mnuoption->trigger();
@@ -736,9 +741,8 @@ private slots:
         // "dfd.cfg" names the simulator's symlink before the simulator runs.
         const QString path = m_workDir->filePath(QStringLiteral("vantor"));
         writeConfig(QFile::encodeName(path) + "\r\n");
-        StartedApplication app;
-        MainWindow& w = app.window();
-        auto* form = portFormAfterFileError(w);
+        StartedAtPortSelection started;
+        auto& [app, w, form] = started;
         QVERIFY(form);
         PortWatcher& watcher = w.findChild<LinkController*>()->portWatcher();
         QVERIFY(watcher.isWatching());
