@@ -37,6 +37,15 @@ AscanToolsController& toolsOf(MainWindow& w)
     return *tools;
 }
 
+// The tools with memory 3 compared with the memory shown, zoomed into part of the trace.
+AscanToolsController& comparedAndZoomed(MainWindow& w)
+{
+    AscanToolsController& tools = toolsOf(w);
+    tools.compareWith(2);
+    tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
+    return tools;
+}
+
 // Memory 7 realistic, memory 3 the same with its echoes shifted and lower; memory 7 on display in
 // the window returned.
 MainWindow& fillBank(Application& app)
@@ -175,9 +184,7 @@ private slots:
     {
         test::StartedApplication app;
         MainWindow& w = fillBank(app);
-        AscanToolsController& tools = toolsOf(w);
-        tools.compareWith(2);
-        tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
+        AscanToolsController& tools = comparedAndZoomed(w);
         tools.overlay().setCursorSample(100);
         tools.mnucopyascan->trigger();
         const QImage copied = QGuiApplication::clipboard()->image();
@@ -195,9 +202,7 @@ private slots:
     {
         test::StartedApplication app;
         MainWindow& w = fillBank(app);
-        AscanToolsController& tools = toolsOf(w);
-        tools.compareWith(2);
-        tools.overlay().zoomTo(QRectF(50, 10, 100, 200));
+        AscanToolsController& tools = comparedAndZoomed(w);
         const QString png = m_workDir.filePath(QStringLiteral("ascan.png"));
         const QString svg = m_workDir.filePath(QStringLiteral("ascan.SVG"));
         QVERIFY(tools.saveImage(png));

@@ -256,19 +256,6 @@ private slots:
         }
     }
 
-    void missingFileIsReported()
-    {
-        PreparedModule module;
-        const Bank bank = module.membank;
-        auto* open = opener(module, Edition::quillon());
-        open->open(m_folder->file("temp.dat"));
-        const QString text = takeMessage();
-        QVERIFY2(text.contains(m_folder->file("temp.dat")), qPrintable(text));
-        QVERIFY2(text.contains("no such file"), qPrintable(text));
-        QVERIFY(module.membank == bank);
-        QCOMPARE(m_redraws, 0);
-    }
-
     void unreadablePathsAreRefused_data()
     {
         QTest::addColumn<QString>("name"); // in the working folder, or an absolute path
@@ -276,6 +263,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString tooLarge = QStringLiteral("it holds 3221225472 bytes, far more than a bank "
                                                 "file's 672000");
+        QTest::newRow("a missing file") << "temp.dat" << false << "there is no such file";
         QTest::newRow("a folder") << "folder" << false << "it is a folder";
         QTest::newRow("a device, which never ends")
             << "/dev/zero" << false << "it is a device or a pipe, not a file";
