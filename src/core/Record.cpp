@@ -87,9 +87,9 @@ void writeSampleEcho(Record& record)
     }
 }
 
-void putText(Record& record, int position, const char* text)
+void putText(Record& record, int position, QByteArrayView text)
 {
-    for (int k = 0; text[k]; ++k)
+    for (qsizetype k = 0; k < text.size(); ++k)
         record[position + k] = std::int16_t(static_cast<unsigned char>(text[k]));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/RecordLayout.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -46,7 +47,7 @@ void writeSampleEcho(Record& record);
 // U+00bb. A character the code page cannot hold is stored as '?'.
 QString textOf(const Record& record, int first, int count);
 // Writes the bytes of `text` as character codes from `position` on.
-void putText(Record& record, int position, const char* text);
+void putText(Record& record, int position, QByteArrayView text);
 std::int16_t codeOf(QChar c);
 bool isStorableChar(QChar c);
 

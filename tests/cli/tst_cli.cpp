@@ -31,19 +31,19 @@ Record instrumentRecord(QByteArrayView memoryNumber)
     for (int i = 0; i <= 250; ++i)
         r[i] = std::int16_t((i * 3) % 90);
     r[3] = 150; // above full height
-    put(r, 260, "108    100    5920   0.0    25.0 xxON     30%    70%    40%    OFF    ");
-    put(r, 330, "30%    70%    40%    A Scan ");
-    put(r, 358, memoryNumber.toByteArray().leftJustified(7, ' '));
-    put(r, 365, "Send   25.000%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
-    put(r, 431, "ON     001    001    ENTER QON     OFF    070    0100   OFF    OFF    ");
-    put(r, 501, "OFF    ENTER  1234280403123.4 45.6 78.9");
+    putText(r, 260, "108    100    5920   0.0    25.0 xxON     30%    70%    40%    OFF    ");
+    putText(r, 330, "30%    70%    40%    A Scan ");
+    putText(r, 358, memoryNumber.toByteArray().leftJustified(7, ' '));
+    putText(r, 365, "Send   25.000%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
+    putText(r, 431, "ON     001    001    ENTER QON     OFF    070    0100   OFF    OFF    ");
+    putText(r, 501, "OFF    ENTER  1234280403123.4 45.6 78.9");
     for (int k = 0; k < 9; ++k)
         setDacPoint(r, k, 25 * k, 80 - 10 * k);
-    put(r, 558, "ABC");
+    putText(r, 558, "ABC");
     for (int p = 561; p <= 800; ++p)
         r[p] = ' ';
-    put(r, 561, "Op\xe9rator \x01\x85\"\\");
-    put(r, 601, "Section 4");
+    putText(r, 561, "Op\xe9rator \x01\x85\"\\");
+    putText(r, 601, "Section 4");
     r[801] = 'T';
     r[802] = 'W';
     return r;
@@ -78,7 +78,7 @@ private slots:
         m->recbuf = m_record;
         m->store(6, m->recbuf, {StoreKind::Received, {}});
         Record eleven = m->membank[11];
-        put(eleven, 358, "125"); // marked while read: "12" after two characters
+        putText(eleven, 358, "125"); // marked while read: "12" after two characters
         m->store(11, eleven, {StoreKind::Restored, {}, false});
         m_bank = write("bank.dat", writeBank(m->membank));
         m_badBank = write("bad.dat", writeBank(m->membank).left(400000));

@@ -5,7 +5,6 @@
 #include <QTest>
 
 using namespace quillon;
-using test::put;
 
 namespace
 {
@@ -16,9 +15,9 @@ const QColor kBlack(0, 0, 0);
 Record setupRecord()
 {
     Record r = test::spaceRecord();
-    put(r, 295, "OFF    "); // gate 1
-    put(r, 323, "OFF    "); // gate 2
-    put(r, 431, "OFF    "); // DAC
+    putText(r, 295, "OFF    "); // gate 1
+    putText(r, 323, "OFF    "); // gate 2
+    putText(r, 431, "OFF    "); // DAC
     return r;
 }
 
@@ -146,8 +145,8 @@ private slots:
     void drawingAgainGivesTheSameDrawing()
     {
         Record r = test::randomRecord(3);
-        put(r, 267, "100    ");
-        put(r, 281, "0      ");
+        putText(r, 267, "100    ");
+        putText(r, 281, "0      ");
         AscanDrawing d;
         display_pattern(d, r);
         display_pattern(d, r); // always starts with a clear
@@ -188,17 +187,17 @@ private slots:
         QFETCH(QByteArray, gate2);
         QFETCH(QList<QLineF>, bars);
         Record r = test::gateRecord("30%    ", "70%    ");
-        put(r, 295, gate1);
-        put(r, 323, gate2);
-        put(r, 330, "10%    ");
-        put(r, 337, "15%    ");
-        put(r, 344, "20%    ");
+        putText(r, 295, gate1);
+        putText(r, 323, gate2);
+        putText(r, 330, "10%    ");
+        putText(r, 337, "15%    ");
+        putText(r, 344, "20%    ");
         QCOMPARE(overlayLines(drawRecord(r)), bars);
 
         // A gate whose numbers are missing draws a bar of no length on the baseline's left end.
         Record blank = setupRecord();
-        put(blank, 295, gate1);
-        put(blank, 323, gate2);
+        putText(blank, 295, gate1);
+        putText(blank, 323, gate2);
         for (const QLineF& line : overlayLines(drawRecord(blank)))
             QCOMPARE(line, QLineF(0, 210, 0, 210));
     }
@@ -246,7 +245,7 @@ private slots:
         QFETCH(QList<int>, amplitudes);
         QFETCH(QList<QLineF>, lines);
         Record r = setupRecord();
-        put(r, 431, dac);
+        putText(r, 431, dac);
         for (int k = 0; k < 9; ++k)
             test::setDacPoint(r, k, 30 * k, amplitudes[k]);
         QCOMPARE(overlayLines(drawRecord(r)), lines);
@@ -298,8 +297,8 @@ private slots:
         QFETCH(QByteArray, delay);
         QFETCH(QList<Label>, labels);
         Record r = setupRecord();
-        put(r, 267, range);
-        put(r, 281, delay);
+        putText(r, 267, range);
+        putText(r, 281, delay);
         QList<Label> drawn;
         for (const TextItem& t : itemsOf<TextItem>(drawRecord(r))) {
             QCOMPARE(t.y, 215.0);

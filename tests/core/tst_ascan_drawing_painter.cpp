@@ -10,7 +10,6 @@
 #include <QTest>
 
 using namespace quillon;
-using test::put;
 
 namespace
 {
@@ -20,7 +19,7 @@ const QColor kGreen(0, 170, 0);
 Record gateRecord(QByteArrayView range)
 {
     Record r = test::gateRecord("30%    ", "70%    "); // all samples 0: on the baseline
-    put(r, 267, range);
+    putText(r, 267, range);
     return r;
 }
 
@@ -181,7 +180,7 @@ private slots:
         QFETCH(bool, firstMoved);
         QFETCH(bool, lastMoved);
         Record r = gateRecord(range);
-        put(r, 281, delay);
+        putText(r, 281, delay);
         const AscanDrawing drawing = drawRecord(r);
         QList<TextItem> labels;
         for (const AscanItem& item : drawing.items)

@@ -6,7 +6,6 @@
 #include <QTest>
 
 using namespace quillon;
-using test::put;
 
 namespace
 {
@@ -55,8 +54,8 @@ private slots:
         QFETCH(bool, hasPath);
         QFETCH(double, path);
         Record r = test::gateRecord();
-        put(r, 267, range);
-        put(r, 281, delay);
+        putText(r, 267, range);
+        putText(r, 281, delay);
         const AscanMeasure m = measure(r);
         QCOMPARE(m.hasSoundPath(), hasPath);
         const std::optional<double> got = m.soundPathAt(x);
@@ -189,7 +188,7 @@ private slots:
         QFETCH(double, dacAmplitude);
         QFETCH(double, dbToDac);
         Record r = test::gateRecord("30%    ", "25%    ", level);
-        put(r, 431, dac);
+        putText(r, 431, dac);
         for (int k = 0; 2 * k + 1 < dacPoints.size(); ++k)
             test::setDacPoint(r, k, dacPoints[2 * k], dacPoints[2 * k + 1]);
         r[99] = std::int16_t(amplitude);
@@ -215,10 +214,10 @@ private slots:
         Record r = test::gateRecord();
         r[100] = 70;
         r[200] = 90;
-        put(r, 323, "ON     ");
-        put(r, 330, "70%    ");
-        put(r, 337, "20%    ");
-        put(r, 344, "30%    ");
+        putText(r, 323, "ON     ");
+        putText(r, 330, "70%    ");
+        putText(r, 337, "20%    ");
+        putText(r, 344, "30%    ");
         AscanMeasure m = measure(r);
         QCOMPARE(m.gates().size(), size_t(2));
         QCOMPARE(m.gates()[0].peak->reading.sample, 100);
@@ -230,12 +229,12 @@ private slots:
 
         // Gate 1 in a DAC gate mode draws no bar and is not measured; gate 2 "OFF" likewise.
         for (const char* mode : {"DAC -12", "DAC -6 ", "OFF    "}) {
-            put(r, 295, mode);
+            putText(r, 295, mode);
             m = measure(r);
             QCOMPARE(m.gates().size(), size_t(1));
             QCOMPARE(m.gates()[0].gate, 2);
         }
-        put(r, 323, "OFF    ");
+        putText(r, 323, "OFF    ");
         QVERIFY(measure(r).gates().empty());
     }
 };

@@ -30,7 +30,7 @@ private slots:
         Record r = test::gateRecord();
         for (int i = 0; i < 250; ++i)
             r[i] = std::int16_t((i * 37) % 11 + (i > 90 && i < 100 ? 70 : 0));
-        test::put(r, 431, "ON 6/14");
+        putText(r, 431, "ON 6/14");
         const int dac[][2] = {{10, 90}, {80, 70}, {160, 40}, {250, 20}};
         for (int k = 0; k < 4; ++k)
             test::setDacPoint(r, k, dac[k][0], dac[k][1]);

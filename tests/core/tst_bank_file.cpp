@@ -351,7 +351,7 @@ private slots:
         QFETCH(QByteArray, number);
         QFETCH(bool, marked);
         auto bank = startUpBank();
-        test::put((*bank)[row], 358, number);
+        putText((*bank)[row], 358, number);
         auto contents = std::make_unique<BankFileContents>();
         BankFileError error;
         QVERIFY(readBank(writeBank(*bank), *contents, &error));
@@ -365,7 +365,7 @@ private slots:
         auto m = std::make_unique<Module1>();
         m->startUp();
         for (int memory : {1, 7, 42, 200}) {
-            test::put(m->recbuf, 358, QByteArray::number(memory).rightJustified(3, '0'));
+            putText(m->recbuf, 358, QByteArray::number(memory).rightJustified(3, '0'));
             m->store(memory - 1, m->recbuf, {StoreKind::Received, {}});
         }
         auto contents = std::make_unique<BankFileContents>();

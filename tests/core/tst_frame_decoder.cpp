@@ -280,7 +280,7 @@ private slots:
     void memoryNumberCarriedByTheFrame()
     {
         Record sent = test::spaceRecord();
-        test::put(sent, 358, "007    ");
+        putText(sent, 358, "007    ");
         const QList<Record> got = decodeAll(frameBytes(sent), {});
         QCOMPARE(got.size(), 1);
         QCOMPARE(memoryNumberOf(got[0]), 7);

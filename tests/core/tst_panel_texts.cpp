@@ -7,7 +7,6 @@
 #include <QTest>
 
 using namespace quillon;
-using test::put;
 
 namespace
 {
@@ -41,8 +40,8 @@ Record markedRecord()
     Record r = test::spaceRecord();
     for (int p = 260; p <= 539; ++p)
         r[p] = std::int16_t(markOf(p).unicode());
-    put(r, 459, "ON     "); // MEASURE on, so the readouts stay
-    put(r, 404, "ON     ");
+    putText(r, 459, "ON     "); // MEASURE on, so the readouts stay
+    putText(r, 404, "ON     ");
     return r;
 }
 
@@ -101,13 +100,13 @@ private slots:
     {
         QFETCH(int, position);
         Record r = test::spaceRecord();
-        put(r, 459, "ON     ");
+        putText(r, 459, "ON     ");
         r[position] = '#';
         const QString all = allTexts(panelTexts(r), noteTexts(r));
         QVERIFY2(!all.contains(u'#'), qPrintable(all));
         // The same character one position before a hidden one does show (the groups are right).
         Record shown = test::spaceRecord();
-        put(shown, 459, "ON     ");
+        putText(shown, 459, "ON     ");
         shown[292] = '#';
         QVERIFY(panelTexts(shown).value(u"txtgain").contains(u'#'));
     }
@@ -177,8 +176,8 @@ private slots:
         QFETCH(QByteArray, timeDate);
         QFETCH(QString, caption);
         Record r = test::spaceRecord();
-        put(r, 404, clock);
-        put(r, 515, timeDate);
+        putText(r, 404, clock);
+        putText(r, 515, timeDate);
         QCOMPARE(panelTexts(r).txttmdt, caption);
     }
 
@@ -198,8 +197,8 @@ private slots:
         QFETCH(QByteArray, measure);
         QFETCH(bool, blank);
         Record r = test::spaceRecord();
-        put(r, 459, measure);
-        put(r, 525, "123.4 45.6 78.9");
+        putText(r, 459, measure);
+        putText(r, 525, "123.4 45.6 78.9");
         const PanelTexts panel = panelTexts(r);
         QCOMPARE(panel.value(u"txtbeam"), blank ? QString() : QStringLiteral("123.4"));
         QCOMPARE(panel.value(u"txtsurf"), blank ? QString() : QStringLiteral(" 45.6"));
@@ -289,7 +288,7 @@ private slots:
         QFETCH(QString, shown);
         for (int n : {0, 5, 11}) {
             Record r = test::spaceRecord();
-            put(r, 561 + 20 * n, line);
+            putText(r, 561 + 20 * n, line);
             const NoteTexts notes = noteTexts(r);
             for (int k = 0; k < 12; ++k)
                 QCOMPARE(notes[k], k == n ? shown : QString());

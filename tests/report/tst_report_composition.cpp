@@ -163,8 +163,8 @@ private slots:
         QFETCH(QByteArray, range);
         QFETCH(QByteArray, delay);
         Record record = test::reportRecord(5, QStringLiteral("x"));
-        test::put(record, 267, range);
-        test::put(record, 281, delay);
+        putText(record, 267, range);
+        putText(record, 281, delay);
         const ReportBlock block = ReportComposer::ascanBlock(snapshotOf(record));
         const BlockRect frame = block.rects.at(0);
         const double inner = frame.rect.right() - frame.penWidth / 2;

@@ -73,12 +73,6 @@ Record patternRecord(int seed, const char* number)
     return r;
 }
 
-void put(Record& r, int position, QByteArrayView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        r[position + i] = std::int16_t(static_cast<unsigned char>(text[i]));
-}
-
 void setField(Record& record, const char* control, const QString& text)
 {
     const PanelField* f = fieldOf(control);
@@ -106,14 +100,14 @@ Record gateRecord(QByteArrayView start, QByteArrayView width, QByteArrayView lev
     Record r = spaceRecord();
     for (int k = 0; k < kDacPoints; ++k)
         setDacPoint(r, k, 0, 0);
-    put(r, 267, "100    "); // range
-    put(r, 281, "0.0    "); // delay
-    put(r, 295, "ON     "); // gate 1
-    put(r, 302, start);
-    put(r, 309, width);
-    put(r, 316, level);
-    put(r, 323, "OFF    "); // gate 2
-    put(r, 431, "OFF    "); // DAC
+    setField(r, "txtrange", QStringLiteral("100"));
+    setField(r, "txtdelay", QStringLiteral("0.0"));
+    setField(r, "txtgate", QStringLiteral("ON"));
+    setField(r, "txtstart", QString::fromLatin1(start));
+    setField(r, "txtend", QString::fromLatin1(width));
+    setField(r, "txtlevel", QString::fromLatin1(level));
+    setField(r, "txtgate2", QStringLiteral("OFF"));
+    setField(r, "txtdac", QStringLiteral("OFF"));
     return r;
 }
 
@@ -167,12 +161,12 @@ Record reportRecord(int memory, const QString& note)
     Record r = startUpRow();
     for (int i = 0; i < 250; ++i)
         r[i] = std::int16_t((i * 7 + memory) % 60);
-    put(r, 260, "108    100    5920   0.0    45.5 dBON     30     40     40     ");
-    put(r, 323, "OFF    30%    70%    40%    A Scan ");
-    put(r, 358, QByteArray::number(memory).rightJustified(3, '0') + "    ");
-    put(r, 365, "Send   25  00%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
-    put(r, 431, "OFF    001    001    ENTER  ON     OFF    070    0100   ");
-    put(r, 487, "OFF    OFF    OFF    ENTER  0755280403123.4 56.7 89.0");
+    putText(r, 260, "108    100    5920   0.0    45.5 dBON     30     40     40     ");
+    putText(r, 323, "OFF    30%    70%    40%    A Scan ");
+    putText(r, 358, QByteArray::number(memory).rightJustified(3, '0') + "    ");
+    putText(r, 365, "Send   25  00%    OFF    EnvelopSingle ON     OFF    OFF    50    ");
+    putText(r, 431, "OFF    001    001    ENTER  ON     OFF    070    0100   ");
+    putText(r, 487, "OFF    OFF    OFF    ENTER  0755280403123.4 56.7 89.0");
     NoteTexts notes;
     notes[0] = note;
     notes[3] = QStringLiteral("Km 12/4");

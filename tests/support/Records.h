@@ -27,8 +27,6 @@ Record randomRecord(quint32 seed);
 // characters given.
 Record patternRecord(int seed, const char* number = "   ");
 
-// Writes the bytes of `text` at record positions from `position` on.
-void put(Record& r, int position, QByteArrayView text);
 // The characters of a panel box ("txtrange", "txtbeam", ...) written at its record positions,
 // padded with spaces or cut to the group's width.
 void setField(Record& record, const char* control, const QString& text);

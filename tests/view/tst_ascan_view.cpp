@@ -124,8 +124,8 @@ private slots:
         // Range 1000: the last label, " 1000" at x = 239, is wider than the room the surface leaves
         // it.
         Record record{};
-        test::put(record, 267, "1000   ");
-        test::put(record, 281, "0.0    ");
+        putText(record, 267, "1000   ");
+        putText(record, 281, "0.0    ");
         AscanView view;
         view.setDrawing(drawRecord(record));
         view.resize(int(258.75 * 2) + 2, int(231.75 * 2) + 2);
