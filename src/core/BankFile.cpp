@@ -10,35 +10,33 @@ namespace quillon
 namespace
 {
 
-// Fields for all values 0..255 (and a few others), built once.
+// The four characters of a field: the number, space-filled; a longer text is cut to its first
+// four characters.
+void formatField(char* out, int value)
+{
+    char buf[16];
+    const int len = int(std::to_chars(buf, buf + sizeof buf, value).ptr - buf);
+    for (int i = 0; i < 4; ++i)
+        out[i] = i < len ? buf[i] : ' ';
+}
+
+// Fields for all values 0..255, built once.
 struct FieldTexts {
     char text[256][4];
     FieldTexts()
     {
-        for (int v = 0; v < 256; ++v) {
-            char buf[8];
-            auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
-            (void)ec;
-            const int len = int(end - buf);
-            for (int i = 0; i < 4; ++i)
-                text[v][i] = i < len ? buf[i] : ' ';
-        }
+        for (int v = 0; v < 256; ++v)
+            formatField(text[v], v);
     }
 };
 
 void appendField(char* out, int value)
 {
     static const FieldTexts fields;
-    if (value >= 0 && value < 256) {
+    if (value >= 0 && value < 256)
         std::copy_n(fields.text[value], 4, out);
-        return;
-    }
-    char buf[16];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    (void)ec;
-    const int len = int(end - buf);
-    for (int i = 0; i < 4; ++i)
-        out[i] = i < len ? buf[i] : ' '; // a longer text is cut to its first four characters
+    else
+        formatField(out, value);
 }
 
 } // namespace

@@ -58,13 +58,7 @@ void FrameDecoder::reset()
 
 void applyFrame(const RawFrame& raw, Record& record)
 {
-    for (int i = 0; i < kSampleCount; ++i)
-        record[i] = raw[i + 1];
-    for (const SetupGroup& g : kSetupGroups)
-        for (int k = 0; k < g.count; ++k)
-            record[g.record + k] = raw[kPartBRawStart + g.partB + k];
-    for (int k = 0; k < kTailLength; ++k)
-        record[kTailRecordStart + k] = raw[kPartBRawStart + kTailPartB + k];
+    forEachCarriedPosition([&](int position, int index) { record[position] = raw[index]; });
 }
 
 void copyFrameInto(const RawFrame& frame, RawFrame& rawframe)

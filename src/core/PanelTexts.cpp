@@ -38,18 +38,7 @@ namespace
 constexpr int kGainBox = 4;
 constexpr int kClockBox = 21;
 constexpr int kMeasureBox = 29;
-} // namespace
 
-int panelFieldIndex(QAnyStringView control)
-{
-    for (int i = 0; i < kPanelFieldCount; ++i)
-        if (QAnyStringView::equal(control, QLatin1StringView(kPanelFields[i].control)))
-            return i;
-    return -1;
-}
-
-namespace
-{
 // The text of `panel` (const or not) that the control named `control` shows; null for none.
 template <typename Panel> auto textOfControl(Panel& panel, QStringView control)
 {
@@ -61,6 +50,14 @@ template <typename Panel> auto textOfControl(Panel& panel, QStringView control)
     return control == u"txttmdt" ? &panel.txttmdt : nullptr;
 }
 } // namespace
+
+int panelFieldIndex(QAnyStringView control)
+{
+    for (int i = 0; i < kPanelFieldCount; ++i)
+        if (QAnyStringView::equal(control, QLatin1StringView(kPanelFields[i].control)))
+            return i;
+    return -1;
+}
 
 QString PanelTexts::value(QStringView control) const
 {
@@ -104,9 +101,8 @@ PanelTexts panelTexts(const Record& record)
     }
     panel.boxes[kGainBox] += QStringLiteral("dB");
     panel.txttmdt = timeDateCaption(record, panel.boxes[kClockBox]);
-    const bool measureOff = panel.boxes[kMeasureBox] == QStringView(kOff);
-    for (int i = 0; i < kReadoutCount; ++i)
-        if (!measureOff)
+    if (panel.boxes[kMeasureBox] != QStringView(kOff))
+        for (int i = 0; i < kReadoutCount; ++i)
             panel.readouts[i] = textOf(record, kReadoutFields[i].position, kReadoutFields[i].read);
     return panel;
 }

@@ -1,5 +1,7 @@
 #include "core/Record.h"
 
+#include <algorithm>
+
 namespace quillon
 {
 
@@ -62,29 +64,21 @@ QString memoryItemText(int memory, bool marked)
 
 void initialiseBankRow(Record& row)
 {
-    for (int p = 0; p <= 260; ++p)
-        row[p] = 0;
-    for (int p = 261; p <= 599; ++p)
-        row[p] = kSpace;
+    std::fill(row.begin(), row.begin() + 261, 0);
+    std::fill(row.begin() + 261, row.begin() + 600, kSpace);
 }
 
 void blankBankRow(Record& row)
 {
-    for (int p = 0; p <= 255; ++p)
-        row[p] = 0;
-    for (int p = 256; p < kBankFilePositions; ++p)
-        row[p] = kSpace;
+    std::fill(row.begin(), row.begin() + 256, 0);
+    std::fill(row.begin() + 256, row.begin() + kBankFilePositions, kSpace);
 }
 
 void writeSampleEcho(Record& record)
 {
-    for (int p = 1; p <= 260; ++p)
-        record[p] = 0;
-    for (const Echo& echo : kSampleEcho) {
-        int p = echo.first;
-        for (std::int16_t v : echo.values)
-            record[p++] = v;
-    }
+    std::fill(record.begin() + 1, record.begin() + 261, 0);
+    for (const Echo& echo : kSampleEcho)
+        std::copy(echo.values.begin(), echo.values.end(), record.begin() + echo.first);
 }
 
 void putText(Record& record, int position, QByteArrayView text)

@@ -53,6 +53,20 @@ inline constexpr int kTailRecordStart = 540; // record 540..802 come from one st
 inline constexpr int kTailLength = 263;
 inline constexpr int kTailPartB = 614; // ... starting at part B offset 614 (rawframe 874)
 
+// Calls carry(position, index) for each record position a frame carries, with the rawframe
+// index it stands at: the samples 0..250 at 1..251, the setup groups and the tail at part B's
+// offsets (index 260 + offset + partBShift; a waveform file holds part B one byte later).
+template <typename Carry> void forEachCarriedPosition(Carry carry, int partBShift = 0)
+{
+    for (int i = 0; i < kSampleCount; ++i)
+        carry(i, i + 1);
+    for (const SetupGroup& g : kSetupGroups)
+        for (int k = 0; k < g.count; ++k)
+            carry(g.record + k, kPartBRawStart + g.partB + k + partBShift);
+    for (int k = 0; k < kTailLength; ++k)
+        carry(kTailRecordStart + k, kPartBRawStart + kTailPartB + k + partBShift);
+}
+
 // Waveform files hold part B one byte later than reception puts it into rawframe.
 inline constexpr int kWaveformMinSize = 1141;
 inline constexpr int kWaveformMaxSize = 9999; // 10,000 bytes and more are bank files

@@ -36,13 +36,8 @@ bool readWaveform(QByteArrayView file, RawFrame& rawframe, QString* error)
 
 void get_data(const RawFrame& rawframe, Record& record)
 {
-    for (int i = 0; i < kSampleCount; ++i)
-        record[i] = rawframe[i + 1];
-    for (const SetupGroup& g : kSetupGroups)
-        for (int k = 0; k < g.count; ++k)
-            record[g.record + k] = rawframe[kPartBRawStart + g.partB + k + kFileShift];
-    for (int k = 0; k < kTailLength; ++k)
-        record[kTailRecordStart + k] = rawframe[kPartBRawStart + kTailPartB + k + kFileShift];
+    forEachCarriedPosition([&](int position, int index) { record[position] = rawframe[index]; },
+                           kFileShift);
 }
 
 QByteArray writeWaveform(const Record& record, int size)
@@ -51,13 +46,8 @@ QByteArray writeWaveform(const Record& record, int size)
     QByteArray file(size, '\0');
     for (int j = 1; j <= kWaveformLastOffset; ++j)
         file[j] = ' ';
-    for (int i = 0; i < kSampleCount; ++i)
-        file[i + 1] = char(record[i]);
-    for (const SetupGroup& g : kSetupGroups)
-        for (int k = 0; k < g.count; ++k)
-            file[kPartBRawStart + g.partB + k + kFileShift] = char(record[g.record + k]);
-    for (int k = 0; k < kTailLength; ++k)
-        file[kPartBRawStart + kTailPartB + k + kFileShift] = char(record[kTailRecordStart + k]);
+    forEachCarriedPosition([&](int position, int index) { file[index] = char(record[position]); },
+                           kFileShift);
     return file;
 }
 
