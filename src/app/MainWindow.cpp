@@ -19,7 +19,6 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -175,16 +174,9 @@ void MainWindow::display_pattern()
 void MainWindow::display_setup()
 {
     const Record& record = m_module.recbuf;
-    // The boxes get their characters verbatim; the readouts as received, then blanked when the
+    // The boxes get their characters verbatim; the readouts as received, blank while the
     // MEASURE box reads "OFF    ".
-    PanelTexts texts = panelTexts(record);
-    for (int i = 0; i < kReadoutCount; ++i)
-        texts.readouts[i] = textOf(record, kReadoutFields[i].position, kReadoutFields[i].read);
-    m_ui->panel->setTexts(texts);
-    static const int measure = panelFieldIndex("txtmea");
-    if (panelBoxes[measure]->text() == QStringView(kOff))
-        for (QLineEdit* box : {txtbeam, txtsurf, txtdpth})
-            box->clear();
+    m_ui->panel->setTexts(panelTexts(record));
 
     // Gate bars and DAC curves from what the boxes now hold.
     AscanDrawing drawing = picascan->drawing();

@@ -82,11 +82,8 @@ ReportController::~ReportController()
 
 void ReportController::showPrintSetup()
 {
-    if (m_setup) {
-        m_setup->raise();
-        m_setup->activateWindow();
-        return;
-    }
+    if (m_setup)
+        return showInFront(m_setup);
     m_setup = named(new QPrintDialog(m_printer.get(), &m_window), "dlgprinter");
     m_setup->setWindowTitle(QStringLiteral("PrintSetup"));
     m_setup->setAttribute(Qt::WA_DeleteOnClose);

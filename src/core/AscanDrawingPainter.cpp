@@ -18,24 +18,12 @@ namespace
 // Text is measured at this many times its size, where no rounding of small sizes reaches it.
 constexpr double kMeasureScale = 16;
 
-// A device of 72 dots per inch: one pixel is one drawing unit.
-const QImage& unitDevice()
-{
-    static const QImage image = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        i.setDotsPerMeterX(qRound(72 / 0.0254));
-        i.setDotsPerMeterY(qRound(72 / 0.0254));
-        return i;
-    }();
-    return image;
-}
-
 // The ink of `text` painted with its cell's top-left corner at the origin, in drawing units.
 QRectF inkAtOrigin(const QString& text)
 {
-    QFont large = ascanFont(&unitDevice());
+    QFont large = ascanFont(&pointDevice());
     large.setPointSizeF(large.pointSizeF() * kMeasureScale);
-    const QFontMetricsF metrics(large, &unitDevice());
+    const QFontMetricsF metrics(large, &pointDevice());
     // Blanks have no ink (the tight box of a text would still start at its first blank).
     qsizetype blanks = 0;
     while (blanks < text.size() && text[blanks].isSpace())

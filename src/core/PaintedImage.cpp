@@ -22,14 +22,23 @@ QImage paintedImage(QSize size, double pixelsPerUnit, const std::function<void(Q
     return image;
 }
 
-QByteArray pngBytes(const QImage& image)
+const QImage& pointDevice()
+{
+    static const QImage image = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(qRound(72 / 0.0254));
+        i.setDotsPerMeterY(qRound(72 / 0.0254));
+        return i;
+    }();
+    return image;
+}
+
+QByteArray pngBytes(const QImage& image, int quality)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    // Qt's PNG writer turns a quality of 80 to 89 into zlib's fastest level, 1; a mostly white
-    // drawing still packs well at it.
-    if (!image.save(&buffer, "PNG", 85))
+    if (!image.save(&buffer, "PNG", quality))
         return {};
     return png;
 }

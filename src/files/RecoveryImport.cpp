@@ -1,9 +1,9 @@
 #include "files/RecoveryImport.h"
 
 #include "archive/ArchiveJournal.h"
+#include "archive/SqliteArchive.h"
 #include "core/RecoveryFormat.h"
 
-#include <QDateTime>
 #include <QFile>
 
 namespace quillon
@@ -34,14 +34,12 @@ QString importRecoveryFile(const QString& path, ArchiveJournal& journal)
             QFile::remove(path);
         return {};
     }
-    const QString aside =
-        path + QStringLiteral(".damaged-") +
-        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const bool moved = QFile::rename(path, aside);
+    const QString aside = SqliteArchive::moveAside(path);
     return QStringLiteral("The recovery file \"%1\" cannot be read (%2).%3")
         .arg(QDir::toNativeSeparators(path), problem,
-             moved ? QStringLiteral(" It was moved to \"%1\".").arg(QDir::toNativeSeparators(aside))
-                   : QString());
+             aside.isEmpty()
+                 ? QString()
+                 : QStringLiteral(" It was moved to \"%1\".").arg(QDir::toNativeSeparators(aside)));
 }
 
 } // namespace quillon

@@ -1,9 +1,9 @@
 #include "report/BlockFont.h"
 
 #include "core/FontFallback.h"
+#include "core/PaintedImage.h"
 
 #include <QFontMetricsF>
-#include <QImage>
 
 namespace quillon
 {
@@ -14,19 +14,6 @@ namespace
 // Metrics are read at a large size so that the hinting of small sizes does not round them.
 constexpr double kMetricScale = 16;
 constexpr double kPointsPerInch = 72;
-constexpr double kMetersPerInch = 0.0254;
-
-// A device of 72 dots per inch: one pixel is one point.
-const QImage& pointDevice()
-{
-    static const QImage image = [] {
-        QImage i(1, 1, QImage::Format_RGB32);
-        i.setDotsPerMeterX(qRound(kPointsPerInch / kMetersPerInch));
-        i.setDotsPerMeterY(qRound(kPointsPerInch / kMetersPerInch));
-        return i;
-    }();
-    return image;
-}
 
 } // namespace
 

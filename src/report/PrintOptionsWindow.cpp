@@ -1,6 +1,7 @@
 #include "report/PrintOptionsWindow.h"
 
 #include "view/PanelStyle.h"
+#include "view/Widgets.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -31,13 +32,11 @@ PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(panelFont(true));
 
-    fraprint = new QGroupBox(QStringLiteral("Print Option"), this);
-    fraprint->setObjectName(QStringLiteral("fraprint"));
+    fraprint = named(new QGroupBox(QStringLiteral("Print Option"), this), "fraprint");
     paintBlue(fraprint);
     auto* options = new QVBoxLayout(fraprint);
     auto option = [this, options](const char* name, const char* caption) {
-        auto* button = new QRadioButton(QString::fromLatin1(caption), fraprint);
-        button->setObjectName(QString::fromLatin1(name));
+        auto* button = named(new QRadioButton(QString::fromLatin1(caption), fraprint), name);
         paintBlue(button);
         options->addWidget(button);
         return button;
@@ -50,8 +49,7 @@ PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
         group->addButton(button);
     opsingle->setChecked(true);
 
-    cmdprint = new QPushButton(QStringLiteral("Print"), this);
-    cmdprint->setObjectName(QStringLiteral("cmdprint"));
+    cmdprint = named(new QPushButton(QStringLiteral("Print"), this), "cmdprint");
     cmdprint->setDefault(true);
     connect(cmdprint, &QPushButton::clicked, this, &PrintOptionsWindow::cmdprint_Click);
 

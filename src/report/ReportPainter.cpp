@@ -4,7 +4,6 @@
 #include "core/PaintedImage.h"
 #include "report/ReportComposer.h"
 
-#include <QBuffer>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -83,11 +82,7 @@ QImage renderBlock(const ReportBlock& block, double dotsPerInch)
 
 QByteArray blockPng(const ReportBlock& block, double dotsPerInch)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    renderBlock(block, dotsPerInch).save(&buffer, "PNG");
-    return bytes;
+    return pngBytes(renderBlock(block, dotsPerInch), -1);
 }
 
 } // namespace quillon::ReportPainter

@@ -1,5 +1,6 @@
 #include "report/ReportPreviewWindow.h"
 
+#include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QHBoxLayout>
@@ -18,15 +19,12 @@ ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(Q
     setWindowTitle(QStringLiteral("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    preview = new QPrintPreviewWidget(&printer, this);
-    preview->setObjectName(QStringLiteral("preview"));
+    preview = named(new QPrintPreviewWidget(&printer, this), "preview");
     connect(preview, &QPrintPreviewWidget::paintRequested, this,
             [paint = std::move(paint)](QPrinter* device) { paint(*device); });
 
     auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QString::fromLatin1(name));
-        return b;
+        return named(new QPushButton(text, this), name);
     };
     QPushButton* zoomIn = button("cmdzoomin", QStringLiteral("Zoom In"));
     QPushButton* zoomOut = button("cmdzoomout", QStringLiteral("Zoom Out"));
