@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -53,25 +54,22 @@ void display_pattern(AscanDrawing& drawing, const Record& record)
     PolylineItem trace{kTraceGreen, {}};
     trace.points.reserve(kDrawnSamples + 1);
     trace.points.append({0, kBaselineY});
-    for (int i = 0; i < kDrawnSamples; ++i) {
-        double y = kBaselineY - kUnitsPerPercentHeight * record[i];
-        if (y < kTopY)
-            y = kTopY;
-        trace.points.append({double(i + 1), y});
-    }
+    for (int i = 0; i < kDrawnSamples; ++i)
+        trace.points.append(
+            {double(i + 1), std::max(kTopY, kBaselineY - kUnitsPerPercentHeight * record[i])});
     drawing.items.push_back(std::move(trace));
 
+    // The dotted grid: rows of dots 5 apart, columns of dots 25 apart, and the columns' ends.
+    struct DotRows {
+        int top, bottom, dy, right, dx;
+    };
     DotsItem dots{kForeground, {}};
     dots.points.reserve(10 * 50 + 41 * 11 + 3 * 11);
-    for (int y = 10; y <= 209; y += 20)
-        for (int x = 1; x <= 249; x += 5)
-            dots.points.append({double(x), double(y)});
-    for (int y = 10; y <= 214; y += 5)
-        for (int x = 1; x <= 255; x += 25)
-            dots.points.append({double(x), double(y)});
-    for (int y = 211; y <= 213; ++y)
-        for (int x = 1; x <= 255; x += 25)
-            dots.points.append({double(x), double(y)});
+    for (const DotRows& r : {DotRows{10, 209, 20, 249, 5}, DotRows{10, 214, 5, 255, 25},
+                             DotRows{211, 213, 1, 255, 25}})
+        for (int y = r.top; y <= r.bottom; y += r.dy)
+            for (int x = 1; x <= r.right; x += r.dx)
+                dots.points.append({double(x), double(y)});
     drawing.items.push_back(std::move(dots));
 }
 

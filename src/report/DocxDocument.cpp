@@ -49,14 +49,9 @@ QByteArray xmlPart(const std::function<void(QXmlStreamWriter&)>& body)
     return bytes;
 }
 
-QString number(qint64 value)
-{
-    return QString::number(value);
-}
-
 QString emus(double points)
 {
-    return number(emu(points));
+    return QString::number(emu(points));
 }
 
 QString halfPoints(double points)
@@ -171,7 +166,8 @@ void startAnchor(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, con
     const QString zero = u"0"_s;
     const QString one = u"1"_s;
     start(w, "wp:anchor", {{"distT", zero}, {"distB", zero}, {"distL", zero}, {"distR", zero}});
-    attributes(w, {{"simplePos", zero}, {"relativeHeight", number(z)}, {"behindDoc", zero}});
+    attributes(w,
+               {{"simplePos", zero}, {"relativeHeight", QString::number(z)}, {"behindDoc", zero}});
     attributes(w, {{"locked", zero}, {"layoutInCell", one}, {"allowOverlap", one}});
     empty(w, "wp:simplePos", {{"x", zero}, {"y", zero}});
     for (const auto& [axis, offset] :
@@ -239,7 +235,7 @@ void textBox(QXmlStreamWriter& w, const QRectF& place, qint64 z, int id, const Q
                                     "height:%4;z-index:%5;mso-position-horizontal-relative:page;"
                                     "mso-position-vertical-relative:page")
                          .arg(pt(place.left()), pt(place.top()), pt(place.width()),
-                              pt(place.height()), number(z)));
+                              pt(place.height()), QString::number(z)));
     attributes(
         w, {{"fillcolor", u"white"_s}, {"strokecolor", u"black"_s}, {"strokeweight", u".75pt"_s}});
     start(w, "v:textbox",
