@@ -79,8 +79,7 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
         if (found && isStorableMemory(e.memory))
             out.push_back(e);
     }
-    std::sort(out.begin(), out.end(),
-              [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.id < b.id; });
+    std::ranges::sort(out, {}, &ArchiveEntry::id);
     return out;
 }
 
@@ -90,8 +89,7 @@ void ArchiveController::showEntry(qint64 id)
     if (found.empty())
         return;
     // Shown apart from the bank, as a waveform file is: the note save button does not store it.
-    Module1& module = m_window.module();
-    std::copy_n(found.front().record.begin(), kRecordLength, module.recbuf.begin());
+    std::copy_n(found.front().record.begin(), kRecordLength, m_window.module().recbuf.begin());
     m_window.showRecord(MainWindow::kNoRow);
 }
 

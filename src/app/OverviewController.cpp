@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QTableView>
 
 namespace quillon
@@ -86,7 +87,7 @@ void OverviewController::listSelectionChanged()
 {
     if (m_syncing || !m_overview)
         return;
-    m_syncing = true;
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     const BankOverviewProxy& proxy = m_overview->proxy();
     QItemSelection selection;
     for (int row : m_window.selectedRows()) {
@@ -96,7 +97,6 @@ void OverviewController::listSelectionChanged()
     }
     m_overview->grdbank->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect |
                                                                  QItemSelectionModel::Rows);
-    m_syncing = false;
 }
 
 void OverviewController::overviewSelectionChanged()
@@ -104,7 +104,7 @@ void OverviewController::overviewSelectionChanged()
     // Rows the filter takes away leave the overview's selection, not the list's.
     if (m_syncing || !m_overview || m_overview->proxy().isChangingRows())
         return;
-    m_syncing = true;
+    const QScopedValueRollback<bool> syncing(m_syncing, true);
     const BankOverviewProxy& proxy = m_overview->proxy();
     QItemSelectionModel* shown = m_overview->grdbank->selectionModel();
     QItemSelection select, deselect;
@@ -119,7 +119,6 @@ void OverviewController::overviewSelectionChanged()
     QItemSelectionModel* listSelection = m_window.lstmem->selectionModel();
     listSelection->select(deselect, QItemSelectionModel::Deselect);
     listSelection->select(select, QItemSelectionModel::Select);
-    m_syncing = false;
 }
 
 void OverviewController::exportTable()

@@ -93,12 +93,8 @@ bool ArchiveJournal::reopenAfterDamage(const ArchiveFailure& failure)
 {
     m_archive.close();
     const QString aside = SqliteArchive::moveAside(m_path);
-    if (aside.isEmpty())
-        return false;
-    if (m_archive.open(m_path))
-        return false;
     qint64 session = 0;
-    if (m_archive.beginSession(session))
+    if (aside.isEmpty() || m_archive.open(m_path) || m_archive.beginSession(session))
         return false;
     m_session = session;
     m_lastOwnEntry = 0;
@@ -210,15 +206,10 @@ void ArchiveJournal::scanPending()
     }
     // A memory that a later entry (saved, loaded or still in a running program) has replaced
     // has nothing to give back.
-    for (auto it = m_pending.begin(); it != m_pending.end();) {
-        const auto latest = latestEntry(m_archive, it->first + 1);
-        if (latest && latest->id != it->second.id) {
-            m_pendingMarks.erase(it->first);
-            it = m_pending.erase(it);
-        } else {
-            ++it;
-        }
-    }
+    std::erase_if(m_pending, [this](const auto& pending) {
+        const auto latest = latestEntry(m_archive, pending.first + 1);
+        return latest && latest->id != pending.second.id;
+    });
 }
 
 bool ArchiveJournal::bankHolds(int row, const ArchiveEntry& entry) const
@@ -240,18 +231,15 @@ std::vector<ArchiveEntry> ArchiveJournal::pending() const
 QList<int> ArchiveJournal::pendingRows() const
 {
     QList<int> rows;
-    for (const auto& [row, entry] : m_pending)
-        if (!bankHolds(row, entry))
-            rows << row;
+    for (const ArchiveEntry& entry : pending())
+        rows << entry.memory - 1;
     return rows;
 }
 
 QList<int> ArchiveJournal::restorePending()
 {
-    const std::map<int, ArchiveEntry> pending = std::move(m_pending);
-    const std::map<int, bool> marks = std::move(m_pendingMarks);
-    m_pending.clear();
-    m_pendingMarks.clear();
+    const std::map<int, ArchiveEntry> pending = std::exchange(m_pending, {});
+    const std::map<int, bool> marks = std::exchange(m_pendingMarks, {});
     for (const auto& [session, upTo] : m_offered)
         m_carried[session] = std::max(m_carried[session], upTo);
     m_offered.clear();
@@ -271,9 +259,8 @@ void ArchiveJournal::discardPending()
 {
     m_pending.clear();
     m_pendingMarks.clear();
-    if (m_archive.isOpen())
-        for (const auto& [session, upTo] : m_offered)
-            m_archive.settle(session, upTo);
+    for (const auto& [session, upTo] : m_offered)
+        m_archive.settle(session, upTo); // refused while the archive is not open
     m_offered.clear();
 }
 

@@ -36,12 +36,9 @@ QString archiveMatchExpression(const QString& typed)
         const QStringList words = wordsOf(pieces[i]);
         if (words.isEmpty())
             continue;
-        if (i % 2 == 1) {
-            terms << QLatin1Char('"') + words.join(QLatin1Char(' ')) + QLatin1Char('"');
-        } else {
-            for (const QString& w : words)
-                terms << QLatin1Char('"') + w + QLatin1Char('"');
-        }
+        const QStringList phrases = i % 2 == 1 ? QStringList(words.join(QLatin1Char(' '))) : words;
+        for (const QString& term : phrases)
+            terms << QLatin1Char('"') + term + QLatin1Char('"');
     }
     return terms.join(QLatin1Char(' '));
 }

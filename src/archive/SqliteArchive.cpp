@@ -45,8 +45,7 @@ QByteArray recordBlob(const Record& record)
                                    [](std::int16_t v) { return v >= 0 && v <= 255; });
     if (bytes) {
         QByteArray blob(kRecordLength, Qt::Uninitialized);
-        for (int p = 0; p < kRecordLength; ++p)
-            blob[p] = char(record[p]);
+        std::copy_n(record.begin(), kRecordLength, blob.begin());
         return blob;
     }
     QByteArray blob(kRecordLength * 2, Qt::Uninitialized);
@@ -60,8 +59,7 @@ void readRecordBlob(const void* data, int size, Record& record)
     record.fill(0);
     const auto* bytes = static_cast<const uchar*>(data);
     if (size == kRecordLength) {
-        for (int p = 0; p < kRecordLength; ++p)
-            record[p] = bytes[p];
+        std::copy_n(bytes, kRecordLength, record.begin());
         return;
     }
     for (int p = 0; p < kRecordLength && 2 * p + 1 < size; ++p)
@@ -160,12 +158,24 @@ ArchiveFailure SqliteArchive::exec(const char* sql)
     return rc == SQLITE_OK ? ArchiveFailure{} : failure(rc);
 }
 
-sqlite3_stmt* SqliteArchive::prepare(sqlite3_stmt*& cached, const char* sql, int& rc)
+ArchiveFailure SqliteArchive::prepare(sqlite3_stmt*& s, const char* sql, unsigned flags)
 {
-    rc = SQLITE_OK;
-    if (!cached)
-        rc = sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &cached, nullptr);
-    return cached;
+    if (!m_db)
+        return kNotOpen;
+    const int rc = s ? SQLITE_OK : sqlite3_prepare_v3(m_db, sql, -1, flags, &s, nullptr);
+    return rc == SQLITE_OK ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::run(const char* sql, std::initializer_list<qint64> values)
+{
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, sql))
+        return f;
+    int n = 0;
+    for (const qint64 value : values)
+        sqlite3_bind_int64(s.s, ++n, value);
+    const int rc = sqlite3_step(s.s);
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
 
 ArchiveFailure SqliteArchive::open(const QString& path, Open mode)
@@ -229,16 +239,9 @@ ArchiveFailure SqliteArchive::migrate()
 
 ArchiveFailure SqliteArchive::beginSession(qint64& session)
 {
-    if (!m_db)
-        return kNotOpen;
-    Statement s;
-    int rc = sqlite3_prepare_v2(m_db, "INSERT INTO sessions(started) VALUES(?)", -1, &s.s, nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_bind_int64(s.s, 1, QDateTime::currentMSecsSinceEpoch());
-        rc = sqlite3_step(s.s);
-    }
-    if (rc != SQLITE_DONE)
-        return failure(rc);
+    if (ArchiveFailure f =
+            run("INSERT INTO sessions(started) VALUES(?1)", {QDateTime::currentMSecsSinceEpoch()}))
+        return f;
     session = m_session = sqlite3_last_insert_rowid(m_db);
     return {};
 }
@@ -254,50 +257,47 @@ ArchiveFailure SqliteArchive::append(ArchiveEntry& entry)
 
 ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
 {
-    if (!m_db)
-        return kNotOpen;
     if (m_session == 0) {
         qint64 session = 0;
         if (ArchiveFailure f = beginSession(session))
             return f;
     }
-    int rc = SQLITE_OK;
-    sqlite3_stmt* insert = prepare(m_insertEntry,
+    if (ArchiveFailure f = prepare(m_insertEntry,
                                    "INSERT INTO entries(time, kind, memory, source, session, "
                                    "record) VALUES(?, ?, ?, ?, ?, ?)",
-                                   rc);
-    if (rc != SQLITE_OK)
-        return failure(rc);
-    sqlite3_stmt* notes =
-        prepare(m_insertNotes, "INSERT INTO entry_notes(rowid, lines) VALUES(?, ?)", rc);
-    if (rc != SQLITE_OK)
-        return failure(rc);
+                                   SQLITE_PREPARE_PERSISTENT))
+        return f;
+    if (ArchiveFailure f =
+            prepare(m_insertNotes, "INSERT INTO entry_notes(rowid, lines) VALUES(?, ?)",
+                    SQLITE_PREPARE_PERSISTENT))
+        return f;
     if (ArchiveFailure f = exec("BEGIN IMMEDIATE"))
         return f;
     const qint64 time = QDateTime::currentMSecsSinceEpoch();
+    int rc = SQLITE_DONE;
     std::vector<qint64> ids;
     for (const ArchiveEntry& entry : entries) {
-        sqlite3_bind_int64(insert, 1, time);
-        bindText(insert, 2, kindName(entry.kind));
-        sqlite3_bind_int(insert, 3, entry.memory);
-        bindText(insert, 4, entry.source);
-        sqlite3_bind_int64(insert, 5, m_session);
+        sqlite3_bind_int64(m_insertEntry, 1, time);
+        bindText(m_insertEntry, 2, kindName(entry.kind));
+        sqlite3_bind_int(m_insertEntry, 3, entry.memory);
+        bindText(m_insertEntry, 4, entry.source);
+        sqlite3_bind_int64(m_insertEntry, 5, m_session);
         const QByteArray blob = recordBlob(entry.record);
-        sqlite3_bind_blob(insert, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
-        rc = sqlite3_step(insert);
-        sqlite3_reset(insert);
+        sqlite3_bind_blob(m_insertEntry, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
+        rc = sqlite3_step(m_insertEntry);
+        sqlite3_reset(m_insertEntry);
         if (rc != SQLITE_DONE)
             break;
         const qint64 id = sqlite3_last_insert_rowid(m_db);
-        sqlite3_bind_int64(notes, 1, id);
-        bindText(notes, 2, noteIndexText(entry.record));
-        rc = sqlite3_step(notes);
-        sqlite3_reset(notes);
+        sqlite3_bind_int64(m_insertNotes, 1, id);
+        bindText(m_insertNotes, 2, noteIndexText(entry.record));
+        rc = sqlite3_step(m_insertNotes);
+        sqlite3_reset(m_insertNotes);
         if (rc != SQLITE_DONE)
             break;
         ids.push_back(id);
     }
-    if (rc != SQLITE_DONE && !entries.empty()) {
+    if (rc != SQLITE_DONE) {
         const ArchiveFailure f = failure(rc);
         exec("ROLLBACK");
         return f;
@@ -317,29 +317,22 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
 ArchiveFailure SqliteArchive::fetch(qint64 id, ArchiveEntry& out, bool& found)
 {
     found = false;
-    if (!m_db)
-        return kNotOpen;
-    int rc = SQLITE_OK;
-    sqlite3_stmt* s = prepare(
-        m_fetch, "SELECT id, time, kind, memory, source, record FROM entries WHERE id = ?", rc);
-    if (rc != SQLITE_OK)
-        return failure(rc);
-    sqlite3_bind_int64(s, 1, id);
-    rc = sqlite3_step(s);
-    if (rc == SQLITE_ROW) {
-        readEntry(s, out);
-        found = true;
-        rc = SQLITE_DONE;
-    }
-    sqlite3_reset(s);
-    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+    if (ArchiveFailure f = prepare(
+            m_fetch, "SELECT id, time, kind, memory, source, record FROM entries WHERE id = ?",
+            SQLITE_PREPARE_PERSISTENT))
+        return f;
+    sqlite3_bind_int64(m_fetch, 1, id);
+    const int rc = sqlite3_step(m_fetch);
+    found = rc == SQLITE_ROW;
+    if (found)
+        readEntry(m_fetch, out);
+    sqlite3_reset(m_fetch);
+    return found || rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
 
 ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEntry>& out)
 {
     out.clear();
-    if (!m_db)
-        return kNotOpen;
     const QString match = archiveMatchExpression(q.search);
     const bool searching = !match.isEmpty();
     // A search walks the note index in id order and looks each hit up; otherwise the entries
@@ -361,9 +354,8 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
     if (q.limit > 0)
         sql += " LIMIT ?6";
     Statement s;
-    int rc = sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &s.s, nullptr);
-    if (rc != SQLITE_OK)
-        return failure(rc);
+    if (ArchiveFailure f = prepare(s.s, sql.constData()))
+        return f;
     if (searching)
         bindText(s.s, 1, match);
     if (q.memory)
@@ -376,6 +368,7 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
         sqlite3_bind_int64(s.s, 5, q.beyondId);
     if (q.limit > 0)
         sqlite3_bind_int(s.s, 6, q.limit);
+    int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         out.emplace_back();
         readEntry(s.s, out.back());
@@ -385,35 +378,22 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
 
 ArchiveFailure SqliteArchive::settle(qint64 session, qint64 upTo)
 {
-    if (!m_db)
-        return kNotOpen;
-    Statement s;
-    int rc = sqlite3_prepare_v2(
-        m_db, "UPDATE sessions SET settled_up_to = max(settled_up_to, ?2) WHERE id = ?1", -1, &s.s,
-        nullptr);
-    if (rc == SQLITE_OK) {
-        sqlite3_bind_int64(s.s, 1, session);
-        sqlite3_bind_int64(s.s, 2, upTo);
-        rc = sqlite3_step(s.s);
-    }
-    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+    return run("UPDATE sessions SET settled_up_to = max(settled_up_to, ?2) WHERE id = ?1",
+               {session, upTo});
 }
 
 ArchiveFailure SqliteArchive::unsettled(qint64 exceptSession, std::vector<Unsettled>& out)
 {
     out.clear();
-    if (!m_db)
-        return kNotOpen;
     Statement s;
-    int rc = sqlite3_prepare_v2(
-        m_db,
-        "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.session FROM sessions s "
-        "JOIN entries e ON e.session = s.id AND e.id > s.settled_up_to "
-        "WHERE s.id <> ? AND e.kind IN ('received', 'captured', 'notes') ORDER BY e.id",
-        -1, &s.s, nullptr);
-    if (rc != SQLITE_OK)
-        return failure(rc);
+    if (ArchiveFailure f = prepare(
+            s.s,
+            "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.session FROM sessions s "
+            "JOIN entries e ON e.session = s.id AND e.id > s.settled_up_to "
+            "WHERE s.id <> ? AND e.kind IN ('received', 'captured', 'notes') ORDER BY e.id"))
+        return f;
     sqlite3_bind_int64(s.s, 1, exceptSession);
+    int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         out.emplace_back();
         readEntry(s.s, out.back().entry);

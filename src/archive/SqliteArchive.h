@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <vector>
 
 struct sqlite3;
@@ -63,7 +64,10 @@ private:
     ArchiveFailure failure(int rc) const;
     ArchiveFailure exec(const char* sql);
     ArchiveFailure migrate();
-    sqlite3_stmt* prepare(sqlite3_stmt*& cached, const char* sql, int& rc);
+    // Prepares `s` unless it already is (kept across calls with SQLITE_PREPARE_PERSISTENT).
+    ArchiveFailure prepare(sqlite3_stmt*& s, const char* sql, unsigned flags = 0);
+    // Runs a statement that returns no rows, its ?1, ?2... bound to `values`.
+    ArchiveFailure run(const char* sql, std::initializer_list<qint64> values);
 
     sqlite3* m_db = nullptr;
     QString m_path;

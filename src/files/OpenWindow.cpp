@@ -61,7 +61,7 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
         buttons->addWidget(cmdcancel);
     layout->addLayout(buttons, 3, 0, 1, 2);
     resize(560, 360);
-    WindowSettings::restoreGeometry(this);
+    WindowSettings::keepGeometry(this);
 
     connect(Drive1, &DriveList::driveChosen, this,
             [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
@@ -97,12 +97,6 @@ void OpenWindow::showEvent(QShowEvent* event)
     Drive1->showDriveOf(Dir1->path());
     File1->setFolder(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), kDefaultName));
-}
-
-void OpenWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    WindowSettings::saveGeometry(this);
 }
 
 void OpenWindow::Dir1_Change()

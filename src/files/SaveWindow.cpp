@@ -52,7 +52,7 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     layout->addWidget(Text1, 3, 0, 1, 2);
     layout->addWidget(cmdsaveok, 2, 0, Qt::AlignBottom);
     resize(520, 340);
-    WindowSettings::restoreGeometry(this);
+    WindowSettings::keepGeometry(this);
 
     connect(Drive1, &DriveList::driveChosen, this, &SaveWindow::Drive1_Change);
     connect(Dir1, &FolderList::pathChanged, this, &SaveWindow::Dir1_Change);
@@ -131,12 +131,6 @@ void SaveWindow::save(const QString& folder, const QString& name)
     close();
     m_saving = false;
     emit saved(buildPath(folder, name));
-}
-
-void SaveWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    WindowSettings::saveGeometry(this);
 }
 
 void SaveWindow::closeEvent(QCloseEvent* event)

@@ -34,8 +34,6 @@ public:
     bool watchedPresent() const { return m_present; }
     // The device the watched path leads to now; empty while it is absent.
     QString watchedTarget() const { return m_target; }
-    // The running user may read and write the watched device.
-    bool watchedUsable() const { return m_usable; }
 
     // The listed ports, then the watched device while it exists and is not among them.
     QList<PortDescription> ports() const;

@@ -50,13 +50,7 @@ ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(Q
     layout->addLayout(buttons);
     layout->addWidget(preview, 1);
     resize(760, 900);
-    WindowSettings::restoreGeometry(this);
-}
-
-void ReportPreviewWindow::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    WindowSettings::saveGeometry(this);
+    WindowSettings::keepGeometry(this);
 }
 
 } // namespace quillon

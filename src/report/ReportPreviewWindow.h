@@ -28,10 +28,6 @@ public:
 signals:
     // "Print": the pages go to the printer; the window has closed.
     void printRequested();
-
-protected:
-    // The size and place are kept for the next preview.
-    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace quillon

@@ -64,16 +64,12 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
 
     auto* filters = new QHBoxLayout;
     filters->addWidget(txtsearch, 1);
-    filters->addWidget(spnmemory);
-    filters->addWidget(chkfrom);
-    filters->addWidget(dtpfrom);
-    filters->addWidget(chkto);
-    filters->addWidget(dtpto);
+    for (QWidget* w : std::initializer_list<QWidget*>{spnmemory, chkfrom, dtpfrom, chkto, dtpto})
+        filters->addWidget(w);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblnote, 1);
-    buttons->addWidget(cmdrestore);
-    buttons->addWidget(cmdexportbank);
-    buttons->addWidget(cmdexportpdf);
+    for (QPushButton* b : {cmdrestore, cmdexportbank, cmdexportpdf})
+        buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(lstentries, 1);

@@ -160,12 +160,9 @@ void AscanOverlay::setCursorSample(int sample)
 
 void AscanOverlay::moveCursor(int steps)
 {
-    if (m_cursor == kNoCursor) {
-        // The first press starts at the left of what is shown.
-        setCursorSample(std::max(0, int(std::ceil(m_visible.left())) - 1));
-        return;
-    }
-    setCursorSample(m_cursor + steps);
+    // The first press starts at the left of what is shown.
+    setCursorSample(m_cursor == kNoCursor ? std::max(0, int(std::ceil(m_visible.left())) - 1)
+                                          : m_cursor + steps);
 }
 
 void AscanOverlay::followCursor()
@@ -178,8 +175,7 @@ void AscanOverlay::followCursor()
         v.moveLeft(x);
     else if (x > v.right())
         v.moveRight(x);
-    if (v != m_visible)
-        setVisible(v);
+    setVisible(v);
 }
 
 void AscanOverlay::setVisible(QRectF area)
@@ -255,18 +251,10 @@ void AscanOverlay::clearComparison()
         setComparison({}, {}, {});
 }
 
-QPointF AscanOverlay::toSurface(QPointF p) const
+QPointF AscanOverlay::mapped(QPointF p, const QRectF& from, const QRectF& to)
 {
-    const QRectF full = traceArea();
-    return {full.left() + (p.x() - m_visible.left()) * full.width() / m_visible.width(),
-            full.top() + (p.y() - m_visible.top()) * full.height() / m_visible.height()};
-}
-
-QPointF AscanOverlay::toDrawing(QPointF p) const
-{
-    const QRectF full = traceArea();
-    return {m_visible.left() + (p.x() - full.left()) * m_visible.width() / full.width(),
-            m_visible.top() + (p.y() - full.top()) * m_visible.height() / full.height()};
+    return {to.left() + (p.x() - from.left()) * to.width() / from.width(),
+            to.top() + (p.y() - from.top()) * to.height() / from.height()};
 }
 
 int AscanOverlay::sampleAt(double surfaceX) const

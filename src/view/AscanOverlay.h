@@ -58,8 +58,8 @@ public:
     bool hasComparison() const { return !m_compareTrace.isEmpty(); }
     QString comparisonLegend() const { return m_compareLegend; }
 
-    QPointF toSurface(QPointF drawing) const;
-    QPointF toDrawing(QPointF surface) const;
+    QPointF toSurface(QPointF drawing) const { return mapped(drawing, m_visible, traceArea()); }
+    QPointF toDrawing(QPointF surface) const { return mapped(surface, traceArea(), m_visible); }
     // The sample under surface x.
     int sampleAt(double surfaceX) const;
 
@@ -82,6 +82,8 @@ protected:
 
 private:
     enum class Drag { None, Zoom, Pan };
+    // Point `p` of rectangle `from` at the same place in rectangle `to`.
+    static QPointF mapped(QPointF p, const QRectF& from, const QRectF& to);
     QPointF surfacePoint(QPointF widgetPoint) const;
     void setVisible(QRectF area);
     void followCursor();

@@ -62,7 +62,7 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     layout->addWidget(grdbank, 1);
     layout->addWidget(lblcount);
     resize(1000, 600);
-    WindowSettings::restoreGeometry(this);
+    WindowSettings::keepGeometry(this);
 
     connect(txtfilter, &QLineEdit::textChanged, m_proxy, &BankOverviewProxy::setFilterText);
     connect(chkall, &QCheckBox::toggled, m_proxy, &BankOverviewProxy::setShowAll);
@@ -99,7 +99,6 @@ void BankOverviewWindow::showEvent(QShowEvent* event)
 void BankOverviewWindow::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    WindowSettings::saveGeometry(this);
     WindowSettings::saveColumns(grdbank->horizontalHeader(), kColumnsKey);
 }
 

@@ -11,13 +11,12 @@ BankTableModel::BankTableModel(const Module1& module, QObject* parent)
     : QAbstractTableModel(parent), m_module(module)
 {
     connect(&module, &Module1::rowChanged, this, [this](int row) {
-        forget(row);
+        m_cache[row] = {};
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     });
     connect(&module, &Module1::bankReplaced, this, [this] {
         beginResetModel();
-        for (int row = 0; row < kMemoryCount; ++row)
-            forget(row);
+        m_cache.fill({});
         endResetModel();
     });
 }
@@ -30,11 +29,6 @@ int BankTableModel::rowCount(const QModelIndex& parent) const
 int BankTableModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : FirstText + int(overviewColumns().size());
-}
-
-void BankTableModel::forget(int row)
-{
-    m_cache[row] = RowCache{};
 }
 
 const QStringList& BankTableModel::texts(int row) const

@@ -44,7 +44,6 @@ private:
         QImage thumbnail;
     };
     const QStringList& texts(int row) const;
-    void forget(int row);
 
     const Module1& m_module;
     mutable std::array<RowCache, kMemoryCount> m_cache;

@@ -15,6 +15,19 @@ QString geometryKey(const QWidget* window)
     return window->objectName() + QStringLiteral("/geometry");
 }
 
+// Saves a window's size and position each time it is hidden.
+class GeometryKeeper : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            WindowSettings::saveGeometry(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 QString& organisationName()
 {
     static QString name;
@@ -41,6 +54,12 @@ bool WindowSettings::restoreGeometry(QWidget* window)
 void WindowSettings::saveGeometry(const QWidget* window)
 {
     setValue(geometryKey(window), window->saveGeometry());
+}
+
+void WindowSettings::keepGeometry(QWidget* window)
+{
+    restoreGeometry(window);
+    window->installEventFilter(new GeometryKeeper(window));
 }
 
 bool WindowSettings::restoreColumns(QHeaderView* header, const QString& key)

@@ -26,6 +26,8 @@ public:
     // The window's size and position; false when none was kept (the window keeps its own).
     static bool restoreGeometry(QWidget* window);
     static void saveGeometry(const QWidget* window);
+    // Restores the window's size and position now and saves them whenever it is hidden.
+    static void keepGeometry(QWidget* window);
 
     // The columns' widths and order (and the sort column) of a table's header, under `key`.
     static bool restoreColumns(QHeaderView* header, const QString& key);
