@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 
 namespace quillon
@@ -40,19 +41,15 @@ bool looksLikeDeviceName(const QString& line)
 
 std::optional<PortSetting> PortConfig::parse(QByteArrayView contents)
 {
-    qsizetype i = 0;
-    while (i < contents.size() && contents[i] == ' ')
-        ++i;
-    qsizetype end = i;
-    while (end < contents.size() && !endsNumber(contents[end]))
-        ++end;
-    if (const auto number = readPortNumber(contents.sliced(i, end - i)))
+    const char* start =
+        std::find_if(contents.begin(), contents.end(), [](char c) { return c != ' '; });
+    const char* numberEnd = std::find_if(start, contents.end(), endsNumber);
+    if (const auto number = readPortNumber(QByteArrayView(start, numberEnd)))
         return PortSetting::numbered(*number);
 
-    qsizetype lineEnd = i;
-    while (lineEnd < contents.size() && contents[lineEnd] != '\r' && contents[lineEnd] != '\n')
-        ++lineEnd;
-    const QString line = QString::fromUtf8(contents.sliced(i, lineEnd - i)).trimmed();
+    const char* lineEnd =
+        std::find_if(start, contents.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const QString line = QString::fromUtf8(QByteArrayView(start, lineEnd)).trimmed();
     if (looksLikeDeviceName(line))
         return PortSetting::named(line);
     return std::nullopt;

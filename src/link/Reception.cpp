@@ -11,14 +11,9 @@ Reception::Reception(Module1& module, SerialLink& link, QObject* parent)
     m_stall.setSingleShot(true);
     m_stall.setTimerType(Qt::PreciseTimer);
     connect(&m_stall, &QTimer::timeout, this, &Reception::onStalled);
-    connect(&m_link, &SerialLink::readyRead, this, &Reception::onReadyRead);
+    connect(&m_link, &SerialLink::readyRead, this, [this] { process(m_link.readAll()); });
     connect(&m_link, &SerialLink::lost, this, &Reception::onLinkFailed);
     connect(&m_link, &SerialLink::failed, this, &Reception::onLinkFailed);
-}
-
-void Reception::onReadyRead()
-{
-    process(m_link.readAll());
 }
 
 void Reception::process(QByteArrayView bytes)
@@ -96,8 +91,7 @@ void Reception::onLinkFailed(const QString& reason)
     // A serial error in the middle of a frame leaves it incomplete: nothing of it is stored.
     if (!m_decoder.inFrame())
         return;
-    m_stall.stop();
-    m_decoder.reset();
+    reset();
     emit frameAbandoned(
         QStringLiteral("Record reception abandoned: %1; nothing was stored").arg(reason));
 }

@@ -43,7 +43,6 @@ signals:
     void frameAbandoned(const QString& reason);
 
 private:
-    void onReadyRead();
     void onStalled();
     void onLinkFailed(const QString& reason);
     void process(QByteArrayView bytes);

@@ -75,11 +75,6 @@ bool SerialLink::write(const QByteArray& bytes)
     return m_port.isOpen() && m_port.write(bytes) == bytes.size();
 }
 
-QByteArray SerialLink::readAll()
-{
-    return m_port.readAll();
-}
-
 void SerialLink::discardInput()
 {
     if (!m_port.isOpen())
@@ -105,8 +100,7 @@ void SerialLink::onError(QSerialPort::SerialPortError error)
         return;
     }
     // A pseudo-terminal whose other end closed keeps raising ReadError until the port is closed.
-    m_port.close();
-    m_port.clearError();
+    close();
     emit lost(serialErrorText(error));
 }
 

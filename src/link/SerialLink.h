@@ -32,7 +32,7 @@ public:
     bool write(const QByteArray& bytes);
     // Bytes written but not yet handed to the device.
     qint64 bytesToWrite() const { return m_port.isOpen() ? m_port.bytesToWrite() : 0; }
-    QByteArray readAll();
+    QByteArray readAll() { return m_port.readAll(); }
     // Drops every byte received so far, queued in the program or in the driver.
     void discardInput();
 

@@ -27,21 +27,20 @@ QString g_archivePath;
 std::unique_ptr<ArchiveJournal> g_journal;
 bool g_archiveFailed = false;
 
-// A date (the whole day) or a date and time; UTC unless an offset is given.
-bool parseTime(const QString& text, bool endOfDay, qint64& ms)
+// A date (the whole day) or a date and time; UTC unless an offset is given. Null when the text
+// is neither.
+std::optional<qint64> parseTime(const QString& text, bool endOfDay)
 {
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (date.isValid() && text.size() == 10) {
-        ms = QDateTime(endOfDay ? date.addDays(1) : date, QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
-        return true;
-    }
+    if (date.isValid() && text.size() == 10)
+        return QDateTime(endOfDay ? date.addDays(1) : date, QTime(0, 0), Qt::UTC)
+            .toMSecsSinceEpoch();
     QDateTime time = QDateTime::fromString(text, Qt::ISODateWithMs);
     if (!time.isValid())
-        return false;
+        return std::nullopt;
     if (time.timeSpec() == Qt::LocalTime)
         time.setTimeSpec(Qt::UTC);
-    ms = time.toMSecsSinceEpoch() + (endOfDay ? 1 : 0);
-    return true;
+    return time.toMSecsSinceEpoch() + (endOfDay ? 1 : 0);
 }
 
 QString utcText(qint64 ms)
@@ -75,16 +74,15 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
             return usageError(usage, QStringLiteral("--memory needs a memory number 1..200"));
         q.memory = memory;
     }
-    qint64 ms = 0;
     if (!values[2].isEmpty()) {
-        if (!parseTime(values[2], false, ms))
+        q.sinceMs = parseTime(values[2], false);
+        if (!q.sinceMs)
             return usageError(usage, QStringLiteral("--since needs an ISO date"));
-        q.sinceMs = ms;
     }
     if (!values[3].isEmpty()) {
-        if (!parseTime(values[3], true, ms))
+        q.untilMs = parseTime(values[3], true);
+        if (!q.untilMs)
             return usageError(usage, QStringLiteral("--until needs an ISO date"));
-        q.untilMs = ms;
     }
     if (const int status = openExisting(archive, db); status != Success)
         return status;
@@ -102,11 +100,7 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
         json.member("kind", kindName(e.kind));
         json.member("memory", e.memory);
         json.member("source", e.source);
-        json.key("notes");
-        json.beginArray();
-        for (const QString& line : noteTexts(e.record))
-            json.value(line);
-        json.endArray();
+        json.textsMember("notes", noteTexts(e.record));
         json.endObject();
     }
     json.endArray();
@@ -128,9 +122,8 @@ int fetchEntry(SqliteArchive& archive, const QString& db, qint64 id, ArchiveEntr
 int runShow(SqliteArchive& archive, const QString& db, const CommandLine& line,
             const QString& usage)
 {
-    const QStringList values{line.value(QStringLiteral("--id"))};
     bool ok = false;
-    const qint64 id = values[0].toLongLong(&ok);
+    const qint64 id = line.value(QStringLiteral("--id")).toLongLong(&ok);
     if (!ok || id <= 0)
         return usageError(usage, QStringLiteral("--id needs an entry number"));
     if (const int status = openExisting(archive, db); status != Success)
@@ -182,8 +175,7 @@ int runArchive(const QStringList& args, const QString& usage)
         options << QStringLiteral("--ids") << QStringLiteral("-o");
     else
         return usageError(usage, QStringLiteral("unknown archive command: ") + what);
-    CommandLine line(options);
-    line.parse(args.mid(1));
+    CommandLine line(options, args.mid(1));
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
     const QString db = line.value(QStringLiteral("--db"));
@@ -201,15 +193,13 @@ int withArchive(CommandRun run, const QStringList& arguments, const QString& usa
 {
     // --archive DB is taken out; everything else goes to the command as given.
     QStringList args = arguments;
-    QString path;
     const qsizetype at = args.indexOf(QStringLiteral("--archive"));
     if (at >= 0) {
         if (at + 1 >= args.size())
             return usageError(usage, QStringLiteral("--archive needs a value"));
-        path = args.at(at + 1);
+        g_archivePath = args.at(at + 1);
         args.remove(at, 2);
     }
-    g_archivePath = path;
     g_archiveFailed = false;
     int status = run(args, usage);
     // The command wrote its bank file: nothing it stored is left unsaved.
@@ -231,11 +221,8 @@ int useArchive(Module1& module)
         g_archiveFailed = true;
         err(message);
     });
-    QObject::connect(g_journal.get(), &ArchiveJournal::archiveReplaced,
-                     [](const QString& message) { err(message); });
-    if (!g_journal->open())
-        return DeviceFailure;
-    return Success;
+    QObject::connect(g_journal.get(), &ArchiveJournal::archiveReplaced, &err);
+    return g_journal->open() ? Success : DeviceFailure;
 }
 
 } // namespace quillon::cli

@@ -14,8 +14,12 @@ namespace quillon::cli
 namespace
 {
 
-void points(JsonWriter& json, const QVector<QPointF>& list)
+// A polyline's or dots' members.
+void pointsItem(JsonWriter& json, const char* kind, const QColor& color,
+                const QVector<QPointF>& list)
 {
+    json.member("kind", kind);
+    json.member("color", color.name());
     json.key("points");
     json.beginArray();
     for (const QPointF& p : list) {
@@ -41,15 +45,11 @@ struct ItemJson {
     }
     void operator()(const PolylineItem& poly) const
     {
-        json.member("kind", "polyline");
-        json.member("color", poly.color.name());
-        points(json, poly.points);
+        pointsItem(json, "polyline", poly.color, poly.points);
     }
     void operator()(const DotsItem& dots) const
     {
-        json.member("kind", "dots");
-        json.member("color", dots.color.name());
-        points(json, dots.points);
+        pointsItem(json, "dots", dots.color, dots.points);
     }
     void operator()(const TextItem& text) const
     {
@@ -81,11 +81,10 @@ QByteArray drawingJson(const AscanDrawing& drawing)
 
 int runAscan(const QStringList& args, const QString& usage)
 {
-    CommandLine line(RecordSource::options() << QStringLiteral("--format") << QStringLiteral("-o"));
-    line.parse(args);
+    CommandLine line(RecordSource::options() << QStringLiteral("--format") << QStringLiteral("-o"),
+                     args);
     RecordSource source;
-    QString problem;
-    if (!RecordSource::parse(line, source, &problem))
+    if (const QString problem = source.parse(line); !problem.isEmpty())
         return usageError(usage, problem);
     if (!line.missingValue().isEmpty())
         return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));

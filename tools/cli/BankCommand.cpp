@@ -11,8 +11,7 @@ namespace quillon::cli
 
 int runBank(const QStringList& args, const QString& usage)
 {
-    CommandLine line({});
-    line.parse(args);
+    CommandLine line({}, args);
     const QStringList& files = line.rest();
     if (files.size() != 1 || files.first().startsWith(u'-'))
         return usageError(usage, QStringLiteral("give one bank file"));

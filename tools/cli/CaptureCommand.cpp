@@ -15,8 +15,8 @@ namespace
 int capture(const QStringList& args, const QString& usage)
 {
     CommandLine line({QStringLiteral("--port"), QStringLiteral("--memories"),
-                      QStringLiteral("--into"), QStringLiteral("-o")});
-    line.parse(args);
+                      QStringLiteral("--into"), QStringLiteral("-o")},
+                     args);
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
     const QString port = line.value(QStringLiteral("--port"));
@@ -34,12 +34,7 @@ int capture(const QStringList& args, const QString& usage)
         return usageError(usage, QStringLiteral("--memories: ") + problem);
 
     LinkSession session;
-    if (const int status = useArchive(session.module()); status != Success)
-        return status;
-    if (!into.isEmpty())
-        if (const int status = session.loadBank(into); status != Success)
-            return status;
-    if (const int status = session.open(port); status != Success)
+    if (const int status = session.open(port, into); status != Success)
         return status;
 
     Capture& capture = session.link().capture();

@@ -15,21 +15,15 @@ QString nameOf(const QString& written)
 }
 } // namespace
 
-CommandLine::CommandLine(const QStringList& options) : m_options(options)
+CommandLine::CommandLine(const QStringList& options, const QStringList& args) : m_options(options)
 {
     // "-o" is one option, not a group of one-letter ones.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QString& option : options)
         m_parser.addOption(QCommandLineOption(nameOf(option), QString(), QStringLiteral("value")));
-}
-
-void CommandLine::parse(const QStringList& args)
-{
     // The parser's own verdict is not needed: a missing value and the arguments it does not take
     // are found below, in order, by the rules it reads by.
     m_parser.parse(QStringList{QStringLiteral("quillon-cli")} + args);
-    m_missing.clear();
-    m_rest.clear();
     QSet<QString> seen;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {

@@ -14,10 +14,8 @@ namespace quillon::cli
 class CommandLine
 {
 public:
-    // The options as they are written: "--frame", "-o".
-    explicit CommandLine(const QStringList& options);
-
-    void parse(const QStringList& args);
+    // The options as they are written ("--frame", "-o"), and the arguments to read.
+    CommandLine(const QStringList& options, const QStringList& args);
 
     // The option (as written above) that ends the arguments without its value; empty if none.
     QString missingValue() const { return m_missing; }

@@ -12,18 +12,15 @@ namespace quillon::cli
 
 int runDocx(const QStringList& args, const QString& usage)
 {
-    CommandLine line(RecordSource::options() << QStringLiteral("-o"));
-    line.parse(args);
+    CommandLine line(RecordSource::options() << QStringLiteral("-o"), args);
     RecordSource source;
-    QString error;
-    if (!RecordSource::parse(line, source, &error))
+    if (const QString error = source.parse(line); !error.isEmpty())
         return fail(Usage, error);
     const QString output = line.value(QStringLiteral("-o"));
     if (output.isEmpty() || !line.rest().isEmpty() || source.kind == RecordSource::Kind::None)
         return fail(Usage, QStringLiteral("usage: quillon-cli ") + usage);
     Record record{};
-    const int status = source.load(record);
-    if (status != Success)
+    if (const int status = source.load(record); status != Success)
         return status;
     const ReportError written = DocxWriter::write(output, snapshotOf(record));
     if (written != ReportError::None)

@@ -20,8 +20,7 @@ namespace
 
 int importFrames(const QStringList& args, const QString& usage)
 {
-    CommandLine line({QStringLiteral("--into"), QStringLiteral("-o")});
-    line.parse(args);
+    CommandLine line({QStringLiteral("--into"), QStringLiteral("-o")}, args);
     if (!line.missingValue().isEmpty())
         return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
     const QString into = line.value(QStringLiteral("--into"));

@@ -31,6 +31,15 @@ public:
         key(name);
         value(v);
     }
+    // A member whose value is an array of texts (a QStringList, or any container of QString).
+    template <typename Texts> void textsMember(const char* name, const Texts& texts)
+    {
+        key(name);
+        beginArray();
+        for (const QString& text : texts)
+            value(text);
+        endArray();
+    }
 
     // The document, followed by a line end.
     QByteArray finish() const { return m_out + '\n'; }

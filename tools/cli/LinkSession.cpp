@@ -1,5 +1,6 @@
 #include "LinkSession.h"
 
+#include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "core/BankFile.h"
@@ -22,19 +23,17 @@ LinkSession::LinkSession() : m_link(std::make_unique<InstrumentLink>(m_module))
 {
     m_module.startUp();
     writeSampleEcho(m_module.recbuf);
-    QObject::connect(m_link.get(), &InstrumentLink::statusMessage, m_link.get(),
-                     [](const QString& text) { err(text); });
+    QObject::connect(m_link.get(), &InstrumentLink::statusMessage, m_link.get(), &err);
 }
 
 LinkSession::~LinkSession() = default;
 
-int LinkSession::loadBank(const QString& path)
+int LinkSession::open(const QString& device, const QString& bank)
 {
-    return loadBankInto(m_module, path) ? Success : BadInput;
-}
-
-int LinkSession::open(const QString& device)
-{
+    if (const int status = useArchive(m_module); status != Success)
+        return status;
+    if (!bank.isEmpty() && !loadBankInto(m_module, bank))
+        return BadInput;
     QString problem;
     if (!m_link->open(device, &problem))
         return fail(DeviceFailure, device + QStringLiteral(": ") + problem);

@@ -21,10 +21,10 @@ public:
     LinkSession();
     ~LinkSession();
 
-    // Loads a bank file's memories as the window's Open does. BadInput after one stderr line.
-    int loadBank(const QString& path);
-    // Opens the port. DeviceFailure after one stderr line naming the device and the problem.
-    int open(const QString& device);
+    // Starts the --archive journal (useArchive), loads the memories of the bank file `bank` when
+    // one is given as the window's Open does, and opens the port. The status of the first step
+    // that fails, after its stderr line (one naming the device and the problem for the port).
+    int open(const QString& device, const QString& bank = QString());
     // Runs the event loop until finish() is called, then closes the port.
     void run();
     // Ends the loop once the bytes written have gone to the device (a few seconds at most).
@@ -36,7 +36,6 @@ public:
     // "Mem N <what>" on the standard output, for bank row `row`.
     static void printMemory(int row, const char* what);
 
-    Module1& module() { return m_module; }
     InstrumentLink& link() { return *m_link; }
 
 private:

@@ -57,8 +57,8 @@ std::unique_ptr<QSocketNotifier> catchInterrupts(LinkSession& session)
 int listen(const QStringList& args, const QString& usage)
 {
     CommandLine line({QStringLiteral("--port"), QStringLiteral("--count"),
-                      QStringLiteral("--timeout"), QStringLiteral("-o")});
-    line.parse(args);
+                      QStringLiteral("--timeout"), QStringLiteral("-o")},
+                     args);
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
     const QString port = line.value(QStringLiteral("--port"));
@@ -78,8 +78,6 @@ int listen(const QStringList& args, const QString& usage)
         return usageError(usage, QStringLiteral("--timeout needs seconds above 0"));
 
     LinkSession session;
-    if (const int status = useArchive(session.module()); status != Success)
-        return status;
     if (const int status = session.open(port); status != Success)
         return status;
 
@@ -108,9 +106,7 @@ int listen(const QStringList& args, const QString& usage)
     session.run();
     if (const int status = session.writeBank(output); status != Success)
         return status;
-    if (lost || (count > 0 && stored < count))
-        return DeviceFailure;
-    return Success;
+    return lost || (count > 0 && stored < count) ? DeviceFailure : Success;
 }
 
 } // namespace

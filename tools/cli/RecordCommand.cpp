@@ -30,22 +30,16 @@ QByteArray recordJson(const Record& record)
         json.member(kReadoutFields[i].control, panel.readouts[i]);
     json.member("txttmdt", panel.txttmdt);
     json.endObject();
-    json.key("notes");
-    json.beginArray();
-    for (const QString& line : noteTexts(record))
-        json.value(line);
-    json.endArray();
+    json.textsMember("notes", noteTexts(record));
     json.endObject();
     return json.finish();
 }
 
 int runRecord(const QStringList& args, const QString& usage)
 {
-    CommandLine line(RecordSource::options());
-    line.parse(args);
+    CommandLine line(RecordSource::options(), args);
     RecordSource source;
-    QString problem;
-    if (!RecordSource::parse(line, source, &problem))
+    if (const QString problem = source.parse(line); !problem.isEmpty())
         return usageError(usage, problem);
     Record record{};
     if (const int status = source.loadFor(usage, line.rest(), record); status != Success)

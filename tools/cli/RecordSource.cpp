@@ -15,38 +15,34 @@ QStringList RecordSource::options()
             QStringLiteral("--memory")};
 }
 
-bool RecordSource::parse(const CommandLine& line, RecordSource& source, QString* error)
+QString RecordSource::parse(const CommandLine& line)
 {
-    const auto refuse = [error](const QString& why) {
-        *error = why;
-        return false;
-    };
     if (options().contains(line.missingValue()))
-        return refuse(line.missingValue() + QStringLiteral(" needs a value"));
+        return line.missingValue() + QStringLiteral(" needs a value");
     const QString frame = line.value(QStringLiteral("--frame"));
     const QString awv = line.value(QStringLiteral("--awv"));
     const QString bank = line.value(QStringLiteral("--bank"));
-    const QString memory = line.value(QStringLiteral("--memory"));
+    const QString memoryText = line.value(QStringLiteral("--memory"));
     const int given = int(!frame.isEmpty()) + int(!awv.isEmpty()) + int(!bank.isEmpty());
     if (given > 1)
-        return refuse(QStringLiteral("give one of --frame, --awv and --bank"));
-    if (!memory.isEmpty() && bank.isEmpty())
-        return refuse(QStringLiteral("--memory goes with --bank"));
+        return QStringLiteral("give one of --frame, --awv and --bank");
+    if (!memoryText.isEmpty() && bank.isEmpty())
+        return QStringLiteral("--memory goes with --bank");
     if (!frame.isEmpty()) {
-        source.kind = Kind::Frame;
-        source.file = frame;
+        kind = Kind::Frame;
+        file = frame;
     } else if (!awv.isEmpty()) {
-        source.kind = Kind::Waveform;
-        source.file = awv;
+        kind = Kind::Waveform;
+        file = awv;
     } else if (!bank.isEmpty()) {
         bool ok = false;
-        source.memory = memory.toInt(&ok);
-        if (!ok || !isStorableMemory(source.memory))
-            return refuse(QStringLiteral("--bank needs --memory N with N from 1 to 200"));
-        source.kind = Kind::Bank;
-        source.file = bank;
+        memory = memoryText.toInt(&ok);
+        if (!ok || !isStorableMemory(memory))
+            return QStringLiteral("--bank needs --memory N with N from 1 to 200");
+        kind = Kind::Bank;
+        file = bank;
     }
-    return true;
+    return QString();
 }
 
 int RecordSource::load(Record& record) const

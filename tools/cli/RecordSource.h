@@ -21,10 +21,10 @@ struct RecordSource {
     // The source options, for the command line of a command that takes a record.
     static QStringList options();
 
-    // Takes the source from the command line; false with `error` set when a source option lacks
-    // its value or the options are incomplete or contradictory. No source option at all gives
-    // Kind::None and true.
-    static bool parse(const CommandLine& line, RecordSource& source, QString* error);
+    // Takes the source from the command line; the problem when a source option lacks its value
+    // or the options are incomplete or contradictory, empty otherwise. No source option at all
+    // gives Kind::None and no problem.
+    QString parse(const CommandLine& line);
 
     // Reads the record; on failure returns the exit status (BadInput) and writes the stderr line.
     int load(Record& record) const;

@@ -48,9 +48,8 @@ int bankSnapshots(const QString& bankFile, const QString& list,
 int runReport(const QStringList& args, const QString& usage)
 {
     const QString bankOption = QStringLiteral("--bank");
-    CommandLine line(RecordSource::options()
-                     << QStringLiteral("-o") << QStringLiteral("--memories"));
-    line.parse(args);
+    CommandLine line(
+        RecordSource::options() << QStringLiteral("-o") << QStringLiteral("--memories"), args);
     const QString missing = line.missingValue();
     if (missing == QLatin1String("-o") || missing == QLatin1String("--memories"))
         return fail(Usage, missing + QStringLiteral(" needs a value"));
@@ -69,10 +68,8 @@ int runReport(const QStringList& args, const QString& usage)
         for (const QString& other : {QStringLiteral("--frame"), QStringLiteral("--awv")})
             if (line.isSet(other))
                 rest.append(other);
-    } else {
-        QString error;
-        if (!RecordSource::parse(line, source, &error))
-            return fail(Usage, error);
+    } else if (const QString error = source.parse(line); !error.isEmpty()) {
+        return fail(Usage, error);
     }
     if (output.isEmpty() || !rest.isEmpty() ||
         (memories.isEmpty() && source.kind == RecordSource::Kind::None))
@@ -80,13 +77,11 @@ int runReport(const QStringList& args, const QString& usage)
 
     std::vector<DisplaySnapshot> snapshots;
     if (!memories.isEmpty()) {
-        const int status = bankSnapshots(bank, memories, snapshots);
-        if (status != Success)
+        if (const int status = bankSnapshots(bank, memories, snapshots); status != Success)
             return status;
     } else {
         Record record{};
-        const int status = source.load(record);
-        if (status != Success)
+        if (const int status = source.load(record); status != Success)
             return status;
         snapshots.push_back(snapshotOf(record));
     }

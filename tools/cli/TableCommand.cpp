@@ -68,11 +68,7 @@ QByteArray tableJson(const BankFilesTable& table)
 {
     JsonWriter json;
     json.beginObject();
-    json.key("columns");
-    json.beginArray();
-    for (const QString& name : table.header())
-        json.value(name);
-    json.endArray();
+    json.textsMember("columns", table.header());
     json.key("rows");
     json.beginArray();
     table.forEachRecord([&json](const QString& file, int memory, bool marked, const Record& r) {
@@ -94,8 +90,7 @@ QByteArray tableJson(const BankFilesTable& table)
 int runTable(const QStringList& args, const QString& usage)
 {
     CommandLine line(
-        {QStringLiteral("--memories"), QStringLiteral("--format"), QStringLiteral("-o")});
-    line.parse(args);
+        {QStringLiteral("--memories"), QStringLiteral("--format"), QStringLiteral("-o")}, args);
     if (!line.missingValue().isEmpty())
         return usageError(usage, line.missingValue() + QStringLiteral(" needs a value"));
     const QStringList& files = line.rest();

@@ -100,14 +100,9 @@ Record RecordGenerator::generate(int memory)
         QStringLiteral("ON"),                                   // beep
         QStringLiteral("ENTER"),                                // (blank 2)
     };
-    for (int p = kSetupFirst; p <= kSetupLast; ++p)
-        record[p] = ' ';
-    int g = 0;
-    for (const SetupGroup& group : kSetupGroups) {
-        if (g < groups.size())
-            put(record, group.record, group.count, groups[g]);
-        ++g;
-    }
+    std::fill(record.begin() + kSetupFirst, record.begin() + kSetupLast + 1, ' ');
+    for (qsizetype g = 0; g < groups.size(); ++g)
+        put(record, kSetupGroups[g].record, kSetupGroups[g].count, groups[g]);
 
     // Clock (hh mm dd mm yy) and the readouts of the flaw echo.
     const QString clock = QStringLiteral("%1%2%3%4%5")
@@ -129,8 +124,7 @@ Record RecordGenerator::generate(int memory)
         record[kDacFirst + 2 * k] = std::int16_t(10 + 28 * k);
         record[kDacFirst + 2 * k + 1] = std::int16_t(std::max(8, 90 - 9 * k));
     }
-    for (int p = 558; p <= 560; ++p)
-        record[p] = ' ';
+    std::fill_n(record.begin() + 558, 3, ' ');
 
     // Note lines.
     const QStringList divisions = {QStringLiteral("NORTH"), QStringLiteral("EAST"),
