@@ -1,7 +1,5 @@
 #include "core/AscanDrawingBuilder.h"
 
-#include "core/LeadingNumber.h"
-
 #include <QLocale>
 
 #include <algorithm>
@@ -19,17 +17,12 @@ constexpr double kUnitsPerPercentHeight = 2;
 constexpr double kDacStopY = 200; // a DAC point of amplitude 4 or less ends the curve
 constexpr double kScaleY = 215;
 
-double number(const PanelTexts& panel, const char16_t* control)
-{
-    return leadingNumber(panel.value(control));
-}
-
 void drawGate(AscanDrawing& drawing, const PanelTexts& panel, const char16_t* start,
               const char16_t* width, const char16_t* level)
 {
-    const double x1 = kUnitsPerPercentWidth * number(panel, start);
-    const double y = kBaselineY - kUnitsPerPercentHeight * number(panel, level);
-    const double x2 = x1 + kUnitsPerPercentWidth * number(panel, width);
+    const double x1 = kUnitsPerPercentWidth * panel.number(start);
+    const double y = kBaselineY - kUnitsPerPercentHeight * panel.number(level);
+    const double x2 = x1 + kUnitsPerPercentWidth * panel.number(width);
     drawing.items.push_back(LineItem{x1, y, x2, y, kTraceGreen});
 }
 
@@ -107,8 +100,8 @@ void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts&
 
 void cal_grt(AscanDrawing& drawing, const PanelTexts& panel)
 {
-    const double range = number(panel, u"txtrange");
-    const double delay = number(panel, u"txtdelay");
+    const double range = panel.number(u"txtrange");
+    const double delay = panel.number(u"txtdelay");
     if (range == 0)
         return;
     text(drawing, 0, delay);

@@ -1,7 +1,5 @@
 #include "core/AscanMeasure.h"
 
-#include "core/LeadingNumber.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -14,16 +12,6 @@ namespace
 constexpr double kUnitsPerPercentWidth = 2.5;
 constexpr int kFullHeight = 100;
 constexpr double kDacStopAmplitude = 5; // a DAC point below 5 % ends the drawn curve
-
-const QString& box(const PanelTexts& panel, const char* control)
-{
-    return panel.boxes[panelFieldIndex(control)];
-}
-
-double number(const PanelTexts& panel, const char* control)
-{
-    return leadingNumber(box(panel, control));
-}
 
 } // namespace
 
@@ -38,11 +26,11 @@ AscanMeasure::AscanMeasure(const Record& record, const PanelTexts& panel)
 {
     for (int i = 0; i < kDrawnSamples; ++i)
         m_amplitudes[i] = std::clamp<int>(record[i], 0, kFullHeight);
-    m_delay = number(panel, "txtdelay");
-    m_range = number(panel, "txtrange");
+    m_delay = panel.number(u"txtdelay");
+    m_range = panel.number(u"txtrange");
 
     // The curve as the builder draws it: segments while both ends reach 5 % or more.
-    const QString& dac = box(panel, "txtdac");
+    const QString dac = panel.value(u"txtdac");
     m_dacOn = dac == QStringView(kOn) || dac == QStringView(kOn614);
     if (m_dacOn) {
         for (int k = 0; k + 1 < kDacPoints; ++k) {
@@ -55,13 +43,13 @@ AscanMeasure::AscanMeasure(const Record& record, const PanelTexts& panel)
         }
     }
 
-    const QString& gate = box(panel, "txtgate");
+    const QString gate = panel.value(u"txtgate");
     if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
-        m_gates.push_back(measureGate(1, number(panel, "txtstart"), number(panel, "txtend"),
-                                      number(panel, "txtlevel")));
-    if (box(panel, "txtgate2") != QStringView(kOff))
-        m_gates.push_back(measureGate(2, number(panel, "txtstart2"), number(panel, "txtend2"),
-                                      number(panel, "txtlevel2")));
+        m_gates.push_back(measureGate(1, panel.number(u"txtstart"), panel.number(u"txtend"),
+                                      panel.number(u"txtlevel")));
+    if (panel.value(u"txtgate2") != QStringView(kOff))
+        m_gates.push_back(measureGate(2, panel.number(u"txtstart2"), panel.number(u"txtend2"),
+                                      panel.number(u"txtlevel2")));
 }
 
 SampleReading AscanMeasure::sample(int i) const

@@ -1,5 +1,7 @@
 #include "core/PanelTexts.h"
 
+#include "core/LeadingNumber.h"
+
 namespace quillon
 {
 
@@ -63,6 +65,11 @@ QString PanelTexts::value(QStringView control) const
 {
     const QString* text = textOfControl(*this, control);
     return text ? *text : QString();
+}
+
+double PanelTexts::number(QStringView control) const
+{
+    return leadingNumber(value(control));
 }
 
 bool PanelTexts::setValue(QStringView control, const QString& text)

@@ -47,6 +47,8 @@ struct PanelTexts {
 
     // Any box by its control name ("txtgain", "txtbeam", "txttmdt", ...); empty when unknown.
     QString value(QStringView control) const;
+    // The number a box's text starts with, as the drawing reads it (0 when there is none).
+    double number(QStringView control) const;
     // Sets a box by its control name; false when the name is unknown.
     bool setValue(QStringView control, const QString& text);
 };

@@ -121,11 +121,8 @@ QString SaveWindow::replaceQuestion(const QString& path)
 
 void SaveWindow::save(const QString& folder, const QString& name)
 {
-    if (auto failure = m_saver.save(folder, name)) {
-        const QString text = failureText(*failure);
-        showMessage(this, text, kTitle);
-        return;
-    }
+    if (auto failure = m_saver.save(folder, name))
+        return showMessage(this, failureText(*failure), kTitle);
     WindowSettings::setValue(kFolderKey, QDir(folder).absolutePath());
     m_saving = true;
     close();
