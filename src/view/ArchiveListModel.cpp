@@ -64,7 +64,9 @@ void ArchiveListModel::readPage(std::vector<Row>& rows)
     for (const ArchiveEntry& e : entries) {
         const QDate day = QDateTime::fromMSecsSinceEpoch(e.timeMs).date();
         if (day != m_lastDay) {
-            rows.push_back({.day = day}); // the day's heading
+            Row heading;
+            heading.day = day;
+            rows.push_back(heading);
             m_lastDay = day;
         }
         rows.push_back({e.id, day, e.timeMs, e.kind, e.memory, e.source, firstNotes(e.record)});
