@@ -6,24 +6,16 @@ namespace quillon
 QByteArray encodeFrame(const Record& record, const FrameExtras& extras)
 {
     Q_ASSERT(!extras.gap.contains(char(255)));
-    QByteArray frame;
-    frame.reserve(1 + kPartALength + 1 + extras.gap.size() + 1 + kPartBLength);
-    frame.append(char(255));
-    frame.append(char(extras.partAFirst));
-    for (int i = 0; i < kSampleCount; ++i)
-        frame.append(char(record[i]));
-    frame.append(char(extras.partALast));
-    frame.append(extras.gap);
-    frame.append(char(255));
-
+    QByteArray partA(kPartALength, char(0));
+    partA[0] = char(extras.partAFirst);
     QByteArray partB(kPartBLength, extras.filler);
-    for (const SetupGroup& g : kSetupGroups)
-        for (int k = 0; k < g.count; ++k)
-            partB[g.partB + k] = char(record[g.record + k]);
-    for (int k = 0; k < kTailLength - 1; ++k) // the last tail position lies past the frame
-        partB[kTailPartB + k] = char(record[kTailRecordStart + k]);
-    frame.append(partB);
-    return frame;
+    forEachCarriedPosition([&](int position, int index) {
+        if (index < kPartALength)
+            partA[index] = char(record[position]);
+        else if (index < kPartBRawStart + kPartBLength) // the last tail position lies past it
+            partB[index - kPartBRawStart] = char(record[position]);
+    });
+    return char(255) + partA + char(extras.partALast) + extras.gap + char(255) + partB;
 }
 
 } // namespace quillon

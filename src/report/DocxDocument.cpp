@@ -135,8 +135,7 @@ void textRun(QXmlStreamWriter& w, const QString& text, bool bold)
     w.writeStartElement(u"w:t"_s);
     w.writeAttribute(u"xml:space"_s, u"preserve"_s);
     w.writeCharacters(xmlSafe(text));
-    w.writeEndElement();
-    w.writeEndElement();
+    end(w, 2); // w:t, w:r
 }
 
 // A paragraph of a text box: exactly one line of 12 pt, no space before or after.
@@ -375,9 +374,7 @@ QByteArray styles()
         w.writeStartElement(u"w:pPrDefault"_s);
         w.writeStartElement(u"w:pPr"_s);
         spacing(w, u"240"_s, u"auto"_s);
-        w.writeEndElement();
-        w.writeEndElement();
-        w.writeEndElement(); // w:docDefaults
+        end(w, 3); // w:pPr, w:pPrDefault, w:docDefaults
 
         // The normal style puts no space between paragraphs of the same style.
         start(w, "w:style",
@@ -388,8 +385,7 @@ QByteArray styles()
         empty(w, "w:contextualSpacing");
         w.writeEndElement();
         runProperties(w, false);
-        w.writeEndElement();
-        w.writeEndElement(); // w:styles
+        end(w, 2); // w:style, w:styles
     });
 }
 
@@ -406,8 +402,7 @@ QByteArray settings()
               {{"w:name", u"compatibilityMode"_s},
                {"w:uri", u"http://schemas.microsoft.com/office/word"_s},
                {"w:val", u"15"_s}});
-        w.writeEndElement();
-        w.writeEndElement();
+        end(w, 2); // w:compat, w:settings
     });
 }
 
@@ -473,8 +468,7 @@ QByteArray document(const DocxContent& content)
         for (qsizetype i = 0; i < heading.size(); ++i)
             headingParagraph(w, heading[i], i == 0 ? std::function<void()>(shapes) : nullptr);
         sectionProperties(w, content.page);
-        w.writeEndElement(); // w:body
-        w.writeEndElement(); // w:document
+        end(w, 2); // w:body, w:document
     });
 }
 

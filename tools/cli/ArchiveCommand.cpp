@@ -6,10 +6,8 @@
 #include "CliFiles.h"
 #include "CommandLine.h"
 #include "Commands.h"
-#include "core/BankFile.h"
 #include "core/NoteLines.h"
 #include "JsonWriter.h"
-#include "LinkSession.h"
 #include "RecordJson.h"
 
 #include <QDateTime>

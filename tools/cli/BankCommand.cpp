@@ -3,7 +3,6 @@
 #include "CliFiles.h"
 #include "CommandLine.h"
 #include "Commands.h"
-#include "core/BankFile.h"
 #include "JsonWriter.h"
 
 namespace quillon::cli

@@ -4,7 +4,6 @@
 #include "CliFiles.h"
 #include "CommandLine.h"
 #include "Commands.h"
-#include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
 #include "MemoryList.h"
 #include "RecordSource.h"

@@ -125,7 +125,7 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
         return {};
     }
     Record record = recordOf(memory);
-    int cut = -1;
+    int cut = m_options.cut.value(memory, -1);
     int pauseAfter = -1;
     int pauseMs = 0;
     int noiseCount = m_options.noise;
@@ -150,8 +150,6 @@ QList<Instrument::Transmission> Instrument::control(const QString& line, QString
         }
     }
     QByteArray frame = frameOf(record);
-    if (cut < 0 && m_options.cut.contains(memory))
-        cut = m_options.cut.value(memory);
     if (cut >= 0)
         frame.truncate(cut);
     // The start of the next memory's frame, written together with this one.

@@ -22,12 +22,10 @@ void PacedWriter::enqueue(const QByteArray& bytes, Nanoseconds pause, Nanosecond
 {
     if (bytes.isEmpty())
         return;
-    const bool idle = m_queue.empty();
-    m_queue.push_back({bytes, pause});
-    if (idle) {
-        m_offset = 0;
+    // An idle line starts a new run; m_offset is 0 since the last segment was taken whole.
+    if (m_queue.empty())
         beginRun(std::max(now, m_lastDeadline), pause);
-    }
+    m_queue.push_back({bytes, pause});
 }
 
 PacedWriter::Nanoseconds PacedWriter::nextDeadline() const

@@ -30,11 +30,6 @@ void addEcho(Record& record, double centre, double height, double width)
         record[i] = std::int16_t(std::clamp<int>(int(std::lround(v)) + record[i], 0, 254));
     }
 }
-
-QString number7(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
 } // namespace
 
 Record RecordGenerator::generate(int memory)
@@ -66,7 +61,7 @@ Record RecordGenerator::generate(int memory)
         QString::number(range),                                         // range
         angled ? QStringLiteral("3240") : QStringLiteral("5920"),       // velocity
         QStringLiteral("0.0"),                                          // delay
-        number7(38.0 + (memory % 10) * 0.5, 1),                         // gain
+        QString::number(38.0 + (memory % 10) * 0.5, 'f', 1),            // gain
         gate1 ? QStringLiteral("ON") : QStringLiteral("OFF"),           // gate 1
         QString::number(gateStart) + u'%',                              // start
         QString::number(gateStart + 15) + u'%',                         // end
@@ -115,9 +110,9 @@ Record RecordGenerator::generate(int memory)
     const double beam = flaw * range / 250.0;
     const double angle = angled ? 70.0 : 0.0;
     const double rad = angle * M_PI / 180.0;
-    put(record, 525, 5, number7(beam, 1).rightJustified(5));
-    put(record, 530, 5, number7(beam * std::sin(rad), 1).rightJustified(5));
-    put(record, 535, 5, number7(beam * std::cos(rad), 1).rightJustified(5));
+    put(record, 525, 5, QString::number(beam, 'f', 1).rightJustified(5));
+    put(record, 530, 5, QString::number(beam * std::sin(rad), 'f', 1).rightJustified(5));
+    put(record, 535, 5, QString::number(beam * std::cos(rad), 'f', 1).rightJustified(5));
 
     // DAC curve: nine points falling with distance.
     for (int k = 0; k < kDacPoints; ++k) {

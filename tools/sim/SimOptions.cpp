@@ -7,7 +7,7 @@ namespace sim
 
 namespace
 {
-// "N=M,N=M" with both sides memories 1..200 (or any count for `valueAnyCount`).
+// "N=M,N=M" with both sides memories 1..200 (or any count unless `valueIsMemory`).
 bool parsePairs(const QString& text, QMap<int, int>& out, bool valueIsMemory)
 {
     for (const QString& part : text.split(u',')) {
@@ -94,17 +94,6 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             *out = v.toInt(&ok);
             return ok && *out >= 0;
         };
-        auto memories = [&](auto&& store) {
-            QString v;
-            if (!value(&v))
-                return false;
-            QList<int> list;
-            QString problem;
-            if (!quillon::cli::parseMemoryList(v, list, &problem))
-                return false;
-            store(list);
-            return true;
-        };
         QString v;
         if (a == u"--link") {
             if (!value(&o.link))
@@ -122,12 +111,15 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
             if (!value(&v) || (o.sendEverySeconds = v.toDouble(&ok), !ok) ||
                 o.sendEverySeconds <= 0)
                 return fail(a + QStringLiteral(" needs seconds above 0"));
-        } else if (a == u"--send-list") {
-            if (!memories([&](const QList<int>& l) { o.sendList = l; }))
+        } else if (a == u"--send-list" || a == u"--no-reply") {
+            QList<int> list;
+            QString problem;
+            if (!value(&v) || !quillon::cli::parseMemoryList(v, list, &problem))
                 return fail(a + QStringLiteral(" needs a list of memories 1..200"));
-        } else if (a == u"--no-reply") {
-            if (!memories([&](const QList<int>& l) { o.noReply = QSet<int>(l.begin(), l.end()); }))
-                return fail(a + QStringLiteral(" needs a list of memories 1..200"));
+            if (a == u"--send-list")
+                o.sendList = list;
+            else
+                o.noReply = QSet<int>(list.begin(), list.end());
         } else if (a == u"--reply-as") {
             if (!value(&v) || !parsePairs(v, o.replyAs, true))
                 return fail(a + QStringLiteral(" needs N=M pairs of memories 1..200"));

@@ -33,9 +33,7 @@ constexpr auto kOutputRetry = 20ms;
 
 Nanoseconds monotonicNow()
 {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return Nanoseconds(qint64(ts.tv_sec) * 1'000'000'000 + ts.tv_nsec);
+    return std::chrono::steady_clock::now().time_since_epoch(); // CLOCK_MONOTONIC
 }
 
 void sleepUntil(Nanoseconds deadline)
