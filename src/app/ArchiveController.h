@@ -7,7 +7,6 @@
 #include <QPointer>
 
 class QAction;
-class QFileDialog;
 
 namespace quillon
 {

@@ -71,7 +71,9 @@ FilesController::FilesController(MainWindow& window)
     // Unsaved work is shown in the status bar, so that the caption stays the program's title.
     m_unsavedMark = named(new QLabel(&m_window), "unsavedMark");
     m_window.statusBar()->addPermanentWidget(m_unsavedMark);
-    connect(&module, &Module1::unsavedChanged, this, &FilesController::showUnsavedMark);
+    connect(&module, &Module1::unsavedChanged, this, [this](bool unsaved) {
+        m_unsavedMark->setText(unsaved ? QStringLiteral("Bank not saved") : QString());
+    });
     // Told once the window is up, also when it happens while the archive is opened here.
     for (auto signal : {&ArchiveJournal::archiveFailed, &ArchiveJournal::archiveReplaced})
         connect(
@@ -183,11 +185,6 @@ void FilesController::recoveryAnswered(int answer)
     else if (answer == DiscardRecovered)
         m_journal->discardPending();
     // Later: the archive offers them again at the next start.
-}
-
-void FilesController::showUnsavedMark(bool unsaved)
-{
-    m_unsavedMark->setText(unsaved ? QStringLiteral("Bank not saved") : QString());
 }
 
 } // namespace quillon

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 
 #include <memory>
 
@@ -41,7 +40,6 @@ private:
     void saved();
     void offerRecovery();
     void recoveryAnswered(int answer);
-    void showUnsavedMark(bool unsaved);
     void bringWindowForward();
 
     MainWindow& m_window;

@@ -52,10 +52,12 @@ void LinkController::connectLink()
     // The list item follows the bank by itself; a record sent by the instrument is drawn at once,
     // a captured one when the capture ends.
     connect(&m_window.module(), &Module1::rowChanged, this, [this](int row, StoreKind kind) {
-        if (kind == StoreKind::Received)
-            frameReceived(row);
-        else if (kind == StoreKind::Captured)
+        if (kind == StoreKind::Received) {
+            m_window.showRecord(row);
+            m_window.showStatus(QStringLiteral("Mem %1 received.").arg(row + 1), kReceivedNoteMs);
+        } else if (kind == StoreKind::Captured) {
             m_lastCaptured = row;
+        }
     });
     connect(m_link, &InstrumentLink::portLost, this, [this](const QString& text) {
         m_lostText = text;
@@ -160,12 +162,6 @@ void LinkController::cmdcapture_Click()
         m_window.cmdcapture->setEnabled(true);
         m_window.showStatus(error);
     }
-}
-
-void LinkController::frameReceived(int row)
-{
-    m_window.showRecord(row);
-    m_window.showStatus(QStringLiteral("Mem %1 received.").arg(row + 1), kReceivedNoteMs);
 }
 
 void LinkController::memoryRequested(int memory)

@@ -49,7 +49,6 @@ public:
 
 private:
     void connectLink();
-    void frameReceived(int row);
     void memoryRequested(int memory);
     void captureFinished(int stored, int failed);
     void portChosen(const PortSetting& setting);

@@ -202,9 +202,7 @@ void MainWindow::openMemory(int row)
 
 void MainWindow::lstmem_DblClick()
 {
-    const int row = lstmem->firstSelectedRow();
-    if (row >= 0)
-        openMemory(row);
+    openMemory(lstmem->firstSelectedRow());
 }
 
 void MainWindow::cmdtxtsav_Click()

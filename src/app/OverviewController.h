@@ -4,7 +4,6 @@
 #include <QPointer>
 
 class QAction;
-class QItemSelection;
 
 namespace quillon
 {

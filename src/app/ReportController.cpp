@@ -119,11 +119,9 @@ void ReportController::showPrintOptions(Task task)
 std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choice choice)
 {
     using Choice = PrintOptionsWindow::Choice;
+    if (choice == Choice::Current)
+        return {m_window.displayedSnapshot()};
     std::vector<DisplaySnapshot> pages;
-    if (choice == Choice::Current) {
-        pages.push_back(m_window.displayedSnapshot());
-        return pages;
-    }
     if (choice == Choice::None)
         return pages;
     // Each memory is opened as a double-click opens it, then its page is taken from the window;
@@ -157,11 +155,6 @@ void ReportController::printChosen(Task task, PrintOptionsWindow::Choice choice)
         exportPages(std::move(pages));
         break;
     }
-}
-
-void ReportController::print_report()
-{
-    printPages({m_window.displayedSnapshot()});
 }
 
 void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)

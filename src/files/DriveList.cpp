@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include <algorithm>
-
 namespace quillon
 {
 
@@ -40,7 +38,7 @@ void DriveList::refresh()
         if (volume.isValid() && volume.isReady())
             roots << QDir::toNativeSeparators(volume.rootPath());
     roots.removeDuplicates();
-    std::sort(roots.begin(), roots.end());
+    roots.sort();
     const QSignalBlocker quiet(this);
     clear();
     addItems(roots);
@@ -64,9 +62,7 @@ QString DriveList::currentFolderOn(const QString& root) const
     if (!last.isEmpty() && QFileInfo(last).isDir() && rootOf(last) == root)
         return last;
     const QString here = QDir::toNativeSeparators(QDir::currentPath());
-    if (rootOf(here) == root)
-        return here;
-    return root;
+    return rootOf(here) == root ? here : root;
 }
 
 QString DriveList::drive() const

@@ -45,13 +45,8 @@ void FolderList::setPath(const QString& folder)
 void FolderList::openEntry(const QString& entry)
 {
     QDir dir(m_path);
-    if (entry == kUp) {
-        if (!dir.cdUp())
-            return;
+    if (entry == kUp ? dir.cdUp() : dir.cd(entry))
         setPath(dir.path());
-    } else if (dir.cd(entry)) {
-        setPath(dir.path());
-    }
 }
 
 void FolderList::resizeEvent(QResizeEvent* event)

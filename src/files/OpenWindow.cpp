@@ -72,7 +72,10 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
         direct();
     });
     connect(cmbext->lineEdit(), &QLineEdit::textEdited, File1, &FileList::setPattern);
-    connect(cmbext, &QComboBox::activated, this, &OpenWindow::cmbext_Chosen);
+    connect(cmbext, &QComboBox::activated, this, [this](int index) {
+        const QString entry = cmbext->itemText(index);
+        File1->setPattern(entry == kAllFilesEntry ? kAllFilesPattern : entry);
+    });
     connect(Text1, &QLineEdit::returnPressed, this, &OpenWindow::direct);
     connect(cmdok, &QPushButton::clicked, this, &OpenWindow::direct);
 }
@@ -111,12 +114,6 @@ void OpenWindow::Dir1_Change()
 void OpenWindow::File1_Click(const QString& name)
 {
     Text1->setText(buildPath(Dir1->path(), name));
-}
-
-void OpenWindow::cmbext_Chosen(int index)
-{
-    const QString entry = cmbext->itemText(index);
-    File1->setPattern(entry == kAllFilesEntry ? kAllFilesPattern : entry);
 }
 
 void OpenWindow::direct()

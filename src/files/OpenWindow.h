@@ -52,7 +52,6 @@ protected:
 private:
     void Dir1_Change();
     void File1_Click(const QString& name);
-    void cmbext_Chosen(int index);
 
     QString m_rememberedFolder;
     QString m_chosenPath;

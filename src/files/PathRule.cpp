@@ -5,9 +5,7 @@ namespace quillon
 
 QString buildPath(const QString& folder, const QString& name, QChar separator)
 {
-    if (folder.endsWith(separator))
-        return folder + name;
-    return folder + separator + name;
+    return folder.endsWith(separator) ? folder + name : folder + separator + name;
 }
 
 QString pathBoxText(const QString& folder, const QString& name, QChar separator)

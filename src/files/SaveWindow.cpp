@@ -54,9 +54,11 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     resize(520, 340);
     WindowSettings::keepGeometry(this);
 
-    connect(Drive1, &DriveList::driveChosen, this, &SaveWindow::Drive1_Change);
+    connect(Drive1, &DriveList::driveChosen, this,
+            [this](const QString& root) { Dir1->setPath(Drive1->currentFolderOn(root)); });
     connect(Dir1, &FolderList::pathChanged, this, &SaveWindow::Dir1_Change);
-    connect(txtfilename, &QLineEdit::textEdited, this, &SaveWindow::txtfilename_Change);
+    connect(txtfilename, &QLineEdit::textEdited, this,
+            [this] { Text1->setText(pathBoxText(Dir1->path(), txtfilename->text())); });
     connect(txtfilename, &QLineEdit::returnPressed, this, &SaveWindow::cmdsaveok_Click);
     connect(cmdsaveok, &QPushButton::clicked, this, &SaveWindow::cmdsaveok_Click);
 }
@@ -75,20 +77,10 @@ void SaveWindow::showEvent(QShowEvent* event)
     Dir1_Change(); // also when the folder is the one shown before
 }
 
-void SaveWindow::Drive1_Change(const QString& root)
-{
-    Dir1->setPath(Drive1->currentFolderOn(root));
-}
-
 void SaveWindow::Dir1_Change()
 {
     Drive1->showDriveOf(Dir1->path());
     Text1->setText(buildPath(Dir1->path(), txtfilename->text()));
-}
-
-void SaveWindow::txtfilename_Change()
-{
-    Text1->setText(pathBoxText(Dir1->path(), txtfilename->text()));
 }
 
 void SaveWindow::cmdsaveok_Click()

@@ -51,9 +51,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Drive1_Change(const QString& root);
     void Dir1_Change();
-    void txtfilename_Change();
     void save(const QString& folder, const QString& name);
 
     BankSaver m_saver;

@@ -26,7 +26,6 @@ public:
 
     // Reads the list anew for this query (its paging fields are the model's business).
     void setQuery(const ArchiveQuery& query);
-    const ArchiveQuery& query() const { return m_query; }
     // The last read failure, empty when the reads worked.
     QString problem() const { return m_problem; }
 
