@@ -157,6 +157,11 @@ void ReportController::printChosen(Task task, PrintOptionsWindow::Choice choice)
     }
 }
 
+void ReportController::print_report()
+{
+    printPages({m_window.displayedSnapshot()});
+}
+
 void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)
 {
     const bool intoFile = !m_printer->outputFileName().isEmpty();

@@ -48,6 +48,8 @@ public:
     // The open print options window, if any.
     PrintOptionsWindow* printOptionsWindow() const { return m_options; }
 
+    // The report page of the record on display, as it stands, printed as one job.
+    void print_report();
     // mnuSave_word_doc: the save dialog, then the document of the record on display.
     void word_report();
 
