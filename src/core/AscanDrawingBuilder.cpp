@@ -17,12 +17,11 @@ constexpr double kUnitsPerPercentHeight = 2;
 constexpr double kDacStopY = 200; // a DAC point of amplitude 4 or less ends the curve
 constexpr double kScaleY = 215;
 
-void drawGate(AscanDrawing& drawing, const PanelTexts& panel, const char16_t* start,
-              const char16_t* width, const char16_t* level)
+void drawGate(AscanDrawing& drawing, const GateBoxes& gate)
 {
-    const double x1 = kUnitsPerPercentWidth * panel.number(start);
-    const double y = kBaselineY - kUnitsPerPercentHeight * panel.number(level);
-    const double x2 = x1 + kUnitsPerPercentWidth * panel.number(width);
+    const double x1 = kUnitsPerPercentWidth * gate.start;
+    const double y = kBaselineY - kUnitsPerPercentHeight * gate.level;
+    const double x2 = x1 + kUnitsPerPercentWidth * gate.width;
     drawing.items.push_back(LineItem{x1, y, x2, y, kTraceGreen});
 }
 
@@ -68,11 +67,9 @@ void display_pattern(AscanDrawing& drawing, const Record& record)
 
 void drawOverlays(AscanDrawing& drawing, const Record& record, const PanelTexts& panel)
 {
-    const QString gate = panel.value(u"txtgate");
-    if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
-        drawGate(drawing, panel, u"txtstart", u"txtend", u"txtlevel");
-    if (panel.value(u"txtgate2") != QStringView(kOff))
-        drawGate(drawing, panel, u"txtstart2", u"txtend2", u"txtlevel2");
+    for (int g : {1, 2})
+        if (const auto gate = panel.shownGate(g))
+            drawGate(drawing, *gate);
 
     const QString dac = panel.value(u"txtdac");
     const bool plain = dac == QStringView(kOn);

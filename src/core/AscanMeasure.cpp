@@ -43,13 +43,9 @@ AscanMeasure::AscanMeasure(const Record& record, const PanelTexts& panel)
         }
     }
 
-    const QString gate = panel.value(u"txtgate");
-    if (gate != QStringView(kOff) && gate != QStringView(kDac12) && gate != QStringView(kDac6))
-        m_gates.push_back(measureGate(1, panel.number(u"txtstart"), panel.number(u"txtend"),
-                                      panel.number(u"txtlevel")));
-    if (panel.value(u"txtgate2") != QStringView(kOff))
-        m_gates.push_back(measureGate(2, panel.number(u"txtstart2"), panel.number(u"txtend2"),
-                                      panel.number(u"txtlevel2")));
+    for (int g : {1, 2})
+        if (const auto gate = panel.shownGate(g))
+            m_gates.push_back(measureGate(g, *gate));
 }
 
 SampleReading AscanMeasure::sample(int i) const
@@ -78,12 +74,12 @@ std::optional<double> AscanMeasure::dacAmplitudeAt(double x) const
     return std::nullopt;
 }
 
-GateReading AscanMeasure::measureGate(int gate, double start, double width, double level) const
+GateReading AscanMeasure::measureGate(int gate, const GateBoxes& boxes) const
 {
     // The bar runs from the start for the END width; a negative width runs to the left.
-    const double xa = kUnitsPerPercentWidth * start;
-    const double xb = xa + kUnitsPerPercentWidth * width;
-    GateReading reading{gate, xa, xb, level, std::nullopt};
+    const double xa = kUnitsPerPercentWidth * boxes.start;
+    const double xb = xa + kUnitsPerPercentWidth * boxes.width;
+    GateReading reading{gate, xa, xb, boxes.level, std::nullopt};
     const double lo = std::min(xa, xb);
     const double hi = std::max(xa, xb);
     // Sample i lies at x = i + 1: the samples inside are ceil(lo) - 1 .. floor(hi) - 1.
@@ -98,7 +94,7 @@ GateReading AscanMeasure::measureGate(int gate, double start, double width, doub
         return reading;
     GatePeak peak;
     peak.reading = sample(best);
-    peak.dbToLevel = decibels(peak.reading.amplitude, level);
+    peak.dbToLevel = decibels(peak.reading.amplitude, boxes.level);
     if (m_dacOn) {
         peak.dacAmplitude = dacAmplitudeAt(peak.reading.x);
         if (peak.dacAmplitude)

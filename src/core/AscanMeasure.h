@@ -69,7 +69,7 @@ public:
     const std::vector<GateReading>& gates() const { return m_gates; }
 
 private:
-    GateReading measureGate(int gate, double start, double width, double level) const;
+    GateReading measureGate(int gate, const GateBoxes& boxes) const;
 
     std::array<int, kDrawnSamples> m_amplitudes{};
     double m_delay = 0;

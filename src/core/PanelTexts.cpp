@@ -80,6 +80,20 @@ bool PanelTexts::setValue(QStringView control, const QString& text)
     return box != nullptr;
 }
 
+std::optional<GateBoxes> PanelTexts::shownGate(int gate) const
+{
+    // Mode, start, width and level boxes of gates 1 and 2.
+    static constexpr const char16_t* kBoxes[2][4] = {
+        {u"txtgate", u"txtstart", u"txtend", u"txtlevel"},
+        {u"txtgate2", u"txtstart2", u"txtend2", u"txtlevel2"}};
+    const auto& boxes = kBoxes[gate == 1 ? 0 : 1];
+    const QString mode = value(boxes[0]);
+    if (mode == QStringView(kOff) ||
+        (gate == 1 && (mode == QStringView(kDac12) || mode == QStringView(kDac6))))
+        return std::nullopt;
+    return GateBoxes{number(boxes[1]), number(boxes[2]), number(boxes[3])};
+}
+
 PanelTexts initialPanelTexts()
 {
     PanelTexts panel;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace quillon
 {
@@ -38,6 +39,12 @@ inline constexpr char16_t kOn614[] = u"ON 6/14";
 inline constexpr char16_t kDac12[] = u"DAC -12";
 inline constexpr char16_t kDac6[] = u"DAC -6 ";
 
+// A gate as its boxes set it, in percent of the trace: where it starts, how wide it is and the
+// height of its line.
+struct GateBoxes {
+    double start, width, level;
+};
+
 // Everything the setup panel shows for one record: the 37 boxes, the three readouts (already
 // blanked when MEASURE is off) and the caption of the time and date line.
 struct PanelTexts {
@@ -51,6 +58,9 @@ struct PanelTexts {
     double number(QStringView control) const;
     // Sets a box by its control name; false when the name is unknown.
     bool setValue(QStringView control, const QString& text);
+    // Gate 1 or 2 when it is shown: gate 2 unless it reads "OFF    ", gate 1 unless it reads that
+    // or names a DAC curve ("DAC -12", "DAC -6 ").
+    std::optional<GateBoxes> shownGate(int gate) const;
 };
 
 // The panel as start-up shows it.
