@@ -2,6 +2,7 @@
 #include "core/LeadingNumber.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
+#include "core/TestedTime.h"
 #include "support/Records.h"
 
 #include <QTest>
@@ -179,6 +180,51 @@ private slots:
         putText(r, 404, clock);
         putText(r, 515, timeDate);
         QCOMPARE(panelTexts(r).txttmdt, caption);
+    }
+
+    void testedAt_data()
+    {
+        QTest::addColumn<QByteArray>("clock");
+        QTest::addColumn<QByteArray>("timeDate");
+        QTest::addColumn<QString>("iso");
+        QTest::newRow("clock on") << QByteArray("ON     ") << QByteArray("1000010924")
+                                  << QStringLiteral("2024-09-01T10:00");
+        QTest::newRow("clock OFF is read all the same")
+            << QByteArray("OFF    ") << QByteArray("0803101024")
+            << QStringLiteral("2024-10-10T08:03");
+        QTest::newRow("space before a single digit")
+            << QByteArray("ON     ") << QByteArray(" 9 5 1 2 3")
+            << QStringLiteral("2003-02-01T09:05");
+        QTest::newRow("year 99 is 2099") << QByteArray("ON     ") << QByteArray("2359311299")
+                                         << QStringLiteral("2099-12-31T23:59");
+        QTest::newRow("no digits")
+            << QByteArray("ON     ") << QByteArray("          ") << QString();
+        QTest::newRow("code 0") << QByteArray("ON     ") << QByteArray(10, '\0') << QString();
+        QTest::newRow("31 February")
+            << QByteArray("ON     ") << QByteArray("1200310224") << QString();
+        QTest::newRow("hour 24") << QByteArray("ON     ") << QByteArray("2400010124") << QString();
+        QTest::newRow("month 13") << QByteArray("ON     ") << QByteArray("1200011324") << QString();
+    }
+
+    void testedAt()
+    {
+        QFETCH(QByteArray, clock);
+        QFETCH(QByteArray, timeDate);
+        QFETCH(QString, iso);
+        Record r = test::spaceRecord();
+        putText(r, 404, clock);
+        putText(r, 515, timeDate);
+        QCOMPARE(testedIsoText(r), iso);
+        QCOMPARE(quillon::testedAt(r).isValid(), !iso.isEmpty());
+    }
+
+    void testedAtSortsByDateBeforeTimeOfDay()
+    {
+        Record morning = test::spaceRecord();
+        Record later = test::spaceRecord();
+        putText(morning, 515, "0803101024"); // 10 October, 08:03
+        putText(later, 515, "1020210924");   // 21 September, 10:20
+        QVERIFY(quillon::testedAt(later) < quillon::testedAt(morning));
     }
 
     void measureOffBlanksTheReadouts_data()
