@@ -4,7 +4,9 @@
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
+#include "core/NoteDrafts.h"
 #include "files/BankSaver.h"
+#include "files/QuestionBox.h"
 #include "report/ReportPrinter.h"
 #include "view/ArchiveWindow.h"
 #include "view/MessageBox.h"
@@ -12,6 +14,7 @@
 #include "view/Widgets.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
@@ -45,10 +48,7 @@ void ArchiveController::showArchive()
         m_archiveWindow = new ArchiveWindow(&m_model, &m_window);
         connect(m_archiveWindow, &ArchiveWindow::entryChosen, this, &ArchiveController::showEntry);
         connect(m_archiveWindow, &ArchiveWindow::restoreRequested, this,
-                [this](const QList<qint64>& ids) {
-                    const int stored = restoreEntries(ids);
-                    told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
-                });
+                &ArchiveController::requestRestore);
         connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
                 [this](const QList<qint64>& ids) {
                     askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
@@ -89,8 +89,13 @@ void ArchiveController::showEntry(qint64 id)
     if (found.empty())
         return;
     // Shown apart from the bank, as a waveform file is: the note save button does not store it.
-    std::copy_n(found.front().record.begin(), kRecordLength, m_window.module().recbuf.begin());
-    m_window.showRecord(MainWindow::kNoRow);
+    const ArchiveEntry& e = found.front();
+    std::copy_n(e.record.begin(), kRecordLength, m_window.module().recbuf.begin());
+    m_window.showRecord(MainWindow::kNoRow,
+                        tr("archive entry of %1 (Mem %2)")
+                            .arg(QDateTime::fromMSecsSinceEpoch(e.timeMs).toString(
+                                QStringLiteral("yyyy-MM-dd HH:mm")))
+                            .arg(e.memory));
 }
 
 int ArchiveController::restoreEntries(const QList<qint64>& ids)
@@ -103,6 +108,53 @@ int ArchiveController::restoreEntries(const QList<qint64>& ids)
         module.store(row, e.record, StoreOrigin{StoreKind::Restored, m_journal.path(), marked});
     }
     return int(found.size());
+}
+
+QList<qint64> ArchiveController::entriesOverLaterWork(const QList<qint64>& ids)
+{
+    const Module1& module = m_window.module();
+    QList<qint64> over;
+    for (const ArchiveEntry& e : entries(ids)) {
+        const int row = e.memory - 1;
+        const auto latest = m_journal.latestEntry(e.memory);
+        const bool laterInBank =
+            latest && latest->id > e.id &&
+            std::equal(latest->record.begin(), latest->record.begin() + kRecordLength,
+                       module.membank[row].begin());
+        if (laterInBank || m_window.drafts().has(row))
+            over << e.id;
+    }
+    return over;
+}
+
+void ArchiveController::requestRestore(const QList<qint64>& ids)
+{
+    const auto restore = [this](const QList<qint64>& chosen) {
+        const int stored = restoreEntries(chosen);
+        told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
+    };
+    const QList<qint64> over = entriesOverLaterWork(ids);
+    if (over.isEmpty())
+        return restore(ids);
+    QList<int> rows;
+    for (const ArchiveEntry& e : entries(over))
+        rows << e.memory - 1;
+    enum Answer { Replace, KeepThose, Cancel };
+    QWidget* parent = m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window;
+    askQuestion(parent,
+                tr("In the bank, Mem %1 holds a later record or notes not saved yet. Replace it "
+                   "with the entry chosen here?")
+                    .arg(memoryNumberList(rows)),
+                tr("Restore to bank"), {tr("Replace"), tr("Keep those"), tr("Cancel")}, Cancel,
+                this, [restore, ids, over](int answer) {
+                    if (answer == Replace)
+                        restore(ids);
+                    if (answer != KeepThose)
+                        return;
+                    QList<qint64> rest = ids;
+                    rest.removeIf([&over](qint64 id) { return over.contains(id); });
+                    restore(rest);
+                });
 }
 
 bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path)

@@ -35,6 +35,11 @@ public:
     // What the window's choices do; the export ones write `path` at once.
     void showEntry(qint64 id);
     int restoreEntries(const QList<qint64>& ids);
+    // "Restore to bank": asks first when a memory's bank row holds a later entry than the one
+    // restored, or notes typed and not saved ("Replace" / "Keep those" / "Cancel").
+    void requestRestore(const QList<qint64>& ids);
+    // Of `ids`, those whose memory would lose later work in the bank if they were restored.
+    QList<qint64> entriesOverLaterWork(const QList<qint64>& ids);
     bool exportBank(const QList<qint64>& ids, const QString& path);
     bool exportPdf(const QList<qint64>& ids, const QString& path);
 

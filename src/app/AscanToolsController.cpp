@@ -55,12 +55,11 @@ AscanToolsController::AscanToolsController(MainWindow& window)
     mnuwholetrace = named(menu->addAction(QStringLiteral("Whole trace")), "mnuwholetrace");
     mnuclearcompare = named(menu->addAction(QStringLiteral("Clear comparison")), "mnuclearcompare");
 
-    m_listMenu = named(new QMenu(window.lstmem), "mnulstmem");
-    mnucompare = named(m_listMenu->addAction(QStringLiteral("Compare with the trace on display")),
+    QMenu* listMenu = window.lstmem->itemMenu();
+    mnucompare = named(listMenu->addAction(QStringLiteral("Compare with the trace on display")),
                        "mnucompare");
     mnucompareclear =
-        named(m_listMenu->addAction(QStringLiteral("Clear comparison")), "mnucompareclear");
-    window.lstmem->setContextMenuPolicy(Qt::CustomContextMenu);
+        named(listMenu->addAction(QStringLiteral("Clear comparison")), "mnucompareclear");
 
     connect(mnucopyascan, &QAction::triggered, this, &AscanToolsController::copyAscan);
     connect(mnusaveascan, &QAction::triggered, this, &AscanToolsController::askForImageFile);
@@ -68,7 +67,7 @@ AscanToolsController::AscanToolsController(MainWindow& window)
     connect(mnuclearcompare, &QAction::triggered, this, &AscanToolsController::clearComparison);
     connect(mnucompareclear, &QAction::triggered, this, &AscanToolsController::clearComparison);
     connect(mnucompare, &QAction::triggered, this, [this] { compareWith(m_menuRow); });
-    connect(window.lstmem, &QWidget::customContextMenuRequested, this,
+    connect(window.lstmem, &MemoryList::itemMenuAboutToShow, this,
             &AscanToolsController::listMenuRequested);
 
     connect(&window, &MainWindow::recordShown, this, &AscanToolsController::recordShown);
@@ -146,14 +145,11 @@ void AscanToolsController::clearComparison()
     mnuclearcompare->setEnabled(false);
 }
 
-void AscanToolsController::listMenuRequested(const QPoint& pos)
+void AscanToolsController::listMenuRequested(int row)
 {
-    MemoryList* list = m_window.lstmem;
-    const QModelIndex index = list->indexAt(pos);
-    m_menuRow = index.isValid() ? index.row() : list->firstSelectedRow();
+    m_menuRow = row;
     mnucompare->setEnabled(m_menuRow >= 0 && m_window.module().marked[m_menuRow]);
     mnucompareclear->setEnabled(m_comparedRow >= 0);
-    m_listMenu->popup(list->viewport()->mapToGlobal(pos));
 }
 
 void AscanToolsController::copyAscan()

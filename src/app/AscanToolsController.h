@@ -52,14 +52,13 @@ private:
     void showCursorReadout(int sample);
     void showPeakReadouts();
     void refreshComparison();
-    void listMenuRequested(const QPoint& pos);
+    void listMenuRequested(int row);
     void askForImageFile();
 
     MainWindow& m_window;
     AscanOverlay* m_overlay = nullptr;
     QLabel* m_cursorReadout = nullptr;
     QLabel* m_peakReadouts = nullptr;
-    QMenu* m_listMenu = nullptr;
     QPointer<QFileDialog> m_saveDialog;
     int m_menuRow = -1;
     int m_comparedRow = -1;

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "archive/ArchiveJournal.h"
+#include "core/NoteDrafts.h"
 #include "files/FileOpener.h"
 #include "files/OpenWindow.h"
 #include "files/QuestionBox.h"
@@ -11,6 +12,9 @@
 #include "view/Widgets.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <QLabel>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -23,14 +27,6 @@ namespace
 {
 enum ExitAnswer { SaveFirst, Discard, CancelExit };
 enum RecoveryAnswer { Restore, DiscardRecovered, Later };
-
-QString memoryNumbers(const QList<int>& rows)
-{
-    QStringList numbers;
-    for (int row : rows)
-        numbers << QString::number(row + 1);
-    return numbers.join(QStringLiteral(", "));
-}
 
 // QUILLON_ARCHIVE names another file (for tests, and for keeping the archive elsewhere).
 QString archivePath()
@@ -51,8 +47,8 @@ FilesController::FilesController(MainWindow& window)
     setObjectName(QStringLiteral("filesController"));
     Module1& module = m_window.module();
     m_opener = new FileOpener(
-        module, m_window.edition(), &m_window, [this] { m_window.showRecord(MainWindow::kNoRow); },
-        this);
+        module, m_window.edition(), &m_window,
+        [this](const QString& path, FileKind kind) { opened(path, kind); }, this);
 
     m_window.mnuopen->setEnabled(true);
     m_window.mnusave->setEnabled(true);
@@ -115,15 +111,34 @@ void FilesController::open(const QString& path)
     m_opener->open(path);
 }
 
+void FilesController::opened(const QString& path, FileKind kind)
+{
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    const QString name = QFileInfo(path).fileName();
+    if (kind == FileKind::Waveform) {
+        m_window.showRecord(MainWindow::kNoRow, tr("waveform file %1").arg(name));
+        m_window.showStatus(m_window.withDraftNote(tr("Waveform file opened: %1").arg(shown)));
+        return;
+    }
+    // The record on display stays; it is no memory of the bank opened.
+    m_window.showRecord(MainWindow::kNoRow,
+                        tr("%1 (shown before %2 was opened)").arg(m_window.shownName(), name));
+    const auto& marks = m_window.module().marked;
+    const int received = int(std::count(marks.begin(), marks.end(), true));
+    m_window.showStatus(m_window.withDraftNote(
+        tr("Bank opened: %1 (%n received memories)", nullptr, received).arg(shown)));
+}
+
 void FilesController::bringWindowForward()
 {
     m_window.raise();
     m_window.activateWindow();
 }
 
-void FilesController::saved()
+void FilesController::saved(const QString& path)
 {
     bringWindowForward();
+    m_window.showStatus(tr("Bank saved to %1").arg(QDir::toNativeSeparators(path)));
     if (!m_saveToExit)
         return;
     m_saveToExit = false;
@@ -133,14 +148,21 @@ void FilesController::saved()
 
 bool FilesController::closeGuard()
 {
-    if (m_exitAgreed || !m_window.module().hasUnsavedChanges())
+    const QList<int> drafts = m_window.drafts().rows();
+    if (m_exitAgreed || (!m_window.module().hasUnsavedChanges() && drafts.isEmpty()))
         return true;
     if (!m_asking) {
         m_asking = true;
-        askQuestion(&m_window,
-                    QStringLiteral("The bank holds received records or notes that are in no bank "
-                                   "file yet. Save them before the program ends?"),
-                    m_window.edition().title,
+        QStringList text;
+        if (m_window.module().hasUnsavedChanges())
+            text << QStringLiteral("The bank holds received records or notes that are in no bank "
+                                   "file yet.");
+        if (!drafts.isEmpty())
+            text << tr("Notes typed under Mem %1 were not stored with \"S  A  V  E\"; Save "
+                       "stores them into their memories first.")
+                        .arg(memoryNumberList(drafts));
+        text << tr("Save them before the program ends?");
+        askQuestion(&m_window, text.join(u' '), m_window.edition().title,
                     {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")},
                     CancelExit, this, [this](int answer) { exitAnswered(answer); });
     }
@@ -151,6 +173,7 @@ void FilesController::exitAnswered(int answer)
 {
     m_asking = false;
     if (answer == SaveFirst) {
+        m_window.saveDrafts();
         m_saveToExit = true;
         showSaveForm();
     } else if (answer == Discard) {
@@ -168,12 +191,15 @@ void FilesController::offerRecovery()
         showMessage(&m_window, problem);
     if (!m_journal->hasPending())
         return;
-    askQuestion(&m_window,
-                QStringLiteral("The program ended before these memories were saved: %1. They were "
-                               "kept in \"%2\". Restore them into the bank?")
-                    .arg(memoryNumbers(m_journal->pendingRows()),
-                         QDir::toNativeSeparators(m_journal->path())),
-                m_window.edition().title,
+    QString text = QStringLiteral("The program ended before these memories were saved: %1. They "
+                                  "were kept in \"%2\". Restore them into the bank?")
+                       .arg(memoryNumberList(m_journal->pendingRows()),
+                            QDir::toNativeSeparators(m_journal->path()));
+    const QString bank = m_journal->pendingBankFile();
+    if (!bank.isEmpty())
+        text += u' ' + tr("They go back on top of \"%1\", the bank file that was open then.")
+                           .arg(QDir::toNativeSeparators(bank));
+    askQuestion(&m_window, text, m_window.edition().title,
                 {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")},
                 Later, this, [this](int answer) { recoveryAnswered(answer); });
 }
@@ -181,10 +207,26 @@ void FilesController::offerRecovery()
 void FilesController::recoveryAnswered(int answer)
 {
     if (answer == Restore)
-        m_journal->restorePending();
+        restore();
     else if (answer == DiscardRecovered)
         m_journal->discardPending();
     // Later: the archive offers them again at the next start.
+}
+
+void FilesController::restore()
+{
+    // The work goes back on top of the bank file it was done on, when that file is still there.
+    LoadedFile bank;
+    const QString path = m_journal->pendingBankFile();
+    const bool onBank = !path.isEmpty() && !readLoadedFile(path, m_window.edition(), bank) &&
+                        bank.kind == FileKind::Bank;
+    const QList<int> rows =
+        onBank ? m_journal->restorePendingOnto(*bank.bank, bank.path) : m_journal->restorePending();
+    const QString memories = memoryNumberList(rows);
+    m_window.showStatus(
+        onBank ? tr("Bank opened: %1, with Mem %2 restored on top of it (not saved yet).")
+                     .arg(QDir::toNativeSeparators(bank.path), memories)
+               : tr("Mem %1 restored into the bank (not saved yet).").arg(memories));
 }
 
 } // namespace quillon

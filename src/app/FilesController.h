@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LoadedFile.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -37,9 +39,11 @@ public:
 private:
     bool closeGuard();
     void exitAnswered(int answer);
-    void saved();
+    void saved(const QString& path);
+    void opened(const QString& path, FileKind kind);
     void offerRecovery();
     void recoveryAnswered(int answer);
+    void restore();
     void bringWindowForward();
 
     MainWindow& m_window;

@@ -6,11 +6,11 @@
 #include "link/InstrumentLink.h"
 #include "link/PortConfig.h"
 #include "link/PortWatcher.h"
-#include "view/AscanView.h"
 #include "view/MessageBox.h"
 #include "view/Widgets.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
@@ -51,13 +51,16 @@ void LinkController::connectLink()
 {
     // The list item follows the bank by itself; a record sent by the instrument is drawn at once,
     // a captured one when the capture ends.
+    // A record sent by the instrument or captured is drawn at once; the trace before it stays
+    // until then.
     connect(&m_window.module(), &Module1::rowChanged, this, [this](int row, StoreKind kind) {
-        if (kind == StoreKind::Received) {
-            m_window.showRecord(row);
-            m_window.showStatus(QStringLiteral("Mem %1 received.").arg(row + 1), kReceivedNoteMs);
-        } else if (kind == StoreKind::Captured) {
-            m_lastCaptured = row;
-        }
+        if (kind != StoreKind::Received && kind != StoreKind::Captured)
+            return;
+        m_window.showRecord(row);
+        if (kind == StoreKind::Received)
+            m_window.showStatus(m_window.withDraftNote(tr("Mem %1 received").arg(row + 1)),
+                                m_window.lastKeptDraft() == MainWindow::kNoRow ? kReceivedNoteMs
+                                                                               : 0);
     });
     connect(m_link, &InstrumentLink::portLost, this, [this](const QString& text) {
         m_lostText = text;
@@ -78,31 +81,47 @@ void LinkController::connectLink()
 bool LinkController::openConfiguredPort()
 {
     Module1& module = m_window.module();
-    const auto setting = PortConfig::read(QString::fromLatin1(PortConfig::kFileName));
+    const QString config = QString::fromLatin1(PortConfig::kFileName);
+    QString reason;
+    const auto setting = PortConfig::read(config, &reason);
     if (setting) {
         setPort(*setting);
         module.portno = setting->portno;
-        if (m_link->open(setting->deviceName())) {
+        if (m_link->open(setting->deviceName(), &reason)) {
             m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
             return true;
         }
     }
 
-    // The operator picks a port before the main window appears.
-    const QString failedDevice = setting && setting->isNamed() ? setting->device : QString();
-    // A port refused for lack of permission says so, and what to do, below the message.
-    const QString advice = setting ? m_link->accessAdvice() : QString();
-    module.portno = 1;
-    setPort(PortSetting::numbered(1));
+    // The operator picks a port before the main window appears, the configured one chosen.
+    // Below the message: what went wrong, with the device (and, for a port refused for lack of
+    // permission, what to do).
+    const QString detail =
+        setting ? (reason.contains(setting->deviceName())
+                       ? reason
+                       : tr("%1: %2").arg(setting->deviceName(), reason))
+                : tr("\"%1\": %2").arg(QDir::current().absoluteFilePath(config), reason);
+    const PortSetting chosen = setting ? *setting : PortSetting::numbered(1);
+    module.portno = chosen.portno;
+    setPort(chosen);
+    m_startUpPending = true;
     m_window.hide();
     showMessage(
         &m_window, QString::fromLatin1(kConfigLost), QString::fromLatin1(kConfigLostTitle),
-        [this, guard = QPointer<LinkController>(this), failedDevice] {
+        [this, guard = QPointer<LinkController>(this)] {
             if (guard)
-                showPortSelectionFor(m_port, failedDevice);
+                showPortSelectionFor(m_port, {});
         },
-        advice);
+        detail);
     return false;
+}
+
+void LinkController::finishStartUp()
+{
+    // Start-up ends as it does with a port that opens: the sample echo on display.
+    if (!std::exchange(m_startUpPending, false))
+        return;
+    m_window.showSampleEcho();
 }
 
 void LinkController::showPortSelection()
@@ -133,6 +152,7 @@ void LinkController::showPortSelectionFor(const PortSetting& current, const QStr
 void LinkController::portChosen(const PortSetting& setting)
 {
     setPort(setting);
+    finishStartUp();
     showInFront(&m_window);
     m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting.deviceName()));
 }
@@ -142,6 +162,7 @@ void LinkController::portSelectionClosed()
     if (m_link->isOpen())
         return;
     // Without a port the program still opens, saves and prints bank files.
+    finishStartUp();
     m_window.show();
     m_window.showStatus(
         QStringLiteral("No serial port is open: records can be neither received nor captured. "
@@ -166,8 +187,6 @@ void LinkController::cmdcapture_Click()
 
 void LinkController::memoryRequested(int memory)
 {
-    // The A-scan area is cleared while the memory is asked for.
-    m_window.picascan->setDrawing({});
     m_progress->setMemory(memory);
 }
 
@@ -176,9 +195,8 @@ void LinkController::captureFinished(int stored, int failed)
     const bool cancelled = m_link->capture().wasCancelled();
     m_progress->end();
     m_window.cmdcapture->setEnabled(true);
-    // The working record: the last memory received, or the previous record when none came.
-    m_window.showRecord(m_lastCaptured >= 0 ? m_lastCaptured : m_window.shownRow());
-    m_lastCaptured = -1;
+    // The working record drawn again (each captured memory was shown as it came).
+    m_window.restoreDisplay(m_window.displayMemo());
 
     QString text;
     if (!m_link->isOpen())

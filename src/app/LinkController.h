@@ -38,8 +38,9 @@ public:
     bool isWaitingForPort() const { return m_waiting; }
 
     // The port steps of start-up: "dfd.cfg" read, the port opened. When either fails the
-    // "File Error" message is shown, portno becomes 1 and the port selection follows; the main
-    // window stays hidden until the operator has chosen. False on that path.
+    // "File Error" message is shown with the reason beneath it, and the port selection follows
+    // with the configured port chosen (port 1 without one); the main window stays hidden until
+    // the operator has chosen or cancelled, and then shows the sample echo. False on that path.
     bool openConfiguredPort();
 
     // "Option": the port selection, not modal.
@@ -58,6 +59,7 @@ private:
     void portLost();
     void watchedDeviceChanged();
     void stopWaiting();
+    void finishStartUp();
 
     MainWindow& m_window;
     InstrumentLink* m_link = nullptr;
@@ -66,10 +68,10 @@ private:
     PortSetting m_port;
     QString m_lostText; // how the port was lost last
     PortWatcher* m_watcher = nullptr;
-    bool m_waiting = false;  // the lost port is waited for
-    bool m_sawGone = false;  // since it was lost, its device was seen absent
-    QString m_lostTarget;    // the device the lost port's name led to when it was lost
-    int m_lastCaptured = -1; // the row the running capture stored last, or none
+    bool m_waiting = false;        // the lost port is waited for
+    bool m_sawGone = false;        // since it was lost, its device was seen absent
+    QString m_lostTarget;          // the device the lost port's name led to when it was lost
+    bool m_startUpPending = false; // start-up waits for the port selection
 };
 
 } // namespace quillon

@@ -2,8 +2,10 @@
 
 #include "app/AboutBox.h"
 #include "app/AppIcon.h"
+#include "app/ManualWindow.h"
 #include "app/UserManual.h"
 #include "core/AscanDrawingBuilder.h"
+#include "core/NoteDrafts.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 #include "view/AscanView.h"
@@ -19,6 +21,7 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -33,6 +36,7 @@ struct MainWindow::Ui {
     NoteLinesPanel* notes = nullptr;
     QGridLayout* grid = nullptr;
     QPointer<AboutBox> about;
+    QPointer<ManualWindow> manual;
 };
 
 namespace
@@ -58,6 +62,7 @@ MainWindow::MainWindow(Module1& module, const Edition& edition, QWidget* parent)
     setWindowTitle(m_edition.title);
     setWindowIcon(appIcon());
     setAcceptDrops(true);
+    m_drafts = new NoteDrafts(this);
     buildMenus();
     buildControls();
     WindowSettings::restoreGeometry(this); // the size and place of the last run
@@ -92,8 +97,7 @@ void MainWindow::buildMenus()
 
     connect(mnuexit, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(mnuabout, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(mnuhelpt, &QAction::triggered, this,
-            [this] { openUserManual(statusBar(), QCoreApplication::applicationDirPath()); });
+    connect(mnuhelpt, &QAction::triggered, this, &MainWindow::showManual);
     // "New" does nothing.
 }
 
@@ -102,7 +106,7 @@ void MainWindow::buildControls()
     auto* central = named(new QWidget(this), "frmmainClient");
     setCentralWidget(central);
 
-    lstmem = new MemoryList(m_module, central);
+    lstmem = new MemoryList(m_module, m_drafts, central);
     cmdcapture = named(new QPushButton(QStringLiteral("Capture"), central), "cmdcapture");
     cmdcapture->setEnabled(false); // until the instrument link attaches
 
@@ -136,6 +140,21 @@ void MainWindow::buildControls()
 
     connect(lstmem, &MemoryList::itemActivated, this, &MainWindow::lstmem_DblClick);
     connect(cmdtxtsav, &QPushButton::clicked, this, &MainWindow::cmdtxtsav_Click);
+
+    // What is typed under a memory is its draft from the first keystroke until it is saved.
+    connect(m_ui->notes, &NoteLinesPanel::edited, this, [this] {
+        if (m_shownRow != kNoRow)
+            m_drafts->keep(m_shownRow, m_ui->notes->edits());
+    });
+    connect(m_ui->notes, &NoteLinesPanel::characterRefused, this,
+            [this](const QString& hint) { showStatus(hint, 8000); });
+    QAction* discard =
+        named(lstmem->itemMenu()->addAction(tr("Discard typed notes")), "mnudiscarddraft");
+    connect(lstmem, &MemoryList::itemMenuAboutToShow, discard, [this, discard](int row) {
+        m_draftMenuRow = row;
+        discard->setEnabled(row >= 0 && m_drafts->has(row));
+    });
+    connect(discard, &QAction::triggered, this, [this] { discardDraft(m_draftMenuRow); });
 }
 
 void MainWindow::startUp()
@@ -147,21 +166,85 @@ void MainWindow::showSampleEcho()
 {
     writeSampleEcho(m_module.recbuf);
     display_pattern();
-    m_shownRow = kNoRow;
-    emit recordShown(kNoRow);
+    changeDisplay(kNoRow, tr("sample echo"));
+    m_sampleEcho = true;
 }
 
-void MainWindow::showRecord(int row)
+void MainWindow::showRecord(int row, const QString& what)
 {
     const bool bankRow = row >= 0 && row < kMemoryCount;
     if (bankRow)
         m_module.openFromBank(row);
     display_pattern();
     display_setup();
-    m_shownRow = bankRow ? row : kNoRow;
-    if (bankRow)
+    if (bankRow) {
         m_module.curmem = row;
-    emit recordShown(m_shownRow);
+        if (const NoteEdits* draft = m_drafts->draft(row))
+            m_ui->notes->applyEdits(*draft);
+    }
+    changeDisplay(bankRow ? row : kNoRow, bankRow          ? tr("Mem %1").arg(row + 1)
+                                          : what.isEmpty() ? m_shownName
+                                                           : what);
+}
+
+void MainWindow::changeDisplay(int row, const QString& name)
+{
+    m_sampleEcho = false;
+    const int before = std::exchange(m_shownRow, row);
+    m_keptDraft = before != kNoRow && before != row && m_drafts->has(before) ? before : kNoRow;
+    // Keystrokes meant for the memory that was on display never go into another one.
+    if (row != before && m_ui->notes->hasFocusInLine())
+        lstmem->setFocus();
+    m_shownName = name;
+    setWindowTitle(name.isEmpty() ? m_edition.title : tr("%1 — %2").arg(m_edition.title, name));
+    lstmem->setShownRow(row);
+    if (m_keptDraft != kNoRow)
+        showStatus(withDraftNote(tr("%1 on display").arg(name)));
+    emit recordShown(row);
+}
+
+QString MainWindow::withDraftNote(const QString& text) const
+{
+    if (m_keptDraft == kNoRow)
+        return tr("%1.").arg(text);
+    return tr("%1 — your notes on Mem %2 are kept as a draft.").arg(text).arg(m_keptDraft + 1);
+}
+
+void MainWindow::saveDrafts()
+{
+    for (int row : m_drafts->rows()) {
+        m_module.saveNotes(row, *m_drafts->draft(row));
+        m_drafts->discard(row);
+    }
+}
+
+void MainWindow::discardDraft(int row)
+{
+    if (row < 0 || !m_drafts->has(row))
+        return;
+    m_drafts->discard(row);
+    if (row == m_shownRow)
+        m_ui->notes->setTexts(noteTexts(m_module.membank[row]));
+    showStatus(tr("The notes typed under Mem %1 were discarded.").arg(row + 1), 5000);
+}
+
+MainWindow::DisplayMemo MainWindow::displayMemo() const
+{
+    return {m_shownRow, m_sampleEcho, m_shownName, m_module.recbuf};
+}
+
+void MainWindow::restoreDisplay(const DisplayMemo& memo)
+{
+    if (memo.row != kNoRow)
+        return showRecord(memo.row);
+    if (memo.sampleEcho) {
+        // As start-up left it: the panel's first texts and no notes beside the sample echo.
+        m_ui->panel->setTexts(initialPanelTexts());
+        m_ui->notes->setTexts({});
+        return showSampleEcho();
+    }
+    m_module.recbuf = memo.record;
+    showRecord(kNoRow, memo.name);
 }
 
 void MainWindow::display_pattern()
@@ -213,6 +296,9 @@ void MainWindow::cmdtxtsav_Click()
         return;
     }
     m_module.saveNotes(m_shownRow, m_ui->notes->edits());
+    m_drafts->discard(m_shownRow);
+    // The boxes now hold what the row holds: a line typed again is a change of the saved line.
+    m_ui->notes->setTexts(noteTexts(m_module.membank[m_shownRow]));
     showStatus(QStringLiteral("Notes saved into Mem %1").arg(m_shownRow + 1));
 }
 
@@ -261,6 +347,18 @@ void MainWindow::endProgram()
     // Every window of the program closes (this one included) and the event loop ends.
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void MainWindow::showManual()
+{
+    const QString manual = findUserManual(QCoreApplication::applicationDirPath());
+    if (manual.isEmpty()) {
+        showStatus(tr("The user manual is not installed."));
+        return;
+    }
+    if (!m_ui->manual)
+        m_ui->manual = new ManualWindow(manual, this);
+    showInFront(m_ui->manual);
 }
 
 void MainWindow::showAbout()

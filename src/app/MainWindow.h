@@ -22,6 +22,7 @@ namespace quillon
 
 class AscanView;
 class MemoryList;
+class NoteDrafts;
 
 // frmmain: the program's main window. Holds every control the other windows draw into or read
 // from: the memory list, the A-scan, the setup panel, the note lines and the menu. Features
@@ -43,12 +44,26 @@ public:
     void showSampleEcho();
 
     // The one way the display changes. A bank row 0..199: recbuf := that row, then the display
-    // chain, and curmem := row. kNoRow: what recbuf holds now (a waveform file, the record on
-    // display after a bank load replaced the rows beneath it), which belongs to no bank memory.
+    // chain, and curmem := row; a draft of notes typed under that memory comes back into the note
+    // boxes. kNoRow: what recbuf holds now (a waveform file, the record on display after a bank
+    // load replaced the rows beneath it), which belongs to no bank memory; `what` names it in the
+    // title (empty: the record on display stays named as it was). Notes typed under the memory
+    // that was on display stay its draft, and the list's current item and the title follow.
     static constexpr int kNoRow = -1;
-    void showRecord(int row);
+    void showRecord(int row, const QString& what = {});
     // The bank row the record on display came from, or kNoRow.
     int shownRow() const { return m_shownRow; }
+    // What the title names as shown after the program's name: "Mem 9", "sample echo", a file name.
+    QString shownName() const { return m_shownName; }
+
+    // Notes typed and not saved, by memory.
+    NoteDrafts& drafts() { return *m_drafts; }
+    // The memory whose draft the last display change kept out of the note boxes, or kNoRow.
+    int lastKeptDraft() const { return m_keptDraft; }
+    // `text` followed by what the last display change did with typed notes, if anything.
+    QString withDraftNote(const QString& text) const;
+    // Stores every draft into its memory, as "S  A  V  E" would; the drafts end.
+    void saveDrafts();
 
     // The display chain for the record in recbuf.
     void display_pattern();
@@ -74,6 +89,17 @@ public:
     QMenu* toolsMenu();
     // A feature's widget in a column of its own to the right of the setup panel.
     void addBesidePanel(QWidget* widget);
+
+    // The record on display as it is now, to put back with restoreDisplay (a loop that opens
+    // memories one after the other).
+    struct DisplayMemo {
+        int row = kNoRow;
+        bool sampleEcho = false;
+        QString name;
+        Record record{};
+    };
+    DisplayMemo displayMemo() const;
+    void restoreDisplay(const DisplayMemo& memo);
 
     // A line in the status bar.
     void showStatus(const QString& text, int timeoutMs = 0);
@@ -125,11 +151,19 @@ private:
     void buildMenus();
     void buildControls();
     void showAbout();
+    void showManual();
     void endProgram();
+    void changeDisplay(int row, const QString& name);
+    void discardDraft(int row);
 
     Module1& m_module;
     Edition m_edition;
+    NoteDrafts* m_drafts = nullptr;
     int m_shownRow = kNoRow;
+    QString m_shownName;
+    bool m_sampleEcho = false; // the sample echo is on display, the panel as start-up left it
+    int m_keptDraft = kNoRow;
+    int m_draftMenuRow = kNoRow;
     std::function<bool()> m_closeGuard;
     bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;

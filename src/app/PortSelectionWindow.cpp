@@ -219,9 +219,12 @@ void PortSelectionWindow::cmdok_Click()
 void PortSelectionWindow::cmdcancel_Click()
 {
     m_module.portno = m_remembered.portno;
-    // A port that fails to open again is not reported; the window stays.
+    // The window closes whether the port opens again or not: without a port the program still
+    // reaches files, reports and the archive, and the main window says that no port is open.
     if (reopen(m_remembered))
         finish(m_remembered);
+    else
+        close();
 }
 
 bool PortSelectionWindow::reopen(const PortSetting& setting)

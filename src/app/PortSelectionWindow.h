@@ -24,7 +24,8 @@ class PortWatcher;
 // ports the system reports or typed (pseudo-terminals and some adapters are never reported).
 // While the window is open its list follows adapters plugged in or out.
 // "Ok" writes "dfd.cfg" and reopens the port with the new choice; "Cancel" reopens the port that
-// was in use when the window opened. Either closes the window once the port is open.
+// was in use when the window opened. Ok closes the window once the port is open; Cancel closes it
+// whether that port opens again or not.
 class PortSelectionWindow : public QWidget
 {
     Q_OBJECT
@@ -63,7 +64,8 @@ public:
 signals:
     // Ok or Cancel opened the port `setting` names; the window has closed.
     void portOpened(const PortSetting& setting);
-    // The window was closed by its own close button (or with the program), not by Ok or Cancel.
+    // The window was closed without a port opened: by its own close button (or with the program),
+    // or by Cancel when the port in use before would not open again.
     void closedWithoutChoice();
 
 protected:

@@ -15,6 +15,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -125,7 +126,8 @@ std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choi
     if (choice == Choice::None)
         return pages;
     // Each memory is opened as a double-click opens it, then its page is taken from the window;
-    // the last one stays on display.
+    // the record that was on display comes back afterwards.
+    const MainWindow::DisplayMemo shown = m_window.displayMemo();
     const MemoryList* list = m_window.lstmem;
     const Marks& marked = m_window.module().marked;
     for (int row = 0; row < kMemoryCount; ++row) {
@@ -136,6 +138,8 @@ std::vector<DisplaySnapshot> ReportController::pagesFor(PrintOptionsWindow::Choi
         m_window.openMemory(row);
         pages.push_back(m_window.displayedSnapshot());
     }
+    if (!pages.empty())
+        m_window.restoreDisplay(shown);
     return pages;
 }
 
@@ -168,7 +172,7 @@ void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)
     const ReportOutcome outcome = ReportPrinter(*m_printer).print(pages);
     const int failed = int(outcome.failedReports.size());
     // A printer that prints into a file writes one document: it fails as one.
-    tellFailures(intoFile ? (failed > 0 ? 1 : 0) : failed);
+    tellFailures(intoFile ? (failed > 0 ? 1 : 0) : failed, outcome.error);
     if (failed == 0)
         m_window.showStatus(
             pages.size() == 1
@@ -200,7 +204,7 @@ void ReportController::exportPages(std::vector<DisplaySnapshot> pages)
         if (outcome.ok())
             m_window.showStatus(
                 QStringLiteral("PDF written: %1").arg(QDir::toNativeSeparators(path)), 5000);
-        tellFailures(outcome.ok() ? 0 : 1); // one file: one message
+        tellFailures(outcome.ok() ? 0 : 1, outcome.error); // one file: one message
         emit reportsDone(int(shared->size()), int(outcome.failedReports.size()));
     });
     dialog->open();
@@ -221,21 +225,43 @@ void ReportController::word_report()
     dialog->open();
 }
 
-void ReportController::writeWordDoc(const QString& path)
+void ReportController::writeWordDoc(const QString& chosen)
 {
-    if (path.isEmpty())
+    if (chosen.isEmpty())
         return;
-    // The name is taken as chosen; the document is written whole or not at all.
+    // A name without an extension gets ".docx"; any other is taken as chosen. The document is
+    // written whole or not at all.
+    const QString path =
+        QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".docx") : chosen;
     const ReportError error = DocxWriter::write(path, m_window.displayedSnapshot());
-    if (error == ReportError::None)
-        showMessage(&m_window, QLatin1String(kWordDocCreatedMessage));
-    else
-        tellFailures(1);
+    if (error == ReportError::None) {
+        const QString written = tr("Written to %1").arg(QDir::toNativeSeparators(path));
+        showMessage(&m_window, QLatin1String(kWordDocCreatedMessage), {}, {}, written);
+        m_window.showStatus(written, 5000);
+    } else {
+        tellFailures(1, error);
+    }
     emit reportsDone(1, error == ReportError::None ? 0 : 1);
 }
 
-void ReportController::tellFailures(int count)
+QString ReportController::failureDetail(ReportError error)
 {
+    if (error == ReportError::NoPrinter)
+        return tr("No printer is set up on this computer. \"Export PDF\" in the File menu writes "
+                  "the same pages to a PDF file.");
+    const QString reason = tr("Reason: %1.").arg(reportErrorText(error));
+    if (error == ReportError::PrinterNotReady || error == ReportError::PageNotStarted ||
+        error == ReportError::JobNotSent)
+        return reason + u' ' +
+               tr("Check the printer under \"PrintSetup\", or write the pages to a file with "
+                  "\"Export PDF\".");
+    return reason;
+}
+
+void ReportController::tellFailures(int count, ReportError error)
+{
+    if (count > 0)
+        m_failureDetail = failureDetail(error);
     m_failuresToTell += count;
     if (!m_telling)
         tellNextFailure();
@@ -250,11 +276,13 @@ void ReportController::tellNextFailure()
     }
     --m_failuresToTell;
     m_telling = true;
-    showMessage(&m_window, QLatin1String(kReportFailedMessage), {},
-                [guard = QPointer<ReportController>(this)] {
-                    if (guard)
-                        guard->tellNextFailure();
-                });
+    showMessage(
+        &m_window, QLatin1String(kReportFailedMessage), {},
+        [guard = QPointer<ReportController>(this)] {
+            if (guard)
+                guard->tellNextFailure();
+        },
+        m_failureDetail);
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 
 #include "core/DisplaySnapshot.h"
 #include "report/PrintOptionsWindow.h"
+#include "report/ReportError.h"
 
 #include <QObject>
 #include <QPointer>
@@ -64,7 +65,8 @@ private:
     void previewPages(std::vector<DisplaySnapshot> pages);
     void exportPages(std::vector<DisplaySnapshot> pages);
     void writeWordDoc(const QString& path);
-    void tellFailures(int count);
+    void tellFailures(int count, ReportError error);
+    static QString failureDetail(ReportError error);
     void tellNextFailure();
 
     MainWindow& m_window;
@@ -74,6 +76,7 @@ private:
     QPointer<ReportPreviewWindow> m_preview;
     QPointer<QPrintDialog> m_setup;
     int m_failuresToTell = 0;
+    QString m_failureDetail; // why the last report failed, and the way out
     bool m_telling = false;
 };
 

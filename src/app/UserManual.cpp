@@ -1,10 +1,7 @@
 #include "app/UserManual.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QStatusBar>
-#include <QUrl>
 
 namespace quillon
 {
@@ -18,21 +15,6 @@ QString findUserManual(const QString& programDir)
             return manual.canonicalFilePath();
     }
     return {};
-}
-
-bool openUserManual(QStatusBar* statusBar, const QString& programDir)
-{
-    const QString manual = findUserManual(programDir);
-    if (manual.isEmpty()) {
-        statusBar->showMessage(QStringLiteral("The user manual is not installed."));
-        return false;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
-        statusBar->showMessage(QStringLiteral("No browser could show the user manual: %1")
-                                   .arg(QDir::toNativeSeparators(manual)));
-        return false;
-    }
-    return true;
 }
 
 } // namespace quillon

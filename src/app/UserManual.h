@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QStatusBar;
-
 namespace quillon
 {
 
@@ -11,9 +9,5 @@ namespace quillon
 // made in <build>/docs, two levels above the programs of a build. `programDir` is the folder of
 // the running program; the installed manual comes first. Empty when there is none.
 QString findUserManual(const QString& programDir);
-
-// "Help Topic": the manual in the system's browser. Without a manual, or when no browser takes
-// it, the status bar says so and false is returned.
-bool openUserManual(QStatusBar* statusBar, const QString& programDir);
 
 } // namespace quillon

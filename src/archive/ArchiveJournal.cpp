@@ -35,7 +35,7 @@ ArchiveEntry entryOf(StoreKind kind, int row, const QString& source, const Recor
 }
 
 // The newest entry of `memory`, when the archive can tell.
-std::optional<ArchiveEntry> latestEntry(SqliteArchive& archive, int memory)
+std::optional<ArchiveEntry> newestEntry(SqliteArchive& archive, int memory)
 {
     ArchiveQuery latest;
     latest.memory = memory;
@@ -151,9 +151,13 @@ void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString&
         if (!contents.marks[row])
             continue;
         // The row as the load leaves it: the file's positions, and position 840 kept.
+        // A row the restore is about to put an earlier run's record into keeps that record's
+        // entry as its latest: the file's record of it was in the bank only for a moment.
+        if (m_restoringOnto && m_pending.count(row))
+            continue;
         ArchiveEntry e = entryOf(StoreKind::Loaded, row, source, m_module.membank[row]);
         std::copy_n(contents.bank[row].begin(), kBankFilePositions, e.record.begin());
-        const auto latest = latestEntry(m_archive, e.memory);
+        const auto latest = newestEntry(m_archive, e.memory);
         if (latest && std::equal(e.record.begin(), e.record.begin() + kBankFilePositions,
                                  latest->record.begin()))
             continue;
@@ -161,11 +165,43 @@ void ArchiveJournal::bankLoaded(const BankFileContents& contents, const QString&
     }
     append(changed);
     settleAll();
+    keepSessionBank(source);
 }
 
-void ArchiveJournal::bankSaved(const QString&)
+void ArchiveJournal::bankSaved(const QString& path)
 {
     settleAll();
+    keepSessionBank(QFileInfo(path).absoluteFilePath());
+}
+
+void ArchiveJournal::keepSessionBank(const QString& path)
+{
+    if (m_archive.isOpen() && m_session != 0)
+        m_archive.setSessionBank(m_session, path);
+}
+
+std::optional<ArchiveEntry> ArchiveJournal::latestEntry(int memory)
+{
+    return m_archive.isOpen() ? newestEntry(m_archive, memory) : std::nullopt;
+}
+
+QString ArchiveJournal::pendingBankFile()
+{
+    // The run whose work is offered last: the bank it had open is the one that work was on.
+    if (m_offered.empty() || !m_archive.isOpen())
+        return {};
+    QString path;
+    if (m_archive.sessionBank(m_offered.rbegin()->first, path) || !QFileInfo(path).isFile())
+        return {};
+    return path;
+}
+
+QList<int> ArchiveJournal::restorePendingOnto(const BankFileContents& bank, const QString& path)
+{
+    m_restoringOnto = true;
+    m_module.loadBank(bank, path);
+    m_restoringOnto = false;
+    return restorePending();
 }
 
 void ArchiveJournal::discardSession()
@@ -207,7 +243,7 @@ void ArchiveJournal::scanPending()
     // A memory that a later entry (saved, loaded or still in a running program) has replaced
     // has nothing to give back.
     std::erase_if(m_pending, [this](const auto& pending) {
-        const auto latest = latestEntry(m_archive, pending.first + 1);
+        const auto latest = newestEntry(m_archive, pending.first + 1);
         return latest && latest->id != pending.second.id;
     });
 }

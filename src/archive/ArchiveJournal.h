@@ -39,6 +39,8 @@ public:
     bool open();
     QString path() const { return m_path; }
     SqliteArchive& archive() { return m_archive; }
+    // The newest entry of memory 1..200, when the archive can tell.
+    std::optional<ArchiveEntry> latestEntry(int memory);
     // The id of the latest entry this run appended; 0 for none.
     qint64 lastEntry() const { return m_lastOwnEntry; }
 
@@ -60,6 +62,11 @@ public:
     // Stores them back into the bank (received and captured memories marked); they are this
     // run's unsaved work from now on. Returns the rows stored.
     QList<int> restorePending();
+    // The bank file the run whose work is offered had opened or saved last, when it is still
+    // there; empty otherwise (that work was on the start-up bank).
+    QString pendingBankFile();
+    // Opens that bank file first (its contents given), then restores the work on top of it.
+    QList<int> restorePendingOnto(const BankFileContents& bank, const QString& path);
     // They are given up: not offered again.
     void discardPending();
     // This run's unsaved work is given up (the operator chose not to save it).
@@ -83,6 +90,7 @@ private:
     bool reopenAfterDamage(const ArchiveFailure& failure);
     void scanPending();
     void lockSession();
+    void keepSessionBank(const QString& path);
     bool isRunning(qint64 session) const;
 
     Module1& m_module;
@@ -98,6 +106,7 @@ private:
     std::map<int, bool> m_pendingMarks;    // by row
     std::set<int> m_changedRows;           // rows this run has stored into
     bool m_failureReported = false;
+    bool m_restoringOnto = false; // the bank file under the restored work is being opened
     // Held while this run lives, so that another program starting meanwhile does not take this
     // run's unsaved work for what a dead run left.
     std::unique_ptr<QLockFile> m_sessionLock;

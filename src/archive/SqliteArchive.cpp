@@ -34,6 +34,8 @@ const char* const kMigrations[] = {
     "  BEGIN SELECT RAISE(ABORT, 'archive entries are never removed'); END;"
     "CREATE VIRTUAL TABLE entry_notes USING fts5(lines, content='', columnsize=0,"
     "  tokenize='unicode61');",
+    // 2: the bank file each session opened or saved last, which its unsaved work went on top of.
+    "ALTER TABLE sessions ADD COLUMN bank TEXT NOT NULL DEFAULT '';",
 };
 static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
 
@@ -380,6 +382,32 @@ ArchiveFailure SqliteArchive::settle(qint64 session, qint64 upTo)
 {
     return run("UPDATE sessions SET settled_up_to = max(settled_up_to, ?2) WHERE id = ?1",
                {session, upTo});
+}
+
+ArchiveFailure SqliteArchive::setSessionBank(qint64 session, const QString& path)
+{
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, "UPDATE sessions SET bank = ?2 WHERE id = ?1"))
+        return f;
+    const QByteArray utf8 = path.toUtf8();
+    sqlite3_bind_int64(s.s, 1, session);
+    sqlite3_bind_text(s.s, 2, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    const int rc = sqlite3_step(s.s);
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::sessionBank(qint64 session, QString& path)
+{
+    path.clear();
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, "SELECT bank FROM sessions WHERE id = ?1"))
+        return f;
+    sqlite3_bind_int64(s.s, 1, session);
+    const int rc = sqlite3_step(s.s);
+    if (rc == SQLITE_ROW)
+        path = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.s, 0)),
+                                 sqlite3_column_bytes(s.s, 0));
+    return rc == SQLITE_ROW || rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
 
 ArchiveFailure SqliteArchive::unsettled(qint64 exceptSession, std::vector<Unsettled>& out)

@@ -25,7 +25,7 @@ class SqliteArchive : public ArchiveStore
 {
 public:
     enum class Open { CreateIfMissing, ExistingOnly };
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     SqliteArchive() = default;
     ~SqliteArchive() override;
@@ -48,6 +48,9 @@ public:
     qint64 session() const { return m_session; }
     // Everything of the session up to entry `upTo` is in a bank file or was given up.
     ArchiveFailure settle(qint64 session, qint64 upTo);
+    // The bank file a session opened or saved last (empty: none, the start-up bank).
+    ArchiveFailure setSessionBank(qint64 session, const QString& path);
+    ArchiveFailure sessionBank(qint64 session, QString& path);
     // The received, captured and notes entries of other sessions past their settled point, in
     // ascending id, each with its session.
     struct Unsettled {

@@ -66,6 +66,8 @@ public:
     bool hasUnsavedChanges() const { return m_changes != m_savedChanges; }
     // Called after the whole bank was written to that file.
     void markSaved(const QString& path);
+    // The bank file last opened or saved in this run; empty before the first.
+    QString bankPath() const { return m_bankPath; }
 
 signals:
     void rowChanged(int row, quillon::StoreKind kind);
@@ -77,6 +79,7 @@ private:
     void nothingUnsaved();
 
     BankJournal* m_journal = nullptr;
+    QString m_bankPath;
     quint64 m_changes = 0;
     quint64 m_savedChanges = 0;
 };

@@ -15,9 +15,9 @@ enum ReplaceAnswer { Load, Cancel };
 } // namespace
 
 FileOpener::FileOpener(Module1& module, const Edition& edition, QWidget* window,
-                       std::function<void()> redraw, QObject* parent)
+                       std::function<void(const QString&, FileKind)> opened, QObject* parent)
     : QObject(parent), m_module(module), m_loader(module, edition), m_window(window),
-      m_redraw(std::move(redraw))
+      m_opened(std::move(opened))
 {
 }
 
@@ -48,8 +48,8 @@ void FileOpener::open(const QString& path)
 void FileOpener::finish(const LoadedFile& file)
 {
     m_loader.apply(file);
-    if (m_redraw)
-        m_redraw();
+    if (m_opened)
+        m_opened(file.path, file.kind);
 }
 
 } // namespace quillon

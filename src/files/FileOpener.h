@@ -17,13 +17,15 @@ namespace quillon
 // on the main window. The file is read and checked first; one that cannot be used is reported
 // (naming the file and the problem) and changes nothing. A bank file that would replace received
 // records or notes not yet in any bank file is loaded only after the operator agrees. After a
-// load the record on display is redrawn.
+// load `opened` is told the file and its kind (the window redraws the record on display and says
+// what it opened).
 class FileOpener : public QObject
 {
     Q_OBJECT
 public:
     FileOpener(Module1& module, const Edition& edition, QWidget* window,
-               std::function<void()> redraw, QObject* parent = nullptr);
+               std::function<void(const QString& path, FileKind kind)> opened,
+               QObject* parent = nullptr);
 
     void open(const QString& path);
 
@@ -36,7 +38,7 @@ private:
     Module1& m_module;
     BankLoader m_loader;
     QPointer<QWidget> m_window;
-    std::function<void()> m_redraw;
+    std::function<void(const QString& path, FileKind kind)> m_opened;
 };
 
 } // namespace quillon

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,7 +30,7 @@ const QString kFolderKey = QStringLiteral("frmsave/folder");
 } // namespace
 
 SaveWindow::SaveWindow(Module1& module, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_saver(module)
+    : QWidget(parent, Qt::Window), m_module(module), m_saver(module)
 {
     setObjectName(QStringLiteral("frmsave"));
     setWindowTitle(kTitle);
@@ -43,6 +44,7 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     Text1->setReadOnly(true); // it shows the path; the file written is built from the lists
     cmdsaveok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdsaveok");
     cmdsaveok->setDefault(true);
+    cmdsavecancel = named(new QPushButton(tr("Cancel"), this), "cmdsavecancel");
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0);
@@ -50,7 +52,11 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     layout->addWidget(Drive1, 0, 1);
     layout->addWidget(Dir1, 1, 1, 2, 1);
     layout->addWidget(Text1, 3, 0, 1, 2);
-    layout->addWidget(cmdsaveok, 2, 0, Qt::AlignBottom);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdsaveok);
+    buttons->addWidget(cmdsavecancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 2, 0, Qt::AlignBottom);
     resize(520, 340);
     WindowSettings::keepGeometry(this);
 
@@ -61,6 +67,7 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
             [this] { Text1->setText(pathBoxText(Dir1->path(), txtfilename->text())); });
     connect(txtfilename, &QLineEdit::returnPressed, this, &SaveWindow::cmdsaveok_Click);
     connect(cmdsaveok, &QPushButton::clicked, this, &SaveWindow::cmdsaveok_Click);
+    connect(cmdsavecancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void SaveWindow::showEvent(QShowEvent* event)
@@ -68,11 +75,14 @@ void SaveWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (event->spontaneous())
         return; // shown again after being minimised: not a new showing
-    // Form_Load: the name of the form's definition, every time, in the folder last written to
-    // (only a save that succeeded records it), else the current directory.
-    txtfilename->setText(kDefaultName);
+    // Form_Load: the bank file of this run, else the name of the form's definition in the folder
+    // last written to (only a save that succeeded records it), else the current directory.
+    const QFileInfo bank(m_module.bankPath());
+    const bool ofThisRun = !bank.fileName().isEmpty() && bank.dir().exists();
+    const QString folder =
+        ofThisRun ? bank.absolutePath() : WindowSettings::value(kFolderKey).toString();
+    txtfilename->setText(ofThisRun ? bank.fileName() : kDefaultName);
     Drive1->refresh();
-    const QString folder = WindowSettings::value(kFolderKey).toString();
     Dir1->setPath(!folder.isEmpty() && QDir(folder).exists() ? folder : QDir::currentPath());
     Dir1_Change(); // also when the folder is the one shown before
 }

@@ -51,11 +51,17 @@ bool SerialLink::open(const QString& device, QString* error)
             m_openError != QSerialPort::NoError ? m_openError : m_port.error();
         // The port reports a lock held by another program as a permission error too: only the
         // device's mode tells the two apart.
-        if (why == QSerialPort::PermissionError)
+        bool busy = false;
+        if (why == QSerialPort::PermissionError) {
             if (const auto denied = PortPermission::probe(device))
                 m_accessAdvice = denied->advice();
+            else
+                busy = QFileInfo::exists(device);
+        }
         if (error)
-            *error = m_accessAdvice.isEmpty() ? serialErrorText(why) : m_accessAdvice;
+            *error = !m_accessAdvice.isEmpty() ? m_accessAdvice
+                     : busy                    ? tr("it is in use by another program")
+                                               : serialErrorText(why);
         m_port.clearError();
         return false;
     }

@@ -8,6 +8,8 @@ QString reportErrorText(ReportError error)
     switch (error) {
     case ReportError::None:
         return QStringLiteral("no error");
+    case ReportError::NoPrinter:
+        return QStringLiteral("no printer is set up");
     case ReportError::PrinterNotReady:
         return QStringLiteral("the printer cannot start a print job");
     case ReportError::PageNotStarted:

@@ -13,6 +13,7 @@ inline constexpr char kWordDocCreatedMessage[] = "Word Doc file is created";
 // Why a report could not be printed or written.
 enum class ReportError {
     None,
+    NoPrinter,          // no printer is set up: the system has none, or none by default
     PrinterNotReady,    // the print job could not be started
     PageNotStarted,     // the printer refused a new page
     JobNotSent,         // the printer reported an error when the job ended

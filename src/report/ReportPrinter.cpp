@@ -50,6 +50,10 @@ void paintReports(QPainter& painter, QPagedPaintDevice& device,
 void printJob(QPrinter& printer, const std::vector<DisplaySnapshot>& reports, int first, int count,
               ReportOutcome& outcome)
 {
+    if (printer.outputFileName().isEmpty() && printer.printerName().isEmpty()) {
+        failAll(outcome, first, count, ReportError::NoPrinter);
+        return;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         failAll(outcome, first, count, ReportError::PrinterNotReady);

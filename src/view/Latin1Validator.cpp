@@ -2,14 +2,26 @@
 
 #include "core/Record.h"
 
-#include <algorithm>
-
 namespace quillon
 {
 
 QValidator::State Latin1Validator::validate(QString& input, int&) const
 {
-    return std::all_of(input.cbegin(), input.cend(), isStorableChar) ? Acceptable : Invalid;
+    QString refusedCharacters;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (isStorableChar(input[i]))
+            continue;
+        // A character written with two UTF-16 units is named whole.
+        const qsizetype units = input[i].isHighSurrogate() && i + 1 < input.size() ? 2 : 1;
+        const QString c = input.mid(i, units);
+        if (!refusedCharacters.contains(c))
+            refusedCharacters += c;
+        i += units - 1;
+    }
+    if (refusedCharacters.isEmpty())
+        return Acceptable;
+    emit refused(refusedCharacters);
+    return Invalid;
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 
 #include "view/BankListModel.h"
 
+#include <QMenu>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -9,8 +10,8 @@
 namespace quillon
 {
 
-MemoryList::MemoryList(const Module1& module, QWidget* parent)
-    : QListView(parent), m_model(new BankListModel(module, this))
+MemoryList::MemoryList(const Module1& module, const NoteDrafts* drafts, QWidget* parent)
+    : QListView(parent), m_model(new BankListModel(module, drafts, this))
 {
     setObjectName(QStringLiteral("lstmem"));
     setModel(m_model);
@@ -27,6 +28,16 @@ MemoryList::MemoryList(const Module1& module, QWidget* parent)
             setRowSelected(row, false);
     });
     connect(this, &QAbstractItemView::doubleClicked, this, &MemoryList::itemActivated);
+
+    m_itemMenu = new QMenu(this);
+    m_itemMenu->setObjectName(QStringLiteral("mnulstmem"));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        const QModelIndex index = indexAt(pos);
+        emit itemMenuAboutToShow(index.isValid() ? index.row() : firstSelectedRow());
+        if (!m_itemMenu->actions().isEmpty())
+            m_itemMenu->popup(viewport()->mapToGlobal(pos));
+    });
 }
 
 int MemoryList::count() const
@@ -63,6 +74,15 @@ int MemoryList::firstSelectedRow() const
 {
     const QList<int> rows = selectedRows();
     return rows.isEmpty() ? -1 : rows.first();
+}
+
+void MemoryList::setShownRow(int row)
+{
+    m_model->setShownRow(row);
+    const QModelIndex index = row >= 0 && row < kMemoryCount ? m_model->index(row) : QModelIndex();
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    if (index.isValid())
+        scrollTo(index);
 }
 
 } // namespace quillon

@@ -4,10 +4,14 @@
 #include "view/PanelStyle.h"
 #include "view/Widgets.h"
 
+#include <QCursor>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace quillon
 {
@@ -21,6 +25,15 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
     auto* validator = new Latin1Validator(this);
+    connect(validator, &Latin1Validator::refused, this, [this](const QString& characters) {
+        const QString hint =
+            tr("\"%1\" cannot be stored: the instrument's character set has no such character.")
+                .arg(characters);
+        QWidget* box = focusWidget();
+        QToolTip::showText(box ? box->mapToGlobal(QPoint(0, box->height())) : QCursor::pos(), hint,
+                           box);
+        emit characterRefused(hint);
+    });
     for (int n = 0; n < kNoteLines; ++n) {
         auto* caption = captionLabel(QString::fromLatin1(kNoteCaptions[n]), kCaptionBlue, this);
         auto* line = new QLineEdit(this);
@@ -29,6 +42,7 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
         line->setMaxLength(kNoteLength);
         line->setValidator(validator);
         line->setMinimumWidth(line->fontMetrics().averageCharWidth() * (kNoteLength + 4));
+        connect(line, &QLineEdit::textEdited, this, &NoteLinesPanel::edited);
         const int row = n % kLinesPerBlock;
         const int col = 2 * (n / kLinesPerBlock);
         grid->addWidget(caption, row, col, Qt::AlignLeft | Qt::AlignVCenter);
@@ -48,14 +62,32 @@ void NoteLinesPanel::setTexts(const NoteTexts& texts)
 {
     m_shown = texts;
     for (int n = 0; n < kNoteLines; ++n)
-        m_lines[n]->setText(texts[n]);
+        m_lines[n]->setText(shownText(n));
+}
+
+QString NoteLinesPanel::shownText(int line) const
+{
+    QString text = m_shown[line];
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+void NoteLinesPanel::applyEdits(const NoteEdits& edits)
+{
+    for (int n = 0; n < kNoteLines; ++n)
+        if (edits[n])
+            m_lines[n]->setText(*edits[n]);
 }
 
 NoteTexts NoteLinesPanel::texts() const
 {
     NoteTexts texts;
+    const NoteEdits changed = edits();
     for (int n = 0; n < kNoteLines; ++n)
-        texts[n] = m_lines[n]->text();
+        texts[n] = changed[n] ? *changed[n] : m_shown[n];
     return texts;
 }
 
@@ -63,9 +95,15 @@ NoteEdits NoteLinesPanel::edits() const
 {
     NoteEdits edits;
     for (int n = 0; n < kNoteLines; ++n)
-        if (m_lines[n]->text() != m_shown[n])
+        if (m_lines[n]->text() != shownText(n))
             edits[n] = m_lines[n]->text();
     return edits;
+}
+
+bool NoteLinesPanel::hasFocusInLine() const
+{
+    return std::any_of(m_lines.begin(), m_lines.end(),
+                       [](const QLineEdit* line) { return line->hasFocus(); });
 }
 
 } // namespace quillon

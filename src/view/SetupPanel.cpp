@@ -99,21 +99,34 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
 
 void SetupPanel::setTexts(const PanelTexts& texts)
 {
+    m_stored = texts;
     for (int i = 0; i < kPanelFieldCount; ++i)
-        m_boxes[i]->setText(texts.boxes[i]);
+        m_boxes[i]->setText(shown(texts.boxes[i]));
     for (int i = 0; i < kReadoutCount; ++i)
-        m_readouts[i]->setText(texts.readouts[i]);
-    m_timeDate->setText(texts.txttmdt);
+        m_readouts[i]->setText(shown(texts.readouts[i]));
+    m_timeDate->setText(shown(texts.txttmdt));
+}
+
+QString SetupPanel::shown(QString text)
+{
+    // Characters of code 0 (what a memory never received holds) are shown as nothing, as in the
+    // note boxes: they would draw as boxes.
+    return text.remove(QChar(0));
 }
 
 PanelTexts SetupPanel::texts() const
 {
+    // A box as it was filled gives its stored characters (what the comparisons and the leading
+    // numbers read); a box changed by hand gives what it shows.
+    const auto text = [](const QString& box, const QString& stored) {
+        return box == shown(stored) ? stored : box;
+    };
     PanelTexts texts;
     for (int i = 0; i < kPanelFieldCount; ++i)
-        texts.boxes[i] = m_boxes[i]->text();
+        texts.boxes[i] = text(m_boxes[i]->text(), m_stored.boxes[i]);
     for (int i = 0; i < kReadoutCount; ++i)
-        texts.readouts[i] = m_readouts[i]->text();
-    texts.txttmdt = m_timeDate->text();
+        texts.readouts[i] = text(m_readouts[i]->text(), m_stored.readouts[i]);
+    texts.txttmdt = text(m_timeDate->text(), m_stored.txttmdt);
     return texts;
 }
 

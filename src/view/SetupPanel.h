@@ -27,10 +27,15 @@ public:
     const std::array<QLineEdit*, kReadoutCount>& readouts() const { return m_readouts; }
     QLabel* timeDate() const { return m_timeDate; }
 
+    // Fills the boxes; characters of code 0 are shown as nothing.
     void setTexts(const PanelTexts& texts);
+    // The boxes as they stand: the characters they were filled with, or what was typed.
     PanelTexts texts() const;
 
 private:
+    static QString shown(QString text);
+
+    PanelTexts m_stored;
     std::array<QLineEdit*, kPanelFieldCount> m_boxes{};
     std::array<QLineEdit*, kReadoutCount> m_readouts{};
     QLabel* m_timeDate = nullptr;

@@ -11,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "support/DataRows.h"
 #include "support/FileBytes.h"
+#include "support/MessageBoxes.h"
 #include "support/Records.h"
 #include "view/ArchiveListModel.h"
 #include "view/MemoryList.h"
@@ -163,7 +164,10 @@ private slots:
         form->lstentries->setCurrentIndex(archive->model().index(2, 0));
         QCOMPARE(w.shownRow(), MainWindow::kNoRow);
         QVERIFY(test::sameRecord(app.module().recbuf, first));
-        QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("first               "));
+        QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("first"));
+        QVERIFY2(w.windowTitle().startsWith(QStringLiteral("Quillon — archive entry of 20")) &&
+                     w.windowTitle().endsWith(QStringLiteral(" (Mem 5)")),
+                 qPrintable(w.windowTitle()));
         QVERIFY(app.module().membank == bank);
     }
 
@@ -206,6 +210,19 @@ private slots:
         const QString pdf = m_work.filePath("export.pdf");
         QVERIFY(archive->exportPdf({1, 2}, pdf));
         QVERIFY(test::contentsOf(pdf).startsWith("%PDF"));
+
+        // Restoring an entry over a later one in the bank asks first.
+        archive->requestRestore({1});
+        QString question;
+        QVERIFY(test::answerQuestion(QStringLiteral("Cancel"), &question));
+        QVERIFY2(question.contains(QStringLiteral("Mem 3 ")), qPrintable(question));
+        QVERIFY(test::sameRecord(module.membank[2], newer));
+        archive->requestRestore({1});
+        QVERIFY(test::answerQuestion(QStringLiteral("Replace")));
+        QVERIFY(test::sameRecord(module.membank[2], older));
+        archive->requestRestore({2}); // the latest entry: nothing later to lose
+        QVERIFY(test::openBoxes(QStringLiteral("quillonQuestion")).isEmpty());
+        QVERIFY(test::sameRecord(module.membank[2], newer));
     }
 
     void archiveFaultsAreToldOnce_data()

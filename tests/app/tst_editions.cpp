@@ -66,7 +66,7 @@ private slots:
         QFETCH(QStringList, fileMenu);
         test::StartedApplication app(pellisor);
         MainWindow& w = app.window();
-        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(w.windowTitle(), title + QStringLiteral(" — sample echo"));
         QCOMPARE(test::itemTexts(w.fileMenu), fileMenu);
         QCOMPARE(w.mnuSave_word_doc == nullptr, pellisor);
 

@@ -325,9 +325,13 @@ private slots:
         QVERIFY(!w.cmdcapture->isEnabled());
         QVERIFY2(progress->lblprogress->text().contains(QStringLiteral("memory 1 of 3")),
                  qPrintable(progress->lblprogress->text()));
+        // A trace stays on display: the sample echo until memory 3 comes, then memory 3.
+        QVERIFY(!w.ascanDrawing().items.empty());
         // Memory 5 never answers: asked twice, a second each.
         QTRY_VERIFY_WITH_TIMEOUT(progress->lblprogress->text().contains(QStringLiteral("2 of 3")),
                                  kArrival);
+        QCOMPARE(w.shownRow(), 2);
+        QCOMPARE(describe(w.displayedSnapshot()), describe(snapshotOf(sentRecord(3))));
         QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), kArrival);
         QVERIFY(w.cmdcapture->isEnabled());
 
@@ -411,13 +415,19 @@ private slots:
         QTest::addColumn<QByteArray>("config"); // "dfd.cfg", or null for none; %1 the sim's device
         QTest::addColumn<bool>("busy");
         QTest::addColumn<QString>("prefilled"); // the device box of the port selection
+        QTest::addColumn<int>("chosen");        // the port chosen there: 0..3, -1 the other port
+        QTest::addColumn<QString>("reason");    // beneath the message
         // Which contents are unusable is the port configuration's rule; here each way a start-up
-        // finds no port leads to the port selection.
-        QTest::newRow("no dfd.cfg") << QByteArray() << false << QString();
-        QTest::newRow("number without device") << QByteArray("7\r\n") << false << QString();
+        // finds no port leads to the port selection, the configured port chosen, and says why.
+        QTest::newRow("no dfd.cfg")
+            << QByteArray() << false << QString() << 0 << "dfd.cfg\": No such file";
+        QTest::newRow("number without device") << QByteArray("7\r\n") << false << QString() << 0
+                                               << deviceNameOfPort(7) + ": the port does not exist";
         QTest::newRow("device that is gone")
-            << QByteArray("/dev/quillon-no-such-port\r\n") << false << "/dev/quillon-no-such-port";
-        QTest::newRow("busy device") << QByteArray("%1\r\n") << true << "%1";
+            << QByteArray("/dev/quillon-no-such-port\r\n") << false << "/dev/quillon-no-such-port"
+            << -1 << "/dev/quillon-no-such-port: the port does not exist";
+        QTest::newRow("busy device")
+            << QByteArray("%1\r\n") << true << "%1" << -1 << "%1: it is in use by another program";
     }
 
     void startUpWithoutUsablePort()
@@ -425,12 +435,15 @@ private slots:
         QFETCH(QByteArray, config);
         QFETCH(bool, busy);
         QFETCH(QString, prefilled);
+        QFETCH(int, chosen);
+        QFETCH(QString, reason);
         SimProcess sim;
         startSim(sim, {"--no-pace"});
         QFile::remove(QStringLiteral("dfd.cfg"));
         if (!config.isNull())
             writeConfig(config.replace("%1", QFile::encodeName(sim.device())));
         prefilled.replace(QStringLiteral("%1"), sim.device());
+        reason.replace(QStringLiteral("%1"), sim.device());
         QSerialPort other;
         if (busy) {
             other.setPortName(sim.device());
@@ -440,8 +453,7 @@ private slots:
         StartedApplication app;
         MainWindow& w = app.window();
         QVERIFY(!w.isVisible());
-        QCOMPARE(app.module().portno, 1);
-        QVERIFY(w.ascanDrawing().items.empty()); // no sample echo on this path
+        QVERIFY(w.ascanDrawing().items.empty()); // no sample echo until a port is chosen
         QVERIFY(std::all_of(app.module().recbuf.begin(), app.module().recbuf.end(),
                             [](auto v) { return v == 0; }));
         QMessageBox* box = shownMessage();
@@ -449,6 +461,7 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("Port configuratin file is lost so select apropriate "
                                              "serial port which is necessary "));
         QCOMPARE(box->windowTitle(), QStringLiteral("File Error"));
+        QVERIFY2(box->informativeText().contains(reason), qPrintable(box->informativeText()));
         pressOk(box);
 
         auto* form = w.findChild<PortSelectionWindow*>(QStringLiteral("frmoption"));
@@ -465,9 +478,8 @@ private slots:
         }
         QCOMPARE(form->cmdok->text(), QStringLiteral("Ok"));
         QCOMPARE(form->cmdcancel->text(), QStringLiteral("Cancel"));
-        QVERIFY(form->options[0]->isChecked());
+        QVERIFY(chosen < 0 ? form->optother->isChecked() : form->options[chosen]->isChecked());
         QCOMPARE(form->cboport->currentText(), prefilled);
-        QCOMPARE(app.module().portno, 1);
 
         // The operator names the simulator's terminal (pseudo-terminals are never listed).
         other.close();
@@ -477,6 +489,9 @@ private slots:
         QVERIFY(w.isVisible());
         QCOMPARE(contentsOf(QStringLiteral("dfd.cfg")), QFile::encodeName(sim.device()) + "\r\n");
         QVERIFY(w.findChild<LinkController*>()->link().isOpen());
+        // Start-up ends as with a port that opens: the sample echo on display.
+        QVERIFY(!w.ascanDrawing().items.empty());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon — sample echo"));
 
         sim.control("send 3");
         QTRY_COMPARE_WITH_TIMEOUT(w.lstmem->itemText(2), QStringLiteral("Mem 3 *"), kArrival);
@@ -572,16 +587,31 @@ private slots:
         QCOMPARE(form->remembered(), PortSetting::numbered(7));
     }
 
-    void closingThePortSelectionWorksOffline_data() { addEditionRows(); }
+    void closingThePortSelectionWorksOffline_data()
+    {
+        QTest::addColumn<bool>("pellisor");
+        QTest::addColumn<bool>("cancel"); // Cancel, or the window's own close button
+        QTest::newRow("Quillon, close button") << false << false;
+        QTest::newRow("Pellisor, close button") << true << false;
+        QTest::newRow("Quillon, Cancel with the port gone") << false << true;
+    }
     void closingThePortSelectionWorksOffline()
     {
         QFETCH(bool, pellisor);
+        QFETCH(bool, cancel);
+        writeConfig("/dev/quillon-no-such-port\r\n");
         StartedAtPortSelection started(pellisor);
         auto& [app, w, form] = started;
         QVERIFY(form);
 
-        form->close(); // the window's own close button
+        if (cancel)
+            form->cmdcancel->click(); // the port in use before does not open again: it closes all
+        else                          // the same
+            form->close();
+        QVERIFY(!form->isVisible());
         QVERIFY(w.isVisible());
+        QVERIFY(!w.ascanDrawing().items.empty()); // the sample echo
+        QVERIFY(w.windowTitle().endsWith(QStringLiteral(" — sample echo")));
         QVERIFY2(status(w).contains(QStringLiteral("No serial port is open")),
                  qPrintable(status(w)));
 

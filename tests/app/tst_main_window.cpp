@@ -4,17 +4,21 @@
 #include "ImageProbe.h"
 #include "ProgramFolder.h"
 #include "support/BankRows.h"
+#include "support/FileBytes.h"
+#include "support/MessageBoxes.h"
 #include "support/Records.h"
 #include "view/MemoryList.h"
 
 #include "app/MainWindow.h"
 #include "app/StartedApplication.h"
 #include "core/AscanDrawingBuilder.h"
+#include "core/NoteDrafts.h"
 #include "core/PanelTexts.h"
 #include "view/AscanView.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -218,7 +222,7 @@ private slots:
             QVERIFY2(a->isEnabled(), qPrintable(a->text()));
     }
 
-    void newAndHelpTopicDoNothing()
+    void newAndHelpTopicChangeNothing()
     {
         test::StartedApplication app;
         MainWindow& w = app.window();
@@ -241,7 +245,8 @@ private slots:
         QCOMPARE(after.panel.boxes, before.panel.boxes);
         QCOMPARE(after.notes, before.notes);
         QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("typed"));
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        // Help Topic only adds the manual's window.
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows + 1);
         QVERIFY(w.isVisible());
     }
 
@@ -288,7 +293,9 @@ private slots:
                     QFAIL(qPrintable(QStringLiteral("green at %1,%2").arg(x).arg(y)));
 
         // Position 260 is 0 (start-up leaves 0..260 zero), 261..539 spaces.
-        QCOMPARE(box(w, "txtzero")->text(), QChar(u'\0') + spaces(6));
+        // Code 0 is shown as nothing; the panel's texts keep the stored characters.
+        QCOMPARE(box(w, "txtzero")->text(), spaces(6));
+        QCOMPARE(w.displayedSnapshot().panel.value(u"txtzero"), QChar(u'\0') + spaces(6));
         for (const char* name : {"txtrange", "txtdelay", "txtgate", "txtmea", "txtdac", "txtblk2"})
             QCOMPARE(box(w, name)->text(), spaces(7));
         QCOMPARE(box(w, "txtgain")->text(), spaces(5) + QStringLiteral("dB"));
@@ -309,9 +316,9 @@ private slots:
         MainWindow& w = app.window();
         w.openMemory(0);
         // Line 0 (561..580) is all spaces: empty. Line 1 (581..600) is nineteen spaces and the 0 of
-        // position 600, which is not shown. Lines 2..11 (601..800) hold code 0 only: empty boxes.
+        // position 600, neither shown. Lines 2..11 (601..800) hold code 0 only: empty boxes.
         QCOMPARE(w.txtnoteLn[0]->text(), QString());
-        QCOMPARE(w.txtnoteLn[1]->text(), spaces(19));
+        QCOMPARE(w.txtnoteLn[1]->text(), QString());
         for (int n = 2; n < 12; ++n)
             QCOMPARE(w.txtnoteLn[n]->text(), QString());
 
@@ -371,7 +378,7 @@ private slots:
         // MEASURE "OFF    " blanks the readouts the record carries.
         for (QLineEdit* readout : {w.txtbeam, w.txtsurf, w.txtdpth})
             QCOMPARE(readout->text(), QString());
-        QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("x") + spaces(19));
+        QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("x"));
         QCOMPARE(w.txtnoteLn[0]->text(), QString());
 
         const WidgetPicture pic = picture(w);
@@ -505,7 +512,7 @@ private slots:
         w.openMemory(0);
         w.openMemory(2);
         QCOMPARE(w.txtnoteLn[1]->text(), QString());
-        QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("abc") + spaces(17));
+        QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("abc")); // shown without its fill
         for (int n : {0, 3, 11})
             QCOMPARE(w.txtnoteLn[n]->text(), QString());
     }
@@ -544,6 +551,115 @@ private slots:
         w.cmdtxtsav_Click();
         QVERIFY(app.module().membank == afterLoad);
         QVERIFY(w.statusBar()->currentMessage().startsWith(QStringLiteral("Notes not saved")));
+    }
+
+    // Notes typed under a memory stay its draft whichever way the display changes; the list's
+    // current item and the title follow the display, and the keyboard leaves the note boxes.
+    void typedNotesStayADraftWhateverIsShown_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("current"); // the list's current row, -1 for none
+        QTest::newRow("another memory opened") << "list"
+                                               << "Quillon — Mem 5" << 4;
+        QTest::newRow("a record pushed") << "push"
+                                         << "Quillon — Mem 9" << 8;
+        QTest::newRow("a record captured") << "capture"
+                                           << "Quillon — Mem 9" << 8;
+        QTest::newRow("a bank opened")
+            << "bank"
+            << "Quillon — Mem 3 (shown before line4.dat was opened)" << -1;
+        QTest::newRow("a waveform file") << "waveform"
+                                         << "Quillon — waveform file trace.awv" << -1;
+    }
+
+    void typedNotesStayADraftWhateverIsShown()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, title);
+        QFETCH(int, current);
+        test::StartedApplication app;
+        MainWindow& w = app.window();
+        Module1& module = app.module();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon — sample echo"));
+        test::putRow(module, 2, test::realisticRecord(3), true);
+        w.openMemory(2);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon — Mem 3"));
+        QCOMPARE(w.lstmem->currentIndex().row(), 2);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.txtnoteLn[8]->setFocus();
+        QVERIFY(w.txtnoteLn[8]->hasFocus());
+        w.txtnoteLn[8]->selectAll();
+        QTest::keyClicks(w.txtnoteLn[8], QStringLiteral("TQ 11"));
+        const auto italic = [&w](int row) {
+            return w.lstmem->model()->index(row, 0).data(Qt::FontRole).value<QFont>().italic();
+        };
+        QVERIFY(italic(2));
+
+        const QString dir = m_workDir.path();
+        if (change == "list") {
+            w.lstmem->clearSelection();
+            w.lstmem->setRowSelected(4, true);
+            w.lstmem_DblClick();
+        } else if (change == "push" || change == "capture") {
+            module.store(8, test::realisticRecord(9),
+                         {change == "push" ? StoreKind::Received : StoreKind::Captured, {}});
+        } else if (change == "bank") {
+            Bank bank = module.membank;
+            bank[2] = test::realisticRecord(33);
+            QVERIFY(test::writeBytes(dir + "/line4.dat", writeBank(bank)));
+            emit w.filesDropped({dir + "/line4.dat"});
+            QVERIFY(test::answerQuestion(QStringLiteral("Load"))); // the restored row is unsaved
+        } else {
+            QVERIFY(test::writeBytes(dir + "/trace.awv",
+                                     test::waveformBytes(test::realisticRecord(4))));
+            emit w.filesDropped({dir + "/trace.awv"});
+        }
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(w.lstmem->currentIndex().row(), current);
+        QVERIFY(!w.txtnoteLn[8]->hasFocus());
+        QVERIFY(w.drafts().has(2));
+        QVERIFY(italic(2));
+        QVERIFY2(w.statusBar()->currentMessage().contains(
+                     QStringLiteral("your notes on Mem 3 are kept as a draft")),
+                 qPrintable(w.statusBar()->currentMessage()));
+
+        // Ending now names the draft.
+        w.mnuexit->trigger();
+        QString question;
+        QVERIFY(test::answerQuestion(QStringLiteral("Cancel"), &question));
+        QVERIFY2(question.contains(QStringLiteral("Mem 3")), qPrintable(question));
+
+        // Back to memory 3: the draft is in its box, ready to be saved, and then it ends.
+        w.openMemory(2);
+        QCOMPARE(w.txtnoteLn[8]->text(), QStringLiteral("TQ 11"));
+        w.cmdtxtsav_Click();
+        QCOMPARE(textOf(module.membank[2], 721, 20), QStringLiteral("TQ 11") + spaces(15));
+        QVERIFY(!w.drafts().has(2));
+        QVERIFY(!italic(2));
+    }
+
+    // A draft can be given up from the list's context menu; the boxes show the stored notes.
+    void aDraftCanBeDiscarded()
+    {
+        test::StartedApplication app;
+        MainWindow& w = app.window();
+        test::putRow(app.module(), 6, test::realisticRecord(7), true);
+        w.openMemory(6);
+        const QString stored = w.txtnoteLn[0]->text();
+        w.txtnoteLn[0]->setText(QStringLiteral("typed"));
+        emit w.txtnoteLn[0]->textEdited(QStringLiteral("typed"));
+        QVERIFY(w.drafts().has(6));
+        auto* discard =
+            w.lstmem->itemMenu()->findChild<QAction*>(QStringLiteral("mnudiscarddraft"));
+        QVERIFY(discard);
+        emit w.lstmem->customContextMenuRequested(
+            w.lstmem->visualRect(w.lstmem->model()->index(6, 0)).center());
+        QVERIFY(discard->isEnabled());
+        discard->trigger();
+        QVERIFY(!w.drafts().has(6));
+        QCOMPARE(w.txtnoteLn[0]->text(), stored);
+        w.lstmem->itemMenu()->close();
     }
 
     void snapshotReadsTheControls()

@@ -231,14 +231,16 @@ private slots:
         MainWindow& w = window();
         select({2});
         w.lstmem_DblClick();
-        w.txtnoteLn[0]->setText(QStringLiteral("typed not saved"));
+        w.txtnoteLn[0]->selectAll();
+        QTest::keyClicks(w.txtnoteLn[0], QStringLiteral("typed not saved"));
         QSignalSpy opened(&w, &MainWindow::recordShown);
         select({14, 9, 2}); // 15 never received a record
 
         runOptions(w.mnuprint, &PrintOptionsWindow::opselect);
         QCOMPARE(test::pdfPageCount(pdf), 3);
-        QVERIFY(
-            pageText(pdf, 1).contains(QStringLiteral("Operator Name/Code........: Operator 3")));
+        // Each memory is opened as a double-click opens it: memory 3 with the notes typed under it.
+        QVERIFY(pageText(pdf, 1).contains(
+            QStringLiteral("Operator Name/Code........: typed not saved")));
         QVERIFY(
             pageText(pdf, 2).contains(QStringLiteral("Operator Name/Code........: Operator 10")));
         const QString blank = pageText(pdf, 3);
@@ -246,15 +248,16 @@ private slots:
         QVERIFY(blank.contains(QStringLiteral("Operator Name/Code........:")));
         QVERIFY(!blank.contains(QStringLiteral("Operator 3")) &&
                 !blank.contains(QStringLiteral("Operator 10")));
-        QVERIFY(!test::pdfText(pdf).contains(QStringLiteral("typed not saved")));
 
-        // Each memory was opened as a double-click opens it; the last stays on display.
-        QCOMPARE(opened.size(), 3);
+        // Then the memory that was on display comes back, its typed notes with it.
+        QCOMPARE(opened.size(), 4);
         QCOMPARE(opened[0][0].toInt(), 2);
         QCOMPARE(opened[2][0].toInt(), 14);
-        QCOMPARE(m_app->module().curmem, 14);
-        QVERIFY(m_app->module().recbuf == m_app->module().membank[14]);
-        QCOMPARE(w.txtnoteLn[0]->text().trimmed(), QString());
+        QCOMPARE(opened[3][0].toInt(), 2);
+        QCOMPARE(m_app->module().curmem, 2);
+        QCOMPARE(w.lstmem->currentIndex().row(), 2);
+        QVERIFY(m_app->module().recbuf == m_app->module().membank[2]);
+        QCOMPARE(w.txtnoteLn[0]->text(), QStringLiteral("typed not saved"));
         QVERIFY(closeMessages().isEmpty());
     }
 
@@ -307,10 +310,20 @@ private slots:
 
         // No printer at all (a system without one): every report is a job of its own, and each
         // failed job is told once.
+        // The message says why, and the way out.
         controller()->printer().setOutputFileName(QString());
+        controller()->printer().setPrinterName(QString());
         runOptions(window().mnuprint, &PrintOptionsWindow::opall);
         QCOMPARE(closeMessages(), (QStringList{kFailed, kFailed}));
         QCOMPARE(done[2], (QVariantList{2, 2}));
+        runOptions(window().mnuprint, &PrintOptionsWindow::opsingle);
+        QMessageBox* box = shownMessage();
+        QVERIFY(box);
+        QCOMPARE(box->text(), kFailed);
+        QVERIFY2(box->informativeText().contains(QStringLiteral("No printer is set up")) &&
+                     box->informativeText().contains(QStringLiteral("Export PDF")),
+                 qPrintable(box->informativeText()));
+        pressOk(box);
     }
 
     void printSetupOpensThePrinterDialogWithoutBlocking()
@@ -395,9 +408,15 @@ private slots:
         QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
         QCOMPARE(dialog->nameFilters(), (QStringList{"Word Documents (*.docx)",
                                                      "Word Doc Files (*.doc)", "All files (*.*)"}));
+        // A name without an extension gets ".docx"; the message names the file written.
         const QString doc = path("report.docx");
-        chooseFile(dialog, doc);
-        QCOMPARE(closeMessages(), QStringList{QStringLiteral("Word Doc file is created")});
+        chooseFile(dialog, path("report"));
+        QMessageBox* box = shownMessage();
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Word Doc file is created"));
+        QVERIFY2(box->informativeText().contains(doc), qPrintable(box->informativeText()));
+        pressOk(box);
+        QVERIFY(!QFile::exists(path("report")));
 
         QVERIFY(test::zipEntries(doc).contains(QStringLiteral("word/document.xml")));
         const QString xml =

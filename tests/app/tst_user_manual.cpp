@@ -1,5 +1,6 @@
 // "Help Topic": which manual is found beside the program, and what the window does with it.
 #include "app/MainWindow.h"
+#include "app/ManualWindow.h"
 #include "app/StartedApplication.h"
 #include "app/UserManual.h"
 #include "ProgramFolder.h"
@@ -7,27 +8,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QStatusBar>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 using namespace quillon;
-
-// Takes the URLs the program hands to the system's browser.
-class Browser : public QObject
-{
-    Q_OBJECT
-public:
-    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "show"); }
-    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> shown;
-public slots:
-    void show(const QUrl& url) { shown.append(url); }
-};
 
 namespace
 {
@@ -80,45 +69,29 @@ private slots:
         QCOMPARE(findUserManual(root.filePath(program)), expected);
     }
 
-    // This test program lies two levels below the build folder, as the programs do.
-    void helpTopicOpensTheBuiltManual()
+    // This test program lies two levels below the build folder, as the programs do. The manual
+    // is shown inside the program, searchable, with no browser asked.
+    void helpTopicShowsTheBuiltManual()
     {
         test::ProgramFolder folder;
         folder.enter();
         test::StartedApplication app;
-        Browser browser;
         app.window().mnuhelpt->trigger();
+        auto* manual = app.window().findChild<ManualWindow*>(QStringLiteral("frmmanual"));
+        QVERIFY(manual);
+        QVERIFY(manual->isVisible());
         const QString built = QDir(QCoreApplication::applicationDirPath())
                                   .filePath(QStringLiteral("../../docs/manual.html"));
-        QVERIFY2(QFileInfo(built).isFile(), qPrintable(built));
-        QCOMPARE(browser.shown,
-                 QList<QUrl>{QUrl::fromLocalFile(QFileInfo(built).canonicalFilePath())});
-        QVERIFY(
-            !app.window().statusBar()->currentMessage().contains(QStringLiteral("user manual")));
-    }
+        QCOMPARE(manual->browser()->source(),
+                 QUrl::fromLocalFile(QFileInfo(built).canonicalFilePath()));
+        QVERIFY(manual->browser()->toPlainText().contains(QStringLiteral("Quillon")));
 
-    void withoutAManualTheStatusBarSaysSo()
-    {
-        QTemporaryDir empty;
-        Browser browser;
-        QStatusBar bar;
-        QVERIFY(!openUserManual(&bar, empty.path()));
-        QVERIFY(browser.shown.isEmpty());
-        QCOMPARE(bar.currentMessage(), QStringLiteral("The user manual is not installed."));
-    }
-
-    // The offscreen platform has no browser.
-    void withoutABrowserTheStatusBarSaysSo()
-    {
-        QTemporaryDir root;
-        makeFile(root.filePath(QStringLiteral("share/doc/quillon/manual.html")));
-        QVERIFY(QDir(root.path()).mkpath(QStringLiteral("bin")));
-        QStatusBar bar;
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("openUrl|openDocument")));
-        QVERIFY(!openUserManual(&bar, root.filePath(QStringLiteral("bin"))));
-        QVERIFY(bar.currentMessage().startsWith(
-            QStringLiteral("No browser could show the user manual: ")));
+        QTest::keySequence(manual, QKeySequence::Find);
+        QVERIFY(manual->findBox()->hasFocus() || !manual->isActiveWindow());
+        QVERIFY(manual->find(QStringLiteral("archive")));
+        QCOMPARE(manual->browser()->textCursor().selectedText().toLower(),
+                 QStringLiteral("archive"));
+        QVERIFY(!manual->find(QStringLiteral("no such words in the manual")));
     }
 };
 

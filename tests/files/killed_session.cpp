@@ -1,12 +1,16 @@
 // A whole program run that receives records and has note lines saved, and is then killed from
 // outside. Run in the working folder to use; it prints "stored" once the records are in the
-// bank and then waits in its event loop for the kill.
+// bank and then waits in its event loop for the kill. A bank file named as its argument is opened
+// first, as the day's bank the work is done on.
 
 #include "app/MainWindow.h"
 #include "app/StartedApplication.h"
+#include "core/BankFile.h"
+#include "core/LoadedFile.h"
 #include "support/Records.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,6 +26,12 @@ int main(int argc, char** argv)
     QCoreApplication::processEvents();
     MainWindow& w = app.window();
     Module1& module = app.module();
+    if (argc > 1) {
+        BankFileContents bank;
+        if (readBankFile(QString::fromLocal8Bit(argv[1]), bank))
+            return 2;
+        module.loadBank(bank, QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath());
+    }
 
     // Two records arrive the way reception stores them: memories 7 and 12.
     for (int memory : {7, 12}) {

@@ -326,7 +326,8 @@ private:
     {
         m_edition = std::make_unique<Edition>(edition);
         return new FileOpener(
-            module, *m_edition, nullptr, [this] { ++m_redraws; }, &module);
+            module, *m_edition, nullptr, [this](const QString&, FileKind) { ++m_redraws; },
+            &module);
     }
 
     std::unique_ptr<WorkingFolder> m_folder;

@@ -30,6 +30,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUrl>
 
 using namespace quillon;
@@ -200,12 +201,13 @@ private slots:
         QCOMPARE(takeMessage(), QString());
         QCOMPARE(QFileInfo(file("rail/day3")).size(), 672000);
 
-        // At the root the box shows two separators after a name edit, the file gets one; every
-        // showing starts again in the working folder with "temp.dat".
+        // The next showing proposes the bank file just saved. At the root the box shows two
+        // separators after a name edit, the file gets one.
         form = saveForm(w);
         QVERIFY(form);
-        QCOMPARE(form->Dir1->path(), m_work.path());
-        QCOMPARE(form->txtfilename->text(), QStringLiteral("temp.dat"));
+        QCOMPARE(form->Dir1->path(), file("rail"));
+        QCOMPARE(form->txtfilename->text(), QStringLiteral("day3"));
+        typeInto(form->txtfilename, "temp.dat");
         form->Dir1->setPath("/");
         QCOMPARE(form->Text1->text(), QStringLiteral("/temp.dat"));
         const QString relative = m_work.path().mid(1) + "/rail/km12/root.dat";
@@ -227,7 +229,8 @@ private slots:
         QCOMPARE(open->Text1->text(), file("rail/km12/temp.dat"));
         open->close();
 
-        // The open form comes back in the folder it showed last; the save form does not.
+        // The open form comes back in the folder it showed last; the save form proposes the bank
+        // file saved last.
         open = openForm(w);
         QVERIFY(open);
         QCOMPARE(open->Dir1->path(), file("rail/km12"));
@@ -239,7 +242,8 @@ private slots:
         open->close();
         form = saveForm(w);
         QVERIFY(form);
-        QCOMPARE(form->Dir1->path(), m_work.path());
+        QCOMPARE(form->Dir1->path(), file("rail/km12"));
+        QCOMPARE(form->txtfilename->text(), QStringLiteral("root.dat"));
         form->close();
     }
 
@@ -280,6 +284,7 @@ private slots:
         QCOMPARE(takeMessage(), QString());
         QVERIFY(!module.hasUnsavedChanges());
         QVERIFY(offeredRows().isEmpty());
+        QCOMPARE(w.statusBar()->currentMessage(), "Bank saved to " + file("temp.dat"));
 
         // Change the bank, the parts a bank file does not hold included, and the record on display.
         receive(app, 3, test::realisticRecord(99));
@@ -320,11 +325,15 @@ private slots:
         QCOMPARE(module.curmem, 150);
         QVERIFY(shown(w) == before);
         QVERIFY(!module.hasUnsavedChanges());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon"));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 "Bank opened: " + file("temp.dat") + " (8 received memories).");
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Quillon — Mem 151 (shown before temp.dat was opened)"));
 
         // The loaded memory opens as it was saved.
         w.openMemory(39);
-        QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("km 12.400 left      "));
+        QCOMPARE(w.txtnoteLn[3]->text(), QStringLiteral("km 12.400 left"));
+        QCOMPARE(w.displayedSnapshot().notes[3], QStringLiteral("km 12.400 left      "));
     }
 
     // Which files are refused, and what the message says, is the opener's rule; here the message
@@ -405,7 +414,7 @@ private slots:
         get_data(raw, expected);
         QVERIFY(module.recbuf == expected);
         QCOMPARE(memoryNumberOf(module.recbuf), 8);
-        QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("from the file       "));
+        QCOMPARE(w.txtnoteLn[2]->text(), QStringLiteral("from the file"));
         QVERIFY(!(shown(w) == before));
         const DisplaySnapshot wanted = snapshotOf(expected);
         QVERIFY(w.displayedSnapshot().panel.boxes == wanted.panel.boxes);
@@ -488,7 +497,8 @@ private slots:
         receive(app, 7, test::realisticRecord(7));
         QVERIFY(module.hasUnsavedChanges());
         QVERIFY(!mark->text().isEmpty());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon")); // the caption stays as it is
+        // The caption names what is shown; unsaved work is the status bar's.
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quillon — Mem 7"));
         QVERIFY(!offeredRows().isEmpty());
         SaveWindow* form = saveForm(w);
         QVERIFY(form);
@@ -716,18 +726,27 @@ private slots:
     void recoveryAfterKilledProcess_data()
     {
         QTest::addColumn<QString>("answer");
-        QTest::newRow("Restore") << "Restore";
-        QTest::newRow("Discard") << "Discard";
-        QTest::newRow("Later") << "Later";
+        QTest::addColumn<bool>("onBank"); // the killed run had opened the day's bank file
+        QTest::newRow("Restore") << "Restore" << false;
+        QTest::newRow("Restore onto the bank file") << "Restore" << true;
+        QTest::newRow("Discard") << "Discard" << false;
+        QTest::newRow("Later") << "Later" << false;
     }
 
     void recoveryAfterKilledProcess()
     {
         QFETCH(QString, answer);
+        QFETCH(bool, onBank);
+        Bank day{};
+        for (Record& row : day)
+            row = test::startUpRow();
+        day[2] = test::realisticRecord(3);
+        QVERIFY(writeBytes(file("line4.dat"), writeBank(day)));
         QProcess session;
         session.setWorkingDirectory(m_work.path());
         QString why; // killed once the records are stored: no chance to clean up
-        QVERIFY2(runUntilKilled(session, QStringLiteral(KILLED_SESSION), {}, "stored", &why),
+        const QStringList args = onBank ? QStringList{file("line4.dat")} : QStringList{};
+        QVERIFY2(runUntilKilled(session, QStringLiteral(KILLED_SESSION), args, "stored", &why),
                  qPrintable(why));
         QCOMPARE(session.exitStatus(), QProcess::CrashExit);
         QVERIFY(!offeredRows().isEmpty());
@@ -747,6 +766,10 @@ private slots:
         QVERIFY2(question.contains("7, 12, 21"), qPrintable(question));
 
         if (answer == "Restore") {
+            // On top of the bank file the work was done on, when there was one.
+            QCOMPARE(sameRecord(test::realisticRecord(3), module.membank[2]), onBank);
+            QCOMPARE(question.contains(file("line4.dat")), onBank);
+            QCOMPARE(w.statusBar()->currentMessage().contains(file("line4.dat")), onBank);
             QVERIFY(sameRecord(seven, module.membank[6]));
             QVERIFY(sameRecord(twelve, module.membank[11]));
             const NoteTexts notes = noteTexts(module.membank[20]);
@@ -759,11 +782,16 @@ private slots:
             QVERIFY(module.hasUnsavedChanges());
             // Still offered until saved; then no more.
             QVERIFY(!offeredRows().isEmpty());
+            // The save form proposes the bank file of this run.
             SaveWindow* form = saveForm(w);
             QVERIFY(form);
+            const QString saved = file(onBank ? "line4.dat" : "temp.dat");
+            QCOMPARE(form->Text1->text(), saved);
             QTest::mouseClick(form->cmdsaveok, Qt::LeftButton);
+            if (onBank)
+                QVERIFY(answerQuestion(QStringLiteral("Replace")));
             QVERIFY(offeredRows().isEmpty());
-            QCOMPARE(contentsOf(file("temp.dat")), writeBank(module.membank));
+            QCOMPARE(contentsOf(saved), writeBank(module.membank));
         } else {
             QCOMPARE(w.lstmem->itemText(6), QStringLiteral("Mem 7"));
             QCOMPARE(module.membank[6][kMemoryNumberPos], ' ');

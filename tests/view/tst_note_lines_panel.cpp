@@ -32,26 +32,60 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("plain") << "Km 114/6" << QStringLiteral("Km 114/6");
+        QTest::addColumn<QString>("refused"); // what the hint names
+        QTest::newRow("plain") << "Km 114/6" << QStringLiteral("Km 114/6") << QString();
         QTest::newRow("Latin-1 accents are kept")
-            << QString::fromUtf8("Bézier ½ ÿ") << QString::fromUtf8("Bézier ½ ÿ");
-        QTest::newRow("euro sign refused") << QString::fromUtf8("12€ x") << "12 x";
-        QTest::newRow("Cyrillic and CJK refused") << QString::fromUtf8("aЖb中c") << "abc";
-        QTest::newRow("emoji refused") << QString::fromUtf8("ok\U0001F600!") << "ok!";
+            << QString::fromUtf8("Bézier ½ ÿ") << QString::fromUtf8("Bézier ½ ÿ") << QString();
+        QTest::newRow("euro sign refused")
+            << QString::fromUtf8("12€ x") << "12 x" << QString::fromUtf8("€");
+        QTest::newRow("Cyrillic and CJK refused")
+            << QString::fromUtf8("aЖb中c") << "abc" << QString::fromUtf8("中");
+        QTest::newRow("emoji refused")
+            << QString::fromUtf8("ok\U0001F600!") << "ok!" << QString::fromUtf8("\U0001F600");
         QTest::newRow("cut at twenty")
-            << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst");
+            << "abcdefghijklmnopqrstuvwxyz" << QStringLiteral("abcdefghijklmnopqrst") << QString();
     }
 
     void typing()
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
+        QFETCH(QString, refused);
         NoteLinesPanel panel;
         panel.show();
+        QString hint;
+        connect(&panel, &NoteLinesPanel::characterRefused, [&hint](const QString& h) { hint = h; });
         for (QLineEdit* line : panel.lines()) {
             type(line, typed);
             QCOMPARE(line->text(), shown);
         }
+        // The last character refused is named to the operator.
+        QCOMPARE(hint.isEmpty(), refused.isEmpty());
+        QVERIFY2(refused.isEmpty() || hint.contains(u'"' + refused + u'"'), qPrintable(hint));
+    }
+
+    // A line is shown without the spaces that fill it to twenty characters, so typing at its end
+    // appends; a line left as it was keeps every character it holds.
+    void trailingSpacesGiveWayToTyping()
+    {
+        NoteLinesPanel panel;
+        panel.show();
+        NoteTexts stored;
+        stored[2] = QStringLiteral("abc") + QString(17, u' ');
+        stored[3] = QStringLiteral("km 12") + QString(15, u' ');
+        panel.setTexts(stored);
+        QLineEdit* line = panel.lines()[2];
+        QCOMPARE(line->text(), QStringLiteral("abc"));
+        line->setFocus();
+        QTest::keyClick(line, Qt::Key_End);
+        type(line, QStringLiteral("de"));
+        QCOMPARE(line->text(), QStringLiteral("abcde"));
+
+        const NoteEdits edits = panel.edits();
+        QCOMPARE(edits[2], std::optional<QString>(QStringLiteral("abcde")));
+        QVERIFY(!edits[3]);
+        QCOMPARE(panel.texts()[3], stored[3]); // the report keeps the stored characters
+        QCOMPARE(panel.texts()[2], QStringLiteral("abcde"));
     }
 
     void pastedTextOutsideTheCodePageIsRefused()
