@@ -35,6 +35,7 @@ Application::~Application() = default;
 void Application::start(const QStringList& files)
 {
     m_window->startUp();
+    m_window->fitToContents();
     // Without a port the operator chooses one first; the main window follows that choice.
     if (m_link->openConfiguredPort()) {
         m_window->showSampleEcho();

@@ -46,7 +46,7 @@ AscanToolsController::AscanToolsController(MainWindow& window)
     m_peakReadouts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_peakReadouts->setFixedWidth(m_peakReadouts->fontMetrics().horizontalAdvance(
         QStringLiteral("Gate 1 peak 100 % at 1234.56 (sample 249),")));
-    window.addBesidePanel(m_peakReadouts);
+    window.addUnderAscan(m_peakReadouts);
 
     QMenu* menu = named(window.menuBar()->addMenu(QStringLiteral("A-scan")), "mnuascan");
     mnucopyascan = named(menu->addAction(QStringLiteral("Copy A-scan")), "mnucopyascan");

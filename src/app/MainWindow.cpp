@@ -26,6 +26,8 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 
 namespace quillon
@@ -65,7 +67,21 @@ MainWindow::MainWindow(Module1& module, const Edition& edition, QWidget* parent)
     m_drafts = new NoteDrafts(this);
     buildMenus();
     buildControls();
-    WindowSettings::restoreGeometry(this); // the size and place of the last run
+    // The size and place of the last run; the first run fits the contents (see fitToContents).
+    m_placed = WindowSettings::restoreGeometry(this);
+}
+
+void MainWindow::fitToContents()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    const auto* scroll = static_cast<QScrollArea*>(centralWidget());
+    QSize wanted = scroll->widget()->sizeHint();
+    wanted.rheight() += menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    if (const QScreen* where = screen())
+        wanted = wanted.boundedTo(where->availableSize());
+    resize(wanted);
 }
 
 MainWindow::~MainWindow() = default;
@@ -103,8 +119,14 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildControls()
 {
-    auto* central = named(new QWidget(this), "frmmainClient");
-    setCentralWidget(central);
+    // The controls lie on one page inside a scroll area: below the size their texts need the
+    // window scrolls instead of cutting them.
+    auto* scroll = named(new QScrollArea(this), "scrmain");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(scroll);
+    auto* central = named(new QWidget(scroll), "frmmainClient");
+    scroll->setWidget(central);
 
     lstmem = new MemoryList(m_module, m_drafts, central);
     cmdcapture = named(new QPushButton(QStringLiteral("Capture"), central), "cmdcapture");
@@ -125,14 +147,15 @@ void MainWindow::buildControls()
     txtnoteLn = m_ui->notes->lines();
     cmdtxtsav = m_ui->notes->saveButton();
 
-    // The list at the left; the A-scan beside the menu data, the note lines under both.
+    // The list at the left; the A-scan beside the menu data, what the tools read under the
+    // A-scan, the note lines under all of them. Extra room goes to the A-scan and the notes.
     auto* grid = new QGridLayout(central);
-    grid->addWidget(lstmem, 0, 0, 3, 1);
-    grid->addWidget(cmdcapture, 3, 0);
+    grid->addWidget(lstmem, 0, 0, 4, 1);
+    grid->addWidget(cmdcapture, 4, 0);
     grid->addWidget(ascanLabel, 0, 1);
     grid->addWidget(picascan, 1, 1);
-    grid->addWidget(m_ui->panel, 0, 2, 2, 1);
-    grid->addWidget(m_ui->notes, 2, 1, 2, 2);
+    grid->addWidget(m_ui->panel, 0, 2, 3, 1, Qt::AlignTop);
+    grid->addWidget(m_ui->notes, 3, 1, 2, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
     grid->setVerticalSpacing(6);
@@ -324,9 +347,9 @@ QMenu* MainWindow::toolsMenu()
     return mnutools;
 }
 
-void MainWindow::addBesidePanel(QWidget* widget)
+void MainWindow::addUnderAscan(QWidget* widget)
 {
-    m_ui->grid->addWidget(widget, 0, 3, 2, 1);
+    m_ui->grid->addWidget(widget, 2, 1);
 }
 
 void MainWindow::showStatus(const QString& text, int timeoutMs)

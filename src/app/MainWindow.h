@@ -43,6 +43,10 @@ public:
     // keeps its initial texts). The last start-up step once the port is open.
     void showSampleEcho();
 
+    // On the first run (no size kept from an earlier one): the size the controls ask for, as
+    // much of it as the screen has room for. Called once every feature has added its controls.
+    void fitToContents();
+
     // The one way the display changes. A bank row 0..199: recbuf := that row, then the display
     // chain, and curmem := row; a draft of notes typed under that memory comes back into the note
     // boxes. kNoRow: what recbuf holds now (a waveform file, the record on display after a bank
@@ -87,8 +91,8 @@ public:
 
     // "Tools": the menu after the existing ones where added features put their items.
     QMenu* toolsMenu();
-    // A feature's widget in a column of its own to the right of the setup panel.
-    void addBesidePanel(QWidget* widget);
+    // A feature's widget under the A-scan, as wide as it (the gate readouts).
+    void addUnderAscan(QWidget* widget);
 
     // The record on display as it is now, to put back with restoreDisplay (a loop that opens
     // memories one after the other).
@@ -164,6 +168,7 @@ private:
     bool m_sampleEcho = false; // the sample echo is on display, the panel as start-up left it
     int m_keptDraft = kNoRow;
     int m_draftMenuRow = kNoRow;
+    bool m_placed = false; // the window has its size: kept from the last run, or fitted
     std::function<bool()> m_closeGuard;
     bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;

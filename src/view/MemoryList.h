@@ -21,7 +21,8 @@ class MemoryList : public QListView
 {
     Q_OBJECT
 public:
-    MemoryList(const Module1& module, const NoteDrafts* drafts, QWidget* parent = nullptr);
+    explicit MemoryList(const Module1& module, const NoteDrafts* drafts = nullptr,
+                        QWidget* parent = nullptr);
 
     int count() const;
     QString itemText(int row) const;

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
-    window.resize(window.sizeHint());
+    window.fitToContents();
     window.lstmem->setCurrentIndex(window.lstmem->model()->index(6, 0));
     window.lstmem->setRowSelected(6, true);
     window.lstmem_DblClick();

@@ -427,7 +427,7 @@ private slots:
             << QByteArray("/dev/quillon-no-such-port\r\n") << false << "/dev/quillon-no-such-port"
             << -1 << "/dev/quillon-no-such-port: the port does not exist";
         QTest::newRow("busy device")
-            << QByteArray("%1\r\n") << true << "%1" << -1 << "%1: it is in use by another program";
+            << QByteArray("%1\r\n") << true << "%1" << -1 << "%1: it is used by another program";
     }
 
     void startUpWithoutUsablePort()

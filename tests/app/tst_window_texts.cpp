@@ -5,6 +5,8 @@
 // With QUILLON_WINDOW_SHOTS naming a folder, each window is also saved there as a PNG.
 
 #include "app/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/PortSelectionWindow.h"
 #include "core/FontFallback.h"
 #include "core/Module1.h"
@@ -18,8 +20,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QAbstractItemView>
+#include <QScrollArea>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,6 +163,32 @@ QStringList misfits(const QWidget* w)
     return problems;
 }
 
+// Controls of the window that cover each other (one drawn over the other), but for a control
+// and what it holds.
+QStringList overlaps(const QWidget* window)
+{
+    QList<const QWidget*> controls;
+    for (const QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisibleTo(window) &&
+            (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+             qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+             qobject_cast<const QGroupBox*>(w) || w->objectName() == u"picascan"))
+            controls << w;
+    const auto place = [window](const QWidget* w) {
+        return QRect(w->mapTo(window, QPoint(0, 0)), w->size());
+    };
+    QStringList problems;
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const QWidget* a = controls[i];
+            const QWidget* b = controls[j];
+            if (a->isAncestorOf(b) || b->isAncestorOf(a) || !place(a).intersects(place(b)))
+                continue;
+            problems << QStringLiteral("%1 and %2 overlap").arg(a->objectName(), b->objectName());
+        }
+    return problems;
+}
+
 using WindowMaker = std::function<QWidget*()>;
 
 struct Fixture {
@@ -245,6 +277,51 @@ private slots:
                                  QStringLiteral("-x%1.png").arg(window->devicePixelRatioF());
             QVERIFY(window->grab().save(QDir(shots).filePath(name)));
         }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    }
+
+    // The main window, with every feature's controls, at the size its texts need (below it the
+    // window scrolls), at its first size and on a large screen.
+    void mainWindowTextsFit_data()
+    {
+        QTest::addColumn<QSize>("size"); // empty: the least size without scrolling
+        QTest::newRow("least") << QSize();
+        QTest::newRow("first") << QSize(-1, -1);
+        QTest::newRow("large") << QSize(2400, 1500);
+    }
+
+    void mainWindowTextsFit()
+    {
+        QFETCH(QSize, size);
+        qputenv("QUILLON_ARCHIVE", QFile::encodeName(m_work.filePath("archive.sqlite")));
+        Application app(Edition::quillon());
+        MainWindow& w = app.window();
+        w.startUp();
+        w.fitToContents();
+        w.showSampleEcho();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* scroll = w.findChild<QScrollArea*>(QStringLiteral("scrmain"));
+        QVERIFY(scroll);
+        const QSize least = scroll->widget()->minimumSizeHint();
+        if (size.isEmpty())
+            w.resize(w.size() - scroll->viewport()->size() + least);
+        else if (size.isValid())
+            w.resize(size);
+        QCoreApplication::processEvents();
+        QVERIFY(scroll->viewport()->width() >= least.width());
+        QVERIFY(scroll->viewport()->height() >= least.height());
+
+        QStringList problems = overlaps(&w);
+        for (QWidget* c : w.findChildren<QWidget*>())
+            if (c->isVisibleTo(&w) && !roomOf(c).texts.isEmpty())
+                problems += misfits(c);
+        const QString shots = qEnvironmentVariable("QUILLON_WINDOW_SHOTS");
+        if (!shots.isEmpty())
+            QVERIFY(w.grab().save(QDir(shots).filePath(
+                QStringLiteral("frmmain-%1-x%2.png")
+                    .arg(QString::fromLatin1(QTest::currentDataTag()))
+                    .arg(w.devicePixelRatioF()))));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
     }
 

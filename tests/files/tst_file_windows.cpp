@@ -51,7 +51,13 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("File Save"));
         QCOMPARE(form.Label1->text(), QStringLiteral("File Name"));
         QCOMPARE(form.cmdsaveok->text(), QStringLiteral("Ok"));
-        QCOMPARE(form.findChildren<QPushButton*>().size(), 1); // no Cancel
+        // Cancel leaves the form without saving.
+        QCOMPARE(form.findChildren<QPushButton*>().size(), 2);
+        QSignalSpy left(&form, &SaveWindow::closedWithoutSaving);
+        form.cmdsavecancel->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(left.size(), 1);
+        form.show();
         QCOMPARE(form.Dir1->path(), first.path());
         QCOMPARE(form.txtfilename->text(), QStringLiteral("temp.dat"));
         QCOMPARE(form.Text1->text(), first.path() + "/temp.dat");
