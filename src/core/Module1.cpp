@@ -34,6 +34,7 @@ void Module1::loadBank(const BankFileContents& contents, const QString& path)
     for (int row = 0; row < kMemoryCount; ++row)
         std::copy_n(contents.bank[row].begin(), kBankFilePositions, m_bank[row].begin());
     m_marks = contents.marks;
+    m_bankFile = path;
     emit bankReplaced();
     nothingUnsaved();
 }
@@ -65,6 +66,7 @@ void Module1::markSaved(const QString& path)
 {
     if (m_journal)
         m_journal->bankSaved(path);
+    m_bankFile = path;
     nothingUnsaved();
 }
 

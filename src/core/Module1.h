@@ -66,6 +66,8 @@ public:
     bool hasUnsavedChanges() const { return m_changes != m_savedChanges; }
     // Called after the whole bank was written to that file.
     void markSaved(const QString& path);
+    // The bank file last loaded or saved in this run; empty before either.
+    QString bankFile() const { return m_bankFile; }
 
 signals:
     void rowChanged(int row, quillon::StoreKind kind);
@@ -79,6 +81,7 @@ private:
     BankJournal* m_journal = nullptr;
     quint64 m_changes = 0;
     quint64 m_savedChanges = 0;
+    QString m_bankFile;
 };
 
 } // namespace quillon
