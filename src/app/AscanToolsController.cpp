@@ -82,9 +82,17 @@ AscanToolsController::AscanToolsController(MainWindow& window)
 
 void AscanToolsController::recordShown(int)
 {
-    // The panel as shown: the sample echo keeps its initial texts, whose gates are off.
-    m_overlay->setMeasure(
-        AscanMeasure(m_window.module().recbuf, m_window.displayedSnapshot().panel));
+    // What the surface shows is measured: the gates and the range of the panel as shown. The
+    // sample echo is drawn without its setup, so none of it is drawn, whatever the panel's
+    // initial texts hold: no gate, no range scale.
+    PanelTexts panel;
+    if (m_window.setupDrawn()) {
+        panel = m_window.displayedSnapshot().panel;
+    } else {
+        panel.setValue(u"txtgate", QString::fromUtf16(kOff));
+        panel.setValue(u"txtgate2", QString::fromUtf16(kOff));
+    }
+    m_overlay->setMeasure(AscanMeasure(m_window.module().recbuf, panel));
     m_gateTable->showGates(m_overlay->measure().gates());
     if (m_comparedRow >= 0)
         refreshComparison(); // on the new record's axis, named in the legend
@@ -178,10 +186,10 @@ bool AscanToolsController::saveImage(const QString& path)
     const Module1& module = m_window.module();
     const AscanImage image(
         [&](QPainter& painter) { m_overlay->paint(painter, model, false); },
-        ascanCaption(row + 1, module.recbuf, row >= 0 ? module.bankFile() : QString()));
+        ascanCaption(row + 1, module.recbuf, row >= 0 ? module.bankFile() : QString()),
+        kExportPixelsPerUnit);
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    const QByteArray bytes =
-        svg ? image.svg(kExportPixelsPerUnit) : image.png(kExportPixelsPerUnit);
+    const QByteArray bytes = svg ? image.svg() : image.png();
     QSaveFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         !file.commit()) {

@@ -147,6 +147,7 @@ void MainWindow::showSampleEcho()
 {
     writeSampleEcho(m_module.recbuf);
     display_pattern();
+    m_setupDrawn = false;
     m_shownRow = kNoRow;
     emit recordShown(kNoRow);
 }
@@ -185,6 +186,7 @@ void MainWindow::display_setup()
 
     m_ui->notes->setTexts(noteTexts(record));
     cal_grt();
+    m_setupDrawn = true;
 }
 
 void MainWindow::cal_grt()

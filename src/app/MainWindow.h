@@ -49,6 +49,9 @@ public:
     void showRecord(int row);
     // The bank row the record on display came from, or kNoRow.
     int shownRow() const { return m_shownRow; }
+    // Whether display_setup drew the record on display (not so for the sample echo, drawn by
+    // display_pattern alone with the panel left as it was): only then are its gates drawn.
+    bool setupDrawn() const { return m_setupDrawn; }
 
     // The display chain for the record in recbuf.
     void display_pattern();
@@ -130,6 +133,7 @@ private:
     Module1& m_module;
     Edition m_edition;
     int m_shownRow = kNoRow;
+    bool m_setupDrawn = false;
     std::function<bool()> m_closeGuard;
     bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;

@@ -17,42 +17,50 @@ namespace quillon
 
 namespace
 {
-constexpr double kBorder = 0.75;      // the picture box's single line: one pixel at 96 dpi
 constexpr double kCaptionHeight = 14; // one line of the caption font and its spacing
 constexpr double kCaptionFontSize = 8;
 } // namespace
 
-AscanImage::AscanImage(std::function<void(QPainter&)> paintSurface, QString caption)
-    : m_paintSurface(std::move(paintSurface)), m_caption(std::move(caption))
+AscanImage::AscanImage(std::function<void(QPainter&)> paintSurface, QString caption,
+                       double pixelsPerUnit)
+    : m_paintSurface(std::move(paintSurface)), m_caption(std::move(caption)),
+      m_pixelsPerUnit(pixelsPerUnit)
 {
 }
 
-QRectF AscanImage::surfaceArea()
+QSize AscanImage::surfacePixels() const
 {
-    return QRectF(kBorder, kBorder, kAscanWidth, kAscanHeight);
+    return QSize(int(std::ceil(kAscanWidth * m_pixelsPerUnit)),
+                 int(std::ceil(kAscanHeight * m_pixelsPerUnit)));
 }
 
-QSizeF AscanImage::size() const
+int AscanImage::captionPixels() const
 {
-    const QRectF framed = surfaceArea().adjusted(-kBorder, -kBorder, kBorder, kBorder);
-    return QSizeF(framed.width(), framed.height() + (m_caption.isEmpty() ? 0 : kCaptionHeight));
+    return m_caption.isEmpty() ? 0 : int(std::ceil(kCaptionHeight * m_pixelsPerUnit));
+}
+
+QSize AscanImage::pixelSize() const
+{
+    return surfacePixels() + QSize(2, 2 + captionPixels());
 }
 
 void AscanImage::paint(QPainter& painter) const
 {
-    const QRectF surface = surfaceArea();
+    const double pixel = 1 / m_pixelsPerUnit; // in drawing units
+    const QSize surface = surfacePixels();
     painter.save();
-    painter.translate(surface.topLeft());
-    painter.setClipRect(QRectF(QPointF(0, 0), surface.size()), Qt::IntersectClip);
+    painter.translate(pixel, pixel);
+    painter.setClipRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::IntersectClip);
     m_paintSurface(painter);
     painter.restore();
 
-    // The border's line lies entirely outside the surface, as the window draws it.
-    painter.save();
-    painter.setPen(QPen(kForeground, kBorder, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(surface.adjusted(-kBorder / 2, -kBorder / 2, kBorder / 2, kBorder / 2));
-    painter.restore();
+    // The border: one pixel around the surface's whole pixels.
+    const double right = (surface.width() + 1) * pixel;
+    const double bottom = (surface.height() + 1) * pixel;
+    for (const QRectF& side :
+         {QRectF(0, 0, right + pixel, pixel), QRectF(0, bottom, right, pixel),
+          QRectF(0, 0, pixel, bottom), QRectF(right, 0, pixel, bottom + pixel)})
+        painter.fillRect(side, kForeground);
 
     if (m_caption.isEmpty())
         return;
@@ -60,29 +68,29 @@ void AscanImage::paint(QPainter& painter) const
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setPen(kForeground);
     painter.setFont(fontInUnits(QStringLiteral("DejaVu Sans"), kCaptionFontSize, painter.device()));
-    const QRectF line(2, surface.bottom() + kBorder, size().width() - 4, kCaptionHeight);
+    const QRectF line(2, bottom + pixel, kAscanWidth - 4, kCaptionHeight);
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
                      QFontMetricsF(painter.font(), painter.device())
                          .elidedText(m_caption, Qt::ElideMiddle, line.width()));
     painter.restore();
 }
 
-QImage AscanImage::image(double pixelsPerUnit) const
+QImage AscanImage::image() const
 {
-    const QSizeF s = size();
-    const QSize pixels(int(std::ceil(s.width() * pixelsPerUnit)),
-                       int(std::ceil(s.height() * pixelsPerUnit)));
-    return paintedImage(pixels, pixelsPerUnit, [this](QPainter& painter) { paint(painter); });
+    return paintedImage(pixelSize(), m_pixelsPerUnit,
+                        [this](QPainter& painter) { paint(painter); });
 }
 
-QByteArray AscanImage::png(double pixelsPerUnit) const
+QByteArray AscanImage::png() const
 {
-    return pngBytes(image(pixelsPerUnit));
+    return pngBytes(image());
 }
 
-QByteArray AscanImage::svg(double pixelsPerUnit) const
+QByteArray AscanImage::svg() const
 {
-    return svgImage(size(), pixelsPerUnit, [this](QPainter& painter) { paint(painter); });
+    const QSize pixels = pixelSize();
+    return svgImage(QSizeF(pixels) / m_pixelsPerUnit, m_pixelsPerUnit,
+                    [this](QPainter& painter) { paint(painter); });
 }
 
 QString ascanCaption(int memory, const Record& record, const QString& sourceFile)

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QSizeF>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -15,27 +15,31 @@ namespace quillon
 {
 
 // An A-scan saved as an image file: the surface inside the picture box's single-line border,
-// whole, as the window frames it, and under it an optional caption line. Sizes are in drawing
-// units; the surface keeps its 258.75 x 231.75.
+// whole, as the window frames it, and under it an optional caption line. The border is one
+// pixel wide and lies on whole pixels, the surface one pixel in from the image's corner.
 class AscanImage
 {
 public:
     // `paintSurface` paints the surface in its own drawing units; an empty caption adds no line.
-    explicit AscanImage(std::function<void(QPainter&)> paintSurface, QString caption = {});
+    AscanImage(std::function<void(QPainter&)> paintSurface, QString caption, double pixelsPerUnit);
 
-    QSizeF size() const;
-    // Where the surface lies in the image.
-    static QRectF surfaceArea();
+    QSize pixelSize() const;
 
+    // Paints the image through a painter that maps one drawing unit onto pixelsPerUnit pixels.
     void paint(QPainter& painter) const;
-    QImage image(double pixelsPerUnit) const;
+    QImage image() const;
     // As files: PNG by Qt's writer, SVG by Qt SVG; empty when it cannot be written.
-    QByteArray png(double pixelsPerUnit) const;
-    QByteArray svg(double pixelsPerUnit) const;
+    QByteArray png() const;
+    QByteArray svg() const;
 
 private:
+    // The surface's whole pixels.
+    QSize surfacePixels() const;
+    int captionPixels() const;
+
     std::function<void(QPainter&)> m_paintSurface;
     QString m_caption;
+    double m_pixelsPerUnit;
 };
 
 // The caption of an A-scan image: "Mem 7   tested 2024-09-01 10:00   line4.dat", without what

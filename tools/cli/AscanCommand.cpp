@@ -120,11 +120,11 @@ int runAscan(const QStringList& arguments, const QString& usage)
     const int memory = source.kind == RecordSource::Kind::Bank
                            ? source.memory
                            : int(panelTexts(record).number(u"txtmemno"));
+    constexpr double kPixelsPerUnit = 96.0 / 72.0; // the window's natural size
     const AscanImage image([&](QPainter& painter) { paintAscan(painter, drawing); },
-                           caption ? ascanCaption(memory, record, source.file) : QString());
-    constexpr double kPixelsPerUnit = 96.0 / 72.0;
-    return writeOutput(output, format == QLatin1String("svg") ? image.svg(kPixelsPerUnit)
-                                                              : image.png(kPixelsPerUnit));
+                           caption ? ascanCaption(memory, record, source.file) : QString(),
+                           kPixelsPerUnit);
+    return writeOutput(output, format == QLatin1String("svg") ? image.svg() : image.png());
 }
 
 } // namespace quillon::cli
