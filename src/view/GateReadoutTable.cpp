@@ -17,7 +17,6 @@ GateReadoutTable::GateReadoutTable(QWidget* parent) : QTableWidget(0, kGateColum
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setWordWrap(false);
 }
@@ -38,6 +37,17 @@ void GateReadoutTable::showGates(const std::vector<GateReading>& gates)
     }
     resizeRowsToContents();
     updateGeometry();
+}
+
+QSize GateReadoutTable::sizeHint() const
+{
+    int width = 0;
+    for (int column = 0; column < columnCount(); ++column)
+        width += horizontalHeader()->sectionSize(column);
+    int height = horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < rowCount(); ++row)
+        height += rowHeight(row);
+    return QSize(width, height) + QSize(2 * frameWidth(), 2 * frameWidth());
 }
 
 QString GateReadoutTable::cellText(int row, GateColumn column) const

@@ -21,6 +21,10 @@ public:
     void showGates(const std::vector<GateReading>& gates);
     // The text of a cell, empty outside the table.
     QString cellText(int row, GateColumn column) const;
+
+    // The header and the rows, no more.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
 } // namespace quillon

@@ -519,11 +519,10 @@ print(bank.column_dimensions['D'].width > 8)
             "--memory goes with --bank (usage: quillon-cli record SOURCE)\n");
         row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1, {},
             "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png|svg] "
-            "[--caption] [-o "
-            "OUT])\n");
+            "[--caption] [-o OUT])\n");
         row("output without a name", {"ascan", "--awv", m_awv, "-o"}, 1, {},
-            "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o "
-            "OUT])\n");
+            "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] "
+            "[--caption] [-o OUT])\n");
         row("two bank files", {"bank", "a", "b"}, 1, {},
             "give one bank file (usage: quillon-cli bank FILE)\n");
         row("import without -o", {"import-frames", "a"}, 1, {},
