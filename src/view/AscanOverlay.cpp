@@ -164,33 +164,38 @@ void AscanOverlay::paintView(QPainter& painter, const AscanDrawing& model,
 void AscanOverlay::paintBase(QPainter& painter, const AscanDrawing& model) const
 {
     const std::array<const AscanLayerItem*, 3> items{&m_comparison, &m_zoomScale, &m_peaks};
-    // The back primitives go just behind the trace on display, the model's first polyline.
+    std::vector<AscanItem> back;
+    for (const AscanLayerItem* layer : items)
+        layer->addBack(back);
+    // The back primitives go just behind the trace on display, the model's first polyline; the
+    // model itself is painted without a copy when nothing goes behind it and nothing is zoomed.
+    const AscanDrawing* drawn = &model;
     AscanDrawing withBack;
-    withBack.items.reserve(model.items.size() + items.size());
-    bool backAdded = false;
-    for (const AscanItem& item : model.items) {
-        if (!backAdded && std::holds_alternative<PolylineItem>(item)) {
-            for (const AscanLayerItem* layer : items)
-                layer->addBack(withBack.items);
-            backAdded = true;
-        }
-        withBack.items.push_back(item);
+    if (!back.empty()) {
+        const auto trace = std::find_if(model.items.begin(), model.items.end(), [](const auto& i) {
+            return std::holds_alternative<PolylineItem>(i);
+        });
+        withBack.items.reserve(model.items.size() + back.size());
+        withBack.items.insert(withBack.items.end(), model.items.begin(), trace);
+        withBack.items.insert(withBack.items.end(), std::make_move_iterator(back.begin()),
+                              std::make_move_iterator(back.end()));
+        withBack.items.insert(withBack.items.end(), trace, model.items.end());
+        drawn = &withBack;
     }
-    if (!backAdded)
-        for (const AscanLayerItem* layer : items)
-            layer->addBack(withBack.items);
-    const AscanDrawing shown = m_zoom.shown(withBack);
+    AscanDrawing zoomed;
     if (isZoomed()) {
+        zoomed = m_zoom.shown(*drawn);
+        drawn = &zoomed;
         // The zoomed trace stays inside the trace area; the strip below carries our scale.
         painter.fillRect(QRectF(0, 0, kAscanWidth, kAscanHeight), Qt::white);
         painter.save();
         painter.setClipRect(AscanZoom::zoomClip(), Qt::IntersectClip);
-        paintAscan(painter, shown);
+        paintAscan(painter, zoomed);
         painter.restore();
     } else {
-        paintAscan(painter, shown);
+        paintAscan(painter, *drawn);
     }
-    const AscanLayerView view{m_measure, m_zoom, shown};
+    const AscanLayerView view{m_measure, m_zoom, *drawn};
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
