@@ -2,11 +2,12 @@
 
 #include "app/MainWindow.h"
 #include "core/AscanDrawingBuilder.h"
+#include "core/AscanGeometry.h"
+#include "core/AscanImage.h"
 #include "core/AscanMeasure.h"
-#include "core/AscanSvg.h"
-#include "core/PaintedImage.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
+#include "view/GateReadoutTable.h"
 #include "view/MemoryList.h"
 #include "view/SaveDialog.h"
 #include "view/Widgets.h"
@@ -41,12 +42,8 @@ AscanToolsController::AscanToolsController(MainWindow& window)
         QStringLiteral("Sample 249   Path 1234.56   Amplitude 100 %  ")));
     window.statusBar()->addPermanentWidget(m_cursorReadout);
 
-    m_peakReadouts = named(new QLabel(&window), "lblpeaks");
-    m_peakReadouts->setWordWrap(true);
-    m_peakReadouts->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_peakReadouts->setFixedWidth(m_peakReadouts->fontMetrics().horizontalAdvance(
-        QStringLiteral("Gate 1 peak 100 % at 1234.56 (sample 249),")));
-    window.addUnderAscan(m_peakReadouts);
+    m_gateTable = named(new GateReadoutTable(&window), "tblgates");
+    window.addUnderAscan(m_gateTable);
 
     QMenu* menu = named(window.menuBar()->addMenu(QStringLiteral("A-scan")), "mnuascan");
     mnucopyascan = named(menu->addAction(QStringLiteral("Copy A-scan")), "mnucopyascan");
@@ -84,11 +81,20 @@ AscanToolsController::AscanToolsController(MainWindow& window)
 
 void AscanToolsController::recordShown(int)
 {
-    m_overlay->setMeasure(
-        AscanMeasure(m_window.module().recbuf, m_window.displayedSnapshot().panel));
-    showPeakReadouts();
+    // What the surface shows is measured: the gates and the range of the panel as shown. The
+    // sample echo is drawn without its setup, so none of it is drawn, whatever the panel's
+    // initial texts hold: no gate, no range scale.
+    PanelTexts panel;
+    if (m_window.setupDrawn()) {
+        panel = m_window.displayedSnapshot().panel;
+    } else {
+        panel.setValue(u"txtgate", QString::fromUtf16(kOff));
+        panel.setValue(u"txtgate2", QString::fromUtf16(kOff));
+    }
+    m_overlay->setMeasure(AscanMeasure(m_window.module().recbuf, panel));
+    m_gateTable->showGates(m_overlay->measure().gates());
     if (m_comparedRow >= 0)
-        refreshComparison(); // the legend names the memory now on display
+        refreshComparison(); // on the new record's axis, named in the legend
 }
 
 void AscanToolsController::showCursorReadout(int sample)
@@ -96,14 +102,6 @@ void AscanToolsController::showCursorReadout(int sample)
     m_cursorReadout->setText(sample == AscanOverlay::kNoCursor
                                  ? QString()
                                  : sampleReadout(m_overlay->measure().sample(sample)));
-}
-
-void AscanToolsController::showPeakReadouts()
-{
-    QStringList lines;
-    for (const GateReading& gate : m_overlay->measure().gates())
-        lines.append(gateReadout(gate));
-    m_peakReadouts->setText(lines.join(u'\n'));
 }
 
 bool AscanToolsController::compareWith(int row)
@@ -126,16 +124,34 @@ void AscanToolsController::refreshComparison()
         clearComparison();
         return;
     }
-    // The other memory's trace exactly as the display would draw it.
+    // The other memory's trace as the display would draw it, moved onto the sound-path axis of
+    // the trace on display where both ranges have a number.
+    const Record& compared = module.membank[m_comparedRow];
+    const PanelTexts panel = panelTexts(compared);
+    const SoundPathAxis other{panel.number(u"txtdelay"), panel.number(u"txtrange")};
     AscanDrawing drawing;
-    display_pattern(drawing, module.membank[m_comparedRow]);
+    display_pattern(drawing, compared);
     for (const AscanItem& item : drawing.items)
         if (const auto* trace = std::get_if<PolylineItem>(&item)) {
-            m_overlay->setComparison(trace->points, memoryName(m_comparedRow),
+            const AscanMeasure& shown = m_overlay->measure();
+            const auto moved = traceOnAxis(trace->points, other, {shown.delay(), shown.range()});
+            m_overlay->setComparison(moved.value_or(trace->points), comparisonLegend(other),
                                      memoryName(m_window.shownRow()));
             break;
         }
     mnuclearcompare->setEnabled(true);
+}
+
+QString AscanToolsController::comparisonLegend(SoundPathAxis other) const
+{
+    const QString name = memoryName(m_comparedRow);
+    const AscanMeasure& shown = m_overlay->measure();
+    if (other.range == 0 || !shown.hasSoundPath())
+        return tr("%1 (not to scale: no RANGE)").arg(name);
+    if (other.range == shown.range() && other.delay == shown.delay())
+        return name;
+    return tr("%1 (RANGE %2, DELAY %3)")
+        .arg(name, measureNumber(other.range), measureNumber(other.delay));
 }
 
 void AscanToolsController::clearComparison()
@@ -162,11 +178,14 @@ void AscanToolsController::copyAscan()
 bool AscanToolsController::saveImage(const QString& path)
 {
     const AscanDrawing& model = m_window.ascanDrawing();
+    const int row = m_window.shownRow();
+    const Module1& module = m_window.module();
+    const AscanImage image(
+        [&](QPainter& painter) { m_overlay->paint(painter, model, false); },
+        ascanCaption(row + 1, module.recbuf, row >= 0 ? module.bankPath() : QString()),
+        kExportPixelsPerUnit);
     const bool svg = path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    const QByteArray bytes =
-        svg ? svgImage(QSizeF(kAscanWidth, kAscanHeight), kExportPixelsPerUnit,
-                       [&](QPainter& painter) { m_overlay->paint(painter, model, false); })
-            : pngBytes(m_overlay->image(model, kExportPixelsPerUnit));
+    const QByteArray bytes = svg ? image.svg() : image.png();
     QSaveFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         !file.commit()) {

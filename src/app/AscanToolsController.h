@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AscanGeometry.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -12,11 +14,13 @@ namespace quillon
 {
 
 class AscanOverlay;
+class GateReadoutTable;
 class MainWindow;
 
 // The A-scan tools: the cursor and its readout in the status bar, the gate peaks marked on the
-// trace with their readouts beside the setup panel, zoom and pan, a second memory to compare
-// (from the memory list's context menu) and the A-scan as shown copied or saved as an image.
+// trace with their table beside the setup panel, zoom and pan, a second memory to compare (from
+// the memory list's context menu, on the sound-path axis of the trace on display) and the A-scan
+// as shown copied or saved as an image. All of it follows the record shown.
 // Owns the "A-scan" menu after the window's own menus. None of it reaches the drawing model
 // the reports use.
 class AscanToolsController : public QObject
@@ -36,8 +40,9 @@ public:
 
     // "Copy A-scan": the A-scan as shown (zoom and comparison included) onto the clipboard.
     void copyAscan();
-    // Writes the A-scan as shown: SVG for a name ending in ".svg", else PNG. False, with the
-    // reason in the status bar, when the file cannot be written.
+    // Writes the A-scan as shown, framed, with a caption line naming the memory, its tested time
+    // and the bank file: SVG for a name ending in ".svg", else PNG. False, with the reason in the
+    // status bar, when the file cannot be written.
     bool saveImage(const QString& path);
 
     QAction* mnucopyascan = nullptr;
@@ -50,15 +55,15 @@ public:
 private:
     void recordShown(int row);
     void showCursorReadout(int sample);
-    void showPeakReadouts();
     void refreshComparison();
+    QString comparisonLegend(SoundPathAxis other) const;
     void listMenuRequested(int row);
     void askForImageFile();
 
     MainWindow& m_window;
     AscanOverlay* m_overlay = nullptr;
     QLabel* m_cursorReadout = nullptr;
-    QLabel* m_peakReadouts = nullptr;
+    GateReadoutTable* m_gateTable = nullptr;
     QPointer<QFileDialog> m_saveDialog;
     int m_menuRow = -1;
     int m_comparedRow = -1;

@@ -189,6 +189,7 @@ void MainWindow::showSampleEcho()
 {
     writeSampleEcho(m_module.recbuf);
     display_pattern();
+    m_setupDrawn = false;
     changeDisplay(kNoRow, tr("sample echo"));
     m_sampleEcho = true;
 }
@@ -291,6 +292,7 @@ void MainWindow::display_setup()
 
     m_ui->notes->setTexts(noteTexts(record));
     cal_grt();
+    m_setupDrawn = true;
 }
 
 void MainWindow::cal_grt()

@@ -68,6 +68,9 @@ public:
     QString withDraftNote(const QString& text) const;
     // Stores every draft into its memory, as "S  A  V  E" would; the drafts end.
     void saveDrafts();
+    // Whether display_setup drew the record on display (not so for the sample echo, drawn by
+    // display_pattern alone with the panel left as it was): only then are its gates drawn.
+    bool setupDrawn() const { return m_setupDrawn; }
 
     // The display chain for the record in recbuf.
     void display_pattern();
@@ -169,6 +172,7 @@ private:
     int m_keptDraft = kNoRow;
     int m_draftMenuRow = kNoRow;
     bool m_placed = false; // the window has its size: kept from the last run, or fitted
+    bool m_setupDrawn = false;
     std::function<bool()> m_closeGuard;
     bool m_ending = false; // the close guard agreed: every window closes, the program ends
     struct Ui;

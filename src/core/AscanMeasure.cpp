@@ -134,23 +134,26 @@ QString sampleReadout(const SampleReading& reading)
     return text + QStringLiteral("   Amplitude %1 %").arg(reading.amplitude);
 }
 
-QString gateReadout(const GateReading& gate)
+std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate)
 {
+    std::array<QString, kGateColumnCount> cells;
+    const auto cell = [&](GateColumn c) -> QString& { return cells[std::size_t(c)]; };
+    cell(GateColumn::Gate) = QString::number(gate.gate);
     if (!gate.peak)
-        return QStringLiteral("Gate %1: no sample inside").arg(gate.gate);
+        return cells;
     const GatePeak& peak = *gate.peak;
-    QString text = QStringLiteral("Gate %1 peak %2 %").arg(gate.gate).arg(peak.reading.amplitude);
+    const auto percent = [](double v) { return measureNumber(v, 1) + QStringLiteral(" %"); };
+    cell(GateColumn::Amplitude) = percent(peak.reading.amplitude);
     if (peak.reading.soundPath)
-        text += QStringLiteral(" at %1").arg(measureNumber(*peak.reading.soundPath));
-    text += QStringLiteral(" (sample %1)").arg(peak.reading.sample);
+        cell(GateColumn::SoundPath) = measureNumber(*peak.reading.soundPath);
+    cell(GateColumn::Sample) = QString::number(peak.reading.sample);
     if (peak.dbToLevel)
-        text += QStringLiteral(", %1 to level").arg(signedDb(*peak.dbToLevel));
-    if (peak.dacAmplitude) {
-        text += QStringLiteral("; DAC %1 %").arg(measureNumber(*peak.dacAmplitude, 1));
-        if (peak.dbToDac)
-            text += QStringLiteral(", %1").arg(signedDb(*peak.dbToDac));
-    }
-    return text;
+        cell(GateColumn::DbToLevel) = signedDb(*peak.dbToLevel);
+    if (peak.dacAmplitude)
+        cell(GateColumn::DacHeight) = percent(*peak.dacAmplitude);
+    if (peak.dbToDac)
+        cell(GateColumn::DbToDac) = signedDb(*peak.dbToDac);
+    return cells;
 }
 
 } // namespace quillon

@@ -84,9 +84,12 @@ std::optional<double> decibels(double amplitude, double reference);
 
 // The cursor's readout: "Sample 100   Path 40.4   Amplitude 60 %" (no path without a range).
 QString sampleReadout(const SampleReading& reading);
-// A gate's readout: "Gate 1 peak 60 % at 40.4 (sample 100), +3.5 dB to level", followed by
-// "; DAC 50 %, +1.6 dB" where DAC is on; "Gate 1: no sample inside" for a gate off the trace.
-QString gateReadout(const GateReading& gate);
+// A gate's readout as the cells of a table row, in the order of GateColumn: "1", "60 %", "40.4",
+// "100", "+3.5 dB", "50 %", "+1.6 dB". A value that does not apply (no range, DAC off, a level
+// of 0) is an empty cell; a gate off the trace has its number only.
+enum class GateColumn { Gate, Amplitude, SoundPath, Sample, DbToLevel, DacHeight, DbToDac };
+inline constexpr int kGateColumnCount = 7;
+std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate);
 // A number with at most `decimals` decimals, trailing zeros dropped.
 QString measureNumber(double value, int decimals = 2);
 

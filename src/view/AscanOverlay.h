@@ -2,12 +2,19 @@
 
 #include "core/AscanDrawing.h"
 #include "core/AscanMeasure.h"
+#include "core/AscanZoom.h"
+#include "view/AscanComparisonItem.h"
+#include "view/AscanCursorItem.h"
+#include "view/AscanPeaksItem.h"
+#include "view/AscanZoomScaleItem.h"
 
 #include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <QRectF>
 #include <QVector>
+
+#include <optional>
 
 class QPainter;
 
@@ -16,13 +23,10 @@ namespace quillon
 
 class AscanView;
 
-// The A-scan tools' layer on picascan: a vertical cursor that follows the mouse and the arrow
-// keys, the peaks of the active gates, a zoomed and panned view of the trace with a scale of our
-// own, and a second trace to compare, drawn behind the one on display. It paints after the
-// drawing model (the comparison behind its trace) and never changes the model the reports use.
-//
-// Coordinates: "surface" units are those of the painted surface (0..258.75 x 0..231.75);
-// "drawing" units those of the model. Without zoom they are the same.
+// The A-scan tools' layer on picascan: takes the mouse and the keys (cursor, zoom, pan) and
+// paints its items over the drawing model in layers: the comparison behind the trace, the zoom
+// scale, the gate peaks and the legend, the cursor on top. The model the reports use never
+// changes. Coordinates as in AscanZoom.
 class AscanOverlay : public QObject
 {
     Q_OBJECT
@@ -33,38 +37,35 @@ public:
     void setMeasure(const AscanMeasure& measure);
     const AscanMeasure& measure() const { return m_measure; }
 
-    static constexpr int kNoCursor = -1;
-    int cursorSample() const { return m_cursor; }
+    static constexpr int kNoCursor = AscanCursorItem::kNoCursor;
+    int cursorSample() const { return m_cursor.sample; }
     void setCursorSample(int sample);
     // One press of an arrow key: `steps` samples to the right (negative: to the left).
     void moveCursor(int steps);
 
-    // The trace area in drawing units: x 0..250, y 10..210. The visible part of it.
-    static QRectF traceArea();
-    QRectF visibleArea() const { return m_visible; }
-    bool isZoomed() const { return m_visible != traceArea(); }
+    static QRectF traceArea() { return AscanZoom::traceArea(); }
+    QRectF visibleArea() const { return m_zoom.visible(); }
+    bool isZoomed() const { return m_zoom.isZoomed(); }
+    // Zoom and pan as AscanZoom does them; a cursor under the mouse follows the sample now there.
     void zoomTo(const QRectF& drawingArea);
-    // Horizontally by `factor` (above 1 zooms in) about surface x.
     void zoomAt(double factor, double surfaceX);
-    // Moves the view by a distance in surface units, as a drag does.
     void panBy(double surfaceDx, double surfaceDy);
     void resetZoom();
 
-    // A second trace (the trace polyline of another record), drawn light behind the current one,
-    // with both legends.
+    // A second trace (drawing units, on the axis of the trace on display), drawn light behind the
+    // current one, with both legends.
     void setComparison(const QVector<QPointF>& trace, const QString& legend,
                        const QString& currentLegend);
     void clearComparison();
-    bool hasComparison() const { return !m_compareTrace.isEmpty(); }
-    QString comparisonLegend() const { return m_compareLegend; }
+    bool hasComparison() const { return !m_comparison.isEmpty(); }
+    QString comparisonLegend() const { return m_comparison.legend; }
+    const AscanComparisonItem& comparison() const { return m_comparison; }
 
-    QPointF toSurface(QPointF drawing) const { return mapped(drawing, m_visible, traceArea()); }
-    QPointF toDrawing(QPointF surface) const { return mapped(surface, traceArea(), m_visible); }
-    // The sample under surface x.
-    int sampleAt(double surfaceX) const;
+    QPointF toSurface(QPointF drawing) const { return m_zoom.toSurface(drawing); }
+    QPointF toDrawing(QPointF surface) const { return m_zoom.toDrawing(surface); }
+    int sampleAt(double surfaceX) const { return m_zoom.sampleAt(surfaceX); }
 
-    // Paints the surface as shown, in surface units: the model (zoomed, with the comparison
-    // behind its trace), then gate peaks, our scale when zoomed, the legend and the cursor.
+    // Paints the surface as shown, in surface units: every layer, the cursor only when asked.
     void paint(QPainter& painter, const AscanDrawing& model, bool withCursor = true) const;
     // The same for the view's own painting: what only the cursor changes is kept between paints.
     // `drawingVersion` tells whether the model changed since the last paint.
@@ -72,7 +73,7 @@ public:
     // The surface as shown, without the cursor (for copying and saving).
     QImage image(const AscanDrawing& model, double pixelsPerUnit = 96.0 / 72.0) const;
 
-    static const QColor kCompareColor;
+    static inline const QColor& kCompareColor = AscanComparisonItem::kColor;
 
 signals:
     void cursorChanged(int sample);
@@ -82,29 +83,24 @@ protected:
 
 private:
     enum class Drag { None, Zoom, Pan };
-    // Point `p` of rectangle `from` at the same place in rectangle `to`.
-    static QPointF mapped(QPointF p, const QRectF& from, const QRectF& to);
     QPointF surfacePoint(QPointF widgetPoint) const;
-    void setVisible(QRectF area);
+    // After the user zoomed or panned: repaint, and the cursor to the sample under the mouse.
+    void viewMoved(bool moved);
+    void changed();
     void followCursor();
-    AscanDrawing shownDrawing(const AscanDrawing& model) const;
     void paintBase(QPainter& painter, const AscanDrawing& model) const;
-    void paintTransient(QPainter& painter, bool withCursor) const;
-    void paintPeaks(QPainter& painter) const;
-    void paintZoomScale(QPainter& painter) const;
-    void paintLegend(QPainter& painter) const;
     void paintCursor(QPainter& painter) const;
 
     AscanView& m_view;
     AscanMeasure m_measure;
-    int m_cursor = kNoCursor;
-    QRectF m_visible;
-    QVector<QPointF> m_compareTrace;
-    QString m_compareLegend;
-    QString m_currentLegend;
+    AscanZoom m_zoom;
+    AscanComparisonItem m_comparison;
+    AscanZoomScaleItem m_zoomScale;
+    AscanPeaksItem m_peaks;
+    AscanCursorItem m_cursor;
     Drag m_drag = Drag::None;
-    QPointF m_dragStart; // surface units
-    QPointF m_dragNow;
+    QPointF m_dragStart;            // surface units
+    std::optional<QPointF> m_mouse; // the mouse over the view, surface units
 
     // The painted surface without cursor and rubber band, for the view.
     struct CacheKey {

@@ -1,5 +1,5 @@
 // Saves a picture of the main window with the A-scan tools in use (a zoomed comparison of two
-// memories, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
+// memories of different RANGE, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
 #include "ScreenshotFolder.h"
 #include "support/Records.h"
 #include "view/AscanOverlay.h"
@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -32,9 +33,16 @@ int main(int argc, char** argv)
     quillon::Module1& module = app.module();
     for (int memory : {3, 7}) {
         module.recbuf = quillon::test::realisticRecord(memory);
-        if (memory == 3) // an earlier reading of the same flaw: the echo a little lower, later
-            for (int i = 249; i >= 4; --i)
-                module.recbuf[i] = std::int16_t(module.recbuf[i - 4] * 8 / 10);
+        if (memory == 3) {
+            // An earlier reading of the same flaw at RANGE 250: the same sound paths lie at
+            // 200 / 250 of the width, and the echo is a little lower.
+            const quillon::Record at200 = module.recbuf;
+            for (int i = 0; i < 250; ++i) {
+                const int j = std::min(249, int(std::lround((i + 1) * 1.25)) - 1);
+                module.recbuf[i] = std::int16_t(at200[j] * 8 / 10);
+            }
+            quillon::test::setField(module.recbuf, "txtrange", QStringLiteral("250"));
+        }
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();

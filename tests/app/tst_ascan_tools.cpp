@@ -5,6 +5,7 @@
 #include "support/Records.h"
 #include "view/AscanOverlay.h"
 #include "view/AscanView.h"
+#include "view/GateReadoutTable.h"
 #include "view/MemoryList.h"
 
 #include "app/AscanToolsController.h"
@@ -112,8 +113,8 @@ private slots:
         MainWindow& w = fillBank(app);
         AscanToolsController& tools = toolsOf(w);
         auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblcursor"));
-        auto* peaks = w.findChild<QLabel*>(QStringLiteral("lblpeaks"));
-        QVERIFY(cursor && peaks);
+        auto* gates = w.findChild<GateReadoutTable*>(QStringLiteral("tblgates"));
+        QVERIFY(cursor && gates);
         QVERIFY(cursor->text().isEmpty());
 
         // Range 200, delay 0: sample 99 lies at 200 * 100 / 250 = 80.
@@ -125,11 +126,13 @@ private slots:
             cursor->text(),
             QStringLiteral("Sample 99   Path 80   Amplitude %1 %").arg(std::min<int>(r[99], 100)));
 
-        // Gate 1 (30 % for 25 %, level 40 %) with DAC 6/14 on: one line, with both dB figures.
-        QVERIFY2(peaks->text().startsWith(QStringLiteral("Gate 1 peak ")),
-                 qPrintable(peaks->text()));
-        QVERIFY(peaks->text().contains(QStringLiteral("dB to level; DAC ")));
-        QVERIFY(!peaks->text().contains(u'\n'));
+        // Gate 1 (30 % for 25 %, level 40 %) with DAC 6/14 on: one row, every cell filled.
+        QCOMPARE(gates->rowCount(), 1);
+        QCOMPARE(gates->columnCount(), 7);
+        QCOMPARE(gates->cellText(0, GateColumn::Gate), QStringLiteral("1"));
+        for (int c = 1; c < 7; ++c)
+            QVERIFY2(!gates->cellText(0, GateColumn(c)).isEmpty(), qPrintable(QString::number(c)));
+        QVERIFY(gates->cellText(0, GateColumn::DbToDac).endsWith(QStringLiteral(" dB")));
 
         // Another record brings its own readouts; the cursor stays where it was.
         app.module().recbuf = test::realisticRecord(9);
@@ -138,7 +141,53 @@ private slots:
         w.showRecord(MainWindow::kNoRow);
         QCOMPARE(tools.overlay().cursorSample(), 99);
         QVERIFY2(!cursor->text().contains(QStringLiteral("Path")), qPrintable(cursor->text()));
-        QVERIFY(peaks->text().isEmpty());
+        QCOMPARE(gates->rowCount(), 0);
+    }
+
+    void sampleEchoHasNoReadoutOfGatesThatAreOff()
+    {
+        // The start-up echo's panel keeps its initial texts: both gates OFF.
+        test::StartedApplication app;
+        MainWindow& w = app.window();
+        w.showSampleEcho();
+        QCOMPARE(w.findChild<GateReadoutTable*>(QStringLiteral("tblgates"))->rowCount(), 0);
+        QVERIFY(toolsOf(w).overlay().measure().gates().empty());
+    }
+
+    void comparisonFollowsTheRecordShown()
+    {
+        // Memory 3 taken at RANGE 250 is drawn on the range-200 axis of memory 7: stretched by
+        // 250 / 200 and cut at the end of the trace, and the legend says so.
+        test::StartedApplication app;
+        Module1& m = app.module();
+        Record wide = test::realisticRecord(3);
+        test::setField(wide, "txtrange", QStringLiteral("250"));
+        MainWindow& w = fillBank(app);
+        AscanToolsController& tools = toolsOf(w);
+        m.store(2, wide, {StoreKind::Received, {}});
+        w.openMemory(6);
+        tools.compareWith(2);
+        const QVector<QPointF>& trace = tools.overlay().comparison().trace;
+        QCOMPARE(trace.size(), 201); // samples 0 .. 199 of 250 and the start at x 0
+        QCOMPARE(trace[100].x(), 125.0);
+        QCOMPARE(trace.last().x(), 250.0);
+        QCOMPARE(tools.overlay().comparisonLegend(), QStringLiteral("Mem 3 (RANGE 250, DELAY 0)"));
+        QCOMPARE(tools.overlay().comparison().currentLegend, QStringLiteral("Mem 7"));
+
+        // A record without a range number has no axis: the trace as it is, and a note.
+        Record noRange = test::realisticRecord(9);
+        test::setField(noRange, "txtrange", QStringLiteral("       "));
+        m.recbuf = noRange;
+        w.showRecord(MainWindow::kNoRow);
+        QCOMPARE(tools.overlay().comparison().trace.size(), 251);
+        QCOMPARE(tools.overlay().comparisonLegend(),
+                 QStringLiteral("Mem 3 (not to scale: no RANGE)"));
+        QCOMPARE(tools.overlay().comparison().currentLegend, QStringLiteral("On display"));
+
+        // Memory 3 itself on display: its own axis, no note.
+        w.openMemory(2);
+        QCOMPARE(tools.overlay().comparisonLegend(), QStringLiteral("Mem 3"));
+        QCOMPARE(tools.overlay().comparison().trace.size(), 251);
     }
 
     void compareFromTheListsContextMenu()
@@ -230,6 +279,15 @@ private slots:
             qPrintable(QStringLiteral("%1 of the pixels differ (worst %2)").arg(share).arg(worst)));
         // The comparison made it into both.
         QVERIFY(fromSvg != renderAscan(w.ascanDrawing(), 2.0));
+
+        // Framed whole, as the window frames it, with the caption line under the surface.
+        QCOMPARE(fromPng.size(), QSize(520, 494));
+        const auto dark = [&](int x, int y) { return qGray(fromPng.pixel(x, y)) < 100; };
+        for (const QPoint& p : {QPoint(0, 200), QPoint(519, 200), QPoint(300, 0), QPoint(300, 465)})
+            QVERIFY2(dark(p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        QFile svgFile(svg);
+        QVERIFY(svgFile.open(QIODevice::ReadOnly));
+        QVERIFY(svgFile.readAll().contains(">Mem 7   tested 2024-06-15 14:32<"));
     }
 
     void unwritableFileIsReported()

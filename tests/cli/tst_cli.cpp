@@ -212,11 +212,11 @@ private slots:
         QCOMPARE(r.exit, 0);
         QVERIFY(r.out.isEmpty());
         QImage image(out, "PNG");
-        QCOMPARE(image.size(), QSize(345, 309));
+        QCOMPARE(image.size(), QSize(347, 311));
         const CliResult toStdout = runCli({"ascan", "--awv", m_awv, "--format", "png"});
         QCOMPARE(toStdout.exit, 0);
         QVERIFY(toStdout.out.startsWith("\x89PNG\r\n\x1a\n"));
-        QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(345, 309));
+        QCOMPARE(QImage::fromData(toStdout.out, "PNG").size(), QSize(347, 311));
     }
 
     void ascanSvg()
@@ -230,13 +230,22 @@ private slots:
         QXmlStreamReader xml(&file);
         QVERIFY(xml.readNextStartElement());
         QCOMPARE(xml.name(), QStringLiteral("svg"));
-        QCOMPARE(xml.attributes().value("viewBox"), QStringLiteral("0 0 345 309"));
+        // The surface and its single-line border, whole.
+        QCOMPARE(xml.attributes().value("viewBox"), QStringLiteral("0 0 347 311"));
         int polylines = 0;
         while (!xml.atEnd())
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"polyline")
                 ++polylines;
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(polylines >= 1); // the trace
+
+        // --caption adds a line under the drawing: the memory and the file, wherever it stands.
+        const CliResult captioned =
+            runCli({"ascan", "--caption", "--awv", m_awv, "--format", "svg"});
+        QCOMPARE(captioned.exit, 0);
+        QVERIFY(captioned.out.contains("viewBox=\"0 0 347 330\""));
+        QVERIFY(captioned.out.contains(">Mem 7   "));
+        QVERIFY(captioned.out.contains("   memory7.awv</text>"));
     }
 
     void bankListsTheMemories()
@@ -472,7 +481,7 @@ print(bank.column_dimensions['D'].width > 8)
         QTest::addColumn<QByteArray>("err");
         const QByteArray help =
             "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n"
-            "  quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]\n"
+            "  quillon-cli ascan SOURCE [--format json|png|svg] [--caption] [-o OUT]\n"
             "  quillon-cli bank FILE\n"
             "  quillon-cli capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o "
             "OUT\n"
@@ -509,11 +518,11 @@ print(bank.column_dimensions['D'].width > 8)
         row("memory without a bank", {"record", "--memory", "7"}, 1, {},
             "--memory goes with --bank (usage: quillon-cli record SOURCE)\n");
         row("unknown format", {"ascan", "--awv", m_awv, "--format", "bmp"}, 1, {},
-            "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o "
-            "OUT])\n");
+            "unknown format bmp (usage: quillon-cli ascan SOURCE [--format json|png|svg] "
+            "[--caption] [-o OUT])\n");
         row("output without a name", {"ascan", "--awv", m_awv, "-o"}, 1, {},
-            "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] [-o "
-            "OUT])\n");
+            "-o needs a value (usage: quillon-cli ascan SOURCE [--format json|png|svg] "
+            "[--caption] [-o OUT])\n");
         row("two bank files", {"bank", "a", "b"}, 1, {},
             "give one bank file (usage: quillon-cli bank FILE)\n");
         row("import without -o", {"import-frames", "a"}, 1, {},

@@ -28,11 +28,11 @@ Record echoRecord()
 }
 
 struct Fixture {
-    Record record = echoRecord();
+    Record record;
     AscanView view;
     AscanOverlay* overlay = new AscanOverlay(view);
 
-    Fixture()
+    explicit Fixture(const Record& shown = echoRecord()) : record(shown)
     {
         view.setDrawing(drawRecord(record));
         overlay->setMeasure(AscanMeasure(record, panelTexts(record)));
@@ -272,6 +272,46 @@ private slots:
         QCOMPARE(f.shown(), f.shown());
         QCOMPARE(f.count(f.shown(), echo, AscanOverlay::kCompareColor), 0);
         QCOMPARE(f.count(f.shown(), QRectF(180, 10, 70, 22), AscanOverlay::kCompareColor), 0);
+    }
+
+    void legendMovesOffAPeakMark()
+    {
+        // Gate 1 from 80 % for 15 %: its peak of 95 % at sample 220 is marked in the top right
+        // corner, where the legend would stand.
+        Record r = test::gateRecord("80%    ", "15%    ");
+        r[220] = 95;
+        Fixture f(r);
+        const QRectF mark(217, 4, 8, 16);
+        const QRectF topRight(190, 12, 60, 20);
+        const QRectF topLeft(3, 12, 60, 20);
+        const int markInk = f.count(f.shown(), mark, AscanPeaksItem::kGateColors[0]);
+        QVERIFY(markInk > 4);
+
+        const AscanDrawing flat = drawRecord(test::gateRecord());
+        f.overlay->setComparison(std::get<PolylineItem>(flat.items[1]).points,
+                                 QStringLiteral("Mem 9"), QStringLiteral("Mem 2"));
+        const QImage compared = f.shown();
+        QCOMPARE(f.count(compared, mark, AscanPeaksItem::kGateColors[0]), markInk);
+        QCOMPARE(f.count(compared, topRight, AscanOverlay::kCompareColor), 0);
+        QVERIFY(f.count(compared, topLeft, AscanOverlay::kCompareColor) > 5);
+    }
+
+    void cursorFollowsTheMouseAfterZoomAndPan()
+    {
+        Fixture f;
+        f.overlay->zoomTo(QRectF(100, 10, 50, 200));
+        f.mouse(QEvent::MouseMove, f.at(200)); // drawing x 100 + 200 * 50 / 250 = 140
+        QCOMPARE(f.overlay->cursorSample(), 139);
+        QSignalSpy moved(f.overlay, &AscanOverlay::cursorChanged);
+        f.view.setFocus();
+        QTest::keyClick(&f.view, Qt::Key_Escape); // the whole trace: x 200 under the mouse
+        QCOMPARE(f.overlay->cursorSample(), 199);
+        f.wheel(f.at(50), 120); // the wheel moves the mouse to x 50 and zooms about it
+        QCOMPARE(f.overlay->cursorSample(), 49);
+        f.overlay->panBy(-25, 0); // a tenth of the surface: 20 of the 200 samples shown
+        QCOMPARE(f.overlay->cursorSample(), 69);
+        QCOMPARE(moved.count(), 3);
+        QCOMPARE(moved.last().at(0).toInt(), 69);
     }
 
     void newDrawingIsShownAtOnce()

@@ -1,10 +1,12 @@
-// quillon-cli ascan SOURCE [--format json|png|svg] [-o OUT]: the A-scan drawing of a record.
+// quillon-cli ascan SOURCE [--format json|png|svg] [--caption] [-o OUT]: the A-scan drawing of a
+// record; an image framed as the window frames it, with a caption line when asked.
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "Commands.h"
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
-#include "core/AscanSvg.h"
+#include "core/AscanImage.h"
+#include "core/PanelTexts.h"
 #include "JsonWriter.h"
 #include "RecordSource.h"
 
@@ -77,10 +79,24 @@ QByteArray drawingJson(const AscanDrawing& drawing)
     return json.finish();
 }
 
+// "--caption", the one option without a value, taken out of the arguments before the others are
+// read (not after a "--").
+bool takeCaptionFlag(QStringList& args)
+{
+    const qsizetype end = args.indexOf(QStringLiteral("--"));
+    const qsizetype at = args.indexOf(QStringLiteral("--caption"));
+    if (at < 0 || (end >= 0 && at > end))
+        return false;
+    args.removeAt(at);
+    return true;
+}
+
 } // namespace
 
-int runAscan(const QStringList& args, const QString& usage)
+int runAscan(const QStringList& arguments, const QString& usage)
 {
+    QStringList args = arguments;
+    const bool caption = takeCaptionFlag(args);
     CommandLine line(RecordSource::options() << QStringLiteral("--format") << QStringLiteral("-o"),
                      args);
     RecordSource source;
@@ -98,10 +114,17 @@ int runAscan(const QStringList& args, const QString& usage)
         status != Success)
         return status;
     const AscanDrawing drawing = drawRecord(record);
-    if (format == QLatin1String("svg"))
-        return writeOutput(output, ascanSvg(drawing));
-    return writeOutput(output,
-                       format == QLatin1String("png") ? ascanPng(drawing) : drawingJson(drawing));
+    if (format == QLatin1String("json"))
+        return writeOutput(output, drawingJson(drawing));
+    // The memory a bank gives, else the one the record's MEM NO box names.
+    const int memory = source.kind == RecordSource::Kind::Bank
+                           ? source.memory
+                           : int(panelTexts(record).number(u"txtmemno"));
+    constexpr double kPixelsPerUnit = 96.0 / 72.0; // the window's natural size
+    const AscanImage image([&](QPainter& painter) { paintAscan(painter, drawing); },
+                           caption ? ascanCaption(memory, record, source.file) : QString(),
+                           kPixelsPerUnit);
+    return writeOutput(output, format == QLatin1String("svg") ? image.svg() : image.png());
 }
 
 } // namespace quillon::cli

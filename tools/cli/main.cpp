@@ -9,7 +9,7 @@ namespace
 {
 // The commands, in the order the help lists them (those added later after the first ones).
 constexpr CliCommand kCommands[] = {
-    {"ascan", "ascan SOURCE [--format json|png|svg] [-o OUT]", nullptr, runAscan},
+    {"ascan", "ascan SOURCE [--format json|png|svg] [--caption] [-o OUT]", nullptr, runAscan},
     {"bank", "bank FILE", nullptr, runBank},
     {"capture", "capture --port DEVICE --memories LIST [--into BANK] [--archive DB] -o OUT",
      nullptr, runCapture},
