@@ -11,6 +11,7 @@
 #include "view/AscanView.h"
 #include "view/MemoryList.h"
 #include "view/NoteLinesPanel.h"
+#include "view/PageScrollArea.h"
 #include "view/SetupPanel.h"
 #include "view/Widgets.h"
 #include "view/WindowSettings.h"
@@ -21,6 +22,7 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -76,9 +78,14 @@ void MainWindow::fitToContents()
     if (m_placed)
         return;
     m_placed = true;
+    resize(sizeHint());
+    // The window's hint may leave the page a little short (the status bar's widgets): grow by
+    // what the page still lacks, as far as the screen has room.
+    layout()->activate();
     const auto* scroll = static_cast<QScrollArea*>(centralWidget());
-    QSize wanted = scroll->widget()->sizeHint();
-    wanted.rheight() += menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    QSize wanted =
+        size() +
+        (scroll->widget()->sizeHint() - scroll->viewport()->size()).expandedTo(QSize(0, 0));
     if (const QScreen* where = screen())
         wanted = wanted.boundedTo(where->availableSize());
     resize(wanted);
@@ -121,9 +128,7 @@ void MainWindow::buildControls()
 {
     // The controls lie on one page inside a scroll area: below the size their texts need the
     // window scrolls instead of cutting them.
-    auto* scroll = named(new QScrollArea(this), "scrmain");
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
+    auto* scroll = named(new PageScrollArea(this), "scrmain");
     setCentralWidget(scroll);
     auto* central = named(new QWidget(scroll), "frmmainClient");
     scroll->setWidget(central);
@@ -351,7 +356,7 @@ QMenu* MainWindow::toolsMenu()
 
 void MainWindow::addUnderAscan(QWidget* widget)
 {
-    m_ui->grid->addWidget(widget, 2, 1);
+    m_ui->grid->addWidget(widget, 2, 1, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void MainWindow::showStatus(const QString& text, int timeoutMs)

@@ -38,7 +38,10 @@ QRectF AscanView::surfaceRect() const
 {
     const QRectF inner = QRectF(rect()).adjusted(kBorder, kBorder, -kBorder, -kBorder);
     const double scale = std::min(inner.width() / kAscanWidth, inner.height() / kAscanHeight);
-    return QRectF(inner.topLeft(), QSizeF(kAscanWidth * scale, kAscanHeight * scale));
+    // At the top, in the middle of any room to spare across.
+    const QSizeF size(kAscanWidth * scale, kAscanHeight * scale);
+    return QRectF(
+        QPointF(inner.left() + std::floor((inner.width() - size.width()) / 2), inner.top()), size);
 }
 
 QSize AscanView::sizeHint() const
@@ -51,11 +54,6 @@ QSize AscanView::minimumSizeHint() const
 {
     return QSize(int(std::ceil(kAscanWidth)) + 2 * kBorder,
                  int(std::ceil(kAscanHeight)) + 2 * kBorder);
-}
-
-int AscanView::heightForWidth(int width) const
-{
-    return int(std::ceil((width - 2 * kBorder) * kAscanHeight / kAscanWidth)) + 2 * kBorder;
 }
 
 void AscanView::paintEvent(QPaintEvent*)

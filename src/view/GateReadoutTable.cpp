@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 namespace quillon
 {
 
@@ -44,9 +46,12 @@ QSize GateReadoutTable::sizeHint() const
     int width = 0;
     for (int column = 0; column < columnCount(); ++column)
         width += horizontalHeader()->sectionSize(column);
+    // Room for both gates whatever is shown, so that the window's layout stays put from one
+    // record to the next.
     int height = horizontalHeader()->sizeHint().height();
-    for (int row = 0; row < rowCount(); ++row)
-        height += rowHeight(row);
+    const int rowHeightHint = verticalHeader()->defaultSectionSize();
+    for (int row = 0; row < std::max(rowCount(), 2); ++row)
+        height += row < rowCount() ? rowHeight(row) : rowHeightHint;
     return QSize(width, height) + QSize(2 * frameWidth(), 2 * frameWidth());
 }
 
