@@ -4,8 +4,8 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "core/BankTable.h"
+#include "core/MemoryListParser.h"
 #include "JsonWriter.h"
-#include "MemoryList.h"
 #include "report/TableExport.h"
 
 namespace quillon::cli
