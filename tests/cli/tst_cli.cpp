@@ -552,6 +552,36 @@ print(bank.column_dimensions['D'].width > 8)
         QVERIFY(!QFile::exists(m_dir.filePath("x")));
     }
 
+    void commandHelp_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("command");
+        for (const char* c : {"ascan", "bank", "capture", "docx", "import-frames", "listen",
+                              "record", "report", "table", "archive"})
+            QTest::newRow(c) << QStringList{c, "--help"} << QByteArray(c);
+        QTest::newRow("archive list")
+            << QStringList{"archive", "list", "--help"} << QByteArray("archive");
+        QTest::newRow("-h among options")
+            << QStringList{"table", "x.dat", "--format", "csv", "-h"} << QByteArray("table");
+    }
+
+    void commandHelp()
+    {
+        // The command's own line of the general help, then what the lines after it say.
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, command);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exit, 0);
+        QVERIFY(r.err.isEmpty());
+        QVERIFY2(r.out.startsWith("usage: quillon-cli " + command + ' '), r.out);
+        const QByteArray usage = r.out.mid(7, r.out.indexOf('\n') - 7);
+        const QByteArray general = runCli({"--help"}).out;
+        QVERIFY2(general.contains("\n  " + usage), usage);
+        QCOMPARE(r.out.contains("\nsources: "), usage.contains("SOURCE"));
+        QVERIFY(r.out.endsWith("\nexit status: 0 success, 1 usage, 2 unusable input, 3 device or "
+                               "output failure\n"));
+    }
+
     void hugeFileRefusedUnread()
     {
         // A file picked by mistake: far larger than any bank file, refused by its size alone.
