@@ -9,6 +9,7 @@ packages=(
     clang libclang-rt-14-dev
     poppler-utils fonts-liberation fonts-dejavu-core python3-openpyxl
     libreoffice-writer-nogui # lays out the .docx report in its test
+    libreoffice-calc-nogui   # prints the exported workbook in its test
     cmark-gfm librsvg2-bin gzip
     file dpkg-dev desktop-file-utils appstream lintian
 )
