@@ -46,7 +46,9 @@ FrozenColumnsView::FrozenColumnsView(int frozenColumns, QWidget* parent)
             &QHeaderView::setSortIndicator);
     connect(m_frozen->horizontalHeader(), &QHeaderView::sortIndicatorChanged, horizontalHeader(),
             &QHeaderView::setSortIndicator);
-    // A frozen cell opens and activates as any other.
+    // A frozen cell takes the keyboard to the table, and opens and activates as any other.
+    connect(m_frozen, &QAbstractItemView::pressed, this,
+            [this] { setFocus(Qt::MouseFocusReason); });
     connect(m_frozen, &QAbstractItemView::doubleClicked, this, &QAbstractItemView::doubleClicked);
     connect(m_frozen, &QAbstractItemView::activated, this, &QAbstractItemView::activated);
 }
