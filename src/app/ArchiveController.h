@@ -14,7 +14,7 @@ namespace quillon
 class ArchiveJournal;
 class MainWindow;
 
-// The archive in the main window: "Archive" (in the File menu, before "Exit") shows the Archive
+// The archive in the main window: "Archive" (in the Tools menu) shows the Archive
 // window (made on first use, modeless). An entry chosen there is shown in the main window as a
 // waveform file is, apart from the bank; "Restore to bank" stores the selected entries into their
 // bank rows (the later entry of a memory wins); "Export Bank File" and "Export PDF" write the

@@ -33,10 +33,13 @@ public:
     {
     }
     QStringList header() const override { return m_window.shownHeader(); }
+    // The texts start at the memory column.
+    int keyColumns() const override { return 1; }
+    int testedColumn() const override { return BankTableModel::Tested - BankTableModel::Memory; }
     void forEach(const Row& row) const override
     {
         for (int r : m_window.shownRows())
-            row(m_window.rowTexts(r), r + 1, m_module.membank[r]);
+            row(m_window.rowTexts(r), m_module.membank[r]);
     }
 
 private:
@@ -146,9 +149,11 @@ bool OverviewController::exportTo(const QString& path)
                            .arg(QDir::toNativeSeparators(path), problem));
         return false;
     }
+    const int rows = int(w->shownRows().size());
+    w->showExported(path, rows);
     m_window.showStatus(QStringLiteral("Table written: %1 (%2 memories)")
                             .arg(QDir::toNativeSeparators(path))
-                            .arg(w->shownRows().size()),
+                            .arg(rows),
                         5000);
     return true;
 }

@@ -15,7 +15,8 @@ class MainWindow;
 // "Bank overview" (Tools menu, Ctrl+B): the bank as a table beside the memory list. The two share
 // one selection, so "Print" with the selected memories and "Capture" work on what was picked in
 // either; a double-click or Enter on a row opens the memory as the list's double-click does.
-// "Export table" writes the rows shown as CSV or XLSX.
+// "Export table" writes the rows shown as CSV or XLSX and says so in the overview and the status
+// bar.
 class OverviewController : public QObject
 {
     Q_OBJECT

@@ -124,6 +124,30 @@ bool isDecimalNumber(QStringView text)
     return digit;
 }
 
+QStringView trimmedCell(QStringView text)
+{
+    return trimmedSpaces(text);
+}
+
+std::optional<CellNumber> cellNumber(QStringView text)
+{
+    text = trimmedSpaces(text);
+    qsizetype end = text.size(); // where the unit and the spaces before it begin
+    for (const QStringView unit : {u"dB", u"%"})
+        if (text.endsWith(unit)) {
+            end -= unit.size();
+            while (end > 0 && text[end - 1] == u' ')
+                --end;
+            break;
+        }
+    const QStringView number = text.first(end);
+    if (!isDecimalNumber(number))
+        return std::nullopt;
+    const qsizetype point = number.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(number.size() - point - 1);
+    return CellNumber{number.toDouble(), decimals, text.sliced(end).toString()};
+}
+
 bool sortsAsNumber(QStringView text)
 {
     text = withoutSign(text);

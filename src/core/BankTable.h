@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quillon
 {
 
@@ -29,6 +31,19 @@ const QList<OverviewColumn>& overviewColumns();
 // True for a text that is wholly a decimal number once the spaces around it are dropped
 // ("5920", "0.0", "-12", ".5"); "30%", "1e3", "" are not.
 bool isDecimalNumber(QStringView text);
+
+// A cell as a table file keeps it: without the spaces that pad the boxes at either end.
+QStringView trimmedCell(QStringView text);
+
+// A cell that reads as a number: a decimal number, alone or followed by one of the instrument's
+// units ("5920", "41.5 dB", "30%"), with the spaces around it dropped. `unit` is what follows the
+// digits as written (" dB", "dB", "%" or empty), `decimals` how many digits follow the point.
+struct CellNumber {
+    double value;
+    int decimals;
+    QString unit;
+};
+std::optional<CellNumber> cellNumber(QStringView text);
 // Whether `text` sorts by number: after spaces, a sign, digits or a point and a digit begin it.
 bool sortsAsNumber(QStringView text);
 // Ascending order of two cell texts: numbers (by the leading-number rule) before texts, texts

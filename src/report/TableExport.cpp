@@ -1,12 +1,15 @@
 #include "report/TableExport.h"
 
 #include "core/BankTable.h"
+#include "report/LocalPaper.h"
 
+#include <QDateTime>
 #include <QFile>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -15,7 +18,7 @@ namespace quillon
 
 namespace
 {
-void appendCsvField(QByteArray& out, const QString& text)
+void appendCsvField(QByteArray& out, QStringView text)
 {
     const QByteArray utf8 = text.toUtf8();
     if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\r') &&
@@ -37,7 +40,7 @@ void appendCsvRow(QByteArray& out, const QStringList& fields)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out += ',';
-        appendCsvField(out, fields[i]);
+        appendCsvField(out, trimmedCell(fields[i]));
     }
     out += "\r\n";
 }
@@ -50,21 +53,85 @@ struct WorkbookCloser {
     }
 };
 
-// A number format that shows as many decimals as the text has ("0.0" stays 0.0).
-lxw_format* numberFormat(lxw_workbook* book, QStringView text, std::array<lxw_format*, 4>& made)
+// The workbook's cell formats, each made once: texts a space in from the left edge, numbers and
+// dates a space in from the right, so that neighbours never touch.
+class CellFormats
 {
-    const qsizetype point = text.indexOf(u'.');
-    int decimals = 0;
-    if (point >= 0)
-        for (qsizetype i = point + 1; i < text.size() && text[i].isDigit(); ++i)
-            ++decimals;
-    decimals = std::min(decimals, 3);
-    if (!made[decimals]) {
-        made[decimals] = workbook_add_format(book);
-        static const char* const patterns[] = {"0", "0.0", "0.00", "0.000"};
-        format_set_num_format(made[decimals], patterns[decimals]);
+public:
+    explicit CellFormats(lxw_workbook* book) : m_book(book)
+    {
+        heading = workbook_add_format(book);
+        format_set_bold(heading);
+        format_set_bottom(heading, LXW_BORDER_THIN);
+        format_set_indent(heading, 1);
+        text = workbook_add_format(book);
+        format_set_indent(text, 1);
+        tested = rightAligned("yyyy-mm-dd hh:mm");
     }
-    return made[decimals];
+
+    // Shows the number's decimals (up to three) and its unit as the cell's text has them.
+    lxw_format* number(const CellNumber& n)
+    {
+        const int decimals = std::min(n.decimals, 3);
+        QByteArray pattern("0");
+        if (decimals > 0)
+            pattern += '.' + QByteArray(decimals, '0');
+        if (!n.unit.isEmpty())
+            pattern += '"' + n.unit.toUtf8() + '"';
+        lxw_format*& made = m_numbers[pattern];
+        if (!made)
+            made = rightAligned(pattern);
+        return made;
+    }
+
+    lxw_format* heading;
+    lxw_format* text;
+    lxw_format* tested;
+
+private:
+    lxw_format* rightAligned(const QByteArray& pattern)
+    {
+        lxw_format* f = workbook_add_format(m_book);
+        format_set_num_format(f, pattern.constData());
+        format_set_align(f, LXW_ALIGN_RIGHT);
+        format_set_indent(f, 1);
+        return f;
+    }
+
+    lxw_workbook* m_book;
+    std::map<QByteArray, lxw_format*> m_numbers;
+};
+
+// One cell of a row: a number cell where the text reads as one, else the trimmed text.
+void writeCell(lxw_worksheet* sheet, lxw_row_t r, int c, QStringView text, CellFormats& formats)
+{
+    if (const auto n = cellNumber(text))
+        worksheet_write_number(sheet, r, lxw_col_t(c), n->value, formats.number(*n));
+    else if (const QStringView t = trimmedCell(text); !t.isEmpty())
+        worksheet_write_string(sheet, r, lxw_col_t(c), t.toUtf8().constData(), formats.text);
+}
+
+// "2024-09-01T10:00" as a date cell; nothing for an empty text.
+void writeTested(lxw_worksheet* sheet, lxw_row_t r, int c, const QString& text,
+                 const CellFormats& formats)
+{
+    const QDateTime at = QDateTime::fromString(text, Qt::ISODate);
+    if (!at.isValid())
+        return;
+    lxw_datetime cell{at.date().year(), at.date().month(),  at.date().day(),
+                      at.time().hour(), at.time().minute(), 0};
+    worksheet_write_datetime(sheet, r, lxw_col_t(c), &cell, formats.tested);
+}
+
+// Landscape on the locale's paper, the heading row on every page, the page number below.
+void setUpPages(lxw_worksheet* sheet)
+{
+    worksheet_set_landscape(sheet);
+    constexpr uint8_t kLetter = 1, kA4 = 9;
+    worksheet_set_paper(sheet, localPaper().id() == QPageSize::Letter ? kLetter : kA4);
+    worksheet_repeat_rows(sheet, 0, 0);
+    worksheet_gridlines(sheet, LXW_SHOW_ALL_GRIDLINES);
+    worksheet_set_footer(sheet, "&L&A&RPage &P of &N");
 }
 } // namespace
 
@@ -72,8 +139,7 @@ QByteArray csvOf(const TableRows& table)
 {
     QByteArray text("\xEF\xBB\xBF");
     appendCsvRow(text, table.header());
-    table.forEach(
-        [&text](const QStringList& texts, int, const Record&) { appendCsvRow(text, texts); });
+    table.forEach([&text](const QStringList& texts, const Record&) { appendCsvRow(text, texts); });
     return text;
 }
 
@@ -88,46 +154,55 @@ std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
         workbook_new_opt(file.constData(), &options));
     if (!book)
         return QStringLiteral("cannot create the workbook");
-    lxw_format* bold = workbook_add_format(book.get());
-    format_set_bold(bold);
-    std::array<lxw_format*, 4> numberFormats{};
-
+    CellFormats formats(book.get());
     lxw_worksheet* bank = workbook_add_worksheet(book.get(), "Bank");
     lxw_worksheet* samples = workbook_add_worksheet(book.get(), "Samples");
     const QStringList header = table.header();
     const int columns = int(header.size());
+    const int keys = std::min(table.keyColumns(), columns);
+    const int tested = table.testedColumn();
     std::vector<double> widths(columns, 4.0);
-    const auto widen = [&widths](int column, const QString& text) {
-        widths[column] = std::max(widths[column], std::min(60.0, text.size() * 1.1 + 2));
+    const auto widen = [&widths](int column, qsizetype length) {
+        widths[column] = std::max(widths[column], std::min(60.0, length * 1.1 + 2));
     };
-    worksheet_freeze_panes(bank, 1, 0);
+
+    setUpPages(bank);
+    worksheet_fit_to_pages(bank, 1, 0);
+    worksheet_freeze_panes(bank, 1, lxw_col_t(keys));
     for (int c = 0; c < columns; ++c) {
-        worksheet_write_string(bank, 0, lxw_col_t(c), header[c].toUtf8().constData(), bold);
-        widen(c, header[c]);
+        const QByteArray heading = header[c].toUtf8();
+        worksheet_write_string(bank, 0, lxw_col_t(c), heading.constData(), formats.heading);
+        if (c < keys)
+            worksheet_write_string(samples, 0, lxw_col_t(c), heading.constData(), formats.heading);
+        widen(c, header[c].size() + 2); // and the filter's button
     }
-    worksheet_freeze_panes(samples, 1, 1);
-    worksheet_write_string(samples, 0, 0, "memory", bold);
+    setUpPages(samples);
+    worksheet_repeat_columns(samples, 0, lxw_col_t(std::max(keys, 1) - 1));
+    worksheet_freeze_panes(samples, 1, lxw_col_t(keys));
     for (int i = 0; i < kSampleCount; ++i)
-        worksheet_write_number(samples, 0, lxw_col_t(i + 1), i, bold);
+        worksheet_write_number(samples, 0, lxw_col_t(keys + i), i, formats.heading);
 
     lxw_row_t r = 1;
-    table.forEach([&](const QStringList& texts, int memory, const Record& record) {
+    table.forEach([&](const QStringList& texts, const Record& record) {
         for (int c = 0; c < std::min(columns, int(texts.size())); ++c) {
             const QString& text = texts[c];
-            widen(c, text);
-            if (isDecimalNumber(text))
-                worksheet_write_number(bank, r, lxw_col_t(c), text.trimmed().toDouble(),
-                                       numberFormat(book.get(), text, numberFormats));
+            widen(c, trimmedCell(text).size());
+            if (c == tested)
+                writeTested(bank, r, c, text, formats);
             else
-                worksheet_write_string(bank, r, lxw_col_t(c), text.toUtf8().constData(), nullptr);
+                writeCell(bank, r, c, text, formats);
+            if (c < keys)
+                writeCell(samples, r, c, text, formats);
         }
-        worksheet_write_number(samples, r, 0, memory, nullptr);
         for (int i = 0; i < kSampleCount; ++i)
-            worksheet_write_number(samples, r, lxw_col_t(i + 1), record[i], nullptr);
+            worksheet_write_number(samples, r, lxw_col_t(keys + i), record[i], nullptr);
         ++r;
     });
-    for (int c = 0; c < columns; ++c)
+    for (int c = 0; c < columns; ++c) {
         worksheet_set_column(bank, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
+        if (c < keys)
+            worksheet_set_column(samples, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
+    }
     if (columns > 0)
         worksheet_autofilter(bank, 0, 0, r - 1, lxw_col_t(columns - 1));
 

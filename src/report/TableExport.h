@@ -20,19 +20,30 @@ class TableRows
 public:
     virtual ~TableRows() = default;
     virtual QStringList header() const = 0;
-    using Row = std::function<void(const QStringList& texts, int memory, const Record& record)>;
+    // How many leading columns tell the rows apart (the file and the memory); the "Samples"
+    // sheet starts with the same columns.
+    virtual int keyColumns() const = 0;
+    // The column that holds when the memory was tested, as "2024-09-01T10:00" or empty; -1 when
+    // there is none.
+    virtual int testedColumn() const = 0;
+    using Row = std::function<void(const QStringList& texts, const Record& record)>;
     // Calls `row` for every row, in order.
     virtual void forEach(const Row& row) const = 0;
 };
+
+// Every text cell is written without the spaces that pad the boxes (trimmedCell).
 
 // RFC 4180: UTF-8 with a byte-order mark, CRLF line ends, the heading row first; a field with a
 // comma, a quote, a CR or an LF is quoted, its quotes doubled.
 QByteArray csvOf(const TableRows& table);
 
-// An .xlsx workbook: sheet "Bank" with the heading (bold, frozen, with an autofilter) and the rows,
-// columns as wide as their texts, texts that are wholly a decimal number as number cells; sheet
-// "Samples": memory, then the 251 sample values, one row per table row. The file appears whole
-// or not at all. Returns why it could not be written, or nothing.
+// An .xlsx workbook. Sheet "Bank": the heading (bold, frozen with the key columns, with an
+// autofilter) and the rows, columns as wide as their texts; a cell that reads as a number
+// (cellNumber) is a number cell showing its decimals and its unit, the tested column a date
+// cell; texts stand left and numbers right, each a space off the cell's edge. It prints
+// landscape on the locale's paper, one page wide, the heading row on every page. Sheet
+// "Samples": the key columns, then the 251 sample values, one row per table row. The file
+// appears whole or not at all. Returns why it could not be written, or nothing.
 std::optional<QString> writeXlsx(const QString& path, const TableRows& table);
 
 } // namespace quillon

@@ -3,6 +3,8 @@
 #include "core/BankTable.h"
 #include "view/BankTableModel.h"
 
+#include <QDateTime>
+
 namespace quillon
 {
 
@@ -50,6 +52,15 @@ bool BankOverviewProxy::lessThan(const QModelIndex& left, const QModelIndex& rig
 {
     if (left.column() == BankTableModel::Memory || left.column() == BankTableModel::Thumbnail)
         return left.row() < right.row();
+    if (left.column() == BankTableModel::Tested) {
+        const QDateTime a = left.data(BankTableModel::kTestedRole).toDateTime();
+        const QDateTime b = right.data(BankTableModel::kTestedRole).toDateTime();
+        if (a.isValid() != b.isValid()) // memories without a date go last in either order
+            return sortOrder() == Qt::AscendingOrder ? a.isValid() : b.isValid();
+        if (a != b)
+            return a < b;
+        return left.row() < right.row();
+    }
     const QString a = left.data().toString(), b = right.data().toString();
     if (a == b)
         return left.row() < right.row(); // equal texts keep memory order

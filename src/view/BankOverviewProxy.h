@@ -6,7 +6,8 @@ namespace quillon
 {
 
 // The overview's rows: the marked memories (or all 200), those whose texts contain the filter
-// (case-insensitive), sorted by number where a column's texts have one and as text otherwise.
+// (case-insensitive), sorted by number where a column's texts have one and as text otherwise;
+// "Tested" in the order the memories were tested, those without a date last.
 class BankOverviewProxy : public QSortFilterProxyModel
 {
     Q_OBJECT

@@ -2,25 +2,34 @@
 
 #include "view/BankOverviewProxy.h"
 #include "view/BankTableModel.h"
+#include "view/FrozenColumnsView.h"
 #include "view/Widgets.h"
 #include "view/WindowSettings.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <chrono>
 
 namespace quillon
 {
 
 namespace
 {
-const QString kColumnsKey = QStringLiteral("frmoverview/columns");
+using namespace std::chrono_literals;
+// Saved column widths; the key changed when "Tested" joined the columns, so that widths saved
+// before are not given to the columns after it.
+const QString kColumnsKey = QStringLiteral("frmoverview/columnWidths");
+// How long the window says where the table was exported.
+constexpr auto kExportedShown = 15s;
 } // namespace
 
 BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
@@ -36,8 +45,14 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     chkall = named(new QCheckBox(QStringLiteral("All 200 memories"), this), "chkall");
     cmdexport = named(new QPushButton(QStringLiteral("Export table"), this), "cmdexport");
     lblcount = named(new QLabel(this), "lblcount");
+    lblexported = named(new QLabel(this), "lblexported");
+    lblexported->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_exportedShown = new QTimer(this);
+    m_exportedShown->setSingleShot(true);
+    m_exportedShown->setInterval(kExportedShown);
+    connect(m_exportedShown, &QTimer::timeout, lblexported, &QLabel::clear);
 
-    grdbank = named(new QTableView(this), "grdbank");
+    grdbank = named(new FrozenColumnsView(BankTableModel::Memory + 1, this), "grdbank");
     grdbank->setModel(m_proxy);
     grdbank->setSortingEnabled(true);
     grdbank->sortByColumn(BankTableModel::Memory, Qt::AscendingOrder);
@@ -60,7 +75,11 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(grdbank, 1);
-    layout->addWidget(lblcount);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblcount);
+    bottom->addStretch(1);
+    bottom->addWidget(lblexported);
+    layout->addLayout(bottom);
     resize(1000, 600);
     WindowSettings::keepGeometry(this);
 
@@ -113,6 +132,15 @@ void BankOverviewWindow::showCount()
     const int shown = m_proxy->rowCount();
     lblcount->setText(m_proxy->showsAll() ? QStringLiteral("%1 of 200 memories shown").arg(shown)
                                           : QStringLiteral("%1 marked memories shown").arg(shown));
+}
+
+void BankOverviewWindow::showExported(const QString& path, int rows)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    lblexported->setText(
+        rows == 1 ? tr("Table written: %1 (1 memory)").arg(file)
+                  : tr("Table written: %1 (%2 memories)").arg(file, QString::number(rows)));
+    m_exportedShown->start();
 }
 
 QList<int> BankOverviewWindow::shownRows() const

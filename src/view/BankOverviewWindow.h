@@ -1,12 +1,14 @@
 #pragma once
 
+#include "view/FrozenColumnsView.h"
+
 #include <QWidget>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
+class QTimer;
 
 namespace quillon
 {
@@ -14,8 +16,9 @@ namespace quillon
 class BankOverviewProxy;
 class BankTableModel;
 
-// "Bank overview": the bank as one table to sort, filter and open from. The rows it shows can be
-// exported with "Export table".
+// "Bank overview": the bank as one table to sort, filter and open from; the thumbnail and memory
+// columns stay in view when it is scrolled right. The rows it shows can be exported with "Export
+// table", and the window says where they went.
 class BankOverviewWindow : public QWidget
 {
     Q_OBJECT
@@ -28,12 +31,15 @@ public:
     // The headings and a bank row's texts as the table shows them, the thumbnail left out.
     QStringList shownHeader() const;
     QStringList rowTexts(int bankRow) const;
+    // Says in the window, for a while, that the rows went into `path`.
+    void showExported(const QString& path, int rows);
 
     QLineEdit* txtfilter = nullptr;
     QCheckBox* chkall = nullptr;
-    QTableView* grdbank = nullptr;
+    FrozenColumnsView* grdbank = nullptr;
     QPushButton* cmdexport = nullptr;
     QLabel* lblcount = nullptr;
+    QLabel* lblexported = nullptr;
 
 signals:
     // Double-click or Enter on a row.
@@ -52,6 +58,7 @@ private:
 
     BankTableModel& m_model;
     BankOverviewProxy* m_proxy = nullptr;
+    QTimer* m_exportedShown = nullptr;
 };
 
 } // namespace quillon

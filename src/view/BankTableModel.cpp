@@ -3,6 +3,7 @@
 #include "core/AscanDrawingBuilder.h"
 #include "core/AscanDrawingPainter.h"
 #include "core/BankTable.h"
+#include "core/TestedTime.h"
 
 namespace quillon
 {
@@ -31,17 +32,19 @@ int BankTableModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : FirstText + int(overviewColumns().size());
 }
 
-const QStringList& BankTableModel::texts(int row) const
+const BankTableModel::RowCache& BankTableModel::cached(int row) const
 {
     RowCache& cache = m_cache[row];
     if (!cache.texts) {
-        cache.texts = bankTableTexts(m_module.membank[row]);
+        const Record& record = m_module.membank[row];
+        cache.texts = bankTableTexts(record);
+        cache.tested = testedAt(record);
         QStringList shown;
         for (int column = Memory; column < columnCount(); ++column)
-            shown << cellText(row, column);
+            shown << shownText(row, column);
         cache.search = shown.join(u'\n').toLower();
     }
-    return *cache.texts;
+    return cache;
 }
 
 QString BankTableModel::cellText(int row, int column) const
@@ -53,9 +56,20 @@ QString BankTableModel::cellText(int row, int column) const
         return QString::number(row + 1);
     case Marked:
         return m_module.marked[row] ? QStringLiteral("yes") : QString();
+    case Tested:
+        return testedIsoText(m_module.membank[row]);
     default:
-        return texts(row).at(overviewColumns().at(column - FirstText).text);
+        return cached(row).texts->at(overviewColumns().at(column - FirstText).text);
     }
+}
+
+QString BankTableModel::shownText(int row, int column) const
+{
+    if (column == Tested) {
+        const QDateTime& at = cached(row).tested;
+        return at.isValid() ? at.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    }
+    return cellText(row, column);
 }
 
 QVariant BankTableModel::data(const QModelIndex& index, int role) const
@@ -67,7 +81,7 @@ QVariant BankTableModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         if (index.column() == Memory)
             return row + 1;
-        return cellText(row, index.column());
+        return shownText(row, index.column());
     case Qt::DecorationRole:
         if (index.column() == Thumbnail) {
             RowCache& cache = m_cache[row];
@@ -83,8 +97,9 @@ QVariant BankTableModel::data(const QModelIndex& index, int role) const
                    cellText(row, index.column());
         return {};
     case kSearchTextRole:
-        texts(row);
-        return m_cache[row].search;
+        return cached(row).search;
+    case kTestedRole:
+        return cached(row).tested;
     case kMarkedRole:
         return bool(m_module.marked[row]);
     default:
@@ -103,6 +118,8 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
         return QStringLiteral("Memory");
     case Marked:
         return QStringLiteral("Marked");
+    case Tested:
+        return QStringLiteral("Tested");
     default:
         if (section - FirstText < overviewColumns().size())
             return overviewColumns().at(section - FirstText).heading;

@@ -8,7 +8,10 @@
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
 #include "app/StartedApplication.h"
+#include "core/BankTable.h"
+#include "view/BankOverviewProxy.h"
 #include "view/BankOverviewWindow.h"
+#include "view/BankTableModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,8 +46,15 @@ int main(int argc, char** argv)
         return 1;
     quillon::test::StartedApplication app;
     quillon::Module1& module = app.module();
-    for (int memory : {3, 4, 7, 8, 12}) {
+    // Tested over three days, not in the order of their numbers (memory 7 as realisticRecord).
+    const std::pair<int, const char*> memories[] = {{3, "0912140624"},
+                                                    {4, "1605150624"},
+                                                    {7, "1432150624"},
+                                                    {8, "0747150624"},
+                                                    {12, "1118130624"}};
+    for (const auto& [memory, clock] : memories) {
         module.recbuf = quillon::test::realisticRecord(memory);
+        quillon::test::setTimeDate(module.recbuf, QString::fromLatin1(clock));
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
@@ -62,6 +72,13 @@ int main(int argc, char** argv)
         controller->showOverview();
         quillon::BankOverviewWindow* overview = controller->overviewWindow();
         overview->resize(1180, 430);
+        // Sorted by when the memories were tested, scrolled right to the notes: the thumbnails
+        // and memory numbers stay.
+        overview->grdbank->sortByColumn(quillon::BankTableModel::Tested, Qt::AscendingOrder);
+        QApplication::processEvents();
+        overview->grdbank->scrollTo(overview->proxy().index(
+            0, quillon::BankTableModel::FirstText + int(quillon::overviewColumns().size()) -
+                   9)); // to "Km. Post"
         QApplication::processEvents();
         if (!save(overview, 1))
             return 1;

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
@@ -130,6 +131,54 @@ private slots:
         QCOMPARE(column(BankTableModel::Memory), (QStringList{"3", "1", "2"})); // case-insensitive
     }
 
+    void sortsByTestedInTheOrderOfTesting()
+    {
+        // hhmmddmmyy: 21 September before 10 October whatever the time of day; no date: last.
+        const std::pair<int, const char*> clocks[] = {
+            {1, "0803101024"}, {2, "1020210924"}, {3, "          "}, {4, "0755210924"}};
+        for (const auto& [memory, clock] : clocks) {
+            Record r = test::realisticRecord(memory);
+            test::setTimeDate(r, QString::fromLatin1(clock));
+            module().store(memory - 1, r, {StoreKind::Received, {}});
+        }
+        const int tested = BankTableModel::Tested;
+        QCOMPARE(shown()->headerData(tested, Qt::Horizontal).toString(), QStringLiteral("Tested"));
+        m_overview->grdbank->sortByColumn(tested, Qt::AscendingOrder);
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"4", "2", "1", "3"}));
+        QCOMPARE(column(tested),
+                 (QStringList{"2024-09-21 07:55", "2024-09-21 10:20", "2024-10-10 08:03", ""}));
+        m_overview->grdbank->sortByColumn(tested, Qt::DescendingOrder);
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"1", "2", "4", "3"}));
+        // The filter finds the date as it is shown.
+        QTest::keyClicks(m_overview->txtfilter, QStringLiteral("2024-09-21 10"));
+        QCOMPARE(column(BankTableModel::Memory), (QStringList{"2"}));
+    }
+
+    void memoryAndThumbnailStayInViewScrolledRight()
+    {
+        receive(3, "100", "ON", "KM 121");
+        FrozenColumnsView* grid = m_overview->grdbank;
+        m_overview->resize(500, 400);
+        QScrollBar* across = grid->horizontalScrollBar();
+        across->setValue(across->maximum());
+        QVERIFY(across->value() > 0);
+        // Over the table's left edge the frozen view shows the thumbnail and the memory.
+        QTableView* frozen = grid->frozenView();
+        QVERIFY(frozen->isVisible());
+        QCOMPARE(frozen->geometry().left(), grid->viewport()->geometry().left());
+        const int memoryX = grid->columnWidth(BankTableModel::Thumbnail) + 5;
+        const QModelIndex there = frozen->indexAt(QPoint(memoryX, 5));
+        QCOMPARE(there.column(), int(BankTableModel::Memory));
+        QCOMPARE(there.data().toString(), QStringLiteral("3"));
+        QCOMPARE(frozen->width(), grid->columnWidth(BankTableModel::Thumbnail) +
+                                      grid->columnWidth(BankTableModel::Memory));
+        // Its heading sorts the table as the table's own does.
+        QTest::mouseClick(frozen->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(memoryX, 5));
+        QCOMPARE(grid->horizontalHeader()->sortIndicatorSection(), int(BankTableModel::Memory));
+        QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    }
+
     void filterMatchesAnyColumn()
     {
         receive(4, "100", "ON", "KM 121 left");
@@ -189,12 +238,16 @@ private slots:
         const QList<QByteArray> lines = test::contentsOf(csv).split('\n');
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
-                                    "Memory,Marked,Time and date,RANGE,"));
-        QVERIFY(lines[1].startsWith("8,yes,"));
+                                    "Memory,Marked,Tested,Time and date,RANGE,"));
+        QVERIFY2(lines[1].startsWith("8,yes,2024-06-15T14:32,Tm: 14:32 Dt:15/06/24,100,"),
+                 lines[1]);
         QVERIFY(lines[2].startsWith("3,yes,"));
+        // The window itself says where the rows went.
+        QVERIFY(m_overview->lblexported->text().contains(QStringLiteral("shown.csv (2 memories)")));
         const QString xlsx = m_workDir.filePath(QStringLiteral("shown.xlsx"));
         QVERIFY(controller->exportTo(xlsx));
         QVERIFY(QFile(xlsx).size() > 0);
+        QVERIFY(m_overview->lblexported->text().contains(QStringLiteral("shown.xlsx")));
     }
 };
 

@@ -336,38 +336,45 @@ private slots:
         QCOMPARE(r.exit, 0);
         const QJsonObject table = parse(r.out);
         const QJsonArray columns = table["columns"].toArray();
-        QCOMPARE(columns.size(), 3 + 37 + 3 + 1 + 12);
+        QCOMPARE(columns.size(), 4 + 37 + 3 + 1 + 12);
         QCOMPARE(columns[0].toString(), QStringLiteral("file"));
-        QCOMPARE(columns[3].toString(), QStringLiteral("txtzero"));
-        QCOMPARE(columns[40].toString(), QStringLiteral("txtbeam"));
-        QCOMPARE(columns[43].toString(), QStringLiteral("txttmdt"));
-        QCOMPARE(columns[55].toString(), QStringLiteral("note12"));
+        QCOMPARE(columns[3].toString(), QStringLiteral("tested"));
+        QCOMPARE(columns[4].toString(), QStringLiteral("txtzero"));
+        QCOMPARE(columns[41].toString(), QStringLiteral("txtbeam"));
+        QCOMPARE(columns[44].toString(), QStringLiteral("txttmdt"));
+        QCOMPARE(columns[56].toString(), QStringLiteral("note12"));
         const QJsonArray rows = table["rows"].toArray();
         QCOMPARE(rows.size(), 6);
         const QJsonArray seven = rows[0].toArray();
         QCOMPARE(seven[0].toString(), m_bank);
         QCOMPARE(seven[1].toInt(), 7);
         QCOMPARE(seven[2].toBool(), true);
+        QCOMPARE(seven[3].toString(), QStringLiteral("2003-04-28T12:34"));
         QCOMPARE(rows[2].toArray()[1].toInt(), 13);
         QCOMPARE(rows[2].toArray()[2].toBool(), false);
-        // Every text as the record command's panel and note boxes give it.
+        QCOMPARE(rows[2].toArray()[3].toString(), QString()); // no clock in a start-up row
+        // Every text as the record command's panel and note boxes give it, without the padding.
         const QJsonObject record = parse(runCli({"record", "--bank", m_bank, "--memory", "7"}).out);
-        for (int c = 3; c < 44; ++c)
+        for (int c = 4; c < 45; ++c)
             QCOMPARE(seven[c].toString(),
-                     record["panel"].toObject()[columns[c].toString()].toString());
-        QCOMPARE(seven[44].toString(), record["notes"].toArray()[0].toString());
+                     record["panel"].toObject()[columns[c].toString()].toString().trimmed());
+        QCOMPARE(seven[4].toString(), QStringLiteral("108"));
+        QCOMPARE(seven[47].toString(), QStringLiteral("Section 4"));
 
         // "all" (the default): the marked memories. CSV: BOM, CRLF, quoted where needed.
         r = runCli({"table", m_bank, "--format", "csv"});
         QCOMPARE(r.exit, 0);
         QVERIFY(r.out.startsWith("\xEF\xBB\xBF"
-                                 "file,memory,marked,txtzero,"));
+                                 "file,memory,marked,tested,txtzero,"));
         const QList<QByteArray> lines = r.out.split('\n');
         QCOMPARE(lines.size(), 4); // heading, memories 7 and 12, and the end after the last CRLF
         QVERIFY(lines[0].endsWith("note12\r"));
-        QVERIFY(lines[1].startsWith(m_bank.toUtf8() + ",7,true,108    ,100    ,"));
-        QVERIFY2(lines[1].contains(",\"Op\xc3\xa9rator \x01\xc2\x85\"\"\\       \","), lines[1]);
-        QVERIFY(lines[2].startsWith(m_bank.toUtf8() + ",12,true,"));
+        QVERIFY2(lines[1].startsWith(m_bank.toUtf8() + ",7,true,2003-04-28T12:34,108,100,5920,"),
+                 lines[1]);
+        QVERIFY2(lines[1].contains(",25.0 dB,ON,30%,"), lines[1]); // units stay in the text
+        QVERIFY2(lines[1].contains(",\"Op\xc3\xa9rator \x01\xc2\x85\"\"\\\",,Section 4,"),
+                 lines[1]);
+        QVERIFY(lines[2].startsWith(m_bank.toUtf8() + ",12,true,,"));
     }
 
     void tableAsSpreadsheet()
@@ -375,7 +382,8 @@ private slots:
         const QString xlsx = m_dir.filePath("bank.xlsx");
         QCOMPARE(runCli({"table", m_bank, "--format", "xlsx"}).exit, 1); // xlsx needs -o
         QCOMPARE(runCli({"table", m_bank, "--format", "xlsx", "-o", xlsx}).exit, 0);
-        // Read back by a spreadsheet reader: which cells are numbers, which texts.
+        // Read back by a spreadsheet reader: which cells are numbers, dates and texts, how they
+        // show and stand, and how the sheet prints.
         QProcess python;
         python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral(R"(
 import sys, openpyxl
@@ -384,19 +392,31 @@ bank, samples = book['Bank'], book['Samples']
 head = [c.value for c in bank[1]]
 row = {head[i]: c for i, c in enumerate(bank[2])}
 print(book.sheetnames, bank.freeze_panes, bank.auto_filter.ref, bank['A1'].font.b)
-for name in ('memory', 'marked', 'txtvelo', 'txtdelay', 'txtstart', 'note3'):
-    print(name, row[name].data_type, repr(row[name].value))
-print(bank.max_row, samples.max_row, samples.max_column, samples['A2'].value, samples['E2'].value)
-print(bank.column_dimensions['D'].width > 8)
+for name in ('memory', 'marked', 'tested', 'txtvelo', 'txtdelay', 'txtgain', 'txtstart', 'note3'):
+    c = row[name]
+    print(name, c.data_type, repr(c.value), c.number_format, c.alignment.horizontal, c.alignment.indent)
+print(repr(bank.cell(3, head.index('tested') + 1).value))
+print(bank.max_row, samples.max_row, samples.max_column, [c.value for c in samples[1]][:3],
+      [c.value for c in samples[2]][:2], samples['F2'].value, samples.freeze_panes)
+p = bank.page_setup # a width of 1 page is the default, left out of the file
+print(p.orientation, p.fitToWidth or 1, p.fitToHeight, bank.sheet_properties.pageSetUpPr.fitToPage,
+      bank.print_title_rows, bank.print_options.gridLines)
+print(bank.column_dimensions['D'].width > 16)
     )"),
                                                           xlsx});
         QVERIFY(python.waitForFinished(30000));
         const QString shown = QString::fromUtf8(python.readAll());
         QCOMPARE(python.exitCode(), 0);
         QCOMPARE(shown.split(u'\n'),
-                 (QStringList{"['Bank', 'Samples'] A2 A1:BD3 True", "memory n 7", "marked s 'true'",
-                              "txtvelo n 5920", "txtdelay n 0", "txtstart s '30%    '",
-                              "note3 s 'Section 4           '", "3 3 252 7 150", "True", ""}));
+                 (QStringList{"['Bank', 'Samples'] C2 A1:BE3 True", "memory n 7 0 right 1.0",
+                              "marked s 'true' General left 1.0",
+                              "tested d datetime.datetime(2003, 4, 28, 12, 34) yyyy-mm-dd hh:mm "
+                              "right 1.0",
+                              "txtvelo n 5920 0 right 1.0", "txtdelay n 0 0.0 right 1.0",
+                              "txtgain n 25 0.0\" dB\" right 1.0", "txtstart n 30 0\"%\" right 1.0",
+                              "note3 s 'Section 4' General left 1.0", "None",
+                              "3 3 253 ['file', 'memory', 0] ['" + m_bank + "', 7] 150 C2",
+                              "landscape 1 0 True $1:$1 True", "True", ""}));
     }
 
     void tableRefusesABadFileAndWritesNothing()
@@ -559,6 +579,36 @@ print(bank.column_dimensions['D'].width > 8)
         QCOMPARE(r.out, out);
         QCOMPARE(r.err, err);
         QVERIFY(!QFile::exists(m_dir.filePath("x")));
+    }
+
+    void commandHelp_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("command");
+        for (const char* c : {"ascan", "bank", "capture", "docx", "import-frames", "listen",
+                              "record", "report", "table", "archive"})
+            QTest::newRow(c) << QStringList{c, "--help"} << QByteArray(c);
+        QTest::newRow("archive list")
+            << QStringList{"archive", "list", "--help"} << QByteArray("archive");
+        QTest::newRow("-h among options")
+            << QStringList{"table", "x.dat", "--format", "csv", "-h"} << QByteArray("table");
+    }
+
+    void commandHelp()
+    {
+        // The command's own line of the general help, then what the lines after it say.
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, command);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exit, 0);
+        QVERIFY(r.err.isEmpty());
+        QVERIFY2(r.out.startsWith("usage: quillon-cli " + command + ' '), r.out);
+        const QByteArray usage = r.out.mid(7, r.out.indexOf('\n') - 7);
+        const QByteArray general = runCli({"--help"}).out;
+        QVERIFY2(general.contains("\n  " + usage), usage);
+        QCOMPARE(r.out.contains("\nsources: "), usage.contains("SOURCE"));
+        QVERIFY(r.out.endsWith("\nexit status: 0 success, 1 usage, 2 unusable input, 3 device or "
+                               "output failure\n"));
     }
 
     void hugeFileRefusedUnread()

@@ -1,4 +1,5 @@
-// The setup panel, the leading-number rule and the note lines.
+// The setup panel, the leading-number rule, the note lines and the bank table's cells.
+#include "core/BankTable.h"
 #include "core/LeadingNumber.h"
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
@@ -225,6 +226,40 @@ private slots:
         putText(morning, 515, "0803101024"); // 10 October, 08:03
         putText(later, 515, "1020210924");   // 21 September, 10:20
         QVERIFY(quillon::testedAt(later) < quillon::testedAt(morning));
+    }
+
+    void cellNumberTakesTheInstrumentsUnits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // NaN: a text cell
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("unit");
+        const double text = qQNaN();
+        QTest::newRow("padded number") << "200    " << 200.0 << 0 << "";
+        QTest::newRow("gain") << "41.5 dB" << 41.5 << 1 << " dB";
+        QTest::newRow("gain, no space") << "100.0dB" << 100.0 << 1 << "dB";
+        QTest::newRow("percent") << "05%    " << 5.0 << 0 << "%";
+        QTest::newRow("signed") << "-12" << -12.0 << 0 << "";
+        QTest::newRow("a unit alone") << "   dB" << text << 0 << "";
+        QTest::newRow("another unit") << "43 mm" << text << 0 << "";
+        QTest::newRow("a DAC curve") << "DAC -12" << text << 0 << "";
+        QTest::newRow("blank gain") << "     dB" << text << 0 << "";
+    }
+
+    void cellNumberTakesTheInstrumentsUnits()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, unit);
+        const auto number = cellNumber(text);
+        QCOMPARE(number.has_value(), !qIsNaN(value));
+        if (number) {
+            QCOMPARE(number->value, value);
+            QCOMPARE(number->decimals, decimals);
+            QCOMPARE(number->unit, unit);
+        }
+        QCOMPARE(trimmedCell(text), QStringView(text).trimmed());
     }
 
     void measureOffBlanksTheReadouts_data()

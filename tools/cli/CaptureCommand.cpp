@@ -4,8 +4,8 @@
 #include "CliCommand.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "core/MemoryListParser.h"
 #include "LinkSession.h"
-#include "MemoryList.h"
 
 namespace quillon::cli
 {

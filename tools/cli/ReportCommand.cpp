@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "core/DisplaySnapshot.h"
-#include "MemoryList.h"
+#include "core/MemoryListParser.h"
 #include "RecordSource.h"
 #include "report/ReportPrinter.h"
 

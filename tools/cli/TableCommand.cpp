@@ -4,8 +4,9 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "core/BankTable.h"
+#include "core/MemoryListParser.h"
+#include "core/TestedTime.h"
 #include "JsonWriter.h"
-#include "MemoryList.h"
 #include "report/TableExport.h"
 
 namespace quillon::cli
@@ -27,17 +28,20 @@ public:
     QStringList header() const override
     {
         return QStringList{QStringLiteral("file"), QStringLiteral("memory"),
-                           QStringLiteral("marked")} +
+                           QStringLiteral("marked"), QStringLiteral("tested")} +
                bankTableTextColumns();
     }
+    int keyColumns() const override { return 2; }
+    int testedColumn() const override { return 3; }
 
     void forEach(const Row& row) const override
     {
         forEachRecord([&row](const QString& file, int memory, bool marked, const Record& record) {
             QStringList texts{file, QString::number(memory),
-                              marked ? QStringLiteral("true") : QStringLiteral("false")};
+                              marked ? QStringLiteral("true") : QStringLiteral("false"),
+                              testedIsoText(record)};
             texts += bankTableTexts(record);
-            row(texts, memory, record);
+            row(texts, record);
         });
     }
 
@@ -76,8 +80,9 @@ QByteArray tableJson(const BankFilesTable& table)
         json.value(file);
         json.value(memory);
         json.value(marked);
+        json.value(testedIsoText(r));
         for (const QString& text : bankTableTexts(r))
-            json.value(text);
+            json.value(trimmedCell(text).toString());
         json.endArray();
     });
     json.endArray();

@@ -29,6 +29,10 @@ constexpr CliCommand kCommands[] = {
      "the record archive", runArchive},
 };
 
+constexpr char kSources[] = "sources: --frame FILE | --awv FILE | --bank FILE --memory N\n";
+constexpr char kExitStatus[] =
+    "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
+
 void printHelp()
 {
     QByteArray text = "usage: quillon-cli COMMAND [ARGS]\n\ncommands:\n";
@@ -38,9 +42,24 @@ void printHelp()
             text += QByteArray("   ") + c.summary;
         text += '\n';
     }
-    text += "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
-            "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
-    out(text);
+    out(text + '\n' + kSources + kExitStatus);
+}
+
+// `quillon-cli COMMAND --help`: the command's usage line, what it does and what its words mean.
+void printCommandHelp(const CliCommand& c)
+{
+    QByteArray text = QByteArray("usage: quillon-cli ") + c.usage + '\n';
+    if (c.summary)
+        text += QByteArray(c.summary) + '\n';
+    text += '\n';
+    if (QByteArrayView(c.usage).contains("SOURCE"))
+        text += kSources;
+    out(text + kExitStatus);
+}
+
+bool asksForHelp(const QStringList& args)
+{
+    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
 }
 
 // Standard error carries the tool's own one-line messages; the platform's notes (such as a
@@ -72,9 +91,16 @@ int main(int argc, char** argv)
         return Success;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& c : kCommands)
-        if (name == QLatin1String(c.name))
-            return c.run(args, QString::fromLatin1(c.usage));
+    for (const CliCommand& c : kCommands) {
+        if (name != QLatin1String(c.name))
+            continue;
+        // Anywhere after the command ("archive list --help" too).
+        if (asksForHelp(args)) {
+            printCommandHelp(c);
+            return Success;
+        }
+        return c.run(args, QString::fromLatin1(c.usage));
+    }
     err(QStringLiteral("unknown command: ") + name);
     printHelp();
     return Usage;

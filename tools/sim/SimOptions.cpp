@@ -1,6 +1,6 @@
 #include "SimOptions.h"
 
-#include "MemoryList.h"
+#include "core/MemoryListParser.h"
 
 namespace sim
 {
@@ -114,7 +114,7 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& args, QString* er
         } else if (a == u"--send-list" || a == u"--no-reply") {
             QList<int> list;
             QString problem;
-            if (!value(&v) || !quillon::cli::parseMemoryList(v, list, &problem))
+            if (!value(&v) || !quillon::parseMemoryList(v, list, &problem))
                 return fail(a + QStringLiteral(" needs a list of memories 1..200"));
             if (a == u"--send-list")
                 o.sendList = list;

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace quillon::cli
+namespace quillon
 {
 
 // A list of memory numbers as the operator writes it: "3,7,10-12" (single numbers and ranges,
@@ -13,4 +13,4 @@ namespace quillon::cli
 bool parseMemoryList(const QString& text, QList<int>& memories, QString* error,
                      bool* all = nullptr);
 
-} // namespace quillon::cli
+} // namespace quillon

@@ -1,10 +1,10 @@
-#include "MemoryList.h"
+#include "core/MemoryListParser.h"
 
 #include "core/Record.h"
 
 #include <algorithm>
 
-namespace quillon::cli
+namespace quillon
 {
 
 namespace
@@ -44,4 +44,4 @@ bool parseMemoryList(const QString& text, QList<int>& memories, QString* error, 
     return true;
 }
 
-} // namespace quillon::cli
+} // namespace quillon
