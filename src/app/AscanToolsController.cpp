@@ -127,13 +127,21 @@ void AscanToolsController::refreshComparison()
         clearComparison();
         return;
     }
-    // The other memory's trace exactly as the display would draw it.
+    const int row = m_comparedRow;
+    compareWithRecord(module.membank[row], memoryName(row), memoryName(m_window.shownRow()));
+    m_comparedRow = row;
+}
+
+void AscanToolsController::compareWithRecord(const Record& record, const QString& legend,
+                                             const QString& currentLegend)
+{
+    m_comparedRow = -1;
+    // The other record's trace exactly as the display would draw it.
     AscanDrawing drawing;
-    display_pattern(drawing, module.membank[m_comparedRow]);
+    display_pattern(drawing, record);
     for (const AscanItem& item : drawing.items)
         if (const auto* trace = std::get_if<PolylineItem>(&item)) {
-            m_overlay->setComparison(trace->points, memoryName(m_comparedRow),
-                                     memoryName(m_window.shownRow()));
+            m_overlay->setComparison(trace->points, legend, currentLegend);
             break;
         }
     mnuclearcompare->setEnabled(true);

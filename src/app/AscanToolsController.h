@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Record.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -31,6 +33,10 @@ public:
     // refused (false).
     bool compareWith(int row);
     void clearComparison();
+    // The trace of a record kept apart from the bank (an archived test) behind the one on
+    // display, with both legends; it stays until cleared or another comparison is made.
+    void compareWithRecord(const Record& record, const QString& legend,
+                           const QString& currentLegend);
     // The bank row compared with, or -1.
     int comparedRow() const { return m_comparedRow; }
 

@@ -7,6 +7,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -77,71 +78,119 @@ QByteArray csvOf(const TableRows& table)
     return text;
 }
 
+namespace
+{
+// A workbook written beside the target and moved over it once whole: a failure leaves nothing
+// behind.
+class PartialWorkbook
+{
+public:
+    explicit PartialWorkbook(const QString& path)
+        : m_path(path), m_partial(path + QStringLiteral(".part"))
+    {
+        const QByteArray file = QFile::encodeName(m_partial);
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE; // rows go out as written: a season stays small
+        m_book.reset(workbook_new_opt(file.constData(), &options));
+        if (m_book) {
+            m_bold = workbook_add_format(m_book.get());
+            format_set_bold(m_bold);
+        }
+    }
+
+    lxw_workbook* book() const { return m_book.get(); }
+    lxw_format* bold() const { return m_bold; }
+
+    // A sheet with the heading and the table's rows; `eachRow` is called after each row with
+    // its sheet row, memory and record.
+    using Each = std::function<void(lxw_row_t, int, const Record&)>;
+    void writeTable(lxw_worksheet* sheet, const TableRows& table, const Each& eachRow = {})
+    {
+        const QStringList header = table.header();
+        const int columns = int(header.size());
+        std::vector<double> widths(columns, 4.0);
+        const auto widen = [&widths](int column, const QString& text) {
+            widths[column] = std::max(widths[column], std::min(60.0, text.size() * 1.1 + 2));
+        };
+        worksheet_freeze_panes(sheet, 1, 0);
+        for (int c = 0; c < columns; ++c) {
+            worksheet_write_string(sheet, 0, lxw_col_t(c), header[c].toUtf8().constData(), m_bold);
+            widen(c, header[c]);
+        }
+        lxw_row_t r = 1;
+        table.forEach([&](const QStringList& texts, int memory, const Record& record) {
+            for (int c = 0; c < std::min(columns, int(texts.size())); ++c) {
+                const QString& text = texts[c];
+                widen(c, text);
+                if (isDecimalNumber(text))
+                    worksheet_write_number(sheet, r, lxw_col_t(c), text.trimmed().toDouble(),
+                                           numberFormat(m_book.get(), text, m_numberFormats));
+                else
+                    worksheet_write_string(sheet, r, lxw_col_t(c), text.toUtf8().constData(),
+                                           nullptr);
+            }
+            if (eachRow)
+                eachRow(r, memory, record);
+            ++r;
+        });
+        for (int c = 0; c < columns; ++c)
+            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
+        if (columns > 0)
+            worksheet_autofilter(sheet, 0, 0, r - 1, lxw_col_t(columns - 1));
+    }
+
+    std::optional<QString> finish()
+    {
+        const lxw_error result = workbook_close(m_book.release());
+        if (result != LXW_NO_ERROR) {
+            QFile::remove(m_partial);
+            return QString::fromUtf8(lxw_strerror(result));
+        }
+        QFile::remove(m_path);
+        if (!QFile::rename(m_partial, m_path)) {
+            QFile::remove(m_partial);
+            return QStringLiteral("cannot replace the file");
+        }
+        return std::nullopt;
+    }
+
+private:
+    QString m_path;
+    QString m_partial;
+    std::unique_ptr<lxw_workbook, WorkbookCloser> m_book;
+    lxw_format* m_bold = nullptr;
+    std::array<lxw_format*, 4> m_numberFormats{};
+};
+} // namespace
+
 std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
 {
-    // Written beside the target and moved over it once whole: a failure leaves nothing behind.
-    const QString partial = path + QStringLiteral(".part");
-    const QByteArray file = QFile::encodeName(partial);
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE; // rows go out as written: a season of banks stays small
-    std::unique_ptr<lxw_workbook, WorkbookCloser> book(
-        workbook_new_opt(file.constData(), &options));
-    if (!book)
+    PartialWorkbook workbook(path);
+    if (!workbook.book())
         return QStringLiteral("cannot create the workbook");
-    lxw_format* bold = workbook_add_format(book.get());
-    format_set_bold(bold);
-    std::array<lxw_format*, 4> numberFormats{};
-
-    lxw_worksheet* bank = workbook_add_worksheet(book.get(), "Bank");
-    lxw_worksheet* samples = workbook_add_worksheet(book.get(), "Samples");
-    const QStringList header = table.header();
-    const int columns = int(header.size());
-    std::vector<double> widths(columns, 4.0);
-    const auto widen = [&widths](int column, const QString& text) {
-        widths[column] = std::max(widths[column], std::min(60.0, text.size() * 1.1 + 2));
-    };
-    worksheet_freeze_panes(bank, 1, 0);
-    for (int c = 0; c < columns; ++c) {
-        worksheet_write_string(bank, 0, lxw_col_t(c), header[c].toUtf8().constData(), bold);
-        widen(c, header[c]);
-    }
+    lxw_worksheet* bank = workbook_add_worksheet(workbook.book(), "Bank");
+    lxw_worksheet* samples = workbook_add_worksheet(workbook.book(), "Samples");
     worksheet_freeze_panes(samples, 1, 1);
-    worksheet_write_string(samples, 0, 0, "memory", bold);
+    worksheet_write_string(samples, 0, 0, "memory", workbook.bold());
     for (int i = 0; i < kSampleCount; ++i)
-        worksheet_write_number(samples, 0, lxw_col_t(i + 1), i, bold);
-
-    lxw_row_t r = 1;
-    table.forEach([&](const QStringList& texts, int memory, const Record& record) {
-        for (int c = 0; c < std::min(columns, int(texts.size())); ++c) {
-            const QString& text = texts[c];
-            widen(c, text);
-            if (isDecimalNumber(text))
-                worksheet_write_number(bank, r, lxw_col_t(c), text.trimmed().toDouble(),
-                                       numberFormat(book.get(), text, numberFormats));
-            else
-                worksheet_write_string(bank, r, lxw_col_t(c), text.toUtf8().constData(), nullptr);
-        }
+        worksheet_write_number(samples, 0, lxw_col_t(i + 1), i, workbook.bold());
+    workbook.writeTable(bank, table, [samples](lxw_row_t r, int memory, const Record& record) {
         worksheet_write_number(samples, r, 0, memory, nullptr);
         for (int i = 0; i < kSampleCount; ++i)
             worksheet_write_number(samples, r, lxw_col_t(i + 1), record[i], nullptr);
-        ++r;
     });
-    for (int c = 0; c < columns; ++c)
-        worksheet_set_column(bank, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
-    if (columns > 0)
-        worksheet_autofilter(bank, 0, 0, r - 1, lxw_col_t(columns - 1));
+    return workbook.finish();
+}
 
-    const lxw_error result = workbook_close(book.release());
-    if (result != LXW_NO_ERROR) {
-        QFile::remove(partial);
-        return QString::fromUtf8(lxw_strerror(result));
-    }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return QStringLiteral("cannot replace the file");
-    }
-    return std::nullopt;
+std::optional<QString> writeXlsxSheets(const QString& path, const std::vector<NamedSheet>& sheets)
+{
+    PartialWorkbook workbook(path);
+    if (!workbook.book())
+        return QStringLiteral("cannot create the workbook");
+    for (const NamedSheet& s : sheets)
+        workbook.writeTable(workbook_add_worksheet(workbook.book(), s.name.toUtf8().constData()),
+                            *s.table);
+    return workbook.finish();
 }
 
 } // namespace quillon
