@@ -25,6 +25,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <utility>
 
 namespace quillon
 {
@@ -46,8 +47,7 @@ RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journ
     : QObject(&window), m_window(window), m_journal(journal), m_tools(tools)
 {
     setObjectName(QStringLiteral("registerController"));
-    mnuregister =
-        named(m_window.toolsMenu()->addAction(tr("Defect register")), "mnuregister");
+    mnuregister = named(m_window.toolsMenu()->addAction(tr("Defect register")), "mnuregister");
     connect(mnuregister, &QAction::triggered, this, &RegisterController::showRegister);
 
     // What is stored while the window is open comes into the register.
@@ -76,8 +76,7 @@ void RegisterController::showRegister()
         m_registerWindow = new RegisterWindow(&m_model, &m_window);
         connect(m_registerWindow, &RegisterWindow::locationChosen, this,
                 &RegisterController::listTests);
-        connect(m_registerWindow, &RegisterWindow::testChosen, this,
-                &RegisterController::showTest);
+        connect(m_registerWindow, &RegisterWindow::testChosen, this, &RegisterController::showTest);
         connect(m_registerWindow, &RegisterWindow::compareRequested, this,
                 &RegisterController::compareTests);
         connect(m_registerWindow, &RegisterWindow::exportRequested, this, [this] {
@@ -128,10 +127,9 @@ void RegisterController::readDone(const QString& problem, qint64 lastEntry,
     m_model.setLocations(std::move(*locations));
     if (m_registerWindow) {
         m_registerWindow->registerChanged();
-        m_registerWindow->showNote(problem.isEmpty()
-                                       ? tr("%n located defects.", nullptr,
-                                            int(m_model.locations().size()))
-                                       : tr("The archive cannot be read: %1").arg(problem));
+        m_registerWindow->showNote(
+            problem.isEmpty() ? tr("%n located defects.", nullptr, int(m_model.locations().size()))
+                              : tr("The archive cannot be read: %1").arg(problem));
     }
     emit registerRead();
     if (std::exchange(m_readAgain, false))
@@ -208,15 +206,14 @@ QString RegisterController::compareTests(qint64 older, qint64 newer)
     const std::optional<int> from = peakOf(older);
     const std::optional<int> to = peakOf(newer);
     const std::optional<double> change = from && to ? decibels(*to, *from) : std::nullopt;
-    const QString text =
-        change ? tr("Gate 1 peak %1 % on %2, %3 % on %4: %5 dB")
-                     .arg(*from)
-                     .arg(shortDate(was->testedMs))
-                     .arg(*to)
-                     .arg(shortDate(is->testedMs))
-                     .arg((*change >= 0 ? QStringLiteral("+") : QString()) +
-                          QLocale().toString(*change, 'f', 1))
-               : tr("Gate 1 has no peak in both tests: no change in dB to state.");
+    const QString text = change ? tr("Gate 1 peak %1 % on %2, %3 % on %4: %5 dB")
+                                      .arg(*from)
+                                      .arg(shortDate(was->testedMs))
+                                      .arg(*to)
+                                      .arg(shortDate(is->testedMs))
+                                      .arg((*change >= 0 ? QStringLiteral("+") : QString()) +
+                                           QLocale().toString(*change, 'f', 1))
+                                : tr("Gate 1 has no peak in both tests: no change in dB to state.");
     told(text);
     return text;
 }
@@ -236,8 +233,8 @@ bool RegisterController::exportTo(const QString& path)
     if (suffix == u"xlsx") {
         problem = writeRegisterXlsx(path, shown);
     } else if (suffix == u"pdf") {
-        const ReportError error = writeRegisterPdf(path, shown, m_journal.path(),
-                                                   QDateTime::currentDateTime());
+        const ReportError error =
+            writeRegisterPdf(path, shown, m_journal.path(), QDateTime::currentDateTime());
         if (error != ReportError::None)
             problem = reportErrorText(error);
     } else {
@@ -247,9 +244,9 @@ bool RegisterController::exportTo(const QString& path)
             problem = file.errorString();
     }
     if (problem) {
-        showMessage(m_registerWindow ? static_cast<QWidget*>(m_registerWindow.data()) : &m_window,
-                    tr("\"%1\" cannot be written (%2).")
-                        .arg(QDir::toNativeSeparators(path), *problem));
+        showMessage(
+            m_registerWindow ? static_cast<QWidget*>(m_registerWindow.data()) : &m_window,
+            tr("\"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
     told(tr("Register written: %1").arg(QDir::toNativeSeparators(path)));

@@ -32,4 +32,7 @@ struct DefectLocation {
     QStringList history() const;
 };
 
+// The history as one text: "OBS > OBS > IMR".
+QString historyText(const DefectLocation& location);
+
 } // namespace quillon

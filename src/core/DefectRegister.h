@@ -32,7 +32,4 @@ private:
     QHash<QByteArray, Test> m_tests; // by test key
 };
 
-// The history as one text: "OBS > OBS > IMR".
-QString historyText(const DefectLocation& location);
-
 } // namespace quillon

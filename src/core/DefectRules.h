@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -44,12 +45,12 @@ QString comparedClass(QStringView text);
 // What one archive entry says for the register by itself, without the other entries: the
 // values a store may keep beside each entry when it appends it.
 struct EntryFacts {
-    QByteArray testKey;     // equal for the entries of one test (same samples, same clock)
-    QString locationKey;    // the normalised location lines; empty when lines 1 to 4 are
-    QString defectClass;    // line 9 as the register shows it
-    qint64 testedMs = 0;    // when tested, as a clock reading in milliseconds (UTC stands for
-                            // "no zone"): the instrument's clock, else the archive's time in
-                            // this computer's local time
+    QByteArray testKey;  // equal for the entries of one test (same samples, same clock)
+    QString locationKey; // the normalised location lines; empty when lines 1 to 4 are
+    QString defectClass; // line 9 as the register shows it
+    qint64 testedMs = 0; // when tested, as a clock reading in milliseconds (UTC stands for
+                         // "no zone"): the instrument's clock, else the archive's time in
+                         // this computer's local time
     bool dateFromArchive = false;
 };
 EntryFacts entryFacts(const Record& record, qint64 archivedMs);

@@ -21,15 +21,15 @@ QStringList RegisterTable::header() const
     QStringList where{QStringLiteral("division"), QStringLiteral("section"), QStringLiteral("km"),
                       QStringLiteral("rail"), QStringLiteral("location")};
     if (m_rows == Tests)
-        return where + QStringList{QStringLiteral("date"),          QStringLiteral("class"),
-                                   QStringLiteral("flaw_code"),     QStringLiteral("prev_class"),
-                                   QStringLiteral("operator"),      QStringLiteral("memory"),
-                                   QStringLiteral("entry"),         QStringLiteral("date_source")};
-    return where + QStringList{QStringLiteral("class"),         QStringLiteral("flaw_code"),
-                               QStringLiteral("inspections"),   QStringLiteral("history"),
-                               QStringLiteral("first"),         QStringLiteral("last"),
-                               QStringLiteral("worsened"),      QStringLiteral("prev_mismatch"),
-                               QStringLiteral("memory"),        QStringLiteral("entry"),
+        return where + QStringList{QStringLiteral("date"),      QStringLiteral("class"),
+                                   QStringLiteral("flaw_code"), QStringLiteral("prev_class"),
+                                   QStringLiteral("operator"),  QStringLiteral("memory"),
+                                   QStringLiteral("entry"),     QStringLiteral("date_source")};
+    return where + QStringList{QStringLiteral("class"),       QStringLiteral("flaw_code"),
+                               QStringLiteral("inspections"), QStringLiteral("history"),
+                               QStringLiteral("first"),       QStringLiteral("last"),
+                               QStringLiteral("worsened"),    QStringLiteral("prev_mismatch"),
+                               QStringLiteral("memory"),      QStringLiteral("entry"),
                                QStringLiteral("operator")};
 }
 
@@ -39,10 +39,9 @@ void RegisterTable::forEach(const Row& row) const
     for (const DefectLocation& l : m_locations) {
         if (m_rows == Tests) {
             for (const RegisterTest& t : l.tests)
-                row(whereTexts(l) + QStringList{clockIsoText(t.testedMs), t.defectClass,
-                                                t.flawCode, t.previousClass, t.operatorName,
-                                                QString::number(t.memory),
-                                                QString::number(t.entry),
+                row(whereTexts(l) + QStringList{clockIsoText(t.testedMs), t.defectClass, t.flawCode,
+                                                t.previousClass, t.operatorName,
+                                                QString::number(t.memory), QString::number(t.entry),
                                                 t.dateFromArchive ? QStringLiteral("archive")
                                                                   : QStringLiteral("instrument")},
                     t.memory, kNoRecord);
@@ -69,8 +68,8 @@ std::optional<QString> writeRegisterXlsx(const QString& path,
 {
     const RegisterTable perLocation(locations, RegisterTable::Locations);
     const RegisterTable perTest(locations, RegisterTable::Tests);
-    return writeXlsxSheets(path, {{QStringLiteral("Register"), &perLocation},
-                                  {QStringLiteral("Tests"), &perTest}});
+    return writeXlsxSheets(
+        path, {{QStringLiteral("Register"), &perLocation}, {QStringLiteral("Tests"), &perTest}});
 }
 
 } // namespace quillon

@@ -51,10 +51,9 @@ bool RegisterFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
     if (!model || sourceRow >= int(model->locations().size()))
         return false;
     const DefectLocation& l = model->locations()[size_t(sourceRow)];
-    return (!m_division || l.division == *m_division) &&
-           (!m_section || l.section == *m_section) &&
-           (!m_class || l.latest().defectClass == *m_class) &&
-           (!m_worsenedOnly || l.worsened) && (!m_mismatchOnly || l.prevMismatch);
+    return (!m_division || l.division == *m_division) && (!m_section || l.section == *m_section) &&
+           (!m_class || l.latest().defectClass == *m_class) && (!m_worsenedOnly || l.worsened) &&
+           (!m_mismatchOnly || l.prevMismatch);
 }
 
 } // namespace quillon

@@ -18,6 +18,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace quillon
@@ -25,7 +26,15 @@ namespace quillon
 
 namespace
 {
-enum TestColumn { DateColumn, ClassColumn, FlawColumn, OperatorColumn, MemoryColumn, PcColumn, PeakColumn };
+enum TestColumn {
+    DateColumn,
+    ClassColumn,
+    FlawColumn,
+    OperatorColumn,
+    MemoryColumn,
+    PcColumn,
+    PeakColumn
+};
 constexpr int kEntryRole = Qt::UserRole;
 } // namespace
 
@@ -181,8 +190,8 @@ void RegisterWindow::registerChanged()
         for (int row = 0; row < m_filter->rowCount(); ++row) {
             const QModelIndex index = m_filter->index(row, 0);
             if (index.data(RegisterModel::kKeyRole).toString() == m_shownKey) {
-                lstlocations->selectionModel()->select(
-                    index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                lstlocations->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
                 lstlocations->scrollTo(index);
                 break;
             }

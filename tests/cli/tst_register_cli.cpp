@@ -26,6 +26,7 @@ Record inspection(int memory, const QString& km, const QString& cls, const QStri
 {
     Record r = test::realisticRecord(memory);
     r[120] = std::int16_t(40 + day); // every inspection's echo differs
+    r[130] = std::int16_t(memory);
     const QString dd = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
     test::setTimeDate(r, QStringLiteral("0915") + dd + QStringLiteral("0924"));
     for (int n = 0; n < 12; ++n)
@@ -74,10 +75,10 @@ private slots:
                 capture += test::frameBytes(r);
             const QString file = m_dir.filePath(QStringLiteral("round%1.bin").arg(i));
             QVERIFY(test::writeBytes(file, capture));
-            QCOMPARE(runCli({"import-frames", file, "--archive", m_db, "-o",
-                             m_dir.filePath("bank.dat")})
-                         .exit,
-                     0);
+            QCOMPARE(
+                runCli({"import-frames", file, "--archive", m_db, "-o", m_dir.filePath("bank.dat")})
+                    .exit,
+                0);
         }
     }
 
@@ -90,9 +91,8 @@ private slots:
         for (const auto& m : QRegularExpression("\"(\\w+)\":").globalMatch(firstObject))
             keys << m.captured(1);
         QCOMPARE(keys, QStringList({"locations", "division", "section", "km", "rail", "location",
-                                    "class", "flaw_code", "inspections", "history", "first",
-                                    "last", "worsened", "prev_mismatch", "memory", "entry",
-                                    "operator"}));
+                                    "class", "flaw_code", "inspections", "history", "first", "last",
+                                    "worsened", "prev_mismatch", "memory", "entry", "operator"}));
         const QJsonArray locations =
             QJsonDocument::fromJson(r.out).object().value("locations").toArray();
         QCOMPARE(locations.size(), 2);
@@ -146,7 +146,7 @@ print([c.value for c in tests[2]])
         QCOMPARE(QString::fromUtf8(python.readAll()).split(u'\n'),
                  QStringList({"['Register', 'Tests'] 3 6 3 OBS > REM > IMR",
                               "['NORTH', 'A - B', '10/2', 'LH UP', None, '2024-09-01T09:15', "
-                              "'OBS', '211', 'NONE', 'Op 1', 1, 1, 'instrument']",
+                              "'OBS', 211, 'NONE', 'Op 1', 1, 1, 'instrument']",
                               ""}));
     }
 
@@ -155,7 +155,8 @@ print([c.value for c in tests[2]])
         const QString pdf = m_dir.filePath("register.pdf");
         QCOMPARE(runCli({"register", "--db", m_db, "--format", "pdf", "-o", pdf}).exit, 0);
         const QString text = pdfText(pdf);
-        QVERIFY2(text.contains("Defect register") && text.contains("Page 1 of 1"), qPrintable(text));
+        QVERIFY2(text.contains("Defect register") && text.contains("Page 1 of 1"),
+                 qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Source: ") + QFileInfo(m_db).absoluteFilePath()));
         QVERIFY(text.contains(QRegularExpression("10/2 .*IMR .*OBS > REM > IMR .*WORSENED")));
         QVERIFY(text.contains(QRegularExpression("20/4 .*REM .*PREV. CLASS DIFFERS")));

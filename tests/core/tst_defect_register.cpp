@@ -52,12 +52,16 @@ private slots:
     {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("normalised");
-        QTest::newRow("padded") << "  12/4      " << "12/4";
-        QTest::newRow("runs of spaces") << "LH   Up  Dn" << "LH UP DN";
+        QTest::newRow("padded") << "  12/4      "
+                                << "12/4";
+        QTest::newRow("runs of spaces") << "LH   Up  Dn"
+                                        << "LH UP DN";
         QTest::newRow("code 0 inside") << QStringLiteral("k%1m 3").arg(QChar(0)) << "KM 3";
         QTest::newRow("code 0 between spaces") << QStringLiteral("a %1 b").arg(QChar(0)) << "A B";
-        QTest::newRow("blank") << "     " << "";
-        QTest::newRow("latin-1 letters") << "Südstrecke" << "SÜDSTRECKE";
+        QTest::newRow("blank") << "     "
+                               << "";
+        QTest::newRow("latin-1 letters") << "Südstrecke"
+                                         << "SÜDSTRECKE";
     }
     void notesAreNormalised()
     {
@@ -166,8 +170,8 @@ private slots:
         QTest::newRow("REM to IMR") << QStringList{"REM", "IMR/REM"} << true << false;
         QTest::newRow("IMR to REM") << QStringList{"IMR", "REM/IMR"} << false << false;
         QTest::newRow("other text to OBS") << QStringList{"check", "OBS/check"} << true << false;
-        QTest::newRow("worse, previous wrong") << QStringList{"OBS", "REM", "IMR/OBS"} << true
-                                               << true;
+        QTest::newRow("worse, previous wrong")
+            << QStringList{"OBS", "REM", "IMR/OBS"} << true << true;
         QTest::newRow("previous left empty") << QStringList{"OBS", "OBS"} << false << true;
         QTest::newRow("NONE after no class") << QStringList{"", "OBS/none"} << true << false;
         QTest::newRow("NONE after OBS") << QStringList{"OBS", "OBS/NONE"} << false << true;
