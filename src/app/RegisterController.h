@@ -2,6 +2,7 @@
 
 #include "core/DefectRegister.h"
 #include "view/RegisterModel.h"
+#include "view/RegisterWindow.h"
 
 #include <QHash>
 #include <QObject>
@@ -21,7 +22,6 @@ namespace quillon
 class ArchiveJournal;
 class AscanToolsController;
 class MainWindow;
-class RegisterWindow;
 
 // The defect register in the main window: "Defect register" (in the Tools menu) shows the
 // register window (made on first use, modeless). The register is read from the archive off the
