@@ -32,7 +32,8 @@ struct DefectLocation {
     QStringList history() const;
 };
 
-// The history as one text: "OBS > OBS > IMR".
-QString historyText(const DefectLocation& location);
+// The history as one text: "OBS > OBS > IMR"; shortened, repeats are counted: "OBS×2 > IMR".
+enum class HistoryForm { Full, Short };
+QString historyText(const DefectLocation& location, HistoryForm form = HistoryForm::Full);
 
 } // namespace quillon

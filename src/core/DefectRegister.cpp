@@ -28,9 +28,21 @@ QStringList DefectLocation::history() const
     return classes;
 }
 
-QString historyText(const DefectLocation& location)
+QString historyText(const DefectLocation& location, HistoryForm form)
 {
-    return location.history().join(QStringLiteral(" > "));
+    const QStringList classes = location.history();
+    if (form == HistoryForm::Full)
+        return classes.join(QStringLiteral(" > "));
+    QStringList runs;
+    for (qsizetype i = 0; i < classes.size();) {
+        qsizetype end = i + 1;
+        while (end < classes.size() && classes[end] == classes[i])
+            ++end;
+        runs.append(end - i > 1 ? QStringLiteral("%1\u00d7%2").arg(classes[i]).arg(end - i)
+                                : classes[i]);
+        i = end;
+    }
+    return runs.join(QStringLiteral(" > "));
 }
 
 void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Record& record,

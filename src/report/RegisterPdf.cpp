@@ -19,25 +19,28 @@ constexpr int kTextPoints = 7;
 constexpr int kTitlePoints = 14;
 const QColor kWorsenedFill(255, 214, 214);
 const QColor kMismatchFill(255, 243, 191);
+const QString kLegend = QStringLiteral(
+    "Red: WORSENED, the class is worse than at the test before.   Yellow: PREV. MISMATCH, the "
+    "previous class written at the latest test is not the class recorded at the test before.");
 
 struct Column {
     const char* title;
     int share; // of the page's width
 };
-constexpr std::array<Column, 14> kColumns{{{"Division", 9},
-                                           {"Section", 9},
+constexpr std::array<Column, 14> kColumns{{{"Division", 7},
+                                           {"Section", 8},
                                            {"Km. Post", 7},
-                                           {"Rail", 7},
-                                           {"Location", 9},
-                                           {"Class", 5},
-                                           {"Flaw Code", 6},
+                                           {"Rail", 5},
+                                           {"Location", 10},
+                                           {"Class", 4},
+                                           {"Flaw Code", 7},
                                            {"Tests", 4},
-                                           {"History", 16},
-                                           {"First", 9},
-                                           {"Last", 9},
+                                           {"History", 18},
+                                           {"First", 11},
+                                           {"Last", 11},
                                            {"Mem", 4},
-                                           {"Operator", 9},
-                                           {"Marks", 13}}};
+                                           {"Operator", 11},
+                                           {"Marks", 17}}};
 
 QStringList lineTexts(const DefectLocation& l)
 {
@@ -45,7 +48,7 @@ QStringList lineTexts(const DefectLocation& l)
     if (l.worsened)
         marks << QStringLiteral("WORSENED");
     if (l.prevMismatch)
-        marks << QStringLiteral("PREV. CLASS DIFFERS");
+        marks << QStringLiteral("PREV. MISMATCH");
     const RegisterTest& last = l.latest();
     return {l.division,
             l.section,
@@ -55,7 +58,7 @@ QStringList lineTexts(const DefectLocation& l)
             last.defectClass,
             last.flawCode,
             QString::number(l.tests.size()),
-            historyText(l),
+            historyText(l, HistoryForm::Short),
             clockIsoText(l.first().testedMs).replace(u'T', u' '),
             clockIsoText(last.testedMs).replace(u'T', u' '),
             QString::number(last.memory),
@@ -107,7 +110,7 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
         title.setPointSize(kTitlePoints);
         const double line = QFontMetricsF(text, &writer).height() * 1.5;
         const double titleHeight = QFontMetricsF(title, &writer).height() * 1.4;
-        const double headingBottom = titleHeight + 2 * line;
+        const double headingBottom = titleHeight + 3 * line;
         const double footTop = height - line;
 
         std::vector<QRectF> cells;
@@ -142,6 +145,8 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
             painter.setFont(text);
             painter.drawText(QRectF(0, titleHeight, width, line), Qt::AlignLeft | Qt::AlignVCenter,
                              sourceLine);
+            painter.drawText(QRectF(0, titleHeight + line, width, line),
+                             Qt::AlignLeft | Qt::AlignVCenter, kLegend);
             painter.setFont(bold);
             const double tableTop = headingBottom;
             paintRow(painter, titles, cells, tableTop, line);

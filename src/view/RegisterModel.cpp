@@ -12,7 +12,7 @@ namespace
 {
 QString shownDate(qint64 testedMs)
 {
-    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(testedMs, Qt::UTC),
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(testedMs, Qt::UTC).date(),
                               QLocale::ShortFormat);
 }
 } // namespace
@@ -93,7 +93,7 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
     case TestsColumn:
         return int(l.tests.size());
     case HistoryColumn:
-        return historyText(l);
+        return historyText(l, role == Qt::ToolTipRole ? HistoryForm::Full : HistoryForm::Short);
     case FirstColumn:
         return shownDate(l.first().testedMs);
     case LastColumn:

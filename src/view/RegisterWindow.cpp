@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 namespace quillon
@@ -69,9 +70,11 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     lstlocations->header()->setStretchLastSection(true);
     const QFontMetrics metrics = fontMetrics();
     const int digits = metrics.horizontalAdvance(QStringLiteral("0000000000"));
+    // Room for what the columns usually hold, in tenths of ten digits.
+    constexpr std::array<int, RegisterModel::ColumnCount> kTenths{8, 13, 9,  7,  17, 6,
+                                                                  9, 5,  24, 13, 13, 10};
     for (int c = 0; c < RegisterModel::ColumnCount; ++c)
-        lstlocations->setColumnWidth(c, digits);
-    lstlocations->setColumnWidth(RegisterModel::HistoryColumn, digits * 2);
+        lstlocations->setColumnWidth(c, digits * kTenths[size_t(c)] / 10);
 
     lsttests = named(new QTreeWidget(this), "lsttests");
     lsttests->setRootIsDecorated(false);
@@ -80,7 +83,8 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
                                tr("Memory"), tr("PC"), tr("Gate 1 peak")});
     for (int c = 0; c < lsttests->columnCount(); ++c)
         lsttests->setColumnWidth(c, digits);
-    lsttests->setColumnWidth(DateColumn, digits * 3 / 2);
+    lsttests->setColumnWidth(DateColumn, digits * 2);
+    lsttests->setColumnWidth(OperatorColumn, digits * 3 / 2);
 
     cmdshow = named(new QPushButton(tr("Show"), this), "cmdshow");
     cmdcompare = named(new QPushButton(tr("Compare"), this), "cmdcompare");
@@ -100,7 +104,7 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     auto* lists = new QSplitter(Qt::Vertical, this);
     lists->addWidget(lstlocations);
     lists->addWidget(lsttests);
-    lists->setStretchFactor(0, 3);
+    lists->setStretchFactor(0, 2);
     lists->setStretchFactor(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblnote, 1);
@@ -227,8 +231,9 @@ void RegisterWindow::showTests(const DefectLocation& location,
     for (size_t i = 0; i < location.tests.size(); ++i) {
         const RegisterTest& t = location.tests[i];
         auto* item = new QTreeWidgetItem(lsttests);
-        QString date = QLocale().toString(QDateTime::fromMSecsSinceEpoch(t.testedMs, Qt::UTC),
-                                          QLocale::ShortFormat);
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(t.testedMs, Qt::UTC);
+        QString date = QLocale().toString(at.date(), QLocale::ShortFormat) + u' ' +
+                       at.time().toString(QStringLiteral("HH:mm"));
         if (t.dateFromArchive)
             date += tr(" (archived)");
         item->setText(DateColumn, date);

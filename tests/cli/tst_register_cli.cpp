@@ -159,7 +159,7 @@ print([c.value for c in tests[2]])
                  qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Source: ") + QFileInfo(m_db).absoluteFilePath()));
         QVERIFY(text.contains(QRegularExpression("10/2 .*IMR .*OBS > REM > IMR .*WORSENED")));
-        QVERIFY(text.contains(QRegularExpression("20/4 .*REM .*PREV. CLASS DIFFERS")));
+        QVERIFY(text.contains(QRegularExpression("20/4 .*REM .*PREV. MISMATCH")));
     }
 
     void missingArchiveIsUnusableInput()

@@ -191,6 +191,13 @@ private slots:
         QCOMPARE(l.division, QStringLiteral("NORTH"));
     }
 
+    void historyTexts()
+    {
+        const auto l = lifeOf({"OBS", "OBS/OBS", "obs/OBS", "REM/OBS", "IMR/REM"}).at(0);
+        QCOMPARE(historyText(l), QStringLiteral("OBS > OBS > OBS > REM > IMR"));
+        QCOMPARE(historyText(l, HistoryForm::Short), QStringLiteral("OBS\u00d73 > REM > IMR"));
+    }
+
     void registerOrder()
     {
         DefectRegister reg;

@@ -73,7 +73,7 @@ void Season::forEachEntry(const Each& each) const
             Defect& d = defects[size_t(l)];
             if (round < d.found || d.lastWritten == 2)
                 continue; // not found yet, or taken out after an IMR
-            if (round > d.found && d.cls < 2 && chance(12))
+            if (round > d.found && d.cls < 2 && chance(6))
                 ++d.cls;
             const int mem = memory++ % kMemoryCount + 1;
             Record r = echoRecord(mem, 40 + 35 * d.cls + int(random() % 12), l + round);
