@@ -126,8 +126,6 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     connect(chkmismatch, &QCheckBox::toggled, m_filter, &RegisterFilter::setMismatchOnly);
     connect(lstlocations->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RegisterWindow::locationSelectionChanged);
-    connect(m_filter, &QAbstractItemModel::modelReset, this,
-            &RegisterWindow::locationSelectionChanged);
     connect(m_filter, &QAbstractItemModel::layoutChanged, this,
             &RegisterWindow::locationSelectionChanged);
     connect(m_filter, &QAbstractItemModel::rowsRemoved, this,

@@ -109,7 +109,11 @@ private slots:
         QCOMPARE(listed->index(0, RegisterModel::ClassColumn).data().toString(),
                  QStringLiteral("OBS"));
 
-        // A record stored now joins the register as a location of its own.
+        // A record stored now joins the register as a location of its own; the location chosen
+        // stays chosen.
+        form->lstlocations->setCurrentIndex(listed->index(1, 0));
+        const QString chosen = form->chosenLocation();
+        QVERIFY(!chosen.isEmpty());
         Record r = test::realisticRecord(9);
         test::setNote(r, 1, "North");
         test::setNote(r, 3, "999/1");
