@@ -10,6 +10,7 @@
 #include "core/AscanMeasure.h"
 #include "ProgramFolder.h"
 #include "support/DataRows.h"
+#include "support/FileBytes.h"
 #include "support/Records.h"
 #include "support/SeasonArchive.h"
 #include "view/AscanOverlay.h"
@@ -102,6 +103,10 @@ private slots:
         QCOMPARE(listed->rowCount(), countOf(expected, [](auto& l) {
                      return l.division == u"NORTH" && l.latest().defectClass == u"IMR";
                  }));
+        // Export writes what is listed.
+        const QString csv = m_work.filePath("north-imr.csv");
+        QVERIFY(controller->exportTo(csv));
+        QCOMPARE(test::contentsOf(csv).count('\n'), listed->rowCount() + 1);
         form->cboclass->setCurrentIndex(0);
 
         // A heading sorts by its column's value; the class column by severity.
