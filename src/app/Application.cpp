@@ -7,6 +7,7 @@
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
+#include "app/RegisterController.h"
 #include "app/ReportController.h"
 #include "view/WindowSettings.h"
 
@@ -27,7 +28,8 @@ Application::Application(const Edition& edition)
     new ArchiveController(*m_window, files->journal());
     m_link = new LinkController(*m_window);
     new OverviewController(*m_window);
-    new AscanToolsController(*m_window);
+    auto* tools = new AscanToolsController(*m_window);
+    new RegisterController(*m_window, files->journal(), *tools);
 }
 
 Application::~Application() = default;

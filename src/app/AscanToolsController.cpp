@@ -124,27 +124,34 @@ void AscanToolsController::refreshComparison()
         clearComparison();
         return;
     }
-    // The other memory's trace as the display would draw it, moved onto the sound-path axis of
+    const int row = m_comparedRow;
+    compareWithRecord(module.membank[row], memoryName(row), memoryName(m_window.shownRow()));
+    m_comparedRow = row;
+}
+
+void AscanToolsController::compareWithRecord(const Record& record, const QString& name,
+                                             const QString& currentLegend)
+{
+    m_comparedRow = -1;
+    // The other record's trace as the display would draw it, moved onto the sound-path axis of
     // the trace on display where both ranges have a number.
-    const Record& compared = module.membank[m_comparedRow];
-    const PanelTexts panel = panelTexts(compared);
+    const PanelTexts panel = panelTexts(record);
     const SoundPathAxis other{panel.number(u"txtdelay"), panel.number(u"txtrange")};
     AscanDrawing drawing;
-    display_pattern(drawing, compared);
+    display_pattern(drawing, record);
     for (const AscanItem& item : drawing.items)
         if (const auto* trace = std::get_if<PolylineItem>(&item)) {
             const AscanMeasure& shown = m_overlay->measure();
             const auto moved = traceOnAxis(trace->points, other, {shown.delay(), shown.range()});
-            m_overlay->setComparison(moved.value_or(trace->points), comparisonLegend(other),
-                                     memoryName(m_window.shownRow()));
+            m_overlay->setComparison(moved.value_or(trace->points), comparisonLegend(name, other),
+                                     currentLegend);
             break;
         }
     mnuclearcompare->setEnabled(true);
 }
 
-QString AscanToolsController::comparisonLegend(SoundPathAxis other) const
+QString AscanToolsController::comparisonLegend(const QString& name, SoundPathAxis other) const
 {
-    const QString name = memoryName(m_comparedRow);
     const AscanMeasure& shown = m_overlay->measure();
     if (other.range == 0 || !shown.hasSoundPath())
         return tr("%1 (not to scale: no RANGE)").arg(name);

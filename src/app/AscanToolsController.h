@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AscanGeometry.h"
+#include "core/Record.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,6 +36,10 @@ public:
     // refused (false).
     bool compareWith(int row);
     void clearComparison();
+    // The trace of a record kept apart from the bank (an archived test) behind the one on
+    // display, with both legends; it stays until cleared or another comparison is made.
+    void compareWithRecord(const Record& record, const QString& legend,
+                           const QString& currentLegend);
     // The bank row compared with, or -1.
     int comparedRow() const { return m_comparedRow; }
 
@@ -56,7 +61,7 @@ private:
     void recordShown(int row);
     void showCursorReadout(int sample);
     void refreshComparison();
-    QString comparisonLegend(SoundPathAxis other) const;
+    QString comparisonLegend(const QString& name, SoundPathAxis other) const;
     void listMenuRequested(int row);
     void askForImageFile();
 

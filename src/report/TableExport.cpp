@@ -53,6 +53,33 @@ struct WorkbookCloser {
     }
 };
 
+// A workbook is written beside its target ("<path>.part") and moved over it once whole: a failure
+// leaves nothing behind.
+std::unique_ptr<lxw_workbook, WorkbookCloser> newWorkbook(const QString& partial)
+{
+    const QByteArray file = QFile::encodeName(partial);
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE; // rows go out as written: a season of banks stays small
+    return std::unique_ptr<lxw_workbook, WorkbookCloser>(
+        workbook_new_opt(file.constData(), &options));
+}
+
+std::optional<QString> finishWorkbook(std::unique_ptr<lxw_workbook, WorkbookCloser> book,
+                                      const QString& partial, const QString& path)
+{
+    const lxw_error result = workbook_close(book.release());
+    if (result != LXW_NO_ERROR) {
+        QFile::remove(partial);
+        return QString::fromUtf8(lxw_strerror(result));
+    }
+    QFile::remove(path);
+    if (!QFile::rename(partial, path)) {
+        QFile::remove(partial);
+        return QStringLiteral("cannot replace the file");
+    }
+    return std::nullopt;
+}
+
 // The workbook's cell formats, each made once: texts a space in from the left edge, numbers and
 // dates a space in from the right, so that neighbours never touch.
 class CellFormats
@@ -145,13 +172,8 @@ QByteArray csvOf(const TableRows& table)
 
 std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
 {
-    // Written beside the target and moved over it once whole: a failure leaves nothing behind.
     const QString partial = path + QStringLiteral(".part");
-    const QByteArray file = QFile::encodeName(partial);
-    lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE; // rows go out as written: a season of banks stays small
-    std::unique_ptr<lxw_workbook, WorkbookCloser> book(
-        workbook_new_opt(file.constData(), &options));
+    std::unique_ptr<lxw_workbook, WorkbookCloser> book = newWorkbook(partial);
     if (!book)
         return QStringLiteral("cannot create the workbook");
     CellFormats formats(book.get());
@@ -206,17 +228,44 @@ std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
     if (columns > 0)
         worksheet_autofilter(bank, 0, 0, r - 1, lxw_col_t(columns - 1));
 
-    const lxw_error result = workbook_close(book.release());
-    if (result != LXW_NO_ERROR) {
-        QFile::remove(partial);
-        return QString::fromUtf8(lxw_strerror(result));
+    return finishWorkbook(std::move(book), partial, path);
+}
+
+std::optional<QString> writeXlsxSheets(const QString& path, const std::vector<NamedSheet>& sheets)
+{
+    const QString partial = path + QStringLiteral(".part");
+    std::unique_ptr<lxw_workbook, WorkbookCloser> book = newWorkbook(partial);
+    if (!book)
+        return QStringLiteral("cannot create the workbook");
+    CellFormats formats(book.get());
+    for (const NamedSheet& named : sheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book.get(), named.name.toUtf8().constData());
+        const QStringList header = named.table->header();
+        const int columns = int(header.size());
+        std::vector<double> widths(columns, 4.0);
+        setUpPages(sheet);
+        worksheet_fit_to_pages(sheet, 1, 0);
+        worksheet_freeze_panes(sheet, 1, 0);
+        for (int c = 0; c < columns; ++c) {
+            worksheet_write_string(sheet, 0, lxw_col_t(c), header[c].toUtf8().constData(),
+                                   formats.heading);
+            widths[c] = std::max(widths[c], std::min(60.0, (header[c].size() + 2) * 1.1 + 2));
+        }
+        lxw_row_t r = 1;
+        named.table->forEach([&](const QStringList& texts, const Record&) {
+            for (int c = 0; c < std::min(columns, int(texts.size())); ++c) {
+                widths[c] =
+                    std::max(widths[c], std::min(60.0, trimmedCell(texts[c]).size() * 1.1 + 2));
+                writeCell(sheet, r, c, texts[c], formats);
+            }
+            ++r;
+        });
+        for (int c = 0; c < columns; ++c)
+            worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), widths[c], nullptr);
+        if (columns > 0)
+            worksheet_autofilter(sheet, 0, 0, r - 1, lxw_col_t(columns - 1));
     }
-    QFile::remove(path);
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return QStringLiteral("cannot replace the file");
-    }
-    return std::nullopt;
+    return finishWorkbook(std::move(book), partial, path);
 }
 
 } // namespace quillon

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace quillon
 {
@@ -45,5 +46,13 @@ QByteArray csvOf(const TableRows& table);
 // "Samples": the key columns, then the 251 sample values, one row per table row. The file
 // appears whole or not at all. Returns why it could not be written, or nothing.
 std::optional<QString> writeXlsx(const QString& path, const TableRows& table);
+
+// A workbook of plain sheets, in order: each with its heading (bold, frozen, with an autofilter)
+// and its rows, as the "Bank" sheet is written; no "Samples" sheet.
+struct NamedSheet {
+    QString name;
+    const TableRows* table = nullptr;
+};
+std::optional<QString> writeXlsxSheets(const QString& path, const std::vector<NamedSheet>& sheets);
 
 } // namespace quillon

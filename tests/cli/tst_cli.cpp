@@ -517,6 +517,8 @@ print(bank.column_dimensions['D'].width > 16)
             "  quillon-cli archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] "
             "[--until ISO-DATE] | show --db DB --id N | export --db DB --ids LIST -o BANK)   the "
             "record archive\n"
+            "  quillon-cli register --db DB [--format json|csv|xlsx|pdf] [-o OUT]   the defect "
+            "register of a record archive\n"
             "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
             "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
         const QString x = m_dir.filePath("x");

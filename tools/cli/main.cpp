@@ -27,6 +27,8 @@ constexpr CliCommand kCommands[] = {
      "archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] [--until ISO-DATE] | "
      "show --db DB --id N | export --db DB --ids LIST -o BANK)",
      "the record archive", runArchive},
+    {"register", "register --db DB [--format json|csv|xlsx|pdf] [-o OUT]",
+     "the defect register of a record archive", runRegister},
 };
 
 constexpr char kSources[] = "sources: --frame FILE | --awv FILE | --bank FILE --memory N\n";

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/DefectLocation.h"
+#include "core/Record.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <vector>
+
+namespace quillon
+{
+
+// The defect register: archive entries in, in any order; the located defects out, each with
+// the tests that found it. An entry's own values come from entryFacts; only the latest entry of
+// each test is kept, so an archive of a season's rounds is read in one pass.
+class DefectRegister
+{
+public:
+    void add(qint64 entry, qint64 archivedMs, int memory, const Record& record,
+             const QString& origin = {});
+
+    // Every location, most severe first, then the one tested last first.
+    std::vector<DefectLocation> locations() const;
+    int testCount() const { return int(m_tests.size()); }
+
+private:
+    struct Test {
+        QString locationKey;
+        RegisterTest shown;
+    };
+    QHash<QByteArray, Test> m_tests; // by test key
+};
+
+} // namespace quillon

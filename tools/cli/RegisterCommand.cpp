@@ -1,0 +1,97 @@
+// quillon-cli register --db DB: the defect register of a record archive, as JSON, CSV, XLSX or
+// a PDF report.
+#include "archive/RegisterReading.h"
+#include "archive/SqliteArchive.h"
+#include "CliCommand.h"
+#include "CliFiles.h"
+#include "CommandLine.h"
+#include "Commands.h"
+#include "JsonWriter.h"
+#include "report/RegisterPdf.h"
+#include "report/RegisterTable.h"
+
+#include <QFileInfo>
+
+namespace quillon::cli
+{
+
+namespace
+{
+
+QByteArray registerJson(const std::vector<DefectLocation>& locations)
+{
+    JsonWriter json;
+    json.beginObject();
+    json.key("locations");
+    json.beginArray();
+    for (const DefectLocation& l : locations) {
+        const RegisterTest& last = l.latest();
+        json.beginObject();
+        json.member("division", l.division);
+        json.member("section", l.section);
+        json.member("km", l.km);
+        json.member("rail", l.rail);
+        json.member("location", l.location);
+        json.member("class", last.defectClass);
+        json.member("flaw_code", last.flawCode);
+        json.member("inspections", int(l.tests.size()));
+        json.textsMember("history", l.history());
+        json.member("first", clockIsoText(l.first().testedMs));
+        json.member("last", clockIsoText(last.testedMs));
+        json.member("worsened", l.worsened);
+        json.member("prev_mismatch", l.prevMismatch);
+        json.member("memory", last.memory);
+        json.member("entry", double(last.entry));
+        json.member("operator", last.operatorName);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+    return json.finish();
+}
+
+} // namespace
+
+int runRegister(const QStringList& args, const QString& usage)
+{
+    CommandLine line({QStringLiteral("--db"), QStringLiteral("--format"), QStringLiteral("-o")},
+                     args);
+    if (const int status = line.refuseOthers(usage); status != Success)
+        return status;
+    const QString db = line.value(QStringLiteral("--db"));
+    const QString format = line.value(QStringLiteral("--format"), QStringLiteral("json"));
+    const QString output = line.value(QStringLiteral("-o"));
+    if (db.isEmpty())
+        return usageError(usage, QStringLiteral("--db DB is needed"));
+    if (!QStringList{u"json"_qs, u"csv"_qs, u"xlsx"_qs, u"pdf"_qs}.contains(format))
+        return usageError(usage, QStringLiteral("--format is json, csv, xlsx or pdf"));
+    const bool toFile = format == QLatin1String("xlsx") || format == QLatin1String("pdf");
+    if (toFile && (output.isEmpty() || output == QLatin1String("-")))
+        return usageError(usage, format + QStringLiteral(" needs -o OUT"));
+
+    SqliteArchive archive;
+    if (const ArchiveFailure f = archive.open(db, SqliteArchive::Open::ExistingOnly))
+        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    DefectRegister reg;
+    qint64 lastEntry = 0;
+    if (const ArchiveFailure f = readRegister(archive, reg, lastEntry))
+        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    const std::vector<DefectLocation> locations = reg.locations();
+
+    if (format == QLatin1String("json"))
+        return writeOutput(output, registerJson(locations));
+    if (format == QLatin1String("csv"))
+        return writeOutput(output, registerCsv(locations));
+    if (format == QLatin1String("xlsx")) {
+        if (const auto failure = writeRegisterXlsx(output, locations))
+            return fail(DeviceFailure, output + QStringLiteral(": ") + *failure);
+        return Success;
+    }
+    const ReportError error = writeRegisterPdf(output, locations, QFileInfo(db).absoluteFilePath(),
+                                               QDateTime::currentDateTime());
+    if (error != ReportError::None)
+        return fail(DeviceFailure, output + QStringLiteral(": ") + reportErrorText(error));
+    return Success;
+}
+
+} // namespace quillon::cli
