@@ -72,7 +72,7 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
     for (qint64 id : ids) {
         ArchiveEntry e;
         bool found = false;
-        if (const ArchiveFailure f = m_journal.archive().fetch(id, e, found)) {
+        if (const ArchiveFailure f = m_journal.archive().fetch({{}, id}, e, found)) {
             told(QStringLiteral("The archive cannot be read: %1").arg(f.text));
             return {};
         }

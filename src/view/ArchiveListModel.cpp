@@ -38,7 +38,7 @@ void ArchiveListModel::setQuery(const ArchiveQuery& query)
     m_query.newestFirst = true;
     m_query.limit = kPageSize;
     m_rows.clear();
-    m_lastId = 0;
+    m_last = {};
     m_lastDay = {};
     m_atEnd = false;
     m_problem.clear();
@@ -53,7 +53,8 @@ void ArchiveListModel::readPage(std::vector<Row>& rows)
         return;
     }
     ArchiveQuery q = m_query;
-    q.beyondId = m_lastId;
+    if (m_last.id > 0)
+        q.startPast(m_last);
     std::vector<ArchiveEntry> entries;
     if (const ArchiveFailure f = m_store->query(q, entries)) {
         m_problem = f.text;
@@ -70,7 +71,7 @@ void ArchiveListModel::readPage(std::vector<Row>& rows)
             m_lastDay = day;
         }
         rows.push_back({e.id, day, e.timeMs, e.kind, e.memory, e.source, firstNotes(e.record)});
-        m_lastId = e.id;
+        m_last = e;
     }
 }
 

@@ -56,7 +56,7 @@ private:
     ArchiveStore* m_store = nullptr;
     ArchiveQuery m_query;
     std::vector<Row> m_rows;
-    qint64 m_lastId = 0;
+    ArchiveEntry m_last; // where the next page starts
     QDate m_lastDay;
     bool m_atEnd = true;
     QString m_problem;

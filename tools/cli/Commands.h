@@ -16,6 +16,7 @@ int runDocx(const QStringList& args, const QString& usage);
 int runImportFrames(const QStringList& args, const QString& usage);
 int runListen(const QStringList& args, const QString& usage);
 int runRecord(const QStringList& args, const QString& usage);
+int runServer(const QStringList& args, const QString& usage);
 int runReport(const QStringList& args, const QString& usage);
 int runTable(const QStringList& args, const QString& usage);
 

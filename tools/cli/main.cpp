@@ -24,9 +24,12 @@ constexpr CliCommand kCommands[] = {
     {"table", "table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]",
      "the memories of bank files as one table", runTable},
     {"archive",
-     "archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] [--until ISO-DATE] | "
-     "show --db DB --id N | export --db DB --ids LIST -o BANK)",
+     "archive (list (--db DB | --server CONNINFO) [--memory N] [--search TEXT] "
+     "[--since ISO-DATE] [--until ISO-DATE] [--limit N] | show (--db DB | --server CONNINFO) "
+     "--id [ORIGIN:]ID | export (--db DB | --server CONNINFO) --ids LIST -o BANK | "
+     "sync --db DB --server CONNINFO)",
      "the record archive", runArchive},
+    {"server", "server init --server CONNINFO", "makes or upgrades the team archive", runServer},
 };
 
 void printHelp()
@@ -39,7 +42,8 @@ void printHelp()
         text += '\n';
     }
     text += "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
-            "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
+            "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure,\n"
+            "             4 team archive unreachable or refusing\n";
     out(text);
 }
 
