@@ -8,6 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
 #include "app/ReportController.h"
+#include "app/TeamController.h"
 #include "view/WindowSettings.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ Application::Application(const Edition& edition)
     m_link = new LinkController(*m_window);
     new OverviewController(*m_window);
     new AscanToolsController(*m_window);
+    new TeamController(*m_window, files->journal());
 }
 
 Application::~Application() = default;

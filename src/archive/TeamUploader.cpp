@@ -57,8 +57,9 @@ TeamStatus TeamUploader::offline(const ArchiveFailure& failure)
     TeamStatus status{TeamStatus::Offline, 0, failure};
     qint64 all = 0;
     qint64 sent = 0;
+    const qint64 known = m_local.origin() == m_serverHasOrigin ? m_serverHas : 0;
     if (!m_local.countUpTo(std::numeric_limits<qint64>::max(), all) &&
-        !m_local.countUpTo(m_serverHas, sent))
+        !m_local.countUpTo(known, sent))
         status.waiting = all - sent;
     return status;
 }
@@ -69,9 +70,12 @@ void TeamUploader::pass()
     m_retry->stop();
     if (m_conninfo.isEmpty())
         return;
-    ArchiveFailure f;
-    if (!m_local.isOpen())
-        f = m_local.open(m_archivePath, SqliteArchive::Open::ExistingOnly);
+    // Opened for each pass: a damaged file the journal moved aside is not read on.
+    struct Closer {
+        SqliteArchive& archive;
+        ~Closer() { archive.close(); }
+    } closer{m_local};
+    ArchiveFailure f = m_local.open(m_archivePath, SqliteArchive::Open::ExistingOnly);
     if (f) {
         tell({TeamStatus::Failed, 0, f});
         return;
@@ -84,6 +88,7 @@ void TeamUploader::pass()
         f = sync.run(count);
     if (!f) {
         m_serverHas = count.upTo;
+        m_serverHasOrigin = m_local.origin();
         m_retryAfter = kFirstRetry;
         qint64 waiting = 0;
         f = sync.waiting(waiting); // appended while the pass ran: the next one takes them

@@ -53,7 +53,8 @@ private:
     QTimer* m_period;
     QTimer* m_retry;
     std::chrono::seconds m_retryAfter = kFirstRetry;
-    qint64 m_serverHas = 0; // the highest local id the server was last known to hold
+    qint64 m_serverHas = 0;    // the highest local id the server was last known to hold
+    QString m_serverHasOrigin; // of this archive file
     TeamStatus m_status;
 };
 

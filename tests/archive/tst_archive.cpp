@@ -283,30 +283,26 @@ private slots:
                  SQLITE_OK);
         sqlite3_close(db);
 
-        QString origin;
-        for (int run = 0; run < 2; ++run) {
-            SqliteArchive a;
-            QVERIFY(!a.open(path));
-            QVERIFY(!QUuid::fromString(a.origin()).isNull());
-            if (run == 1)
-                QCOMPARE(a.origin(), origin); // made once, kept
-            origin = a.origin();
-            ArchiveQuery q;
-            q.search = QStringLiteral("km 9");
-            const std::vector<ArchiveEntry> old = allEntries(a, q);
-            QCOMPARE(old.size(), size_t(1));
-            QCOMPARE(old[0].ref(), (EntryRef{origin, 1}));
-            QCOMPARE(old[0].source, QStringLiteral("COM1"));
-            QVERIFY(old[0].host.isEmpty() && old[0].user.isEmpty()); // not known then
-        }
         SqliteArchive a;
         QVERIFY(!a.open(path));
+        const QString origin = a.origin();
+        QVERIFY(!QUuid::fromString(origin).isNull());
+        ArchiveQuery q;
+        q.search = QStringLiteral("km 9");
+        const std::vector<ArchiveEntry> old = allEntries(a, q);
+        QCOMPARE(old.size(), size_t(1));
+        QCOMPARE(old[0].ref(), (EntryRef{origin, 1}));
+        QCOMPARE(old[0].source, QStringLiteral("COM1"));
+        QVERIFY(old[0].host.isEmpty() && old[0].user.isEmpty()); // not known then
         ArchiveEntry e;
         e.memory = 5;
         QVERIFY(!a.append(e));
         QCOMPARE(e.ref(), (EntryRef{origin, 2}));
         QCOMPARE(allEntries(a).back().host, QSysInfo::machineHostName());
         QVERIFY(!allEntries(a).back().user.isEmpty());
+        a.close();
+        QVERIFY(!a.open(path));
+        QCOMPARE(a.origin(), origin); // made once, kept
         // Every archive file is an origin of its own.
         SqliteArchive other;
         QVERIFY(!other.open(filePath("other.sqlite")));

@@ -2,7 +2,6 @@
 // into one server and read back from it, a server that goes away, an upload killed mid-batch,
 // what the PC roles may not do, and the ways a connection fails.
 #include "archive/SqliteArchive.h"
-#include "archive/TeamUploader.h"
 #include "support/CliRun.h"
 #include "support/FileBytes.h"
 #include "support/KilledProgram.h"
@@ -15,7 +14,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 using namespace quillon;
 using namespace quillon::test;
@@ -185,42 +183,6 @@ private slots:
         QCOMPARE(serverCount("killed"), 10);
         QCOMPARE(synced(a, pc), count(25, 10));
         QCOMPARE(serverCount("killed"), 35);
-    }
-
-    void uploaderCatchesUpOnceTheServerIsBack()
-    {
-        QVERIFY(teamDatabase("uploads"));
-        const QString a = pcArchive("uploads.sqlite", "pc-north", 3);
-        QThread thread;
-        auto* uploader = new TeamUploader(a); // ends with its thread, as the program's does
-        uploader->moveToThread(&thread);
-        connect(&thread, &QThread::finished, uploader, &QObject::deleteLater);
-        thread.start();
-        QString shown; // what the status bar would show
-        connect(uploader, &TeamUploader::statusChanged, this,
-                [&shown](const TeamStatus& status) { shown = teamStatusText(status); });
-        QMetaObject::invokeMethod(uploader, "setServer",
-                                  Q_ARG(QString, m_cluster.conninfo("uploads", "pc")));
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Team archive: up to date"), 15000);
-        QCOMPARE(serverCount("uploads"), 3);
-
-        QString why;
-        QVERIFY2(m_cluster.stop(&why), qPrintable(why));
-        {
-            SqliteArchive local;
-            QVERIFY(!local.open(a));
-            std::vector<ArchiveEntry> two(2);
-            two[0].memory = two[1].memory = 4;
-            QVERIFY(!local.appendAll(two));
-        }
-        QMetaObject::invokeMethod(uploader, "entriesAppended");
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Team archive: offline, 2 waiting"), 20000);
-        QVERIFY2(m_cluster.start(&why), qPrintable(why));
-        QMetaObject::invokeMethod(uploader, "sendNow");
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringLiteral("Team archive: up to date"), 15000);
-        QCOMPARE(serverCount("uploads"), 5);
-        thread.quit();
-        thread.wait();
     }
 
     void pcRolesCannotChangeEntries_data()

@@ -158,11 +158,11 @@ int runList(Store& s, const CommandLine& line, const QString& usage)
     return writeOutput(QString(), json.finish());
 }
 
-// An entry named as ORIGIN:ID, or by its bare id in a PC's own archive.
-std::optional<EntryRef> entryRef(const Store& s, const QString& text)
+// An entry named as ORIGIN:ID, or by its bare id in a PC's own archive (not on a server).
+std::optional<EntryRef> entryRef(const CommandLine& line, const QString& text)
 {
     const std::optional<EntryRef> ref = EntryRef::parse(text.trimmed());
-    if (ref && s.remote && ref->origin.isEmpty())
+    if (ref && ref->origin.isEmpty() && !line.value(QStringLiteral("--server")).isEmpty())
         return std::nullopt;
     return ref;
 }
@@ -180,11 +180,11 @@ int fetchEntry(Store& s, const EntryRef& ref, ArchiveEntry& e)
 
 int runShow(Store& s, const CommandLine& line, const QString& usage)
 {
-    if (const int status = openStore(s, line, usage); status != Success)
-        return status;
-    const std::optional<EntryRef> ref = entryRef(s, line.value(QStringLiteral("--id")));
+    const std::optional<EntryRef> ref = entryRef(line, line.value(QStringLiteral("--id")));
     if (!ref)
         return usageError(usage, QStringLiteral("--id needs an entry: ORIGIN:ID (or ID in --db)"));
+    if (const int status = openStore(s, line, usage); status != Success)
+        return status;
     ArchiveEntry e;
     if (const int status = fetchEntry(s, *ref, e); status != Success)
         return status;
@@ -196,18 +196,20 @@ int runExport(Store& s, const CommandLine& line, const QString& usage)
     const QStringList values{line.value(QStringLiteral("--ids")), line.value(QStringLiteral("-o"))};
     if (values[0].isEmpty() || values[1].isEmpty())
         return usageError(usage, QStringLiteral("--ids and -o are needed"));
-    if (const int status = openStore(s, line, usage); status != Success)
-        return status;
-    std::vector<ArchiveEntry> entries;
+    std::vector<EntryRef> refs;
     for (const QString& item : values[0].split(QLatin1Char(','))) {
-        const std::optional<EntryRef> ref = entryRef(s, item);
+        const std::optional<EntryRef> ref = entryRef(line, item);
         if (!ref)
             return usageError(usage,
                               QStringLiteral("--ids needs entries: 1,5,9 or ORIGIN:ID,ORIGIN:ID"));
-        entries.emplace_back();
-        if (const int status = fetchEntry(s, *ref, entries.back()); status != Success)
-            return status;
+        refs.push_back(*ref);
     }
+    if (const int status = openStore(s, line, usage); status != Success)
+        return status;
+    std::vector<ArchiveEntry> entries(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        if (const int status = fetchEntry(s, refs[i], entries[i]); status != Success)
+            return status;
     // The later entry of a memory wins: in the order they were made.
     std::ranges::sort(entries, [](const ArchiveEntry& a, const ArchiveEntry& b) {
         return std::tie(a.timeMs, a.origin, a.id) < std::tie(b.timeMs, b.origin, b.id);
@@ -226,16 +228,11 @@ int runSync(Store& s, const CommandLine& line, const QString& usage)
         return status;
     if (const ArchiveFailure f = s.local.open(db, SqliteArchive::Open::ExistingOnly))
         return fail(BadInput, db + QStringLiteral(": ") + f.text);
-    TeamSync sync(s.local, s.server);
-    bool ok = false;
-    if (const int size = qEnvironmentVariableIntValue("QUILLON_SYNC_BATCH", &ok); ok && size > 0)
-        sync.setBatchSize(size);
     TeamSync::Count count;
-    if (const ArchiveFailure f = sync.run(count))
-        return f.kind == ArchiveFailure::Unreachable || f.kind == ArchiveFailure::Refused ||
-                       f.kind == ArchiveFailure::Incompatible
-                   ? storeFailure(s, f)
-                   : fail(BadInput, db + QStringLiteral(": ") + f.text);
+    if (const ArchiveFailure f = TeamSync(s.local, s.server).run(count))
+        return f.kind == ArchiveFailure::Damaged || f.kind == ArchiveFailure::Unwritable
+                   ? fail(BadInput, db + QStringLiteral(": ") + f.text)
+                   : storeFailure(s, f);
     JsonWriter json;
     json.beginObject();
     json.member("sent", double(count.sent));
