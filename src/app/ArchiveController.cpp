@@ -1,6 +1,7 @@
 #include "app/ArchiveController.h"
 
 #include "app/MainWindow.h"
+#include "app/TeamController.h"
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
@@ -10,6 +11,7 @@
 #include "view/MessageBox.h"
 #include "view/SaveDialog.h"
 #include "view/Widgets.h"
+#include "view/WindowSettings.h"
 
 #include <QAction>
 #include <QDir>
@@ -37,30 +39,41 @@ ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal
     connect(&m_window.module(), &Module1::bankReplaced, this, follow);
 }
 
-ArchiveController::~ArchiveController() = default;
+ArchiveController::~ArchiveController()
+{
+    m_readerThread.quit();
+    m_readerThread.wait();
+}
 
 void ArchiveController::showArchive()
 {
     if (!m_archiveWindow) {
         m_archiveWindow = new ArchiveWindow(&m_model, &m_window);
-        connect(m_archiveWindow, &ArchiveWindow::entryChosen, this, &ArchiveController::showEntry);
+        connect(m_archiveWindow, &ArchiveWindow::entryChosen, this,
+                [this](const EntryRef& ref) { withEntries({ref}, [this](auto& e) { show(e); }); });
         connect(m_archiveWindow, &ArchiveWindow::restoreRequested, this,
-                [this](const QList<qint64>& ids) {
-                    const int stored = restoreEntries(ids);
-                    told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
+                [this](const QList<EntryRef>& refs) {
+                    withEntries(refs, [this](const std::vector<ArchiveEntry>& found) {
+                        const int stored = restore(found);
+                        told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
+                    });
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
-                [this](const QList<qint64>& ids) {
+                [this](const QList<EntryRef>& refs) {
                     askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
                             QStringLiteral("Bank files (*.dat)"),
-                            [this, ids](const QString& path) { exportBank(ids, path); });
+                            [this, refs](const QString& path) {
+                                withEntries(refs, [this, path](auto& e) { writeBank(e, path); });
+                            });
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportPdfRequested, this,
-                [this](const QList<qint64>& ids) {
+                [this](const QList<EntryRef>& refs) {
                     askPath("dlgarchivepdf", QStringLiteral("Export PDF"),
-                            QStringLiteral("PDF files (*.pdf)"),
-                            [this, ids](const QString& path) { exportPdf(ids, path); });
+                            QStringLiteral("PDF files (*.pdf)"), [this, refs](const QString& path) {
+                                withEntries(refs, [this, path](auto& e) { writePdf(e, path); });
+                            });
                 });
+        connect(m_archiveWindow, &ArchiveWindow::teamChosen, this, &ArchiveController::showTeam);
     }
     m_archiveWindow->refresh();
     showInFront(m_archiveWindow);
@@ -83,9 +96,63 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
     return out;
 }
 
+void ArchiveController::showTeam(bool team)
+{
+    if (team && !m_reader) {
+        m_reader = new ArchiveReader;
+        m_reader->moveToThread(&m_readerThread);
+        connect(&m_readerThread, &QThread::finished, m_reader, &QObject::deleteLater);
+        connect(m_reader, &ArchiveReader::fetched, this,
+                [this](quint64 ticket, const std::vector<ArchiveEntry>& found) {
+                    const auto use = m_fetching.extract(ticket);
+                    if (use.empty())
+                        return;
+                    std::vector<ArchiveEntry> ordered = found;
+                    std::ranges::sort(ordered, [](const ArchiveEntry& a, const ArchiveEntry& b) {
+                        return std::tie(a.timeMs, a.origin, a.id) <
+                               std::tie(b.timeMs, b.origin, b.id);
+                    });
+                    use.mapped()(ordered);
+                });
+        connect(m_reader, &ArchiveReader::failed, this,
+                [this](quint64 ticket, const ArchiveFailure& failure) {
+                    if (m_fetching.erase(ticket))
+                        told(archiveFailureText(failure));
+                });
+        m_readerThread.start();
+    }
+    if (team)
+        QMetaObject::invokeMethod(
+            m_reader, "useServer",
+            Q_ARG(QString,
+                  WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString()));
+    m_model.setReader(team ? m_reader : nullptr);
+    m_archiveWindow->refresh();
+}
+
+void ArchiveController::withEntries(const QList<EntryRef>& refs,
+                                    std::function<void(const std::vector<ArchiveEntry>&)> use)
+{
+    if (!m_model.readsTeam()) {
+        QList<qint64> ids;
+        for (const EntryRef& ref : refs)
+            ids << ref.id;
+        use(entries(ids));
+        return;
+    }
+    const quint64 ticket = ArchiveReader::newTicket();
+    m_fetching[ticket] = std::move(use);
+    QMetaObject::invokeMethod(m_reader, "fetch", Q_ARG(quint64, ticket),
+                              Q_ARG(QList<quillon::EntryRef>, refs));
+}
+
 void ArchiveController::showEntry(qint64 id)
 {
-    const std::vector<ArchiveEntry> found = entries({id});
+    show(entries({id}));
+}
+
+void ArchiveController::show(const std::vector<ArchiveEntry>& found)
+{
     if (found.empty())
         return;
     // Shown apart from the bank, as a waveform file is: the note save button does not store it.
@@ -95,8 +162,12 @@ void ArchiveController::showEntry(qint64 id)
 
 int ArchiveController::restoreEntries(const QList<qint64>& ids)
 {
+    return restore(entries(ids));
+}
+
+int ArchiveController::restore(const std::vector<ArchiveEntry>& found)
+{
     Module1& module = m_window.module();
-    const std::vector<ArchiveEntry> found = entries(ids);
     for (const ArchiveEntry& e : found) {
         const int row = e.memory - 1;
         const bool marked = e.kind == StoreKind::Notes ? module.marked[row] : true;
@@ -107,7 +178,12 @@ int ArchiveController::restoreEntries(const QList<qint64>& ids)
 
 bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path)
 {
-    if (const auto failure = BankSaver::writeFile(path, bankFileOf(entries(ids)))) {
+    return writeBank(entries(ids), path);
+}
+
+bool ArchiveController::writeBank(const std::vector<ArchiveEntry>& found, const QString& path)
+{
+    if (const auto failure = BankSaver::writeFile(path, bankFileOf(found))) {
         showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
                     QStringLiteral("\"%1\" cannot be written (%2).")
                         .arg(QDir::toNativeSeparators(path),
@@ -120,8 +196,13 @@ bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path
 
 bool ArchiveController::exportPdf(const QList<qint64>& ids, const QString& path)
 {
+    return writePdf(entries(ids), path);
+}
+
+bool ArchiveController::writePdf(const std::vector<ArchiveEntry>& found, const QString& path)
+{
     std::vector<DisplaySnapshot> pages;
-    for (const ArchiveEntry& e : entries(ids))
+    for (const ArchiveEntry& e : found)
         pages.push_back(snapshotOf(e.record));
     if (pages.empty())
         return false;
