@@ -89,11 +89,8 @@ public:
     Params& binary(const QByteArray& value) { return add(value, 1); }
     int count() const { return int(m_values.size()); }
 
-    Result exec(PGconn* conn, const char* sql) const { return run(conn, sql, nullptr); }
-    Result execPrepared(PGconn* conn, const char* name) const { return run(conn, nullptr, name); }
-
 private:
-    Result run(PGconn* conn, const char* sql, const char* prepared) const
+    template <class Call> auto bound(Call call) const
     {
         std::vector<const char*> values;
         std::vector<int> lengths;
@@ -101,12 +98,32 @@ private:
             values.push_back(v.constData());
             lengths.push_back(int(v.size()));
         }
-        if (prepared)
-            return Result(PQexecPrepared(conn, prepared, count(), values.data(), lengths.data(),
-                                         m_formats.data(), 0));
-        return Result(PQexecParams(conn, sql, count(), nullptr, values.data(), lengths.data(),
-                                   m_formats.data(), 0));
+        return call(values.data(), lengths.data());
     }
+
+public:
+    Result exec(PGconn* conn, const char* sql) const
+    {
+        return Result(bound([&](const char* const* values, const int* lengths) {
+            return PQexecParams(conn, sql, count(), nullptr, values, lengths, m_formats.data(), 0);
+        }));
+    }
+    // Queued in a pipeline: its result is read later.
+    bool sendPrepared(PGconn* conn, const char* name) const
+    {
+        return bound([&](const char* const* values, const int* lengths) {
+            return PQsendQueryPrepared(conn, name, count(), values, lengths, m_formats.data(), 0);
+        });
+    }
+    bool send(PGconn* conn, const char* sql) const
+    {
+        return bound([&](const char* const* values, const int* lengths) {
+            return PQsendQueryParams(conn, sql, count(), nullptr, values, lengths, m_formats.data(),
+                                     0);
+        });
+    }
+
+private:
     Params& add(const QByteArray& value, int format)
     {
         m_values.push_back(value);
@@ -406,18 +423,19 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
             return statementFailure(m_conn, r.get());
         m_prepared = true;
     }
-    if (ArchiveFailure f = exec("BEGIN"))
-        return f;
+    // The batch goes out as one pipeline: one round trip for all its statements. What each
+    // statement sent is (an entry or not) tells how its result counts.
+    if (PQenterPipelineMode(m_conn) != 1)
+        return statementFailure(m_conn, nullptr);
+    std::vector<bool> entries;
+    bool sent = Params().send(m_conn, "BEGIN");
+    entries.push_back(false);
     QString lastOrigin;
-    ArchiveFailure f;
-    for (size_t i = 0; !f && i < batch.size(); ++i) {
+    for (size_t i = 0; sent && i < batch.size(); ++i) {
         const ArchiveEntry& e = batch[i];
         if (e.origin != lastOrigin) {
-            const Result r = Params().text(e.origin).text(e.host).exec(m_conn, kInsertOrigin);
-            if (!ok(r)) {
-                f = statementFailure(m_conn, r.get());
-                break;
-            }
+            sent = Params().text(e.origin).text(e.host).send(m_conn, kInsertOrigin);
+            entries.push_back(false);
             lastOrigin = e.origin;
         }
         Params p;
@@ -433,21 +451,47 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         for (const QString& line : noteTexts(e.record))
             p.text(line);
         p.text(archiveIndexWords(noteIndexText(e.record)));
-        const Result r = p.execPrepared(m_conn, "quillon_insert");
-        if (!ok(r)) {
-            f = statementFailure(m_conn, r.get());
-            break;
-        }
-        added += QByteArray(PQcmdTuples(r.get())).toLongLong();
+        sent = sent && p.sendPrepared(m_conn, "quillon_insert");
+        entries.push_back(true);
         if (afterEach)
             afterEach(i);
     }
-    if (!f)
-        f = exec("COMMIT");
-    if (f) {
-        exec("ROLLBACK");
-        added = 0;
+    sent = sent && Params().send(m_conn, "COMMIT") && PQpipelineSync(m_conn) == 1;
+    entries.push_back(false);
+    ArchiveFailure f = sent ? ArchiveFailure{} : statementFailure(m_conn, nullptr);
+    // Every statement's result, then the sync's. After a failure the rest are aborted.
+    for (size_t q = 0; sent && q < entries.size(); ++q) {
+        const Result r(PQgetResult(m_conn));
+        if (!r) {
+            f = statementFailure(m_conn, nullptr);
+            break;
+        }
+        if (PQresultStatus(r.get()) == PGRES_PIPELINE_ABORTED) {
+            // not run, after a failure already kept
+        } else if (!ok(r)) {
+            if (!f)
+                f = statementFailure(m_conn, r.get());
+        } else if (entries[q]) {
+            added += QByteArray(PQcmdTuples(r.get())).toLongLong();
+        }
+        PQclear(PQgetResult(m_conn)); // the end of this statement's results
     }
+    while (sent && PQstatus(m_conn) == CONNECTION_OK) {
+        const Result r(PQgetResult(m_conn));
+        if (!r || PQresultStatus(r.get()) == PGRES_PIPELINE_SYNC)
+            break;
+    }
+    if (PQexitPipelineMode(m_conn) != 1) {
+        // Results still pending on a broken connection: it is given up.
+        if (!f)
+            f = statementFailure(m_conn, nullptr);
+        f.kind = ArchiveFailure::Unreachable;
+        close();
+    } else if (f) {
+        exec("ROLLBACK");
+    }
+    if (f)
+        added = 0;
     return f;
 }
 
