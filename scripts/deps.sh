@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
-    libzip-dev zlib1g-dev libbenchmark-dev libxlsxwriter-dev libsqlite3-dev
+    libzip-dev zlib1g-dev libbenchmark-dev libxlsxwriter-dev libsqlite3-dev libpq-dev
+    postgresql-15 # the team archive server, started by the tests as a throwaway cluster
     clang libclang-rt-14-dev
     poppler-utils fonts-liberation fonts-dejavu-core python3-openpyxl
     libreoffice-writer-nogui # lays out the .docx report in its test

@@ -9,6 +9,7 @@
 #include "app/OverviewController.h"
 #include "app/RegisterController.h"
 #include "app/ReportController.h"
+#include "app/TeamController.h"
 #include "view/WindowSettings.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ Application::Application(const Edition& edition)
     new OverviewController(*m_window);
     auto* tools = new AscanToolsController(*m_window);
     new RegisterController(*m_window, files->journal(), *tools);
+    new TeamController(*m_window, files->journal());
 }
 
 Application::~Application() = default;

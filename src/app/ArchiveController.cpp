@@ -1,6 +1,7 @@
 #include "app/ArchiveController.h"
 
 #include "app/MainWindow.h"
+#include "app/TeamController.h"
 #include "archive/ArchiveJournal.h"
 #include "core/BankFile.h"
 #include "core/DisplaySnapshot.h"
@@ -12,6 +13,7 @@
 #include "view/MessageBox.h"
 #include "view/SaveDialog.h"
 #include "view/Widgets.h"
+#include "view/WindowSettings.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -40,27 +42,40 @@ ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal
     connect(&m_window.module(), &Module1::bankReplaced, this, follow);
 }
 
-ArchiveController::~ArchiveController() = default;
+ArchiveController::~ArchiveController()
+{
+    m_readerThread.quit();
+    m_readerThread.wait();
+}
 
 void ArchiveController::showArchive()
 {
     if (!m_archiveWindow) {
         m_archiveWindow = new ArchiveWindow(&m_model, &m_window);
-        connect(m_archiveWindow, &ArchiveWindow::entryChosen, this, &ArchiveController::showEntry);
+        connect(m_archiveWindow, &ArchiveWindow::entryChosen, this,
+                [this](const EntryRef& ref) { withEntries({ref}, [this](auto& e) { show(e); }); });
         connect(m_archiveWindow, &ArchiveWindow::restoreRequested, this,
-                &ArchiveController::requestRestore);
+                [this](const QList<EntryRef>& refs) {
+                    withEntries(refs, [this](const std::vector<ArchiveEntry>& found) {
+                        requestRestore(found);
+                    });
+                });
         connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
-                [this](const QList<qint64>& ids) {
+                [this](const QList<EntryRef>& refs) {
                     askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
                             QStringLiteral("Bank files (*.dat)"),
-                            [this, ids](const QString& path) { exportBank(ids, path); });
+                            [this, refs](const QString& path) {
+                                withEntries(refs, [this, path](auto& e) { writeBank(e, path); });
+                            });
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportPdfRequested, this,
-                [this](const QList<qint64>& ids) {
+                [this](const QList<EntryRef>& refs) {
                     askPath("dlgarchivepdf", QStringLiteral("Export PDF"),
-                            QStringLiteral("PDF files (*.pdf)"),
-                            [this, ids](const QString& path) { exportPdf(ids, path); });
+                            QStringLiteral("PDF files (*.pdf)"), [this, refs](const QString& path) {
+                                withEntries(refs, [this, path](auto& e) { writePdf(e, path); });
+                            });
                 });
+        connect(m_archiveWindow, &ArchiveWindow::teamChosen, this, &ArchiveController::showTeam);
     }
     m_archiveWindow->refresh();
     showInFront(m_archiveWindow);
@@ -72,7 +87,7 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
     for (qint64 id : ids) {
         ArchiveEntry e;
         bool found = false;
-        if (const ArchiveFailure f = m_journal.archive().fetch(id, e, found)) {
+        if (const ArchiveFailure f = m_journal.archive().fetch({{}, id}, e, found)) {
             told(QStringLiteral("The archive cannot be read: %1").arg(f.text));
             return {};
         }
@@ -83,9 +98,63 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
     return out;
 }
 
+void ArchiveController::showTeam(bool team)
+{
+    if (team && !m_reader) {
+        m_reader = new ArchiveReader;
+        m_reader->moveToThread(&m_readerThread);
+        connect(&m_readerThread, &QThread::finished, m_reader, &QObject::deleteLater);
+        connect(m_reader, &ArchiveReader::fetched, this,
+                [this](quint64 ticket, const std::vector<ArchiveEntry>& found) {
+                    const auto use = m_fetching.extract(ticket);
+                    if (use.empty())
+                        return;
+                    std::vector<ArchiveEntry> ordered = found;
+                    std::ranges::sort(ordered, [](const ArchiveEntry& a, const ArchiveEntry& b) {
+                        return std::tie(a.timeMs, a.origin, a.id) <
+                               std::tie(b.timeMs, b.origin, b.id);
+                    });
+                    use.mapped()(ordered);
+                });
+        connect(m_reader, &ArchiveReader::failed, this,
+                [this](quint64 ticket, const ArchiveFailure& failure) {
+                    if (m_fetching.erase(ticket))
+                        told(archiveFailureText(failure));
+                });
+        m_readerThread.start();
+    }
+    if (team)
+        QMetaObject::invokeMethod(
+            m_reader, "useServer",
+            Q_ARG(QString,
+                  WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString()));
+    m_model.setReader(team ? m_reader : nullptr);
+    m_archiveWindow->refresh();
+}
+
+void ArchiveController::withEntries(const QList<EntryRef>& refs,
+                                    std::function<void(const std::vector<ArchiveEntry>&)> use)
+{
+    if (!m_model.readsTeam()) {
+        QList<qint64> ids;
+        for (const EntryRef& ref : refs)
+            ids << ref.id;
+        use(entries(ids));
+        return;
+    }
+    const quint64 ticket = ArchiveReader::newTicket();
+    m_fetching[ticket] = std::move(use);
+    QMetaObject::invokeMethod(m_reader, "fetch", Q_ARG(quint64, ticket),
+                              Q_ARG(QList<quillon::EntryRef>, refs));
+}
+
 void ArchiveController::showEntry(qint64 id)
 {
-    const std::vector<ArchiveEntry> found = entries({id});
+    show(entries({id}));
+}
+
+void ArchiveController::show(const std::vector<ArchiveEntry>& found)
+{
     if (found.empty())
         return;
     // Shown apart from the bank, as a waveform file is: the note save button does not store it.
@@ -100,8 +169,12 @@ void ArchiveController::showEntry(qint64 id)
 
 int ArchiveController::restoreEntries(const QList<qint64>& ids)
 {
+    return restore(entries(ids));
+}
+
+int ArchiveController::restore(const std::vector<ArchiveEntry>& found)
+{
     Module1& module = m_window.module();
-    const std::vector<ArchiveEntry> found = entries(ids);
     for (const ArchiveEntry& e : found) {
         const int row = e.memory - 1;
         const bool marked = e.kind == StoreKind::Notes ? module.marked[row] : true;
@@ -110,35 +183,46 @@ int ArchiveController::restoreEntries(const QList<qint64>& ids)
     return int(found.size());
 }
 
-QList<qint64> ArchiveController::entriesOverLaterWork(const QList<qint64>& ids)
+std::vector<ArchiveEntry>
+ArchiveController::entriesOverLaterWork(const std::vector<ArchiveEntry>& found)
 {
     const Module1& module = m_window.module();
-    QList<qint64> over;
-    for (const ArchiveEntry& e : entries(ids)) {
+    std::vector<ArchiveEntry> over;
+    for (const ArchiveEntry& e : found) {
         const int row = e.memory - 1;
+        // The row holds this PC's newest entry of the memory, made after the one restored.
         const auto latest = m_journal.latestEntry(e.memory);
         const bool laterInBank =
-            latest && latest->id > e.id &&
+            latest && latest->timeMs > e.timeMs &&
             std::equal(latest->record.begin(), latest->record.begin() + kRecordLength,
                        module.membank[row].begin());
         if (laterInBank || m_window.drafts().has(row))
-            over << e.id;
+            over.push_back(e);
     }
     return over;
 }
 
 void ArchiveController::requestRestore(const QList<qint64>& ids)
 {
-    const auto restore = [this](const QList<qint64>& chosen) {
-        const int stored = restoreEntries(chosen);
+    requestRestore(entries(ids));
+}
+
+void ArchiveController::requestRestore(const std::vector<ArchiveEntry>& found)
+{
+    const auto restoreAndTell = [this](const std::vector<ArchiveEntry>& chosen) {
+        const int stored = restore(chosen);
         told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
     };
-    const QList<qint64> over = entriesOverLaterWork(ids);
-    if (over.isEmpty())
-        return restore(ids);
+    const std::vector<ArchiveEntry> over = entriesOverLaterWork(found);
+    if (over.empty())
+        return restoreAndTell(found);
     QList<int> rows;
-    for (const ArchiveEntry& e : entries(over))
+    for (const ArchiveEntry& e : over)
         rows << e.memory - 1;
+    std::vector<ArchiveEntry> rest;
+    for (const ArchiveEntry& e : found)
+        if (!rows.contains(e.memory - 1))
+            rest.push_back(e);
     enum Answer { Replace, KeepThose, Cancel };
     QWidget* parent = m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window;
     askQuestion(parent,
@@ -146,20 +230,22 @@ void ArchiveController::requestRestore(const QList<qint64>& ids)
                    "with the entry chosen here?")
                     .arg(memoryNumberList(rows)),
                 tr("Restore to bank"), {tr("Replace"), tr("Keep those"), tr("Cancel")}, Cancel,
-                this, [restore, ids, over](int answer) {
+                this, [restoreAndTell, found, rest](int answer) {
                     if (answer == Replace)
-                        restore(ids);
-                    if (answer != KeepThose)
-                        return;
-                    QList<qint64> rest = ids;
-                    rest.removeIf([&over](qint64 id) { return over.contains(id); });
-                    restore(rest);
+                        restoreAndTell(found);
+                    else if (answer == KeepThose)
+                        restoreAndTell(rest);
                 });
 }
 
 bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path)
 {
-    if (const auto failure = BankSaver::writeFile(path, bankFileOf(entries(ids)))) {
+    return writeBank(entries(ids), path);
+}
+
+bool ArchiveController::writeBank(const std::vector<ArchiveEntry>& found, const QString& path)
+{
+    if (const auto failure = BankSaver::writeFile(path, bankFileOf(found))) {
         showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
                     QStringLiteral("\"%1\" cannot be written (%2).")
                         .arg(QDir::toNativeSeparators(path),
@@ -172,8 +258,13 @@ bool ArchiveController::exportBank(const QList<qint64>& ids, const QString& path
 
 bool ArchiveController::exportPdf(const QList<qint64>& ids, const QString& path)
 {
+    return writePdf(entries(ids), path);
+}
+
+bool ArchiveController::writePdf(const std::vector<ArchiveEntry>& found, const QString& path)
+{
     std::vector<DisplaySnapshot> pages;
-    for (const ArchiveEntry& e : entries(ids))
+    for (const ArchiveEntry& e : found)
         pages.push_back(snapshotOf(e.record));
     if (pages.empty())
         return false;

@@ -26,7 +26,7 @@ QStringList wordsOf(QStringView text)
 }
 } // namespace
 
-QString archiveMatchExpression(const QString& typed)
+QStringList archiveSearchTerms(const QString& typed)
 {
     QStringList terms;
     // Outside quotes each word is a term of its own; inside a pair of quotes the words make one
@@ -37,10 +37,22 @@ QString archiveMatchExpression(const QString& typed)
         if (words.isEmpty())
             continue;
         const QStringList phrases = i % 2 == 1 ? QStringList(words.join(QLatin1Char(' '))) : words;
-        for (const QString& term : phrases)
-            terms << QLatin1Char('"') + term + QLatin1Char('"');
+        terms << phrases;
     }
-    return terms.join(QLatin1Char(' '));
+    return terms;
+}
+
+QString archiveIndexWords(const QString& text)
+{
+    return wordsOf(text).join(QLatin1Char(' '));
+}
+
+QString archiveMatchExpression(const QString& typed)
+{
+    QStringList quoted;
+    for (const QString& term : archiveSearchTerms(typed))
+        quoted << QLatin1Char('"') + term + QLatin1Char('"');
+    return quoted.join(QLatin1Char(' '));
 }
 
 } // namespace quillon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ArchiveEntry.h"
+#include "archive/ArchiveFailure.h"
 
 #include <QString>
 
@@ -9,22 +10,8 @@
 namespace quillon
 {
 
-// Why an archive call failed.
-struct ArchiveFailure {
-    enum Kind {
-        None,
-        Damaged,    // the file is not a database, or its pages are broken
-        Unwritable, // read-only, full, or the folder cannot be written
-        Other,
-    };
-    Kind kind = None;
-    QString text; // the database library's words
-
-    explicit operator bool() const { return kind != None; }
-};
-
 // The archive as the program uses it: an append-only log of entries that can be searched and
-// read back. Kept small on purpose, so that another store (a shared server) can stand behind it.
+// read back. The local file and the team server both stand behind it.
 class ArchiveStore
 {
 public:
@@ -36,8 +23,8 @@ public:
     virtual ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) = 0;
     // The entries the query asks for, in its order, records included.
     virtual ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) = 0;
-    // One entry by id; false in `found` when there is none.
-    virtual ArchiveFailure fetch(qint64 id, ArchiveEntry& out, bool& found) = 0;
+    // One entry; false in `found` when there is none.
+    virtual ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) = 0;
 };
 
 } // namespace quillon

@@ -1,12 +1,11 @@
 #include "archive/SqliteArchive.h"
 
 #include "archive/ArchiveSearch.h"
-#include "core/NoteLines.h"
+#include "archive/RecordBlob.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QStringList>
-#include <QtEndian>
 
 #include <algorithm>
 
@@ -34,45 +33,19 @@ const char* const kMigrations[] = {
     "  BEGIN SELECT RAISE(ABORT, 'archive entries are never removed'); END;"
     "CREATE VIRTUAL TABLE entry_notes USING fts5(lines, content='', columnsize=0,"
     "  tokenize='unicode61');",
-    // 2: the bank file each session opened or saved last, which its unsaved work went on top of.
+    // 2: the archive's origin (a random UUID, made once), and who made each entry where.
+    "CREATE TABLE archive(origin TEXT NOT NULL);"
+    "INSERT INTO archive(origin) SELECT lower(substr(h, 1, 8) || '-' || substr(h, 9, 4) || '-4'"
+    "  || substr(h, 14, 3) || '-' || substr('89ab', 1 + (abs(random()) % 4), 1)"
+    "  || substr(h, 18, 3) || '-' || substr(h, 21, 12)) FROM (SELECT hex(randomblob(16)) AS h);"
+    "CREATE TRIGGER archive_kept_update BEFORE UPDATE ON archive"
+    "  BEGIN SELECT RAISE(ABORT, 'the archive origin is never changed'); END;"
+    "ALTER TABLE entries ADD COLUMN host TEXT NOT NULL DEFAULT '';"
+    "ALTER TABLE entries ADD COLUMN os_user TEXT NOT NULL DEFAULT '';",
+    // 3: the bank file each session opened or saved last, which its unsaved work went on top of.
     "ALTER TABLE sessions ADD COLUMN bank TEXT NOT NULL DEFAULT '';",
 };
 static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
-
-// A record's positions 0..840: one byte each when every value is a byte (what the instrument
-// sends), else two bytes each, little-endian. The blob's length tells which.
-QByteArray recordBlob(const Record& record)
-{
-    const bool bytes = std::all_of(record.begin(), record.begin() + kRecordLength,
-                                   [](std::int16_t v) { return v >= 0 && v <= 255; });
-    if (bytes) {
-        QByteArray blob(kRecordLength, Qt::Uninitialized);
-        std::copy_n(record.begin(), kRecordLength, blob.begin());
-        return blob;
-    }
-    QByteArray blob(kRecordLength * 2, Qt::Uninitialized);
-    for (int p = 0; p < kRecordLength; ++p)
-        qToLittleEndian<qint16>(record[p], blob.data() + 2 * p);
-    return blob;
-}
-
-void readRecordBlob(const void* data, int size, Record& record)
-{
-    record.fill(0);
-    const auto* bytes = static_cast<const uchar*>(data);
-    if (size == kRecordLength) {
-        std::copy_n(bytes, kRecordLength, record.begin());
-        return;
-    }
-    for (int p = 0; p < kRecordLength && 2 * p + 1 < size; ++p)
-        record[p] = qFromLittleEndian<qint16>(bytes + 2 * p);
-}
-
-QString noteIndexText(const Record& record)
-{
-    const NoteTexts lines = noteTexts(record);
-    return QStringList(lines.begin(), lines.end()).join(QLatin1Char('\n'));
-}
 
 void bindText(sqlite3_stmt* s, int n, const QString& text)
 {
@@ -86,8 +59,8 @@ QString columnText(sqlite3_stmt* s, int n)
                              sqlite3_column_bytes(s, n));
 }
 
-// Columns 0..5: id, time, kind, memory, source, record.
-void readEntry(sqlite3_stmt* s, ArchiveEntry& e)
+// Columns 0..7: id, time, kind, memory, source, record, host, os_user.
+void readEntry(sqlite3_stmt* s, const QString& origin, ArchiveEntry& e)
 {
     e.id = sqlite3_column_int64(s, 0);
     e.timeMs = sqlite3_column_int64(s, 1);
@@ -95,7 +68,13 @@ void readEntry(sqlite3_stmt* s, ArchiveEntry& e)
     e.memory = sqlite3_column_int(s, 3);
     e.source = columnText(s, 4);
     readRecordBlob(sqlite3_column_blob(s, 5), sqlite3_column_bytes(s, 5), e.record);
+    e.host = columnText(s, 6);
+    e.user = columnText(s, 7);
+    e.origin = origin;
 }
+
+constexpr char kEntryColumns[] =
+    "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.host, e.os_user";
 
 struct Statement {
     sqlite3_stmt* s = nullptr;
@@ -202,9 +181,31 @@ ArchiveFailure SqliteArchive::open(const QString& path, Open mode)
         f = exec("PRAGMA synchronous=FULL");
     if (!f)
         f = migrate();
+    if (!f)
+        f = readOrigin();
     if (f)
         close();
     return f;
+}
+
+ArchiveFailure SqliteArchive::readOrigin()
+{
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, "SELECT origin FROM archive"))
+        return f;
+    const int rc = sqlite3_step(s.s);
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? ArchiveFailure{ArchiveFailure::Damaged,
+                                                  QStringLiteral("the archive has no origin")}
+                                 : failure(rc);
+    m_origin = columnText(s.s, 0);
+    return {};
+}
+
+void SqliteArchive::setMaker(const QString& host, const QString& user)
+{
+    m_host = host;
+    m_user = user;
 }
 
 ArchiveFailure SqliteArchive::migrate()
@@ -266,7 +267,7 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
     }
     if (ArchiveFailure f = prepare(m_insertEntry,
                                    "INSERT INTO entries(time, kind, memory, source, session, "
-                                   "record) VALUES(?, ?, ?, ?, ?, ?)",
+                                   "record, host, os_user) VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
                                    SQLITE_PREPARE_PERSISTENT))
         return f;
     if (ArchiveFailure f =
@@ -286,6 +287,8 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
         sqlite3_bind_int64(m_insertEntry, 5, m_session);
         const QByteArray blob = recordBlob(entry.record);
         sqlite3_bind_blob(m_insertEntry, 6, blob.constData(), int(blob.size()), SQLITE_STATIC);
+        bindText(m_insertEntry, 7, m_host);
+        bindText(m_insertEntry, 8, m_user);
         rc = sqlite3_step(m_insertEntry);
         sqlite3_reset(m_insertEntry);
         if (rc != SQLITE_DONE)
@@ -312,22 +315,28 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
     for (size_t i = 0; i < entries.size(); ++i) {
         entries[i].id = ids[i];
         entries[i].timeMs = time;
+        entries[i].origin = m_origin;
+        entries[i].host = m_host;
+        entries[i].user = m_user;
     }
     return {};
 }
 
-ArchiveFailure SqliteArchive::fetch(qint64 id, ArchiveEntry& out, bool& found)
+ArchiveFailure SqliteArchive::fetch(const EntryRef& ref, ArchiveEntry& out, bool& found)
 {
     found = false;
     if (ArchiveFailure f = prepare(
-            m_fetch, "SELECT id, time, kind, memory, source, record FROM entries WHERE id = ?",
+            m_fetch, (QByteArray(kEntryColumns) + " FROM entries e WHERE id = ?").constData(),
             SQLITE_PREPARE_PERSISTENT))
         return f;
-    sqlite3_bind_int64(m_fetch, 1, id);
+    // Another archive's entries are never in this one.
+    if (!ref.origin.isEmpty() && ref.origin != m_origin)
+        return {};
+    sqlite3_bind_int64(m_fetch, 1, ref.id);
     const int rc = sqlite3_step(m_fetch);
     found = rc == SQLITE_ROW;
     if (found)
-        readEntry(m_fetch, out);
+        readEntry(m_fetch, m_origin, out);
     sqlite3_reset(m_fetch);
     return found || rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
@@ -339,7 +348,7 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
     const bool searching = !match.isEmpty();
     // A search walks the note index in id order and looks each hit up; otherwise the entries
     // are walked by id (or by memory, through its index).
-    QByteArray sql = "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record FROM ";
+    QByteArray sql = QByteArray(kEntryColumns) + " FROM ";
     sql += searching ? "entry_notes CROSS JOIN entries e ON e.id = entry_notes.rowid WHERE "
                        "entry_notes MATCH ?1"
                      : "entries e WHERE 1";
@@ -373,9 +382,22 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         out.emplace_back();
-        readEntry(s.s, out.back());
+        readEntry(s.s, m_origin, out.back());
     }
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::countUpTo(qint64 id, qint64& count)
+{
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, "SELECT count(*) FROM entries WHERE id <= ?"))
+        return f;
+    sqlite3_bind_int64(s.s, 1, id);
+    const int rc = sqlite3_step(s.s);
+    if (rc != SQLITE_ROW)
+        return failure(rc);
+    count = sqlite3_column_int64(s.s, 0);
+    return {};
 }
 
 ArchiveFailure SqliteArchive::settle(qint64 session, qint64 upTo)
@@ -415,17 +437,17 @@ ArchiveFailure SqliteArchive::unsettled(qint64 exceptSession, std::vector<Unsett
     out.clear();
     Statement s;
     if (ArchiveFailure f = prepare(
-            s.s,
-            "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.session FROM sessions s "
-            "JOIN entries e ON e.session = s.id AND e.id > s.settled_up_to "
-            "WHERE s.id <> ? AND e.kind IN ('received', 'captured', 'notes') ORDER BY e.id"))
+            s.s, "SELECT e.id, e.time, e.kind, e.memory, e.source, e.record, e.host, e.os_user, "
+                 "e.session FROM sessions s "
+                 "JOIN entries e ON e.session = s.id AND e.id > s.settled_up_to "
+                 "WHERE s.id <> ? AND e.kind IN ('received', 'captured', 'notes') ORDER BY e.id"))
         return f;
     sqlite3_bind_int64(s.s, 1, exceptSession);
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         out.emplace_back();
-        readEntry(s.s, out.back().entry);
-        out.back().session = sqlite3_column_int64(s.s, 6);
+        readEntry(s.s, m_origin, out.back().entry);
+        out.back().session = sqlite3_column_int64(s.s, 8);
     }
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }

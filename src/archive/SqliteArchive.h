@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ArchiveStore.h"
+#include "archive/ThisPc.h"
 
 #include <QString>
 
@@ -18,6 +19,9 @@ namespace quillon
 // a full-text index over their note lines. PRAGMA user_version holds the schema version; opening
 // brings an older file up to the current one step by step.
 //
+// Each file has an origin, a UUID made with it and never changed: with an entry's id it names the
+// entry in any store. Each entry keeps the PC's host name and the user who was logged in.
+//
 // Beside the entries it keeps the journal's own bookkeeping: each run of the program is a
 // session, and each session has the id of its last entry that a bank file holds (saved, loaded
 // over or discarded): what lies beyond it was still unsaved work when the session ended.
@@ -25,7 +29,7 @@ class SqliteArchive : public ArchiveStore
 {
 public:
     enum class Open { CreateIfMissing, ExistingOnly };
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     SqliteArchive() = default;
     ~SqliteArchive() override;
@@ -36,11 +40,16 @@ public:
     void close();
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
+    QString origin() const { return m_origin; }
+    // Who makes the entries appended from now on (this PC and its user unless told otherwise).
+    void setMaker(const QString& host, const QString& user);
 
     ArchiveFailure append(ArchiveEntry& entry) override;
     ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
-    ArchiveFailure fetch(qint64 id, ArchiveEntry& out, bool& found) override;
+    ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) override;
+    // How many entries have an id up to `id`.
+    ArchiveFailure countUpTo(qint64 id, qint64& count);
 
     // Sessions: appends go to the current one (0: none yet, begun on the first append).
     ArchiveFailure beginSession(qint64& session);
@@ -67,6 +76,7 @@ private:
     ArchiveFailure failure(int rc) const;
     ArchiveFailure exec(const char* sql);
     ArchiveFailure migrate();
+    ArchiveFailure readOrigin();
     // Prepares `s` unless it already is (kept across calls with SQLITE_PREPARE_PERSISTENT).
     ArchiveFailure prepare(sqlite3_stmt*& s, const char* sql, unsigned flags = 0);
     // Runs a statement that returns no rows, its ?1, ?2... bound to `values`.
@@ -75,6 +85,9 @@ private:
     sqlite3* m_db = nullptr;
     QString m_path;
     qint64 m_session = 0;
+    QString m_origin;
+    QString m_host = thisHost();
+    QString m_user = thisUser();
     sqlite3_stmt* m_insertEntry = nullptr;
     sqlite3_stmt* m_insertNotes = nullptr;
     sqlite3_stmt* m_fetch = nullptr;

@@ -38,7 +38,7 @@ void ArchiveListModel::setQuery(const ArchiveQuery& query)
     m_query.newestFirst = true;
     m_query.limit = kPageSize;
     m_rows.clear();
-    m_lastId = 0;
+    m_last = {};
     m_lastDay = {};
     m_atEnd = false;
     m_problem.clear();
@@ -46,20 +46,73 @@ void ArchiveListModel::setQuery(const ArchiveQuery& query)
     endResetModel();
 }
 
+void ArchiveListModel::setReader(ArchiveReader* reader)
+{
+    if (m_reader)
+        disconnect(m_reader, nullptr, this, nullptr);
+    m_reader = reader;
+    if (isBusy()) { // what was awaited is no longer wanted
+        m_answered = m_ticket;
+        emit busyChanged(false);
+    }
+    if (m_reader) {
+        connect(m_reader, &ArchiveReader::pageRead, this, &ArchiveListModel::teamPage);
+        connect(m_reader, &ArchiveReader::failed, this, &ArchiveListModel::teamFailure);
+    }
+}
+
 void ArchiveListModel::readPage(std::vector<Row>& rows)
 {
-    if (!m_store) {
+    if (!m_store && !m_reader) {
         m_atEnd = true;
         return;
     }
     ArchiveQuery q = m_query;
-    q.beyondId = m_lastId;
+    if (m_last.id > 0)
+        q.startPast(m_last);
+    if (m_reader) {
+        const bool wasBusy = isBusy();
+        m_ticket = ArchiveReader::newTicket();
+        QMetaObject::invokeMethod(m_reader, "read", Q_ARG(quint64, m_ticket),
+                                  Q_ARG(quillon::ArchiveQuery, q));
+        if (!wasBusy)
+            emit busyChanged(true);
+        return;
+    }
     std::vector<ArchiveEntry> entries;
     if (const ArchiveFailure f = m_store->query(q, entries)) {
         m_problem = f.text;
         m_atEnd = true;
         return;
     }
+    addRows(entries, rows);
+}
+
+void ArchiveListModel::teamPage(quint64 ticket, const std::vector<ArchiveEntry>& entries)
+{
+    if (ticket != m_ticket)
+        return; // asked for before the query changed
+    m_answered = ticket;
+    std::vector<Row> page;
+    addRows(entries, page);
+    appendPage(page);
+    emit busyChanged(false);
+    emit pageArrived();
+}
+
+void ArchiveListModel::teamFailure(quint64 ticket, const ArchiveFailure& failure)
+{
+    if (ticket != m_ticket)
+        return;
+    m_answered = ticket;
+    m_problem = archiveFailureText(failure);
+    m_atEnd = true;
+    emit busyChanged(false);
+    emit pageArrived();
+}
+
+void ArchiveListModel::addRows(const std::vector<ArchiveEntry>& entries, std::vector<Row>& rows)
+{
     m_atEnd = int(entries.size()) < kPageSize;
     for (const ArchiveEntry& e : entries) {
         const QDate day = QDateTime::fromMSecsSinceEpoch(e.timeMs).date();
@@ -69,22 +122,28 @@ void ArchiveListModel::readPage(std::vector<Row>& rows)
             rows.push_back(heading);
             m_lastDay = day;
         }
-        rows.push_back({e.id, day, e.timeMs, e.kind, e.memory, e.source, firstNotes(e.record)});
-        m_lastId = e.id;
+        rows.push_back({e.id, day, e.timeMs, e.kind, e.memory, e.source, firstNotes(e.record),
+                        e.origin, e.host, e.user});
+        m_last = e;
     }
 }
 
 bool ArchiveListModel::canFetchMore(const QModelIndex& parent) const
 {
-    return !parent.isValid() && !m_atEnd;
+    return !parent.isValid() && !m_atEnd && !isBusy();
 }
 
 void ArchiveListModel::fetchMore(const QModelIndex& parent)
 {
-    if (parent.isValid() || m_atEnd)
+    if (!canFetchMore(parent))
         return;
     std::vector<Row> page;
     readPage(page);
+    appendPage(page);
+}
+
+void ArchiveListModel::appendPage(const std::vector<Row>& page)
+{
     if (page.empty())
         return;
     const int first = int(m_rows.size());
@@ -96,6 +155,13 @@ void ArchiveListModel::fetchMore(const QModelIndex& parent)
 qint64 ArchiveListModel::entryId(int row) const
 {
     return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].id : 0;
+}
+
+EntryRef ArchiveListModel::entryRef(int row) const
+{
+    if (row < 0 || row >= int(m_rows.size()))
+        return {};
+    return {m_rows[size_t(row)].origin, m_rows[size_t(row)].id};
 }
 
 bool ArchiveListModel::isDayHeading(int row) const
@@ -141,6 +207,10 @@ QVariant ArchiveListModel::data(const QModelIndex& index, int role) const
         return r.memory;
     case SourceColumn:
         return r.source;
+    case HostColumn:
+        return r.host;
+    case UserColumn:
+        return r.user;
     case NotesColumn:
         return r.notes;
     default:
@@ -152,7 +222,11 @@ QVariant ArchiveListModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const names[] = {"Time", "Kind", "Memory", "Source", "Notes"};
+    if (section == HostColumn)
+        return tr("PC");
+    if (section == UserColumn)
+        return tr("User");
+    static const char* const names[] = {"Time", "Kind", "Memory", "Source", "", "", "Notes"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
 }
 

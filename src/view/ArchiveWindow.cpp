@@ -11,7 +11,9 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QTreeView>
@@ -61,13 +63,23 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
         named(new QPushButton(QStringLiteral("Export Bank File"), this), "cmdexportbank");
     cmdexportpdf = named(new QPushButton(QStringLiteral("Export PDF"), this), "cmdexportpdf");
     lblnote = named(new QLabel(this), "lblnote");
+    radlocal = named(new QRadioButton(tr("This PC"), this), "radlocal");
+    radteam = named(new QRadioButton(tr("Team"), this), "radteam");
+    radlocal->setChecked(true);
+    prgbusy = named(new QProgressBar(this), "prgbusy");
+    prgbusy->setRange(0, 0); // runs while the team archive is read
+    prgbusy->setMaximumWidth(120);
+    prgbusy->setVisible(m_model->isBusy());
 
     auto* filters = new QHBoxLayout;
+    filters->addWidget(radlocal);
+    filters->addWidget(radteam);
     filters->addWidget(txtsearch, 1);
     for (QWidget* w : std::initializer_list<QWidget*>{spnmemory, chkfrom, dtpfrom, chkto, dtpto})
         filters->addWidget(w);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblnote, 1);
+    buttons->addWidget(prgbusy);
     for (QPushButton* b : {cmdrestore, cmdexportbank, cmdexportpdf})
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
@@ -90,6 +102,15 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
                 refresh();
         });
 
+    connect(radteam, &QRadioButton::toggled, this, [this](bool team) {
+        lstentries->setColumnHidden(ArchiveListModel::HostColumn, !team);
+        lstentries->setColumnHidden(ArchiveListModel::UserColumn, !team);
+        emit teamChosen(team);
+    });
+    lstentries->setColumnHidden(ArchiveListModel::HostColumn, true);
+    lstentries->setColumnHidden(ArchiveListModel::UserColumn, true);
+    connect(m_model, &ArchiveListModel::busyChanged, prgbusy, &QWidget::setVisible);
+    connect(m_model, &ArchiveListModel::pageArrived, this, &ArchiveWindow::tellHowItWent);
     connect(m_model, &QAbstractItemModel::modelReset, this,
             [this] { spanHeadings(0, m_model->rowCount() - 1); });
     connect(m_model, &QAbstractItemModel::rowsInserted, this,
@@ -98,15 +119,15 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
             &ArchiveWindow::selectionChanged);
     connect(lstentries->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (const qint64 id = m_model->entryId(current.row()))
-                    emit entryChosen(id);
+                if (m_model->entryId(current.row()))
+                    emit entryChosen(m_model->entryRef(current.row()));
             });
     connect(cmdrestore, &QPushButton::clicked, this,
-            [this] { emit restoreRequested(selectedIds()); });
+            [this] { emit restoreRequested(selectedRefs()); });
     connect(cmdexportbank, &QPushButton::clicked, this,
-            [this] { emit exportBankRequested(selectedIds()); });
+            [this] { emit exportBankRequested(selectedRefs()); });
     connect(cmdexportpdf, &QPushButton::clicked, this,
-            [this] { emit exportPdfRequested(selectedIds()); });
+            [this] { emit exportPdfRequested(selectedRefs()); });
     spanHeadings(0, m_model->rowCount() - 1);
     selectionChanged();
 }
@@ -129,7 +150,14 @@ void ArchiveWindow::refresh()
 {
     m_typing->stop();
     m_model->setQuery(filterQuery());
-    if (!m_model->problem().isEmpty())
+    tellHowItWent();
+}
+
+void ArchiveWindow::tellHowItWent()
+{
+    if (m_model->isBusy())
+        showNote({});
+    else if (!m_model->problem().isEmpty())
         showNote(QStringLiteral("The archive cannot be read: %1").arg(m_model->problem()));
     else if (m_model->rowCount() == 0)
         showNote(QStringLiteral("No entries."));
@@ -145,6 +173,20 @@ QList<qint64> ArchiveWindow::selectedIds() const
             ids << id;
     std::sort(ids.begin(), ids.end());
     return ids;
+}
+
+QList<EntryRef> ArchiveWindow::selectedRefs() const
+{
+    QList<EntryRef> refs;
+    for (const QModelIndex& index : lstentries->selectionModel()->selectedRows())
+        if (m_model->entryId(index.row()))
+            refs << m_model->entryRef(index.row());
+    return refs;
+}
+
+bool ArchiveWindow::showsTeam() const
+{
+    return radteam->isChecked();
 }
 
 void ArchiveWindow::showNote(const QString& text)

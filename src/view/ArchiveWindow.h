@@ -9,7 +9,9 @@ class QCheckBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTimer;
 class QTreeView;
@@ -21,8 +23,9 @@ class ArchiveListModel;
 
 // frmarchive, "Archive": the archive's entries newest first, grouped by day; a search over the
 // note lines, a memory number and a date range narrow the list. Choosing an entry shows it; the
-// buttons hand the selected entries on. The window only shows and asks: what is done with the
-// entries is its owner's business.
+// buttons hand the selected entries on. "This PC" lists the PC's own archive, "Team" the team
+// archive (every PC's entries, with the PC and the user; read in the background while a busy bar
+// runs). The window only shows and asks: what is done with the entries is its owner's business.
 class ArchiveWindow : public QWidget
 {
     Q_OBJECT
@@ -35,6 +38,8 @@ public:
     void refresh();
     // The selected entries, ascending.
     QList<qint64> selectedIds() const;
+    QList<EntryRef> selectedRefs() const;
+    bool showsTeam() const;
     // A line under the list (why the list is empty, or what was done).
     void showNote(const QString& text);
 
@@ -49,16 +54,22 @@ public:
     QPushButton* cmdexportbank = nullptr;
     QPushButton* cmdexportpdf = nullptr;
     QLabel* lblnote = nullptr;
+    QRadioButton* radlocal = nullptr;
+    QRadioButton* radteam = nullptr;
+    QProgressBar* prgbusy = nullptr;
 
 signals:
-    void entryChosen(qint64 id);
-    void restoreRequested(const QList<qint64>& ids);
-    void exportBankRequested(const QList<qint64>& ids);
-    void exportPdfRequested(const QList<qint64>& ids);
+    void entryChosen(const quillon::EntryRef& ref);
+    void restoreRequested(const QList<quillon::EntryRef>& refs);
+    void exportBankRequested(const QList<quillon::EntryRef>& refs);
+    void exportPdfRequested(const QList<quillon::EntryRef>& refs);
+    // "This PC" or "Team" was chosen.
+    void teamChosen(bool team);
 
 private:
     void spanHeadings(int first, int last);
     void selectionChanged();
+    void tellHowItWent();
 
     ArchiveListModel* m_model;
     QTimer* m_typing = nullptr; // the list follows the search box once typing pauses

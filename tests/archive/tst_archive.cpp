@@ -11,6 +11,8 @@
 
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSysInfo>
+#include <QUuid>
 
 #include <sqlite3.h>
 
@@ -88,10 +90,10 @@ private slots:
 
         bool found = false;
         ArchiveEntry one;
-        QVERIFY(!journal.archive().fetch(e[1].id, one, found));
+        QVERIFY(!journal.archive().fetch({{}, e[1].id}, one, found));
         QVERIFY(found);
         QVERIFY(sameRecord(one.record, patternRecord(2, "10 ")));
-        QVERIFY(!journal.archive().fetch(e[2].id + 1, one, found));
+        QVERIFY(!journal.archive().fetch({{}, e[2].id + 1}, one, found));
         QVERIFY(!found);
 
         // The table only ever grows.
@@ -253,6 +255,58 @@ private slots:
         QCOMPARE(f.kind, ArchiveFailure::Other);
         QVERIFY(f.text.contains("newer"));
         QVERIFY(QFile::exists(path));
+    }
+
+    void versionOneFileGainsAnOriginAndKeepsItsEntries()
+    {
+        // A file as the program of schema version 1 left it, with one entry.
+        const QString path = filePath("v1.sqlite");
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db,
+                              "PRAGMA journal_mode=WAL;"
+                              "CREATE TABLE sessions(id INTEGER PRIMARY KEY, started INTEGER NOT "
+                              "NULL, settled_up_to INTEGER NOT NULL DEFAULT 0);"
+                              "CREATE TABLE entries(id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
+                              " kind TEXT NOT NULL, memory INTEGER NOT NULL, source TEXT NOT NULL,"
+                              " session INTEGER NOT NULL, record BLOB NOT NULL);"
+                              "CREATE TRIGGER entries_kept_update BEFORE UPDATE ON entries"
+                              "  BEGIN SELECT RAISE(ABORT, 'never changed'); END;"
+                              "CREATE VIRTUAL TABLE entry_notes USING fts5(lines, content='',"
+                              " columnsize=0, tokenize='unicode61');"
+                              "INSERT INTO sessions(started) VALUES(1);"
+                              "INSERT INTO entries VALUES(1, 1765000000000, 'received', 4, 'COM1',"
+                              " 1, zeroblob(841));"
+                              "INSERT INTO entry_notes(rowid, lines) VALUES(1, 'km 9');"
+                              "PRAGMA user_version=1;",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+
+        SqliteArchive a;
+        QVERIFY(!a.open(path));
+        const QString origin = a.origin();
+        QVERIFY(!QUuid::fromString(origin).isNull());
+        ArchiveQuery q;
+        q.search = QStringLiteral("km 9");
+        const std::vector<ArchiveEntry> old = allEntries(a, q);
+        QCOMPARE(old.size(), size_t(1));
+        QCOMPARE(old[0].ref(), (EntryRef{origin, 1}));
+        QCOMPARE(old[0].source, QStringLiteral("COM1"));
+        QVERIFY(old[0].host.isEmpty() && old[0].user.isEmpty()); // not known then
+        ArchiveEntry e;
+        e.memory = 5;
+        QVERIFY(!a.append(e));
+        QCOMPARE(e.ref(), (EntryRef{origin, 2}));
+        QCOMPARE(allEntries(a).back().host, QSysInfo::machineHostName());
+        QVERIFY(!allEntries(a).back().user.isEmpty());
+        a.close();
+        QVERIFY(!a.open(path));
+        QCOMPARE(a.origin(), origin); // made once, kept
+        // Every archive file is an origin of its own.
+        SqliteArchive other;
+        QVERIFY(!other.open(filePath("other.sqlite")));
+        QVERIFY(other.origin() != origin);
     }
 
     void lockedBySecondProgram()
@@ -442,7 +496,7 @@ private slots:
             QCOMPARE(f.size(), 2);
             bool found = false;
             ArchiveEntry one;
-            QVERIFY(!archive.fetch(f[1].toLongLong(), one, found));
+            QVERIFY(!archive.fetch({{}, f[1].toLongLong()}, one, found));
             QVERIFY2(found, line.constData());
             QVERIFY(sameRecord(one.record, patternRecord(f[0].toInt(), "5  ")));
         }

@@ -514,13 +514,17 @@ print(bank.column_dimensions['D'].width > 16)
             "report, one page per memory (LIST like 3,7,10-12)\n"
             "  quillon-cli table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]   "
             "the memories of bank files as one table\n"
-            "  quillon-cli archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] "
-            "[--until ISO-DATE] | show --db DB --id N | export --db DB --ids LIST -o BANK)   the "
-            "record archive\n"
+            "  quillon-cli archive (list (--db DB | --server CONNINFO) [--memory N] [--search "
+            "TEXT] "
+            "[--since ISO-DATE] [--until ISO-DATE] [--limit N] | show (--db DB | --server "
+            "CONNINFO) --id [ORIGIN:]ID | export (--db DB | --server CONNINFO) --ids LIST -o BANK "
+            "| sync --db DB --server CONNINFO)   the record archive\n"
             "  quillon-cli register --db DB [--format json|csv|xlsx|pdf] [-o OUT]   the defect "
             "register of a record archive\n"
+            "  quillon-cli server init --server CONNINFO   makes or upgrades the team archive\n"
             "\nsources: --frame FILE | --awv FILE | --bank FILE --memory N\n"
-            "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
+            "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure,\n"
+            "             4 team archive unreachable or refusing\n";
         const QString x = m_dir.filePath("x");
         const auto row = [](const char* name, const QStringList& args, int exit,
                             const QByteArray& out, const QByteArray& err) {

@@ -1,6 +1,8 @@
-// quillon-cli archive: lists, shows and exports the entries of a record archive; and the
-// --archive option of the commands that store records.
+// quillon-cli archive: lists, shows and exports the entries of a record archive (a PC's file or
+// the team archive on a server), sends a PC's archive to the team archive; and the --archive
+// option of the commands that store records.
 #include "archive/ArchiveJournal.h"
+#include "archive/TeamSync.h"
 #include "ArchiveOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
@@ -47,20 +49,61 @@ QString utcText(qint64 ms)
         .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));
 }
 
-// BadInput after one stderr line when DB is missing or cannot be read.
-int openExisting(SqliteArchive& archive, const QString& path)
+// The store a command reads: the file named by --db or the server named by --server.
+struct Store {
+    SqliteArchive local;
+    ServerArchive server;
+    ArchiveStore* store = nullptr;
+    QString name; // what a failure line starts with
+    bool remote = false;
+};
+
+// The status and stderr line for a failure of `store`: the server's are ServerFailure.
+int storeFailure(const Store& s, const ArchiveFailure& f)
 {
-    if (const ArchiveFailure f = archive.open(path, SqliteArchive::Open::ExistingOnly))
-        return fail(BadInput, path + QStringLiteral(": ") + f.text);
+    if (s.remote)
+        return fail(f.kind == ArchiveFailure::Other ? BadInput : ServerFailure,
+                    s.name + QStringLiteral(": ") + archiveFailureText(f));
+    return fail(BadInput, s.name + QStringLiteral(": ") + f.text);
+}
+
+// Connects to the server named by --server; Usage when the connection string cannot be read.
+int openServer(Store& s, const QString& conninfo, const QString& usage)
+{
+    QString why;
+    if (!ServerArchive::parseable(conninfo, &why))
+        return usageError(usage, QStringLiteral("--server: ") + why);
+    // The connection string may hold a password: it is never repeated.
+    s.name = QStringLiteral("team archive");
+    s.remote = true;
+    s.store = &s.server;
+    if (const ArchiveFailure f = s.server.open(conninfo))
+        return storeFailure(s, f);
     return Success;
 }
 
-int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
-            const QString& usage)
+// Opens the store of --db or --server, exactly one of them.
+int openStore(Store& s, const CommandLine& line, const QString& usage)
+{
+    const QString db = line.value(QStringLiteral("--db"));
+    const QString conninfo = line.value(QStringLiteral("--server"));
+    if (db.isEmpty() == conninfo.isEmpty())
+        return usageError(usage, QStringLiteral("give --db DB or --server CONNINFO"));
+    if (!conninfo.isEmpty())
+        return openServer(s, conninfo, usage);
+    s.name = db;
+    s.store = &s.local;
+    if (const ArchiveFailure f = s.local.open(db, SqliteArchive::Open::ExistingOnly))
+        return storeFailure(s, f);
+    return Success;
+}
+
+int runList(Store& s, const CommandLine& line, const QString& usage)
 {
     const QStringList values{
         line.value(QStringLiteral("--memory")), line.value(QStringLiteral("--search")),
-        line.value(QStringLiteral("--since")), line.value(QStringLiteral("--until"))};
+        line.value(QStringLiteral("--since")), line.value(QStringLiteral("--until")),
+        line.value(QStringLiteral("--limit"))};
     ArchiveQuery q;
     q.limit = 0;
     q.newestFirst = false;
@@ -82,22 +125,31 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
         if (!q.untilMs)
             return usageError(usage, QStringLiteral("--until needs an ISO date"));
     }
-    if (const int status = openExisting(archive, db); status != Success)
+    if (!values[4].isEmpty()) {
+        bool ok = false;
+        q.limit = values[4].toInt(&ok);
+        if (!ok || q.limit <= 0)
+            return usageError(usage, QStringLiteral("--limit needs a number of entries"));
+    }
+    if (const int status = openStore(s, line, usage); status != Success)
         return status;
     std::vector<ArchiveEntry> entries;
-    if (const ArchiveFailure f = archive.query(q, entries))
-        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    if (const ArchiveFailure f = s.store->query(q, entries))
+        return storeFailure(s, f);
     JsonWriter json;
     json.beginObject();
     json.key("entries");
     json.beginArray();
     for (const ArchiveEntry& e : entries) {
         json.beginObject();
-        json.member("id", int(e.id));
+        json.member("id", double(e.id));
+        json.member("origin", e.origin);
         json.member("time", utcText(e.timeMs));
         json.member("kind", kindName(e.kind));
         json.member("memory", e.memory);
         json.member("source", e.source);
+        json.member("host", e.host);
+        json.member("user", e.user);
         json.textsMember("notes", noteTexts(e.record));
         json.endObject();
     }
@@ -106,54 +158,87 @@ int runList(SqliteArchive& archive, const QString& db, const CommandLine& line,
     return writeOutput(QString(), json.finish());
 }
 
+// An entry named as ORIGIN:ID, or by its bare id in a PC's own archive (not on a server).
+std::optional<EntryRef> entryRef(const CommandLine& line, const QString& text)
+{
+    const std::optional<EntryRef> ref = EntryRef::parse(text.trimmed());
+    if (ref && ref->origin.isEmpty() && !line.value(QStringLiteral("--server")).isEmpty())
+        return std::nullopt;
+    return ref;
+}
+
 // One entry; BadInput after one stderr line when there is none.
-int fetchEntry(SqliteArchive& archive, const QString& db, qint64 id, ArchiveEntry& e)
+int fetchEntry(Store& s, const EntryRef& ref, ArchiveEntry& e)
 {
     bool found = false;
-    if (const ArchiveFailure f = archive.fetch(id, e, found))
-        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    if (const ArchiveFailure f = s.store->fetch(ref, e, found))
+        return storeFailure(s, f);
     if (!found)
-        return fail(BadInput, db + QStringLiteral(": no entry %1").arg(id));
+        return fail(BadInput, s.name + QStringLiteral(": no entry %1").arg(ref.text()));
     return Success;
 }
 
-int runShow(SqliteArchive& archive, const QString& db, const CommandLine& line,
-            const QString& usage)
+int runShow(Store& s, const CommandLine& line, const QString& usage)
 {
-    bool ok = false;
-    const qint64 id = line.value(QStringLiteral("--id")).toLongLong(&ok);
-    if (!ok || id <= 0)
-        return usageError(usage, QStringLiteral("--id needs an entry number"));
-    if (const int status = openExisting(archive, db); status != Success)
+    const std::optional<EntryRef> ref = entryRef(line, line.value(QStringLiteral("--id")));
+    if (!ref)
+        return usageError(usage, QStringLiteral("--id needs an entry: ORIGIN:ID (or ID in --db)"));
+    if (const int status = openStore(s, line, usage); status != Success)
         return status;
     ArchiveEntry e;
-    if (const int status = fetchEntry(archive, db, id, e); status != Success)
+    if (const int status = fetchEntry(s, *ref, e); status != Success)
         return status;
     return writeOutput(QString(), recordJson(e.record));
 }
 
-int runExport(SqliteArchive& archive, const QString& db, const CommandLine& line,
-              const QString& usage)
+int runExport(Store& s, const CommandLine& line, const QString& usage)
 {
     const QStringList values{line.value(QStringLiteral("--ids")), line.value(QStringLiteral("-o"))};
     if (values[0].isEmpty() || values[1].isEmpty())
         return usageError(usage, QStringLiteral("--ids and -o are needed"));
-    std::vector<qint64> ids;
+    std::vector<EntryRef> refs;
     for (const QString& item : values[0].split(QLatin1Char(','))) {
-        bool ok = false;
-        const qint64 id = item.trimmed().toLongLong(&ok);
-        if (!ok || id <= 0)
-            return usageError(usage, QStringLiteral("--ids needs entry numbers: 1,5,9"));
-        ids.push_back(id);
+        const std::optional<EntryRef> ref = entryRef(line, item);
+        if (!ref)
+            return usageError(usage,
+                              QStringLiteral("--ids needs entries: 1,5,9 or ORIGIN:ID,ORIGIN:ID"));
+        refs.push_back(*ref);
     }
-    std::sort(ids.begin(), ids.end());
-    if (const int status = openExisting(archive, db); status != Success)
+    if (const int status = openStore(s, line, usage); status != Success)
         return status;
-    std::vector<ArchiveEntry> entries(ids.size());
-    for (size_t i = 0; i < ids.size(); ++i)
-        if (const int status = fetchEntry(archive, db, ids[i], entries[i]); status != Success)
+    std::vector<ArchiveEntry> entries(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        if (const int status = fetchEntry(s, refs[i], entries[i]); status != Success)
             return status;
+    // The later entry of a memory wins: in the order they were made.
+    std::ranges::sort(entries, [](const ArchiveEntry& a, const ArchiveEntry& b) {
+        return std::tie(a.timeMs, a.origin, a.id) < std::tie(b.timeMs, b.origin, b.id);
+    });
     return writeOutput(values[1], bankFileOf(entries));
+}
+
+// Sends what the server lacks; the local archive is only read.
+int runSync(Store& s, const CommandLine& line, const QString& usage)
+{
+    const QString db = line.value(QStringLiteral("--db"));
+    const QString conninfo = line.value(QStringLiteral("--server"));
+    if (db.isEmpty() || conninfo.isEmpty())
+        return usageError(usage, QStringLiteral("--db DB and --server CONNINFO are needed"));
+    if (const int status = openServer(s, conninfo, usage); status != Success)
+        return status;
+    if (const ArchiveFailure f = s.local.open(db, SqliteArchive::Open::ExistingOnly))
+        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    TeamSync::Count count;
+    if (const ArchiveFailure f = TeamSync(s.local, s.server).run(count))
+        return f.kind == ArchiveFailure::Damaged || f.kind == ArchiveFailure::Unwritable
+                   ? fail(BadInput, db + QStringLiteral(": ") + f.text)
+                   : storeFailure(s, f);
+    JsonWriter json;
+    json.beginObject();
+    json.member("sent", double(count.sent));
+    json.member("already", double(count.already));
+    json.endObject();
+    return writeOutput(QString(), json.finish());
 }
 
 } // namespace
@@ -161,30 +246,30 @@ int runExport(SqliteArchive& archive, const QString& db, const CommandLine& line
 int runArchive(const QStringList& args, const QString& usage)
 {
     if (args.isEmpty())
-        return usageError(usage, QStringLiteral("give list, show or export"));
+        return usageError(usage, QStringLiteral("give list, show, export or sync"));
     const QString what = args.first();
-    QStringList options{QStringLiteral("--db")};
+    QStringList options{QStringLiteral("--db"), QStringLiteral("--server")};
     if (what == QLatin1String("list"))
         options << QStringLiteral("--memory") << QStringLiteral("--search")
-                << QStringLiteral("--since") << QStringLiteral("--until");
+                << QStringLiteral("--since") << QStringLiteral("--until")
+                << QStringLiteral("--limit");
     else if (what == QLatin1String("show"))
         options << QStringLiteral("--id");
     else if (what == QLatin1String("export"))
         options << QStringLiteral("--ids") << QStringLiteral("-o");
-    else
+    else if (what != QLatin1String("sync"))
         return usageError(usage, QStringLiteral("unknown archive command: ") + what);
     CommandLine line(options, args.mid(1));
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
-    const QString db = line.value(QStringLiteral("--db"));
-    if (db.isEmpty())
-        return usageError(usage, QStringLiteral("--db DB is needed"));
-    SqliteArchive archive;
+    Store store;
     if (what == QLatin1String("list"))
-        return runList(archive, db, line, usage);
+        return runList(store, line, usage);
     if (what == QLatin1String("show"))
-        return runShow(archive, db, line, usage);
-    return runExport(archive, db, line, usage);
+        return runShow(store, line, usage);
+    if (what == QLatin1String("sync"))
+        return runSync(store, line, usage);
+    return runExport(store, line, usage);
 }
 
 int withArchive(CommandRun run, const QStringList& arguments, const QString& usage)

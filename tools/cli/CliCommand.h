@@ -12,6 +12,7 @@ enum Exit : int {
     Usage = 1,         // the command line is wrong
     BadInput = 2,      // an input file cannot be used (one stderr line names it and the problem)
     DeviceFailure = 3, // a device or an output cannot be used
+    ServerFailure = 4, // the team archive cannot be reached or refuses (one stderr line says why)
 };
 
 // One sub-command: `quillon-cli <name> args...`. The commands are listed in main.cpp.

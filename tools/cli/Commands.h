@@ -17,6 +17,7 @@ int runImportFrames(const QStringList& args, const QString& usage);
 int runListen(const QStringList& args, const QString& usage);
 int runRecord(const QStringList& args, const QString& usage);
 int runRegister(const QStringList& args, const QString& usage);
+int runServer(const QStringList& args, const QString& usage);
 int runReport(const QStringList& args, const QString& usage);
 int runTable(const QStringList& args, const QString& usage);
 

@@ -24,16 +24,20 @@ constexpr CliCommand kCommands[] = {
     {"table", "table BANK... [--memories LIST|all] [--format json|csv|xlsx] [-o OUT]",
      "the memories of bank files as one table", runTable},
     {"archive",
-     "archive (list --db DB [--memory N] [--search TEXT] [--since ISO-DATE] [--until ISO-DATE] | "
-     "show --db DB --id N | export --db DB --ids LIST -o BANK)",
+     "archive (list (--db DB | --server CONNINFO) [--memory N] [--search TEXT] "
+     "[--since ISO-DATE] [--until ISO-DATE] [--limit N] | show (--db DB | --server CONNINFO) "
+     "--id [ORIGIN:]ID | export (--db DB | --server CONNINFO) --ids LIST -o BANK | "
+     "sync --db DB --server CONNINFO)",
      "the record archive", runArchive},
     {"register", "register --db DB [--format json|csv|xlsx|pdf] [-o OUT]",
      "the defect register of a record archive", runRegister},
+    {"server", "server init --server CONNINFO", "makes or upgrades the team archive", runServer},
 };
 
 constexpr char kSources[] = "sources: --frame FILE | --awv FILE | --bank FILE --memory N\n";
 constexpr char kExitStatus[] =
-    "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure\n";
+    "exit status: 0 success, 1 usage, 2 unusable input, 3 device or output failure,\n"
+    "             4 team archive unreachable or refusing\n";
 
 void printHelp()
 {

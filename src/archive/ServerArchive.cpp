@@ -1,0 +1,498 @@
+#include "archive/ServerArchive.h"
+
+#include "archive/ArchiveSearch.h"
+#include "archive/RecordBlob.h"
+#include "core/NoteLines.h"
+
+#include <QByteArrayList>
+
+#include <libpq-fe.h>
+
+#include <memory>
+
+namespace quillon
+{
+
+namespace
+{
+// Each step brings the server's schema from version i to i + 1 (quillon.about keeps it).
+const char* const kMigrations[] = {
+    // 1: the PCs, their entries with a full-text index over the note lines.
+    "CREATE SCHEMA quillon;"
+    "CREATE TABLE quillon.about(version integer NOT NULL);"
+    "INSERT INTO quillon.about VALUES (0);"
+    "CREATE TABLE quillon.origins(origin uuid PRIMARY KEY, host text NOT NULL,"
+    "  first_seen timestamptz NOT NULL DEFAULT now());"
+    "CREATE TABLE quillon.entries("
+    "  origin uuid NOT NULL REFERENCES quillon.origins,"
+    "  local_id bigint NOT NULL CHECK (local_id > 0),"
+    "  time timestamptz NOT NULL,"
+    "  kind text NOT NULL CHECK (kind IN ('received', 'captured', 'loaded', 'notes')),"
+    "  memory smallint NOT NULL CHECK (memory BETWEEN 1 AND 200),"
+    "  source text NOT NULL,"
+    "  host text NOT NULL,"
+    "  os_user text NOT NULL,"
+    "  record bytea NOT NULL,"
+    "  notes text[] NOT NULL CHECK (cardinality(notes) = 12),"
+    "  note_words text NOT NULL,"
+    "  notes_tsv tsvector GENERATED ALWAYS AS (to_tsvector('simple', note_words)) STORED,"
+    "  PRIMARY KEY (origin, local_id));"
+    "CREATE INDEX entries_notes ON quillon.entries USING gin (notes_tsv);"
+    "CREATE INDEX entries_time ON quillon.entries (time DESC, origin DESC, local_id DESC);"
+    "CREATE INDEX entries_memory ON quillon.entries"
+    "  (memory, time DESC, origin DESC, local_id DESC);",
+};
+static_assert(std::size(kMigrations) == ServerArchive::kSchemaVersion);
+
+// The group roles and what they may do; run on every init, so that a role dropped or a right
+// granted by hand is put right. No role a PC uses may change or remove an entry.
+constexpr char kRoles[] =
+    "DO $$ BEGIN"
+    "  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'quillon_upload') THEN"
+    "    CREATE ROLE quillon_upload NOLOGIN; END IF;"
+    "  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'quillon_read') THEN"
+    "    CREATE ROLE quillon_read NOLOGIN; END IF;"
+    "END $$;"
+    "REVOKE ALL ON ALL TABLES IN SCHEMA quillon FROM PUBLIC, quillon_upload, quillon_read;"
+    "GRANT USAGE ON SCHEMA quillon TO quillon_upload, quillon_read;"
+    "GRANT SELECT ON quillon.about TO quillon_upload, quillon_read;"
+    "GRANT SELECT, INSERT ON quillon.entries, quillon.origins TO quillon_upload;"
+    "GRANT SELECT ON quillon.entries, quillon.origins TO quillon_read;";
+
+// Held while the schema is made, so that two programs doing it at once take turns.
+constexpr char kInitLock[] = "SELECT pg_advisory_xact_lock(4152009217)";
+
+constexpr char kEntryColumns[] =
+    "SELECT origin::text, local_id, (extract(epoch FROM time) * 1000)::bigint, kind, memory,"
+    " source, host, os_user, record FROM quillon.entries";
+
+constexpr char kInsertEntry[] =
+    "INSERT INTO quillon.entries(origin, local_id, time, kind, memory, source, host, os_user,"
+    " record, notes, note_words) VALUES ($1::uuid, $2::bigint,"
+    " to_timestamp($3::bigint / 1000.0), $4, $5::smallint, $6, $7, $8, $9::bytea, ARRAY[$10,"
+    " $11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21], $22)"
+    " ON CONFLICT (origin, local_id) DO NOTHING";
+constexpr char kInsertOrigin[] = "INSERT INTO quillon.origins(origin, host) VALUES ($1::uuid, $2)"
+                                 " ON CONFLICT (origin) DO NOTHING";
+
+struct ResultDeleter {
+    void operator()(PGresult* r) const { PQclear(r); }
+};
+using Result = std::unique_ptr<PGresult, ResultDeleter>;
+
+// The values of one statement, each bound as text except those added as binary.
+class Params
+{
+public:
+    Params& text(const QString& value) { return add(value.toUtf8(), 0); }
+    Params& number(qint64 value) { return add(QByteArray::number(value), 0); }
+    Params& binary(const QByteArray& value) { return add(value, 1); }
+    int count() const { return int(m_values.size()); }
+
+private:
+    template <class Call> auto bound(Call call) const
+    {
+        std::vector<const char*> values;
+        std::vector<int> lengths;
+        for (const QByteArray& v : m_values) {
+            values.push_back(v.constData());
+            lengths.push_back(int(v.size()));
+        }
+        return call(values.data(), lengths.data());
+    }
+
+public:
+    Result exec(PGconn* conn, const char* sql) const
+    {
+        return Result(bound([&](const char* const* values, const int* lengths) {
+            return PQexecParams(conn, sql, count(), nullptr, values, lengths, m_formats.data(), 0);
+        }));
+    }
+    // Queued in a pipeline: its result is read later.
+    bool sendPrepared(PGconn* conn, const char* name) const
+    {
+        return bound([&](const char* const* values, const int* lengths) {
+            return PQsendQueryPrepared(conn, name, count(), values, lengths, m_formats.data(), 0);
+        });
+    }
+    bool send(PGconn* conn, const char* sql) const
+    {
+        return bound([&](const char* const* values, const int* lengths) {
+            return PQsendQueryParams(conn, sql, count(), nullptr, values, lengths, m_formats.data(),
+                                     0);
+        });
+    }
+
+private:
+    Params& add(const QByteArray& value, int format)
+    {
+        m_values.push_back(value);
+        m_formats.push_back(format);
+        return *this;
+    }
+    QByteArrayList m_values;
+    std::vector<int> m_formats;
+};
+
+bool ok(const Result& r)
+{
+    const ExecStatusType s = PQresultStatus(r.get());
+    return s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK;
+}
+
+// A failed statement's kind, by its SQLSTATE (or the connection's state when it has none).
+ArchiveFailure statementFailure(PGconn* conn, const PGresult* r)
+{
+    ArchiveFailure f{ArchiveFailure::Other, QString::fromUtf8(PQerrorMessage(conn)).trimmed()};
+    const QByteArray state = r ? QByteArray(PQresultErrorField(r, PG_DIAG_SQLSTATE)) : QByteArray();
+    if (r && PQresultErrorMessage(r)[0])
+        f.text = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
+    if (PQstatus(conn) != CONNECTION_OK || state.startsWith("08") || state.startsWith("57P"))
+        f.kind = ArchiveFailure::Unreachable;
+    else if (state.startsWith("28") || state == "42501")
+        f.kind = ArchiveFailure::Refused;
+    else if (state == "42P01" || state == "3F000" || state == "42703" || state == "42883")
+        f.kind = ArchiveFailure::Incompatible;
+    return f;
+}
+
+// A connection that did not come about: refused when the server answered and said no.
+ArchiveFailure connectionFailure(PGconn* conn)
+{
+    const QString text = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+    static const char* const refusals[] = {"authentication failed", "pg_hba.conf",
+                                           "does not exist",        "permission denied",
+                                           "no password supplied",  "password is required"};
+    for (const char* words : refusals)
+        if (text.contains(QLatin1String(words), Qt::CaseInsensitive))
+            return {ArchiveFailure::Refused, text};
+    return {ArchiveFailure::Unreachable, text};
+}
+
+// Columns 0..8 as kEntryColumns names them.
+void readEntry(const PGresult* r, int row, ArchiveEntry& e)
+{
+    const auto text = [&](int column) { return QString::fromUtf8(PQgetvalue(r, row, column)); };
+    e.origin = text(0);
+    e.id = QByteArray(PQgetvalue(r, row, 1)).toLongLong();
+    e.timeMs = QByteArray(PQgetvalue(r, row, 2)).toLongLong();
+    e.kind = kindFromName(text(3)).value_or(StoreKind::Received);
+    e.memory = QByteArray(PQgetvalue(r, row, 4)).toInt();
+    e.source = text(5);
+    e.host = text(6);
+    e.user = text(7);
+    size_t size = 0;
+    unsigned char* blob =
+        PQunescapeBytea(reinterpret_cast<const unsigned char*>(PQgetvalue(r, row, 8)), &size);
+    readRecordBlob(blob, qsizetype(size), e.record);
+    PQfreemem(blob);
+}
+
+const ArchiveFailure kNotOpen{ArchiveFailure::Unreachable,
+                              QStringLiteral("not connected to the team archive")};
+} // namespace
+
+ServerArchive::~ServerArchive()
+{
+    close();
+}
+
+void ServerArchive::close()
+{
+    if (m_conn)
+        PQfinish(m_conn);
+    m_conn = nullptr;
+    m_prepared = false;
+}
+
+bool ServerArchive::parseable(const QString& conninfo, QString* why)
+{
+    char* error = nullptr;
+    PQconninfoOption* options = PQconninfoParse(conninfo.toUtf8().constData(), &error);
+    if (options)
+        PQconninfoFree(options);
+    if (error && why)
+        *why = QString::fromUtf8(error).trimmed();
+    if (error)
+        PQfreemem(error);
+    return options != nullptr;
+}
+
+ArchiveFailure ServerArchive::connect(const QString& conninfo)
+{
+    close();
+    // The connection string is expanded in place of dbname; what it says overrides the
+    // defaults given before it.
+    const QByteArray info = conninfo.toUtf8();
+    const QByteArray timeout = QByteArray::number(qint64(kConnectTimeout.count()));
+    const char* const keys[] = {"connect_timeout", "application_name", "dbname", nullptr};
+    const char* const values[] = {timeout.constData(), "quillon", info.constData(), nullptr};
+    m_conn = PQconnectdbParams(keys, values, 1);
+    if (PQstatus(m_conn) == CONNECTION_OK)
+        return {};
+    const ArchiveFailure f =
+        m_conn ? connectionFailure(m_conn)
+               : ArchiveFailure{ArchiveFailure::Other, QStringLiteral("out of memory")};
+    close();
+    return f;
+}
+
+ArchiveFailure ServerArchive::open(const QString& conninfo)
+{
+    if (ArchiveFailure f = connect(conninfo))
+        return f;
+    int version = 0;
+    ArchiveFailure f = schemaVersion(version);
+    if (!f && version == 0)
+        f = {ArchiveFailure::Incompatible,
+             QStringLiteral("no team archive in this database (quillon-cli server init makes it)")};
+    if (!f && version > kSchemaVersion)
+        f = {ArchiveFailure::Incompatible,
+             QStringLiteral("the team archive was made by a newer program (schema %1)")
+                 .arg(version)};
+    if (f)
+        close();
+    return f;
+}
+
+bool ServerArchive::encrypted() const
+{
+    return m_conn && PQsslInUse(m_conn);
+}
+
+ArchiveFailure ServerArchive::exec(const char* sql)
+{
+    if (!m_conn)
+        return kNotOpen;
+    const Result r(PQexec(m_conn, sql));
+    return ok(r) ? ArchiveFailure{} : statementFailure(m_conn, r.get());
+}
+
+ArchiveFailure ServerArchive::schemaVersion(int& version)
+{
+    if (!m_conn)
+        return kNotOpen;
+    version = 0;
+    const Result there(PQexec(m_conn, "SELECT to_regclass('quillon.about') IS NOT NULL"));
+    if (!ok(there))
+        return statementFailure(m_conn, there.get());
+    if (PQgetvalue(there.get(), 0, 0)[0] != 't')
+        return {};
+    const Result r(PQexec(m_conn, "SELECT max(version) FROM quillon.about"));
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    version = QByteArray(PQgetvalue(r.get(), 0, 0)).toInt();
+    return {};
+}
+
+ArchiveFailure ServerArchive::init()
+{
+    if (ArchiveFailure f = exec("BEGIN"))
+        return f;
+    int version = 0;
+    ArchiveFailure f = exec(kInitLock);
+    if (!f)
+        f = schemaVersion(version);
+    if (!f && version > kSchemaVersion)
+        f = {ArchiveFailure::Incompatible,
+             QStringLiteral("the team archive was made by a newer program (schema %1)")
+                 .arg(version)};
+    for (int v = version; !f && v < kSchemaVersion; ++v)
+        f = exec(kMigrations[v]);
+    if (!f && version < kSchemaVersion) {
+        const Result r = Params()
+                             .number(kSchemaVersion)
+                             .exec(m_conn, "UPDATE quillon.about SET version = $1::integer");
+        if (!ok(r))
+            f = statementFailure(m_conn, r.get());
+    }
+    if (!f)
+        f = exec(kRoles);
+    if (!f)
+        f = exec("COMMIT");
+    if (f)
+        exec("ROLLBACK");
+    return f;
+}
+
+ArchiveFailure ServerArchive::append(ArchiveEntry&)
+{
+    return {ArchiveFailure::Refused,
+            QStringLiteral("the team archive takes entries only from a PC's own archive")};
+}
+
+ArchiveFailure ServerArchive::appendAll(std::vector<ArchiveEntry>&)
+{
+    ArchiveEntry none;
+    return append(none);
+}
+
+ArchiveFailure ServerArchive::query(const ArchiveQuery& q, std::vector<ArchiveEntry>& out)
+{
+    out.clear();
+    if (!m_conn)
+        return kNotOpen;
+    Params params;
+    QByteArray sql = QByteArray(kEntryColumns) + " WHERE true";
+    const auto next = [&] { return "$" + QByteArray::number(params.count()); };
+    // Each term a phrase of its own: what was typed is never read as query syntax.
+    for (const QString& term : archiveSearchTerms(q.search)) {
+        params.text(term);
+        sql += " AND notes_tsv @@ phraseto_tsquery('simple', " + next() + ")";
+    }
+    if (q.memory) {
+        params.number(*q.memory);
+        sql += " AND memory = " + next() + "::smallint";
+    }
+    if (q.sinceMs) {
+        params.number(*q.sinceMs);
+        sql += " AND time >= to_timestamp(" + next() + "::bigint / 1000.0)";
+    }
+    if (q.untilMs) {
+        params.number(*q.untilMs);
+        sql += " AND time < to_timestamp(" + next() + "::bigint / 1000.0)";
+    }
+    if (q.beyondId > 0) {
+        params.number(q.beyondTimeMs);
+        sql += QByteArray(" AND (time, origin, local_id) ") + (q.newestFirst ? "<" : ">") +
+               " (to_timestamp(" + next() + "::bigint / 1000.0), ";
+        params.text(q.beyondOrigin);
+        sql += next() + "::uuid, ";
+        params.number(q.beyondId);
+        sql += next() + "::bigint)";
+    }
+    const QByteArray order = q.newestFirst ? " DESC" : " ASC";
+    sql += " ORDER BY time" + order + ", origin" + order + ", local_id" + order;
+    if (q.limit > 0) {
+        params.number(q.limit);
+        sql += " LIMIT " + next() + "::integer";
+    }
+    const Result r = params.exec(m_conn, sql.constData());
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    const int rows = PQntuples(r.get());
+    out.resize(size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        readEntry(r.get(), row, out[size_t(row)]);
+    return {};
+}
+
+ArchiveFailure ServerArchive::fetch(const EntryRef& ref, ArchiveEntry& out, bool& found)
+{
+    found = false;
+    if (!m_conn)
+        return kNotOpen;
+    // A team archive holds many origins: a bare id names none of them.
+    if (ref.origin.isEmpty())
+        return {};
+    const Result r = Params()
+                         .text(ref.origin)
+                         .number(ref.id)
+                         .exec(m_conn, (QByteArray(kEntryColumns) +
+                                        " WHERE origin = $1::uuid AND local_id = $2::bigint")
+                                           .constData());
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    found = PQntuples(r.get()) == 1;
+    if (found)
+        readEntry(r.get(), 0, out);
+    return {};
+}
+
+ArchiveFailure ServerArchive::highWater(const QString& origin, qint64& id)
+{
+    if (!m_conn)
+        return kNotOpen;
+    const Result r = Params().text(origin).exec(
+        m_conn, "SELECT coalesce(max(local_id), 0) FROM quillon.entries WHERE origin = $1::uuid");
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    id = QByteArray(PQgetvalue(r.get(), 0, 0)).toLongLong();
+    return {};
+}
+
+ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qint64& added,
+                                     const std::function<void(size_t)>& afterEach)
+{
+    added = 0;
+    if (!m_conn)
+        return kNotOpen;
+    if (!m_prepared) {
+        const Result r(PQprepare(m_conn, "quillon_insert", kInsertEntry, 0, nullptr));
+        if (!ok(r))
+            return statementFailure(m_conn, r.get());
+        m_prepared = true;
+    }
+    // The batch goes out as one pipeline: one round trip for all its statements. What each
+    // statement sent is (an entry or not) tells how its result counts.
+    if (PQenterPipelineMode(m_conn) != 1)
+        return statementFailure(m_conn, nullptr);
+    std::vector<bool> entries;
+    bool sent = Params().send(m_conn, "BEGIN");
+    entries.push_back(false);
+    QString lastOrigin;
+    for (size_t i = 0; sent && i < batch.size(); ++i) {
+        const ArchiveEntry& e = batch[i];
+        if (e.origin != lastOrigin) {
+            sent = Params().text(e.origin).text(e.host).send(m_conn, kInsertOrigin);
+            entries.push_back(false);
+            lastOrigin = e.origin;
+        }
+        Params p;
+        p.text(e.origin)
+            .number(e.id)
+            .number(e.timeMs)
+            .text(kindName(e.kind))
+            .number(e.memory)
+            .text(e.source)
+            .text(e.host)
+            .text(e.user)
+            .binary(recordBlob(e.record));
+        for (const QString& line : noteTexts(e.record))
+            p.text(line);
+        p.text(archiveIndexWords(noteIndexText(e.record)));
+        sent = sent && p.sendPrepared(m_conn, "quillon_insert");
+        entries.push_back(true);
+        if (afterEach)
+            afterEach(i);
+    }
+    sent = sent && Params().send(m_conn, "COMMIT") && PQpipelineSync(m_conn) == 1;
+    entries.push_back(false);
+    ArchiveFailure f = sent ? ArchiveFailure{} : statementFailure(m_conn, nullptr);
+    // Every statement's result, then the sync's. After a failure the rest are aborted.
+    for (size_t q = 0; sent && q < entries.size(); ++q) {
+        const Result r(PQgetResult(m_conn));
+        if (!r) {
+            f = statementFailure(m_conn, nullptr);
+            break;
+        }
+        if (PQresultStatus(r.get()) == PGRES_PIPELINE_ABORTED) {
+            // not run, after a failure already kept
+        } else if (!ok(r)) {
+            if (!f)
+                f = statementFailure(m_conn, r.get());
+        } else if (entries[q]) {
+            added += QByteArray(PQcmdTuples(r.get())).toLongLong();
+        }
+        PQclear(PQgetResult(m_conn)); // the end of this statement's results
+    }
+    while (sent && PQstatus(m_conn) == CONNECTION_OK) {
+        const Result r(PQgetResult(m_conn));
+        if (!r || PQresultStatus(r.get()) == PGRES_PIPELINE_SYNC)
+            break;
+    }
+    if (PQexitPipelineMode(m_conn) != 1) {
+        // Results still pending on a broken connection: it is given up.
+        if (!f)
+            f = statementFailure(m_conn, nullptr);
+        f.kind = ArchiveFailure::Unreachable;
+        close();
+    } else if (f) {
+        exec("ROLLBACK");
+    }
+    if (f)
+        added = 0;
+    return f;
+}
+
+} // namespace quillon
