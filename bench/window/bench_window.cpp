@@ -1,3 +1,6 @@
+// BM_Resize: the main window at its first size showing a record, resized to a new size: the
+// relayout and the repaint of everything it shows. Goal: median <= 16 ms.
+//
 // From the last byte of a record frame on the line to its list item marked and its trace drawn
 // in the real main window. The frames are the ones the simulated instrument sends (its own
 // Instrument and PseudoTerminal), written here on the terminal's master side so that the moment
@@ -157,6 +160,39 @@ BENCHMARK(BM_LastByteToScreen)
     ->UseManualTime()
     ->Iterations(200)
     ->Unit(benchmark::kMillisecond);
+
+void BM_Resize(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    qputenv("QUILLON_ARCHIVE", QFile::encodeName(dir.filePath("archive.sqlite")));
+    Application app(Edition::quillon());
+    MainWindow& w = app.window();
+    w.startUp();
+    w.fitToContents();
+    app.module().store(6, app.module().membank[6], {StoreKind::Restored, {}, true});
+    w.showRecord(6);
+    w.show();
+    settle(200);
+    const QSize first = w.size();
+    std::vector<double> samples;
+    int round = 0;
+    for (auto _ : state) {
+        // Alternately a little larger and back: every round lays out and paints anew.
+        const int step = (++round % 2) * 40;
+        const auto start = Clock::now();
+        w.resize(first + QSize(step, step / 2));
+        w.repaint();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        samples.push_back(took.count() * 1000);
+    }
+    state.counters["median_ms"] = bench::percentile(samples, 0.5);
+    state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
+    state.SetLabel("goal: median <= 16 ms");
+}
+BENCHMARK(BM_Resize)->UseManualTime()->Iterations(60)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -140,7 +140,7 @@ std::optional<Record> RegisterController::recordOf(qint64 entry)
 {
     ArchiveEntry e;
     bool found = false;
-    if (const ArchiveFailure f = m_journal.archive().fetch(entry, e, found)) {
+    if (const ArchiveFailure f = m_journal.archive().fetch(EntryRef{{}, entry}, e, found)) {
         told(tr("The archive cannot be read: %1").arg(f.text));
         return std::nullopt;
     }

@@ -31,6 +31,8 @@ public:
 
     int portno = 0;
     int reqmemno = 0;
+    // The bank row last opened onto the display (0 at start-up), as the window's showRecord sets
+    // it. Nothing decides by it: what is on display now is the window's shownRow().
     int curmem = 0;
     bool capbusy = false;
 

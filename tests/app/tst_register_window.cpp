@@ -84,7 +84,7 @@ private slots:
         MainWindow& w = app.window();
         auto* controller = w.findChild<RegisterController*>(QStringLiteral("registerController"));
         QVERIFY(controller);
-        QCOMPARE(w.mnutools->actions().last(), controller->mnuregister);
+        QVERIFY(w.mnutools->actions().contains(controller->mnuregister));
         RegisterWindow* form = openedRegister(w);
         QVERIFY(form && form->isVisible());
         QAbstractItemModel* listed = form->lstlocations->model();
@@ -157,8 +157,8 @@ private slots:
         bool found = false;
         SqliteArchive archive;
         QVERIFY(!archive.open(m_work.archivePath()));
-        QVERIFY(!archive.fetch(older.entry, olderEntry, found) && found);
-        QVERIFY(!archive.fetch(newer.entry, newerEntry, found) && found);
+        QVERIFY(!archive.fetch(EntryRef{{}, older.entry}, olderEntry, found) && found);
+        QVERIFY(!archive.fetch(EntryRef{{}, newer.entry}, newerEntry, found) && found);
         QVERIFY(std::equal(newerEntry.record.begin(), newerEntry.record.begin() + kSampleCount,
                            w.module().recbuf.begin()));
         AscanToolsController* tools = w.findChild<AscanToolsController*>();

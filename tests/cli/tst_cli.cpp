@@ -614,7 +614,8 @@ print(bank.column_dimensions['D'].width > 16)
         QVERIFY2(general.contains("\n  " + usage), usage);
         QCOMPARE(r.out.contains("\nsources: "), usage.contains("SOURCE"));
         QVERIFY(r.out.endsWith("\nexit status: 0 success, 1 usage, 2 unusable input, 3 device or "
-                               "output failure\n"));
+                               "output failure,\n             4 team archive unreachable or "
+                               "refusing\n"));
     }
 
     void hugeFileRefusedUnread()
