@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -58,7 +59,14 @@ int main(int argc, char** argv)
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
-    window.fitToContents();
+    // As the first window opens on a screen with room for all of it.
+    window.resize(window.sizeHint());
+    window.show();
+    auto* page = window.findChild<QScrollArea*>(QStringLiteral("scrmain"));
+    for (int i = 0; i < 3 && page->viewport()->size() != page->widget()->sizeHint(); ++i) {
+        window.resize(window.size() + page->widget()->sizeHint() - page->viewport()->size());
+        QCoreApplication::processEvents();
+    }
     window.lstmem->setCurrentIndex(window.lstmem->model()->index(6, 0));
     window.lstmem->setRowSelected(6, true);
     window.lstmem_DblClick();
