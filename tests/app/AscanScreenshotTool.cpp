@@ -1,5 +1,6 @@
 // Saves a picture of the main window with the A-scan tools in use (a zoomed comparison of two
 // memories of different RANGE, the cursor and the gate peaks): quillon-ascan-screenshot OUT.png
+#include "FirstSize.h"
 #include "ScreenshotFolder.h"
 #include "support/Records.h"
 #include "view/AscanOverlay.h"
@@ -46,7 +47,7 @@ int main(int argc, char** argv)
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
-    window.resize(window.sizeHint());
+    quillon::test::showAtFirstSize(window);
     window.openMemory(6);
     auto* tools = window.findChild<quillon::AscanToolsController*>();
     if (!tools) {

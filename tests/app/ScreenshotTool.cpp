@@ -1,5 +1,6 @@
 // Saves a picture of the main window showing a realistic record, and with a second name one of
 // the bank overview: quillon-screenshot OUT.png [OVERVIEW.png]
+#include "FirstSize.h"
 #include "ScreenshotFolder.h"
 #include "support/Records.h"
 #include "view/MemoryList.h"
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
-#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -59,14 +59,7 @@ int main(int argc, char** argv)
         module.store(memory - 1, module.recbuf, {quillon::StoreKind::Received, {}});
     }
     quillon::MainWindow& window = app.window();
-    // As the first window opens on a screen with room for all of it.
-    window.resize(window.sizeHint());
-    window.show();
-    auto* page = window.findChild<QScrollArea*>(QStringLiteral("scrmain"));
-    for (int i = 0; i < 3 && page->viewport()->size() != page->widget()->sizeHint(); ++i) {
-        window.resize(window.size() + page->widget()->sizeHint() - page->viewport()->size());
-        QCoreApplication::processEvents();
-    }
+    quillon::test::showAtFirstSize(window);
     window.lstmem->setCurrentIndex(window.lstmem->model()->index(6, 0));
     window.lstmem->setRowSelected(6, true);
     window.lstmem_DblClick();
