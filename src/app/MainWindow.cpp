@@ -31,6 +31,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace quillon
 {
@@ -78,17 +79,21 @@ void MainWindow::fitToContents()
     if (m_placed)
         return;
     m_placed = true;
-    resize(sizeHint());
-    // The window's hint may leave the page a little short (the status bar's widgets): grow by
-    // what the page still lacks, as far as the screen has room.
-    layout()->activate();
-    const auto* scroll = static_cast<QScrollArea*>(centralWidget());
-    QSize wanted =
-        size() +
-        (scroll->widget()->sizeHint() - scroll->viewport()->size()).expandedTo(QSize(0, 0));
-    if (const QScreen* where = screen())
-        wanted = wanted.boundedTo(where->availableSize());
-    resize(wanted);
+    const QScreen* where = screen();
+    resize(where ? sizeHint().boundedTo(where->availableSize()) : sizeHint());
+    // Once shown and laid out: the window's hint may leave the page a little short (the status
+    // bar's widgets), so it grows by what the page still lacks, as far as the screen has room.
+    QTimer::singleShot(0, this, [this] {
+        const auto* scroll = static_cast<QScrollArea*>(centralWidget());
+        if (!isVisible() || scroll->viewport()->size().isEmpty())
+            return;
+        QSize wanted =
+            size() +
+            (scroll->widget()->sizeHint() - scroll->viewport()->size()).expandedTo(QSize(0, 0));
+        if (const QScreen* room = screen())
+            wanted = wanted.boundedTo(room->availableSize());
+        resize(wanted);
+    });
 }
 
 MainWindow::~MainWindow() = default;
