@@ -4,10 +4,14 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "core/BankTable.h"
+#include "core/LoadedFile.h"
 #include "core/MemoryListParser.h"
 #include "core/TestedTime.h"
 #include "JsonWriter.h"
 #include "report/TableExport.h"
+
+#include <thread>
+#include <vector>
 
 namespace quillon::cli
 {
@@ -117,10 +121,22 @@ int runTable(const QStringList& args, const QString& usage)
         !parseMemoryList(line.value(QStringLiteral("--memories")), memories, &problem, &all))
         return usageError(usage, QStringLiteral("--memories: ") + problem);
 
-    // Every file is checked before anything is written.
-    for (const QString& file : files)
-        if (!readBankInput(file))
+    // Every file is checked before anything is written, two at a time (reading is most of the
+    // work); the first one in the order given that cannot be used is reported.
+    std::vector<std::optional<FileFailure>> checks(std::size_t(files.size()));
+    const auto check = [&files, &checks](qsizetype first) {
+        auto contents = std::make_unique<BankFileContents>();
+        for (qsizetype i = first; i < files.size(); i += 2)
+            checks[std::size_t(i)] = readBankFile(files[i], *contents);
+    };
+    std::thread second(check, 1);
+    check(0);
+    second.join();
+    for (const auto& failure : checks)
+        if (failure) {
+            err(briefText(*failure));
             return BadInput;
+        }
 
     const BankFilesTable table(files, memories);
     if (format == QLatin1String("json"))
