@@ -49,10 +49,8 @@ LinkController::~LinkController() = default;
 
 void LinkController::connectLink()
 {
-    // The list item follows the bank by itself; a record sent by the instrument is drawn at once,
-    // a captured one when the capture ends.
-    // A record sent by the instrument or captured is drawn at once; the trace before it stays
-    // until then.
+    // The list item follows the bank by itself. A record sent by the instrument or captured is
+    // drawn at once; the trace before it stays until then.
     connect(&m_window.module(), &Module1::rowChanged, this, [this](int row, StoreKind kind) {
         if (kind != StoreKind::Received && kind != StoreKind::Captured)
             return;
