@@ -1,3 +1,4 @@
+// BM_LastByteToScreenWhileUploading: the same while the team archive's uploader is sending.
 // BM_Resize: the main window at its first size showing a record, resized to a new size: the
 // relayout and the repaint of everything it shows. Goal: median <= 16 ms.
 //
@@ -15,10 +16,17 @@
 #include "app/Application.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
+#include "app/TeamController.h"
+#include "archive/ServerArchive.h"
+#include "archive/SqliteArchive.h"
 #include "link/InstrumentLink.h"
+#include "support/PgCluster.h"
+#include "support/Records.h"
 #include "view/AscanView.h"
+#include "view/WindowSettings.h"
 
 #include <benchmark/benchmark.h>
+#include <libpq-fe.h>
 
 #include "view/MemoryList.h"
 #include <QApplication>
@@ -87,7 +95,47 @@ double threadCpuMs()
     return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
 }
 
-void BM_LastByteToScreen(benchmark::State& state)
+// A team archive on a throwaway cluster, and waiting in the PC's archive so many entries that the
+// uploader is still sending them while the records are measured.
+struct UploadUnderway {
+    test::PgCluster cluster;
+    QString conninfo;
+
+    bool prepare(const QString& localArchive, int waiting, QString* why)
+    {
+        if (!cluster.create(why) || !cluster.freshDatabase(QStringLiteral("team"), why))
+            return false;
+        conninfo = cluster.conninfo(QStringLiteral("team"));
+        ServerArchive server;
+        if (server.connect(conninfo) || server.init()) {
+            *why = QStringLiteral("no team archive");
+            return false;
+        }
+        SqliteArchive local;
+        local.open(localArchive);
+        std::vector<ArchiveEntry> entries(static_cast<size_t>(waiting));
+        for (int n = 0; n < waiting; ++n) {
+            entries[size_t(n)].memory = 1 + n % kMemoryCount;
+            entries[size_t(n)].record = test::realisticRecord(entries[size_t(n)].memory);
+        }
+        local.appendAll(entries);
+        WindowSettings::enable(QStringLiteral("QuillonBench"));
+        WindowSettings::setValue(QLatin1String(TeamController::kServerKey), conninfo);
+        return true;
+    }
+
+    qint64 uploaded() const
+    {
+        PGconn* conn = PQconnectdb(conninfo.toUtf8().constData());
+        PGresult* r = PQexec(conn, "SELECT count(*) FROM quillon.entries");
+        const qint64 count = QByteArray(PQgetvalue(r, 0, 0)).toLongLong();
+        PQclear(r);
+        PQfinish(conn);
+        return count;
+    }
+};
+
+void lastByteToScreen(benchmark::State& state, bool uploading)
 {
     QTemporaryDir dir;
     QString error;
@@ -99,6 +147,12 @@ void BM_LastByteToScreen(benchmark::State& state)
     }
     QDir::setCurrent(dir.path());
     qputenv("QUILLON_ARCHIVE", QFile::encodeName(dir.filePath("archive.sqlite")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+    UploadUnderway upload;
+    if (uploading && !upload.prepare(dir.filePath("archive.sqlite"), 200000, &error)) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
     QFile config(QStringLiteral("dfd.cfg"));
     config.open(QIODevice::WriteOnly);
     config.write(QFile::encodeName(pty->slavePath()) + "\r\n");
@@ -151,12 +205,32 @@ void BM_LastByteToScreen(benchmark::State& state)
     state.counters["p90_ms"] = bench::percentile(samples, 0.9);
     state.counters["max_ms"] = *std::max_element(samples.begin(), samples.end());
     state.counters["cpu_median_ms"] = bench::percentile(cpu, 0.5);
-    state.SetLabel("goal: median <= 20 ms");
+    if (uploading) // how far the upload had come by the end: it ran throughout
+        state.counters["uploaded"] = double(upload.uploaded());
+    state.SetLabel(uploading ? "goal: median <= 20 ms while the team upload runs"
+                             : "goal: median <= 20 ms");
+}
+
+void BM_LastByteToScreen(benchmark::State& state)
+{
+    lastByteToScreen(state, false);
 }
 BENCHMARK(BM_LastByteToScreen)
     ->ArgName("memories")
     ->Arg(10)
     ->Arg(kMemoryCount)
+    ->UseManualTime()
+    ->Iterations(200)
+    ->Unit(benchmark::kMillisecond);
+
+// The same while the uploader sends 200,000 waiting entries to a team archive on this machine.
+void BM_LastByteToScreenWhileUploading(benchmark::State& state)
+{
+    lastByteToScreen(state, true);
+}
+BENCHMARK(BM_LastByteToScreenWhileUploading)
+    ->ArgName("memories")
+    ->Arg(10)
     ->UseManualTime()
     ->Iterations(200)
     ->Unit(benchmark::kMillisecond);
