@@ -411,9 +411,8 @@ ArchiveFailure SqliteArchive::setSessionBank(qint64 session, const QString& path
     Statement s;
     if (ArchiveFailure f = prepare(s.s, "UPDATE sessions SET bank = ?2 WHERE id = ?1"))
         return f;
-    const QByteArray utf8 = path.toUtf8();
     sqlite3_bind_int64(s.s, 1, session);
-    sqlite3_bind_text(s.s, 2, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    bindText(s.s, 2, path);
     const int rc = sqlite3_step(s.s);
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
@@ -427,8 +426,7 @@ ArchiveFailure SqliteArchive::sessionBank(qint64 session, QString& path)
     sqlite3_bind_int64(s.s, 1, session);
     const int rc = sqlite3_step(s.s);
     if (rc == SQLITE_ROW)
-        path = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s.s, 0)),
-                                 sqlite3_column_bytes(s.s, 0));
+        path = columnText(s.s, 0);
     return rc == SQLITE_ROW || rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
 
