@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-serialport-dev qt6-svg-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # Qt Linguist: the .ts files, lupdate, lrelease; Qt's own dialogs translated
+    fonts-noto-cjk # Chinese text in the window
     libzip-dev zlib1g-dev libbenchmark-dev libxlsxwriter-dev libsqlite3-dev libpq-dev
     postgresql-15 # the team archive server, started by the tests as a throwaway cluster
     clang libclang-rt-14-dev

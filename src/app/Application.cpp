@@ -4,6 +4,8 @@
 #include "app/ArchiveController.h"
 #include "app/AscanToolsController.h"
 #include "app/FilesController.h"
+#include "app/Language.h"
+#include "app/LanguageController.h"
 #include "app/LinkController.h"
 #include "app/MainWindow.h"
 #include "app/OverviewController.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -32,6 +35,7 @@ Application::Application(const Edition& edition)
     auto* tools = new AscanToolsController(*m_window);
     new RegisterController(*m_window, files->journal(), *tools);
     new TeamController(*m_window, files->journal());
+    new LanguageController(*m_window);
 }
 
 Application::~Application() = default;
@@ -66,6 +70,11 @@ int runApplication(int argc, char** argv, const Edition& edition)
     WindowSettings::enable(QStringLiteral("Quillon")); // window sizes, columns, last folders
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QApplication::setWindowIcon(appIcon());
+    // Before any window exists: texts are translated as they are made.
+    const QString language = Language::effective(QLocale::system().uiLanguages());
+    Language::install(language);
+    if (!Language::chosen().isEmpty()) // numbers on screen as the chosen language writes them
+        QLocale::setDefault(QLocale(language));
 
     Application app(edition);
     app.start(QApplication::arguments().mid(1));
