@@ -1,12 +1,15 @@
 // Every text of the secondary windows fits its control: each label, push, radio and check button,
 // combo box entry and frame caption is measured with the font the control really uses and
 // compared with the room the style gives its text. CTest runs this program at device pixel
-// ratios 1, 1.5 and 2, and once with the Liberation faces hidden, so that DejaVu stands in.
+// ratios 1, 1.5 and 2, once with the Liberation faces hidden, so that DejaVu stands in, and in
+// each language the window is translated into (QUILLON_TEST_LANGUAGE names it).
 // With QUILLON_WINDOW_SHOTS naming a folder, each window is also saved there as a PNG.
 
 #include "app/AboutBox.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/Language.h"
+#include "app/ManualWindow.h"
 #include "app/PortSelectionWindow.h"
 #include "core/FontFallback.h"
 #include "core/Module1.h"
@@ -15,7 +18,14 @@
 #include "link/InstrumentLink.h"
 #include "report/PrintOptionsWindow.h"
 #include "report/ReportPreviewWindow.h"
+#include "view/ArchiveListModel.h"
+#include "view/ArchiveWindow.h"
+#include "view/BankOverviewWindow.h"
+#include "view/BankTableModel.h"
 #include "view/PanelStyle.h"
+#include "view/RegisterModel.h"
+#include "view/RegisterWindow.h"
+#include "view/TeamSettingsWindow.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -197,6 +207,7 @@ using WindowMaker = std::function<QWidget*()>;
 struct Fixture {
     Module1 module;
     InstrumentLink link{module};
+    BankTableModel table{module};
     QPrinter printer;
     Edition quillon = Edition::quillon();
     Edition pellisor = Edition::pellisor();
@@ -215,6 +226,11 @@ private slots:
     {
         QVERIFY(m_work.isValid());
         QVERIFY(QDir::setCurrent(m_work.path()));
+        if (const QString language = qEnvironmentVariable("QUILLON_TEST_LANGUAGE");
+            !language.isEmpty()) {
+            QVERIFY(Language::install(language));
+            QLocale::setDefault(QLocale(language));
+        }
         m_fixture = std::make_unique<Fixture>();
         m_fixture->printer.setOutputFormat(QPrinter::PdfFormat);
         m_fixture->module.startUp();
@@ -252,6 +268,21 @@ private slots:
             [] { return new AboutBox(QStringLiteral("Quillon")); });
         QTest::newRow("frmpreview")
             << WindowMaker([&f] { return new ReportPreviewWindow(f.printer, [](QPrinter&) {}); });
+        QTest::newRow("overview") << WindowMaker([&f] { return new BankOverviewWindow(f.table); });
+        QTest::newRow("archive") << WindowMaker([] {
+            auto* model = new ArchiveListModel(nullptr);
+            auto* w = new ArchiveWindow(model);
+            model->setParent(w);
+            return w;
+        });
+        QTest::newRow("register") << WindowMaker([] {
+            auto* model = new RegisterModel;
+            auto* w = new RegisterWindow(model);
+            model->setParent(w);
+            return w;
+        });
+        QTest::newRow("team") << WindowMaker([] { return new TeamSettingsWindow; });
+        QTest::newRow("manual") << WindowMaker([] { return new ManualWindow(QString()); });
     }
 
     void everyTextFits()
