@@ -39,10 +39,10 @@ for path in "${expected[@]}"; do
     grep -qxF "$path" <<<"$contents" || fail "missing $path"
 done
 
-# Dependencies: the shared libraries found by dpkg-shlibdeps, and the report's fonts.
+# Dependencies: the shared libraries found by dpkg-shlibdeps, the report's fonts and the CJK font.
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libc6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 libzip4 \
-    fonts-liberation; do
+    fonts-liberation fonts-noto-cjk; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
