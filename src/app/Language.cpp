@@ -54,7 +54,8 @@ QString Language::effective(const QStringList& systemLanguages)
             return QStringLiteral("en");
         if (locale.language() == QLocale::German)
             return QStringLiteral("de");
-        if (locale.language() == QLocale::Chinese && locale.script() != QLocale::TraditionalChineseScript)
+        if (locale.language() == QLocale::Chinese &&
+            locale.script() != QLocale::TraditionalChineseScript)
             return QStringLiteral("zh_CN");
     }
     return QStringLiteral("en");

@@ -10,9 +10,7 @@
 namespace quillon
 {
 
-LanguageController::LanguageController(MainWindow& window)
-    : QObject(&window)
-    , m_window(window)
+LanguageController::LanguageController(MainWindow& window) : QObject(&window), m_window(window)
 {
     mnulanguage = named(window.toolsMenu()->addMenu(tr("Language")), "mnulanguage");
     auto* group = new QActionGroup(mnulanguage);

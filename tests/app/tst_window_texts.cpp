@@ -7,8 +7,8 @@
 
 #include "app/AboutBox.h"
 #include "app/Application.h"
-#include "app/MainWindow.h"
 #include "app/Language.h"
+#include "app/MainWindow.h"
 #include "app/ManualWindow.h"
 #include "app/PortSelectionWindow.h"
 #include "core/FontFallback.h"
