@@ -48,8 +48,8 @@ def main():
         for ts in ts_files:
             copy = Path(tmp) / Path(ts).name
             shutil.copyfile(ts, copy)
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", sources,
-                            "-ts", str(copy)], check=True)
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", "-I", sources,
+                            sources, "-ts", str(copy)], check=True)
             for line in problems(copy):
                 print(f"{Path(ts).name}: {line}")
                 failed = True
