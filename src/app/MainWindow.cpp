@@ -100,23 +100,22 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    fileMenu = named(menuBar()->addMenu(QStringLiteral("File")), "mnufile");
-    mnunew = named(fileMenu->addAction(QStringLiteral("New")), "mnunew");
-    mnuopen = named(fileMenu->addAction(QStringLiteral("Open")), "mnuopen");
-    mnusave = named(fileMenu->addAction(QStringLiteral("Save")), "mnusave");
+    fileMenu = named(menuBar()->addMenu(tr("File")), "mnufile");
+    mnunew = named(fileMenu->addAction(tr("New")), "mnunew");
+    mnuopen = named(fileMenu->addAction(tr("Open")), "mnuopen");
+    mnusave = named(fileMenu->addAction(tr("Save")), "mnusave");
     if (m_edition.wordExport)
-        mnuSave_word_doc =
-            named(fileMenu->addAction(QStringLiteral("Save as Word Doc")), "mnuSave_word_doc");
-    mnupsetup = named(fileMenu->addAction(QStringLiteral("PrintSetup")), "mnupsetup");
-    mnuprint = named(fileMenu->addAction(QStringLiteral("Print")), "mnuprint");
-    mnuexit = named(fileMenu->addAction(QStringLiteral("Exit")), "mnuexit");
+        mnuSave_word_doc = named(fileMenu->addAction(tr("Save as Word Doc")), "mnuSave_word_doc");
+    mnupsetup = named(fileMenu->addAction(tr("PrintSetup")), "mnupsetup");
+    mnuprint = named(fileMenu->addAction(tr("Print")), "mnuprint");
+    mnuexit = named(fileMenu->addAction(tr("Exit")), "mnuexit");
 
     // "Option" is a top-level entry without items: it acts when clicked.
-    mnuoption = named(menuBar()->addAction(QStringLiteral("Option")), "mnuoption");
+    mnuoption = named(menuBar()->addAction(tr("Option")), "mnuoption");
 
-    QMenu* help = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuhelp");
-    mnuhelpt = named(help->addAction(QStringLiteral("Help Topic")), "mnuhelpt");
-    mnuabout = named(help->addAction(QStringLiteral("About Data Capture")), "mnuabout");
+    QMenu* help = named(menuBar()->addMenu(tr("Help")), "mnuhelp");
+    mnuhelpt = named(help->addAction(tr("Help Topic")), "mnuhelpt");
+    mnuabout = named(help->addAction(tr("About Data Capture")), "mnuabout");
 
     // Their windows come with the features that attach them.
     for (QAction* a : {mnuopen, mnusave, mnuSave_word_doc, mnupsetup, mnuprint, mnuoption})
@@ -139,10 +138,10 @@ void MainWindow::buildControls()
     scroll->setWidget(central);
 
     lstmem = new MemoryList(m_module, m_drafts, central);
-    cmdcapture = named(new QPushButton(QStringLiteral("Capture"), central), "cmdcapture");
+    cmdcapture = named(new QPushButton(tr("Capture"), central), "cmdcapture");
     cmdcapture->setEnabled(false); // until the instrument link attaches
 
-    auto* ascanLabel = named(new QLabel(QStringLiteral("A  Scan"), central), "lblascan");
+    auto* ascanLabel = named(new QLabel(tr("A  Scan"), central), "lblascan");
     picascan = named(new AscanView(central), "picascan");
 
     m_ui->panel = new SetupPanel(central);
@@ -326,15 +325,15 @@ void MainWindow::lstmem_DblClick()
 void MainWindow::cmdtxtsav_Click()
 {
     if (m_shownRow == kNoRow) {
-        showStatus(QStringLiteral("Notes not saved: the record on display is not a memory of the "
-                                  "bank. Open a memory from the list first."));
+        showStatus(tr("Notes not saved: the record on display is not a memory of the bank. Open a "
+                      "memory from the list first."));
         return;
     }
     m_module.saveNotes(m_shownRow, m_ui->notes->edits());
     m_drafts->discard(m_shownRow);
     // The boxes now hold what the row holds: a line typed again is a change of the saved line.
     m_ui->notes->setTexts(noteTexts(m_module.membank[m_shownRow]));
-    showStatus(QStringLiteral("Notes saved into Mem %1").arg(m_shownRow + 1));
+    showStatus(tr("Notes saved into Mem %1").arg(m_shownRow + 1));
 }
 
 QList<int> MainWindow::selectedRows() const
@@ -355,7 +354,7 @@ const AscanDrawing& MainWindow::ascanDrawing() const
 QMenu* MainWindow::toolsMenu()
 {
     if (!mnutools)
-        mnutools = named(menuBar()->addMenu(QStringLiteral("Tools")), "mnutools");
+        mnutools = named(menuBar()->addMenu(tr("Tools")), "mnutools");
     return mnutools;
 }
 

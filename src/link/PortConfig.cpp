@@ -1,5 +1,6 @@
 #include "link/PortConfig.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -72,7 +73,7 @@ std::optional<PortSetting> PortConfig::read(const QString& path, QString* error)
     }
     const auto setting = parse(file.readAll());
     if (!setting && error)
-        *error = QStringLiteral("it names no port");
+        *error = QCoreApplication::translate("quillon::PortConfig", "it names no port");
     return setting;
 }
 
