@@ -111,6 +111,7 @@ void MainWindow::buildMenus()
     mnuexit = named(fileMenu->addAction(tr("Exit")), "mnuexit");
 
     // "Option" is a top-level entry without items: it acts when clicked.
+    //: Menu bar entry without items: opens the serial port selection.
     mnuoption = named(menuBar()->addAction(tr("Option")), "mnuoption");
 
     QMenu* help = named(menuBar()->addMenu(tr("Help")), "mnuhelp");
@@ -138,9 +139,11 @@ void MainWindow::buildControls()
     scroll->setWidget(central);
 
     lstmem = new MemoryList(m_module, m_drafts, central);
+    //: Button: asks the instrument for the memories selected in the list.
     cmdcapture = named(new QPushButton(tr("Capture"), central), "cmdcapture");
     cmdcapture->setEnabled(false); // until the instrument link attaches
 
+    //: Caption above the echo trace (A-scan).
     auto* ascanLabel = named(new QLabel(tr("A  Scan"), central), "lblascan");
     picascan = named(new AscanView(central), "picascan");
 
@@ -239,6 +242,7 @@ void MainWindow::changeDisplay(int row, const QString& name)
 QString MainWindow::withDraftNote(const QString& text) const
 {
     if (m_keptDraft == kNoRow)
+        //: A status line ended with a full stop.
         return tr("%1.").arg(text);
     return tr("%1 — your notes on Mem %2 are kept as a draft.").arg(text).arg(m_keptDraft + 1);
 }

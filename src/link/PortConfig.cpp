@@ -58,6 +58,7 @@ std::optional<PortSetting> PortConfig::parse(QByteArrayView contents)
 
 QByteArray PortConfig::format(const PortSetting& setting)
 {
+    // Fixed: the file's bytes never follow the language or the locale.
     const QByteArray line =
         setting.isNamed() ? setting.device.toUtf8() : QByteArray::number(setting.portno);
     return line + "\r\n";
