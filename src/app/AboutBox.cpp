@@ -3,6 +3,8 @@
 #include "app/AppIcon.h"
 #include "view/Widgets.h"
 
+#include <QCoreApplication>
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -32,13 +34,16 @@ QFrame* separator(QWidget* parent)
 
 QString versionText(int major, int minor, int revision)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(major).arg(minor).arg(revision);
+    return QCoreApplication::translate("quillon::AboutBox", "Version %1.%2.%3")
+        .arg(major)
+        .arg(minor)
+        .arg(revision);
 }
 
 AboutBox::AboutBox(const QString& title, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(tr("About %1").arg(title));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
@@ -56,14 +61,14 @@ AboutBox::AboutBox(const QString& title, QWidget* parent) : QDialog(parent)
         versionText(QUILLON_VERSION_MAJOR, QUILLON_VERSION_MINOR, QUILLON_VERSION_PATCH), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    Label2 = new QLabel(QStringLiteral("Application for to Transfer Data from Rail Tester  to PC"),
-                        this);
+    Label2 = new QLabel(tr("Application for to Transfer Data from Rail Tester  to PC"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setTextFormat(Qt::PlainText);
 
+    // Fixed: the maker's name.
     Label1 = named(new QLabel(QStringLiteral("Brennwick Track Instruments"), this), "Label1");
 
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
+    cmdOK = named(new QPushButton(tr("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
 

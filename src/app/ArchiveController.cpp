@@ -28,7 +28,7 @@ ArchiveController::ArchiveController(MainWindow& window, ArchiveJournal& journal
     : QObject(&window), m_window(window), m_journal(journal), m_model(&journal.archive())
 {
     setObjectName(QStringLiteral("archiveController"));
-    mnuarchive = named(m_window.toolsMenu()->addAction(QStringLiteral("Archive")), "mnuarchive");
+    mnuarchive = named(m_window.toolsMenu()->addAction(tr("Archive")), "mnuarchive");
     connect(mnuarchive, &QAction::triggered, this, &ArchiveController::showArchive);
 
     // What is stored while the window is open comes into its list, unless the operator is
@@ -62,16 +62,15 @@ void ArchiveController::showArchive()
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportBankRequested, this,
                 [this](const QList<EntryRef>& refs) {
-                    askPath("dlgarchivebank", QStringLiteral("Export Bank File"),
-                            QStringLiteral("Bank files (*.dat)"),
+                    askPath("dlgarchivebank", tr("Export Bank File"), tr("Bank files (*.dat)"),
                             [this, refs](const QString& path) {
                                 withEntries(refs, [this, path](auto& e) { writeBank(e, path); });
                             });
                 });
         connect(m_archiveWindow, &ArchiveWindow::exportPdfRequested, this,
                 [this](const QList<EntryRef>& refs) {
-                    askPath("dlgarchivepdf", QStringLiteral("Export PDF"),
-                            QStringLiteral("PDF files (*.pdf)"), [this, refs](const QString& path) {
+                    askPath("dlgarchivepdf", tr("Export PDF"), tr("PDF files (*.pdf)"),
+                            [this, refs](const QString& path) {
                                 withEntries(refs, [this, path](auto& e) { writePdf(e, path); });
                             });
                 });
@@ -88,7 +87,7 @@ std::vector<ArchiveEntry> ArchiveController::entries(const QList<qint64>& ids)
         ArchiveEntry e;
         bool found = false;
         if (const ArchiveFailure f = m_journal.archive().fetch({{}, id}, e, found)) {
-            told(QStringLiteral("The archive cannot be read: %1").arg(f.text));
+            told(tr("The archive cannot be read: %1").arg(f.text));
             return {};
         }
         if (found && isStorableMemory(e.memory))
@@ -211,7 +210,7 @@ void ArchiveController::requestRestore(const std::vector<ArchiveEntry>& found)
 {
     const auto restoreAndTell = [this](const std::vector<ArchiveEntry>& chosen) {
         const int stored = restore(chosen);
-        told(QStringLiteral("%1 entries restored to the bank.").arg(stored));
+        told(tr("%n entries restored to the bank.", nullptr, stored));
     };
     const std::vector<ArchiveEntry> over = entriesOverLaterWork(found);
     if (over.empty())
@@ -247,12 +246,12 @@ bool ArchiveController::writeBank(const std::vector<ArchiveEntry>& found, const 
 {
     if (const auto failure = BankSaver::writeFile(path, bankFileOf(found))) {
         showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
-                    QStringLiteral("\"%1\" cannot be written (%2).")
+                    tr("\"%1\" cannot be written (%2).")
                         .arg(QDir::toNativeSeparators(path),
                              failure->detail.isEmpty() ? failureText(*failure) : failure->detail));
         return false;
     }
-    told(QStringLiteral("Bank file written: %1").arg(QDir::toNativeSeparators(path)));
+    told(tr("Bank file written: %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -271,10 +270,10 @@ bool ArchiveController::writePdf(const std::vector<ArchiveEntry>& found, const Q
     const ReportOutcome outcome = ReportPrinter::writePdf(path, pages);
     if (!outcome.ok()) {
         showMessage(m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window,
-                    QStringLiteral("The Report can't be printed."));
+                    tr("The Report can't be printed."));
         return false;
     }
-    told(QStringLiteral("PDF written: %1").arg(QDir::toNativeSeparators(path)));
+    told(tr("PDF written: %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -282,8 +281,7 @@ void ArchiveController::askPath(const char* name, const QString& title, const QS
                                 std::function<void(const QString&)> write)
 {
     QWidget* parent = m_archiveWindow ? static_cast<QWidget*>(m_archiveWindow.data()) : &m_window;
-    QFileDialog* dialog =
-        saveDialog(parent, name, title, {filter, QStringLiteral("All files (*.*)")});
+    QFileDialog* dialog = saveDialog(parent, name, title, {filter, tr("All files (*.*)")});
     connect(dialog, &QFileDialog::fileSelected, this, std::move(write));
     dialog->open();
 }

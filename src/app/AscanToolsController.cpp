@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -30,7 +31,9 @@ constexpr double kExportPixelsPerUnit = 2.0; // the size the window shows it at 
 
 QString memoryName(int row)
 {
-    return row >= 0 ? QStringLiteral("Mem %1").arg(row + 1) : QStringLiteral("On display");
+    return row >= 0
+               ? QCoreApplication::translate("quillon::AscanToolsController", "Mem %1").arg(row + 1)
+               : QCoreApplication::translate("quillon::AscanToolsController", "On display");
 }
 } // namespace
 
@@ -39,24 +42,24 @@ AscanToolsController::AscanToolsController(MainWindow& window)
 {
     m_cursorReadout = named(new QLabel(&window), "lblcursor");
     m_cursorReadout->setMinimumWidth(m_cursorReadout->fontMetrics().horizontalAdvance(
-        QStringLiteral("Sample 249   Path 1234.56   Amplitude 100 %  ")));
+        //: The widest cursor readout, only measured for the label's width: translate it as the
+        //: readout under the A-scan is translated.
+        tr("Sample 249   Path 1234.56   Amplitude 100 %  ")));
     window.statusBar()->addPermanentWidget(m_cursorReadout);
 
     m_gateTable = named(new GateReadoutTable(&window), "tblgates");
     window.addUnderAscan(m_gateTable);
 
-    QMenu* menu = named(window.menuBar()->addMenu(QStringLiteral("A-scan")), "mnuascan");
-    mnucopyascan = named(menu->addAction(QStringLiteral("Copy A-scan")), "mnucopyascan");
-    mnusaveascan = named(menu->addAction(QStringLiteral("Save A-scan image")), "mnusaveascan");
+    QMenu* menu = named(window.menuBar()->addMenu(tr("A-scan")), "mnuascan");
+    mnucopyascan = named(menu->addAction(tr("Copy A-scan")), "mnucopyascan");
+    mnusaveascan = named(menu->addAction(tr("Save A-scan image")), "mnusaveascan");
     menu->addSeparator();
-    mnuwholetrace = named(menu->addAction(QStringLiteral("Whole trace")), "mnuwholetrace");
-    mnuclearcompare = named(menu->addAction(QStringLiteral("Clear comparison")), "mnuclearcompare");
+    mnuwholetrace = named(menu->addAction(tr("Whole trace")), "mnuwholetrace");
+    mnuclearcompare = named(menu->addAction(tr("Clear comparison")), "mnuclearcompare");
 
     QMenu* listMenu = window.lstmem->itemMenu();
-    mnucompare = named(listMenu->addAction(QStringLiteral("Compare with the trace on display")),
-                       "mnucompare");
-    mnucompareclear =
-        named(listMenu->addAction(QStringLiteral("Clear comparison")), "mnucompareclear");
+    mnucompare = named(listMenu->addAction(tr("Compare with the trace on display")), "mnucompare");
+    mnucompareclear = named(listMenu->addAction(tr("Clear comparison")), "mnucompareclear");
 
     connect(mnucopyascan, &QAction::triggered, this, &AscanToolsController::copyAscan);
     connect(mnusaveascan, &QAction::triggered, this, &AscanToolsController::askForImageFile);
@@ -108,8 +111,8 @@ bool AscanToolsController::compareWith(int row)
 {
     const Module1& module = m_window.module();
     if (row < 0 || row >= kMemoryCount || !module.marked[row]) {
-        m_window.showStatus(
-            QStringLiteral("Nothing to compare: %1 holds no record.").arg(memoryName(row)), 5000);
+        m_window.showStatus(tr("Nothing to compare: %1 holds no record.").arg(memoryName(row)),
+                            5000);
         return false;
     }
     m_comparedRow = row;
@@ -179,7 +182,7 @@ void AscanToolsController::copyAscan()
 {
     QApplication::clipboard()->setImage(
         m_overlay->image(m_window.ascanDrawing(), kExportPixelsPerUnit));
-    m_window.showStatus(QStringLiteral("A-scan copied"), 3000);
+    m_window.showStatus(tr("A-scan copied"), 3000);
 }
 
 bool AscanToolsController::saveImage(const QString& path)
@@ -196,20 +199,18 @@ bool AscanToolsController::saveImage(const QString& path)
     QSaveFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
         !file.commit()) {
-        m_window.showStatus(
-            QStringLiteral("A-scan image not saved to %1: %2").arg(path, file.errorString()));
+        m_window.showStatus(tr("A-scan image not saved to %1: %2").arg(path, file.errorString()));
         return false;
     }
-    m_window.showStatus(QStringLiteral("A-scan image saved to %1").arg(path), 5000);
+    m_window.showStatus(tr("A-scan image saved to %1").arg(path), 5000);
     return true;
 }
 
 void AscanToolsController::askForImageFile()
 {
     if (!m_saveDialog) {
-        m_saveDialog =
-            saveDialog(&m_window, "dlgsaveascan", QStringLiteral("Save A-scan image"),
-                       {QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG image (*.svg)")});
+        m_saveDialog = saveDialog(&m_window, "dlgsaveascan", tr("Save A-scan image"),
+                                  {tr("PNG image (*.png)"), tr("SVG image (*.svg)")});
         connect(m_saveDialog, &QFileDialog::fileSelected, this,
                 [this](const QString& path) { saveImage(path); });
     }

@@ -19,9 +19,9 @@ CaptureProgress::CaptureProgress(QWidget* parent) : QWidget(parent)
     barprogress = named(new QProgressBar(this), "barprogress");
     barprogress->setTextVisible(false);
     barprogress->setMaximumWidth(160);
-    cmdcancelcapture = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancelcapture");
+    cmdcancelcapture = named(new QPushButton(tr("Cancel"), this), "cmdcancelcapture");
     cmdcancelcapture->setToolTip(
-        QStringLiteral("Stop after the memory being received now; the instrument is released"));
+        tr("Stop after the memory being received now; the instrument is released"));
     connect(cmdcancelcapture, &QPushButton::clicked, this, [this] {
         m_cancelling = true;
         cmdcancelcapture->setEnabled(false);
@@ -74,12 +74,20 @@ void CaptureProgress::end()
 
 void CaptureProgress::showText()
 {
-    QString text = m_k > 0 ? QStringLiteral("Capture: memory %1 of %2").arg(m_k).arg(m_n)
-                           : QStringLiteral("Capture of %1 memories").arg(m_n);
-    if (m_k > 0 && m_memory > 0)
-        text += QStringLiteral(" (Mem %1)").arg(m_memory);
-    if (m_cancelling)
-        text += QStringLiteral(", cancelling after this one");
+    QString text;
+    if (m_k == 0)
+        text = tr("Capture of %n memories", nullptr, m_n);
+    else if (m_memory > 0)
+        text = m_cancelling
+                   ? tr("Capture: memory %1 of %2 (Mem %3), cancelling after this one")
+                         .arg(m_k)
+                         .arg(m_n)
+                         .arg(m_memory)
+                   : tr("Capture: memory %1 of %2 (Mem %3)").arg(m_k).arg(m_n).arg(m_memory);
+    else
+        text = m_cancelling
+                   ? tr("Capture: memory %1 of %2, cancelling after this one").arg(m_k).arg(m_n)
+                   : tr("Capture: memory %1 of %2").arg(m_k).arg(m_n);
     lblprogress->setText(text);
 }
 

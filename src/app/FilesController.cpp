@@ -58,7 +58,7 @@ FilesController::FilesController(MainWindow& window)
         if (paths.isEmpty())
             return;
         if (paths.size() > 1)
-            m_window.showStatus(QStringLiteral("Only the first file is opened: %1")
+            m_window.showStatus(tr("Only the first file is opened: %1")
                                     .arg(QDir::toNativeSeparators(paths.first())));
         open(paths.first());
     });
@@ -68,7 +68,7 @@ FilesController::FilesController(MainWindow& window)
     m_unsavedMark = named(new QLabel(&m_window), "unsavedMark");
     m_window.statusBar()->addPermanentWidget(m_unsavedMark);
     connect(&module, &Module1::unsavedChanged, this, [this](bool unsaved) {
-        m_unsavedMark->setText(unsaved ? QStringLiteral("Bank not saved") : QString());
+        m_unsavedMark->setText(unsaved ? tr("Bank not saved") : QString());
     });
     // Told once the window is up, also when it happens while the archive is opened here.
     for (auto signal : {&ArchiveJournal::archiveFailed, &ArchiveJournal::archiveReplaced})
@@ -155,16 +155,15 @@ bool FilesController::closeGuard()
         m_asking = true;
         QStringList text;
         if (m_window.module().hasUnsavedChanges())
-            text << QStringLiteral("The bank holds received records or notes that are in no bank "
-                                   "file yet.");
+            text << tr("The bank holds received records or notes that are in no bank file yet.");
         if (!drafts.isEmpty())
             text << tr("Notes typed under Mem %1 were not stored with \"S  A  V  E\"; Save "
                        "stores them into their memories first.")
                         .arg(memoryNumberList(drafts));
         text << tr("Save them before the program ends?");
         askQuestion(&m_window, text.join(u' '), m_window.edition().title,
-                    {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")},
-                    CancelExit, this, [this](int answer) { exitAnswered(answer); });
+                    {tr("Save"), tr("Discard"), tr("Cancel")}, CancelExit, this,
+                    [this](int answer) { exitAnswered(answer); });
     }
     return false;
 }
@@ -191,8 +190,8 @@ void FilesController::offerRecovery()
         showMessage(&m_window, problem);
     if (!m_journal->hasPending())
         return;
-    QString text = QStringLiteral("The program ended before these memories were saved: %1. They "
-                                  "were kept in \"%2\". Restore them into the bank?")
+    QString text = tr("The program ended before these memories were saved: %1. They were kept "
+                      "in \"%2\". Restore them into the bank?")
                        .arg(memoryNumberList(m_journal->pendingRows()),
                             QDir::toNativeSeparators(m_journal->path()));
     const QString bank = m_journal->pendingBankFile();
@@ -200,8 +199,8 @@ void FilesController::offerRecovery()
         text += u' ' + tr("They go back on top of \"%1\", the bank file that was open then.")
                            .arg(QDir::toNativeSeparators(bank));
     askQuestion(&m_window, text, m_window.edition().title,
-                {QStringLiteral("Restore"), QStringLiteral("Discard"), QStringLiteral("Later")},
-                Later, this, [this](int answer) { recoveryAnswered(answer); });
+                {tr("Restore"), tr("Discard"), tr("Later")}, Later, this,
+                [this](int answer) { recoveryAnswered(answer); });
 }
 
 void FilesController::recoveryAnswered(int answer)

@@ -6,6 +6,7 @@
 #include "link/InstrumentLink.h"
 #include "link/PortConfig.h"
 #include "link/PortWatcher.h"
+#include "link/Reception.h"
 #include "view/MessageBox.h"
 #include "view/Widgets.h"
 
@@ -60,17 +61,16 @@ void LinkController::connectLink()
                                 m_window.lastKeptDraft() == MainWindow::kNoRow ? kReceivedNoteMs
                                                                                : 0);
     });
+    // A lost port is told with what happens next; the reader's problems as they are.
     connect(m_link, &InstrumentLink::portLost, this, [this](const QString& text) {
-        m_lostText = text;
         portLost();
+        m_window.showStatus(tr("%1. It opens again by itself when it comes back, or choose "
+                               "another port under Option.")
+                                .arg(text));
     });
-    connect(m_link, &InstrumentLink::statusMessage, this, [this](const QString& text) {
-        m_window.showStatus(
-            text == m_lostText && !m_link->isOpen()
-                ? text + QStringLiteral(". It opens again by itself when it comes back, "
-                                        "or choose another port under Option.")
-                : text);
-    });
+    auto showText = [this](const QString& text) { m_window.showStatus(text); };
+    connect(&m_link->reception(), &Reception::frameRejected, this, showText);
+    connect(&m_link->reception(), &Reception::frameAbandoned, this, showText);
     connect(m_link, &InstrumentLink::memoryRequested, this, &LinkController::memoryRequested);
     connect(m_link, &InstrumentLink::captureProgress, m_progress, &CaptureProgress::setProgress);
     connect(m_link, &InstrumentLink::captureFinished, this, &LinkController::captureFinished);
@@ -86,7 +86,7 @@ bool LinkController::openConfiguredPort()
         setPort(*setting);
         module.portno = setting->portno;
         if (m_link->open(setting->deviceName(), &reason)) {
-            m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting->deviceName()));
+            m_window.showStatus(tr("Port %1 is open.").arg(setting->deviceName()));
             return true;
         }
     }
@@ -105,7 +105,7 @@ bool LinkController::openConfiguredPort()
     m_startUpPending = true;
     m_window.hide();
     showMessage(
-        &m_window, QString::fromLatin1(kConfigLost), QString::fromLatin1(kConfigLostTitle),
+        &m_window, tr(kConfigLost), tr(kConfigLostTitle),
         [this, guard = QPointer<LinkController>(this)] {
             if (guard)
                 showPortSelectionFor(m_port, {});
@@ -152,7 +152,7 @@ void LinkController::portChosen(const PortSetting& setting)
     setPort(setting);
     finishStartUp();
     showInFront(&m_window);
-    m_window.showStatus(QStringLiteral("Port %1 is open.").arg(setting.deviceName()));
+    m_window.showStatus(tr("Port %1 is open.").arg(setting.deviceName()));
 }
 
 void LinkController::portSelectionClosed()
@@ -162,9 +162,8 @@ void LinkController::portSelectionClosed()
     // Without a port the program still opens, saves and prints bank files.
     finishStartUp();
     m_window.show();
-    m_window.showStatus(
-        QStringLiteral("No serial port is open: records can be neither received nor captured. "
-                       "Choose a port under Option."));
+    m_window.showStatus(tr("No serial port is open: records can be neither received nor captured. "
+                           "Choose a port under Option."));
 }
 
 void LinkController::cmdcapture_Click()
@@ -196,20 +195,36 @@ void LinkController::captureFinished(int stored, int failed)
     // The working record drawn again (each captured memory was shown as it came).
     m_window.restoreDisplay(m_window.displayMemo());
 
-    QString text;
-    if (!m_link->isOpen())
-        text = QStringLiteral("Capture stopped, the port is closed: %1 stored, %2 not captured.")
-                   .arg(stored)
-                   .arg(failed);
-    else if (stored == 0 && failed == 0 && !cancelled)
-        text = QStringLiteral("No memory is selected: the instrument was released.");
-    else
-        text = QStringLiteral("Capture %1: %2 stored, %3 without reply%4.")
-                   .arg(cancelled ? QStringLiteral("cancelled") : QStringLiteral("ended"))
-                   .arg(stored)
-                   .arg(failed)
-                   .arg(failed > 0 ? QStringLiteral(" (still selected)") : QString());
+    const CaptureEnd end = !m_link->isOpen()                          ? CaptureEnd::PortClosed
+                           : stored == 0 && failed == 0 && !cancelled ? CaptureEnd::NothingSelected
+                           : cancelled                                ? CaptureEnd::Cancelled
+                                                                      : CaptureEnd::Ended;
+    const QString text = captureEndText(end, stored, failed);
     m_window.showStatus(text);
+}
+
+QString LinkController::captureEndText(CaptureEnd end, int stored, int failed)
+{
+    switch (end) {
+    case CaptureEnd::PortClosed:
+        return tr("Capture stopped, the port is closed: %1 stored, %2 not captured.")
+            .arg(stored)
+            .arg(failed);
+    case CaptureEnd::NothingSelected:
+        return tr("No memory is selected: the instrument was released.");
+    case CaptureEnd::Cancelled:
+        return failed > 0
+                   ? tr("Capture cancelled: %1 stored, %2 without reply (still selected).")
+                         .arg(stored)
+                         .arg(failed)
+                   : tr("Capture cancelled: %1 stored, %2 without reply.").arg(stored).arg(failed);
+    case CaptureEnd::Ended:
+        break;
+    }
+    return failed > 0 ? tr("Capture ended: %1 stored, %2 without reply (still selected).")
+                            .arg(stored)
+                            .arg(failed)
+                      : tr("Capture ended: %1 stored, %2 without reply.").arg(stored).arg(failed);
 }
 
 void LinkController::setPort(const PortSetting& setting)
@@ -247,7 +262,7 @@ void LinkController::watchedDeviceChanged()
     if (!m_link->open(device))
         return; // tried again when it changes (a device whose permissions udev sets late)
     stopWaiting();
-    m_window.showStatus(QStringLiteral("Port %1 is back and open again.").arg(device));
+    m_window.showStatus(tr("Port %1 is back and open again.").arg(device));
 }
 
 void LinkController::stopWaiting()

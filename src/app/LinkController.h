@@ -24,9 +24,14 @@ class LinkController : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr const char* kConfigLost =
-        "Port configuratin file is lost so select apropriate serial port which is necessary ";
-    static constexpr const char* kConfigLostTitle = "File Error";
+    // The original program's message, its English kept as it was (misspellings included).
+    static constexpr const char* kConfigLost = QT_TR_NOOP(
+        "Port configuratin file is lost so select apropriate serial port which is necessary ");
+    static constexpr const char* kConfigLostTitle = QT_TR_NOOP("File Error");
+
+    // How a capture ended, as the status bar tells it.
+    enum class CaptureEnd { PortClosed, NothingSelected, Cancelled, Ended };
+    static QString captureEndText(CaptureEnd end, int stored, int failed);
 
     explicit LinkController(MainWindow& window);
     ~LinkController() override;
@@ -66,7 +71,6 @@ private:
     CaptureProgress* m_progress = nullptr;
     QPointer<PortSelectionWindow> m_portWindow;
     PortSetting m_port;
-    QString m_lostText; // how the port was lost last
     PortWatcher* m_watcher = nullptr;
     bool m_waiting = false;        // the lost port is waited for
     bool m_sawGone = false;        // since it was lost, its device was seen absent

@@ -100,23 +100,23 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus()
 {
-    fileMenu = named(menuBar()->addMenu(QStringLiteral("File")), "mnufile");
-    mnunew = named(fileMenu->addAction(QStringLiteral("New")), "mnunew");
-    mnuopen = named(fileMenu->addAction(QStringLiteral("Open")), "mnuopen");
-    mnusave = named(fileMenu->addAction(QStringLiteral("Save")), "mnusave");
+    fileMenu = named(menuBar()->addMenu(tr("File")), "mnufile");
+    mnunew = named(fileMenu->addAction(tr("New")), "mnunew");
+    mnuopen = named(fileMenu->addAction(tr("Open")), "mnuopen");
+    mnusave = named(fileMenu->addAction(tr("Save")), "mnusave");
     if (m_edition.wordExport)
-        mnuSave_word_doc =
-            named(fileMenu->addAction(QStringLiteral("Save as Word Doc")), "mnuSave_word_doc");
-    mnupsetup = named(fileMenu->addAction(QStringLiteral("PrintSetup")), "mnupsetup");
-    mnuprint = named(fileMenu->addAction(QStringLiteral("Print")), "mnuprint");
-    mnuexit = named(fileMenu->addAction(QStringLiteral("Exit")), "mnuexit");
+        mnuSave_word_doc = named(fileMenu->addAction(tr("Save as Word Doc")), "mnuSave_word_doc");
+    mnupsetup = named(fileMenu->addAction(tr("PrintSetup")), "mnupsetup");
+    mnuprint = named(fileMenu->addAction(tr("Print")), "mnuprint");
+    mnuexit = named(fileMenu->addAction(tr("Exit")), "mnuexit");
 
     // "Option" is a top-level entry without items: it acts when clicked.
-    mnuoption = named(menuBar()->addAction(QStringLiteral("Option")), "mnuoption");
+    //: Menu bar entry without items: opens the serial port selection.
+    mnuoption = named(menuBar()->addAction(tr("Option")), "mnuoption");
 
-    QMenu* help = named(menuBar()->addMenu(QStringLiteral("Help")), "mnuhelp");
-    mnuhelpt = named(help->addAction(QStringLiteral("Help Topic")), "mnuhelpt");
-    mnuabout = named(help->addAction(QStringLiteral("About Data Capture")), "mnuabout");
+    QMenu* help = named(menuBar()->addMenu(tr("Help")), "mnuhelp");
+    mnuhelpt = named(help->addAction(tr("Help Topic")), "mnuhelpt");
+    mnuabout = named(help->addAction(tr("About Data Capture")), "mnuabout");
 
     // Their windows come with the features that attach them.
     for (QAction* a : {mnuopen, mnusave, mnuSave_word_doc, mnupsetup, mnuprint, mnuoption})
@@ -139,10 +139,12 @@ void MainWindow::buildControls()
     scroll->setWidget(central);
 
     lstmem = new MemoryList(m_module, m_drafts, central);
-    cmdcapture = named(new QPushButton(QStringLiteral("Capture"), central), "cmdcapture");
+    //: Button: asks the instrument for the memories selected in the list.
+    cmdcapture = named(new QPushButton(tr("Capture"), central), "cmdcapture");
     cmdcapture->setEnabled(false); // until the instrument link attaches
 
-    auto* ascanLabel = named(new QLabel(QStringLiteral("A  Scan"), central), "lblascan");
+    //: Caption above the echo trace (A-scan).
+    auto* ascanLabel = named(new QLabel(tr("A  Scan"), central), "lblascan");
     picascan = named(new AscanView(central), "picascan");
 
     m_ui->panel = new SetupPanel(central);
@@ -240,6 +242,7 @@ void MainWindow::changeDisplay(int row, const QString& name)
 QString MainWindow::withDraftNote(const QString& text) const
 {
     if (m_keptDraft == kNoRow)
+        //: A status line ended with a full stop.
         return tr("%1.").arg(text);
     return tr("%1 — your notes on Mem %2 are kept as a draft.").arg(text).arg(m_keptDraft + 1);
 }
@@ -326,15 +329,15 @@ void MainWindow::lstmem_DblClick()
 void MainWindow::cmdtxtsav_Click()
 {
     if (m_shownRow == kNoRow) {
-        showStatus(QStringLiteral("Notes not saved: the record on display is not a memory of the "
-                                  "bank. Open a memory from the list first."));
+        showStatus(tr("Notes not saved: the record on display is not a memory of the bank. Open a "
+                      "memory from the list first."));
         return;
     }
     m_module.saveNotes(m_shownRow, m_ui->notes->edits());
     m_drafts->discard(m_shownRow);
     // The boxes now hold what the row holds: a line typed again is a change of the saved line.
     m_ui->notes->setTexts(noteTexts(m_module.membank[m_shownRow]));
-    showStatus(QStringLiteral("Notes saved into Mem %1").arg(m_shownRow + 1));
+    showStatus(tr("Notes saved into Mem %1").arg(m_shownRow + 1));
 }
 
 QList<int> MainWindow::selectedRows() const
@@ -355,7 +358,7 @@ const AscanDrawing& MainWindow::ascanDrawing() const
 QMenu* MainWindow::toolsMenu()
 {
     if (!mnutools)
-        mnutools = named(menuBar()->addMenu(QStringLiteral("Tools")), "mnutools");
+        mnutools = named(menuBar()->addMenu(tr("Tools")), "mnutools");
     return mnutools;
 }
 

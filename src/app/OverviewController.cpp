@@ -52,8 +52,7 @@ OverviewController::OverviewController(MainWindow& window)
     : QObject(&window), m_window(window), m_model(new BankTableModel(window.module(), this))
 {
     setObjectName(QStringLiteral("overviewController"));
-    mnuoverview =
-        named(window.toolsMenu()->addAction(QStringLiteral("Bank overview")), "mnuoverview");
+    mnuoverview = named(window.toolsMenu()->addAction(tr("Bank overview")), "mnuoverview");
     mnuoverview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     connect(mnuoverview, &QAction::triggered, this, &OverviewController::showOverview);
     connect(window.lstmem->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -126,9 +125,8 @@ void OverviewController::overviewSelectionChanged()
 
 void OverviewController::exportTable()
 {
-    QFileDialog* dialog = saveDialog(
-        m_overview, "dlgexporttable", QStringLiteral("Export table"),
-        {QStringLiteral("Excel workbooks (*.xlsx)"), QStringLiteral("CSV files (*.csv)")});
+    QFileDialog* dialog = saveDialog(m_overview, "dlgexporttable", tr("Export table"),
+                                     {tr("Excel workbooks (*.xlsx)"), tr("CSV files (*.csv)")});
     connect(dialog, &QFileDialog::fileSelected, this, &OverviewController::exportTo);
     dialog->open();
 }
@@ -145,16 +143,15 @@ bool OverviewController::exportTo(const QString& path)
         problem = failure->detail.isEmpty() ? failureText(*failure) : failure->detail;
     }
     if (!problem.isEmpty()) {
-        showMessage(w, QStringLiteral("The table can't be written to \"%1\": %2")
+        showMessage(w, tr("The table can't be written to \"%1\": %2")
                            .arg(QDir::toNativeSeparators(path), problem));
         return false;
     }
     const int rows = int(w->shownRows().size());
     w->showExported(path, rows);
-    m_window.showStatus(QStringLiteral("Table written: %1 (%2 memories)")
-                            .arg(QDir::toNativeSeparators(path))
-                            .arg(rows),
-                        5000);
+    m_window.showStatus(
+        tr("Table written: %1 (%n memories)", nullptr, rows).arg(QDir::toNativeSeparators(path)),
+        5000);
     return true;
 }
 

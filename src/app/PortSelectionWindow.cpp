@@ -37,21 +37,21 @@ PortSelectionWindow::PortSelectionWindow(Module1& module, InstrumentLink& link, 
     : QWidget(parent, Qt::Window), m_module(module), m_link(link)
 {
     setObjectName(QStringLiteral("frmoption"));
-    setWindowTitle(QStringLiteral("Port selection"));
+    setWindowTitle(tr("Port selection"));
     buildControls();
     WindowSettings::restoreGeometry(this);
 }
 
 void PortSelectionWindow::buildControls()
 {
-    lblexplain = named(new QLabel(QString::fromLatin1(kExplanation), this), "lblexplain");
+    lblexplain = named(new QLabel(tr(kExplanation), this), "lblexplain");
     lblexplain->setWordWrap(true);
 
     auto* group = new QButtonGroup(this);
     auto* column = new QVBoxLayout;
     for (int i = 0; i < 4; ++i) {
         const int portno = i + 1;
-        options[i] = new QRadioButton(QStringLiteral("Comport %1").arg(portno), this);
+        options[i] = new QRadioButton(tr("Comport %1").arg(portno), this);
         options[i]->setObjectName(QStringLiteral("Option%1").arg(portno));
         group->addButton(options[i]);
         column->addWidget(options[i]);
@@ -62,9 +62,9 @@ void PortSelectionWindow::buildControls()
         });
     }
 
-    optother = named(new QRadioButton(QStringLiteral("Other port:"), this), "optother");
-    optother->setToolTip(QStringLiteral("A port beyond the first four, such as a USB adapter; "
-                                        "choose it from the list or type its device name"));
+    optother = named(new QRadioButton(tr("Other port:"), this), "optother");
+    optother->setToolTip(tr("A port beyond the first four, such as a USB adapter; "
+                            "choose it from the list or type its device name"));
     group->addButton(optother);
     cboport = named(new QComboBox(this), "cboport");
     cboport->setEditable(true);
@@ -83,9 +83,9 @@ void PortSelectionWindow::buildControls()
     other->addWidget(cboport, 1);
     column->addLayout(other);
 
-    cmdok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdok");
+    cmdok = named(new QPushButton(tr("Ok"), this), "cmdok");
     cmdok->setDefault(true);
-    cmdcancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancel");
+    cmdcancel = named(new QPushButton(tr("Cancel"), this), "cmdcancel");
     connect(cmdok, &QPushButton::clicked, this, &PortSelectionWindow::cmdok_Click);
     connect(cmdcancel, &QPushButton::clicked, this, &PortSelectionWindow::cmdcancel_Click);
     auto* buttons = new QHBoxLayout;
@@ -193,7 +193,7 @@ void PortSelectionWindow::cmdok_Click()
     const PortSetting setting = chosen();
     if (optother->isChecked() && !setting.isNamed()) {
         // No device typed: there is nothing to write or open.
-        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle));
+        showMessage(this, tr(kOpenFailed), tr(kOpenFailedTitle));
         return;
     }
     m_module.portno = setting.portno;
@@ -202,18 +202,16 @@ void PortSelectionWindow::cmdok_Click()
         PortConfig::write(QString::fromLatin1(PortConfig::kFileName), setting, &writeError);
     if (!reopen(setting)) {
         // A port refused for lack of permission says so, and what to do, below the message.
-        showMessage(this, QString::fromLatin1(kOpenFailed), QString::fromLatin1(kOpenFailedTitle),
-                    {}, m_link.accessAdvice());
+        showMessage(this, tr(kOpenFailed), tr(kOpenFailedTitle), {}, m_link.accessAdvice());
         return;
     }
     finish(setting);
     if (!written)
-        showMessage(
-            parentWidget(),
-            QStringLiteral("The port is open, but the choice could not be written to "
-                           "\"%1\" (%2): the next start will not find it.")
-                .arg(QDir::current().absoluteFilePath(QString::fromLatin1(PortConfig::kFileName)),
-                     writeError));
+        showMessage(parentWidget(), tr("The port is open, but the choice could not be written to "
+                                       "\"%1\" (%2): the next start will not find it.")
+                                        .arg(QDir::current().absoluteFilePath(
+                                                 QString::fromLatin1(PortConfig::kFileName)),
+                                             writeError));
 }
 
 void PortSelectionWindow::cmdcancel_Click()

@@ -30,12 +30,13 @@ class PortSelectionWindow : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr const char* kExplanation =
+    // The original program's texts, their English kept as it was (spacing and misspellings).
+    static constexpr const char* kExplanation = QT_TR_NOOP(
         "According  to  the  cable of  Vantor connected  to   the   serial   port    of  computer "
-        "select apropriate option.";
+        "select apropriate option.");
     static constexpr const char* kOpenFailed =
-        "Selected Port is used by another device or it might be not available ";
-    static constexpr const char* kOpenFailedTitle = "Port Selection Error";
+        QT_TR_NOOP("Selected Port is used by another device or it might be not available ");
+    static constexpr const char* kOpenFailedTitle = QT_TR_NOOP("Port Selection Error");
 
     PortSelectionWindow(Module1& module, InstrumentLink& link, QWidget* parent = nullptr);
 

@@ -27,6 +27,12 @@ namespace quillon
 namespace
 {
 
+// The report's messages (report/ReportError.h) as this window shows them, translated: their
+// English stays as the original program had it.
+[[maybe_unused]] constexpr const char* kTranslatedMessages[] = {
+    QT_TRANSLATE_NOOP("quillon::ReportController", "The Report can't be printed."),
+    QT_TRANSLATE_NOOP("quillon::ReportController", "Word Doc file is created")};
+
 QAction* fileMenuItem(MainWindow& window, const char* name, const QString& text,
                       const QKeySequence& shortcut)
 {
@@ -55,9 +61,9 @@ ReportController::ReportController(MainWindow& window)
     setObjectName(QStringLiteral("reportController"));
 
     m_window.mnuprint->setShortcut(QKeySequence::Print);
-    mnupreview = fileMenuItem(m_window, "mnupreview", QStringLiteral("Print Preview"),
+    mnupreview = fileMenuItem(m_window, "mnupreview", tr("Print Preview"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    mnuexportpdf = fileMenuItem(m_window, "mnuexportpdf", QStringLiteral("Export PDF"),
+    mnuexportpdf = fileMenuItem(m_window, "mnuexportpdf", tr("Export PDF"),
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
 
     for (QAction* action : {m_window.mnupsetup, m_window.mnuprint})
@@ -86,7 +92,7 @@ void ReportController::showPrintSetup()
     if (m_setup)
         return showInFront(m_setup);
     m_setup = named(new QPrintDialog(m_printer.get(), &m_window), "dlgprinter");
-    m_setup->setWindowTitle(QStringLiteral("PrintSetup"));
+    m_setup->setWindowTitle(tr("PrintSetup"));
     m_setup->setAttribute(Qt::WA_DeleteOnClose);
     // Each report page is printed whole: there is no page range to choose.
     m_setup->setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -96,7 +102,7 @@ void ReportController::showPrintSetup()
     // Accepting it sets up the printer; nothing is printed, so its button does not say "Print".
     for (auto* buttons : m_setup->findChildren<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
-            ok->setText(QStringLiteral("OK"));
+            ok->setText(tr("OK"));
     m_setup->open();
 }
 
@@ -109,11 +115,11 @@ void ReportController::showPrintOptions(Task task)
     }
     m_optionsTask = task;
     // The window's title and the text of its button, by task.
-    static const QString kTaskTexts[][2] = {
-        {QStringLiteral("Print"), QStringLiteral("Print")},
-        {QStringLiteral("Print Preview"), QStringLiteral("Preview")},
-        {QStringLiteral("Export PDF"), QStringLiteral("Export")}};
-    m_options->setTask(kTaskTexts[int(task)][0], kTaskTexts[int(task)][1]);
+    static constexpr const char* kTaskTexts[][2] = {
+        {QT_TR_NOOP("Print"), QT_TR_NOOP("Print")},
+        {QT_TR_NOOP("Print Preview"), QT_TR_NOOP("Preview")},
+        {QT_TR_NOOP("Export PDF"), QT_TR_NOOP("Export")}};
+    m_options->setTask(tr(kTaskTexts[int(task)][0]), tr(kTaskTexts[int(task)][1]));
     showInFront(m_options);
 }
 
@@ -174,11 +180,10 @@ void ReportController::printPages(const std::vector<DisplaySnapshot>& pages)
     // A printer that prints into a file writes one document: it fails as one.
     tellFailures(intoFile ? (failed > 0 ? 1 : 0) : failed, outcome.error);
     if (failed == 0)
-        m_window.showStatus(
-            pages.size() == 1
-                ? QStringLiteral("The report was sent to the printer.")
-                : QStringLiteral("%1 reports were sent to the printer.").arg(pages.size()),
-            5000);
+        m_window.showStatus(pages.size() == 1 ? tr("The report was sent to the printer.")
+                                              : tr("%n reports were sent to the printer.", nullptr,
+                                                   int(pages.size())),
+                            5000);
     emit reportsDone(int(pages.size()), failed);
 }
 
@@ -196,14 +201,13 @@ void ReportController::previewPages(std::vector<DisplaySnapshot> pages)
 
 void ReportController::exportPages(std::vector<DisplaySnapshot> pages)
 {
-    QFileDialog* dialog = reportDialog(m_window, "dlgexportpdf", QStringLiteral("Export PDF"),
-                                       {QStringLiteral("PDF files (*.pdf)")}, true);
+    QFileDialog* dialog =
+        reportDialog(m_window, "dlgexportpdf", tr("Export PDF"), {tr("PDF files (*.pdf)")}, true);
     auto shared = std::make_shared<const std::vector<DisplaySnapshot>>(std::move(pages));
     connect(dialog, &QFileDialog::fileSelected, this, [this, shared](const QString& path) {
         const ReportOutcome outcome = ReportPrinter::writePdf(path, *shared);
         if (outcome.ok())
-            m_window.showStatus(
-                QStringLiteral("PDF written: %1").arg(QDir::toNativeSeparators(path)), 5000);
+            m_window.showStatus(tr("PDF written: %1").arg(QDir::toNativeSeparators(path)), 5000);
         tellFailures(outcome.ok() ? 0 : 1, outcome.error); // one file: one message
         emit reportsDone(int(shared->size()), int(outcome.failedReports.size()));
     });
@@ -215,11 +219,10 @@ void ReportController::word_report()
     if (!m_window.edition().wordExport)
         return;
     // The name is used as typed: a ".doc" name gets the same document.
-    QFileDialog* dialog =
-        reportDialog(m_window, "dlgsaveword", QStringLiteral("File Save as Word Doc"),
-                     {QStringLiteral("Word Documents (*.docx)"),
-                      QStringLiteral("Word Doc Files (*.doc)"), QStringLiteral("All files (*.*)")},
-                     false);
+    QFileDialog* dialog = reportDialog(
+        m_window, "dlgsaveword", tr("File Save as Word Doc"),
+        {tr("Word Documents (*.docx)"), tr("Word Doc Files (*.doc)"), tr("All files (*.*)")},
+        false);
     // Cancelling writes nothing and tells nothing.
     connect(dialog, &QFileDialog::fileSelected, this, &ReportController::writeWordDoc);
     dialog->open();
@@ -236,7 +239,7 @@ void ReportController::writeWordDoc(const QString& chosen)
     const ReportError error = DocxWriter::write(path, m_window.displayedSnapshot());
     if (error == ReportError::None) {
         const QString written = tr("Written to %1").arg(QDir::toNativeSeparators(path));
-        showMessage(&m_window, QLatin1String(kWordDocCreatedMessage), {}, {}, written);
+        showMessage(&m_window, tr(kWordDocCreatedMessage), {}, {}, written);
         m_window.showStatus(written, 5000);
     } else {
         tellFailures(1, error);
@@ -277,7 +280,7 @@ void ReportController::tellNextFailure()
     --m_failuresToTell;
     m_telling = true;
     showMessage(
-        &m_window, QLatin1String(kReportFailedMessage), {},
+        &m_window, tr(kReportFailedMessage), {},
         [guard = QPointer<ReportController>(this)] {
             if (guard)
                 guard->tellNextFailure();

@@ -3,6 +3,7 @@
 #include "core/BankFile.h"
 #include "files/PathRule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,9 +45,11 @@ std::optional<FileFailure> BankSaver::writeFile(const QString& path, const QByte
         return fail(FileProblem::NoFolder, QDir::toNativeSeparators(folder.filePath()));
 
     if (QStorageInfo(folder.filePath()).isReadOnly())
-        return fail(FileProblem::CannotCreate, QStringLiteral("the drive is read-only"));
+        return fail(FileProblem::CannotCreate,
+                    QCoreApplication::translate("quillon::BankSaver", "the drive is read-only"));
     if (info.exists() && !info.isWritable())
-        return fail(FileProblem::CannotCreate, QStringLiteral("the file is read-only"));
+        return fail(FileProblem::CannotCreate,
+                    QCoreApplication::translate("quillon::BankSaver", "the file is read-only"));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

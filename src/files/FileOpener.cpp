@@ -10,7 +10,6 @@ namespace quillon
 
 namespace
 {
-const QString kTitle = QStringLiteral("File Open");
 enum ReplaceAnswer { Load, Cancel };
 } // namespace
 
@@ -26,16 +25,16 @@ void FileOpener::open(const QString& path)
     auto file = std::make_shared<LoadedFile>();
     if (auto failure = readLoadedFile(path, m_loader.edition(), *file)) {
         const QString text = failureText(*failure);
-        showMessage(m_window, text, kTitle);
+        showMessage(m_window, text, tr("File Open"));
         emit failed(text);
         return;
     }
     if (file->kind == FileKind::Bank && m_module.hasUnsavedChanges()) {
         askQuestion(m_window,
-                    QStringLiteral("The bank holds received records or notes that are in no bank "
-                                   "file yet. Loading \"%1\" replaces the whole bank.")
+                    tr("The bank holds received records or notes that are in no bank file yet. "
+                       "Loading \"%1\" replaces the whole bank.")
                         .arg(path),
-                    kTitle, {QStringLiteral("Load"), QStringLiteral("Cancel")}, Cancel, this,
+                    tr("File Open"), {tr("Load"), tr("Cancel")}, Cancel, this,
                     [this, file](int answer) {
                         if (answer == Load)
                             finish(*file);

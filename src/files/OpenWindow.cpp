@@ -21,6 +21,7 @@ namespace
 {
 const QString kDefaultName = QStringLiteral("temp.dat");
 const QString kFirstPattern = QStringLiteral("*.dat");
+// Fixed: the pattern box's entries are patterns the list filters by; this one stands for all.
 const QString kAllFilesEntry = QStringLiteral("All Files(*.*)");
 const QString kAllFilesPattern = QStringLiteral("*.*");
 const QString kFolderKey = QStringLiteral("frmopen/folder");
@@ -29,7 +30,7 @@ const QString kFolderKey = QStringLiteral("frmopen/folder");
 OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmopen"));
-    setWindowTitle(QStringLiteral("File Open"));
+    setWindowTitle(tr("File Open"));
 
     Drive1 = new DriveList(this);
     Dir1 = new FolderList(this);
@@ -41,10 +42,10 @@ OpenWindow::OpenWindow(const Edition& edition, QWidget* parent) : QWidget(parent
     cmbext->addItems(edition.openPatterns);
     cmbext->setEditText(kFirstPattern);
     Text1 = named(new QLineEdit(this), "Text1");
-    cmdok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdok");
+    cmdok = named(new QPushButton(tr("Ok"), this), "cmdok");
     cmdok->setDefault(true);
     if (edition.openFormHasCancel) {
-        cmdcancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdcancel");
+        cmdcancel = named(new QPushButton(tr("Cancel"), this), "cmdcancel");
         connect(cmdcancel, &QPushButton::clicked, this, &QWidget::close);
     }
 

@@ -4,6 +4,7 @@
 #include "archive/SqliteArchive.h"
 #include "core/RecoveryFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace quillon
@@ -35,11 +36,15 @@ QString importRecoveryFile(const QString& path, ArchiveJournal& journal)
         return {};
     }
     const QString aside = SqliteArchive::moveAside(path);
-    return QStringLiteral("The recovery file \"%1\" cannot be read (%2).%3")
-        .arg(QDir::toNativeSeparators(path), problem,
-             aside.isEmpty()
-                 ? QString()
-                 : QStringLiteral(" It was moved to \"%1\".").arg(QDir::toNativeSeparators(aside)));
+    const QString shown = QDir::toNativeSeparators(path);
+    if (aside.isEmpty())
+        return QCoreApplication::translate("quillon::RecoveryImport",
+                                           "The recovery file \"%1\" cannot be read (%2).")
+            .arg(shown, problem);
+    return QCoreApplication::translate("quillon::RecoveryImport",
+                                       "The recovery file \"%1\" cannot be read (%2). It was "
+                                       "moved to \"%3\".")
+        .arg(shown, problem, QDir::toNativeSeparators(aside));
 }
 
 } // namespace quillon

@@ -23,7 +23,6 @@ namespace quillon
 
 namespace
 {
-const QString kTitle = QStringLiteral("File Save");
 const QString kDefaultName = QStringLiteral("temp.dat");
 enum ReplaceAnswer { ReplaceFile, CancelReplace };
 const QString kFolderKey = QStringLiteral("frmsave/folder");
@@ -33,16 +32,16 @@ SaveWindow::SaveWindow(Module1& module, QWidget* parent)
     : QWidget(parent, Qt::Window), m_module(module), m_saver(module)
 {
     setObjectName(QStringLiteral("frmsave"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr("File Save"));
 
     Drive1 = new DriveList(this);
     Dir1 = new FolderList(this);
-    Label1 = named(new QLabel(QStringLiteral("File Name"), this), "Label1");
+    Label1 = named(new QLabel(tr("File Name"), this), "Label1");
     txtfilename = named(new QLineEdit(kDefaultName, this), "txtfilename");
     Label1->setBuddy(txtfilename);
     Text1 = named(new QLineEdit(this), "Text1");
     Text1->setReadOnly(true); // it shows the path; the file written is built from the lists
-    cmdsaveok = named(new QPushButton(QStringLiteral("Ok"), this), "cmdsaveok");
+    cmdsaveok = named(new QPushButton(tr("Ok"), this), "cmdsaveok");
     cmdsaveok->setDefault(true);
     cmdsavecancel = named(new QPushButton(tr("Cancel"), this), "cmdsavecancel");
 
@@ -106,9 +105,8 @@ void SaveWindow::cmdsaveok_Click()
     }
     // An existing file is replaced only when the operator says so; the form waits meanwhile.
     m_asking = true;
-    askQuestion(this, replaceQuestion(path), kTitle,
-                {QStringLiteral("Replace"), QStringLiteral("Cancel")}, CancelReplace, this,
-                [this, folder, name](int answer) {
+    askQuestion(this, replaceQuestion(path), tr("File Save"), {tr("Replace"), tr("Cancel")},
+                CancelReplace, this, [this, folder, name](int answer) {
                     m_asking = false;
                     if (answer == ReplaceFile)
                         save(folder, name);
@@ -117,14 +115,13 @@ void SaveWindow::cmdsaveok_Click()
 
 QString SaveWindow::replaceQuestion(const QString& path)
 {
-    return QStringLiteral("The file \"%1\" already exists. Replace it?")
-        .arg(QDir::toNativeSeparators(path));
+    return tr("The file \"%1\" already exists. Replace it?").arg(QDir::toNativeSeparators(path));
 }
 
 void SaveWindow::save(const QString& folder, const QString& name)
 {
     if (auto failure = m_saver.save(folder, name))
-        return showMessage(this, failureText(*failure), kTitle);
+        return showMessage(this, failureText(*failure), tr("File Save"));
     WindowSettings::setValue(kFolderKey, QDir(folder).absolutePath());
     m_saving = true;
     close();

@@ -31,12 +31,12 @@ bool Capture::start(QList<int> rows, QString* error)
         return false;
     };
     if (isRunning())
-        return refuse(QStringLiteral("A capture is already running."));
+        return refuse(tr("A capture is already running."));
     if (!m_link.isOpen())
-        return refuse(QStringLiteral("No serial port is open: choose one under Option."));
+        return refuse(tr("No serial port is open: choose one under Option."));
     if (m_reception.inFrame())
-        return refuse(QStringLiteral("A record is arriving from the instrument: capture when it "
-                                     "has been received."));
+        return refuse(tr("A record is arriving from the instrument: capture when it "
+                         "has been received."));
 
     rows.removeIf([](int row) { return row < 0 || row >= kMemoryCount; });
     std::sort(rows.begin(), rows.end());

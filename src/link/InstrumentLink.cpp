@@ -12,7 +12,7 @@ InstrumentLink::InstrumentLink(Module1& module, QObject* parent)
     connect(&m_capture, &Capture::captureProgress, this, &InstrumentLink::captureProgress);
     connect(&m_capture, &Capture::captureFinished, this, &InstrumentLink::captureFinished);
     connect(&m_serial, &SerialLink::lost, this, [this](const QString& reason) {
-        const QString text = QStringLiteral("Port %1 lost: %2").arg(m_serial.deviceName(), reason);
+        const QString text = tr("Port %1 lost: %2").arg(m_serial.deviceName(), reason);
         emit portLost(text);
         emit statusMessage(text);
     });

@@ -1,5 +1,6 @@
 #include "link/PortConfig.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -57,6 +58,7 @@ std::optional<PortSetting> PortConfig::parse(QByteArrayView contents)
 
 QByteArray PortConfig::format(const PortSetting& setting)
 {
+    // Fixed: the file's bytes never follow the language or the locale.
     const QByteArray line =
         setting.isNamed() ? setting.device.toUtf8() : QByteArray::number(setting.portno);
     return line + "\r\n";
@@ -72,7 +74,7 @@ std::optional<PortSetting> PortConfig::read(const QString& path, QString* error)
     }
     const auto setting = parse(file.readAll());
     if (!setting && error)
-        *error = QStringLiteral("it names no port");
+        *error = QCoreApplication::translate("quillon::PortConfig", "it names no port");
     return setting;
 }
 

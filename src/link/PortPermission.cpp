@@ -85,21 +85,21 @@ QString PortPermission::advice() const
 {
     const QString name = target.isEmpty() ? device : QStringLiteral("%1 (%2)").arg(device, target);
     if (group.isEmpty())
-        return QStringLiteral("Permission denied on %1, which belongs to no named group: ask the "
-                              "administrator to give you read and write access to it.")
+        return tr("Permission denied on %1, which belongs to no named group: ask the "
+                  "administrator to give you read and write access to it.")
             .arg(name);
     // Joining root's group would be bad advice, and a group without read and write on the
     // device would not help.
     if (group == u"root" || !groupMayUse)
-        return QStringLiteral("Permission denied on %1, owned by group %2, which may not read and "
-                              "write it: ask the administrator to give you access to it.")
+        return tr("Permission denied on %1, owned by group %2, which may not read and "
+                  "write it: ask the administrator to give you access to it.")
             .arg(name, group);
     if (member)
-        return QStringLiteral("Permission denied on %1, owned by group %2: you were added to %2 "
-                              "after this session began. Log out and log in again.")
+        return tr("Permission denied on %1, owned by group %2: you were added to %2 "
+                  "after this session began. Log out and log in again.")
             .arg(name, group);
-    return QStringLiteral("Permission denied on %1, owned by group %2: add yourself to %2 "
-                          "(sudo adduser $USER %2) and log in again.")
+    return tr("Permission denied on %1, owned by group %2: add yourself to %2 "
+              "(sudo adduser $USER %2) and log in again.")
         .arg(name, group);
 }
 

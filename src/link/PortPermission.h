@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -11,6 +12,9 @@ namespace quillon
 // serial devices belong to a group (dialout for ttyS and ttyUSB) whose members may use them; a
 // user added to it gets the right at the next login.
 struct PortPermission {
+    Q_DECLARE_TR_FUNCTIONS(quillon::PortPermission)
+
+public:
     QString device;           // the name opened (a symlink stays as typed)
     QString target;           // the device it leads to, when that differs
     QString group;            // the group owning the device; empty when it has no name

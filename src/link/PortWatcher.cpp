@@ -45,8 +45,7 @@ QList<PortDescription> PortWatcher::ports() const
     for (const PortDescription& port : list)
         if (port.device == m_watched || port.device == m_target)
             return list;
-    const QString about =
-        m_target != m_watched ? QStringLiteral("link to %1").arg(m_target) : QString();
+    const QString about = m_target != m_watched ? tr("link to %1").arg(m_target) : QString();
     list.append({m_watched, about});
     return list;
 }

@@ -2,6 +2,8 @@
 
 #include "link/SerialLink.h"
 
+#include <QLocale>
+
 namespace quillon
 {
 
@@ -58,8 +60,8 @@ void Reception::Comm1_OnComm()
 {
     const int memory = memoryNumberOf(m_module.recbuf);
     if (!isStorableMemory(memory)) {
-        emit frameRejected(QStringLiteral("Record received but not stored: ") +
-                           memoryNumberProblem(memory));
+        emit frameRejected(
+            tr("Record received but not stored: %1").arg(memoryNumberProblem(memory)));
         return;
     }
     m_module.store(memory - 1, m_module.recbuf, {StoreKind::Received, m_link.deviceName()});
@@ -75,9 +77,9 @@ void Reception::onStalled()
         return;
     }
     m_decoder.reset();
-    emit frameAbandoned(QStringLiteral("Record reception abandoned: no byte for %1 s; nothing "
-                                       "was stored")
-                            .arg(std::chrono::duration<double>(kStallTimeout).count()));
+    emit frameAbandoned(
+        tr("Record reception abandoned: no byte for %1 s; nothing was stored")
+            .arg(QLocale().toString(std::chrono::duration<double>(kStallTimeout).count())));
 }
 
 void Reception::reset()
@@ -92,8 +94,7 @@ void Reception::onLinkFailed(const QString& reason)
     if (!m_decoder.inFrame())
         return;
     reset();
-    emit frameAbandoned(
-        QStringLiteral("Record reception abandoned: %1; nothing was stored").arg(reason));
+    emit frameAbandoned(tr("Record reception abandoned: %1; nothing was stored").arg(reason));
 }
 
 } // namespace quillon

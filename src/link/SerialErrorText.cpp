@@ -1,5 +1,7 @@
 #include "link/SerialErrorText.h"
 
+#include <QCoreApplication>
+
 namespace quillon
 {
 
@@ -7,29 +9,39 @@ QString serialErrorText(QSerialPort::SerialPortError error)
 {
     switch (error) {
     case QSerialPort::NoError:
-        return QStringLiteral("no error");
+        return QCoreApplication::translate("quillon::SerialErrorText", "no error");
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("the port does not exist");
+        return QCoreApplication::translate("quillon::SerialErrorText", "the port does not exist");
     case QSerialPort::PermissionError:
-        return QStringLiteral("the port is used by another program or access is denied");
+        return QCoreApplication::translate(
+            "quillon::SerialErrorText", "the port is used by another program or access is denied");
     case QSerialPort::OpenError:
-        return QStringLiteral("the port is already open");
+        return QCoreApplication::translate("quillon::SerialErrorText", "the port is already open");
     case QSerialPort::NotOpenError:
-        return QStringLiteral("the port is not open");
+        return QCoreApplication::translate("quillon::SerialErrorText", "the port is not open");
     case QSerialPort::WriteError:
-        return QStringLiteral("writing to the port failed");
+        return QCoreApplication::translate("quillon::SerialErrorText",
+                                           "writing to the port failed");
     case QSerialPort::ReadError:
-        return QStringLiteral("reading from the port failed");
+        return QCoreApplication::translate("quillon::SerialErrorText",
+                                           "reading from the port failed");
     case QSerialPort::ResourceError:
-        return QStringLiteral("the port became unavailable (adapter unplugged?)");
+        return QCoreApplication::translate("quillon::SerialErrorText",
+                                           "the port became unavailable (adapter unplugged?)");
     case QSerialPort::UnsupportedOperationError:
-        return QStringLiteral("the port does not support this setting");
+        return QCoreApplication::translate("quillon::SerialErrorText",
+                                           "the port does not support this setting");
     case QSerialPort::TimeoutError:
-        return QStringLiteral("the port timed out");
+        return QCoreApplication::translate("quillon::SerialErrorText", "the port timed out");
     case QSerialPort::UnknownError:
         break;
     }
-    return QStringLiteral("unknown port error");
+    return QCoreApplication::translate("quillon::SerialErrorText", "unknown port error");
+}
+
+QString portInUseText()
+{
+    return QCoreApplication::translate("quillon::SerialErrorText", "it is used by another program");
 }
 
 bool isPortLostError(QSerialPort::SerialPortError error)

@@ -60,7 +60,7 @@ bool SerialLink::open(const QString& device, QString* error)
         }
         if (error)
             *error = !m_accessAdvice.isEmpty() ? m_accessAdvice
-                     : busy                    ? tr("it is used by another program")
+                     : busy                    ? portInUseText()
                                                : serialErrorText(why);
         m_port.clearError();
         return false;
