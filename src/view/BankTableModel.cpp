@@ -55,7 +55,7 @@ QString BankTableModel::cellText(int row, int column) const
     case Memory:
         return QString::number(row + 1);
     case Marked:
-        return m_module.marked[row] ? QStringLiteral("yes") : QString();
+        return m_module.marked[row] ? QStringLiteral("yes") : QString(); // fixed: the file's value
     case Tested:
         return testedIsoText(m_module.membank[row]);
     default:
@@ -69,6 +69,9 @@ QString BankTableModel::shownText(int row, int column) const
         const QDateTime& at = cached(row).tested;
         return at.isValid() ? at.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
     }
+    if (column == Marked)
+        //: A marked memory in the bank overview's "Marked" column
+        return m_module.marked[row] ? tr("yes") : QString();
     return cellText(row, column);
 }
 
@@ -113,6 +116,25 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Thumbnail:
+        return tr("A-scan");
+    case Memory:
+        return tr("Memory");
+    case Marked:
+        return tr("Marked");
+    case Tested:
+        return tr("Tested");
+    default:
+        if (section - FirstText < overviewColumns().size())
+            return overviewColumnLabel(overviewColumns().at(section - FirstText));
+        return {};
+    }
+}
+
+QString BankTableModel::columnHeading(int column)
+{
+    // Fixed: the table files' headings.
+    switch (column) {
+    case Thumbnail:
         return QStringLiteral("A-scan");
     case Memory:
         return QStringLiteral("Memory");
@@ -121,8 +143,8 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
     case Tested:
         return QStringLiteral("Tested");
     default:
-        if (section - FirstText < overviewColumns().size())
-            return overviewColumns().at(section - FirstText).heading;
+        if (column - FirstText < overviewColumns().size())
+            return overviewColumns().at(column - FirstText).heading;
         return {};
     }
 }
