@@ -8,6 +8,17 @@
 namespace quillon
 {
 
+namespace
+{
+// Fixed: the headings of the first columns as the table files write them; the screen shows them
+// translated.
+constexpr const char* kHeadings[BankTableModel::FirstText] = {
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "A-scan"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Memory"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Marked"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Tested")};
+} // namespace
+
 BankTableModel::BankTableModel(const Module1& module, QObject* parent)
     : QAbstractTableModel(parent), m_module(module)
 {
@@ -114,39 +125,20 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case Thumbnail:
-        return tr("A-scan");
-    case Memory:
-        return tr("Memory");
-    case Marked:
-        return tr("Marked");
-    case Tested:
-        return tr("Tested");
-    default:
-        if (section - FirstText < overviewColumns().size())
-            return overviewColumnLabel(overviewColumns().at(section - FirstText));
-        return {};
-    }
+    if (section >= 0 && section < FirstText)
+        return tr(kHeadings[section]);
+    if (section - FirstText < overviewColumns().size())
+        return overviewColumnLabel(overviewColumns().at(section - FirstText));
+    return {};
 }
 
 QString BankTableModel::columnHeading(int column)
 {
-    // Fixed: the table files' headings.
-    switch (column) {
-    case Thumbnail:
-        return QStringLiteral("A-scan");
-    case Memory:
-        return QStringLiteral("Memory");
-    case Marked:
-        return QStringLiteral("Marked");
-    case Tested:
-        return QStringLiteral("Tested");
-    default:
-        if (column - FirstText < overviewColumns().size())
-            return overviewColumns().at(column - FirstText).heading;
-        return {};
-    }
+    if (column >= 0 && column < FirstText)
+        return QString::fromLatin1(kHeadings[column]);
+    if (column - FirstText < overviewColumns().size())
+        return overviewColumns().at(column - FirstText).heading;
+    return {};
 }
 
 } // namespace quillon
