@@ -93,6 +93,7 @@ QByteArray AscanImage::svg() const
                     [this](QPainter& painter) { paint(painter); });
 }
 
+// Fixed: the caption is part of the image file, whatever the interface's language.
 QString ascanCaption(int memory, const Record& record, const QString& sourceFile)
 {
     QStringList parts;

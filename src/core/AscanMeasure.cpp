@@ -1,5 +1,7 @@
 #include "core/AscanMeasure.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -104,37 +106,43 @@ GateReading AscanMeasure::measureGate(int gate, const GateBoxes& boxes) const
     return reading;
 }
 
-QString measureNumber(double value, int decimals)
+QString measureNumber(double value, int decimals, const QLocale& locale)
 {
-    QString text = QString::number(value, 'f', decimals);
-    if (text.contains(u'.')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
+    QLocale plain = locale;
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    QString text = plain.toString(value, 'f', decimals);
+    if (text.contains(plain.decimalPoint())) {
+        while (text.endsWith(plain.zeroDigit()))
+            text.chop(plain.zeroDigit().size());
+        if (text.endsWith(plain.decimalPoint()))
+            text.chop(plain.decimalPoint().size());
     }
-    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+    return text == plain.negativeSign() + plain.zeroDigit() ? plain.zeroDigit() : text;
 }
 
 namespace
 {
-QString signedDb(double db)
+QString signedDb(double db, const QLocale& locale)
 {
-    const QString n = measureNumber(db, 1);
-    return (db >= 0 && !n.startsWith(u'-') ? QStringLiteral("+") : QString()) + n +
-           QStringLiteral(" dB");
+    const QString n = measureNumber(db, 1, locale);
+    return (db >= 0 && !n.startsWith(locale.negativeSign()) ? locale.positiveSign() : QString()) +
+           n + QStringLiteral(" dB");
 }
 } // namespace
 
-QString sampleReadout(const SampleReading& reading)
+QString sampleReadout(const SampleReading& reading, const QLocale& locale)
 {
-    QString text = QStringLiteral("Sample %1").arg(reading.sample);
-    if (reading.soundPath)
-        text += QStringLiteral("   Path %1").arg(measureNumber(*reading.soundPath));
-    return text + QStringLiteral("   Amplitude %1 %").arg(reading.amplitude);
+    const QString sample = locale.toString(reading.sample);
+    const QString amplitude = locale.toString(reading.amplitude);
+    if (!reading.soundPath)
+        return QCoreApplication::translate("AscanMeasure", "Sample %1   Amplitude %2 %")
+            .arg(sample, amplitude);
+    return QCoreApplication::translate("AscanMeasure", "Sample %1   Path %2   Amplitude %3 %")
+        .arg(sample, measureNumber(*reading.soundPath, 2, locale), amplitude);
 }
 
-std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate)
+std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate,
+                                                       const QLocale& locale)
 {
     std::array<QString, kGateColumnCount> cells;
     const auto cell = [&](GateColumn c) -> QString& { return cells[std::size_t(c)]; };
@@ -142,17 +150,19 @@ std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate)
     if (!gate.peak)
         return cells;
     const GatePeak& peak = *gate.peak;
-    const auto percent = [](double v) { return measureNumber(v, 1) + QStringLiteral(" %"); };
+    const auto percent = [&locale](double v) {
+        return measureNumber(v, 1, locale) + QStringLiteral(" %");
+    };
     cell(GateColumn::Amplitude) = percent(peak.reading.amplitude);
     if (peak.reading.soundPath)
-        cell(GateColumn::SoundPath) = measureNumber(*peak.reading.soundPath);
-    cell(GateColumn::Sample) = QString::number(peak.reading.sample);
+        cell(GateColumn::SoundPath) = measureNumber(*peak.reading.soundPath, 2, locale);
+    cell(GateColumn::Sample) = locale.toString(peak.reading.sample);
     if (peak.dbToLevel)
-        cell(GateColumn::DbToLevel) = signedDb(*peak.dbToLevel);
+        cell(GateColumn::DbToLevel) = signedDb(*peak.dbToLevel, locale);
     if (peak.dacAmplitude)
         cell(GateColumn::DacHeight) = percent(*peak.dacAmplitude);
     if (peak.dbToDac)
-        cell(GateColumn::DbToDac) = signedDb(*peak.dbToDac);
+        cell(GateColumn::DbToDac) = signedDb(*peak.dbToDac, locale);
     return cells;
 }
 

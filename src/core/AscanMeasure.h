@@ -3,6 +3,7 @@
 #include "core/PanelTexts.h"
 #include "core/Record.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -82,15 +83,19 @@ private:
 // 20 log10(amplitude / reference), absent unless both are above zero.
 std::optional<double> decibels(double amplitude, double reference);
 
-// The cursor's readout: "Sample 100   Path 40.4   Amplitude 60 %" (no path without a range).
-QString sampleReadout(const SampleReading& reading);
+// The cursor's readout on screen: "Sample 100   Path 40.4   Amplitude 60 %" (no path without a
+// range), in the interface's language with the numbers written as `locale` writes them.
+QString sampleReadout(const SampleReading& reading, const QLocale& locale = QLocale());
 // A gate's readout as the cells of a table row, in the order of GateColumn: "1", "60 %", "40.4",
 // "100", "+3.5 dB", "50 %", "+1.6 dB". A value that does not apply (no range, DAC off, a level
-// of 0) is an empty cell; a gate off the trace has its number only.
+// of 0) is an empty cell; a gate off the trace has its number only. Numbers as `locale` writes
+// them (the readouts are the screen's).
 enum class GateColumn { Gate, Amplitude, SoundPath, Sample, DbToLevel, DacHeight, DbToDac };
 inline constexpr int kGateColumnCount = 7;
-std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate);
-// A number with at most `decimals` decimals, trailing zeros dropped.
-QString measureNumber(double value, int decimals = 2);
+std::array<QString, kGateColumnCount> gateReadoutCells(const GateReading& gate,
+                                                       const QLocale& locale = QLocale());
+// A number with at most `decimals` decimals, trailing zeros dropped. The C locale's point is what
+// images and files carry; the screen's readouts pass the interface's locale.
+QString measureNumber(double value, int decimals = 2, const QLocale& locale = QLocale::c());
 
 } // namespace quillon

@@ -29,6 +29,7 @@ QByteArray svgImage(QSizeF sizeInUnits, double pixelsPerUnit,
     generator.setSize(pixels);
     generator.setViewBox(QRect(QPoint(0, 0), pixels));
     generator.setResolution(kSvgDpi);
+    // Fixed: a property of the image file.
     generator.setTitle(QStringLiteral("A-scan"));
     QPainter painter(&generator);
     painter.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);

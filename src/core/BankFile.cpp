@@ -1,5 +1,7 @@
 #include "core/BankFile.h"
 
+#include <QCoreApplication>
+
 #include "core/BankReader.h"
 
 #include <charconv>
@@ -55,7 +57,7 @@ QString BankFileError::message(const QString& fileName) const
 {
     if (memory == 0)
         return QStringLiteral("%1: %2").arg(fileName, problem);
-    return QStringLiteral("%1: memory %2, position %3: %4")
+    return QCoreApplication::translate("BankFile", "%1: memory %2, position %3: %4")
         .arg(fileName)
         .arg(memory)
         .arg(position)

@@ -1,5 +1,7 @@
 #include "core/BankReader.h"
 
+#include <QCoreApplication>
+
 namespace quillon
 {
 
@@ -32,7 +34,7 @@ BankReader::State BankReader::finish()
     if (m_state == State::Reading && m_length > 0)
         endNumber();
     if (m_state == State::Reading)
-        fail(QStringLiteral("the file ends after %1 of its %2 numbers")
+        fail(QCoreApplication::translate("BankReader", "the file ends after %1 of its %2 numbers")
                  .arg(m_field)
                  .arg(kBankFileFields));
     return m_state;
@@ -59,15 +61,17 @@ void BankReader::take(char c)
     }
     // What the message quotes is known once it is longer than the quote.
     if (m_notANumber && m_length > kQuoted)
-        fail(QStringLiteral("\"%1\" is not a number").arg(quoted()));
+        fail(QCoreApplication::translate("BankReader", "\"%1\" is not a number").arg(quoted()));
 }
 
 void BankReader::endNumber()
 {
     if (m_notANumber || m_length == qint64(m_signed))
-        return fail(QStringLiteral("\"%1\" is not a number").arg(quoted()));
+        return fail(
+            QCoreApplication::translate("BankReader", "\"%1\" is not a number").arg(quoted()));
     if (m_tooLarge || (m_negative && m_value != 0))
-        return fail(QStringLiteral("%1 is not a value from 0 to 255").arg(quoted()));
+        return fail(QCoreApplication::translate("BankReader", "%1 is not a value from 0 to 255")
+                        .arg(quoted()));
     const int row = m_field / kBankFilePositions;
     const int position = m_field % kBankFilePositions;
     m_out.bank[row][position] = std::int16_t(m_value);

@@ -4,6 +4,8 @@
 #include "core/NoteLines.h"
 #include "core/PanelTexts.h"
 
+#include <QCoreApplication>
+
 namespace quillon
 {
 
@@ -79,34 +81,44 @@ const QList<OverviewColumn>& overviewColumns()
 {
     static const QList<OverviewColumn> columns = [] {
         QList<OverviewColumn> list;
-        const auto add = [&list](const char* name, const QString& heading) {
-            list.append({columnOf(QString::fromLatin1(name)), heading});
+        // Fixed: the headings are the table files' headings; overviewColumnLabel() is the
+        // screen's.
+        const auto add = [&list](const char* name, const char* heading) {
+            list.append({columnOf(QString::fromLatin1(name)), QString::fromLatin1(heading)});
         };
-        add("txttmdt", QStringLiteral("Time and date"));
-        add("txtrange", QStringLiteral("RANGE"));
-        add("txtvelo", QStringLiteral("VEL M/S"));
-        add("txtdelay", QStringLiteral("DELAY"));
-        add("txtgain", QStringLiteral("Gain"));
-        add("txtrefg", QStringLiteral("REF"));
-        add("txtangle", QStringLiteral("ANGLE"));
-        add("txtgate", QStringLiteral("GATE 1"));
-        add("txtstart", QStringLiteral("START 1"));
-        add("txtend", QStringLiteral("END 1"));
-        add("txtlevel", QStringLiteral("LEVEL 1"));
-        add("txtgate2", QStringLiteral("GATE 2"));
-        add("txtstart2", QStringLiteral("START 2"));
-        add("txtend2", QStringLiteral("END 2"));
-        add("txtlevel2", QStringLiteral("LEVEL 2"));
-        add("txtdac", QStringLiteral("DAC"));
-        add("txtbeam", QStringLiteral("Beam Path"));
-        add("txtsurf", QStringLiteral("Surface"));
-        add("txtdpth", QStringLiteral("Depth"));
+        add("txttmdt", QT_TRANSLATE_NOOP("BankTable", "Time and date"));
+        add("txtrange", QT_TRANSLATE_NOOP("BankTable", "RANGE"));
+        add("txtvelo", QT_TRANSLATE_NOOP("BankTable", "VEL M/S"));
+        add("txtdelay", QT_TRANSLATE_NOOP("BankTable", "DELAY"));
+        add("txtgain", QT_TRANSLATE_NOOP("BankTable", "Gain"));
+        add("txtrefg", QT_TRANSLATE_NOOP("BankTable", "REF"));
+        add("txtangle", QT_TRANSLATE_NOOP("BankTable", "ANGLE"));
+        add("txtgate", QT_TRANSLATE_NOOP("BankTable", "GATE 1"));
+        add("txtstart", QT_TRANSLATE_NOOP("BankTable", "START 1"));
+        add("txtend", QT_TRANSLATE_NOOP("BankTable", "END 1"));
+        add("txtlevel", QT_TRANSLATE_NOOP("BankTable", "LEVEL 1"));
+        add("txtgate2", QT_TRANSLATE_NOOP("BankTable", "GATE 2"));
+        add("txtstart2", QT_TRANSLATE_NOOP("BankTable", "START 2"));
+        add("txtend2", QT_TRANSLATE_NOOP("BankTable", "END 2"));
+        add("txtlevel2", QT_TRANSLATE_NOOP("BankTable", "LEVEL 2"));
+        add("txtdac", QT_TRANSLATE_NOOP("BankTable", "DAC"));
+        add("txtbeam", QT_TRANSLATE_NOOP("BankTable", "Beam Path"));
+        add("txtsurf", QT_TRANSLATE_NOOP("BankTable", "Surface"));
+        add("txtdpth", QT_TRANSLATE_NOOP("BankTable", "Depth"));
         for (int n = 0; n < kNoteLines; ++n)
             list.append({columnOf(QStringLiteral("note%1").arg(n + 1)),
                          QString::fromLatin1(kNoteCaptions[n])});
         return list;
     }();
     return columns;
+}
+
+QString overviewColumnLabel(const OverviewColumn& column)
+{
+    constexpr int firstNote = kTextColumnCount - kNoteLines;
+    if (column.text >= firstNote)
+        return noteCaptionLabel(column.text - firstNote);
+    return QCoreApplication::translate("BankTable", column.heading.toLatin1().constData());
 }
 
 bool isDecimalNumber(QStringView text)

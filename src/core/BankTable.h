@@ -21,12 +21,14 @@ const QStringList& bankTableTextColumns();
 QStringList bankTableTexts(const Record& record);
 
 // The columns an inspector sorts and filters by, as the overview shows them: the index of each
-// in bankTableTextColumns() and its heading.
+// in bankTableTextColumns() and its heading as table files write it.
 struct OverviewColumn {
     int text;
     QString heading;
 };
 const QList<OverviewColumn>& overviewColumns();
+// A column's heading as the window shows it, in the interface's language.
+QString overviewColumnLabel(const OverviewColumn& column);
 
 // True for a text that is wholly a decimal number once the spaces around it are dropped
 // ("5920", "0.0", "-12", ".5"); "30%", "1e3", "" are not.

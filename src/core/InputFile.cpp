@@ -1,5 +1,6 @@
 #include "core/InputFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quillon
@@ -12,8 +13,9 @@ std::optional<FileFailure> InputFile::open(const QString& path)
     };
     const QFileInfo info(path);
     if (info.exists() && !info.isDir() && !info.isFile())
-        return fail(FileProblem::DeviceGiven,
-                    QStringLiteral("it is a device or a pipe, not a file"));
+        return fail(
+            FileProblem::DeviceGiven,
+            QCoreApplication::translate("InputFile", "it is a device or a pipe, not a file"));
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly)) {
         const FileProblem problem = !info.exists() ? FileProblem::NotFound
@@ -23,7 +25,8 @@ std::optional<FileFailure> InputFile::open(const QString& path)
     }
     if (info.isDir()) { // where the system opens folders as files
         m_file.close();
-        return fail(FileProblem::FolderGiven, QStringLiteral("it is a folder"));
+        return fail(FileProblem::FolderGiven,
+                    QCoreApplication::translate("InputFile", "it is a folder"));
     }
     m_size = m_file.size();
     m_read = 0;

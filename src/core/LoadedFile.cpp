@@ -1,5 +1,7 @@
 #include "core/LoadedFile.h"
 
+#include <QCoreApplication>
+
 #include "core/BankReader.h"
 #include "core/InputFile.h"
 #include "core/WaveformFile.h"
@@ -28,7 +30,7 @@ QString whereInBank(const BankFileError& error)
 {
     if (error.memory == 0)
         return error.problem;
-    return QStringLiteral("memory %1, position %2: %3")
+    return QCoreApplication::translate("LoadedFile", "memory %1, position %2: %3")
         .arg(error.memory)
         .arg(error.position)
         .arg(error.problem);
@@ -38,7 +40,8 @@ std::optional<FileFailure> readBankFrom(InputFile& file, const QString& path, Ba
 {
     if (file.size() > kLargestBankFile)
         return FileFailure{FileProblem::CannotRead, path,
-                           QStringLiteral("it holds %1 bytes, far more than a bank file's %2")
+                           QCoreApplication::translate(
+                               "LoadedFile", "it holds %1 bytes, far more than a bank file's %2")
                                .arg(file.size())
                                .arg(kBankFileSize)};
     BankReader reader(out);

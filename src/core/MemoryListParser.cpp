@@ -1,5 +1,7 @@
 #include "core/MemoryListParser.h"
 
+#include <QCoreApplication>
+
 #include "core/Record.h"
 
 #include <algorithm>
@@ -31,7 +33,9 @@ bool parseMemoryList(const QString& text, QList<int>& memories, QString* error, 
                                  : memoryNumber(part.left(dash), first) &&
                                        memoryNumber(part.mid(dash + 1), last) && first <= last;
         if (!ok) {
-            *error = QStringLiteral("\"%1\" is not a memory or a range of memories from 1 to 200")
+            *error = QCoreApplication::translate(
+                         "MemoryListParser",
+                         "\"%1\" is not a memory or a range of memories from 1 to 200")
                          .arg(part);
             memories.clear();
             return false;

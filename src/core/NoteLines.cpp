@@ -1,22 +1,33 @@
 #include "core/NoteLines.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillon
 {
 
-const std::array<const char*, kNoteLines> kNoteCaptions{"Operator Name/Code",
-                                                        "Division",
-                                                        "Section",
-                                                        "Km. Post",
-                                                        "Rail LH/RH  &  Up/Dn",
-                                                        "Deffect Location",
-                                                        "Rolling Mark",
-                                                        "Type of Probe",
-                                                        "Flaw Code",
-                                                        "Def. Class OBS/IMR/REM",
-                                                        "Prev. Defect Class",
-                                                        "Peak Patt. Detail"};
+// Fixed: the captions are the report's and the table files' headings; the screen shows
+// noteCaptionLabel().
+const std::array<const char*, kNoteLines> kNoteCaptions{
+    QT_TRANSLATE_NOOP("NoteLines", "Operator Name/Code"),
+    QT_TRANSLATE_NOOP("NoteLines", "Division"),
+    QT_TRANSLATE_NOOP("NoteLines", "Section"),
+    QT_TRANSLATE_NOOP("NoteLines", "Km. Post"),
+    QT_TRANSLATE_NOOP("NoteLines", "Rail LH/RH  &  Up/Dn"),
+    QT_TRANSLATE_NOOP("NoteLines", "Deffect Location"),
+    QT_TRANSLATE_NOOP("NoteLines", "Rolling Mark"),
+    QT_TRANSLATE_NOOP("NoteLines", "Type of Probe"),
+    QT_TRANSLATE_NOOP("NoteLines", "Flaw Code"),
+    QT_TRANSLATE_NOOP("NoteLines", "Def. Class OBS/IMR/REM"),
+    QT_TRANSLATE_NOOP("NoteLines", "Prev. Defect Class"),
+    QT_TRANSLATE_NOOP("NoteLines", "Peak Patt. Detail"),
+};
+
+QString noteCaptionLabel(int line)
+{
+    return QCoreApplication::translate("NoteLines", kNoteCaptions[std::size_t(line)]);
+}
 
 NoteTexts noteTexts(const Record& record)
 {

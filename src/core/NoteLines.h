@@ -14,8 +14,10 @@ using NoteTexts = std::array<QString, kNoteLines>;
 // Lines to write: a line without a value keeps the characters it has.
 using NoteEdits = std::array<std::optional<QString>, kNoteLines>;
 
-// Captions of the twelve note boxes on the main window.
+// Captions of the twelve note boxes, as the report and the table files write them.
 extern const std::array<const char*, kNoteLines> kNoteCaptions;
+// The caption of note line `line` (0..11) as the window shows it, in the interface's language.
+QString noteCaptionLabel(int line);
 
 // What each note box shows for a record: the twenty characters of the line, trailing spaces
 // included, or the empty text when all twenty are spaces. Characters of code 0 (what a memory

@@ -2,35 +2,57 @@
 
 #include "core/LeadingNumber.h"
 
+#include <QCoreApplication>
+
 namespace quillon
 {
 
+// Fixed: the captions are the report's and the table files' texts; the screen shows
+// panelCaptionLabel().
 const std::array<PanelField, kPanelFieldCount> kPanelFields{{
-    {"txtzero", "ZERO", "108", 260, 7},      {"txtrange", "RANGE", "100", 267, 7},
-    {"txtvelo", "VEL M/S", "5920", 274, 7},  {"txtdelay", "DELAY", "0.0", 281, 7},
-    {"txtgain", "Gain", "25", 288, 5},       {"txtgate", "GATE 1", "OFF", 295, 7},
-    {"txtstart", "START", "30%", 302, 7},    {"txtend", "END", "70%", 309, 7},
-    {"txtlevel", "LEVEL", "40%", 316, 7},    {"txtgate2", "GATE 2", "OFF", 323, 7},
-    {"txtstart2", "START", "30%", 330, 7},   {"txtend2", "END", "70%", 337, 7},
-    {"txtlevel2", "LEVEL", "40%", 344, 7},   {"txtmem", "MEM", "A Scan", 351, 7},
-    {"txtmemno", "MEM NO", "1", 358, 7},     {"txtaction", "ACTION", "Send", 365, 7},
-    {"txtrefg", "REF", "25", 372, 4},        {"txtreject", "REJECT", "00%", 376, 7},
-    {"txtsetref", "SET REF", "OFF", 383, 7}, {"txtVideo", "VIDEO", "Envelop", 390, 7},
-    {"txtmode", "MODE", "Single", 397, 7},   {"txtclock", "CLOCK", "OFF", 404, 7},
-    {"txtcolor", "COLOR", "OFF", 411, 7},    {"txthorn", "HORN", "OFF", 418, 7},
-    {"txtbrt", "BRIGHT", "50", 425, 6},      {"txtdac", "DAC", "OFF", 431, 7},
-    {"txtcur", "CURSOR", "001", 438, 7},     {"txtpoint", "POINT", "001", 445, 7},
-    {"Txtent", "PRESS", "ENTER", 452, 6},    {"txtmea", "MEASURE", "OFF", 459, 7},
-    {"txtxoff", "X-OFF", "OFF", 466, 7},     {"txtangle", "ANGLE", "000", 473, 7},
-    {"txtthick", "THICK", "0100", 480, 7},   {"txtblk1", "", "OFF", 487, 7},
-    {"txthud", "HUD", "OFF", 494, 7},        {"txtbeep", "BEEP", "OFF", 501, 7},
+    {"txtzero", QT_TRANSLATE_NOOP("PanelTexts", "ZERO"), "108", 260, 7},
+    {"txtrange", QT_TRANSLATE_NOOP("PanelTexts", "RANGE"), "100", 267, 7},
+    {"txtvelo", QT_TRANSLATE_NOOP("PanelTexts", "VEL M/S"), "5920", 274, 7},
+    {"txtdelay", QT_TRANSLATE_NOOP("PanelTexts", "DELAY"), "0.0", 281, 7},
+    {"txtgain", QT_TRANSLATE_NOOP("PanelTexts", "Gain"), "25", 288, 5},
+    {"txtgate", QT_TRANSLATE_NOOP("PanelTexts", "GATE 1"), "OFF", 295, 7},
+    {"txtstart", QT_TRANSLATE_NOOP("PanelTexts", "START"), "30%", 302, 7},
+    {"txtend", QT_TRANSLATE_NOOP("PanelTexts", "END"), "70%", 309, 7},
+    {"txtlevel", QT_TRANSLATE_NOOP("PanelTexts", "LEVEL"), "40%", 316, 7},
+    {"txtgate2", QT_TRANSLATE_NOOP("PanelTexts", "GATE 2"), "OFF", 323, 7},
+    {"txtstart2", QT_TRANSLATE_NOOP("PanelTexts", "START"), "30%", 330, 7},
+    {"txtend2", QT_TRANSLATE_NOOP("PanelTexts", "END"), "70%", 337, 7},
+    {"txtlevel2", QT_TRANSLATE_NOOP("PanelTexts", "LEVEL"), "40%", 344, 7},
+    {"txtmem", QT_TRANSLATE_NOOP("PanelTexts", "MEM"), "A Scan", 351, 7},
+    {"txtmemno", QT_TRANSLATE_NOOP("PanelTexts", "MEM NO"), "1", 358, 7},
+    {"txtaction", QT_TRANSLATE_NOOP("PanelTexts", "ACTION"), "Send", 365, 7},
+    {"txtrefg", QT_TRANSLATE_NOOP("PanelTexts", "REF"), "25", 372, 4},
+    {"txtreject", QT_TRANSLATE_NOOP("PanelTexts", "REJECT"), "00%", 376, 7},
+    {"txtsetref", QT_TRANSLATE_NOOP("PanelTexts", "SET REF"), "OFF", 383, 7},
+    {"txtVideo", QT_TRANSLATE_NOOP("PanelTexts", "VIDEO"), "Envelop", 390, 7},
+    {"txtmode", QT_TRANSLATE_NOOP("PanelTexts", "MODE"), "Single", 397, 7},
+    {"txtclock", QT_TRANSLATE_NOOP("PanelTexts", "CLOCK"), "OFF", 404, 7},
+    {"txtcolor", QT_TRANSLATE_NOOP("PanelTexts", "COLOR"), "OFF", 411, 7},
+    {"txthorn", QT_TRANSLATE_NOOP("PanelTexts", "HORN"), "OFF", 418, 7},
+    {"txtbrt", QT_TRANSLATE_NOOP("PanelTexts", "BRIGHT"), "50", 425, 6},
+    {"txtdac", QT_TRANSLATE_NOOP("PanelTexts", "DAC"), "OFF", 431, 7},
+    {"txtcur", QT_TRANSLATE_NOOP("PanelTexts", "CURSOR"), "001", 438, 7},
+    {"txtpoint", QT_TRANSLATE_NOOP("PanelTexts", "POINT"), "001", 445, 7},
+    {"Txtent", QT_TRANSLATE_NOOP("PanelTexts", "PRESS"), "ENTER", 452, 6},
+    {"txtmea", QT_TRANSLATE_NOOP("PanelTexts", "MEASURE"), "OFF", 459, 7},
+    {"txtxoff", QT_TRANSLATE_NOOP("PanelTexts", "X-OFF"), "OFF", 466, 7},
+    {"txtangle", QT_TRANSLATE_NOOP("PanelTexts", "ANGLE"), "000", 473, 7},
+    {"txtthick", QT_TRANSLATE_NOOP("PanelTexts", "THICK"), "0100", 480, 7},
+    {"txtblk1", "", "OFF", 487, 7},
+    {"txthud", QT_TRANSLATE_NOOP("PanelTexts", "HUD"), "OFF", 494, 7},
+    {"txtbeep", QT_TRANSLATE_NOOP("PanelTexts", "BEEP"), "OFF", 501, 7},
     {"txtblk2", "", "ENTER", 508, 7},
 }};
 
 const std::array<PanelField, kReadoutCount> kReadoutFields{{
-    {"txtbeam", "Beam Path", "", 525, 5},
-    {"txtsurf", "Surface", "", 530, 5},
-    {"txtdpth", "Depth", "", 535, 5},
+    {"txtbeam", QT_TRANSLATE_NOOP("PanelTexts", "Beam Path"), "", 525, 5},
+    {"txtsurf", QT_TRANSLATE_NOOP("PanelTexts", "Surface"), "", 530, 5},
+    {"txtdpth", QT_TRANSLATE_NOOP("PanelTexts", "Depth"), "", 535, 5},
 }};
 
 const char* const kInitialTimeDate = "Tm: 7:55  Dt: 28/4/2003";
@@ -52,6 +74,11 @@ template <typename Panel> auto textOfControl(Panel& panel, QStringView control)
     return control == u"txttmdt" ? &panel.txttmdt : nullptr;
 }
 } // namespace
+
+QString panelCaptionLabel(const char* caption)
+{
+    return *caption ? QCoreApplication::translate("PanelTexts", caption) : QString();
+}
 
 int panelFieldIndex(QAnyStringView control)
 {

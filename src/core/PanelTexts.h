@@ -25,6 +25,8 @@ inline constexpr int kPanelFieldCount = 37; // txtzero .. txtblk2
 inline constexpr int kReadoutCount = 3;     // txtbeam, txtsurf, txtdpth
 extern const std::array<PanelField, kPanelFieldCount> kPanelFields;
 extern const std::array<PanelField, kReadoutCount> kReadoutFields;
+// A field's caption as the window shows it, in the interface's language.
+QString panelCaptionLabel(const char* caption);
 
 // The index in kPanelFields of the box named `control` ("txtgain" gives 4); -1 for any other
 // name. The one place a panel box is found by its name.

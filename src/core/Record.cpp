@@ -1,5 +1,7 @@
 #include "core/Record.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillon
@@ -48,14 +50,17 @@ int memoryNumberOf(const Record& record)
 QString memoryNumberProblem(int memory)
 {
     if (memory == 0)
-        return QStringLiteral("the record carries no memory number");
+        return QCoreApplication::translate("Record", "the record carries no memory number");
     if (memory > kMemoryCount)
-        return QStringLiteral("memory number %1 is above %2").arg(memory).arg(kMemoryCount);
+        return QCoreApplication::translate("Record", "memory number %1 is above %2")
+            .arg(memory)
+            .arg(kMemoryCount);
     if (memory < 0)
-        return QStringLiteral("memory number %1 is not valid").arg(memory);
+        return QCoreApplication::translate("Record", "memory number %1 is not valid").arg(memory);
     return {};
 }
 
+// Fixed: the item as the record JSON names it; the memory list makes its own label.
 QString memoryItemText(int memory, bool marked)
 {
     return QStringLiteral("Mem ") + QString::number(memory) +

@@ -1,5 +1,7 @@
 #include "core/WaveformFile.h"
 
+#include <QCoreApplication>
+
 namespace quillon
 {
 
@@ -11,12 +13,14 @@ constexpr int kFileShift = 1; // part B stands one byte later in a file than in 
 QString waveformSizeProblem(qint64 size)
 {
     if (size < kWaveformMinSize)
-        return QStringLiteral("a waveform file needs at least %1 bytes, this one has %2")
+        return QCoreApplication::translate(
+                   "WaveformFile", "a waveform file needs at least %1 bytes, this one has %2")
             .arg(kWaveformMinSize)
             .arg(size);
     if (isBankFileSize(size))
-        return QStringLiteral("a file of %1 bytes is a bank file, not a waveform file "
-                              "(waveform files have fewer than %2 bytes)")
+        return QCoreApplication::translate("WaveformFile",
+                                           "a file of %1 bytes is a bank file, not a waveform file "
+                                           "(waveform files have fewer than %2 bytes)")
             .arg(size)
             .arg(kWaveformMaxSize + 1);
     return {};

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+// Fixed: every text of the document is the report's format, English in every language.
 namespace quillon::DocxDocument
 {
 

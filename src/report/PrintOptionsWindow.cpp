@@ -28,28 +28,28 @@ void paintBlue(QWidget* widget)
 PrintOptionsWindow::PrintOptionsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmprintop"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(panelFont(true));
 
-    fraprint = named(new QGroupBox(QStringLiteral("Print Option"), this), "fraprint");
+    fraprint = named(new QGroupBox(tr("Print Option"), this), "fraprint");
     paintBlue(fraprint);
     auto* options = new QVBoxLayout(fraprint);
     auto option = [this, options](const char* name, const char* caption) {
-        auto* button = named(new QRadioButton(QString::fromLatin1(caption), fraprint), name);
+        auto* button = named(new QRadioButton(tr(caption), fraprint), name);
         paintBlue(button);
         options->addWidget(button);
         return button;
     };
-    opsingle = option("opsingle", "Currently Displayed Ascan Report");
-    opselect = option("opselect", "Selected Ascan Report");
-    opall = option("opall", "All Ascan Report");
+    opsingle = option("opsingle", QT_TR_NOOP("Currently Displayed Ascan Report"));
+    opselect = option("opselect", QT_TR_NOOP("Selected Ascan Report"));
+    opall = option("opall", QT_TR_NOOP("All Ascan Report"));
     auto* group = new QButtonGroup(this);
     for (QRadioButton* button : {opsingle, opselect, opall})
         group->addButton(button);
     opsingle->setChecked(true);
 
-    cmdprint = named(new QPushButton(QStringLiteral("Print"), this), "cmdprint");
+    cmdprint = named(new QPushButton(tr("Print"), this), "cmdprint");
     cmdprint->setDefault(true);
     connect(cmdprint, &QPushButton::clicked, this, &PrintOptionsWindow::cmdprint_Click);
 

@@ -19,6 +19,7 @@ constexpr int kTextPoints = 7;
 constexpr int kTitlePoints = 14;
 const QColor kWorsenedFill(255, 214, 214);
 const QColor kMismatchFill(255, 243, 191);
+// Fixed: the register's page is a document of record, English in every language.
 const QString kLegend = QStringLiteral(
     "Red: WORSENED, the class is worse than at the test before.   Yellow: PREV. MISMATCH, the "
     "previous class written at the latest test is not the class recorded at the test before.");

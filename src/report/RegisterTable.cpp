@@ -16,6 +16,7 @@ QStringList whereTexts(const DefectLocation& l)
 }
 } // namespace
 
+// Fixed: the headings and values are the table files' keys.
 QStringList RegisterTable::header() const
 {
     QStringList where{QStringLiteral("division"), QStringLiteral("section"), QStringLiteral("km"),

@@ -131,6 +131,7 @@ ReportBlock menuDataBlock(const PanelTexts& panel)
         }
         y += row % 2 == 0 ? kCaptionToValue : kValueToCaption;
     }
+    // Fixed: the report page's texts are the report's format, in every language.
     b.texts.push_back(
         {QPointF(kMenuColumns[0], y), QStringLiteral("Gain ") + panel.value(u"txtgain")});
     b.texts.push_back(

@@ -5,25 +5,40 @@ namespace quillon
 
 QString reportErrorText(ReportError error)
 {
+    const char* what = QT_TRANSLATE_NOOP("ReportError", "unknown error");
     switch (error) {
     case ReportError::None:
-        return QStringLiteral("no error");
+        what = QT_TRANSLATE_NOOP("ReportError", "no error");
+        break;
     case ReportError::NoPrinter:
-        return QStringLiteral("no printer is set up");
+        what = QT_TRANSLATE_NOOP("ReportError", "no printer is set up");
+        break;
     case ReportError::PrinterNotReady:
-        return QStringLiteral("the printer cannot start a print job");
+        what = QT_TRANSLATE_NOOP("ReportError", "the printer cannot start a print job");
+        break;
     case ReportError::PageNotStarted:
-        return QStringLiteral("the printer cannot start a new page");
+        what = QT_TRANSLATE_NOOP("ReportError", "the printer cannot start a new page");
+        break;
     case ReportError::JobNotSent:
-        return QStringLiteral("the printer reported an error at the end of the job");
+        what =
+            QT_TRANSLATE_NOOP("ReportError", "the printer reported an error at the end of the job");
+        break;
     case ReportError::OutputNotWritable:
-        return QStringLiteral("the output file cannot be created");
+        what = QT_TRANSLATE_NOOP("ReportError", "the output file cannot be created");
+        break;
     case ReportError::OutputNotCommitted:
-        return QStringLiteral("the output file cannot be written completely");
+        what = QT_TRANSLATE_NOOP("ReportError", "the output file cannot be written completely");
+        break;
     case ReportError::DocumentNotBuilt:
-        return QStringLiteral("the document cannot be assembled");
+        what = QT_TRANSLATE_NOOP("ReportError", "the document cannot be assembled");
+        break;
     }
-    return QStringLiteral("unknown error");
+    return QCoreApplication::translate("ReportError", what);
+}
+
+QString reportMessage(const char* message)
+{
+    return QCoreApplication::translate("ReportError", message);
 }
 
 } // namespace quillon

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quillon
 {
 
 // What the operator is told when a report cannot be printed or written, once per report.
-inline constexpr char kReportFailedMessage[] = "The Report can't be printed.";
+inline constexpr char kReportFailedMessage[] =
+    QT_TRANSLATE_NOOP("ReportError", "The Report can't be printed.");
 // What the operator is told after the report document was written.
-inline constexpr char kWordDocCreatedMessage[] = "Word Doc file is created";
+inline constexpr char kWordDocCreatedMessage[] =
+    QT_TRANSLATE_NOOP("ReportError", "Word Doc file is created");
+// One of the two messages above as the window shows it, in the interface's language.
+QString reportMessage(const char* message);
 
 // Why a report could not be printed or written.
 enum class ReportError {
@@ -22,7 +27,8 @@ enum class ReportError {
     DocumentNotBuilt,   // the document package could not be assembled
 };
 
-// One line for a log or a command line tool; the operator always sees kReportFailedMessage.
+// One line for the operator's message box (its details, in the interface's language) or a
+// command line tool (which loads no translation: English).
 QString reportErrorText(ReportError error);
 
 } // namespace quillon

@@ -55,6 +55,7 @@ QString reportHeadingText()
            QLatin1String(kReportSubHeadingLine) + kCrLf;
 }
 
+// Fixed: the report's lines are its format, in every language (the page and the document).
 QStringList menuTextLines(const PanelTexts& panel)
 {
     return {

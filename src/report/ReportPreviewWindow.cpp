@@ -16,7 +16,7 @@ ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(Q
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmpreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     preview = named(new QPrintPreviewWidget(&printer, this), "preview");
@@ -26,11 +26,11 @@ ReportPreviewWindow::ReportPreviewWindow(QPrinter& printer, std::function<void(Q
     auto button = [this](const char* name, const QString& text) {
         return named(new QPushButton(text, this), name);
     };
-    QPushButton* zoomIn = button("cmdzoomin", QStringLiteral("Zoom In"));
-    QPushButton* zoomOut = button("cmdzoomout", QStringLiteral("Zoom Out"));
-    QPushButton* fit = button("cmdfit", QStringLiteral("Whole Page"));
-    cmdprint = button("cmdprint", QStringLiteral("Print"));
-    cmdclose = button("cmdclose", QStringLiteral("Close"));
+    QPushButton* zoomIn = button("cmdzoomin", tr("Zoom In"));
+    QPushButton* zoomOut = button("cmdzoomout", tr("Zoom Out"));
+    QPushButton* fit = button("cmdfit", tr("Whole Page"));
+    cmdprint = button("cmdprint", tr("Print"));
+    cmdclose = button("cmdclose", tr("Close"));
     connect(zoomIn, &QPushButton::clicked, preview, [this] { preview->zoomIn(); });
     connect(zoomOut, &QPushButton::clicked, preview, [this] { preview->zoomOut(); });
     connect(fit, &QPushButton::clicked, preview, &QPrintPreviewWidget::fitInView);

@@ -111,6 +111,7 @@ ReportOutcome ReportPrinter::writePdf(const QString& path,
         QPdfWriter writer(&file);
         writer.setResolution(kPdfDotsPerInch);
         writer.setCreator(QStringLiteral("Quillon"));
+        // Fixed: the document's own properties.
         writer.setTitle(QStringLiteral("Ultrasonic Test Report"));
         writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
                                          QMarginsF(kPdfMarginMillimeters, kPdfMarginMillimeters,

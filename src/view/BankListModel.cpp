@@ -35,7 +35,7 @@ QVariant BankListModel::data(const QModelIndex& index, int role) const
     const bool draft = m_drafts && m_drafts->has(row);
     switch (role) {
     case Qt::DisplayRole:
-        return memoryItemText(row + 1, m_module.marked[row]);
+        return itemLabel(row + 1, m_module.marked[row]);
     case Qt::FontRole: {
         if (!draft && row != m_shownRow)
             return {};
@@ -54,6 +54,13 @@ QVariant BankListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QString BankListModel::itemLabel(int memory, bool marked)
+{
+    //: An item of the memory list; a marked memory has " *" after it
+    const QString label = tr("Mem %1").arg(memory);
+    return marked ? label + QStringLiteral(" *") : label;
 }
 
 void BankListModel::setShownRow(int row)

@@ -24,6 +24,8 @@ public:
 
     // The bank row on display, or -1.
     void setShownRow(int row);
+    // The item of memory `memory` (1..200) as the list shows it, in the interface's language.
+    static QString itemLabel(int memory, bool marked);
 
 private:
     void rowLooksChanged(int row);

@@ -36,14 +36,14 @@ BankOverviewWindow::BankOverviewWindow(BankTableModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), m_model(model), m_proxy(new BankOverviewProxy(this))
 {
     setObjectName(QStringLiteral("frmoverview"));
-    setWindowTitle(QStringLiteral("Bank overview"));
+    setWindowTitle(tr("Bank overview"));
     m_proxy->setSourceModel(&model);
 
     txtfilter = named(new QLineEdit(this), "txtfilter");
-    txtfilter->setPlaceholderText(QStringLiteral("Filter: any text of a row, e.g. KM 121"));
+    txtfilter->setPlaceholderText(tr("Filter: any text of a row, e.g. KM 121"));
     txtfilter->setClearButtonEnabled(true);
-    chkall = named(new QCheckBox(QStringLiteral("All 200 memories"), this), "chkall");
-    cmdexport = named(new QPushButton(QStringLiteral("Export table"), this), "cmdexport");
+    chkall = named(new QCheckBox(tr("All 200 memories"), this), "chkall");
+    cmdexport = named(new QPushButton(tr("Export table"), this), "cmdexport");
     lblcount = named(new QLabel(this), "lblcount");
     lblexported = named(new QLabel(this), "lblexported");
     lblexported->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -130,16 +130,17 @@ void BankOverviewWindow::fitColumns()
 void BankOverviewWindow::showCount()
 {
     const int shown = m_proxy->rowCount();
-    lblcount->setText(m_proxy->showsAll() ? QStringLiteral("%1 of 200 memories shown").arg(shown)
-                                          : QStringLiteral("%1 marked memories shown").arg(shown));
+    lblcount->setText(m_proxy->showsAll() ? tr("%n of 200 memories shown", nullptr, shown)
+                                          : tr("%n marked memories shown", nullptr, shown));
 }
 
 void BankOverviewWindow::showExported(const QString& path, int rows)
 {
     const QString file = QDir::toNativeSeparators(path);
-    lblexported->setText(
-        rows == 1 ? tr("Table written: %1 (1 memory)").arg(file)
-                  : tr("Table written: %1 (%2 memories)").arg(file, QString::number(rows)));
+    // One memory has a text of its own: English has no translator to choose the numerus form.
+    lblexported->setText(rows == 1
+                             ? tr("Table written: %1 (1 memory)").arg(file)
+                             : tr("Table written: %1 (%n memories)", nullptr, rows).arg(file));
     m_exportedShown->start();
 }
 
@@ -155,7 +156,7 @@ QStringList BankOverviewWindow::shownHeader() const
 {
     QStringList header;
     for (int c = BankTableModel::Memory; c < m_model.columnCount(); ++c)
-        header << m_model.headerData(c, Qt::Horizontal).toString();
+        header << m_model.columnHeading(c);
     return header;
 }
 

@@ -8,6 +8,17 @@
 namespace quillon
 {
 
+namespace
+{
+// Fixed: the headings of the first columns as the table files write them; the screen shows them
+// translated.
+constexpr const char* kHeadings[BankTableModel::FirstText] = {
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "A-scan"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Memory"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Marked"),
+    QT_TRANSLATE_NOOP("quillon::BankTableModel", "Tested")};
+} // namespace
+
 BankTableModel::BankTableModel(const Module1& module, QObject* parent)
     : QAbstractTableModel(parent), m_module(module)
 {
@@ -55,7 +66,7 @@ QString BankTableModel::cellText(int row, int column) const
     case Memory:
         return QString::number(row + 1);
     case Marked:
-        return m_module.marked[row] ? QStringLiteral("yes") : QString();
+        return m_module.marked[row] ? QStringLiteral("yes") : QString(); // fixed: the file's value
     case Tested:
         return testedIsoText(m_module.membank[row]);
     default:
@@ -69,6 +80,9 @@ QString BankTableModel::shownText(int row, int column) const
         const QDateTime& at = cached(row).tested;
         return at.isValid() ? at.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
     }
+    if (column == Marked)
+        //: A marked memory in the bank overview's "Marked" column
+        return m_module.marked[row] ? tr("yes") : QString();
     return cellText(row, column);
 }
 
@@ -111,20 +125,20 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
-    case Thumbnail:
-        return QStringLiteral("A-scan");
-    case Memory:
-        return QStringLiteral("Memory");
-    case Marked:
-        return QStringLiteral("Marked");
-    case Tested:
-        return QStringLiteral("Tested");
-    default:
-        if (section - FirstText < overviewColumns().size())
-            return overviewColumns().at(section - FirstText).heading;
-        return {};
-    }
+    if (section >= 0 && section < FirstText)
+        return tr(kHeadings[section]);
+    if (section - FirstText < overviewColumns().size())
+        return overviewColumnLabel(overviewColumns().at(section - FirstText));
+    return {};
+}
+
+QString BankTableModel::columnHeading(int column)
+{
+    if (column >= 0 && column < FirstText)
+        return QString::fromLatin1(kHeadings[column]);
+    if (column - FirstText < overviewColumns().size())
+        return overviewColumns().at(column - FirstText).heading;
+    return {};
 }
 
 } // namespace quillon

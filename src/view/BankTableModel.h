@@ -39,6 +39,9 @@ public:
     // The text of a cell as a table file keeps it: the memory number as digits, the mark as "yes"
     // or "", the tested time as "2024-09-01T10:00" or "", the other texts as shown.
     QString cellText(int row, int column) const;
+    // The heading of a column as a table file keeps it: fixed English, whatever the interface's
+    // language (headerData gives the screen's label).
+    static QString columnHeading(int column);
     // Thumbnails are drawn this many pixels wide.
     static constexpr int kThumbnailWidth = 80;
 

@@ -19,7 +19,7 @@ MemoryList::MemoryList(const Module1& module, const NoteDrafts* drafts, QWidget*
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int text = fontMetrics().horizontalAdvance(memoryItemText(kMemoryCount, true));
+    const int text = fontMetrics().horizontalAdvance(BankListModel::itemLabel(kMemoryCount, true));
     setFixedWidth(text + verticalScrollBar()->sizeHint().width() + 2 * frameWidth() + 16);
 
     // A stored record replaces the item: it is no longer selected. Saved notes leave it be.

@@ -35,7 +35,7 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
         emit characterRefused(hint);
     });
     for (int n = 0; n < kNoteLines; ++n) {
-        auto* caption = captionLabel(QString::fromLatin1(kNoteCaptions[n]), kCaptionBlue, this);
+        auto* caption = captionLabel(noteCaptionLabel(n), kCaptionBlue, this);
         auto* line = new QLineEdit(this);
         line->setObjectName(QStringLiteral("txtnoteLn%1").arg(n));
         line->setFont(panelFont());
@@ -49,7 +49,7 @@ NoteLinesPanel::NoteLinesPanel(QWidget* parent) : QWidget(parent)
         grid->addWidget(line, row, col + 1);
         m_lines[n] = line;
     }
-    m_save = named(new QPushButton(QStringLiteral("S  A  V  E"), this), "cmdtxtsav");
+    m_save = named(new QPushButton(tr("S  A  V  E"), this), "cmdtxtsav");
     m_save->setFont(panelFont(true));
     m_save->setMinimumHeight(m_lines[0]->sizeHint().height() * 2);
     grid->addWidget(m_save, 0, 4, kLinesPerBlock, 1, Qt::AlignVCenter);

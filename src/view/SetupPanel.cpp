@@ -29,13 +29,14 @@ constexpr std::array<std::array<const char*, kColumns>, kCaptionedRows> kGrid{{
     {"txtmea", "txtxoff", "txtangle", "txtthick"},
     {"txtblk1", "txthud", "txtbeep", "txtblk2"},
 }};
-constexpr const char* kCaptionOnly = "ENTER";
+//: The caption of the instrument's ENTER key on its menu screen
+constexpr const char* kCaptionOnly = QT_TRANSLATE_NOOP("quillon::SetupPanel", "ENTER");
 constexpr int kGainBox = 4;
 constexpr int kRefBox = 16;
 
 } // namespace
 
-SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"), parent)
+SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(tr("Menu Data"), parent)
 {
     setObjectName(QStringLiteral("fraMenuData"));
     for (int i = 0; i < kPanelFieldCount; ++i)
@@ -52,8 +53,8 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
         for (int col = 0; col < kColumns; ++col) {
             const char* control = kGrid[row][col];
             const int index = panelFieldIndex(control);
-            const QString caption = index >= 0 ? QString::fromLatin1(kPanelFields[index].caption)
-                                               : QString::fromLatin1(kCaptionOnly);
+            const QString caption =
+                index >= 0 ? panelCaptionLabel(kPanelFields[index].caption) : tr(kCaptionOnly);
             const QColor color = index == kGainBox ? kCaptionRed : kCaptionBlue;
             grid->addWidget(captionLabel(caption, color, this), 2 * row, 2 * col, 1, 2,
                             Qt::AlignBottom | Qt::AlignLeft);
@@ -67,18 +68,19 @@ SetupPanel::SetupPanel(QWidget* parent) : QGroupBox(QStringLiteral("Menu Data"),
     const int gapRow = 2 * kCaptionedRows;
     const int readoutRow = gapRow + 1;
     for (int i = 0; i < kReadoutCount; ++i) {
-        auto* caption = new QLabel(QString::fromLatin1(kReadoutFields[i].caption), this);
+        auto* caption = new QLabel(panelCaptionLabel(kReadoutFields[i].caption), this);
         grid->addWidget(caption, readoutRow, 2 * i, Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(m_readouts[i], readoutRow, 2 * i + 1);
     }
     // Row 11: "Gain" (red), "REF", and the time and date line two columns wide.
     const int gainRow = readoutRow + 1;
-    grid->addWidget(captionLabel(QStringLiteral("Gain"), kCaptionRed, this), gainRow, 0,
-                    Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(
+        captionLabel(panelCaptionLabel(kPanelFields[kGainBox].caption), kCaptionRed, this), gainRow,
+        0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_boxes[kGainBox], gainRow, 1);
     grid->addWidget(
-        captionLabel(QString::fromLatin1(kPanelFields[kRefBox].caption), kCaptionBlue, this),
-        gainRow, 2, Qt::AlignRight | Qt::AlignVCenter);
+        captionLabel(panelCaptionLabel(kPanelFields[kRefBox].caption), kCaptionBlue, this), gainRow,
+        2, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_boxes[kRefBox], gainRow, 3);
     m_timeDate = named(captionLabel(QString(), kCaptionBlue, this), "txttmdt");
     grid->addWidget(m_timeDate, gainRow, 4, 1, 4, Qt::AlignLeft | Qt::AlignVCenter);

@@ -17,6 +17,7 @@ TeamSettingsWindow::TeamSettingsWindow(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmteam"));
     setWindowTitle(tr("Team archive"));
     txtserver = named(new QLineEdit(this), "txtserver");
+    // Fixed: an example of what libpq reads, not a sentence.
     txtserver->setPlaceholderText(QStringLiteral("service=quillon"));
     txtserver->setMinimumWidth(360);
     cmdtest = named(new QPushButton(tr("Test connection"), this), "cmdtest");

@@ -214,27 +214,36 @@ private slots:
         QTest::addColumn<QByteArray>("start");
         QTest::addColumn<QString>("range");
         QTest::addColumn<QByteArray>("dac");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("cells"); // joined by "|"
         // An 80 % peak at sample 99 in a gate 25 % wide at level 40 %, DAC points flat at 50 %.
-        QTest::newRow("range and DAC") << QByteArray("30%    ") << "100" << QByteArray("ON     ")
-                                       << "1|80 %|40|99|+6 dB|50 %|+4.1 dB";
+        QTest::newRow("range and DAC")
+            << QByteArray("30%    ") << "100" << QByteArray("ON     ") << "C"
+            << "1|80 %|40|99|+6 dB|50 %|+4.1 dB";
         QTest::newRow("no range, DAC off")
-            << QByteArray("30%    ") << "" << QByteArray("OFF    ") << "1|80 %||99|+6 dB||";
+            << QByteArray("30%    ") << "" << QByteArray("OFF    ") << "C"
+            << "1|80 %||99|+6 dB||";
         QTest::newRow("gate off the trace")
-            << QByteArray("120%   ") << "100" << QByteArray("ON     ") << "1||||||";
+            << QByteArray("120%   ") << "100" << QByteArray("ON     ") << "C"
+            << "1||||||";
+        // The screen's readouts follow the interface's locale: a decimal comma in German.
+        QTest::newRow("German decimal comma")
+            << QByteArray("30%    ") << "100" << QByteArray("ON     ") << "de_DE"
+            << "1|80 %|40|99|+6 dB|50 %|+4,1 dB";
     }
     void gateReadoutCells()
     {
         QFETCH(QByteArray, start);
         QFETCH(QString, range);
         QFETCH(QByteArray, dac);
+        QFETCH(QString, locale);
         Record r = test::gateRecord(start);
         test::setField(r, "txtrange", range);
         putText(r, 431, dac);
         test::setDacPoint(r, 0, 0, 50);
         test::setDacPoint(r, 1, 250, 50);
         r[99] = 80;
-        const auto cells = quillon::gateReadoutCells(measure(r).gates().front());
+        const auto cells = quillon::gateReadoutCells(measure(r).gates().front(), QLocale(locale));
         QTEST(QStringList(cells.begin(), cells.end()).join(u'|'), "cells");
     }
 
