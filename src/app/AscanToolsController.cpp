@@ -29,11 +29,11 @@ namespace
 {
 constexpr double kExportPixelsPerUnit = 2.0; // the size the window shows it at by default
 
+// Fixed: the comparison's legend is painted into copied and saved A-scan images, which are the
+// same in every language.
 QString memoryName(int row)
 {
-    return row >= 0
-               ? QCoreApplication::translate("quillon::AscanToolsController", "Mem %1").arg(row + 1)
-               : QCoreApplication::translate("quillon::AscanToolsController", "On display");
+    return row >= 0 ? QStringLiteral("Mem %1").arg(row + 1) : QStringLiteral("On display");
 }
 } // namespace
 
@@ -157,10 +157,10 @@ QString AscanToolsController::comparisonLegend(const QString& name, SoundPathAxi
 {
     const AscanMeasure& shown = m_overlay->measure();
     if (other.range == 0 || !shown.hasSoundPath())
-        return tr("%1 (not to scale: no RANGE)").arg(name);
+        return QStringLiteral("%1 (not to scale: no RANGE)").arg(name); // fixed, as memoryName
     if (other.range == shown.range() && other.delay == shown.delay())
         return name;
-    return tr("%1 (RANGE %2, DELAY %3)")
+    return QStringLiteral("%1 (RANGE %2, DELAY %3)")
         .arg(name, measureNumber(other.range), measureNumber(other.delay));
 }
 

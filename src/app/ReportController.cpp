@@ -239,7 +239,7 @@ void ReportController::writeWordDoc(const QString& chosen)
     const ReportError error = DocxWriter::write(path, m_window.displayedSnapshot());
     if (error == ReportError::None) {
         const QString written = tr("Written to %1").arg(QDir::toNativeSeparators(path));
-        showMessage(&m_window, tr(kWordDocCreatedMessage), {}, {}, written);
+        showMessage(&m_window, reportMessage(kWordDocCreatedMessage), {}, {}, written);
         m_window.showStatus(written, 5000);
     } else {
         tellFailures(1, error);
@@ -280,7 +280,7 @@ void ReportController::tellNextFailure()
     --m_failuresToTell;
     m_telling = true;
     showMessage(
-        &m_window, tr(kReportFailedMessage), {},
+        &m_window, reportMessage(kReportFailedMessage), {},
         [guard = QPointer<ReportController>(this)] {
             if (guard)
                 guard->tellNextFailure();
