@@ -65,8 +65,7 @@ void BM_RegisterFromArchive(benchmark::State& state)
         SqliteArchive archive;
         archive.open(file.path, SqliteArchive::Open::ExistingOnly);
         DefectRegister reg;
-        qint64 last = 0;
-        readRegister(archive, reg, last);
+        readRegister(archive, reg);
         locations = reg.locations().size();
     }
     state.counters["entries"] = file.entries;

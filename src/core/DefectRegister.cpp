@@ -9,11 +9,6 @@ namespace quillon
 
 namespace
 {
-QString noteLine(const Record& record, int n)
-{
-    return tidiedNote(textOf(record, kNoteFirst + kNoteLength * n, kNoteLength));
-}
-
 bool testOrder(const RegisterTest& a, const RegisterTest& b)
 {
     return std::tie(a.testedMs, a.entry) < std::tie(b.testedMs, b.entry);
@@ -45,10 +40,14 @@ QString historyText(const DefectLocation& location, HistoryForm form)
     return runs.join(QStringLiteral(" > "));
 }
 
-void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Record& record,
-                         const QString& origin)
+void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Record& record)
 {
-    EntryFacts facts = entryFacts(record, archivedMs);
+    add(RegisterEntry{entry, {}, {}, memory, entryFacts(record, archivedMs)});
+}
+
+void DefectRegister::add(RegisterEntry e)
+{
+    EntryFacts& facts = e.facts;
     Test& test = m_tests[facts.testKey];
     const bool first = test.shown.entry == 0;
     // A test is dated by its first entry (when the clock says nothing, the reception comes
@@ -57,16 +56,17 @@ void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Reco
         test.shown.testedMs = facts.testedMs;
         test.shown.dateFromArchive = facts.dateFromArchive;
     }
-    if (!first && entry < test.shown.entry)
+    if (!first && e.entry < test.shown.entry)
         return;
     test.locationKey = std::move(facts.locationKey);
-    test.shown.entry = entry;
-    test.shown.memory = memory;
-    test.shown.origin = origin;
+    test.shown.entry = e.entry;
+    test.shown.memory = e.memory;
+    test.shown.origin = std::move(e.origin);
+    test.shown.host = std::move(e.host);
     test.shown.defectClass = std::move(facts.defectClass);
-    test.shown.flawCode = noteLine(record, FlawCodeLine);
-    test.shown.operatorName = noteLine(record, OperatorLine);
-    test.shown.previousClass = noteLine(record, PreviousClassLine);
+    test.shown.flawCode = std::move(facts.flawCode);
+    test.shown.operatorName = std::move(facts.operatorName);
+    test.shown.previousClass = std::move(facts.previousClass);
 }
 
 std::vector<DefectLocation> DefectRegister::locations() const
