@@ -128,10 +128,9 @@ void RegisterController::refresh()
         ArchiveFailure f;
         if (team) {
             ServerArchive server;
-            f = source.isEmpty()
-                    ? ArchiveFailure{ArchiveFailure::Unreachable,
-                                     QStringLiteral("no team archive is set")}
-                    : server.open(source);
+            f = source.isEmpty() ? ArchiveFailure{ArchiveFailure::Unreachable,
+                                                  QStringLiteral("no team archive is set")}
+                                 : server.open(source);
             if (!f)
                 f = readRegister(server, reg);
         } else {
@@ -143,18 +142,23 @@ void RegisterController::refresh()
         auto locations = std::make_shared<std::vector<DefectLocation>>(reg.locations());
         const QString problem = !f ? QString() : team ? archiveFailureText(f) : f.text;
         QMetaObject::invokeMethod(
-            this, [this, problem, locations] { readDone(problem, locations); },
+            this, [this, team, problem, locations] { readDone(team, problem, locations); },
             Qt::QueuedConnection);
     });
     connect(m_reading, &QThread::finished, m_reading, &QObject::deleteLater);
     m_reading->start();
 }
 
-void RegisterController::readDone(const QString& problem,
+void RegisterController::readDone(bool team, const QString& problem,
                                   std::shared_ptr<std::vector<DefectLocation>> locations)
 {
     m_reading->wait();
     m_reading = nullptr;
+    if (team != m_team) { // the other source was chosen meanwhile
+        m_readAgain = false;
+        refresh();
+        return;
+    }
     m_model.setLocations(std::move(*locations));
     if (m_registerWindow) {
         m_registerWindow->registerChanged();
@@ -203,8 +207,9 @@ void RegisterController::withRecords(const QList<EntryRef>& refs,
     }
     QMetaObject::invokeMethod(
         m_reader, "useServer",
-        Q_ARG(QString,
-              WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()));
+        Q_ARG(
+            QString,
+            WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()));
     const quint64 ticket = ArchiveReader::newTicket();
     m_fetching.insert(ticket, std::move(use));
     QMetaObject::invokeMethod(m_reader, "fetch", Q_ARG(quint64, ticket),
@@ -320,9 +325,9 @@ bool RegisterController::exportTo(const QString& path)
     if (suffix == u"xlsx") {
         problem = writeRegisterXlsx(path, shown);
     } else if (suffix == u"pdf") {
-        const ReportError error =
-            writeRegisterPdf(path, shown, m_team ? QStringLiteral("team archive") : m_journal.path(),
-                             QDateTime::currentDateTime());
+        const ReportError error = writeRegisterPdf(
+            path, shown, m_team ? QStringLiteral("team archive") : m_journal.path(),
+            QDateTime::currentDateTime());
         if (error != ReportError::None)
             problem = reportErrorText(error);
     } else {

@@ -67,7 +67,8 @@ signals:
 
 private:
     using Records = std::vector<ArchiveEntry>;
-    void readDone(const QString& problem, std::shared_ptr<std::vector<DefectLocation>> locations);
+    void readDone(bool team, const QString& problem,
+                  std::shared_ptr<std::vector<DefectLocation>> locations);
     // The records of the tests named, in that order (those not found left out): at once from
     // this PC's archive, through the reader from the team archive.
     void withRecords(const QList<EntryRef>& refs, std::function<void(const Records&)> use);

@@ -15,10 +15,10 @@ namespace quillon
 
 // The team archive on a PostgreSQL server (libpq): every PC's entries in `quillon.entries`, keyed
 // by origin and local id, searched the way the local archive is; beside each entry, in
-// `quillon.entry_facts`, the values the defect register reads, sent with it. A PC only ever adds entries
-// (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call changes
-// or removes one. Every statement binds its values. Calls wait on the network: never make them on
-// the GUI thread.
+// `quillon.entry_facts`, the values the defect register reads, sent with it. A PC only ever adds
+// entries (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call
+// changes or removes one. Every statement binds its values. Calls wait on the network: never make
+// them on the GUI thread.
 class ServerArchive : public ArchiveStore
 {
 public:

@@ -253,7 +253,7 @@ ArchiveFailure SqliteArchive::migrate()
 }
 
 bool SqliteArchive::insertFacts(qint64 id, qint64 timeMs, int memory, const QString& host,
-                               const Record& record, int& rc)
+                                const Record& record, int& rc)
 {
     if (const ArchiveFailure f = prepare(
             m_insertFacts,

@@ -17,8 +17,9 @@ namespace quillon
 // The archive in one SQLite database file: WAL, every commit synced (synchronous=FULL), a busy
 // timeout so that two running programs can share the file, an append-only table of entries and
 // a full-text index over their note lines, and beside each entry the values the defect register
-// reads (entryFacts), so that the register is one grouped query over a narrow table. PRAGMA user_version holds the schema version; opening
-// brings an older file up to the current one step by step.
+// reads (entryFacts), so that the register is one grouped query over a narrow table. PRAGMA
+// user_version holds the schema version; opening brings an older file up to the current one step by
+// step.
 //
 // Each file has an origin, a UUID made with it and never changed: with an entry's id it names the
 // entry in any store. Each entry keeps the PC's host name and the user who was logged in.

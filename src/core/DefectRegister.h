@@ -34,7 +34,8 @@ private:
         QString locationKey;
         RegisterTest shown;
     };
-    QHash<QByteArray, Test> m_tests; // by test key
+    std::vector<Test> m_tests;
+    QHash<QByteArray, size_t> m_testAt; // index into m_tests by test key
 };
 
 } // namespace quillon

@@ -52,9 +52,9 @@ struct EntryFacts {
     QString flawCode;      // line 8, tidied
     QString operatorName;  // line 0, tidied
     QString previousClass; // line 10, tidied
-    qint64 testedMs = 0; // when tested, as a clock reading in milliseconds (UTC stands for
-                         // "no zone"): the instrument's clock, else the archive's time in
-                         // this computer's local time
+    qint64 testedMs = 0;   // when tested, as a clock reading in milliseconds (UTC stands for
+                           // "no zone"): the instrument's clock, else the archive's time in
+                           // this computer's local time
     bool dateFromArchive = false;
 };
 EntryFacts entryFacts(const Record& record, qint64 archivedMs);

@@ -3,8 +3,8 @@
 // server, slow. The same entries, the same queries, the same answers.
 
 #include "archive/ServerArchive.h"
-#include "core/DefectRules.h"
 #include "archive/TeamSync.h"
+#include "core/DefectRules.h"
 #include "support/FakeArchive.h"
 #include "support/PgCluster.h"
 #include "support/Records.h"
@@ -241,8 +241,8 @@ private slots:
         for (const auto& [latest, first] : {std::pair{7, 0}, std::pair{9, 8}, std::pair{10, 10}}) {
             const ArchiveEntry& e = m_made[size_t(latest)];
             EntryFacts facts = entryFacts(e.record, e.timeMs);
-            facts.testedMs = entryFacts(m_made[size_t(first)].record, m_made[size_t(first)].timeMs)
-                                 .testedMs;
+            facts.testedMs =
+                entryFacts(m_made[size_t(first)].record, m_made[size_t(first)].timeMs).testedMs;
             expected << line(e.ref(), e.memory, facts, QStringLiteral("pc-north"));
         }
         QStringList read;

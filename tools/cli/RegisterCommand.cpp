@@ -54,8 +54,8 @@ QByteArray registerJson(const std::vector<DefectLocation>& locations)
 
 int runRegister(const QStringList& args, const QString& usage)
 {
-    CommandLine line({QStringLiteral("--db"), QStringLiteral("--server"), QStringLiteral("--format"),
-                      QStringLiteral("-o")},
+    CommandLine line({QStringLiteral("--db"), QStringLiteral("--server"),
+                      QStringLiteral("--format"), QStringLiteral("-o")},
                      args);
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
@@ -86,8 +86,9 @@ int runRegister(const QStringList& args, const QString& usage)
     }
     // The heading names the file, or the team archive (never the connection string: it may hold
     // a password).
-    const QString source =
-        store.remote ? store.name : QFileInfo(line.value(QStringLiteral("--db"))).absoluteFilePath();
+    const QString source = store.remote
+                               ? store.name
+                               : QFileInfo(line.value(QStringLiteral("--db"))).absoluteFilePath();
     const ReportError error =
         writeRegisterPdf(output, locations, source, QDateTime::currentDateTime());
     if (error != ReportError::None)
