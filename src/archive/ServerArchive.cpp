@@ -370,12 +370,16 @@ ArchiveFailure ServerArchive::init()
 
 ArchiveFailure ServerArchive::fillFacts()
 {
+    // A page at a time in key order, each past the last one seen.
     constexpr char kPage[] =
         "SELECT origin::text, local_id, (extract(epoch FROM time) * 1000)::bigint, memory, host,"
-        " record FROM quillon.entries e WHERE NOT EXISTS (SELECT FROM quillon.entry_facts f"
-        " WHERE f.origin = e.origin AND f.local_id = e.local_id) LIMIT 1000";
+        " record FROM quillon.entries e WHERE (origin, local_id) > ($1::uuid, $2::bigint)"
+        " AND NOT EXISTS (SELECT FROM quillon.entry_facts f WHERE f.origin = e.origin"
+        " AND f.local_id = e.local_id) ORDER BY origin, local_id LIMIT 1000";
+    QString lastOrigin = QStringLiteral("00000000-0000-0000-0000-000000000000");
+    qint64 lastId = 0;
     for (;;) {
-        const Result page(PQexec(m_conn, kPage));
+        const Result page = Params().text(lastOrigin).number(lastId).exec(m_conn, kPage);
         if (!ok(page))
             return statementFailure(m_conn, page.get());
         const int rows = PQntuples(page.get());
@@ -389,11 +393,11 @@ ArchiveFailure ServerArchive::fillFacts()
             Record record{};
             readRecordBlob(blob, qsizetype(size), record);
             PQfreemem(blob);
+            lastOrigin = QString::fromUtf8(value(0));
+            lastId = QByteArray(value(1)).toLongLong();
             const qint64 archived = QByteArray(value(2)).toLongLong();
             Params p;
-            p.text(QString::fromUtf8(value(0)))
-                .number(QByteArray(value(1)).toLongLong())
-                .number(archived);
+            p.text(lastOrigin).number(lastId).number(archived);
             addFacts(p, entryFacts(record, archived));
             p.number(QByteArray(value(3)).toInt()).text(QString::fromUtf8(value(4)));
             const Result r = p.exec(m_conn, kInsertFacts);
