@@ -158,10 +158,7 @@ void BM_RegisterWindowFirstRows(benchmark::State& state)
         model.setLocations(reg.locations());
         RegisterWindow window(&model);
         window.registerChanged();
-        window.show();
-        window.lstlocations->viewport()->repaint();
-        QCoreApplication::processEvents();
-        samples.push_back(t.nsecsElapsed() / 1e6);
+        samples.push_back(bench::firstRowsPaintedMs(window, window.lstlocations, t));
         if (model.rowCount() == 0)
             state.SkipWithError("no rows");
     }
