@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/SharedTexts.h"
 #include "core/DefectRules.h"
 #include "core/NoteLines.h"
 
@@ -505,11 +506,12 @@ ArchiveFailure ServerArchive::registerTests(const RegisterEach& each)
         " ORDER BY test_key, archived DESC, origin DESC, local_id DESC"));
     if (!ok(r))
         return statementFailure(m_conn, r.get());
+    SharedTexts texts;
     const int rows = PQntuples(r.get());
     for (int row = 0; row < rows; ++row) {
         const auto value = [&](int column) { return PQgetvalue(r.get(), row, column); };
         const auto text = [&](int column) {
-            return QString::fromUtf8(value(column), PQgetlength(r.get(), row, column));
+            return texts.text(value(column), PQgetlength(r.get(), row, column));
         };
         RegisterEntry e;
         e.origin = text(0);

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/SharedTexts.h"
 #include "core/DefectRules.h"
 
 #include <QDateTime>
@@ -461,6 +462,11 @@ ArchiveFailure SqliteArchive::registerTests(const RegisterEach& each)
                  " FROM entry_facts g WHERE g.test_key = entry_facts.test_key) ELSE tested END"
                  " FROM entry_facts GROUP BY test_key"))
         return f;
+    SharedTexts texts;
+    const auto text = [&](int n) {
+        return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s.s, n)),
+                          sqlite3_column_bytes(s.s, n));
+    };
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         RegisterEntry e;
@@ -468,15 +474,15 @@ ArchiveFailure SqliteArchive::registerTests(const RegisterEach& each)
         EntryFacts& facts = e.facts;
         facts.testKey = QByteArray(static_cast<const char*>(sqlite3_column_blob(s.s, 1)),
                                    sqlite3_column_bytes(s.s, 1));
-        facts.locationKey = columnText(s.s, 2);
-        facts.defectClass = columnText(s.s, 3);
+        facts.locationKey = text(2);
+        facts.defectClass = text(3);
         facts.severity = DefectSeverity(sqlite3_column_int(s.s, 4));
-        facts.flawCode = columnText(s.s, 5);
-        facts.operatorName = columnText(s.s, 6);
-        facts.previousClass = columnText(s.s, 7);
+        facts.flawCode = text(5);
+        facts.operatorName = text(6);
+        facts.previousClass = text(7);
         facts.dateFromArchive = sqlite3_column_int(s.s, 8) != 0;
         e.memory = sqlite3_column_int(s.s, 9);
-        e.host = columnText(s.s, 10);
+        e.host = text(10);
         facts.testedMs = sqlite3_column_int64(s.s, 11);
         each(std::move(e));
     }
