@@ -185,11 +185,7 @@ void BM_OpenArchiveWindow(benchmark::State& state)
         ArchiveListModel model(&archive);
         ArchiveWindow window(&model);
         window.refresh();
-        window.show();
-        // The first rows are painted.
-        window.lstentries->viewport()->repaint();
-        QCoreApplication::processEvents();
-        samples.push_back(t.nsecsElapsed() / 1e6);
+        samples.push_back(bench::firstRowsPaintedMs(window, window.lstentries, t));
         if (model.rowCount() == 0)
             state.SkipWithError("no rows");
     }

@@ -2,7 +2,9 @@
 
 #include "app/AscanToolsController.h"
 #include "app/MainWindow.h"
+#include "app/TeamController.h"
 #include "archive/ArchiveJournal.h"
+#include "archive/ArchiveReader.h"
 #include "archive/RegisterReading.h"
 #include "core/AscanMeasure.h"
 #include "report/RegisterPdf.h"
@@ -12,6 +14,7 @@
 #include "view/RegisterWindow.h"
 #include "view/SaveDialog.h"
 #include "view/Widgets.h"
+#include "view/WindowSettings.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -56,7 +59,7 @@ RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journ
     m_follow->setInterval(kFollowDelay);
     connect(m_follow, &QTimer::timeout, this, &RegisterController::refresh);
     const auto follow = [this] {
-        if (m_registerWindow && m_registerWindow->isVisible())
+        if (m_registerWindow && m_registerWindow->isVisible() && !m_team)
             m_follow->start();
     };
     connect(&m_window.module(), &Module1::rowChanged, this, follow);
@@ -65,9 +68,10 @@ RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journ
 
 RegisterController::~RegisterController()
 {
-    m_stopping = true;
-    if (m_reader)
-        m_reader->wait();
+    if (m_reading)
+        m_reading->wait();
+    m_readerThread.quit();
+    m_readerThread.wait();
 }
 
 void RegisterController::showRegister()
@@ -79,6 +83,7 @@ void RegisterController::showRegister()
         connect(m_registerWindow, &RegisterWindow::testChosen, this, &RegisterController::showTest);
         connect(m_registerWindow, &RegisterWindow::compareRequested, this,
                 &RegisterController::compareTests);
+        connect(m_registerWindow, &RegisterWindow::teamChosen, this, &RegisterController::showTeam);
         connect(m_registerWindow, &RegisterWindow::exportRequested, this, [this] {
             QFileDialog* dialog = saveDialog(
                 m_registerWindow, "dlgregisterexport", tr("Export register"),
@@ -91,39 +96,69 @@ void RegisterController::showRegister()
     showInFront(m_registerWindow);
 }
 
+void RegisterController::showTeam(bool team)
+{
+    if (team == m_team)
+        return;
+    m_team = team;
+    m_peaks.clear();
+    m_fetching.clear(); // what is on its way from the other source is dropped
+    m_model.setLocations({});
+    if (m_registerWindow)
+        m_registerWindow->registerChanged();
+    refresh();
+}
+
 void RegisterController::refresh()
 {
-    if (m_reader) {
+    if (m_reading) {
         m_readAgain = true;
         return;
     }
     if (m_registerWindow && m_model.locations().empty())
-        m_registerWindow->showNote(tr("Reading the archive..."));
-    const auto reg = m_register;
-    const QString path = m_journal.path();
-    const qint64 from = m_lastEntry;
-    m_reader = QThread::create([this, reg, path, from] {
-        // A connection of its own: the journal's stays free for the records being stored.
-        SqliteArchive archive;
-        qint64 last = from;
-        ArchiveFailure f = archive.open(path, SqliteArchive::Open::ExistingOnly);
-        if (!f)
-            f = readRegister(archive, *reg, last, [this] { return m_stopping.load(); });
-        auto locations = std::make_shared<std::vector<DefectLocation>>(reg->locations());
+        m_registerWindow->showNote(m_team ? tr("Reading the team archive...")
+                                          : tr("Reading the archive..."));
+    const bool team = m_team;
+    const QString source =
+        team ? WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()
+             : m_journal.path();
+    m_reading = QThread::create([this, team, source] {
+        // Connections of its own: the journal's stays free for the records being stored.
+        DefectRegister reg;
+        ArchiveFailure f;
+        if (team) {
+            ServerArchive server;
+            f = source.isEmpty() ? ArchiveFailure{ArchiveFailure::Unreachable,
+                                                  QStringLiteral("no team archive is set")}
+                                 : server.open(source);
+            if (!f)
+                f = readRegister(server, reg);
+        } else {
+            SqliteArchive archive;
+            f = archive.open(source, SqliteArchive::Open::ExistingOnly);
+            if (!f)
+                f = readRegister(archive, reg);
+        }
+        auto locations = std::make_shared<std::vector<DefectLocation>>(reg.locations());
+        const QString problem = !f ? QString() : team ? archiveFailureText(f) : f.text;
         QMetaObject::invokeMethod(
-            this, [this, text = f.text, last, locations] { readDone(text, last, locations); },
+            this, [this, team, problem, locations] { readDone(team, problem, locations); },
             Qt::QueuedConnection);
     });
-    connect(m_reader, &QThread::finished, m_reader, &QObject::deleteLater);
-    m_reader->start();
+    connect(m_reading, &QThread::finished, m_reading, &QObject::deleteLater);
+    m_reading->start();
 }
 
-void RegisterController::readDone(const QString& problem, qint64 lastEntry,
+void RegisterController::readDone(bool team, const QString& problem,
                                   std::shared_ptr<std::vector<DefectLocation>> locations)
 {
-    m_reader->wait();
-    m_reader = nullptr;
-    m_lastEntry = lastEntry;
+    m_reading->wait();
+    m_reading = nullptr;
+    if (team != m_team) { // the other source was chosen meanwhile
+        m_readAgain = false;
+        refresh();
+        return;
+    }
     m_model.setLocations(std::move(*locations));
     if (m_registerWindow) {
         m_registerWindow->registerChanged();
@@ -136,36 +171,58 @@ void RegisterController::readDone(const QString& problem, qint64 lastEntry,
         refresh();
 }
 
-std::optional<Record> RegisterController::recordOf(qint64 entry)
+void RegisterController::withRecords(const QList<EntryRef>& refs,
+                                     std::function<void(const Records&)> use)
 {
-    ArchiveEntry e;
-    bool found = false;
-    if (const ArchiveFailure f = m_journal.archive().fetch(EntryRef{{}, entry}, e, found)) {
-        told(tr("The archive cannot be read: %1").arg(f.text));
-        return std::nullopt;
+    if (!m_team) {
+        Records found;
+        for (const EntryRef& ref : refs) {
+            ArchiveEntry e;
+            bool there = false;
+            if (const ArchiveFailure f = m_journal.archive().fetch(ref, e, there)) {
+                told(tr("The archive cannot be read: %1").arg(f.text));
+                return;
+            }
+            if (there)
+                found.push_back(e);
+        }
+        use(found);
+        return;
     }
-    if (!found)
-        return std::nullopt;
-    return e.record;
+    if (!m_reader) {
+        m_reader = new ArchiveReader;
+        m_reader->moveToThread(&m_readerThread);
+        connect(&m_readerThread, &QThread::finished, m_reader, &QObject::deleteLater);
+        connect(m_reader, &ArchiveReader::fetched, this,
+                [this](quint64 ticket, const Records& found) {
+                    if (const auto use = m_fetching.take(ticket))
+                        use(found);
+                });
+        connect(m_reader, &ArchiveReader::failed, this,
+                [this](quint64 ticket, const ArchiveFailure& failure) {
+                    if (m_fetching.remove(ticket))
+                        told(tr("The archive cannot be read: %1").arg(archiveFailureText(failure)));
+                });
+        m_readerThread.start();
+    }
+    QMetaObject::invokeMethod(
+        m_reader, "useServer",
+        Q_ARG(
+            QString,
+            WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()));
+    const quint64 ticket = ArchiveReader::newTicket();
+    m_fetching.insert(ticket, std::move(use));
+    QMetaObject::invokeMethod(m_reader, "fetch", Q_ARG(quint64, ticket),
+                              Q_ARG(QList<quillon::EntryRef>, refs));
 }
 
-std::optional<int> RegisterController::peakOf(qint64 entry)
-{
-    if (const auto known = m_peaks.constFind(entry); known != m_peaks.cend())
-        return *known;
-    const std::optional<Record> record = recordOf(entry);
-    const std::optional<int> peak = record ? gateOnePeak(*record) : std::nullopt;
-    m_peaks.insert(entry, peak);
-    return peak;
-}
-
-const RegisterTest* RegisterController::testOf(qint64 entry) const
+const RegisterTest* RegisterController::testOf(const EntryRef& ref) const
 {
     if (!m_registerWindow)
         return nullptr;
     if (const DefectLocation* l = m_model.location(m_registerWindow->chosenLocation()))
         for (const RegisterTest& t : l->tests)
-            if (t.entry == entry)
+            if (t.entry == ref.id && t.origin == ref.origin)
                 return &t;
     return nullptr;
 }
@@ -175,36 +232,71 @@ void RegisterController::listTests(const QString& locationKey)
     const DefectLocation* location = m_model.location(locationKey);
     if (!location || !m_registerWindow)
         return;
-    std::vector<std::optional<int>> peaks;
+    const auto show = [this, locationKey] {
+        const DefectLocation* l = m_model.location(locationKey);
+        if (!l || !m_registerWindow || m_registerWindow->chosenLocation() != locationKey)
+            return;
+        std::vector<std::optional<int>> peaks;
+        for (const RegisterTest& t : l->tests)
+            peaks.push_back(m_peaks.value(EntryRef{t.origin, t.entry}.text()));
+        m_registerWindow->showTests(*l, peaks);
+    };
+    QList<EntryRef> unknown;
     for (const RegisterTest& t : location->tests)
-        peaks.push_back(peakOf(t.entry));
-    m_registerWindow->showTests(*location, peaks);
-}
-
-void RegisterController::showTest(qint64 entry)
-{
-    const std::optional<Record> record = recordOf(entry);
-    if (!record)
+        if (const EntryRef ref{t.origin, t.entry}; !m_peaks.contains(ref.text()))
+            unknown.append(ref);
+    show(); // at once, the peaks not read yet left empty
+    if (unknown.isEmpty())
         return;
-    // Shown apart from the bank, as an archived entry is: the note save button does not store it.
-    std::copy_n(record->begin(), kRecordLength, m_window.module().recbuf.begin());
-    m_window.showRecord(MainWindow::kNoRow);
+    withRecords(unknown, [this, unknown, show](const Records& found) {
+        for (const EntryRef& ref : unknown)
+            m_peaks.insert(ref.text(), std::nullopt);
+        for (const ArchiveEntry& e : found)
+            m_peaks.insert(EntryRef{m_team ? e.origin : QString(), e.id}.text(),
+                           gateOnePeak(e.record));
+        show();
+    });
 }
 
-QString RegisterController::compareTests(qint64 older, qint64 newer)
+void RegisterController::showTest(const EntryRef& test)
+{
+    withRecords({test}, [this](const Records& found) {
+        if (found.empty())
+            return;
+        // Shown apart from the bank, as an archived entry is: the note save button does not
+        // store it.
+        std::copy_n(found.front().record.begin(), kRecordLength, m_window.module().recbuf.begin());
+        m_window.showRecord(MainWindow::kNoRow);
+    });
+}
+
+QString RegisterController::compareTests(const EntryRef& older, const EntryRef& newer)
+{
+    QString text;
+    withRecords({older, newer}, [this, older, newer, &text](const Records& found) {
+        text = compared(older, newer, found);
+    });
+    return text;
+}
+
+QString RegisterController::compared(const EntryRef& older, const EntryRef& newer,
+                                     const Records& records)
 {
     const RegisterTest* was = testOf(older);
     const RegisterTest* is = testOf(newer);
-    const std::optional<Record> olderRecord = recordOf(older);
-    if (!was || !is || !olderRecord)
+    if (!was || !is || records.size() != 2)
         return {};
-    showTest(newer);
+    const Record& olderRecord = records[0].record;
+    const Record& newerRecord = records[1].record;
+    // Shown apart from the bank, as an archived entry is.
+    std::copy_n(newerRecord.begin(), kRecordLength, m_window.module().recbuf.begin());
+    m_window.showRecord(MainWindow::kNoRow);
     const auto legend = [](const RegisterTest& t) {
         return QStringLiteral("%1 %2").arg(shortDate(t.testedMs), t.defectClass).trimmed();
     };
-    m_tools.compareWithRecord(*olderRecord, legend(*was), legend(*is));
-    const std::optional<int> from = peakOf(older);
-    const std::optional<int> to = peakOf(newer);
+    m_tools.compareWithRecord(olderRecord, legend(*was), legend(*is));
+    const std::optional<int> from = gateOnePeak(olderRecord);
+    const std::optional<int> to = gateOnePeak(newerRecord);
     const std::optional<double> change = from && to ? decibels(*to, *from) : std::nullopt;
     const QString text = change ? tr("Gate 1 peak %1 % on %2, %3 % on %4: %5 dB")
                                       .arg(*from)
@@ -233,8 +325,9 @@ bool RegisterController::exportTo(const QString& path)
     if (suffix == u"xlsx") {
         problem = writeRegisterXlsx(path, shown);
     } else if (suffix == u"pdf") {
-        const ReportError error =
-            writeRegisterPdf(path, shown, m_journal.path(), QDateTime::currentDateTime());
+        const ReportError error = writeRegisterPdf(
+            path, shown, m_team ? QStringLiteral("team archive") : m_journal.path(),
+            QDateTime::currentDateTime());
         if (error != ReportError::None)
             problem = reportErrorText(error);
     } else {

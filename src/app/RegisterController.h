@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ArchiveEntry.h"
 #include "core/DefectRegister.h"
 #include "view/RegisterModel.h"
 #include "view/RegisterWindow.h"
@@ -7,28 +8,30 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QThread>
 
-#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QAction;
-class QThread;
 class QTimer;
 
 namespace quillon
 {
 
 class ArchiveJournal;
+class ArchiveReader;
 class AscanToolsController;
 class MainWindow;
 
 // The defect register in the main window: "Defect register" (in the Tools menu) shows the
-// register window (made on first use, modeless). The register is read from the archive off the
-// GUI thread, all of it the first time and then only what arrived since, and the window follows
-// as records are stored. A test chosen there is shown in the main window apart from the bank, as
-// an archived entry is; two tests are compared with the A-scan tools' comparison, with the
-// change of their gate 1 peaks in dB.
+// register window (made on first use, modeless). The register is read off the GUI thread, from
+// this PC's archive or from the team archive as the window's source says (one grouped query
+// over the values kept beside the entries), and the window follows as records are stored. A test
+// chosen there is shown in the main window apart from the bank, as an archived entry is; two
+// tests are compared with the A-scan tools' comparison, with the change of their gate 1 peaks in
+// dB. The team archive's records come through a reader on a thread of its own.
 class RegisterController : public QObject
 {
     Q_OBJECT
@@ -41,16 +44,20 @@ public:
     void showRegister();
     RegisterWindow* registerWindow() const { return m_registerWindow; }
     RegisterModel& model() { return m_model; }
-    // Reads what the archive received since the last reading; registerRead follows.
+    // Reads the register of the source anew; registerRead follows.
     void refresh();
-    bool isReading() const { return m_reader != nullptr; }
+    bool isReading() const { return m_reading != nullptr; }
+    // The team archive (true) or this PC's (false) is the source.
+    void showTeam(bool team);
+    bool showsTeam() const { return m_team; }
 
     // What the window's choices do.
     void listTests(const QString& locationKey);
-    void showTest(qint64 entry);
-    // Shows the newer test and the older one's trace behind it; returns what it tells about
-    // their gate 1 peaks, empty when a test cannot be read.
-    QString compareTests(qint64 older, qint64 newer);
+    void showTest(const EntryRef& test);
+    // Shows the newer test and the older one's trace behind it, and tells what changed of their
+    // gate 1 peaks; returns that text, empty when a test cannot be read or when the team
+    // archive's records are still on their way (the text is told once they are in).
+    QString compareTests(const EntryRef& older, const EntryRef& newer);
     // The locations the window lists, in its order, as CSV, XLSX or a PDF report by the name's
     // extension.
     bool exportTo(const QString& path);
@@ -59,11 +66,14 @@ signals:
     void registerRead();
 
 private:
-    void readDone(const QString& problem, qint64 lastEntry,
+    using Records = std::vector<ArchiveEntry>;
+    void readDone(bool team, const QString& problem,
                   std::shared_ptr<std::vector<DefectLocation>> locations);
-    std::optional<Record> recordOf(qint64 entry);
-    std::optional<int> peakOf(qint64 entry);
-    const RegisterTest* testOf(qint64 entry) const;
+    // The records of the tests named, in that order (those not found left out): at once from
+    // this PC's archive, through the reader from the team archive.
+    void withRecords(const QList<EntryRef>& refs, std::function<void(const Records&)> use);
+    const RegisterTest* testOf(const EntryRef& ref) const;
+    QString compared(const EntryRef& older, const EntryRef& newer, const Records& records);
     void told(const QString& text);
 
     MainWindow& m_window;
@@ -71,14 +81,14 @@ private:
     AscanToolsController& m_tools;
     RegisterModel m_model;
     QPointer<RegisterWindow> m_registerWindow;
-    // Read by the worker while it runs, by nobody else meanwhile.
-    std::shared_ptr<DefectRegister> m_register = std::make_shared<DefectRegister>();
-    qint64 m_lastEntry = 0;
-    QThread* m_reader = nullptr;
-    std::atomic<bool> m_stopping{false};
+    bool m_team = false;
+    QThread* m_reading = nullptr; // reads the register
     bool m_readAgain = false;
     QTimer* m_follow = nullptr;
-    QHash<qint64, std::optional<int>> m_peaks; // gate 1 peaks of the tests listed so far
+    QThread m_readerThread;
+    ArchiveReader* m_reader = nullptr; // the team archive's records; made on first use
+    QHash<quint64, std::function<void(const Records&)>> m_fetching; // by ticket
+    QHash<QString, std::optional<int>> m_peaks; // gate 1 peaks of the tests listed, by EntryRef
 };
 
 } // namespace quillon

@@ -2,9 +2,11 @@
 
 #include "archive/ArchiveEntry.h"
 #include "archive/ArchiveFailure.h"
+#include "core/RegisterEntry.h"
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace quillon
@@ -25,6 +27,11 @@ public:
     virtual ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) = 0;
     // One entry; false in `found` when there is none.
     virtual ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) = 0;
+    // The register's reading: for each test (the entries of the same samples and instrument
+    // clock), its latest entry with the values kept beside it, dated by the test's first entry;
+    // no records. One grouped query, each test handed to `each` once, in no particular order.
+    using RegisterEach = std::function<void(RegisterEntry&&)>;
+    virtual ArchiveFailure registerTests(const RegisterEach& each) = 0;
 };
 
 } // namespace quillon

@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/SharedTexts.h"
+#include "core/DefectRules.h"
 #include "core/NoteLines.h"
 
 #include <QByteArrayList>
@@ -41,7 +43,30 @@ const char* const kMigrations[] = {
     "CREATE INDEX entries_time ON quillon.entries (time DESC, origin DESC, local_id DESC);"
     "CREATE INDEX entries_memory ON quillon.entries"
     "  (memory, time DESC, origin DESC, local_id DESC);",
+    // 2: beside each entry, what it says for the defect register (entryFacts), in a narrow
+    // table of its own so that the register never reads the records. Filled for the entries
+    // already there by ServerArchive::fillFacts in the same transaction.
+    "CREATE TABLE quillon.entry_facts("
+    "  origin uuid NOT NULL,"
+    "  local_id bigint NOT NULL,"
+    "  archived bigint NOT NULL,"
+    "  test_key bytea NOT NULL,"
+    "  location_key text NOT NULL,"
+    "  class text NOT NULL,"
+    "  severity smallint NOT NULL,"
+    "  flaw_code text NOT NULL,"
+    "  operator text NOT NULL,"
+    "  previous_class text NOT NULL,"
+    "  tested bigint NOT NULL,"
+    "  date_from_archive boolean NOT NULL,"
+    "  memory smallint NOT NULL,"
+    "  host text NOT NULL,"
+    "  PRIMARY KEY (origin, local_id),"
+    "  FOREIGN KEY (origin, local_id) REFERENCES quillon.entries);"
+    "CREATE INDEX entry_facts_by_test ON quillon.entry_facts"
+    "  (test_key, archived DESC, origin DESC, local_id DESC);",
 };
+constexpr int kFactsVersion = 2;
 static_assert(std::size(kMigrations) == ServerArchive::kSchemaVersion);
 
 // The group roles and what they may do; run on every init, so that a role dropped or a right
@@ -56,8 +81,9 @@ constexpr char kRoles[] =
     "REVOKE ALL ON ALL TABLES IN SCHEMA quillon FROM PUBLIC, quillon_upload, quillon_read;"
     "GRANT USAGE ON SCHEMA quillon TO quillon_upload, quillon_read;"
     "GRANT SELECT ON quillon.about TO quillon_upload, quillon_read;"
-    "GRANT SELECT, INSERT ON quillon.entries, quillon.origins TO quillon_upload;"
-    "GRANT SELECT ON quillon.entries, quillon.origins TO quillon_read;";
+    "GRANT SELECT, INSERT ON quillon.entries, quillon.origins, quillon.entry_facts"
+    "  TO quillon_upload;"
+    "GRANT SELECT ON quillon.entries, quillon.origins, quillon.entry_facts TO quillon_read;";
 
 // Held while the schema is made, so that two programs doing it at once take turns.
 constexpr char kInitLock[] = "SELECT pg_advisory_xact_lock(4152009217)";
@@ -66,12 +92,18 @@ constexpr char kEntryColumns[] =
     "SELECT origin::text, local_id, (extract(epoch FROM time) * 1000)::bigint, kind, memory,"
     " source, host, os_user, record FROM quillon.entries";
 
+// An entry and its register values; the count of rows it makes is the count of new entries.
 constexpr char kInsertEntry[] =
-    "INSERT INTO quillon.entries(origin, local_id, time, kind, memory, source, host, os_user,"
-    " record, notes, note_words) VALUES ($1::uuid, $2::bigint,"
+    "WITH e AS (INSERT INTO quillon.entries(origin, local_id, time, kind, memory, source, host,"
+    " os_user, record, notes, note_words) VALUES ($1::uuid, $2::bigint,"
     " to_timestamp($3::bigint / 1000.0), $4, $5::smallint, $6, $7, $8, $9::bytea, ARRAY[$10,"
     " $11, $12, $13, $14, $15, $16, $17, $18, $19, $20, $21], $22)"
-    " ON CONFLICT (origin, local_id) DO NOTHING";
+    " ON CONFLICT (origin, local_id) DO NOTHING RETURNING origin, local_id)"
+    " INSERT INTO quillon.entry_facts SELECT origin, local_id, $3::bigint, $23::bytea, $24, $25,"
+    " $26::smallint, $27, $28, $29, $30::bigint, $31::boolean, $5::smallint, $7 FROM e";
+constexpr char kInsertFacts[] =
+    "INSERT INTO quillon.entry_facts VALUES ($1::uuid, $2::bigint, $3::bigint, $4::bytea, $5,"
+    " $6, $7::smallint, $8, $9, $10, $11::bigint, $12::boolean, $13::smallint, $14)";
 constexpr char kInsertOrigin[] = "INSERT INTO quillon.origins(origin, host) VALUES ($1::uuid, $2)"
                                  " ON CONFLICT (origin) DO NOTHING";
 
@@ -188,6 +220,20 @@ void readEntry(const PGresult* r, int row, ArchiveEntry& e)
     PQfreemem(blob);
 }
 
+// The register values of an entry, as the statements above take them after its first ones.
+void addFacts(Params& p, const EntryFacts& facts)
+{
+    p.binary(facts.testKey)
+        .text(facts.locationKey)
+        .text(facts.defectClass)
+        .number(int(facts.severity))
+        .text(facts.flawCode)
+        .text(facts.operatorName)
+        .text(facts.previousClass)
+        .number(facts.testedMs)
+        .text(facts.dateFromArchive ? QStringLiteral("t") : QStringLiteral("f"));
+}
+
 const ArchiveFailure kNotOpen{ArchiveFailure::Unreachable,
                               QStringLiteral("not connected to the team archive")};
 } // namespace
@@ -250,6 +296,11 @@ ArchiveFailure ServerArchive::open(const QString& conninfo)
         f = {ArchiveFailure::Incompatible,
              QStringLiteral("the team archive was made by a newer program (schema %1)")
                  .arg(version)};
+    if (!f && version < kSchemaVersion)
+        f = {ArchiveFailure::Incompatible,
+             QStringLiteral("the team archive is of an older schema (%1); quillon-cli server init "
+                            "brings it up to date")
+                 .arg(version)};
     if (f)
         close();
     return f;
@@ -297,8 +348,11 @@ ArchiveFailure ServerArchive::init()
         f = {ArchiveFailure::Incompatible,
              QStringLiteral("the team archive was made by a newer program (schema %1)")
                  .arg(version)};
-    for (int v = version; !f && v < kSchemaVersion; ++v)
+    for (int v = version; !f && v < kSchemaVersion; ++v) {
         f = exec(kMigrations[v]);
+        if (!f && v + 1 == kFactsVersion)
+            f = fillFacts();
+    }
     if (!f && version < kSchemaVersion) {
         const Result r = Params()
                              .number(kSchemaVersion)
@@ -313,6 +367,45 @@ ArchiveFailure ServerArchive::init()
     if (f)
         exec("ROLLBACK");
     return f;
+}
+
+ArchiveFailure ServerArchive::fillFacts()
+{
+    // A page at a time in key order, each past the last one seen.
+    constexpr char kPage[] =
+        "SELECT origin::text, local_id, (extract(epoch FROM time) * 1000)::bigint, memory, host,"
+        " record FROM quillon.entries e WHERE (origin, local_id) > ($1::uuid, $2::bigint)"
+        " AND NOT EXISTS (SELECT FROM quillon.entry_facts f WHERE f.origin = e.origin"
+        " AND f.local_id = e.local_id) ORDER BY origin, local_id LIMIT 1000";
+    QString lastOrigin = QStringLiteral("00000000-0000-0000-0000-000000000000");
+    qint64 lastId = 0;
+    for (;;) {
+        const Result page = Params().text(lastOrigin).number(lastId).exec(m_conn, kPage);
+        if (!ok(page))
+            return statementFailure(m_conn, page.get());
+        const int rows = PQntuples(page.get());
+        if (rows == 0)
+            return {};
+        for (int row = 0; row < rows; ++row) {
+            const auto value = [&](int column) { return PQgetvalue(page.get(), row, column); };
+            size_t size = 0;
+            unsigned char* blob =
+                PQunescapeBytea(reinterpret_cast<const unsigned char*>(value(5)), &size);
+            Record record{};
+            readRecordBlob(blob, qsizetype(size), record);
+            PQfreemem(blob);
+            lastOrigin = QString::fromUtf8(value(0));
+            lastId = QByteArray(value(1)).toLongLong();
+            const qint64 archived = QByteArray(value(2)).toLongLong();
+            Params p;
+            p.text(lastOrigin).number(lastId).number(archived);
+            addFacts(p, entryFacts(record, archived));
+            p.number(QByteArray(value(3)).toInt()).text(QString::fromUtf8(value(4)));
+            const Result r = p.exec(m_conn, kInsertFacts);
+            if (!ok(r))
+                return statementFailure(m_conn, r.get());
+        }
+    }
 }
 
 ArchiveFailure ServerArchive::append(ArchiveEntry&)
@@ -399,6 +492,47 @@ ArchiveFailure ServerArchive::fetch(const EntryRef& ref, ArchiveEntry& out, bool
     return {};
 }
 
+ArchiveFailure ServerArchive::registerTests(const RegisterEach& each)
+{
+    if (!m_conn)
+        return kNotOpen;
+    // The latest entry of each test in the order the team archive keeps entries (time, origin,
+    // id), dated by the test's first.
+    const Result r(PQexec(
+        m_conn,
+        "SELECT DISTINCT ON (test_key) origin::text, local_id, memory, host, test_key,"
+        " location_key, class, severity, flaw_code, operator, previous_class, date_from_archive,"
+        " min(tested) OVER (PARTITION BY test_key) FROM quillon.entry_facts"
+        " ORDER BY test_key, archived DESC, origin DESC, local_id DESC"));
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    SharedTexts texts;
+    const int rows = PQntuples(r.get());
+    for (int row = 0; row < rows; ++row) {
+        const auto value = [&](int column) { return PQgetvalue(r.get(), row, column); };
+        const auto text = [&](int column) {
+            return texts.text(value(column), PQgetlength(r.get(), row, column));
+        };
+        RegisterEntry e;
+        e.origin = text(0);
+        e.entry = QByteArray(value(1)).toLongLong();
+        e.memory = QByteArray(value(2)).toInt();
+        e.host = text(3);
+        EntryFacts& facts = e.facts;
+        facts.testKey = QByteArray(value(4), PQgetlength(r.get(), row, 4)); // as hex: a key only
+        facts.locationKey = text(5);
+        facts.defectClass = text(6);
+        facts.severity = DefectSeverity(QByteArray(value(7)).toInt());
+        facts.flawCode = text(8);
+        facts.operatorName = text(9);
+        facts.previousClass = text(10);
+        facts.dateFromArchive = value(11)[0] == 't';
+        facts.testedMs = QByteArray(value(12)).toLongLong();
+        each(std::move(e));
+    }
+    return {};
+}
+
 ArchiveFailure ServerArchive::highWater(const QString& origin, qint64& id)
 {
     if (!m_conn)
@@ -451,6 +585,7 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         for (const QString& line : noteTexts(e.record))
             p.text(line);
         p.text(archiveIndexWords(noteIndexText(e.record)));
+        addFacts(p, entryFacts(e.record, e.timeMs));
         sent = sent && p.sendPrepared(m_conn, "quillon_insert");
         entries.push_back(true);
         if (afterEach)

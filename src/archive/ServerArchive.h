@@ -14,14 +14,15 @@ namespace quillon
 {
 
 // The team archive on a PostgreSQL server (libpq): every PC's entries in `quillon.entries`, keyed
-// by origin and local id, searched the way the local archive is. A PC only ever adds entries
-// (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call changes
-// or removes one. Every statement binds its values. Calls wait on the network: never make them on
-// the GUI thread.
+// by origin and local id, searched the way the local archive is; beside each entry, in
+// `quillon.entry_facts`, the values the defect register reads, sent with it. A PC only ever adds
+// entries (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call
+// changes or removes one. Every statement binds its values. Calls wait on the network: never make
+// them on the GUI thread.
 class ServerArchive : public ArchiveStore
 {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     // How long a connection attempt may take, unless the connection string says otherwise.
     static constexpr std::chrono::seconds kConnectTimeout{10};
 
@@ -52,6 +53,7 @@ public:
     ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
     ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) override;
+    ArchiveFailure registerTests(const RegisterEach& each) override;
 
     // The highest id of `origin` the server holds, 0 for none.
     ArchiveFailure highWater(const QString& origin, qint64& id);
@@ -63,6 +65,9 @@ public:
 
 private:
     ArchiveFailure schemaVersion(int& version);
+    // The register's values of every entry that has none yet (sent by a program of an older
+    // schema), made here from the records.
+    ArchiveFailure fillFacts();
     ArchiveFailure exec(const char* sql);
 
     pg_conn* m_conn = nullptr;

@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/SharedTexts.h"
+#include "core/DefectRules.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -44,7 +46,16 @@ const char* const kMigrations[] = {
     "ALTER TABLE entries ADD COLUMN os_user TEXT NOT NULL DEFAULT '';",
     // 3: the bank file each session opened or saved last, which its unsaved work went on top of.
     "ALTER TABLE sessions ADD COLUMN bank TEXT NOT NULL DEFAULT '';",
+    // 4: beside each entry, what it says for the defect register (its test, location, class...),
+    // kept in test order so that the register reads one narrow table front to back. The entries
+    // already there are given theirs in the same step (SqliteArchive::fillFacts).
+    "CREATE TABLE entry_facts(test_key BLOB NOT NULL, id INTEGER NOT NULL,"
+    "  location_key TEXT NOT NULL, class TEXT NOT NULL, severity INTEGER NOT NULL,"
+    "  flaw_code TEXT NOT NULL, operator TEXT NOT NULL, previous_class TEXT NOT NULL,"
+    "  tested INTEGER NOT NULL, date_from_archive INTEGER NOT NULL, memory INTEGER NOT NULL,"
+    "  host TEXT NOT NULL, PRIMARY KEY(test_key, id)) WITHOUT ROWID;",
 };
+constexpr int kFactsVersion = 4;
 static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
 
 void bindText(sqlite3_stmt* s, int n, const QString& text)
@@ -101,7 +112,7 @@ SqliteArchive::~SqliteArchive()
 
 void SqliteArchive::close()
 {
-    for (sqlite3_stmt** s : {&m_insertEntry, &m_insertNotes, &m_fetch}) {
+    for (sqlite3_stmt** s : {&m_insertEntry, &m_insertNotes, &m_fetch, &m_insertFacts}) {
         sqlite3_finalize(*s);
         *s = nullptr;
     }
@@ -228,6 +239,8 @@ ArchiveFailure SqliteArchive::migrate()
             continue;
         }
         ArchiveFailure f = exec(kMigrations[v]);
+        if (!f && v + 1 == kFactsVersion)
+            f = fillFacts();
         if (!f)
             f = exec(QByteArray("PRAGMA user_version=" + QByteArray::number(v + 1)).constData());
         if (!f)
@@ -238,6 +251,55 @@ ArchiveFailure SqliteArchive::migrate()
         }
     }
     return {};
+}
+
+bool SqliteArchive::insertFacts(qint64 id, qint64 timeMs, int memory, const QString& host,
+                                const Record& record, int& rc)
+{
+    if (const ArchiveFailure f = prepare(
+            m_insertFacts,
+            "INSERT INTO entry_facts(test_key, id, location_key, class, severity, flaw_code,"
+            " operator, previous_class, tested, date_from_archive, memory, host)"
+            " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            SQLITE_PREPARE_PERSISTENT)) {
+        rc = sqlite3_errcode(m_db);
+        return false;
+    }
+    const EntryFacts facts = entryFacts(record, timeMs);
+    sqlite3_stmt* s = m_insertFacts;
+    sqlite3_bind_blob(s, 1, facts.testKey.constData(), int(facts.testKey.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(s, 2, id);
+    bindText(s, 3, facts.locationKey);
+    bindText(s, 4, facts.defectClass);
+    sqlite3_bind_int(s, 5, int(facts.severity));
+    bindText(s, 6, facts.flawCode);
+    bindText(s, 7, facts.operatorName);
+    bindText(s, 8, facts.previousClass);
+    sqlite3_bind_int64(s, 9, facts.testedMs);
+    sqlite3_bind_int(s, 10, facts.dateFromArchive ? 1 : 0);
+    sqlite3_bind_int(s, 11, memory);
+    bindText(s, 12, host);
+    rc = sqlite3_step(s);
+    sqlite3_reset(s);
+    return rc == SQLITE_DONE;
+}
+
+ArchiveFailure SqliteArchive::fillFacts()
+{
+    Statement s;
+    if (ArchiveFailure f = prepare(s.s, "SELECT id, time, memory, host, record FROM entries"
+                                        " ORDER BY id"))
+        return f;
+    int rc = SQLITE_OK;
+    Record record{};
+    while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
+        readRecordBlob(sqlite3_column_blob(s.s, 4), sqlite3_column_bytes(s.s, 4), record);
+        int inserted = SQLITE_DONE;
+        if (!insertFacts(sqlite3_column_int64(s.s, 0), sqlite3_column_int64(s.s, 1),
+                         sqlite3_column_int(s.s, 2), columnText(s.s, 3), record, inserted))
+            return failure(inserted);
+    }
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }
 
 ArchiveFailure SqliteArchive::beginSession(qint64& session)
@@ -298,7 +360,7 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
         bindText(m_insertNotes, 2, noteIndexText(entry.record));
         rc = sqlite3_step(m_insertNotes);
         sqlite3_reset(m_insertNotes);
-        if (rc != SQLITE_DONE)
+        if (rc != SQLITE_DONE || !insertFacts(id, time, entry.memory, m_host, entry.record, rc))
             break;
         ids.push_back(id);
     }
@@ -383,6 +445,46 @@ ArchiveFailure SqliteArchive::query(const ArchiveQuery& q, std::vector<ArchiveEn
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         out.emplace_back();
         readEntry(s.s, m_origin, out.back());
+    }
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::registerTests(const RegisterEach& each)
+{
+    // Grouped by test in the table's own order: one pass, no lookups. The latest entry gives
+    // the row (max() makes the bare columns its own); a test whose date comes from the archive
+    // time and that has several entries is dated by the first of them.
+    Statement s;
+    if (ArchiveFailure f = prepare(
+            s.s, "SELECT max(id), test_key, location_key, class, severity, flaw_code, operator,"
+                 " previous_class, date_from_archive, memory, host,"
+                 " CASE WHEN count(*) > 1 AND date_from_archive THEN (SELECT min(g.tested)"
+                 " FROM entry_facts g WHERE g.test_key = entry_facts.test_key) ELSE tested END"
+                 " FROM entry_facts GROUP BY test_key"))
+        return f;
+    SharedTexts texts;
+    const auto text = [&](int n) {
+        return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s.s, n)),
+                          sqlite3_column_bytes(s.s, n));
+    };
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
+        RegisterEntry e;
+        e.entry = sqlite3_column_int64(s.s, 0);
+        EntryFacts& facts = e.facts;
+        facts.testKey = QByteArray(static_cast<const char*>(sqlite3_column_blob(s.s, 1)),
+                                   sqlite3_column_bytes(s.s, 1));
+        facts.locationKey = text(2);
+        facts.defectClass = text(3);
+        facts.severity = DefectSeverity(sqlite3_column_int(s.s, 4));
+        facts.flawCode = text(5);
+        facts.operatorName = text(6);
+        facts.previousClass = text(7);
+        facts.dateFromArchive = sqlite3_column_int(s.s, 8) != 0;
+        e.memory = sqlite3_column_int(s.s, 9);
+        e.host = text(10);
+        facts.testedMs = sqlite3_column_int64(s.s, 11);
+        each(std::move(e));
     }
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
 }

@@ -16,8 +16,10 @@ namespace quillon
 
 // The archive in one SQLite database file: WAL, every commit synced (synchronous=FULL), a busy
 // timeout so that two running programs can share the file, an append-only table of entries and
-// a full-text index over their note lines. PRAGMA user_version holds the schema version; opening
-// brings an older file up to the current one step by step.
+// a full-text index over their note lines, and beside each entry the values the defect register
+// reads (entryFacts), so that the register is one grouped query over a narrow table. PRAGMA
+// user_version holds the schema version; opening brings an older file up to the current one step by
+// step.
 //
 // Each file has an origin, a UUID made with it and never changed: with an entry's id it names the
 // entry in any store. Each entry keeps the PC's host name and the user who was logged in.
@@ -29,7 +31,7 @@ class SqliteArchive : public ArchiveStore
 {
 public:
     enum class Open { CreateIfMissing, ExistingOnly };
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
     SqliteArchive() = default;
     ~SqliteArchive() override;
@@ -48,6 +50,7 @@ public:
     ArchiveFailure appendAll(std::vector<ArchiveEntry>& entries) override;
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
     ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) override;
+    ArchiveFailure registerTests(const RegisterEach& each) override;
     // How many entries have an id up to `id`.
     ArchiveFailure countUpTo(qint64 id, qint64& count);
 
@@ -77,6 +80,11 @@ private:
     ArchiveFailure exec(const char* sql);
     ArchiveFailure migrate();
     ArchiveFailure readOrigin();
+    // The register's values of every entry that has none yet (an archive of an older schema).
+    ArchiveFailure fillFacts();
+    // Keeps the register's values of one entry; false when the statement failed (rc says why).
+    bool insertFacts(qint64 id, qint64 timeMs, int memory, const QString& host,
+                     const Record& record, int& rc);
     // Prepares `s` unless it already is (kept across calls with SQLITE_PREPARE_PERSISTENT).
     ArchiveFailure prepare(sqlite3_stmt*& s, const char* sql, unsigned flags = 0);
     // Runs a statement that returns no rows, its ?1, ?2... bound to `values`.
@@ -91,6 +99,7 @@ private:
     sqlite3_stmt* m_insertEntry = nullptr;
     sqlite3_stmt* m_insertNotes = nullptr;
     sqlite3_stmt* m_fetch = nullptr;
+    sqlite3_stmt* m_insertFacts = nullptr;
 };
 
 } // namespace quillon

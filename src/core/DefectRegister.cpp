@@ -1,7 +1,6 @@
 #include "core/DefectRegister.h"
 
 #include <algorithm>
-#include <map>
 #include <tuple>
 
 namespace quillon
@@ -9,11 +8,6 @@ namespace quillon
 
 namespace
 {
-QString noteLine(const Record& record, int n)
-{
-    return tidiedNote(textOf(record, kNoteFirst + kNoteLength * n, kNoteLength));
-}
-
 bool testOrder(const RegisterTest& a, const RegisterTest& b)
 {
     return std::tie(a.testedMs, a.entry) < std::tie(b.testedMs, b.entry);
@@ -45,44 +39,58 @@ QString historyText(const DefectLocation& location, HistoryForm form)
     return runs.join(QStringLiteral(" > "));
 }
 
-void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Record& record,
-                         const QString& origin)
+void DefectRegister::add(qint64 entry, qint64 archivedMs, int memory, const Record& record)
 {
-    EntryFacts facts = entryFacts(record, archivedMs);
-    Test& test = m_tests[facts.testKey];
-    const bool first = test.shown.entry == 0;
+    add(RegisterEntry{entry, {}, {}, memory, entryFacts(record, archivedMs)});
+}
+
+void DefectRegister::add(RegisterEntry e)
+{
+    EntryFacts& facts = e.facts;
+    const auto at = m_testAt.constFind(facts.testKey);
+    const bool first = at == m_testAt.cend();
+    if (first) {
+        m_testAt.insert(facts.testKey, m_tests.size());
+        m_tests.emplace_back();
+    }
+    Test& test = first ? m_tests.back() : m_tests[*at];
     // A test is dated by its first entry (when the clock says nothing, the reception comes
     // before any note save), and told by its latest.
     if (first || facts.testedMs < test.shown.testedMs) {
         test.shown.testedMs = facts.testedMs;
         test.shown.dateFromArchive = facts.dateFromArchive;
     }
-    if (!first && entry < test.shown.entry)
+    if (!first && e.entry < test.shown.entry)
         return;
     test.locationKey = std::move(facts.locationKey);
-    test.shown.entry = entry;
-    test.shown.memory = memory;
-    test.shown.origin = origin;
+    test.shown.entry = e.entry;
+    test.shown.memory = e.memory;
+    test.shown.origin = std::move(e.origin);
+    test.shown.host = std::move(e.host);
     test.shown.defectClass = std::move(facts.defectClass);
-    test.shown.flawCode = noteLine(record, FlawCodeLine);
-    test.shown.operatorName = noteLine(record, OperatorLine);
-    test.shown.previousClass = noteLine(record, PreviousClassLine);
+    test.shown.flawCode = std::move(facts.flawCode);
+    test.shown.operatorName = std::move(facts.operatorName);
+    test.shown.previousClass = std::move(facts.previousClass);
 }
 
 std::vector<DefectLocation> DefectRegister::locations() const
 {
-    std::map<QString, DefectLocation> byKey;
+    // Grouped by key through a hash: the order comes from the sort below.
+    std::vector<DefectLocation> out;
+    QHash<QString, size_t> at;
     for (const Test& test : m_tests) {
         if (test.locationKey.isEmpty())
             continue;
-        byKey[test.locationKey].tests.push_back(test.shown);
+        auto it = at.find(test.locationKey);
+        if (it == at.end()) {
+            it = at.insert(test.locationKey, out.size());
+            out.emplace_back().key = test.locationKey;
+        }
+        out[*it].tests.push_back(test.shown);
     }
-    std::vector<DefectLocation> out;
-    out.reserve(byKey.size());
-    for (auto& [key, location] : byKey) {
+    for (DefectLocation& location : out) {
         std::sort(location.tests.begin(), location.tests.end(), testOrder);
-        location.key = key;
-        const QStringList fields = locationFields(key);
+        const QStringList fields = locationFields(location.key);
         location.division = fields[0];
         location.section = fields[1];
         location.km = fields[2];
@@ -96,14 +104,15 @@ std::vector<DefectLocation> DefectRegister::locations() const
             location.prevMismatch =
                 comparedClass(latest.previousClass) != comparedClass(before.defectClass);
         }
-        out.push_back(std::move(location));
     }
     std::sort(out.begin(), out.end(), [](const DefectLocation& a, const DefectLocation& b) {
         if (a.severity != b.severity)
             return a.severity > b.severity;
         if (a.latest().testedMs != b.latest().testedMs)
             return a.latest().testedMs > b.latest().testedMs;
-        return a.latest().entry > b.latest().entry;
+        if (a.latest().entry != b.latest().entry)
+            return a.latest().entry > b.latest().entry;
+        return a.key < b.key;
     });
     return out;
 }

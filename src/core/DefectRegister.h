@@ -2,6 +2,7 @@
 
 #include "core/DefectLocation.h"
 #include "core/Record.h"
+#include "core/RegisterEntry.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -12,13 +13,17 @@ namespace quillon
 {
 
 // The defect register: archive entries in, in any order; the located defects out, each with
-// the tests that found it. An entry's own values come from entryFacts; only the latest entry of
-// each test is kept, so an archive of a season's rounds is read in one pass.
+// the tests that found it. An entry's own values come from entryFacts (an archive keeps them
+// beside each entry); only the latest entry of each test is kept, so an archive of a season's
+// rounds is read in one pass.
 class DefectRegister
 {
 public:
-    void add(qint64 entry, qint64 archivedMs, int memory, const Record& record,
-             const QString& origin = {});
+    // An entry of this PC's archive, its values taken from its record.
+    void add(qint64 entry, qint64 archivedMs, int memory, const Record& record);
+    // An entry with its values: one an archive kept, or the latest of a test as it answers
+    // them.
+    void add(RegisterEntry entry);
 
     // Every location, most severe first, then the one tested last first.
     std::vector<DefectLocation> locations() const;
@@ -29,7 +34,8 @@ private:
         QString locationKey;
         RegisterTest shown;
     };
-    QHash<QByteArray, Test> m_tests; // by test key
+    std::vector<Test> m_tests;
+    QHash<QByteArray, size_t> m_testAt; // index into m_tests by test key
 };
 
 } // namespace quillon

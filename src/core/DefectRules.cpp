@@ -82,6 +82,10 @@ EntryFacts entryFacts(const Record& record, qint64 archivedMs)
     if (located)
         facts.locationKey = fields.join(kFieldSeparator);
     facts.defectClass = classShown(tidiedNote(noteLine(record, ClassLine)));
+    facts.severity = severityOf(facts.defectClass);
+    facts.flawCode = tidiedNote(noteLine(record, FlawCodeLine));
+    facts.operatorName = tidiedNote(noteLine(record, OperatorLine));
+    facts.previousClass = tidiedNote(noteLine(record, PreviousClassLine));
 
     const QDateTime tested = testedAt(record);
     if (tested.isValid()) {

@@ -48,9 +48,13 @@ struct EntryFacts {
     QByteArray testKey;  // equal for the entries of one test (same samples, same clock)
     QString locationKey; // the normalised location lines; empty when lines 1 to 4 are
     QString defectClass; // line 9 as the register shows it
-    qint64 testedMs = 0; // when tested, as a clock reading in milliseconds (UTC stands for
-                         // "no zone"): the instrument's clock, else the archive's time in
-                         // this computer's local time
+    DefectSeverity severity = DefectSeverity::Other;
+    QString flawCode;      // line 8, tidied
+    QString operatorName;  // line 0, tidied
+    QString previousClass; // line 10, tidied
+    qint64 testedMs = 0;   // when tested, as a clock reading in milliseconds (UTC stands for
+                           // "no zone"): the instrument's clock, else the archive's time in
+                           // this computer's local time
     bool dateFromArchive = false;
 };
 EntryFacts entryFacts(const Record& record, qint64 archivedMs);

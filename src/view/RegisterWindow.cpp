@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSplitter>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -37,6 +38,13 @@ enum TestColumn {
     PeakColumn
 };
 constexpr int kEntryRole = Qt::UserRole;
+constexpr int kOriginRole = Qt::UserRole + 1;
+
+EntryRef testOf(const QTreeWidgetItem* item)
+{
+    return {item->data(DateColumn, kOriginRole).toString(),
+            item->data(DateColumn, kEntryRole).toLongLong()};
+}
 } // namespace
 
 RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
@@ -46,6 +54,9 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     setWindowTitle(tr("Defect register"));
     m_filter->setSourceModel(m_model);
 
+    radlocal = named(new QRadioButton(tr("This PC"), this), "radlocal");
+    radteam = named(new QRadioButton(tr("Team"), this), "radteam");
+    radlocal->setChecked(true);
     cbodivision = named(new QComboBox(this), "cbodivision");
     cbosection = named(new QComboBox(this), "cbosection");
     cboclass = named(new QComboBox(this), "cboclass");
@@ -95,6 +106,8 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     cmdcompare->setEnabled(false);
 
     auto* filters = new QHBoxLayout;
+    filters->addWidget(radlocal);
+    filters->addWidget(radteam);
     filters->addWidget(cbodivision);
     filters->addWidget(cbosection);
     filters->addWidget(cboclass);
@@ -132,16 +145,16 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
             &RegisterWindow::locationSelectionChanged);
     connect(lsttests, &QTreeWidget::itemSelectionChanged, this,
             &RegisterWindow::testSelectionChanged);
-    connect(lsttests, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        emit testChosen(item->data(DateColumn, kEntryRole).toLongLong());
-    });
+    connect(radteam, &QRadioButton::toggled, this, &RegisterWindow::teamChosen);
+    connect(lsttests, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { emit testChosen(testOf(item)); });
     connect(cmdshow, &QPushButton::clicked, this, [this] {
-        const QList<qint64> tests = selectedTests();
+        const QList<EntryRef> tests = selectedTests();
         if (!tests.isEmpty())
             emit testChosen(tests.back());
     });
     connect(cmdcompare, &QPushButton::clicked, this, [this] {
-        const QList<qint64> tests = selectedTests();
+        const QList<EntryRef> tests = selectedTests();
         if (tests.size() == 2)
             emit compareRequested(tests[0], tests[1]);
     });
@@ -224,7 +237,7 @@ void RegisterWindow::locationSelectionChanged()
 void RegisterWindow::showTests(const DefectLocation& location,
                                const std::vector<std::optional<int>>& peaks)
 {
-    const QList<qint64> selected = selectedTests();
+    const QList<EntryRef> selected = selectedTests();
     lsttests->clear();
     for (size_t i = 0; i < location.tests.size(); ++i) {
         const RegisterTest& t = location.tests[i];
@@ -236,25 +249,26 @@ void RegisterWindow::showTests(const DefectLocation& location,
             date += tr(" (archived)");
         item->setText(DateColumn, date);
         item->setData(DateColumn, kEntryRole, t.entry);
+        item->setData(DateColumn, kOriginRole, t.origin);
         item->setText(ClassColumn, t.defectClass);
         item->setText(FlawColumn, t.flawCode);
         item->setText(OperatorColumn, t.operatorName);
         item->setText(MemoryColumn, tr("Mem %1").arg(t.memory));
-        item->setText(PcColumn, t.origin);
+        item->setText(PcColumn, t.host);
         const std::optional<int> peak = i < peaks.size() ? peaks[i] : std::nullopt;
         item->setText(PeakColumn, peak ? QStringLiteral("%1 %").arg(*peak) : QString());
-        item->setSelected(selected.contains(t.entry));
+        item->setSelected(selected.contains(EntryRef{t.origin, t.entry}));
     }
     testSelectionChanged();
 }
 
-QList<qint64> RegisterWindow::selectedTests() const
+QList<EntryRef> RegisterWindow::selectedTests() const
 {
-    QList<qint64> entries;
+    QList<EntryRef> entries;
     for (int i = 0; i < lsttests->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = lsttests->topLevelItem(i);
         if (item->isSelected())
-            entries.append(item->data(DateColumn, kEntryRole).toLongLong());
+            entries.append(testOf(item));
     }
     return entries;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/EntryRef.h"
 #include "core/DefectLocation.h"
 
 #include <QList>
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QTreeView;
 class QTreeWidget;
 
@@ -23,7 +25,8 @@ class RegisterModel;
 // frmregister, "Defect register": the located defects, most severe first, narrowed by division,
 // section, class, worsened only and previous class differs only, sorted by any column. Choosing
 // a location lists its tests, oldest first; a test can be shown, two compared, and the register
-// exported. The window only shows and asks: what is done is its owner's business.
+// exported. "This PC" reads the PC's own archive, "Team" the team archive. The window only shows
+// and asks: what is done is its owner's business.
 class RegisterWindow : public QWidget
 {
     Q_OBJECT
@@ -37,11 +40,13 @@ public:
     void showTests(const DefectLocation& location, const std::vector<std::optional<int>>& peaks);
     QString chosenLocation() const;
     // The selected tests' entries, oldest test first.
-    QList<qint64> selectedTests() const;
+    QList<EntryRef> selectedTests() const;
     // A line under the lists (what was done, or why nothing could be).
     void showNote(const QString& text);
     RegisterFilter* filter() const { return m_filter; }
 
+    QRadioButton* radlocal = nullptr;
+    QRadioButton* radteam = nullptr;
     QComboBox* cbodivision = nullptr;
     QComboBox* cbosection = nullptr;
     QComboBox* cboclass = nullptr;
@@ -56,8 +61,10 @@ public:
 
 signals:
     void locationChosen(const QString& key);
-    void testChosen(qint64 entry);
-    void compareRequested(qint64 older, qint64 newer);
+    void testChosen(const quillon::EntryRef& test);
+    void compareRequested(const quillon::EntryRef& older, const quillon::EntryRef& newer);
+    // "This PC" (false) or "Team" (true) was chosen.
+    void teamChosen(bool team);
     void exportRequested();
 
 private:

@@ -56,8 +56,8 @@ int main(int argc, char** argv)
             const int tests = form->lsttests->topLevelItemCount();
             form->lsttests->topLevelItem(tests - 2)->setSelected(true);
             form->lsttests->topLevelItem(tests - 1)->setSelected(true);
-            controller->compareTests(locations[row].tests[size_t(tests) - 2].entry,
-                                     locations[row].tests[size_t(tests) - 1].entry);
+            controller->compareTests({{}, locations[row].tests[size_t(tests) - 2].entry},
+                                     {{}, locations[row].tests[size_t(tests) - 1].entry});
             break;
         }
     form->resize(1180, 640);

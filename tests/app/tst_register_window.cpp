@@ -35,8 +35,7 @@ std::vector<DefectLocation> registerOf(const QString& path)
 {
     SqliteArchive archive;
     DefectRegister reg;
-    qint64 last = 0;
-    if (archive.open(path) || readRegister(archive, reg, last))
+    if (archive.open(path) || readRegister(archive, reg))
         qWarning() << "archive not read" << path;
     return reg.locations();
 }

@@ -4,10 +4,14 @@
 
 #include "archive/ArchiveJournal.h"
 #include "archive/ArchiveSearch.h"
+#include "archive/RecordBlob.h"
+#include "archive/RegisterReading.h"
 #include "core/BankFile.h"
 #include "core/NoteLines.h"
+#include "core/PanelTexts.h"
 #include "files/FilesTestSupport.h"
 #include "support/DataRows.h"
+#include "support/Season.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -16,6 +20,7 @@
 
 #include <sqlite3.h>
 
+#include <set>
 #include <thread>
 
 using namespace quillon;
@@ -32,6 +37,26 @@ std::vector<ArchiveEntry> allEntries(SqliteArchive& archive, ArchiveQuery q = {}
     if (f)
         qWarning() << "query failed:" << f.text;
     return out;
+}
+
+// A register as lines to compare: each location and each of its tests, host left out.
+QStringList registerLines(const DefectRegister& reg)
+{
+    QStringList lines;
+    for (const DefectLocation& l : reg.locations()) {
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(l.key, historyText(l))
+                     .arg(l.worsened)
+                     .arg(l.prevMismatch);
+        for (const RegisterTest& t : l.tests)
+            lines << QStringLiteral("  %1 %2 %3 %4 %5 %6 %7")
+                         .arg(t.entry)
+                         .arg(t.testedMs)
+                         .arg(t.dateFromArchive)
+                         .arg(t.memory)
+                         .arg(t.flawCode, t.operatorName, t.previousClass);
+    }
+    return lines;
 }
 
 Record withNote(Record r, int line, const QString& text)
@@ -307,6 +332,77 @@ private slots:
         SqliteArchive other;
         QVERIFY(!other.open(filePath("other.sqlite")));
         QVERIFY(other.origin() != origin);
+    }
+
+    void versionThreeFileGainsTheRegistersValues()
+    {
+        // A file as the program of schema version 3 left it: a season of rounds, the instrument's
+        // clock blank in some, and nothing kept beside the entries for the register.
+        const QString path = filePath("v3.sqlite");
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db,
+                              "PRAGMA journal_mode=WAL;"
+                              "CREATE TABLE sessions(id INTEGER PRIMARY KEY, started INTEGER NOT "
+                              "NULL, settled_up_to INTEGER NOT NULL DEFAULT 0, bank TEXT NOT NULL "
+                              "DEFAULT '');"
+                              "CREATE TABLE entries(id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
+                              " kind TEXT NOT NULL, memory INTEGER NOT NULL, source TEXT NOT NULL,"
+                              " session INTEGER NOT NULL, record BLOB NOT NULL, host TEXT NOT NULL"
+                              " DEFAULT '', os_user TEXT NOT NULL DEFAULT '');"
+                              "CREATE TRIGGER entries_kept_update BEFORE UPDATE ON entries"
+                              "  BEGIN SELECT RAISE(ABORT, 'never changed'); END;"
+                              "CREATE VIRTUAL TABLE entry_notes USING fts5(lines, content='',"
+                              " columnsize=0, tokenize='unicode61');"
+                              "CREATE TABLE archive(origin TEXT NOT NULL);"
+                              "INSERT INTO archive VALUES('6f1c2d3e-0000-4000-8000-00000000000a');"
+                              "INSERT INTO sessions(started) VALUES(1);"
+                              "PRAGMA user_version=3;",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_stmt* insert = nullptr;
+        sqlite3_prepare_v2(db,
+                           "INSERT INTO entries(time, kind, memory, source, session, record, host)"
+                           " VALUES(?, 'received', ?, 'COM1', 1, ?, 'pc-old')",
+                           -1, &insert, nullptr);
+        DefectRegister fromRecords;
+        qint64 id = 0;
+        test::Season(24, 6).forEachEntry([&](int memory, qint64 archivedMs, const Record& r) {
+            Record kept{};
+            std::copy_n(r.begin(), kRecordLength, kept.begin());
+            if (kept[100] % 4 == 0) // no clock (in every entry of the test): dated by the archive
+                std::fill_n(kept.begin() + kTimeDatePos, 10, 0);
+            const QByteArray blob = recordBlob(kept);
+            sqlite3_bind_int64(insert, 1, archivedMs);
+            sqlite3_bind_int(insert, 2, memory);
+            sqlite3_bind_blob(insert, 3, blob.constData(), int(blob.size()), SQLITE_TRANSIENT);
+            QCOMPARE(sqlite3_step(insert), SQLITE_DONE);
+            sqlite3_reset(insert);
+            fromRecords.add(++id, archivedMs, memory, kept);
+        });
+        sqlite3_finalize(insert);
+        sqlite3_close(db);
+
+        SqliteArchive a;
+        QVERIFY(!a.open(path));
+        DefectRegister fromValues;
+        std::set<QString> hosts;
+        QVERIFY(!a.registerTests([&](RegisterEntry&& e) {
+            hosts.insert(e.host);
+            fromValues.add(std::move(e));
+        }));
+        QCOMPARE(hosts, std::set<QString>{QStringLiteral("pc-old")});
+        QVERIFY(fromRecords.locations().size() > 20);
+        QCOMPARE(registerLines(fromValues), registerLines(fromRecords));
+        // What is appended from now on is kept with its values as well.
+        ArchiveEntry e;
+        e.memory = 7;
+        e.record = withNote(Record{}, KmPostLine, QStringLiteral("999/9"));
+        QVERIFY(!a.append(e));
+        fromRecords.add(e.id, e.timeMs, e.memory, e.record);
+        DefectRegister both;
+        QVERIFY(!readRegister(a, both));
+        QCOMPARE(registerLines(both), registerLines(fromRecords));
     }
 
     void lockedBySecondProgram()

@@ -4,6 +4,7 @@
 
 #include "archive/ServerArchive.h"
 #include "archive/TeamSync.h"
+#include "core/DefectRules.h"
 #include "support/FakeArchive.h"
 #include "support/PgCluster.h"
 #include "support/Records.h"
@@ -204,6 +205,54 @@ private slots:
         QVERIFY(
             !store().fetch({QStringLiteral("0b7e2f5c-0000-4000-8000-000000000001"), 1}, e, found));
         QVERIFY(!found);
+    }
+
+    void registerTestsAreTheLatestEntryOfEachTest()
+    {
+        QFETCH_GLOBAL(Store, store);
+        if (store == Store::Local) {
+            // Two located tests more, the first re-classified by a note save; given to the
+            // server as an upload would.
+            std::vector<ArchiveEntry> more(3);
+            for (size_t n = 0; n < more.size(); ++n) {
+                more[n].memory = 9;
+                more[n].record = spaceRecord();
+                more[n].record[50] = n == 2 ? 60 : 30;
+                setNote(more[n].record, KmPostLine, n == 2 ? "20/1" : "12/4");
+                setNote(more[n].record, ClassLine, n == 1 ? "rem" : "OBS");
+            }
+            QVERIFY(!m_local.appendAll(more));
+            qint64 added = 0;
+            QVERIFY(!m_server.upload(more, added));
+            m_made.insert(m_made.end(), more.begin(), more.end());
+        }
+        QCOMPARE(m_made.size(), size_t(11));
+        // Each test once: its latest entry's values, dated by its first.
+        const auto line = [](const EntryRef& ref, int memory, const EntryFacts& f,
+                             const QString& host) {
+            return QStringLiteral("%1 mem %2 %3 %4 %5 at %6 %7")
+                .arg(ref.text())
+                .arg(memory)
+                .arg(f.defectClass, f.locationKey.section(QChar(0x1f), 2, 2), host)
+                .arg(f.testedMs)
+                .arg(f.dateFromArchive);
+        };
+        QStringList expected;
+        for (const auto& [latest, first] : {std::pair{7, 0}, std::pair{9, 8}, std::pair{10, 10}}) {
+            const ArchiveEntry& e = m_made[size_t(latest)];
+            EntryFacts facts = entryFacts(e.record, e.timeMs);
+            facts.testedMs =
+                entryFacts(m_made[size_t(first)].record, m_made[size_t(first)].timeMs).testedMs;
+            expected << line(e.ref(), e.memory, facts, QStringLiteral("pc-north"));
+        }
+        QStringList read;
+        QVERIFY(!this->store().registerTests([&](RegisterEntry&& e) {
+            const EntryRef ref{e.origin.isEmpty() ? m_local.origin() : e.origin, e.entry};
+            read << line(ref, e.memory, e.facts, e.host);
+        }));
+        read.sort();
+        expected.sort();
+        QCOMPARE(read, expected);
     }
 
     void failuresComeAsKindsWithOneText()

@@ -100,7 +100,7 @@ private slots:
         // Made again, nothing changes.
         const CliResult again = runCli({"server", "init", "--server", m_cluster.conninfo("team")});
         QCOMPARE(again.exit, 0);
-        QCOMPARE(json(again), (QJsonObject{{"schema", 1}}));
+        QCOMPARE(json(again), (QJsonObject{{"schema", 2}}));
 
         const QString a = pcArchive("a.sqlite", "pc-north", 5);
         const QString b = pcArchive("b.sqlite", "pc-south", 3);

@@ -1,7 +1,9 @@
 // quillon-cli register over an archive filled by import-frames: three rounds over two defects
-// and one test without a location, written as JSON, CSV, XLSX and a PDF report.
+// and one test without a location, written as JSON, CSV, XLSX and a PDF report; and the same
+// register from the team archive the file was synced to.
 #include "support/CliRun.h"
 #include "support/FileBytes.h"
+#include "support/PgCluster.h"
 #include "support/Records.h"
 
 #include "core/DefectRules.h"
@@ -160,6 +162,30 @@ print([c.value for c in tests[2]])
         QVERIFY(text.contains(QStringLiteral("Source: ") + QFileInfo(m_db).absoluteFilePath()));
         QVERIFY(text.contains(QRegularExpression("10/2 .*IMR .*OBS > REM > IMR .*WORSENED")));
         QVERIFY(text.contains(QRegularExpression("20/4 .*REM .*PREV. MISMATCH")));
+    }
+
+    void teamArchiveGivesTheSameRegister()
+    {
+        test::PgCluster cluster;
+        QString why;
+        QVERIFY2(cluster.create(&why) && cluster.freshDatabase("team", &why), qPrintable(why));
+        const QString server = cluster.conninfo("team");
+        QCOMPARE(runCli({"server", "init", "--server", server}).exit, 0);
+        QCOMPARE(runCli({"archive", "sync", "--db", m_db, "--server", server}).exit, 0);
+        const test::CliResult fromFile = runCli({"register", "--db", m_db});
+        const test::CliResult fromServer = runCli({"register", "--server", server});
+        QCOMPARE(fromServer.exit, 0);
+        QCOMPARE(fromServer.out, fromFile.out);
+        // A team archive of the schema before the register's values: refused until server init
+        // brings it up to date, the values then made from the entries it holds.
+        QVERIFY2(cluster.run("DROP TABLE quillon.entry_facts; UPDATE quillon.about SET version = 1",
+                             "team", &why),
+                 qPrintable(why));
+        QCOMPARE(runCli({"register", "--server", server}).exit, 4);
+        QCOMPARE(runCli({"server", "init", "--server", server}).exit, 0);
+        QCOMPARE(runCli({"register", "--server", server}).out, fromFile.out);
+        cluster.stop(&why);
+        QCOMPARE(runCli({"register", "--server", server}).exit, 4); // as the archive commands
     }
 
     void missingArchiveIsUnusableInput()

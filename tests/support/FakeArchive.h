@@ -42,6 +42,11 @@ public:
         return played([&] { return m_behind.fetch(ref, out, found); });
     }
 
+    ArchiveFailure registerTests(const RegisterEach& each) override
+    {
+        return played([&] { return m_behind.registerTests(each); });
+    }
+
 private:
     template <class Call> ArchiveFailure played(Call call) const
     {

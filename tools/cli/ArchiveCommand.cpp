@@ -4,6 +4,7 @@
 #include "archive/ArchiveJournal.h"
 #include "archive/TeamSync.h"
 #include "ArchiveOption.h"
+#include "ArchiveStoreOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "CommandLine.h"
@@ -47,55 +48,6 @@ QString utcText(qint64 ms)
 {
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC)
         .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));
-}
-
-// The store a command reads: the file named by --db or the server named by --server.
-struct Store {
-    SqliteArchive local;
-    ServerArchive server;
-    ArchiveStore* store = nullptr;
-    QString name; // what a failure line starts with
-    bool remote = false;
-};
-
-// The status and stderr line for a failure of `store`: the server's are ServerFailure.
-int storeFailure(const Store& s, const ArchiveFailure& f)
-{
-    if (s.remote)
-        return fail(f.kind == ArchiveFailure::Other ? BadInput : ServerFailure,
-                    s.name + QStringLiteral(": ") + archiveFailureText(f));
-    return fail(BadInput, s.name + QStringLiteral(": ") + f.text);
-}
-
-// Connects to the server named by --server; Usage when the connection string cannot be read.
-int openServer(Store& s, const QString& conninfo, const QString& usage)
-{
-    QString why;
-    if (!ServerArchive::parseable(conninfo, &why))
-        return usageError(usage, QStringLiteral("--server: ") + why);
-    // The connection string may hold a password: it is never repeated.
-    s.name = QStringLiteral("team archive");
-    s.remote = true;
-    s.store = &s.server;
-    if (const ArchiveFailure f = s.server.open(conninfo))
-        return storeFailure(s, f);
-    return Success;
-}
-
-// Opens the store of --db or --server, exactly one of them.
-int openStore(Store& s, const CommandLine& line, const QString& usage)
-{
-    const QString db = line.value(QStringLiteral("--db"));
-    const QString conninfo = line.value(QStringLiteral("--server"));
-    if (db.isEmpty() == conninfo.isEmpty())
-        return usageError(usage, QStringLiteral("give --db DB or --server CONNINFO"));
-    if (!conninfo.isEmpty())
-        return openServer(s, conninfo, usage);
-    s.name = db;
-    s.store = &s.local;
-    if (const ArchiveFailure f = s.local.open(db, SqliteArchive::Open::ExistingOnly))
-        return storeFailure(s, f);
-    return Success;
 }
 
 int runList(Store& s, const CommandLine& line, const QString& usage)

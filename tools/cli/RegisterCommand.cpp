@@ -1,7 +1,7 @@
-// quillon-cli register --db DB: the defect register of a record archive, as JSON, CSV, XLSX or
-// a PDF report.
+// quillon-cli register (--db DB | --server CONNINFO): the defect register of a record archive
+// (a PC's file or the team archive), as JSON, CSV, XLSX or a PDF report.
 #include "archive/RegisterReading.h"
-#include "archive/SqliteArchive.h"
+#include "ArchiveStoreOption.h"
 #include "CliCommand.h"
 #include "CliFiles.h"
 #include "CommandLine.h"
@@ -54,28 +54,25 @@ QByteArray registerJson(const std::vector<DefectLocation>& locations)
 
 int runRegister(const QStringList& args, const QString& usage)
 {
-    CommandLine line({QStringLiteral("--db"), QStringLiteral("--format"), QStringLiteral("-o")},
+    CommandLine line({QStringLiteral("--db"), QStringLiteral("--server"),
+                      QStringLiteral("--format"), QStringLiteral("-o")},
                      args);
     if (const int status = line.refuseOthers(usage); status != Success)
         return status;
-    const QString db = line.value(QStringLiteral("--db"));
     const QString format = line.value(QStringLiteral("--format"), QStringLiteral("json"));
     const QString output = line.value(QStringLiteral("-o"));
-    if (db.isEmpty())
-        return usageError(usage, QStringLiteral("--db DB is needed"));
     if (!QStringList{u"json"_qs, u"csv"_qs, u"xlsx"_qs, u"pdf"_qs}.contains(format))
         return usageError(usage, QStringLiteral("--format is json, csv, xlsx or pdf"));
     const bool toFile = format == QLatin1String("xlsx") || format == QLatin1String("pdf");
     if (toFile && (output.isEmpty() || output == QLatin1String("-")))
         return usageError(usage, format + QStringLiteral(" needs -o OUT"));
 
-    SqliteArchive archive;
-    if (const ArchiveFailure f = archive.open(db, SqliteArchive::Open::ExistingOnly))
-        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    Store store;
+    if (const int status = openStore(store, line, usage); status != Success)
+        return status;
     DefectRegister reg;
-    qint64 lastEntry = 0;
-    if (const ArchiveFailure f = readRegister(archive, reg, lastEntry))
-        return fail(BadInput, db + QStringLiteral(": ") + f.text);
+    if (const ArchiveFailure f = readRegister(*store.store, reg))
+        return storeFailure(store, f);
     const std::vector<DefectLocation> locations = reg.locations();
 
     if (format == QLatin1String("json"))
@@ -87,8 +84,13 @@ int runRegister(const QStringList& args, const QString& usage)
             return fail(DeviceFailure, output + QStringLiteral(": ") + *failure);
         return Success;
     }
-    const ReportError error = writeRegisterPdf(output, locations, QFileInfo(db).absoluteFilePath(),
-                                               QDateTime::currentDateTime());
+    // The heading names the file, or the team archive (never the connection string: it may hold
+    // a password).
+    const QString source = store.remote
+                               ? store.name
+                               : QFileInfo(line.value(QStringLiteral("--db"))).absoluteFilePath();
+    const ReportError error =
+        writeRegisterPdf(output, locations, source, QDateTime::currentDateTime());
     if (error != ReportError::None)
         return fail(DeviceFailure, output + QStringLiteral(": ") + reportErrorText(error));
     return Success;

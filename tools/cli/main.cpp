@@ -29,7 +29,7 @@ constexpr CliCommand kCommands[] = {
      "--id [ORIGIN:]ID | export (--db DB | --server CONNINFO) --ids LIST -o BANK | "
      "sync --db DB --server CONNINFO)",
      "the record archive", runArchive},
-    {"register", "register --db DB [--format json|csv|xlsx|pdf] [-o OUT]",
+    {"register", "register (--db DB | --server CONNINFO) [--format json|csv|xlsx|pdf] [-o OUT]",
      "the defect register of a record archive", runRegister},
     {"server", "server init --server CONNINFO", "makes or upgrades the team archive", runServer},
 };
