@@ -1543,6 +1543,10 @@
         <source>Register written: %1</source>
         <translation>Register geschrieben: %1</translation>
     </message>
+    <message>
+        <source>Reading the team archive...</source>
+        <translation>Team-Archiv wird gelesen …</translation>
+    </message>
 </context>
 <context>
     <name>quillon::RegisterModel</name>
@@ -1680,6 +1684,14 @@
     <message>
         <source>Mem %1</source>
         <translation>Speicher %1</translation>
+    </message>
+    <message>
+        <source>This PC</source>
+        <translation>Dieser PC</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
     </message>
 </context>
 <context>

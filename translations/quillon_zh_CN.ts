@@ -1534,6 +1534,10 @@
         <source>Register written: %1</source>
         <translation>登记册已写入：%1</translation>
     </message>
+    <message>
+        <source>Reading the team archive...</source>
+        <translation>正在读取团队档案…</translation>
+    </message>
 </context>
 <context>
     <name>quillon::RegisterModel</name>
@@ -1671,6 +1675,14 @@
     <message>
         <source>Mem %1</source>
         <translation>存储 %1</translation>
+    </message>
+    <message>
+        <source>This PC</source>
+        <translation>本机</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>团队</translation>
     </message>
 </context>
 <context>
