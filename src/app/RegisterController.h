@@ -67,8 +67,9 @@ signals:
 
 private:
     using Records = std::vector<ArchiveEntry>;
+    // `complete` false: the first rows only, the rest still being read.
     void readDone(bool team, const QString& problem,
-                  std::shared_ptr<std::vector<DefectLocation>> locations);
+                  std::shared_ptr<std::vector<DefectLocation>> locations, bool complete);
     // The records of the tests named, in that order (those not found left out): at once from
     // this PC's archive, through the reader from the team archive.
     void withRecords(const QList<EntryRef>& refs, std::function<void(const Records&)> use);

@@ -14,17 +14,9 @@ bool testOrder(const RegisterTest& a, const RegisterTest& b)
 }
 } // namespace
 
-QStringList DefectLocation::history() const
-{
-    QStringList classes;
-    for (const RegisterTest& t : tests)
-        classes.append(t.defectClass);
-    return classes;
-}
-
 QString historyText(const DefectLocation& location, HistoryForm form)
 {
-    const QStringList classes = location.history();
+    const QStringList& classes = location.history();
     if (form == HistoryForm::Full)
         return classes.join(QStringLiteral(" > "));
     QStringList runs;
@@ -96,6 +88,11 @@ std::vector<DefectLocation> DefectRegister::locations() const
         location.km = fields[2];
         location.rail = fields[3];
         location.location = fields[4];
+        for (const RegisterTest& t : location.tests)
+            location.classes.append(t.defectClass);
+        location.last = location.tests.back();
+        location.firstMs = location.tests.front().testedMs;
+        location.inspections = int(location.tests.size());
         const RegisterTest& latest = location.latest();
         location.severity = severityOf(latest.defectClass);
         if (location.tests.size() > 1) {

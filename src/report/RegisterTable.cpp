@@ -50,8 +50,8 @@ void RegisterTable::forEach(const Row& row) const
         }
         const RegisterTest& last = l.latest();
         row(whereTexts(l) + QStringList{last.defectClass, last.flawCode,
-                                        QString::number(l.tests.size()), historyText(l),
-                                        clockIsoText(l.first().testedMs),
+                                        QString::number(l.inspections), historyText(l),
+                                        clockIsoText(l.firstMs),
                                         clockIsoText(last.testedMs), yesNo(l.worsened),
                                         yesNo(l.prevMismatch), QString::number(last.memory),
                                         QString::number(last.entry), last.operatorName},

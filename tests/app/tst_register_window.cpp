@@ -137,11 +137,11 @@ private slots:
         // The first location that was tested more than twice.
         const auto& locations = controller->model().locations();
         const auto it = std::find_if(locations.begin(), locations.end(),
-                                     [](const DefectLocation& l) { return l.tests.size() > 2; });
+                                     [](const DefectLocation& l) { return l.inspections > 2; });
         QVERIFY(it != locations.end());
         const int row = int(it - locations.begin());
         form->lstlocations->setCurrentIndex(form->lstlocations->model()->index(row, 0));
-        QCOMPARE(form->lsttests->topLevelItemCount(), int(it->tests.size()));
+        QCOMPARE(form->lsttests->topLevelItemCount(), it->inspections);
         QVERIFY(form->lsttests->topLevelItem(0)->text(6).endsWith(" %"));
         QVERIFY(!form->cmdcompare->isEnabled());
         form->lsttests->topLevelItem(0)->setSelected(true);
