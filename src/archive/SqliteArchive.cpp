@@ -113,8 +113,8 @@ RegisterEntry readFacts(sqlite3_stmt* s, SharedTexts& texts)
     RegisterEntry e;
     e.entry = sqlite3_column_int64(s, 0);
     EntryFacts& facts = e.facts;
-    facts.testKey = QByteArray(static_cast<const char*>(sqlite3_column_blob(s, 1)),
-                               sqlite3_column_bytes(s, 1));
+    facts.testKey =
+        QByteArray(static_cast<const char*>(sqlite3_column_blob(s, 1)), sqlite3_column_bytes(s, 1));
     facts.locationKey = text(2);
     facts.defectClass = text(3);
     facts.severity = DefectSeverity(sqlite3_column_int(s, 4));
@@ -314,8 +314,8 @@ ArchiveFailure SqliteArchive::migrate()
     return {};
 }
 
-bool SqliteArchive::insertFacts(qint64 id, int memory, const QString& host,
-                                const EntryFacts& facts, int& rc)
+bool SqliteArchive::insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts,
+                                int& rc)
 {
     if (const ArchiveFailure f = prepare(
             m_insertFacts,
@@ -649,8 +649,7 @@ bool SqliteArchive::summarise(const QString& locationKey, int& rc)
 ArchiveFailure SqliteArchive::fillSummary()
 {
     DefectRegister reg;
-    if (ArchiveFailure f =
-            registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
+    if (ArchiveFailure f = registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
         return f;
     int rc = SQLITE_DONE;
     for (const DefectLocation& l : reg.locations())
@@ -700,9 +699,8 @@ ArchiveFailure SqliteArchive::registerLocations(std::vector<DefectLocation>& out
         last.dateFromArchive = sqlite3_column_int(s.s, 10) != 0;
         l.inspections = sqlite3_column_int(s.s, 11);
         l.firstMs = sqlite3_column_int64(s.s, 12);
-        const QByteArray history =
-            QByteArray::fromRawData(static_cast<const char*>(sqlite3_column_blob(s.s, 13)),
-                                    sqlite3_column_bytes(s.s, 13));
+        const QByteArray history = QByteArray::fromRawData(
+            static_cast<const char*>(sqlite3_column_blob(s.s, 13)), sqlite3_column_bytes(s.s, 13));
         auto it = histories.constFind(history);
         if (it == histories.cend())
             it = histories.insert(QByteArray(history.constData(), history.size()),

@@ -87,8 +87,7 @@ private:
     // The register's values of every entry that has none yet (an archive of an older schema).
     ArchiveFailure fillFacts();
     // Keeps the register's values of one entry; false when the statement failed (rc says why).
-    bool insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts,
-                     int& rc);
+    bool insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts, int& rc);
     // Where the test's latest entry so far puts it (empty: nowhere, or a new test).
     bool testLocation(const QByteArray& testKey, QString& locationKey, int& rc);
     // One location as the register's rules make it from the entries of its tests, tests

@@ -21,10 +21,10 @@ struct DefectLocation {
     QString km;
     QString rail;
     QString location;
-    RegisterTest last;    // its latest test
-    qint64 firstMs = 0;   // when its first test was made (a clock reading, see EntryFacts)
-    int inspections = 0;  // how many tests found it
-    QStringList classes;  // the classes of its tests, oldest first
+    RegisterTest last;   // its latest test
+    qint64 firstMs = 0;  // when its first test was made (a clock reading, see EntryFacts)
+    int inspections = 0; // how many tests found it
+    QStringList classes; // the classes of its tests, oldest first
     std::vector<RegisterTest> tests; // every test, oldest first; empty until read
     DefectSeverity severity = DefectSeverity::Other;
     // The latest class is more severe than the one before it.

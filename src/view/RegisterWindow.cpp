@@ -87,8 +87,8 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     // Never narrower than its label: a translation may need more room than the values do.
     QHeaderView* header = lstlocations->header();
     for (int c = 0; c < RegisterModel::ColumnCount; ++c)
-        header->resizeSection(c, std::max(digits * kTenths[size_t(c)] / 10,
-                                          header->sectionSizeHint(c)));
+        header->resizeSection(
+            c, std::max(digits * kTenths[size_t(c)] / 10, header->sectionSizeHint(c)));
 
     lsttests = named(new QTreeWidget(this), "lsttests");
     lsttests->setRootIsDecorated(false);

@@ -3,6 +3,7 @@
 // two tests of a defect.
 
 #include "app/AscanToolsController.h"
+#include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/RegisterController.h"
 #include "app/StartedApplication.h"
@@ -19,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -170,6 +172,20 @@ private slots:
                      form->lblnote->text().contains(QStringLiteral("%1 %").arg(to)) &&
                      form->lblnote->text().endsWith(dB + " dB"),
                  qPrintable(form->lblnote->text()));
+    }
+
+    // Last: the German translation stays installed.
+    void columnHeadersShowTheirWholeLabelInGerman()
+    {
+        QVERIFY(Language::install(QStringLiteral("de")));
+        RegisterModel model;
+        RegisterWindow window(&model);
+        const QHeaderView* header = window.lstlocations->header();
+        for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
+            const QString label = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            QVERIFY2(header->sectionSize(c) > header->fontMetrics().horizontalAdvance(label),
+                     qPrintable(label));
+        }
     }
 };
 

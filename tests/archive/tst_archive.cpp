@@ -468,8 +468,8 @@ private slots:
             fromRecords.add(e.id, e.timeMs, e.memory, e.record);
         };
         for (const QString km : {u"1/1"_qs, u"1/1"_qs, u"2/2"_qs}) {
-            Record r = withNote(withNote(Record{}, DivisionLine, QStringLiteral("NORTH")),
-                                KmPostLine, km);
+            Record r =
+                withNote(withNote(Record{}, DivisionLine, QStringLiteral("NORTH")), KmPostLine, km);
             r[0] = std::int16_t(tests.size() + 1); // samples of its own: a test of its own
             tests.push_back(withNote(r, ClassLine, QStringLiteral("OBS")));
             append(tests.back());
