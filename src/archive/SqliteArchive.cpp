@@ -104,12 +104,15 @@ void readEntry(sqlite3_stmt* s, const QString& origin, ArchiveEntry& e)
 // Columns 0..11 of an entry_facts row (or of a test grouped from them): id, test_key,
 // location_key, class, severity, flaw_code, operator, previous_class, date_from_archive, memory,
 // host, tested.
+QString sharedText(sqlite3_stmt* s, int n, SharedTexts& texts)
+{
+    return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s, n)),
+                      sqlite3_column_bytes(s, n));
+}
+
 RegisterEntry readFacts(sqlite3_stmt* s, SharedTexts& texts)
 {
-    const auto text = [&](int n) {
-        return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s, n)),
-                          sqlite3_column_bytes(s, n));
-    };
+    const auto text = [&](int n) { return sharedText(s, n, texts); };
     RegisterEntry e;
     e.entry = sqlite3_column_int64(s, 0);
     EntryFacts& facts = e.facts;
@@ -126,6 +129,14 @@ RegisterEntry readFacts(sqlite3_stmt* s, SharedTexts& texts)
     e.host = text(10);
     facts.testedMs = sqlite3_column_int64(s, 11);
     return e;
+}
+
+// Runs a kept statement that returns no rows and makes it ready for the next values.
+bool stepDone(sqlite3_stmt* s, int& rc)
+{
+    rc = sqlite3_step(s);
+    sqlite3_reset(s);
+    return rc == SQLITE_DONE;
 }
 
 // A location's history as kept in its summary row: a JSON array of its classes.
@@ -215,6 +226,14 @@ ArchiveFailure SqliteArchive::prepare(sqlite3_stmt*& s, const char* sql, unsigne
         return kNotOpen;
     const int rc = s ? SQLITE_OK : sqlite3_prepare_v3(m_db, sql, -1, flags, &s, nullptr);
     return rc == SQLITE_OK ? ArchiveFailure{} : failure(rc);
+}
+
+bool SqliteArchive::prepared(sqlite3_stmt*& s, const char* sql, int& rc)
+{
+    if (!prepare(s, sql, SQLITE_PREPARE_PERSISTENT))
+        return true;
+    rc = m_db ? sqlite3_errcode(m_db) : SQLITE_MISUSE;
+    return false;
 }
 
 ArchiveFailure SqliteArchive::run(const char* sql, std::initializer_list<qint64> values)
@@ -317,15 +336,12 @@ ArchiveFailure SqliteArchive::migrate()
 bool SqliteArchive::insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts,
                                 int& rc)
 {
-    if (const ArchiveFailure f = prepare(
-            m_insertFacts,
-            "INSERT INTO entry_facts(test_key, id, location_key, class, severity, flaw_code,"
-            " operator, previous_class, tested, date_from_archive, memory, host)"
-            " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(m_insertFacts,
+                  "INSERT INTO entry_facts(test_key, id, location_key, class, severity, flaw_code,"
+                  " operator, previous_class, tested, date_from_archive, memory, host)"
+                  " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  rc))
         return false;
-    }
     sqlite3_stmt* s = m_insertFacts;
     sqlite3_bind_blob(s, 1, facts.testKey.constData(), int(facts.testKey.size()), SQLITE_STATIC);
     sqlite3_bind_int64(s, 2, id);
@@ -339,9 +355,7 @@ bool SqliteArchive::insertFacts(qint64 id, int memory, const QString& host, cons
     sqlite3_bind_int(s, 10, facts.dateFromArchive ? 1 : 0);
     sqlite3_bind_int(s, 11, memory);
     bindText(s, 12, host);
-    rc = sqlite3_step(s);
-    sqlite3_reset(s);
-    return rc == SQLITE_DONE;
+    return stepDone(s, rc);
 }
 
 ArchiveFailure SqliteArchive::fillFacts()
@@ -546,12 +560,10 @@ ArchiveFailure SqliteArchive::registerTests(const RegisterEach& each)
 
 bool SqliteArchive::testLocation(const QByteArray& testKey, QString& locationKey, int& rc)
 {
-    if (prepare(m_testLocation,
-                "SELECT location_key FROM entry_facts WHERE test_key = ? ORDER BY id DESC LIMIT 1",
-                SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(
+            m_testLocation,
+            "SELECT location_key FROM entry_facts WHERE test_key = ? ORDER BY id DESC LIMIT 1", rc))
         return false;
-    }
     sqlite3_bind_blob(m_testLocation, 1, testKey.constData(), int(testKey.size()), SQLITE_STATIC);
     rc = sqlite3_step(m_testLocation);
     if (rc == SQLITE_ROW)
@@ -567,14 +579,12 @@ bool SqliteArchive::locationFromFacts(const QString& locationKey, DefectLocation
     // Every entry of every test that was ever at the place: a test belongs where its latest
     // entry puts it, and the register's own rules decide.
     found = false;
-    if (prepare(m_locationFacts,
-                "SELECT id, test_key, location_key, class, severity, flaw_code, operator,"
-                " previous_class, date_from_archive, memory, host, tested FROM entry_facts"
-                " WHERE test_key IN (SELECT test_key FROM entry_facts WHERE location_key = ?)",
-                SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(m_locationFacts,
+                  "SELECT id, test_key, location_key, class, severity, flaw_code, operator,"
+                  " previous_class, date_from_archive, memory, host, tested FROM entry_facts"
+                  " WHERE test_key IN (SELECT test_key FROM entry_facts WHERE location_key = ?)",
+                  rc))
         return false;
-    }
     bindText(m_locationFacts, 1, locationKey);
     DefectRegister reg;
     SharedTexts texts;
@@ -593,15 +603,13 @@ bool SqliteArchive::locationFromFacts(const QString& locationKey, DefectLocation
 
 bool SqliteArchive::putSummary(const DefectLocation& l, int& rc)
 {
-    if (prepare(m_putSummary,
-                "INSERT OR REPLACE INTO location_summary(location_key, severity, last_tested,"
-                " entry, class, flaw_code, operator, previous_class, memory, host,"
-                " date_from_archive, inspections, first_tested, history, worsened, prev_mismatch)"
-                " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(m_putSummary,
+                  "INSERT OR REPLACE INTO location_summary(location_key, severity, last_tested,"
+                  " entry, class, flaw_code, operator, previous_class, memory, host,"
+                  " date_from_archive, inspections, first_tested, history, worsened, prev_mismatch)"
+                  " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  rc))
         return false;
-    }
     sqlite3_stmt* s = m_putSummary;
     const RegisterTest& last = l.latest();
     bindText(s, 1, l.key);
@@ -621,9 +629,7 @@ bool SqliteArchive::putSummary(const DefectLocation& l, int& rc)
     sqlite3_bind_text(s, 14, history.constData(), int(history.size()), SQLITE_STATIC);
     sqlite3_bind_int(s, 15, l.worsened ? 1 : 0);
     sqlite3_bind_int(s, 16, l.prevMismatch ? 1 : 0);
-    rc = sqlite3_step(s);
-    sqlite3_reset(s);
-    return rc == SQLITE_DONE;
+    return stepDone(s, rc);
 }
 
 bool SqliteArchive::summarise(const QString& locationKey, int& rc)
@@ -635,15 +641,10 @@ bool SqliteArchive::summarise(const QString& locationKey, int& rc)
     if (found)
         return putSummary(location, rc);
     // Its only test moved elsewhere.
-    if (prepare(m_dropSummary, "DELETE FROM location_summary WHERE location_key = ?",
-                SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(m_dropSummary, "DELETE FROM location_summary WHERE location_key = ?", rc))
         return false;
-    }
     bindText(m_dropSummary, 1, locationKey);
-    rc = sqlite3_step(m_dropSummary);
-    sqlite3_reset(m_dropSummary);
-    return rc == SQLITE_DONE;
+    return stepDone(m_dropSummary, rc);
 }
 
 ArchiveFailure SqliteArchive::fillSummary()
@@ -670,22 +671,13 @@ ArchiveFailure SqliteArchive::registerLocations(std::vector<DefectLocation>& out
         return f;
     sqlite3_bind_int(s.s, 1, limit > 0 ? limit : -1);
     SharedTexts texts;
-    const auto text = [&](int n) {
-        return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s.s, n)),
-                          sqlite3_column_bytes(s.s, n));
-    };
+    const auto text = [&](int n) { return sharedText(s.s, n, texts); };
     // Histories repeat (a season's rounds find most defects unchanged): each is parsed once.
     QHash<QByteArray, QStringList> histories;
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         DefectLocation& l = out.emplace_back();
-        l.key = columnText(s.s, 0);
-        const QStringList fields = locationFields(l.key);
-        l.division = fields[0];
-        l.section = fields[1];
-        l.km = fields[2];
-        l.rail = fields[3];
-        l.location = fields[4];
+        l.setKey(columnText(s.s, 0));
         l.severity = DefectSeverity(sqlite3_column_int(s.s, 1));
         RegisterTest& last = l.last;
         last.testedMs = sqlite3_column_int64(s.s, 2);

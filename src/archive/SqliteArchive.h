@@ -100,6 +100,8 @@ private:
     ArchiveFailure fillSummary();
     // Prepares `s` unless it already is (kept across calls with SQLITE_PREPARE_PERSISTENT).
     ArchiveFailure prepare(sqlite3_stmt*& s, const char* sql, unsigned flags = 0);
+    // The same for the steps of an append (kept prepared); false with `rc` when it failed.
+    bool prepared(sqlite3_stmt*& s, const char* sql, int& rc);
     // Runs a statement that returns no rows, its ?1, ?2... bound to `values`.
     ArchiveFailure run(const char* sql, std::initializer_list<qint64> values);
 

@@ -32,6 +32,8 @@ struct DefectLocation {
     // The latest test's "Prev. Defect Class" is not the class the test before it recorded.
     bool prevMismatch = false;
 
+    // The key and the five fields it is made of.
+    void setKey(const QString& locationKey);
     const RegisterTest& latest() const { return last; }
     // The classes of its tests, oldest first.
     const QStringList& history() const { return classes; }

@@ -14,6 +14,17 @@ bool testOrder(const RegisterTest& a, const RegisterTest& b)
 }
 } // namespace
 
+void DefectLocation::setKey(const QString& locationKey)
+{
+    key = locationKey;
+    const QStringList fields = locationFields(key);
+    division = fields[0];
+    section = fields[1];
+    km = fields[2];
+    rail = fields[3];
+    location = fields[4];
+}
+
 QString historyText(const DefectLocation& location, HistoryForm form)
 {
     const QStringList& classes = location.history();
@@ -82,12 +93,7 @@ std::vector<DefectLocation> DefectRegister::locations() const
     }
     for (DefectLocation& location : out) {
         std::sort(location.tests.begin(), location.tests.end(), testOrder);
-        const QStringList fields = locationFields(location.key);
-        location.division = fields[0];
-        location.section = fields[1];
-        location.km = fields[2];
-        location.rail = fields[3];
-        location.location = fields[4];
+        location.setKey(location.key);
         for (const RegisterTest& t : location.tests)
             location.classes.append(t.defectClass);
         location.last = location.tests.back();
