@@ -37,6 +37,8 @@ namespace
 {
 // Records stored in a burst (a capture of many memories) are read into the register at once.
 constexpr std::chrono::milliseconds kFollowDelay{400};
+// The rows an empty window shows from this PC's archive before the rest are read.
+constexpr int kFirstRows = 200;
 
 QString shortDate(qint64 testedMs)
 {
@@ -122,36 +124,60 @@ void RegisterController::refresh()
     const QString source =
         team ? WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()
              : m_journal.path();
-    m_reading = QThread::create([this, team, source] {
+    const bool firstRowsFirst = !team && m_model.locations().empty();
+    m_reading = QThread::create([this, team, source, firstRowsFirst] {
         // Connections of its own: the journal's stays free for the records being stored.
-        DefectRegister reg;
-        ArchiveFailure f;
+        const auto done = [this, team](ArchiveFailure f, std::vector<DefectLocation>&& read,
+                                       bool complete) {
+            auto locations = std::make_shared<std::vector<DefectLocation>>(std::move(read));
+            const QString problem = !f ? QString() : team ? archiveFailureText(f) : f.text;
+            QMetaObject::invokeMethod(
+                this,
+                [this, team, problem, locations, complete] {
+                    readDone(team, problem, locations, complete);
+                },
+                Qt::QueuedConnection);
+        };
+        std::vector<DefectLocation> locations;
         if (team) {
             ServerArchive server;
-            f = source.isEmpty() ? ArchiveFailure{ArchiveFailure::Unreachable,
-                                                  QStringLiteral("no team archive is set")}
-                                 : server.open(source);
+            ArchiveFailure f = source.isEmpty()
+                                   ? ArchiveFailure{ArchiveFailure::Unreachable,
+                                                    QStringLiteral("no team archive is set")}
+                                   : server.open(source);
             if (!f)
-                f = readRegister(server, reg);
-        } else {
-            SqliteArchive archive;
-            f = archive.open(source, SqliteArchive::Open::ExistingOnly);
-            if (!f)
-                f = readRegister(archive, reg);
+                f = server.registerLocations(locations);
+            done(f, std::move(locations), true);
+            return;
         }
-        auto locations = std::make_shared<std::vector<DefectLocation>>(reg.locations());
-        const QString problem = !f ? QString() : team ? archiveFailureText(f) : f.text;
-        QMetaObject::invokeMethod(
-            this, [this, team, problem, locations] { readDone(team, problem, locations); },
-            Qt::QueuedConnection);
+        SqliteArchive archive;
+        ArchiveFailure f = archive.open(source, SqliteArchive::Open::ExistingOnly);
+        if (!f && firstRowsFirst) {
+            // The first page of the register's order, shown while the rest is read.
+            f = archive.registerLocations(locations, kFirstRows);
+            if (!f)
+                done(f, std::move(locations), false);
+        }
+        if (!f)
+            f = archive.registerLocations(locations);
+        done(f, std::move(locations), true);
     });
     connect(m_reading, &QThread::finished, m_reading, &QObject::deleteLater);
     m_reading->start();
 }
 
 void RegisterController::readDone(bool team, const QString& problem,
-                                  std::shared_ptr<std::vector<DefectLocation>> locations)
+                                  std::shared_ptr<std::vector<DefectLocation>> locations,
+                                  bool complete)
 {
+    if (!complete) {
+        if (team == m_team && problem.isEmpty()) {
+            m_model.setLocations(std::move(*locations));
+            if (m_registerWindow)
+                m_registerWindow->registerChanged();
+        }
+        return;
+    }
     m_reading->wait();
     m_reading = nullptr;
     if (team != m_team) { // the other source was chosen meanwhile
@@ -232,6 +258,15 @@ void RegisterController::listTests(const QString& locationKey)
     const DefectLocation* location = m_model.location(locationKey);
     if (!location || !m_registerWindow)
         return;
+    if (location->tests.empty() && !m_team) {
+        // This PC's archive lists a location's tests when it is chosen.
+        std::vector<RegisterTest> tests;
+        if (const ArchiveFailure f = m_journal.archive().locationTests(locationKey, tests)) {
+            told(tr("The archive cannot be read: %1").arg(f.text));
+            return;
+        }
+        location = m_model.setTests(locationKey, std::move(tests));
+    }
     const auto show = [this, locationKey] {
         const DefectLocation* l = m_model.location(locationKey);
         if (!l || !m_registerWindow || m_registerWindow->chosenLocation() != locationKey)
@@ -323,7 +358,13 @@ bool RegisterController::exportTo(const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     std::optional<QString> problem;
     if (suffix == u"xlsx") {
-        problem = writeRegisterXlsx(path, shown);
+        // Its "Tests" sheet lists every test: this PC's archive reads them now (the team
+        // archive's came with the register).
+        if (const ArchiveFailure f =
+                m_team ? ArchiveFailure{} : readLocationTests(m_journal.archive(), shown))
+            problem = f.text;
+        else
+            problem = writeRegisterXlsx(path, shown);
     } else if (suffix == u"pdf") {
         const ReportError error = writeRegisterPdf(
             path, shown, m_team ? QStringLiteral("team archive") : m_journal.path(),

@@ -27,8 +27,10 @@ class MainWindow;
 
 // The defect register in the main window: "Defect register" (in the Tools menu) shows the
 // register window (made on first use, modeless). The register is read off the GUI thread, from
-// this PC's archive or from the team archive as the window's source says (one grouped query
-// over the values kept beside the entries), and the window follows as records are stored. A test
+// this PC's archive or from the team archive as the window's source says (this PC's: one query
+// over the archive's summary of the locations, its first page shown before the rest arrives, a
+// location's tests read when it is chosen; the team's: one grouped query over the values kept
+// beside the entries), and the window follows as records are stored. A test
 // chosen there is shown in the main window apart from the bank, as an archived entry is; two
 // tests are compared with the A-scan tools' comparison, with the change of their gate 1 peaks in
 // dB. The team archive's records come through a reader on a thread of its own.
@@ -67,8 +69,9 @@ signals:
 
 private:
     using Records = std::vector<ArchiveEntry>;
+    // `complete` false: the first rows only, the rest still being read.
     void readDone(bool team, const QString& problem,
-                  std::shared_ptr<std::vector<DefectLocation>> locations);
+                  std::shared_ptr<std::vector<DefectLocation>> locations, bool complete);
     // The records of the tests named, in that order (those not found left out): at once from
     // this PC's archive, through the reader from the team archive.
     void withRecords(const QList<EntryRef>& refs, std::function<void(const Records&)> use);

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveEntry.h"
 #include "archive/ArchiveFailure.h"
+#include "core/DefectLocation.h"
 #include "core/RegisterEntry.h"
 
 #include <QString>
@@ -32,6 +33,14 @@ public:
     // no records. One grouped query, each test handed to `each` once, in no particular order.
     using RegisterEach = std::function<void(RegisterEntry&&)>;
     virtual ArchiveFailure registerTests(const RegisterEach& each) = 0;
+    // The register's locations in its order (`limit` > 0: only the first so many). A store that
+    // keeps each location's values in one row answers from those rows and leaves each
+    // location's `tests` empty (locationTests reads them); by default the register is made from
+    // registerTests, tests included.
+    virtual ArchiveFailure registerLocations(std::vector<DefectLocation>& out, int limit = 0);
+    // The tests of one location, oldest first (none when there is no such location).
+    virtual ArchiveFailure locationTests(const QString& locationKey,
+                                         std::vector<RegisterTest>& out);
 };
 
 } // namespace quillon

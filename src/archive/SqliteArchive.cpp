@@ -3,10 +3,14 @@
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
 #include "archive/SharedTexts.h"
+#include "core/DefectRegister.h"
 #include "core/DefectRules.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -54,8 +58,21 @@ const char* const kMigrations[] = {
     "  flaw_code TEXT NOT NULL, operator TEXT NOT NULL, previous_class TEXT NOT NULL,"
     "  tested INTEGER NOT NULL, date_from_archive INTEGER NOT NULL, memory INTEGER NOT NULL,"
     "  host TEXT NOT NULL, PRIMARY KEY(test_key, id)) WITHOUT ROWID;",
+    // 5: one row per location with what the register lists, in the register's order, kept up
+    // to date with each append; the locations already there are summed up in the same step
+    // (SqliteArchive::fillSummary). The entries of a location are found through its key.
+    "CREATE INDEX entry_facts_by_location ON entry_facts(location_key);"
+    "CREATE TABLE location_summary(location_key TEXT PRIMARY KEY, severity INTEGER NOT NULL,"
+    "  last_tested INTEGER NOT NULL, entry INTEGER NOT NULL, class TEXT NOT NULL,"
+    "  flaw_code TEXT NOT NULL, operator TEXT NOT NULL, previous_class TEXT NOT NULL,"
+    "  memory INTEGER NOT NULL, host TEXT NOT NULL, date_from_archive INTEGER NOT NULL,"
+    "  inspections INTEGER NOT NULL, first_tested INTEGER NOT NULL, history TEXT NOT NULL,"
+    "  worsened INTEGER NOT NULL, prev_mismatch INTEGER NOT NULL) WITHOUT ROWID;"
+    "CREATE INDEX location_summary_in_order ON location_summary(severity DESC,"
+    "  last_tested DESC, entry DESC, location_key);",
 };
 constexpr int kFactsVersion = 4;
+constexpr int kSummaryVersion = 5;
 static_assert(std::size(kMigrations) == SqliteArchive::kSchemaVersion);
 
 void bindText(sqlite3_stmt* s, int n, const QString& text)
@@ -82,6 +99,58 @@ void readEntry(sqlite3_stmt* s, const QString& origin, ArchiveEntry& e)
     e.host = columnText(s, 6);
     e.user = columnText(s, 7);
     e.origin = origin;
+}
+
+// Columns 0..11 of an entry_facts row (or of a test grouped from them): id, test_key,
+// location_key, class, severity, flaw_code, operator, previous_class, date_from_archive, memory,
+// host, tested.
+QString sharedText(sqlite3_stmt* s, int n, SharedTexts& texts)
+{
+    return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s, n)),
+                      sqlite3_column_bytes(s, n));
+}
+
+RegisterEntry readFacts(sqlite3_stmt* s, SharedTexts& texts)
+{
+    const auto text = [&](int n) { return sharedText(s, n, texts); };
+    RegisterEntry e;
+    e.entry = sqlite3_column_int64(s, 0);
+    EntryFacts& facts = e.facts;
+    facts.testKey =
+        QByteArray(static_cast<const char*>(sqlite3_column_blob(s, 1)), sqlite3_column_bytes(s, 1));
+    facts.locationKey = text(2);
+    facts.defectClass = text(3);
+    facts.severity = DefectSeverity(sqlite3_column_int(s, 4));
+    facts.flawCode = text(5);
+    facts.operatorName = text(6);
+    facts.previousClass = text(7);
+    facts.dateFromArchive = sqlite3_column_int(s, 8) != 0;
+    e.memory = sqlite3_column_int(s, 9);
+    e.host = text(10);
+    facts.testedMs = sqlite3_column_int64(s, 11);
+    return e;
+}
+
+// Runs a kept statement that returns no rows and makes it ready for the next values.
+bool stepDone(sqlite3_stmt* s, int& rc)
+{
+    rc = sqlite3_step(s);
+    sqlite3_reset(s);
+    return rc == SQLITE_DONE;
+}
+
+// A location's history as kept in its summary row: a JSON array of its classes.
+QByteArray historyJson(const QStringList& classes)
+{
+    return QJsonDocument(QJsonArray::fromStringList(classes)).toJson(QJsonDocument::Compact);
+}
+
+QStringList historyFromJson(const QByteArray& json)
+{
+    QStringList classes;
+    for (const QJsonValue& v : QJsonDocument::fromJson(json).array())
+        classes.append(v.toString());
+    return classes;
 }
 
 constexpr char kEntryColumns[] =
@@ -112,7 +181,8 @@ SqliteArchive::~SqliteArchive()
 
 void SqliteArchive::close()
 {
-    for (sqlite3_stmt** s : {&m_insertEntry, &m_insertNotes, &m_fetch, &m_insertFacts}) {
+    for (sqlite3_stmt** s : {&m_insertEntry, &m_insertNotes, &m_fetch, &m_insertFacts,
+                             &m_testLocation, &m_locationFacts, &m_putSummary, &m_dropSummary}) {
         sqlite3_finalize(*s);
         *s = nullptr;
     }
@@ -156,6 +226,14 @@ ArchiveFailure SqliteArchive::prepare(sqlite3_stmt*& s, const char* sql, unsigne
         return kNotOpen;
     const int rc = s ? SQLITE_OK : sqlite3_prepare_v3(m_db, sql, -1, flags, &s, nullptr);
     return rc == SQLITE_OK ? ArchiveFailure{} : failure(rc);
+}
+
+bool SqliteArchive::prepared(sqlite3_stmt*& s, const char* sql, int& rc)
+{
+    if (!prepare(s, sql, SQLITE_PREPARE_PERSISTENT))
+        return true;
+    rc = m_db ? sqlite3_errcode(m_db) : SQLITE_MISUSE;
+    return false;
 }
 
 ArchiveFailure SqliteArchive::run(const char* sql, std::initializer_list<qint64> values)
@@ -241,6 +319,8 @@ ArchiveFailure SqliteArchive::migrate()
         ArchiveFailure f = exec(kMigrations[v]);
         if (!f && v + 1 == kFactsVersion)
             f = fillFacts();
+        if (!f && v + 1 == kSummaryVersion)
+            f = fillSummary();
         if (!f)
             f = exec(QByteArray("PRAGMA user_version=" + QByteArray::number(v + 1)).constData());
         if (!f)
@@ -253,19 +333,15 @@ ArchiveFailure SqliteArchive::migrate()
     return {};
 }
 
-bool SqliteArchive::insertFacts(qint64 id, qint64 timeMs, int memory, const QString& host,
-                                const Record& record, int& rc)
+bool SqliteArchive::insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts,
+                                int& rc)
 {
-    if (const ArchiveFailure f = prepare(
-            m_insertFacts,
-            "INSERT INTO entry_facts(test_key, id, location_key, class, severity, flaw_code,"
-            " operator, previous_class, tested, date_from_archive, memory, host)"
-            " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            SQLITE_PREPARE_PERSISTENT)) {
-        rc = sqlite3_errcode(m_db);
+    if (!prepared(m_insertFacts,
+                  "INSERT INTO entry_facts(test_key, id, location_key, class, severity, flaw_code,"
+                  " operator, previous_class, tested, date_from_archive, memory, host)"
+                  " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  rc))
         return false;
-    }
-    const EntryFacts facts = entryFacts(record, timeMs);
     sqlite3_stmt* s = m_insertFacts;
     sqlite3_bind_blob(s, 1, facts.testKey.constData(), int(facts.testKey.size()), SQLITE_STATIC);
     sqlite3_bind_int64(s, 2, id);
@@ -279,9 +355,7 @@ bool SqliteArchive::insertFacts(qint64 id, qint64 timeMs, int memory, const QStr
     sqlite3_bind_int(s, 10, facts.dateFromArchive ? 1 : 0);
     sqlite3_bind_int(s, 11, memory);
     bindText(s, 12, host);
-    rc = sqlite3_step(s);
-    sqlite3_reset(s);
-    return rc == SQLITE_DONE;
+    return stepDone(s, rc);
 }
 
 ArchiveFailure SqliteArchive::fillFacts()
@@ -295,8 +369,9 @@ ArchiveFailure SqliteArchive::fillFacts()
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         readRecordBlob(sqlite3_column_blob(s.s, 4), sqlite3_column_bytes(s.s, 4), record);
         int inserted = SQLITE_DONE;
-        if (!insertFacts(sqlite3_column_int64(s.s, 0), sqlite3_column_int64(s.s, 1),
-                         sqlite3_column_int(s.s, 2), columnText(s.s, 3), record, inserted))
+        if (!insertFacts(sqlite3_column_int64(s.s, 0), sqlite3_column_int(s.s, 2),
+                         columnText(s.s, 3), entryFacts(record, sqlite3_column_int64(s.s, 1)),
+                         inserted))
             return failure(inserted);
     }
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
@@ -341,6 +416,7 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
     const qint64 time = QDateTime::currentMSecsSinceEpoch();
     int rc = SQLITE_DONE;
     std::vector<qint64> ids;
+    QSet<QString> touched; // the locations whose summary changes
     for (const ArchiveEntry& entry : entries) {
         sqlite3_bind_int64(m_insertEntry, 1, time);
         bindText(m_insertEntry, 2, kindName(entry.kind));
@@ -360,10 +436,23 @@ ArchiveFailure SqliteArchive::appendAll(std::vector<ArchiveEntry>& entries)
         bindText(m_insertNotes, 2, noteIndexText(entry.record));
         rc = sqlite3_step(m_insertNotes);
         sqlite3_reset(m_insertNotes);
-        if (rc != SQLITE_DONE || !insertFacts(id, time, entry.memory, m_host, entry.record, rc))
+        if (rc != SQLITE_DONE)
             break;
+        const EntryFacts facts = entryFacts(entry.record, time);
+        // A note save may move a test to another place: the one it leaves changes too.
+        QString left;
+        if (!testLocation(facts.testKey, left, rc) ||
+            !insertFacts(id, entry.memory, m_host, facts, rc))
+            break;
+        for (const QString& key : {left, facts.locationKey})
+            if (!key.isEmpty())
+                touched.insert(key);
         ids.push_back(id);
     }
+    if (rc == SQLITE_DONE)
+        for (const QString& key : touched)
+            if (!summarise(key, rc))
+                break;
     if (rc != SQLITE_DONE) {
         const ArchiveFailure f = failure(rc);
         exec("ROLLBACK");
@@ -463,30 +552,169 @@ ArchiveFailure SqliteArchive::registerTests(const RegisterEach& each)
                  " FROM entry_facts GROUP BY test_key"))
         return f;
     SharedTexts texts;
-    const auto text = [&](int n) {
-        return texts.text(reinterpret_cast<const char*>(sqlite3_column_text(s.s, n)),
-                          sqlite3_column_bytes(s.s, n));
-    };
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(s.s)) == SQLITE_ROW)
+        each(readFacts(s.s, texts));
+    return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+bool SqliteArchive::testLocation(const QByteArray& testKey, QString& locationKey, int& rc)
+{
+    if (!prepared(
+            m_testLocation,
+            "SELECT location_key FROM entry_facts WHERE test_key = ? ORDER BY id DESC LIMIT 1", rc))
+        return false;
+    sqlite3_bind_blob(m_testLocation, 1, testKey.constData(), int(testKey.size()), SQLITE_STATIC);
+    rc = sqlite3_step(m_testLocation);
+    if (rc == SQLITE_ROW)
+        locationKey = columnText(m_testLocation, 0);
+    sqlite3_reset(m_testLocation);
+    rc = rc == SQLITE_ROW ? SQLITE_DONE : rc;
+    return rc == SQLITE_DONE;
+}
+
+bool SqliteArchive::locationFromFacts(const QString& locationKey, DefectLocation& out, bool& found,
+                                      int& rc)
+{
+    // Every entry of every test that was ever at the place: a test belongs where its latest
+    // entry puts it, and the register's own rules decide.
+    found = false;
+    if (!prepared(m_locationFacts,
+                  "SELECT id, test_key, location_key, class, severity, flaw_code, operator,"
+                  " previous_class, date_from_archive, memory, host, tested FROM entry_facts"
+                  " WHERE test_key IN (SELECT test_key FROM entry_facts WHERE location_key = ?)",
+                  rc))
+        return false;
+    bindText(m_locationFacts, 1, locationKey);
+    DefectRegister reg;
+    SharedTexts texts;
+    while ((rc = sqlite3_step(m_locationFacts)) == SQLITE_ROW)
+        reg.add(readFacts(m_locationFacts, texts));
+    sqlite3_reset(m_locationFacts);
+    if (rc != SQLITE_DONE)
+        return false;
+    for (DefectLocation& l : reg.locations())
+        if (l.key == locationKey) {
+            out = std::move(l);
+            found = true;
+        }
+    return true;
+}
+
+bool SqliteArchive::putSummary(const DefectLocation& l, int& rc)
+{
+    if (!prepared(m_putSummary,
+                  "INSERT OR REPLACE INTO location_summary(location_key, severity, last_tested,"
+                  " entry, class, flaw_code, operator, previous_class, memory, host,"
+                  " date_from_archive, inspections, first_tested, history, worsened, prev_mismatch)"
+                  " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  rc))
+        return false;
+    sqlite3_stmt* s = m_putSummary;
+    const RegisterTest& last = l.latest();
+    bindText(s, 1, l.key);
+    sqlite3_bind_int(s, 2, int(l.severity));
+    sqlite3_bind_int64(s, 3, last.testedMs);
+    sqlite3_bind_int64(s, 4, last.entry);
+    bindText(s, 5, last.defectClass);
+    bindText(s, 6, last.flawCode);
+    bindText(s, 7, last.operatorName);
+    bindText(s, 8, last.previousClass);
+    sqlite3_bind_int(s, 9, last.memory);
+    bindText(s, 10, last.host);
+    sqlite3_bind_int(s, 11, last.dateFromArchive ? 1 : 0);
+    sqlite3_bind_int(s, 12, l.inspections);
+    sqlite3_bind_int64(s, 13, l.firstMs);
+    const QByteArray history = historyJson(l.history());
+    sqlite3_bind_text(s, 14, history.constData(), int(history.size()), SQLITE_STATIC);
+    sqlite3_bind_int(s, 15, l.worsened ? 1 : 0);
+    sqlite3_bind_int(s, 16, l.prevMismatch ? 1 : 0);
+    return stepDone(s, rc);
+}
+
+bool SqliteArchive::summarise(const QString& locationKey, int& rc)
+{
+    DefectLocation location;
+    bool found = false;
+    if (!locationFromFacts(locationKey, location, found, rc))
+        return false;
+    if (found)
+        return putSummary(location, rc);
+    // Its only test moved elsewhere.
+    if (!prepared(m_dropSummary, "DELETE FROM location_summary WHERE location_key = ?", rc))
+        return false;
+    bindText(m_dropSummary, 1, locationKey);
+    return stepDone(m_dropSummary, rc);
+}
+
+ArchiveFailure SqliteArchive::fillSummary()
+{
+    DefectRegister reg;
+    if (ArchiveFailure f = registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
+        return f;
+    int rc = SQLITE_DONE;
+    for (const DefectLocation& l : reg.locations())
+        if (!putSummary(l, rc))
+            return failure(rc);
+    return {};
+}
+
+ArchiveFailure SqliteArchive::registerLocations(std::vector<DefectLocation>& out, int limit)
+{
+    out.clear();
+    Statement s;
+    if (ArchiveFailure f = prepare(
+            s.s, "SELECT location_key, severity, last_tested, entry, class, flaw_code, operator,"
+                 " previous_class, memory, host, date_from_archive, inspections, first_tested,"
+                 " history, worsened, prev_mismatch FROM location_summary"
+                 " ORDER BY severity DESC, last_tested DESC, entry DESC, location_key LIMIT ?"))
+        return f;
+    sqlite3_bind_int(s.s, 1, limit > 0 ? limit : -1);
+    SharedTexts texts;
+    const auto text = [&](int n) { return sharedText(s.s, n, texts); };
+    // Histories repeat (a season's rounds find most defects unchanged): each is parsed once.
+    QHash<QByteArray, QStringList> histories;
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
-        RegisterEntry e;
-        e.entry = sqlite3_column_int64(s.s, 0);
-        EntryFacts& facts = e.facts;
-        facts.testKey = QByteArray(static_cast<const char*>(sqlite3_column_blob(s.s, 1)),
-                                   sqlite3_column_bytes(s.s, 1));
-        facts.locationKey = text(2);
-        facts.defectClass = text(3);
-        facts.severity = DefectSeverity(sqlite3_column_int(s.s, 4));
-        facts.flawCode = text(5);
-        facts.operatorName = text(6);
-        facts.previousClass = text(7);
-        facts.dateFromArchive = sqlite3_column_int(s.s, 8) != 0;
-        e.memory = sqlite3_column_int(s.s, 9);
-        e.host = text(10);
-        facts.testedMs = sqlite3_column_int64(s.s, 11);
-        each(std::move(e));
+        DefectLocation& l = out.emplace_back();
+        l.setKey(columnText(s.s, 0));
+        l.severity = DefectSeverity(sqlite3_column_int(s.s, 1));
+        RegisterTest& last = l.last;
+        last.testedMs = sqlite3_column_int64(s.s, 2);
+        last.entry = sqlite3_column_int64(s.s, 3);
+        last.defectClass = text(4);
+        last.flawCode = text(5);
+        last.operatorName = text(6);
+        last.previousClass = text(7);
+        last.memory = sqlite3_column_int(s.s, 8);
+        last.host = text(9);
+        last.dateFromArchive = sqlite3_column_int(s.s, 10) != 0;
+        l.inspections = sqlite3_column_int(s.s, 11);
+        l.firstMs = sqlite3_column_int64(s.s, 12);
+        const QByteArray history = QByteArray::fromRawData(
+            static_cast<const char*>(sqlite3_column_blob(s.s, 13)), sqlite3_column_bytes(s.s, 13));
+        auto it = histories.constFind(history);
+        if (it == histories.cend())
+            it = histories.insert(QByteArray(history.constData(), history.size()),
+                                  historyFromJson(history));
+        l.classes = *it;
+        l.worsened = sqlite3_column_int(s.s, 14) != 0;
+        l.prevMismatch = sqlite3_column_int(s.s, 15) != 0;
     }
     return rc == SQLITE_DONE ? ArchiveFailure{} : failure(rc);
+}
+
+ArchiveFailure SqliteArchive::locationTests(const QString& locationKey,
+                                            std::vector<RegisterTest>& out)
+{
+    out.clear();
+    DefectLocation location;
+    bool found = false;
+    int rc = SQLITE_DONE;
+    if (!locationFromFacts(locationKey, location, found, rc))
+        return failure(rc);
+    out = std::move(location.tests);
+    return {};
 }
 
 ArchiveFailure SqliteArchive::countUpTo(qint64 id, qint64& count)

@@ -17,7 +17,8 @@ namespace quillon
 // The archive in one SQLite database file: WAL, every commit synced (synchronous=FULL), a busy
 // timeout so that two running programs can share the file, an append-only table of entries and
 // a full-text index over their note lines, and beside each entry the values the defect register
-// reads (entryFacts), so that the register is one grouped query over a narrow table. PRAGMA
+// reads (entryFacts), and one row per location with what the register lists (kept with each
+// append), so that the register is one query over that summary. PRAGMA
 // user_version holds the schema version; opening brings an older file up to the current one step by
 // step.
 //
@@ -31,7 +32,7 @@ class SqliteArchive : public ArchiveStore
 {
 public:
     enum class Open { CreateIfMissing, ExistingOnly };
-    static constexpr int kSchemaVersion = 4;
+    static constexpr int kSchemaVersion = 5;
 
     SqliteArchive() = default;
     ~SqliteArchive() override;
@@ -51,6 +52,9 @@ public:
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
     ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) override;
     ArchiveFailure registerTests(const RegisterEach& each) override;
+    ArchiveFailure registerLocations(std::vector<DefectLocation>& out, int limit = 0) override;
+    ArchiveFailure locationTests(const QString& locationKey,
+                                 std::vector<RegisterTest>& out) override;
     // How many entries have an id up to `id`.
     ArchiveFailure countUpTo(qint64 id, qint64& count);
 
@@ -83,10 +87,21 @@ private:
     // The register's values of every entry that has none yet (an archive of an older schema).
     ArchiveFailure fillFacts();
     // Keeps the register's values of one entry; false when the statement failed (rc says why).
-    bool insertFacts(qint64 id, qint64 timeMs, int memory, const QString& host,
-                     const Record& record, int& rc);
+    bool insertFacts(qint64 id, int memory, const QString& host, const EntryFacts& facts, int& rc);
+    // Where the test's latest entry so far puts it (empty: nowhere, or a new test).
+    bool testLocation(const QByteArray& testKey, QString& locationKey, int& rc);
+    // One location as the register's rules make it from the entries of its tests, tests
+    // included; `found` false when no test is there.
+    bool locationFromFacts(const QString& locationKey, DefectLocation& out, bool& found, int& rc);
+    // The location's summary row made anew from its entries (removed when no test is left).
+    bool summarise(const QString& locationKey, int& rc);
+    bool putSummary(const DefectLocation& location, int& rc);
+    // The summary of every location (an archive of an older schema).
+    ArchiveFailure fillSummary();
     // Prepares `s` unless it already is (kept across calls with SQLITE_PREPARE_PERSISTENT).
     ArchiveFailure prepare(sqlite3_stmt*& s, const char* sql, unsigned flags = 0);
+    // The same for the steps of an append (kept prepared); false with `rc` when it failed.
+    bool prepared(sqlite3_stmt*& s, const char* sql, int& rc);
     // Runs a statement that returns no rows, its ?1, ?2... bound to `values`.
     ArchiveFailure run(const char* sql, std::initializer_list<qint64> values);
 
@@ -100,6 +115,10 @@ private:
     sqlite3_stmt* m_insertNotes = nullptr;
     sqlite3_stmt* m_fetch = nullptr;
     sqlite3_stmt* m_insertFacts = nullptr;
+    sqlite3_stmt* m_testLocation = nullptr;
+    sqlite3_stmt* m_locationFacts = nullptr;
+    sqlite3_stmt* m_putSummary = nullptr;
+    sqlite3_stmt* m_dropSummary = nullptr;
 };
 
 } // namespace quillon

@@ -14,17 +14,20 @@ bool testOrder(const RegisterTest& a, const RegisterTest& b)
 }
 } // namespace
 
-QStringList DefectLocation::history() const
+void DefectLocation::setKey(const QString& locationKey)
 {
-    QStringList classes;
-    for (const RegisterTest& t : tests)
-        classes.append(t.defectClass);
-    return classes;
+    key = locationKey;
+    const QStringList fields = locationFields(key);
+    division = fields[0];
+    section = fields[1];
+    km = fields[2];
+    rail = fields[3];
+    location = fields[4];
 }
 
 QString historyText(const DefectLocation& location, HistoryForm form)
 {
-    const QStringList classes = location.history();
+    const QStringList& classes = location.history();
     if (form == HistoryForm::Full)
         return classes.join(QStringLiteral(" > "));
     QStringList runs;
@@ -90,12 +93,12 @@ std::vector<DefectLocation> DefectRegister::locations() const
     }
     for (DefectLocation& location : out) {
         std::sort(location.tests.begin(), location.tests.end(), testOrder);
-        const QStringList fields = locationFields(location.key);
-        location.division = fields[0];
-        location.section = fields[1];
-        location.km = fields[2];
-        location.rail = fields[3];
-        location.location = fields[4];
+        location.setKey(location.key);
+        for (const RegisterTest& t : location.tests)
+            location.classes.append(t.defectClass);
+        location.last = location.tests.back();
+        location.firstMs = location.tests.front().testedMs;
+        location.inspections = int(location.tests.size());
         const RegisterTest& latest = location.latest();
         location.severity = severityOf(latest.defectClass);
         if (location.tests.size() > 1) {

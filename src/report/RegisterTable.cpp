@@ -49,12 +49,11 @@ void RegisterTable::forEach(const Row& row) const
             continue;
         }
         const RegisterTest& last = l.latest();
-        row(whereTexts(l) + QStringList{last.defectClass, last.flawCode,
-                                        QString::number(l.tests.size()), historyText(l),
-                                        clockIsoText(l.first().testedMs),
-                                        clockIsoText(last.testedMs), yesNo(l.worsened),
-                                        yesNo(l.prevMismatch), QString::number(last.memory),
-                                        QString::number(last.entry), last.operatorName},
+        row(whereTexts(l) +
+                QStringList{last.defectClass, last.flawCode, QString::number(l.inspections),
+                            historyText(l), clockIsoText(l.firstMs), clockIsoText(last.testedMs),
+                            yesNo(l.worsened), yesNo(l.prevMismatch), QString::number(last.memory),
+                            QString::number(last.entry), last.operatorName},
             kNoRecord);
     }
 }

@@ -32,6 +32,16 @@ const DefectLocation* RegisterModel::location(const QString& key) const
     return nullptr;
 }
 
+const DefectLocation* RegisterModel::setTests(const QString& key, std::vector<RegisterTest> tests)
+{
+    for (DefectLocation& l : m_locations)
+        if (l.key == key) {
+            l.tests = std::move(tests);
+            return &l;
+        }
+    return nullptr;
+}
+
 int RegisterModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_locations.size());
@@ -62,9 +72,9 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
         case ClassColumn:
             return int(l.severity);
         case TestsColumn:
-            return int(l.tests.size());
+            return l.inspections;
         case FirstColumn:
-            return l.first().testedMs;
+            return l.firstMs;
         case LastColumn:
             return last.testedMs;
         case MarksColumn:
@@ -91,11 +101,11 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const
     case FlawCodeColumn:
         return last.flawCode;
     case TestsColumn:
-        return int(l.tests.size());
+        return l.inspections;
     case HistoryColumn:
         return historyText(l, role == Qt::ToolTipRole ? HistoryForm::Full : HistoryForm::Short);
     case FirstColumn:
-        return shownDate(l.first().testedMs);
+        return shownDate(l.firstMs);
     case LastColumn:
         return shownDate(last.testedMs);
     case MarksColumn: {

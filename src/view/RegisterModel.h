@@ -41,6 +41,8 @@ public:
     void setLocations(std::vector<DefectLocation> locations);
     const std::vector<DefectLocation>& locations() const { return m_locations; }
     const DefectLocation* location(const QString& key) const;
+    // Keeps the tests of a location once they are read; the location, null when there is none.
+    const DefectLocation* setTests(const QString& key, std::vector<RegisterTest> tests);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

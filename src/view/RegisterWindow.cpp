@@ -84,8 +84,11 @@ RegisterWindow::RegisterWindow(RegisterModel* model, QWidget* parent)
     // Room for what the columns usually hold, in tenths of ten digits.
     constexpr std::array<int, RegisterModel::ColumnCount> kTenths{8, 13, 9,  7,  17, 6,
                                                                   9, 5,  24, 13, 13, 10};
+    // Never narrower than its label: a translation may need more room than the values do.
+    QHeaderView* header = lstlocations->header();
     for (int c = 0; c < RegisterModel::ColumnCount; ++c)
-        lstlocations->setColumnWidth(c, digits * kTenths[size_t(c)] / 10);
+        header->resizeSection(
+            c, std::max(digits * kTenths[size_t(c)] / 10, header->sectionSizeHint(c)));
 
     lsttests = named(new QTreeWidget(this), "lsttests");
     lsttests->setRootIsDecorated(false);

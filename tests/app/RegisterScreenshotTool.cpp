@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     RegisterWindow* form = controller->registerWindow();
     const auto& locations = controller->model().locations();
     for (size_t row = 0; row < locations.size(); ++row)
-        if (locations[row].worsened && locations[row].tests.size() > 3) {
+        if (locations[row].worsened && locations[row].inspections > 3) {
             form->lstlocations->setCurrentIndex(form->lstlocations->model()->index(int(row), 0));
             const int tests = form->lsttests->topLevelItemCount();
             form->lsttests->topLevelItem(tests - 2)->setSelected(true);

@@ -3,6 +3,7 @@
 // two tests of a defect.
 
 #include "app/AscanToolsController.h"
+#include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/RegisterController.h"
 #include "app/StartedApplication.h"
@@ -19,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -137,11 +139,11 @@ private slots:
         // The first location that was tested more than twice.
         const auto& locations = controller->model().locations();
         const auto it = std::find_if(locations.begin(), locations.end(),
-                                     [](const DefectLocation& l) { return l.tests.size() > 2; });
+                                     [](const DefectLocation& l) { return l.inspections > 2; });
         QVERIFY(it != locations.end());
         const int row = int(it - locations.begin());
         form->lstlocations->setCurrentIndex(form->lstlocations->model()->index(row, 0));
-        QCOMPARE(form->lsttests->topLevelItemCount(), int(it->tests.size()));
+        QCOMPARE(form->lsttests->topLevelItemCount(), it->inspections);
         QVERIFY(form->lsttests->topLevelItem(0)->text(6).endsWith(" %"));
         QVERIFY(!form->cmdcompare->isEnabled());
         form->lsttests->topLevelItem(0)->setSelected(true);
@@ -170,6 +172,20 @@ private slots:
                      form->lblnote->text().contains(QStringLiteral("%1 %").arg(to)) &&
                      form->lblnote->text().endsWith(dB + " dB"),
                  qPrintable(form->lblnote->text()));
+    }
+
+    // Last: the German translation stays installed.
+    void columnHeadersShowTheirWholeLabelInGerman()
+    {
+        QVERIFY(Language::install(QStringLiteral("de")));
+        RegisterModel model;
+        RegisterWindow window(&model);
+        const QHeaderView* header = window.lstlocations->header();
+        for (int c = 0; c < RegisterModel::ColumnCount; ++c) {
+            const QString label = model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            QVERIFY2(header->sectionSize(c) > header->fontMetrics().horizontalAdvance(label),
+                     qPrintable(label));
+        }
     }
 };
 

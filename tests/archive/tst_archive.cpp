@@ -39,15 +39,23 @@ std::vector<ArchiveEntry> allEntries(SqliteArchive& archive, ArchiveQuery q = {}
     return out;
 }
 
-// A register as lines to compare: each location and each of its tests, host left out.
-QStringList registerLines(const DefectRegister& reg)
+// A register as lines to compare: each location with its values and each of its tests where
+// they were read, host left out.
+QStringList registerLines(const std::vector<DefectLocation>& locations)
 {
     QStringList lines;
-    for (const DefectLocation& l : reg.locations()) {
-        lines << QStringLiteral("%1 %2 %3 %4")
+    for (const DefectLocation& l : locations) {
+        const RegisterTest& t = l.latest();
+        lines << QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8 %9")
                      .arg(l.key, historyText(l))
                      .arg(l.worsened)
-                     .arg(l.prevMismatch);
+                     .arg(l.prevMismatch)
+                     .arg(l.inspections)
+                     .arg(l.firstMs)
+                     .arg(t.entry)
+                     .arg(t.testedMs)
+                     .arg(t.memory)
+              << QStringList{t.defectClass, t.flawCode, t.operatorName, t.previousClass}.join('|');
         for (const RegisterTest& t : l.tests)
             lines << QStringLiteral("  %1 %2 %3 %4 %5 %6 %7")
                          .arg(t.entry)
@@ -57,6 +65,29 @@ QStringList registerLines(const DefectRegister& reg)
                          .arg(t.flawCode, t.operatorName, t.previousClass);
     }
     return lines;
+}
+
+QStringList registerLines(const DefectRegister& reg)
+{
+    return registerLines(reg.locations());
+}
+
+// The register as the archive keeps it, one row per location, and as its rules make it from the
+// entries given (their tests left out).
+QStringList summaryLines(SqliteArchive& archive)
+{
+    std::vector<DefectLocation> kept;
+    if (const ArchiveFailure f = archive.registerLocations(kept))
+        qWarning() << "not read:" << f.text;
+    return registerLines(kept);
+}
+
+QStringList summaryLines(const DefectRegister& reg)
+{
+    std::vector<DefectLocation> made = reg.locations();
+    for (DefectLocation& l : made)
+        l.tests.clear();
+    return registerLines(made);
 }
 
 Record withNote(Record r, int line, const QString& text)
@@ -394,6 +425,7 @@ private slots:
         QCOMPARE(hosts, std::set<QString>{QStringLiteral("pc-old")});
         QVERIFY(fromRecords.locations().size() > 20);
         QCOMPARE(registerLines(fromValues), registerLines(fromRecords));
+        QCOMPARE(summaryLines(a), summaryLines(fromRecords));
         // What is appended from now on is kept with its values as well.
         ArchiveEntry e;
         e.memory = 7;
@@ -403,6 +435,56 @@ private slots:
         DefectRegister both;
         QVERIFY(!readRegister(a, both));
         QCOMPARE(registerLines(both), registerLines(fromRecords));
+        QCOMPARE(summaryLines(a), summaryLines(fromRecords));
+    }
+
+    void noteSaveMovingATestUpdatesBothPlaces_data()
+    {
+        // Three tests: two at km 1/1, one at km 2/2; a note save gives one of them another
+        // km post.
+        QTest::addColumn<int>("moved");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("places");
+        QTest::newRow("to a place tested before") << 1 << "2/2" << 2;
+        QTest::newRow("to a new place") << 1 << "3/3" << 3;
+        QTest::newRow("the only test of its place") << 2 << "1/1" << 1;
+        QTest::newRow("staying where it was") << 0 << "1/1" << 2;
+    }
+
+    void noteSaveMovingATestUpdatesBothPlaces()
+    {
+        QFETCH(int, moved);
+        QFETCH(QString, to);
+        QFETCH(int, places);
+        SqliteArchive a;
+        QVERIFY(!a.open(filePath("moves.sqlite")));
+        DefectRegister fromRecords;
+        std::vector<Record> tests;
+        const auto append = [&](const Record& r) {
+            ArchiveEntry e;
+            e.memory = 1;
+            e.record = r;
+            QVERIFY(!a.append(e));
+            fromRecords.add(e.id, e.timeMs, e.memory, e.record);
+        };
+        for (const QString km : {u"1/1"_qs, u"1/1"_qs, u"2/2"_qs}) {
+            Record r =
+                withNote(withNote(Record{}, DivisionLine, QStringLiteral("NORTH")), KmPostLine, km);
+            r[0] = std::int16_t(tests.size() + 1); // samples of its own: a test of its own
+            tests.push_back(withNote(r, ClassLine, QStringLiteral("OBS")));
+            append(tests.back());
+        }
+        append(withNote(withNote(tests[size_t(moved)], KmPostLine, to), ClassLine,
+                        QStringLiteral("IMR")));
+        QCOMPARE(summaryLines(a), summaryLines(fromRecords));
+        QCOMPARE(int(fromRecords.locations().size()), places);
+        // The tests of each place are those the rules give it.
+        for (const DefectLocation& l : fromRecords.locations()) {
+            std::vector<RegisterTest> read;
+            QVERIFY(!a.locationTests(l.key, read));
+            QCOMPARE(read.size(), l.tests.size());
+            QCOMPARE(read.back().entry, l.tests.back().entry);
+        }
     }
 
     void lockedBySecondProgram()

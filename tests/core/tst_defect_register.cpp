@@ -109,7 +109,7 @@ private slots:
         const auto locations = reg.locations();
         QCOMPARE(locations.size(), size_t(1));
         QCOMPARE(locations[0].history(), QStringList({"REM", "OBS"}));
-        QCOMPARE(locations[0].first().entry, 7);
+        QCOMPARE(locations[0].tests.front().entry, 7);
         QCOMPARE(locations[0].latest().entry, 9);
     }
 

@@ -46,6 +46,16 @@ public:
     {
         return played([&] { return m_behind.registerTests(each); });
     }
+    ArchiveFailure registerLocations(std::vector<DefectLocation>& out, int limit) override
+    {
+        out.clear();
+        return played([&] { return m_behind.registerLocations(out, limit); });
+    }
+    ArchiveFailure locationTests(const QString& key, std::vector<RegisterTest>& out) override
+    {
+        out.clear();
+        return played([&] { return m_behind.locationTests(key, out); });
+    }
 
 private:
     template <class Call> ArchiveFailure played(Call call) const

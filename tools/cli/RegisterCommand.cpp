@@ -34,9 +34,9 @@ QByteArray registerJson(const std::vector<DefectLocation>& locations)
         json.member("location", l.location);
         json.member("class", last.defectClass);
         json.member("flaw_code", last.flawCode);
-        json.member("inspections", int(l.tests.size()));
+        json.member("inspections", l.inspections);
         json.textsMember("history", l.history());
-        json.member("first", clockIsoText(l.first().testedMs));
+        json.member("first", clockIsoText(l.firstMs));
         json.member("last", clockIsoText(last.testedMs));
         json.member("worsened", l.worsened);
         json.member("prev_mismatch", l.prevMismatch);
@@ -70,16 +70,18 @@ int runRegister(const QStringList& args, const QString& usage)
     Store store;
     if (const int status = openStore(store, line, usage); status != Success)
         return status;
-    DefectRegister reg;
-    if (const ArchiveFailure f = readRegister(*store.store, reg))
+    std::vector<DefectLocation> locations;
+    if (const ArchiveFailure f = store.store->registerLocations(locations))
         return storeFailure(store, f);
-    const std::vector<DefectLocation> locations = reg.locations();
 
     if (format == QLatin1String("json"))
         return writeOutput(output, registerJson(locations));
     if (format == QLatin1String("csv"))
         return writeOutput(output, registerCsv(locations));
     if (format == QLatin1String("xlsx")) {
+        // Its "Tests" sheet lists every test of every location.
+        if (const ArchiveFailure f = readLocationTests(*store.store, locations))
+            return storeFailure(store, f);
         if (const auto failure = writeRegisterXlsx(output, locations))
             return fail(DeviceFailure, output + QStringLiteral(": ") + *failure);
         return Success;
