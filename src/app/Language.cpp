@@ -22,12 +22,12 @@ QStringList Language::codes()
 
 QString Language::nativeName(const QString& code)
 {
-    const QLocale locale(code);
-    QString name = locale.nativeLanguageName();
+    // Qt names English by its region and Chinese by its script; the menu wants neither.
     if (code == QLatin1String("en"))
         return QStringLiteral("English");
     if (code == QLatin1String("zh_CN"))
         return QStringLiteral("简体中文");
+    const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }
 

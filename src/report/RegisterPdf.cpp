@@ -1,10 +1,8 @@
 #include "report/RegisterPdf.h"
 
-#include "report/LocalPaper.h"
+#include "report/PdfFile.h"
 
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 #include <array>
 
@@ -84,23 +82,13 @@ void paintRow(QPainter& painter, const QStringList& texts, const std::vector<QRe
 ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocation>& locations,
                              const QString& source, const QDateTime& madeAt)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    PdfFile pdf(path, QStringLiteral("Defect register"),
+                {QPageLayout::Landscape, kMarginMillimeters, kDotsPerInch});
+    if (!pdf.begin())
         return ReportError::OutputNotWritable;
     {
-        QPdfWriter writer(&file);
-        writer.setResolution(kDotsPerInch);
-        writer.setCreator(QStringLiteral("Quillon"));
-        writer.setTitle(QStringLiteral("Defect register"));
-        writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Landscape,
-                                         QMarginsF(kMarginMillimeters, kMarginMillimeters,
-                                                   kMarginMillimeters, kMarginMillimeters),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return ReportError::OutputNotWritable;
-        }
+        QPdfWriter& writer = pdf.writer();
+        QPainter& painter = pdf.painter();
         const double width = writer.width();
         const double height = writer.height();
         QFont text(QStringLiteral("DejaVu Sans"));
@@ -136,8 +124,7 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
         size_t next = 0;
         for (int page = 1; page <= pages; ++page) {
             if (page > 1 && !writer.newPage()) {
-                painter.end();
-                file.cancelWriting();
+                pdf.finish(false);
                 return ReportError::PageNotStarted;
             }
             painter.setFont(title);
@@ -165,11 +152,8 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
             painter.drawText(QRectF(0, footTop, width, line), Qt::AlignRight | Qt::AlignVCenter,
                              QStringLiteral("Page %1 of %2").arg(page).arg(pages));
         }
-        painter.end();
     }
-    if (!file.commit())
-        return ReportError::OutputNotCommitted;
-    return ReportError::None;
+    return pdf.finish() ? ReportError::None : ReportError::OutputNotCommitted;
 }
 
 } // namespace quillon

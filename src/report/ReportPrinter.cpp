@@ -1,13 +1,11 @@
 #include "report/ReportPrinter.h"
 
-#include "report/LocalPaper.h"
+#include "report/PdfFile.h"
 #include "report/ReportComposer.h"
 #include "report/ReportPainter.h"
 
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace quillon
 {
@@ -102,38 +100,22 @@ ReportOutcome ReportPrinter::writePdf(const QString& path,
     outcome.reports = count;
     if (reports.empty())
         return outcome;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Fixed: the document's own properties.
+    PdfFile pdf(path, QStringLiteral("Ultrasonic Test Report"),
+                {QPageLayout::Portrait, kPdfMarginMillimeters, kPdfDotsPerInch});
+    if (!pdf.begin()) {
         failAll(outcome, 0, count, ReportError::OutputNotWritable);
         return outcome;
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfDotsPerInch);
-        writer.setCreator(QStringLiteral("Quillon"));
-        // Fixed: the document's own properties.
-        writer.setTitle(QStringLiteral("Ultrasonic Test Report"));
-        writer.setPageLayout(QPageLayout(localPaper(), QPageLayout::Portrait,
-                                         QMarginsF(kPdfMarginMillimeters, kPdfMarginMillimeters,
-                                                   kPdfMarginMillimeters, kPdfMarginMillimeters),
-                                         QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            failAll(outcome, 0, count, ReportError::OutputNotWritable);
-            file.cancelWriting();
-            return outcome;
-        }
-        paintReports(painter, writer, reports, 0, count, outcome);
-        painter.end();
-        ++outcome.jobs;
-    }
+    paintReports(pdf.painter(), pdf.writer(), reports, 0, count, outcome);
+    ++outcome.jobs;
     if (!outcome.ok()) {
-        file.cancelWriting();
+        pdf.finish(false);
         outcome.failedReports.clear();
         failAll(outcome, 0, count, outcome.error);
         return outcome;
     }
-    if (!file.commit())
+    if (!pdf.finish())
         failAll(outcome, 0, count, ReportError::OutputNotCommitted);
     return outcome;
 }
