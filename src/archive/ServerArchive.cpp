@@ -7,6 +7,9 @@
 #include "core/NoteLines.h"
 
 #include <QByteArrayList>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <libpq-fe.h>
 
@@ -65,8 +68,33 @@ const char* const kMigrations[] = {
     "  FOREIGN KEY (origin, local_id) REFERENCES quillon.entries);"
     "CREATE INDEX entry_facts_by_test ON quillon.entry_facts"
     "  (test_key, archived DESC, origin DESC, local_id DESC);",
+    // 3: one row per location with what the register lists, in the register's order, kept up
+    // to date by each upload (ServerArchive::summarise); the locations already there are summed
+    // up in the same step (ServerArchive::fillSummary). The history is the classes, oldest first.
+    "CREATE INDEX entry_facts_by_location ON quillon.entry_facts (location_key);"
+    "CREATE TABLE quillon.location_summary("
+    "  location_key text PRIMARY KEY,"
+    "  severity smallint NOT NULL,"
+    "  last_tested bigint NOT NULL,"
+    "  origin uuid NOT NULL,"
+    "  entry bigint NOT NULL,"
+    "  class text NOT NULL,"
+    "  flaw_code text NOT NULL,"
+    "  operator text NOT NULL,"
+    "  previous_class text NOT NULL,"
+    "  memory smallint NOT NULL,"
+    "  host text NOT NULL,"
+    "  date_from_archive boolean NOT NULL,"
+    "  inspections integer NOT NULL,"
+    "  first_tested bigint NOT NULL,"
+    "  history text[] NOT NULL,"
+    "  worsened boolean NOT NULL,"
+    "  prev_mismatch boolean NOT NULL);"
+    "CREATE INDEX location_summary_in_order ON quillon.location_summary"
+    "  (severity DESC, last_tested DESC, entry DESC, location_key COLLATE \"C\");",
 };
 constexpr int kFactsVersion = 2;
+constexpr int kSummaryVersion = 3;
 static_assert(std::size(kMigrations) == ServerArchive::kSchemaVersion);
 
 // The group roles and what they may do; run on every init, so that a role dropped or a right
@@ -83,10 +111,47 @@ constexpr char kRoles[] =
     "GRANT SELECT ON quillon.about TO quillon_upload, quillon_read;"
     "GRANT SELECT, INSERT ON quillon.entries, quillon.origins, quillon.entry_facts"
     "  TO quillon_upload;"
-    "GRANT SELECT ON quillon.entries, quillon.origins, quillon.entry_facts TO quillon_read;";
+    "GRANT SELECT, INSERT, DELETE ON quillon.location_summary TO quillon_upload;"
+    "GRANT SELECT ON quillon.entries, quillon.origins, quillon.entry_facts,"
+    "  quillon.location_summary TO quillon_read;";
 
 // Held while the schema is made, so that two programs doing it at once take turns.
 constexpr char kInitLock[] = "SELECT pg_advisory_xact_lock(4152009217)";
+
+// Two uploads that touch the same test or the same location take turns in summing up its
+// locations, so that the one that sums up last reads what the other wrote. Each holds its
+// tests' locks (taken before its entries are written) and then its locations' (taken before
+// they are read); each kind in one order, so that two uploads never wait on each other.
+constexpr char kLockTests[] =
+    "SELECT pg_advisory_xact_lock(415200922, h) FROM (SELECT DISTINCT hashtext(k) AS h"
+    " FROM json_array_elements_text($1::json) k ORDER BY h) s";
+// The locations the tests named (hex keys) have entries at, each locked.
+constexpr char kLockPlaces[] =
+    "SELECT location_key, pg_advisory_xact_lock(415200923, h) FROM (SELECT DISTINCT location_key,"
+    " hashtext(location_key) AS h FROM quillon.entry_facts WHERE test_key IN (SELECT decode(k,"
+    " 'hex') FROM json_array_elements_text($1::json) k) AND location_key <> '' ORDER BY h) s";
+
+// The latest entry of each test in the order the team archive keeps entries (time, origin,
+// id), dated by the test's first; kTestsAt: only the tests with an entry at one of the
+// locations named.
+#define QUILLON_TESTS(where)                                                                       \
+    "SELECT DISTINCT ON (test_key) origin::text, local_id, memory, host, test_key, location_key,"  \
+    " class, severity, flaw_code, operator, previous_class, date_from_archive,"                   \
+    " min(tested) OVER (PARTITION BY test_key) FROM quillon.entry_facts" where                    \
+    " ORDER BY test_key, archived DESC, origin DESC, local_id DESC"
+constexpr char kAllTests[] = QUILLON_TESTS("");
+constexpr char kTestsAt[] = QUILLON_TESTS(
+    " WHERE test_key IN (SELECT test_key FROM quillon.entry_facts"
+    " WHERE location_key IN (SELECT json_array_elements_text($1::json)))");
+#undef QUILLON_TESTS
+
+constexpr char kDropSummaries[] = "DELETE FROM quillon.location_summary"
+                                  " WHERE location_key IN (SELECT json_array_elements_text($1::json))";
+constexpr char kPutSummaries[] =
+    "INSERT INTO quillon.location_summary"
+    " SELECT * FROM json_populate_recordset(NULL::quillon.location_summary, $1::json)";
+// The summaries written in one statement at most (filling a whole archive's).
+constexpr int kSummariesAtOnce = 2000;
 
 constexpr char kEntryColumns[] =
     "SELECT origin::text, local_id, (extract(epoch FROM time) * 1000)::bigint, kind, memory,"
@@ -234,6 +299,36 @@ void addFacts(Params& p, const EntryFacts& facts)
         .text(facts.dateFromArchive ? QStringLiteral("t") : QStringLiteral("f"));
 }
 
+// A list of texts as one value for json_array_elements_text.
+QString jsonList(const QStringList& texts)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(texts)).toJson(
+        QJsonDocument::Compact));
+}
+
+// A location's summary row, its members named as the columns.
+QJsonObject summaryRow(const DefectLocation& l)
+{
+    const RegisterTest& last = l.latest();
+    return {{u"location_key"_qs, l.key},
+            {u"severity"_qs, int(l.severity)},
+            {u"last_tested"_qs, last.testedMs},
+            {u"origin"_qs, last.origin},
+            {u"entry"_qs, last.entry},
+            {u"class"_qs, last.defectClass},
+            {u"flaw_code"_qs, last.flawCode},
+            {u"operator"_qs, last.operatorName},
+            {u"previous_class"_qs, last.previousClass},
+            {u"memory"_qs, last.memory},
+            {u"host"_qs, last.host},
+            {u"date_from_archive"_qs, last.dateFromArchive},
+            {u"inspections"_qs, l.inspections},
+            {u"first_tested"_qs, l.firstMs},
+            {u"history"_qs, QJsonArray::fromStringList(l.history())},
+            {u"worsened"_qs, l.worsened},
+            {u"prev_mismatch"_qs, l.prevMismatch}};
+}
+
 const ArchiveFailure kNotOpen{ArchiveFailure::Unreachable,
                               QStringLiteral("not connected to the team archive")};
 } // namespace
@@ -352,6 +447,8 @@ ArchiveFailure ServerArchive::init()
         f = exec(kMigrations[v]);
         if (!f && v + 1 == kFactsVersion)
             f = fillFacts();
+        if (!f && v + 1 == kSummaryVersion)
+            f = fillSummary();
     }
     if (!f && version < kSchemaVersion) {
         const Result r = Params()
@@ -492,20 +589,13 @@ ArchiveFailure ServerArchive::fetch(const EntryRef& ref, ArchiveEntry& out, bool
     return {};
 }
 
-ArchiveFailure ServerArchive::registerTests(const RegisterEach& each)
+namespace
 {
-    if (!m_conn)
-        return kNotOpen;
-    // The latest entry of each test in the order the team archive keeps entries (time, origin,
-    // id), dated by the test's first.
-    const Result r(PQexec(
-        m_conn,
-        "SELECT DISTINCT ON (test_key) origin::text, local_id, memory, host, test_key,"
-        " location_key, class, severity, flaw_code, operator, previous_class, date_from_archive,"
-        " min(tested) OVER (PARTITION BY test_key) FROM quillon.entry_facts"
-        " ORDER BY test_key, archived DESC, origin DESC, local_id DESC"));
+// The rows of kAllTests or kTestsAt, each handed to `each`.
+ArchiveFailure testsRead(PGconn* conn, const Result& r, const ArchiveStore::RegisterEach& each)
+{
     if (!ok(r))
-        return statementFailure(m_conn, r.get());
+        return statementFailure(conn, r.get());
     SharedTexts texts;
     const int rows = PQntuples(r.get());
     for (int row = 0; row < rows; ++row) {
@@ -530,6 +620,134 @@ ArchiveFailure ServerArchive::registerTests(const RegisterEach& each)
         facts.testedMs = QByteArray(value(12)).toLongLong();
         each(std::move(e));
     }
+    return {};
+}
+} // namespace
+
+ArchiveFailure ServerArchive::registerTests(const RegisterEach& each)
+{
+    if (!m_conn)
+        return kNotOpen;
+    return testsRead(m_conn, Result(PQexec(m_conn, kAllTests)), each);
+}
+
+ArchiveFailure ServerArchive::testsAt(const QStringList& locationKeys, DefectRegister& reg)
+{
+    return testsRead(m_conn, Params().text(jsonList(locationKeys)).exec(m_conn, kTestsAt),
+                     [&reg](RegisterEntry&& e) { reg.add(std::move(e)); });
+}
+
+ArchiveFailure ServerArchive::putSummaries(const QStringList& locationKeys,
+                                           const std::vector<DefectLocation>& locations)
+{
+    if (!locationKeys.isEmpty()) {
+        const Result r = Params().text(jsonList(locationKeys)).exec(m_conn, kDropSummaries);
+        if (!ok(r))
+            return statementFailure(m_conn, r.get());
+    }
+    for (size_t from = 0; from < locations.size(); from += kSummariesAtOnce) {
+        QJsonArray rows;
+        for (size_t i = from; i < std::min(locations.size(), from + kSummariesAtOnce); ++i)
+            rows.append(summaryRow(locations[i]));
+        const Result r =
+            Params()
+                .text(QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact)))
+                .exec(m_conn, kPutSummaries);
+        if (!ok(r))
+            return statementFailure(m_conn, r.get());
+    }
+    return {};
+}
+
+ArchiveFailure ServerArchive::fillSummary()
+{
+    DefectRegister reg;
+    if (ArchiveFailure f = registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
+        return f;
+    return putSummaries({}, reg.locations());
+}
+
+ArchiveFailure ServerArchive::summarise(const QStringList& testKeys)
+{
+    // The locations the tests are at, or were at before a note save moved one.
+    const Result places = Params().text(jsonList(testKeys)).exec(m_conn, kLockPlaces);
+    if (!ok(places))
+        return statementFailure(m_conn, places.get());
+    QStringList touched;
+    for (int row = 0; row < PQntuples(places.get()); ++row)
+        touched.append(QString::fromUtf8(PQgetvalue(places.get(), row, 0)));
+    if (touched.isEmpty())
+        return {};
+    // Every test with an entry at one of them: the register's rules tell which tests each
+    // location now has.
+    DefectRegister reg;
+    if (ArchiveFailure f = testsAt(touched, reg))
+        return f;
+    std::vector<DefectLocation> summed;
+    for (DefectLocation& l : reg.locations())
+        if (touched.contains(l.key))
+            summed.push_back(std::move(l));
+    return putSummaries(touched, summed);
+}
+
+ArchiveFailure ServerArchive::registerLocations(std::vector<DefectLocation>& out, int limit)
+{
+    out.clear();
+    if (!m_conn)
+        return kNotOpen;
+    const Result r = Params().number(limit > 0 ? limit : std::numeric_limits<int>::max()).exec(
+        m_conn, "SELECT location_key, severity, last_tested, origin::text, entry, class,"
+                " flaw_code, operator, previous_class, memory, host, date_from_archive,"
+                " inspections, first_tested, array_to_json(history), worsened, prev_mismatch"
+                " FROM quillon.location_summary ORDER BY severity DESC, last_tested DESC,"
+                " entry DESC, location_key COLLATE \"C\" LIMIT $1::integer");
+    if (!ok(r))
+        return statementFailure(m_conn, r.get());
+    SharedTexts texts;
+    SharedHistories histories;
+    const int rows = PQntuples(r.get());
+    out.reserve(size_t(rows));
+    for (int row = 0; row < rows; ++row) {
+        const auto value = [&](int column) { return PQgetvalue(r.get(), row, column); };
+        const auto text = [&](int column) {
+            return texts.text(value(column), PQgetlength(r.get(), row, column));
+        };
+        const auto number = [&](int column) { return QByteArray(value(column)).toLongLong(); };
+        DefectLocation& l = out.emplace_back();
+        l.setKey(QString::fromUtf8(value(0), PQgetlength(r.get(), row, 0)));
+        l.severity = DefectSeverity(number(1));
+        RegisterTest& last = l.last;
+        last.testedMs = number(2);
+        last.origin = text(3);
+        last.entry = number(4);
+        last.defectClass = text(5);
+        last.flawCode = text(6);
+        last.operatorName = text(7);
+        last.previousClass = text(8);
+        last.memory = int(number(9));
+        last.host = text(10);
+        last.dateFromArchive = value(11)[0] == 't';
+        l.inspections = int(number(12));
+        l.firstMs = number(13);
+        l.classes = histories.history(value(14), PQgetlength(r.get(), row, 14));
+        l.worsened = value(15)[0] == 't';
+        l.prevMismatch = value(16)[0] == 't';
+    }
+    return {};
+}
+
+ArchiveFailure ServerArchive::locationTests(const QString& locationKey,
+                                            std::vector<RegisterTest>& out)
+{
+    out.clear();
+    if (!m_conn)
+        return kNotOpen;
+    DefectRegister reg;
+    if (ArchiveFailure f = testsAt({locationKey}, reg))
+        return f;
+    for (DefectLocation& l : reg.locations())
+        if (l.key == locationKey)
+            out = std::move(l.tests);
     return {};
 }
 
@@ -561,9 +779,17 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
     // statement sent is (an entry or not) tells how its result counts.
     if (PQenterPipelineMode(m_conn) != 1)
         return statementFailure(m_conn, nullptr);
+    // Its tests are locked before their entries are written (see kLockTests).
+    QStringList testKeys;
+    std::vector<EntryFacts> facts;
+    for (const ArchiveEntry& e : batch) {
+        facts.push_back(entryFacts(e.record, e.timeMs));
+        testKeys.append(QString::fromLatin1(facts.back().testKey.toHex()));
+    }
     std::vector<bool> entries;
-    bool sent = Params().send(m_conn, "BEGIN");
-    entries.push_back(false);
+    bool sent = Params().send(m_conn, "BEGIN") &&
+                Params().text(jsonList(testKeys)).send(m_conn, kLockTests);
+    entries.insert(entries.end(), 2, false);
     QString lastOrigin;
     for (size_t i = 0; sent && i < batch.size(); ++i) {
         const ArchiveEntry& e = batch[i];
@@ -585,14 +811,14 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         for (const QString& line : noteTexts(e.record))
             p.text(line);
         p.text(archiveIndexWords(noteIndexText(e.record)));
-        addFacts(p, entryFacts(e.record, e.timeMs));
+        addFacts(p, facts[i]);
         sent = sent && p.sendPrepared(m_conn, "quillon_insert");
         entries.push_back(true);
         if (afterEach)
             afterEach(i);
     }
-    sent = sent && Params().send(m_conn, "COMMIT") && PQpipelineSync(m_conn) == 1;
-    entries.push_back(false);
+    // Committed once the locations it touched are summed up.
+    sent = sent && PQpipelineSync(m_conn) == 1;
     ArchiveFailure f = sent ? ArchiveFailure{} : statementFailure(m_conn, nullptr);
     // Every statement's result, then the sync's. After a failure the rest are aborted.
     for (size_t q = 0; sent && q < entries.size(); ++q) {
@@ -622,8 +848,13 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
             f = statementFailure(m_conn, nullptr);
         f.kind = ArchiveFailure::Unreachable;
         close();
-    } else if (f) {
-        exec("ROLLBACK");
+    } else {
+        if (!f)
+            f = summarise(testKeys);
+        if (!f)
+            f = exec("COMMIT");
+        if (f)
+            exec("ROLLBACK");
     }
     if (f)
         added = 0;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "archive/ArchiveStore.h"
+#include "core/DefectRegister.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <functional>
@@ -15,14 +17,15 @@ namespace quillon
 
 // The team archive on a PostgreSQL server (libpq): every PC's entries in `quillon.entries`, keyed
 // by origin and local id, searched the way the local archive is; beside each entry, in
-// `quillon.entry_facts`, the values the defect register reads, sent with it. A PC only ever adds
-// entries (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call
-// changes or removes one. Every statement binds its values. Calls wait on the network: never make
+// `quillon.entry_facts`, the values the defect register reads, sent with it; in
+// `quillon.location_summary`, the register's row of each location, brought up to date by the
+// upload that touches it. A PC only ever adds entries (INSERT ... ON CONFLICT DO NOTHING, so that
+// a batch sent twice adds nothing); no call changes or removes one. Every statement binds its values. Calls wait on the network: never make
 // them on the GUI thread.
 class ServerArchive : public ArchiveStore
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // How long a connection attempt may take, unless the connection string says otherwise.
     static constexpr std::chrono::seconds kConnectTimeout{10};
 
@@ -54,6 +57,9 @@ public:
     ArchiveFailure query(const ArchiveQuery& query, std::vector<ArchiveEntry>& out) override;
     ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) override;
     ArchiveFailure registerTests(const RegisterEach& each) override;
+    ArchiveFailure registerLocations(std::vector<DefectLocation>& out, int limit = 0) override;
+    ArchiveFailure locationTests(const QString& locationKey,
+                                 std::vector<RegisterTest>& out) override;
 
     // The highest id of `origin` the server holds, 0 for none.
     ArchiveFailure highWater(const QString& origin, qint64& id);
@@ -68,6 +74,16 @@ private:
     // The register's values of every entry that has none yet (sent by a program of an older
     // schema), made here from the records.
     ArchiveFailure fillFacts();
+    // Every location's summary, made from the entries already there.
+    ArchiveFailure fillSummary();
+    // Inside an upload's transaction: the summaries of every location the tests (hex keys)
+    // have entries at, made anew.
+    ArchiveFailure summarise(const QStringList& testKeys);
+    // Every test with an entry at one of the locations.
+    ArchiveFailure testsAt(const QStringList& locationKeys, DefectRegister& reg);
+    // Removes the summaries of `locationKeys` and writes those of `locations`.
+    ArchiveFailure putSummaries(const QStringList& locationKeys,
+                                const std::vector<DefectLocation>& locations);
     ArchiveFailure exec(const char* sql);
 
     pg_conn* m_conn = nullptr;

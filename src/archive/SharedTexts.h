@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace quillon
 {
@@ -26,6 +27,20 @@ public:
 
 private:
     QHash<QByteArray, QString> m_texts;
+};
+
+// A location's history as an archive keeps it in its summary row: a JSON array of its classes.
+QByteArray historyJson(const QStringList& classes);
+
+// Histories read back: a season's rounds find most defects unchanged, so each distinct history
+// is parsed once and handed out shared.
+class SharedHistories
+{
+public:
+    QStringList history(const char* json, qsizetype size);
+
+private:
+    QHash<QByteArray, QStringList> m_histories;
 };
 
 } // namespace quillon

@@ -8,8 +8,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QSet>
 #include <QStringList>
 
@@ -137,20 +135,6 @@ bool stepDone(sqlite3_stmt* s, int& rc)
     rc = sqlite3_step(s);
     sqlite3_reset(s);
     return rc == SQLITE_DONE;
-}
-
-// A location's history as kept in its summary row: a JSON array of its classes.
-QByteArray historyJson(const QStringList& classes)
-{
-    return QJsonDocument(QJsonArray::fromStringList(classes)).toJson(QJsonDocument::Compact);
-}
-
-QStringList historyFromJson(const QByteArray& json)
-{
-    QStringList classes;
-    for (const QJsonValue& v : QJsonDocument::fromJson(json).array())
-        classes.append(v.toString());
-    return classes;
 }
 
 constexpr char kEntryColumns[] =
@@ -672,8 +656,7 @@ ArchiveFailure SqliteArchive::registerLocations(std::vector<DefectLocation>& out
     sqlite3_bind_int(s.s, 1, limit > 0 ? limit : -1);
     SharedTexts texts;
     const auto text = [&](int n) { return sharedText(s.s, n, texts); };
-    // Histories repeat (a season's rounds find most defects unchanged): each is parsed once.
-    QHash<QByteArray, QStringList> histories;
+    SharedHistories histories;
     int rc = SQLITE_OK;
     while ((rc = sqlite3_step(s.s)) == SQLITE_ROW) {
         DefectLocation& l = out.emplace_back();
@@ -691,13 +674,8 @@ ArchiveFailure SqliteArchive::registerLocations(std::vector<DefectLocation>& out
         last.dateFromArchive = sqlite3_column_int(s.s, 10) != 0;
         l.inspections = sqlite3_column_int(s.s, 11);
         l.firstMs = sqlite3_column_int64(s.s, 12);
-        const QByteArray history = QByteArray::fromRawData(
-            static_cast<const char*>(sqlite3_column_blob(s.s, 13)), sqlite3_column_bytes(s.s, 13));
-        auto it = histories.constFind(history);
-        if (it == histories.cend())
-            it = histories.insert(QByteArray(history.constData(), history.size()),
-                                  historyFromJson(history));
-        l.classes = *it;
+        l.classes = histories.history(static_cast<const char*>(sqlite3_column_blob(s.s, 13)),
+                                      sqlite3_column_bytes(s.s, 13));
         l.worsened = sqlite3_column_int(s.s, 14) != 0;
         l.prevMismatch = sqlite3_column_int(s.s, 15) != 0;
     }

@@ -11,6 +11,7 @@
 #include "core/PanelTexts.h"
 #include "files/FilesTestSupport.h"
 #include "support/DataRows.h"
+#include "support/RegisterLines.h"
 #include "support/Season.h"
 
 #include <QProcess>
@@ -37,57 +38,6 @@ std::vector<ArchiveEntry> allEntries(SqliteArchive& archive, ArchiveQuery q = {}
     if (f)
         qWarning() << "query failed:" << f.text;
     return out;
-}
-
-// A register as lines to compare: each location with its values and each of its tests where
-// they were read, host left out.
-QStringList registerLines(const std::vector<DefectLocation>& locations)
-{
-    QStringList lines;
-    for (const DefectLocation& l : locations) {
-        const RegisterTest& t = l.latest();
-        lines << QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8 %9")
-                     .arg(l.key, historyText(l))
-                     .arg(l.worsened)
-                     .arg(l.prevMismatch)
-                     .arg(l.inspections)
-                     .arg(l.firstMs)
-                     .arg(t.entry)
-                     .arg(t.testedMs)
-                     .arg(t.memory)
-              << QStringList{t.defectClass, t.flawCode, t.operatorName, t.previousClass}.join('|');
-        for (const RegisterTest& t : l.tests)
-            lines << QStringLiteral("  %1 %2 %3 %4 %5 %6 %7")
-                         .arg(t.entry)
-                         .arg(t.testedMs)
-                         .arg(t.dateFromArchive)
-                         .arg(t.memory)
-                         .arg(t.flawCode, t.operatorName, t.previousClass);
-    }
-    return lines;
-}
-
-QStringList registerLines(const DefectRegister& reg)
-{
-    return registerLines(reg.locations());
-}
-
-// The register as the archive keeps it, one row per location, and as its rules make it from the
-// entries given (their tests left out).
-QStringList summaryLines(SqliteArchive& archive)
-{
-    std::vector<DefectLocation> kept;
-    if (const ArchiveFailure f = archive.registerLocations(kept))
-        qWarning() << "not read:" << f.text;
-    return registerLines(kept);
-}
-
-QStringList summaryLines(const DefectRegister& reg)
-{
-    std::vector<DefectLocation> made = reg.locations();
-    for (DefectLocation& l : made)
-        l.tests.clear();
-    return registerLines(made);
 }
 
 Record withNote(Record r, int line, const QString& text)

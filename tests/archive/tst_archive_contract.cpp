@@ -2,16 +2,20 @@
 // real PostgreSQL server (filled by an upload from that file) and a scripted fake in front of the
 // server, slow. The same entries, the same queries, the same answers.
 
+#include "archive/RegisterReading.h"
 #include "archive/ServerArchive.h"
 #include "archive/TeamSync.h"
 #include "core/DefectRules.h"
+#include "core/NoteLines.h"
 #include "support/FakeArchive.h"
 #include "support/PgCluster.h"
 #include "support/Records.h"
+#include "support/RegisterLines.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <future>
 #include <thread>
 
 using namespace quillon;
@@ -253,6 +257,68 @@ private slots:
         read.sort();
         expected.sort();
         QCOMPARE(read, expected);
+    }
+
+    void registerLocationsAreTheRulesOverItsTests()
+    {
+        // What a store lists (from its summary rows where it keeps them) is what the rules make
+        // of its tests, and a location's tests are the ones the rules give it.
+        DefectRegister reg;
+        QVERIFY(!store().registerTests([&](RegisterEntry&& e) { reg.add(std::move(e)); }));
+        QCOMPARE(reg.locations().size(), size_t(2));
+        QCOMPARE(summaryLines(store()), summaryLines(reg));
+        std::vector<DefectLocation> first;
+        QVERIFY(!store().registerLocations(first, 1));
+        QCOMPARE(registerLines(first), summaryLines(reg).mid(0, 2));
+        // Their tests, one location at a time and all at once.
+        for (const int oneByOneUpTo : {kTestsOneByOneUpTo, 0}) {
+            std::vector<DefectLocation> listed;
+            QVERIFY(!store().registerLocations(listed));
+            QVERIFY(!readLocationTests(store(), listed, oneByOneUpTo));
+            QCOMPARE(registerLines(listed), registerLines(reg));
+        }
+    }
+
+    void concurrentUploadsKeepEachLocationRight()
+    {
+        QFETCH_GLOBAL(Store, store);
+        if (store != Store::Server)
+            QSKIP("only the team archive is written by several PCs at once");
+        // Two PCs send at once tests of the same three places; a test read into both PCs
+        // (the same samples and clock) is sent by both, from each at a place of its own.
+        const qint64 start = QDateTime::currentMSecsSinceEpoch();
+        const auto pc = [&](const QString& origin, int turn) {
+            ServerArchive server;
+            if (server.open(m_cluster.conninfo(QStringLiteral("contract"))))
+                return false;
+            for (int batch = 0; batch < 40; ++batch) {
+                std::vector<ArchiveEntry> entries(2);
+                for (int n = 0; n < 2; ++n) {
+                    ArchiveEntry& e = entries[size_t(n)];
+                    e.origin = origin;
+                    e.id = 2 * batch + n + 1;
+                    e.timeMs = start + 10 * batch + n;
+                    e.host = origin.left(4);
+                    e.memory = 1 + n;
+                    e.record = spaceRecord();
+                    e.record[50] = std::int16_t(200 + (batch + n) % 5);
+                    setNote(e.record, DivisionLine, QStringLiteral("EAST"));
+                    setNote(e.record, KmPostLine, QString::number((batch + n + turn) % 3));
+                    setNote(e.record, ClassLine, QStringList{"OBS", "REM", "IMR"}[(batch + turn) % 3]);
+                }
+                qint64 added = 0;
+                if (server.upload(entries, added))
+                    return false;
+            }
+            return true;
+        };
+        auto north = std::async(std::launch::async, pc, QStringLiteral("1d0c7a5e-0000-4000-8000-000000000001"), 0);
+        auto south = std::async(std::launch::async, pc, QStringLiteral("1d0c7a5e-0000-4000-8000-000000000002"), 1);
+        QVERIFY(north.get());
+        QVERIFY(south.get());
+        DefectRegister reg;
+        QVERIFY(!m_server.registerTests([&](RegisterEntry&& e) { reg.add(std::move(e)); }));
+        QCOMPARE(summaryLines(m_server), summaryLines(reg));
     }
 
     void failuresComeAsKindsWithOneText()

@@ -100,7 +100,7 @@ private slots:
         // Made again, nothing changes.
         const CliResult again = runCli({"server", "init", "--server", m_cluster.conninfo("team")});
         QCOMPARE(again.exit, 0);
-        QCOMPARE(json(again), (QJsonObject{{"schema", 2}}));
+        QCOMPARE(json(again), (QJsonObject{{"schema", 3}}));
 
         const QString a = pcArchive("a.sqlite", "pc-north", 5);
         const QString b = pcArchive("b.sqlite", "pc-south", 3);
@@ -196,6 +196,8 @@ private slots:
             QTest::addRow("%s update origins", role)
                 << role << "UPDATE quillon.origins SET host = ''";
         }
+        QTest::newRow("boss changes the register")
+            << "boss" << "DELETE FROM quillon.location_summary";
         QTest::newRow("boss insert")
             << "boss"
             << "INSERT INTO quillon.origins VALUES (gen_random_uuid(), 'x')";
