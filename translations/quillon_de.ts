@@ -1547,6 +1547,10 @@
         <source>Reading the team archive...</source>
         <translation>Team-Archiv wird gelesen …</translation>
     </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 wird geschrieben …</translation>
+    </message>
 </context>
 <context>
     <name>quillon::RegisterModel</name>

@@ -1538,6 +1538,10 @@
         <source>Reading the team archive...</source>
         <translation>正在读取团队档案…</translation>
     </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在写入 %1…</translation>
+    </message>
 </context>
 <context>
     <name>quillon::RegisterModel</name>

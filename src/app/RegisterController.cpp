@@ -45,6 +45,26 @@ QString shortDate(qint64 testedMs)
     return QLocale().toString(QDateTime::fromMSecsSinceEpoch(testedMs, Qt::UTC).date(),
                               QLocale::ShortFormat);
 }
+
+// A connection of its own to the register's source, for a worker thread (the journal's stays
+// free for the records being stored).
+struct RegisterSource {
+    SqliteArchive local;
+    ServerArchive server;
+    ArchiveStore* store = nullptr;
+
+    ArchiveFailure open(bool team, const QString& source)
+    {
+        if (!team) {
+            store = &local;
+            return local.open(source, SqliteArchive::Open::ExistingOnly);
+        }
+        store = &server;
+        if (source.isEmpty())
+            return {ArchiveFailure::Unreachable, QStringLiteral("no team archive is set")};
+        return server.open(source);
+    }
+};
 } // namespace
 
 RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journal,
@@ -70,10 +90,19 @@ RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journ
 
 RegisterController::~RegisterController()
 {
-    if (m_reading)
-        m_reading->wait();
+    for (QThread* worker : {m_reading, m_exporting})
+        if (worker)
+            worker->wait();
     m_readerThread.quit();
     m_readerThread.wait();
+}
+
+QString RegisterController::source(bool team) const
+{
+    return team ? WindowSettings::value(QLatin1String(TeamController::kServerKey))
+                      .toString()
+                      .trimmed()
+                : m_journal.path();
 }
 
 void RegisterController::showRegister()
@@ -105,6 +134,7 @@ void RegisterController::showTeam(bool team)
     m_team = team;
     m_peaks.clear();
     m_fetching.clear(); // what is on its way from the other source is dropped
+    m_testsWanted.clear();
     m_model.setLocations({});
     if (m_registerWindow)
         m_registerWindow->registerChanged();
@@ -121,12 +151,9 @@ void RegisterController::refresh()
         m_registerWindow->showNote(m_team ? tr("Reading the team archive...")
                                           : tr("Reading the archive..."));
     const bool team = m_team;
-    const QString source =
-        team ? WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()
-             : m_journal.path();
-    const bool firstRowsFirst = !team && m_model.locations().empty();
+    const QString source = this->source(team);
+    const bool firstRowsFirst = m_model.locations().empty();
     m_reading = QThread::create([this, team, source, firstRowsFirst] {
-        // Connections of its own: the journal's stays free for the records being stored.
         const auto done = [this, team](ArchiveFailure f, std::vector<DefectLocation>&& read,
                                        bool complete) {
             auto locations = std::make_shared<std::vector<DefectLocation>>(std::move(read));
@@ -138,28 +165,17 @@ void RegisterController::refresh()
                 },
                 Qt::QueuedConnection);
         };
+        RegisterSource from;
+        ArchiveFailure f = from.open(team, source);
         std::vector<DefectLocation> locations;
-        if (team) {
-            ServerArchive server;
-            ArchiveFailure f = source.isEmpty()
-                                   ? ArchiveFailure{ArchiveFailure::Unreachable,
-                                                    QStringLiteral("no team archive is set")}
-                                   : server.open(source);
-            if (!f)
-                f = server.registerLocations(locations);
-            done(f, std::move(locations), true);
-            return;
-        }
-        SqliteArchive archive;
-        ArchiveFailure f = archive.open(source, SqliteArchive::Open::ExistingOnly);
         if (!f && firstRowsFirst) {
             // The first page of the register's order, shown while the rest is read.
-            f = archive.registerLocations(locations, kFirstRows);
+            f = from.store->registerLocations(locations, kFirstRows);
             if (!f)
                 done(f, std::move(locations), false);
         }
         if (!f)
-            f = archive.registerLocations(locations);
+            f = from.store->registerLocations(locations);
         done(f, std::move(locations), true);
     });
     connect(m_reading, &QThread::finished, m_reading, &QObject::deleteLater);
@@ -215,6 +231,14 @@ void RegisterController::withRecords(const QList<EntryRef>& refs,
         use(found);
         return;
     }
+    const quint64 ticket = ArchiveReader::newTicket();
+    m_fetching.insert(ticket, std::move(use));
+    QMetaObject::invokeMethod(reader(), "fetch", Q_ARG(quint64, ticket),
+                              Q_ARG(QList<quillon::EntryRef>, refs));
+}
+
+ArchiveReader* RegisterController::reader()
+{
     if (!m_reader) {
         m_reader = new ArchiveReader;
         m_reader->moveToThread(&m_readerThread);
@@ -224,22 +248,23 @@ void RegisterController::withRecords(const QList<EntryRef>& refs,
                     if (const auto use = m_fetching.take(ticket))
                         use(found);
                 });
+        connect(m_reader, &ArchiveReader::testsRead, this,
+                [this](quint64 ticket, const std::vector<RegisterTest>& tests) {
+                    const QString key = m_testsWanted.take(ticket);
+                    if (key.isEmpty())
+                        return;
+                    m_model.setTests(key, tests);
+                    showChosenTests(key);
+                });
         connect(m_reader, &ArchiveReader::failed, this,
                 [this](quint64 ticket, const ArchiveFailure& failure) {
-                    if (m_fetching.remove(ticket))
+                    if (m_fetching.remove(ticket) || m_testsWanted.remove(ticket))
                         told(tr("The archive cannot be read: %1").arg(archiveFailureText(failure)));
                 });
         m_readerThread.start();
     }
-    QMetaObject::invokeMethod(
-        m_reader, "useServer",
-        Q_ARG(
-            QString,
-            WindowSettings::value(QLatin1String(TeamController::kServerKey)).toString().trimmed()));
-    const quint64 ticket = ArchiveReader::newTicket();
-    m_fetching.insert(ticket, std::move(use));
-    QMetaObject::invokeMethod(m_reader, "fetch", Q_ARG(quint64, ticket),
-                              Q_ARG(QList<quillon::EntryRef>, refs));
+    QMetaObject::invokeMethod(m_reader, "useServer", Q_ARG(QString, source(true)));
+    return m_reader;
 }
 
 const RegisterTest* RegisterController::testOf(const EntryRef& ref) const
@@ -258,15 +283,33 @@ void RegisterController::listTests(const QString& locationKey)
     const DefectLocation* location = m_model.location(locationKey);
     if (!location || !m_registerWindow)
         return;
-    if (location->tests.empty() && !m_team) {
-        // This PC's archive lists a location's tests when it is chosen.
-        std::vector<RegisterTest> tests;
-        if (const ArchiveFailure f = m_journal.archive().locationTests(locationKey, tests)) {
-            told(tr("The archive cannot be read: %1").arg(f.text));
-            return;
-        }
-        location = m_model.setTests(locationKey, std::move(tests));
+    if (!location->tests.empty()) {
+        showChosenTests(locationKey);
+        return;
     }
+    // A location's tests are read when it is chosen: this PC's at once, the team's through the
+    // reader.
+    if (m_team) {
+        const quint64 ticket = ArchiveReader::newTicket();
+        m_testsWanted.insert(ticket, locationKey);
+        QMetaObject::invokeMethod(reader(), "readTests", Q_ARG(quint64, ticket),
+                                  Q_ARG(QString, locationKey));
+        return;
+    }
+    std::vector<RegisterTest> tests;
+    if (const ArchiveFailure f = m_journal.archive().locationTests(locationKey, tests)) {
+        told(tr("The archive cannot be read: %1").arg(f.text));
+        return;
+    }
+    m_model.setTests(locationKey, std::move(tests));
+    showChosenTests(locationKey);
+}
+
+void RegisterController::showChosenTests(const QString& locationKey)
+{
+    const DefectLocation* location = m_model.location(locationKey);
+    if (!location || !m_registerWindow || m_registerWindow->chosenLocation() != locationKey)
+        return;
     const auto show = [this, locationKey] {
         const DefectLocation* l = m_model.location(locationKey);
         if (!l || !m_registerWindow || m_registerWindow->chosenLocation() != locationKey)
@@ -347,44 +390,66 @@ QString RegisterController::compared(const EntryRef& older, const EntryRef& newe
 
 bool RegisterController::exportTo(const QString& path)
 {
-    std::vector<DefectLocation> shown;
+    if (m_exporting)
+        return false;
+    auto shown = std::make_shared<std::vector<DefectLocation>>();
     if (m_registerWindow) {
         const RegisterFilter* filter = m_registerWindow->filter();
         for (int row = 0; row < filter->rowCount(); ++row)
             if (const DefectLocation* l = m_model.location(
                     filter->index(row, 0).data(RegisterModel::kKeyRole).toString()))
-                shown.push_back(*l);
+                shown->push_back(*l);
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    std::optional<QString> problem;
-    if (suffix == u"xlsx") {
-        // Its "Tests" sheet lists every test: this PC's archive reads them now (the team
-        // archive's came with the register).
-        if (const ArchiveFailure f =
-                m_team ? ArchiveFailure{} : readLocationTests(m_journal.archive(), shown))
-            problem = f.text;
-        else
-            problem = writeRegisterXlsx(path, shown);
-    } else if (suffix == u"pdf") {
-        const ReportError error = writeRegisterPdf(
-            path, shown, m_team ? QStringLiteral("team archive") : m_journal.path(),
-            QDateTime::currentDateTime());
-        if (error != ReportError::None)
-            problem = reportErrorText(error);
+    told(tr("Writing %1...").arg(QDir::toNativeSeparators(path)));
+    const bool team = m_team;
+    const QString source = this->source(team);
+    m_exporting = QThread::create([this, path, shown, team, source] {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        QString problem;
+        if (suffix == u"xlsx") {
+            // Its "Tests" sheet lists every test, read now from a connection of its own.
+            RegisterSource from;
+            ArchiveFailure f = from.open(team, source);
+            if (!f)
+                f = readLocationTests(*from.store, *shown);
+            if (f)
+                problem = team ? archiveFailureText(f) : f.text;
+            else
+                problem = writeRegisterXlsx(path, *shown).value_or(QString());
+        } else if (suffix == u"pdf") {
+            // The heading names the file, or the team archive (never the connection string: it
+            // may hold a password).
+            const ReportError error = writeRegisterPdf(
+                path, *shown, team ? QStringLiteral("team archive") : source,
+                QDateTime::currentDateTime());
+            if (error != ReportError::None)
+                problem = reportErrorText(error);
+        } else {
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(registerCsv(*shown)) < 0 ||
+                !file.commit())
+                problem = file.errorString();
+        }
+        QMetaObject::invokeMethod(
+            this, [this, path, problem] { exportDone(path, problem); }, Qt::QueuedConnection);
+    });
+    connect(m_exporting, &QThread::finished, m_exporting, &QObject::deleteLater);
+    m_exporting->start();
+    return true;
+}
+
+void RegisterController::exportDone(const QString& path, const QString& problem)
+{
+    m_exporting->wait();
+    m_exporting = nullptr;
+    if (problem.isEmpty()) {
+        told(tr("Register written: %1").arg(QDir::toNativeSeparators(path)));
     } else {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(registerCsv(shown)) < 0 ||
-            !file.commit())
-            problem = file.errorString();
-    }
-    if (problem) {
         showMessage(
             m_registerWindow ? static_cast<QWidget*>(m_registerWindow.data()) : &m_window,
-            tr("\"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), *problem));
-        return false;
+            tr("\"%1\" cannot be written (%2).").arg(QDir::toNativeSeparators(path), problem));
     }
-    told(tr("Register written: %1").arg(QDir::toNativeSeparators(path)));
-    return true;
+    emit exported(path, problem);
 }
 
 void RegisterController::told(const QString& text)

@@ -17,6 +17,7 @@ ArchiveReader::ArchiveReader(QObject* parent) : QObject(parent)
     qRegisterMetaType<QList<EntryRef>>();
     qRegisterMetaType<ArchiveFailure>();
     qRegisterMetaType<std::vector<ArchiveEntry>>();
+    qRegisterMetaType<std::vector<RegisterTest>>();
 }
 
 void ArchiveReader::useServer(const QString& conninfo)
@@ -72,6 +73,18 @@ void ArchiveReader::fetch(quint64 ticket, const QList<EntryRef>& refs)
         failedWith(ticket, f);
     else
         emit fetched(ticket, entries);
+}
+
+void ArchiveReader::readTests(quint64 ticket, const QString& locationKey)
+{
+    std::vector<RegisterTest> tests;
+    ArchiveFailure f = connected();
+    if (!f)
+        f = m_server.locationTests(locationKey, tests);
+    if (f)
+        failedWith(ticket, f);
+    else
+        emit testsRead(ticket, tests);
 }
 
 } // namespace quillon

@@ -28,10 +28,13 @@ public:
     Q_INVOKABLE void read(quint64 ticket, const quillon::ArchiveQuery& query);
     // The entries named, in the order asked (those not found left out).
     Q_INVOKABLE void fetch(quint64 ticket, const QList<quillon::EntryRef>& refs);
+    // The tests of one location of the register, oldest first.
+    Q_INVOKABLE void readTests(quint64 ticket, const QString& locationKey);
 
 signals:
     void pageRead(quint64 ticket, const std::vector<quillon::ArchiveEntry>& entries);
     void fetched(quint64 ticket, const std::vector<quillon::ArchiveEntry>& entries);
+    void testsRead(quint64 ticket, const std::vector<quillon::RegisterTest>& tests);
     void failed(quint64 ticket, const quillon::ArchiveFailure& failure);
 
 private:
@@ -48,3 +51,4 @@ Q_DECLARE_METATYPE(quillon::ArchiveQuery)
 Q_DECLARE_METATYPE(quillon::EntryRef)
 Q_DECLARE_METATYPE(quillon::ArchiveFailure)
 Q_DECLARE_METATYPE(std::vector<quillon::ArchiveEntry>)
+Q_DECLARE_METATYPE(std::vector<quillon::RegisterTest>)

@@ -106,7 +106,10 @@ private slots:
                  }));
         // Export writes what is listed.
         const QString csv = m_work.filePath("north-imr.csv");
+        QSignalSpy exported(controller, &RegisterController::exported);
         QVERIFY(controller->exportTo(csv));
+        QVERIFY(exported.wait(30000));
+        QCOMPARE(exported.first().at(1).toString(), QString());
         QCOMPARE(test::contentsOf(csv).count('\n'), listed->rowCount() + 1);
         form->cboclass->setCurrentIndex(0);
 

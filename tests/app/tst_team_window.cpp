@@ -4,6 +4,7 @@
 // "Team" view lists, shows and restores every PC's entries.
 #include "app/ArchiveController.h"
 #include "app/MainWindow.h"
+#include "app/RegisterController.h"
 #include "app/StartedApplication.h"
 #include "app/TeamController.h"
 #include "archive/TeamSync.h"
@@ -12,6 +13,8 @@
 #include "ProgramFolder.h"
 #include "support/PgCluster.h"
 #include "support/Records.h"
+#include "core/NoteLines.h"
+#include "view/RegisterWindow.h"
 #include "view/ArchiveListModel.h"
 #include "view/TeamSettingsWindow.h"
 #include "view/WindowSettings.h"
@@ -23,6 +26,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
 #include <QTreeView>
 
 using namespace quillon;
@@ -138,6 +143,50 @@ private slots:
         QTRY_VERIFY(test::sameRecord(app.module().recbuf, e.record));
         form->cmdrestore->click();
         QTRY_VERIFY(test::sameRecord(app.module().membank[8], e.record));
+    }
+
+    void teamRegisterReadsTestsWhenChosen()
+    {
+        const QString conninfo = m_cluster.conninfo(QStringLiteral("view"));
+        SqliteArchive south;
+        QVERIFY(!south.open(m_work.filePath(QStringLiteral("south.sqlite"))));
+        std::vector<ArchiveEntry> tests(2); // one defect tested twice
+        for (size_t n = 0; n < tests.size(); ++n) {
+            tests[n].memory = 4;
+            tests[n].record = test::realisticRecord(4);
+            tests[n].record[40] = std::int16_t(tests[n].record[40] + n);
+            test::setNote(tests[n].record, KmPostLine, QStringLiteral("77/1"));
+            test::setNote(tests[n].record, ClassLine, n ? QStringLiteral("IMR") : u"OBS"_qs);
+        }
+        QVERIFY(!south.appendAll(tests));
+        ServerArchive server;
+        QVERIFY(!server.open(conninfo));
+        TeamSync::Count count;
+        QVERIFY(!TeamSync(south, server).run(count));
+
+        test::StartedApplication app;
+        MainWindow& w = app.window();
+        w.findChild<TeamController*>(QStringLiteral("teamController"))->setServer(conninfo);
+        auto* reg = w.findChild<RegisterController*>(QStringLiteral("registerController"));
+        QSignalSpy read(reg, &RegisterController::registerRead);
+        reg->showRegister();
+        QVERIFY(read.wait(30000));
+        RegisterWindow* form = reg->registerWindow();
+        form->radteam->setChecked(true);
+        QVERIFY(read.wait(30000));
+        QAbstractItemModel* listed = form->lstlocations->model();
+        const QModelIndexList km = listed->match(listed->index(0, RegisterModel::KmColumn),
+                                                 Qt::DisplayRole, QStringLiteral("77/1"));
+        QCOMPARE(km.size(), 1);
+        form->lstlocations->setCurrentIndex(km.first());
+        QTRY_COMPARE(form->lsttests->topLevelItemCount(), 2);
+
+        const QString xlsx = m_work.filePath(QStringLiteral("team.xlsx"));
+        QSignalSpy exported(reg, &RegisterController::exported);
+        QVERIFY(reg->exportTo(xlsx));
+        QVERIFY(exported.wait(30000));
+        QCOMPARE(exported.first().at(1).toString(), QString());
+        QVERIFY(QFileInfo(xlsx).size() > 0);
     }
 };
 
