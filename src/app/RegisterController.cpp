@@ -419,9 +419,9 @@ bool RegisterController::exportTo(const QString& path)
         } else if (suffix == u"pdf") {
             // The heading names the file, or the team archive (never the connection string: it
             // may hold a password).
-            const ReportError error = writeRegisterPdf(
-                path, *shown, team ? QStringLiteral("team archive") : source,
-                QDateTime::currentDateTime());
+            const ReportError error =
+                writeRegisterPdf(path, *shown, team ? QStringLiteral("team archive") : source,
+                                 QDateTime::currentDateTime());
             if (error != ReportError::None)
                 problem = reportErrorText(error);
         } else {

@@ -99,8 +99,8 @@ private:
     QThread m_readerThread;
     ArchiveReader* m_reader = nullptr; // the team archive's records; made on first use
     QHash<quint64, std::function<void(const Records&)>> m_fetching; // by ticket
-    QHash<quint64, QString> m_testsWanted; // locations whose tests the reader reads, by ticket
-    QThread* m_exporting = nullptr; // writes an export
+    QHash<quint64, QString> m_testsWanted;      // locations whose tests the reader reads, by ticket
+    QThread* m_exporting = nullptr;             // writes an export
     QHash<QString, std::optional<int>> m_peaks; // gate 1 peaks of the tests listed, by EntryRef
 };
 

@@ -68,10 +68,31 @@ const char* const kMigrations[] = {
     "  FOREIGN KEY (origin, local_id) REFERENCES quillon.entries);"
     "CREATE INDEX entry_facts_by_test ON quillon.entry_facts"
     "  (test_key, archived DESC, origin DESC, local_id DESC);",
-    // 3: one row per location with what the register lists, in the register's order, kept up
-    // to date by each upload (ServerArchive::summarise); the locations already there are summed
-    // up in the same step (ServerArchive::fillSummary). The history is the classes, oldest first.
-    "CREATE INDEX entry_facts_by_location ON quillon.entry_facts (location_key);"
+    // 3: the register's reading kept up to date by each upload (ServerArchive::summarise), so
+    // that nothing groups the entries: one row per test, its latest entry's values dated by its
+    // first entry (made here for the entries already there), and one row per location with what
+    // the register lists, in the register's order (ServerArchive::fillSummary). The history is
+    // the classes, oldest first.
+    "CREATE INDEX entry_facts_first ON quillon.entry_facts (test_key, tested);"
+    "CREATE TABLE quillon.test_summary("
+    "  test_key bytea PRIMARY KEY,"
+    "  origin uuid NOT NULL,"
+    "  local_id bigint NOT NULL,"
+    "  memory smallint NOT NULL,"
+    "  host text NOT NULL,"
+    "  location_key text NOT NULL,"
+    "  class text NOT NULL,"
+    "  severity smallint NOT NULL,"
+    "  flaw_code text NOT NULL,"
+    "  operator text NOT NULL,"
+    "  previous_class text NOT NULL,"
+    "  date_from_archive boolean NOT NULL,"
+    "  first_tested bigint NOT NULL);"
+    "CREATE INDEX test_summary_by_location ON quillon.test_summary (location_key);"
+    "INSERT INTO quillon.test_summary SELECT DISTINCT ON (test_key) test_key, origin, local_id,"
+    "  memory, host, location_key, class, severity, flaw_code, operator, previous_class,"
+    "  date_from_archive, min(tested) OVER (PARTITION BY test_key) FROM quillon.entry_facts"
+    "  ORDER BY test_key, archived DESC, origin DESC, local_id DESC;"
     "CREATE TABLE quillon.location_summary("
     "  location_key text PRIMARY KEY,"
     "  severity smallint NOT NULL,"
@@ -111,8 +132,9 @@ constexpr char kRoles[] =
     "GRANT SELECT ON quillon.about TO quillon_upload, quillon_read;"
     "GRANT SELECT, INSERT ON quillon.entries, quillon.origins, quillon.entry_facts"
     "  TO quillon_upload;"
-    "GRANT SELECT, INSERT, DELETE ON quillon.location_summary TO quillon_upload;"
-    "GRANT SELECT ON quillon.entries, quillon.origins, quillon.entry_facts,"
+    "GRANT SELECT, INSERT, DELETE ON quillon.test_summary, quillon.location_summary"
+    "  TO quillon_upload;"
+    "GRANT SELECT ON quillon.entries, quillon.origins, quillon.entry_facts, quillon.test_summary,"
     "  quillon.location_summary TO quillon_read;";
 
 // Held while the schema is made, so that two programs doing it at once take turns.
@@ -125,28 +147,47 @@ constexpr char kInitLock[] = "SELECT pg_advisory_xact_lock(4152009217)";
 constexpr char kLockTests[] =
     "SELECT pg_advisory_xact_lock(415200922, h) FROM (SELECT DISTINCT hashtext(k) AS h"
     " FROM json_array_elements_text($1::json) k ORDER BY h) s";
-// The locations the tests named (hex keys) have entries at, each locked.
+// The tests named (hex keys) as one set.
+#define QUILLON_TESTS_NAMED(n)                                                                     \
+    " (SELECT DISTINCT decode(k, 'hex') FROM json_array_elements_text($" #n "::json) k)"
+// The locations the tests named in $1 are at now, and those named in $2, each locked.
 constexpr char kLockPlaces[] =
     "SELECT location_key, pg_advisory_xact_lock(415200923, h) FROM (SELECT DISTINCT location_key,"
-    " hashtext(location_key) AS h FROM quillon.entry_facts WHERE test_key IN (SELECT decode(k,"
-    " 'hex') FROM json_array_elements_text($1::json) k) AND location_key <> '' ORDER BY h) s";
+    " hashtext(location_key) AS h FROM (SELECT location_key FROM quillon.test_summary"
+    " WHERE test_key IN" QUILLON_TESTS_NAMED(
+        1) " UNION ALL SELECT json_array_elements_text("
+           "$2::json)) p WHERE location_key <> '' ORDER BY h) s";
+// Where the tests named are before their entries are written.
+constexpr char kTestPlaces[] =
+    "SELECT location_key FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED(1);
+// The rows of the tests named made anew from their entries: the latest entry (in the order the
+// team archive keeps entries: time, origin, id) dated by the first.
+constexpr char kDropTests[] =
+    "DELETE FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED(1);
+constexpr char kPutTests[] =
+    "INSERT INTO quillon.test_summary SELECT l.test_key, l.origin, l.local_id, l.memory, l.host,"
+    " l.location_key, l.class, l.severity, l.flaw_code, l.operator, l.previous_class,"
+    " l.date_from_archive, m.first FROM" QUILLON_TESTS_NAMED(
+        1) " t(key)"
+           " CROSS JOIN LATERAL (SELECT * FROM quillon.entry_facts f WHERE f.test_key = t.key"
+           " ORDER BY archived DESC, origin DESC, local_id DESC LIMIT 1) l"
+           " CROSS JOIN LATERAL (SELECT min(tested) AS first FROM quillon.entry_facts f"
+           " WHERE f.test_key = t.key) m";
+#undef QUILLON_TESTS_NAMED
 
-// The latest entry of each test in the order the team archive keeps entries (time, origin,
-// id), dated by the test's first; kTestsAt: only the tests with an entry at one of the
-// locations named.
+// Each test as the register reads it; kTestsAt: those at one of the locations named.
 #define QUILLON_TESTS(where)                                                                       \
-    "SELECT DISTINCT ON (test_key) origin::text, local_id, memory, host, test_key, location_key,"  \
-    " class, severity, flaw_code, operator, previous_class, date_from_archive,"                   \
-    " min(tested) OVER (PARTITION BY test_key) FROM quillon.entry_facts" where                    \
-    " ORDER BY test_key, archived DESC, origin DESC, local_id DESC"
+    "SELECT origin::text, local_id, memory, host, test_key, location_key, class, severity,"        \
+    " flaw_code, operator, previous_class, date_from_archive, first_tested"                        \
+    " FROM quillon.test_summary" where
 constexpr char kAllTests[] = QUILLON_TESTS("");
-constexpr char kTestsAt[] = QUILLON_TESTS(
-    " WHERE test_key IN (SELECT test_key FROM quillon.entry_facts"
-    " WHERE location_key IN (SELECT json_array_elements_text($1::json)))");
+constexpr char kTestsAt[] =
+    QUILLON_TESTS(" WHERE location_key IN (SELECT json_array_elements_text($1::json))");
 #undef QUILLON_TESTS
 
-constexpr char kDropSummaries[] = "DELETE FROM quillon.location_summary"
-                                  " WHERE location_key IN (SELECT json_array_elements_text($1::json))";
+constexpr char kDropSummaries[] =
+    "DELETE FROM quillon.location_summary"
+    " WHERE location_key IN (SELECT json_array_elements_text($1::json))";
 constexpr char kPutSummaries[] =
     "INSERT INTO quillon.location_summary"
     " SELECT * FROM json_populate_recordset(NULL::quillon.location_summary, $1::json)";
@@ -302,8 +343,8 @@ void addFacts(Params& p, const EntryFacts& facts)
 // A list of texts as one value for json_array_elements_text.
 QString jsonList(const QStringList& texts)
 {
-    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(texts)).toJson(
-        QJsonDocument::Compact));
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
 }
 
 // A location's summary row, its members named as the columns.
@@ -667,10 +708,10 @@ ArchiveFailure ServerArchive::fillSummary()
     return putSummaries({}, reg.locations());
 }
 
-ArchiveFailure ServerArchive::summarise(const QStringList& testKeys)
+ArchiveFailure ServerArchive::summarise(const QString& tests, const QStringList& wereAt)
 {
-    // The locations the tests are at, or were at before a note save moved one.
-    const Result places = Params().text(jsonList(testKeys)).exec(m_conn, kLockPlaces);
+    // The locations the tests are at now, and those they were at before.
+    const Result places = Params().text(tests).text(jsonList(wereAt)).exec(m_conn, kLockPlaces);
     if (!ok(places))
         return statementFailure(m_conn, places.get());
     QStringList touched;
@@ -678,16 +719,11 @@ ArchiveFailure ServerArchive::summarise(const QStringList& testKeys)
         touched.append(QString::fromUtf8(PQgetvalue(places.get(), row, 0)));
     if (touched.isEmpty())
         return {};
-    // Every test with an entry at one of them: the register's rules tell which tests each
-    // location now has.
+    // Their tests: the register's rules make each location's row from them.
     DefectRegister reg;
     if (ArchiveFailure f = testsAt(touched, reg))
         return f;
-    std::vector<DefectLocation> summed;
-    for (DefectLocation& l : reg.locations())
-        if (touched.contains(l.key))
-            summed.push_back(std::move(l));
-    return putSummaries(touched, summed);
+    return putSummaries(touched, reg.locations());
 }
 
 ArchiveFailure ServerArchive::registerLocations(std::vector<DefectLocation>& out, int limit)
@@ -695,12 +731,15 @@ ArchiveFailure ServerArchive::registerLocations(std::vector<DefectLocation>& out
     out.clear();
     if (!m_conn)
         return kNotOpen;
-    const Result r = Params().number(limit > 0 ? limit : std::numeric_limits<int>::max()).exec(
-        m_conn, "SELECT location_key, severity, last_tested, origin::text, entry, class,"
-                " flaw_code, operator, previous_class, memory, host, date_from_archive,"
-                " inspections, first_tested, array_to_json(history), worsened, prev_mismatch"
-                " FROM quillon.location_summary ORDER BY severity DESC, last_tested DESC,"
-                " entry DESC, location_key COLLATE \"C\" LIMIT $1::integer");
+    const Result r =
+        Params()
+            .number(limit > 0 ? limit : std::numeric_limits<int>::max())
+            .exec(m_conn,
+                  "SELECT location_key, severity, last_tested, origin::text, entry, class,"
+                  " flaw_code, operator, previous_class, memory, host, date_from_archive,"
+                  " inspections, first_tested, array_to_json(history), worsened, prev_mismatch"
+                  " FROM quillon.location_summary ORDER BY severity DESC, last_tested DESC,"
+                  " entry DESC, location_key COLLATE \"C\" LIMIT $1::integer");
     if (!ok(r))
         return statementFailure(m_conn, r.get());
     SharedTexts texts;
@@ -776,7 +815,7 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         m_prepared = true;
     }
     // The batch goes out as one pipeline: one round trip for all its statements. What each
-    // statement sent is (an entry or not) tells how its result counts.
+    // statement sent is tells what its result is for.
     if (PQenterPipelineMode(m_conn) != 1)
         return statementFailure(m_conn, nullptr);
     // Its tests are locked before their entries are written (see kLockTests).
@@ -786,16 +825,18 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         facts.push_back(entryFacts(e.record, e.timeMs));
         testKeys.append(QString::fromLatin1(facts.back().testKey.toHex()));
     }
-    std::vector<bool> entries;
-    bool sent = Params().send(m_conn, "BEGIN") &&
-                Params().text(jsonList(testKeys)).send(m_conn, kLockTests);
-    entries.insert(entries.end(), 2, false);
+    enum class Sent { Other, Entry, TestPlaces };
+    std::vector<Sent> statements;
+    const QString tests = jsonList(testKeys);
+    bool sent = Params().send(m_conn, "BEGIN") && Params().text(tests).send(m_conn, kLockTests) &&
+                Params().text(tests).send(m_conn, kTestPlaces);
+    statements.insert(statements.end(), {Sent::Other, Sent::Other, Sent::TestPlaces});
     QString lastOrigin;
     for (size_t i = 0; sent && i < batch.size(); ++i) {
         const ArchiveEntry& e = batch[i];
         if (e.origin != lastOrigin) {
             sent = Params().text(e.origin).text(e.host).send(m_conn, kInsertOrigin);
-            entries.push_back(false);
+            statements.push_back(Sent::Other);
             lastOrigin = e.origin;
         }
         Params p;
@@ -813,15 +854,18 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         p.text(archiveIndexWords(noteIndexText(e.record)));
         addFacts(p, facts[i]);
         sent = sent && p.sendPrepared(m_conn, "quillon_insert");
-        entries.push_back(true);
+        statements.push_back(Sent::Entry);
         if (afterEach)
             afterEach(i);
     }
-    // Committed once the locations it touched are summed up.
-    sent = sent && PQpipelineSync(m_conn) == 1;
+    // Its tests' rows made anew; committed once the locations it touched are summed up.
+    sent = sent && Params().text(tests).send(m_conn, kDropTests) &&
+           Params().text(tests).send(m_conn, kPutTests) && PQpipelineSync(m_conn) == 1;
+    statements.insert(statements.end(), 2, Sent::Other);
+    QStringList wereAt; // where its tests were before
     ArchiveFailure f = sent ? ArchiveFailure{} : statementFailure(m_conn, nullptr);
     // Every statement's result, then the sync's. After a failure the rest are aborted.
-    for (size_t q = 0; sent && q < entries.size(); ++q) {
+    for (size_t q = 0; sent && q < statements.size(); ++q) {
         const Result r(PQgetResult(m_conn));
         if (!r) {
             f = statementFailure(m_conn, nullptr);
@@ -832,8 +876,11 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         } else if (!ok(r)) {
             if (!f)
                 f = statementFailure(m_conn, r.get());
-        } else if (entries[q]) {
+        } else if (statements[q] == Sent::Entry) {
             added += QByteArray(PQcmdTuples(r.get())).toLongLong();
+        } else if (statements[q] == Sent::TestPlaces) {
+            for (int row = 0; row < PQntuples(r.get()); ++row)
+                wereAt.append(QString::fromUtf8(PQgetvalue(r.get(), row, 0)));
         }
         PQclear(PQgetResult(m_conn)); // the end of this statement's results
     }
@@ -850,7 +897,7 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
         close();
     } else {
         if (!f)
-            f = summarise(testKeys);
+            f = summarise(tests, wereAt);
         if (!f)
             f = exec("COMMIT");
         if (f)

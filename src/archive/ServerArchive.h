@@ -18,10 +18,11 @@ namespace quillon
 // The team archive on a PostgreSQL server (libpq): every PC's entries in `quillon.entries`, keyed
 // by origin and local id, searched the way the local archive is; beside each entry, in
 // `quillon.entry_facts`, the values the defect register reads, sent with it; in
-// `quillon.location_summary`, the register's row of each location, brought up to date by the
-// upload that touches it. A PC only ever adds entries (INSERT ... ON CONFLICT DO NOTHING, so that
-// a batch sent twice adds nothing); no call changes or removes one. Every statement binds its values. Calls wait on the network: never make
-// them on the GUI thread.
+// `quillon.test_summary` and `quillon.location_summary`, the register's row of each test and of
+// each location, brought up to date by the upload that touches them. A PC only ever adds entries
+// (INSERT ... ON CONFLICT DO NOTHING, so that a batch sent twice adds nothing); no call changes or
+// removes one. Every statement binds its values. Calls wait on the network: never make them on the
+// GUI thread.
 class ServerArchive : public ArchiveStore
 {
 public:
@@ -76,10 +77,10 @@ private:
     ArchiveFailure fillFacts();
     // Every location's summary, made from the entries already there.
     ArchiveFailure fillSummary();
-    // Inside an upload's transaction: the summaries of every location the tests (hex keys)
-    // have entries at, made anew.
-    ArchiveFailure summarise(const QStringList& testKeys);
-    // Every test with an entry at one of the locations.
+    // Inside an upload's transaction, its tests' rows made anew: the summaries of the locations
+    // the tests (a JSON list of hex keys) are at and of those they were at before, made anew.
+    ArchiveFailure summarise(const QString& tests, const QStringList& wereAt);
+    // Every test at one of the locations.
     ArchiveFailure testsAt(const QStringList& locationKeys, DefectRegister& reg);
     // Removes the summaries of `locationKeys` and writes those of `locations`.
     ArchiveFailure putSummaries(const QStringList& locationKeys,

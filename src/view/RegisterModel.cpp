@@ -21,25 +21,32 @@ void RegisterModel::setLocations(std::vector<DefectLocation> locations)
 {
     beginResetModel();
     m_locations = std::move(locations);
+    m_rowOf.clear();
     endResetModel();
+}
+
+std::optional<size_t> RegisterModel::rowOf(const QString& key) const
+{
+    if (m_rowOf.isEmpty())
+        for (size_t row = 0; row < m_locations.size(); ++row)
+            m_rowOf.insert(m_locations[row].key, row);
+    const auto it = m_rowOf.constFind(key);
+    return it == m_rowOf.cend() ? std::nullopt : std::optional<size_t>(*it);
 }
 
 const DefectLocation* RegisterModel::location(const QString& key) const
 {
-    for (const DefectLocation& l : m_locations)
-        if (l.key == key)
-            return &l;
-    return nullptr;
+    const std::optional<size_t> row = rowOf(key);
+    return row ? &m_locations[*row] : nullptr;
 }
 
 const DefectLocation* RegisterModel::setTests(const QString& key, std::vector<RegisterTest> tests)
 {
-    for (DefectLocation& l : m_locations)
-        if (l.key == key) {
-            l.tests = std::move(tests);
-            return &l;
-        }
-    return nullptr;
+    const std::optional<size_t> row = rowOf(key);
+    if (!row)
+        return nullptr;
+    m_locations[*row].tests = std::move(tests);
+    return &m_locations[*row];
 }
 
 int RegisterModel::rowCount(const QModelIndex& parent) const

@@ -3,6 +3,9 @@
 #include "core/DefectLocation.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+
+#include <optional>
 
 #include <vector>
 
@@ -50,7 +53,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    std::optional<size_t> rowOf(const QString& key) const;
+
     std::vector<DefectLocation> m_locations;
+    mutable QHash<QString, size_t> m_rowOf; // by location key, made on first use
 };
 
 } // namespace quillon

@@ -9,13 +9,13 @@
 #include "app/TeamController.h"
 #include "archive/TeamSync.h"
 #include "archive/ThisPc.h"
+#include "core/NoteLines.h"
 #include "files/FilesTestSupport.h"
 #include "ProgramFolder.h"
 #include "support/PgCluster.h"
 #include "support/Records.h"
-#include "core/NoteLines.h"
-#include "view/RegisterWindow.h"
 #include "view/ArchiveListModel.h"
+#include "view/RegisterWindow.h"
 #include "view/TeamSettingsWindow.h"
 #include "view/WindowSettings.h"
 
@@ -27,8 +27,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
 #include <QTreeView>
+#include <QTreeWidget>
 
 using namespace quillon;
 

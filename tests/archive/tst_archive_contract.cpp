@@ -284,8 +284,8 @@ private slots:
         QFETCH_GLOBAL(Store, store);
         if (store != Store::Server)
             QSKIP("only the team archive is written by several PCs at once");
-        // Two PCs send at once tests of the same three places; a test read into both PCs
-        // (the same samples and clock) is sent by both, from each at a place of its own.
+        // Two PCs send at once tests of the same three places; every other batch, tests read into
+        // both PCs (the same samples and clock), sent by each at a place of its own.
         const qint64 start = QDateTime::currentMSecsSinceEpoch();
         const auto pc = [&](const QString& origin, int turn) {
             ServerArchive server;
@@ -301,10 +301,11 @@ private slots:
                     e.host = origin.left(4);
                     e.memory = 1 + n;
                     e.record = spaceRecord();
-                    e.record[50] = std::int16_t(200 + (batch + n) % 5);
+                    e.record[50] = std::int16_t(200 + (batch + n) % 5 + batch % 2 * 10 * turn);
                     setNote(e.record, DivisionLine, QStringLiteral("EAST"));
                     setNote(e.record, KmPostLine, QString::number((batch + n + turn) % 3));
-                    setNote(e.record, ClassLine, QStringList{"OBS", "REM", "IMR"}[(batch + turn) % 3]);
+                    setNote(e.record, ClassLine,
+                            QStringList{"OBS", "REM", "IMR"}[(batch + turn) % 3]);
                 }
                 qint64 added = 0;
                 if (server.upload(entries, added))
@@ -312,8 +313,10 @@ private slots:
             }
             return true;
         };
-        auto north = std::async(std::launch::async, pc, QStringLiteral("1d0c7a5e-0000-4000-8000-000000000001"), 0);
-        auto south = std::async(std::launch::async, pc, QStringLiteral("1d0c7a5e-0000-4000-8000-000000000002"), 1);
+        auto north = std::async(std::launch::async, pc,
+                                QStringLiteral("1d0c7a5e-0000-4000-8000-000000000001"), 0);
+        auto south = std::async(std::launch::async, pc,
+                                QStringLiteral("1d0c7a5e-0000-4000-8000-000000000002"), 1);
         QVERIFY(north.get());
         QVERIFY(south.get());
         DefectRegister reg;
