@@ -147,32 +147,31 @@ constexpr char kInitLock[] = "SELECT pg_advisory_xact_lock(4152009217)";
 constexpr char kLockTests[] =
     "SELECT pg_advisory_xact_lock(415200922, h) FROM (SELECT DISTINCT hashtext(k) AS h"
     " FROM json_array_elements_text($1::json) k ORDER BY h) s";
-// The tests named (hex keys) as one set.
-#define QUILLON_TESTS_NAMED(n)                                                                     \
-    " (SELECT DISTINCT decode(k, 'hex') FROM json_array_elements_text($" #n "::json) k)"
-// The locations the tests named in $1 are at now, and those named in $2, each locked.
+// The tests named in $1 (a JSON list of hex keys) as one set.
+#define QUILLON_TESTS_NAMED                                                                        \
+    " (SELECT DISTINCT decode(k, 'hex') FROM json_array_elements_text($1::json) k)"
+// The locations the tests named are at now, and those named in $2, each locked.
 constexpr char kLockPlaces[] =
     "SELECT location_key, pg_advisory_xact_lock(415200923, h) FROM (SELECT DISTINCT location_key,"
     " hashtext(location_key) AS h FROM (SELECT location_key FROM quillon.test_summary"
-    " WHERE test_key IN" QUILLON_TESTS_NAMED(
-        1) " UNION ALL SELECT json_array_elements_text("
-           "$2::json)) p WHERE location_key <> '' ORDER BY h) s";
+    " WHERE test_key IN" QUILLON_TESTS_NAMED
+    " UNION ALL SELECT json_array_elements_text($2::json)) p WHERE location_key <> ''"
+    " ORDER BY h) s";
 // Where the tests named are before their entries are written.
 constexpr char kTestPlaces[] =
-    "SELECT location_key FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED(1);
+    "SELECT location_key FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED;
 // The rows of the tests named made anew from their entries: the latest entry (in the order the
 // team archive keeps entries: time, origin, id) dated by the first.
 constexpr char kDropTests[] =
-    "DELETE FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED(1);
+    "DELETE FROM quillon.test_summary WHERE test_key IN" QUILLON_TESTS_NAMED;
 constexpr char kPutTests[] =
     "INSERT INTO quillon.test_summary SELECT l.test_key, l.origin, l.local_id, l.memory, l.host,"
     " l.location_key, l.class, l.severity, l.flaw_code, l.operator, l.previous_class,"
-    " l.date_from_archive, m.first FROM" QUILLON_TESTS_NAMED(
-        1) " t(key)"
-           " CROSS JOIN LATERAL (SELECT * FROM quillon.entry_facts f WHERE f.test_key = t.key"
-           " ORDER BY archived DESC, origin DESC, local_id DESC LIMIT 1) l"
-           " CROSS JOIN LATERAL (SELECT min(tested) AS first FROM quillon.entry_facts f"
-           " WHERE f.test_key = t.key) m";
+    " l.date_from_archive, m.first FROM" QUILLON_TESTS_NAMED
+    " t(key) CROSS JOIN LATERAL (SELECT * FROM quillon.entry_facts f WHERE f.test_key = t.key"
+    " ORDER BY archived DESC, origin DESC, local_id DESC LIMIT 1) l"
+    " CROSS JOIN LATERAL (SELECT min(tested) AS first FROM quillon.entry_facts f"
+    " WHERE f.test_key = t.key) m";
 #undef QUILLON_TESTS_NAMED
 
 // Each test as the register reads it; kTestsAt: those at one of the locations named.
@@ -814,8 +813,8 @@ ArchiveFailure ServerArchive::upload(const std::vector<ArchiveEntry>& batch, qin
             return statementFailure(m_conn, r.get());
         m_prepared = true;
     }
-    // The batch goes out as one pipeline: one round trip for all its statements. What each
-    // statement sent is tells what its result is for.
+    // The batch's entries go out as one pipeline: one round trip for all their statements. What
+    // each statement sent is tells what its result is for.
     if (PQenterPipelineMode(m_conn) != 1)
         return statementFailure(m_conn, nullptr);
     // Its tests are locked before their entries are written (see kLockTests).
