@@ -1,6 +1,7 @@
 // Saves a picture of the Defect register window over a season of rounds (a worsened defect
-// chosen, two of its tests compared) and the register as its PDF report:
-// quillon-register-screenshot OUT.png OUT.pdf
+// chosen, two of its tests compared) and the register as its PDF report; the season's archive
+// is kept as SEASON.sqlite when named (to send to a team archive):
+// quillon-register-screenshot OUT.png OUT.pdf [SEASON.sqlite]
 #include "ScreenshotFolder.h"
 #include "support/SeasonArchive.h"
 
@@ -25,7 +26,8 @@ int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: quillon-register-screenshot OUT.png OUT.pdf\n");
+        std::fprintf(stderr,
+                     "usage: quillon-register-screenshot OUT.png OUT.pdf [SEASON.sqlite]\n");
         return 2;
     }
     QApplication::setApplicationName(QStringLiteral("Quillon"));
@@ -37,6 +39,10 @@ int main(int argc, char** argv)
     const QString archive = QFile::decodeName(qgetenv("QUILLON_ARCHIVE"));
     if (test::writeSeason(archive, test::Season(60, 14)) < 0) {
         std::fprintf(stderr, "cannot write the archive\n");
+        return 1;
+    }
+    if (argc > 3 && !QFile::copy(archive, QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot keep the archive\n");
         return 1;
     }
     test::StartedApplication app;
