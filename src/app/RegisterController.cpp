@@ -5,6 +5,7 @@
 #include "app/TeamController.h"
 #include "archive/ArchiveJournal.h"
 #include "archive/ArchiveReader.h"
+#include "archive/ReadStore.h"
 #include "archive/RegisterReading.h"
 #include "core/AscanMeasure.h"
 #include "report/RegisterPdf.h"
@@ -46,25 +47,6 @@ QString shortDate(qint64 testedMs)
                               QLocale::ShortFormat);
 }
 
-// A connection of its own to the register's source, for a worker thread (the journal's stays
-// free for the records being stored).
-struct RegisterSource {
-    SqliteArchive local;
-    ServerArchive server;
-    ArchiveStore* store = nullptr;
-
-    ArchiveFailure open(bool team, const QString& source)
-    {
-        if (!team) {
-            store = &local;
-            return local.open(source, SqliteArchive::Open::ExistingOnly);
-        }
-        store = &server;
-        if (source.isEmpty())
-            return {ArchiveFailure::Unreachable, QStringLiteral("no team archive is set")};
-        return server.open(source);
-    }
-};
 } // namespace
 
 RegisterController::RegisterController(MainWindow& window, ArchiveJournal& journal,
@@ -165,8 +147,9 @@ void RegisterController::refresh()
                 },
                 Qt::QueuedConnection);
         };
-        RegisterSource from;
-        ArchiveFailure f = from.open(team, source);
+        // A connection of its own: the journal's stays free for the records being stored.
+        ReadStore from;
+        ArchiveFailure f = team ? from.openServer(source) : from.openFile(source);
         std::vector<DefectLocation> locations;
         if (!f && firstRowsFirst) {
             // The first page of the register's order, shown while the rest is read.
@@ -408,8 +391,8 @@ bool RegisterController::exportTo(const QString& path)
         QString problem;
         if (suffix == u"xlsx") {
             // Its "Tests" sheet lists every test, read now from a connection of its own.
-            RegisterSource from;
-            ArchiveFailure f = from.open(team, source);
+            ReadStore from;
+            ArchiveFailure f = team ? from.openServer(source) : from.openFile(source);
             if (!f)
                 f = readLocationTests(*from.store, *shown);
             if (f)

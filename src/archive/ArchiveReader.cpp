@@ -32,8 +32,6 @@ ArchiveFailure ArchiveReader::connected()
 {
     if (m_server.isOpen())
         return {};
-    if (m_conninfo.isEmpty())
-        return {ArchiveFailure::Unreachable, QStringLiteral("no team archive is set")};
     return m_server.open(m_conninfo);
 }
 

@@ -1,43 +1,32 @@
 #include "archive/ArchiveStore.h"
 
-#include "core/DefectRegister.h"
-
-#include <algorithm>
+#include "archive/RegisterReading.h"
 
 namespace quillon
 {
 
-namespace
-{
-ArchiveFailure wholeRegister(ArchiveStore& store, std::vector<DefectLocation>& out)
-{
-    DefectRegister reg;
-    const ArchiveFailure f =
-        store.registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); });
-    out = f ? std::vector<DefectLocation>{} : reg.locations();
-    return f;
-}
-} // namespace
-
 ArchiveFailure ArchiveStore::registerLocations(std::vector<DefectLocation>& out, int limit)
 {
-    const ArchiveFailure f = wholeRegister(*this, out);
+    out.clear();
+    DefectRegister reg;
+    if (ArchiveFailure f = readRegister(*this, reg))
+        return f;
+    out = reg.locations();
     if (limit > 0 && out.size() > size_t(limit))
         out.resize(size_t(limit));
-    return f;
+    return {};
 }
 
 ArchiveFailure ArchiveStore::locationTests(const QString& locationKey,
                                            std::vector<RegisterTest>& out)
 {
     out.clear();
-    std::vector<DefectLocation> all;
-    const ArchiveFailure f = wholeRegister(*this, all);
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [&](const DefectLocation& l) { return l.key == locationKey; });
-    if (it != all.end())
-        out = std::move(it->tests);
-    return f;
+    DefectRegister reg;
+    if (ArchiveFailure f = readRegister(*this, reg))
+        return f;
+    if (std::optional<DefectLocation> l = reg.location(locationKey))
+        out = std::move(l->tests);
+    return {};
 }
 
 } // namespace quillon

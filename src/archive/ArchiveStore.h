@@ -30,7 +30,7 @@ public:
     virtual ArchiveFailure fetch(const EntryRef& ref, ArchiveEntry& out, bool& found) = 0;
     // The register's reading: for each test (the entries of the same samples and instrument
     // clock), its latest entry with the values kept beside it, dated by the test's first entry;
-    // no records. One grouped query, each test handed to `each` once, in no particular order.
+    // no records. One query, each test handed to `each` once, in no particular order.
     using RegisterEach = std::function<void(RegisterEntry&&)>;
     virtual ArchiveFailure registerTests(const RegisterEach& each) = 0;
     // The register's locations in its order (`limit` > 0: only the first so many). A store that

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/RegisterReading.h"
 #include "archive/SharedTexts.h"
 #include "core/DefectRules.h"
 #include "core/NoteLines.h"
@@ -420,6 +421,8 @@ ArchiveFailure ServerArchive::connect(const QString& conninfo)
 
 ArchiveFailure ServerArchive::open(const QString& conninfo)
 {
+    if (conninfo.trimmed().isEmpty())
+        return {ArchiveFailure::Unreachable, QStringLiteral("no team archive is set")};
     if (ArchiveFailure f = connect(conninfo))
         return f;
     int version = 0;
@@ -702,7 +705,7 @@ ArchiveFailure ServerArchive::putSummaries(const QStringList& locationKeys,
 ArchiveFailure ServerArchive::fillSummary()
 {
     DefectRegister reg;
-    if (ArchiveFailure f = registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
+    if (ArchiveFailure f = readRegister(*this, reg))
         return f;
     return putSummaries({}, reg.locations());
 }
@@ -783,9 +786,8 @@ ArchiveFailure ServerArchive::locationTests(const QString& locationKey,
     DefectRegister reg;
     if (ArchiveFailure f = testsAt({locationKey}, reg))
         return f;
-    for (DefectLocation& l : reg.locations())
-        if (l.key == locationKey)
-            out = std::move(l.tests);
+    if (std::optional<DefectLocation> l = reg.location(locationKey))
+        out = std::move(l->tests);
     return {};
 }
 

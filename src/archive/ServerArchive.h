@@ -39,7 +39,7 @@ public:
     static bool parseable(const QString& conninfo, QString* why);
 
     // Connects and checks that the team archive's tables are there, of a version this program
-    // reads.
+    // reads. An empty connection string names no team archive (it is not libpq's defaults).
     ArchiveFailure open(const QString& conninfo);
     // Connects without looking at the tables (to make them).
     ArchiveFailure connect(const QString& conninfo);

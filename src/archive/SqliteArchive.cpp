@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveSearch.h"
 #include "archive/RecordBlob.h"
+#include "archive/RegisterReading.h"
 #include "archive/SharedTexts.h"
 #include "core/DefectRegister.h"
 #include "core/DefectRules.h"
@@ -557,12 +558,12 @@ bool SqliteArchive::testLocation(const QByteArray& testKey, QString& locationKey
     return rc == SQLITE_DONE;
 }
 
-bool SqliteArchive::locationFromFacts(const QString& locationKey, DefectLocation& out, bool& found,
-                                      int& rc)
+bool SqliteArchive::locationFromFacts(const QString& locationKey,
+                                      std::optional<DefectLocation>& out, int& rc)
 {
     // Every entry of every test that was ever at the place: a test belongs where its latest
     // entry puts it, and the register's own rules decide.
-    found = false;
+    out.reset();
     if (!prepared(m_locationFacts,
                   "SELECT id, test_key, location_key, class, severity, flaw_code, operator,"
                   " previous_class, date_from_archive, memory, host, tested FROM entry_facts"
@@ -577,11 +578,7 @@ bool SqliteArchive::locationFromFacts(const QString& locationKey, DefectLocation
     sqlite3_reset(m_locationFacts);
     if (rc != SQLITE_DONE)
         return false;
-    for (DefectLocation& l : reg.locations())
-        if (l.key == locationKey) {
-            out = std::move(l);
-            found = true;
-        }
+    out = reg.location(locationKey);
     return true;
 }
 
@@ -618,12 +615,11 @@ bool SqliteArchive::putSummary(const DefectLocation& l, int& rc)
 
 bool SqliteArchive::summarise(const QString& locationKey, int& rc)
 {
-    DefectLocation location;
-    bool found = false;
-    if (!locationFromFacts(locationKey, location, found, rc))
+    std::optional<DefectLocation> location;
+    if (!locationFromFacts(locationKey, location, rc))
         return false;
-    if (found)
-        return putSummary(location, rc);
+    if (location)
+        return putSummary(*location, rc);
     // Its only test moved elsewhere.
     if (!prepared(m_dropSummary, "DELETE FROM location_summary WHERE location_key = ?", rc))
         return false;
@@ -634,7 +630,7 @@ bool SqliteArchive::summarise(const QString& locationKey, int& rc)
 ArchiveFailure SqliteArchive::fillSummary()
 {
     DefectRegister reg;
-    if (ArchiveFailure f = registerTests([&reg](RegisterEntry&& e) { reg.add(std::move(e)); }))
+    if (ArchiveFailure f = readRegister(*this, reg))
         return f;
     int rc = SQLITE_DONE;
     for (const DefectLocation& l : reg.locations())
@@ -686,12 +682,12 @@ ArchiveFailure SqliteArchive::locationTests(const QString& locationKey,
                                             std::vector<RegisterTest>& out)
 {
     out.clear();
-    DefectLocation location;
-    bool found = false;
+    std::optional<DefectLocation> location;
     int rc = SQLITE_DONE;
-    if (!locationFromFacts(locationKey, location, found, rc))
+    if (!locationFromFacts(locationKey, location, rc))
         return failure(rc);
-    out = std::move(location.tests);
+    if (location)
+        out = std::move(location->tests);
     return {};
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 struct sqlite3;
@@ -91,8 +92,8 @@ private:
     // Where the test's latest entry so far puts it (empty: nowhere, or a new test).
     bool testLocation(const QByteArray& testKey, QString& locationKey, int& rc);
     // One location as the register's rules make it from the entries of its tests, tests
-    // included; `found` false when no test is there.
-    bool locationFromFacts(const QString& locationKey, DefectLocation& out, bool& found, int& rc);
+    // included; none when no test is there.
+    bool locationFromFacts(const QString& locationKey, std::optional<DefectLocation>& out, int& rc);
     // The location's summary row made anew from its entries (removed when no test is left).
     bool summarise(const QString& locationKey, int& rc);
     bool putSummary(const DefectLocation& location, int& rc);

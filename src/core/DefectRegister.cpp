@@ -120,4 +120,12 @@ std::vector<DefectLocation> DefectRegister::locations() const
     return out;
 }
 
+std::optional<DefectLocation> DefectRegister::location(const QString& key) const
+{
+    for (DefectLocation& l : locations())
+        if (l.key == key)
+            return std::move(l);
+    return std::nullopt;
+}
+
 } // namespace quillon

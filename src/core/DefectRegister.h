@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QHash>
 
+#include <optional>
+
 #include <vector>
 
 namespace quillon
@@ -27,6 +29,8 @@ public:
 
     // Every location, most severe first, then the one tested last first.
     std::vector<DefectLocation> locations() const;
+    // One location with its tests; none when no test is there.
+    std::optional<DefectLocation> location(const QString& key) const;
     int testCount() const { return int(m_tests.size()); }
 
 private:

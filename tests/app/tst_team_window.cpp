@@ -38,6 +38,14 @@ class TeamWindowTest : public QObject
     test::ProgramFolder m_work;
     test::PgCluster m_cluster;
 
+    // Another PC's archive sent to the team archive.
+    static bool uploaded(SqliteArchive& pc, const QString& conninfo)
+    {
+        ServerArchive server;
+        TeamSync::Count count;
+        return !server.open(conninfo) && !TeamSync(pc, server).run(count);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -109,10 +117,7 @@ private slots:
         e.record = test::realisticRecord(9);
         test::setNote(e.record, 0, QStringLiteral("south weld"));
         QVERIFY(!south.append(e));
-        ServerArchive server;
-        QVERIFY(!server.open(conninfo));
-        TeamSync::Count count;
-        QVERIFY(!TeamSync(south, server).run(count));
+        QVERIFY(uploaded(south, conninfo));
 
         test::StartedApplication app;
         MainWindow& w = app.window();
@@ -159,10 +164,7 @@ private slots:
             test::setNote(tests[n].record, ClassLine, n ? QStringLiteral("IMR") : u"OBS"_qs);
         }
         QVERIFY(!south.appendAll(tests));
-        ServerArchive server;
-        QVERIFY(!server.open(conninfo));
-        TeamSync::Count count;
-        QVERIFY(!TeamSync(south, server).run(count));
+        QVERIFY(uploaded(south, conninfo));
 
         test::StartedApplication app;
         MainWindow& w = app.window();

@@ -22,8 +22,7 @@ int openServer(Store& s, const QString& conninfo, const QString& usage)
     // The connection string may hold a password: it is never repeated.
     s.name = QStringLiteral("team archive");
     s.remote = true;
-    s.store = &s.server;
-    if (const ArchiveFailure f = s.server.open(conninfo))
+    if (const ArchiveFailure f = s.openServer(conninfo))
         return storeFailure(s, f);
     return Success;
 }
@@ -37,8 +36,7 @@ int openStore(Store& s, const CommandLine& line, const QString& usage)
     if (!conninfo.isEmpty())
         return openServer(s, conninfo, usage);
     s.name = db;
-    s.store = &s.local;
-    if (const ArchiveFailure f = s.local.open(db, SqliteArchive::Open::ExistingOnly))
+    if (const ArchiveFailure f = s.openFile(db))
         return storeFailure(s, f);
     return Success;
 }

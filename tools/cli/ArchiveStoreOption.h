@@ -1,7 +1,6 @@
 #pragma once
 
-#include "archive/ServerArchive.h"
-#include "archive/SqliteArchive.h"
+#include "archive/ReadStore.h"
 #include "CommandLine.h"
 
 #include <QString>
@@ -10,10 +9,7 @@ namespace quillon::cli
 {
 
 // The store a command reads: the file named by --db or the server named by --server.
-struct Store {
-    SqliteArchive local;
-    ServerArchive server;
-    ArchiveStore* store = nullptr;
+struct Store : ReadStore {
     QString name; // what a failure line starts with
     bool remote = false;
 };
