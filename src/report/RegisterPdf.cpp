@@ -93,6 +93,8 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
         const double height = writer.height();
         QFont text(QStringLiteral("DejaVu Sans"));
         text.setPointSize(kTextPoints);
+        // No ligatures: a path or a place name copied out of the page must be the letters typed.
+        text.setStyleStrategy(QFont::PreferNoShaping);
         QFont bold = text;
         bold.setBold(true);
         QFont title = bold;
@@ -117,10 +119,16 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
 
         const int perPage = std::max(1, int((footTop - headingBottom - line) / line));
         const int pages = std::max(1, int((locations.size() + perPage - 1) / perPage));
-        const QString sourceLine =
-            QStringLiteral("Source: %1      Date of report: %2      Locations: %3")
-                .arg(source, madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
-                .arg(locations.size());
+        const QString sourceLine = [&] {
+            const QString after = QStringLiteral("      Date of report: %1      Locations: %2")
+                                      .arg(madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+                                      .arg(locations.size());
+            const QString before = QStringLiteral("Source: ");
+            // A long path gives up its middle, never the date and the count after it.
+            const QFontMetricsF metrics(text, &writer);
+            const double room = width - metrics.horizontalAdvance(before + after);
+            return before + metrics.elidedText(source, Qt::ElideMiddle, room) + after;
+        }();
         size_t next = 0;
         for (int page = 1; page <= pages; ++page) {
             if (page > 1 && !writer.newPage()) {
