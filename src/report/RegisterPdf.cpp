@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace quillon
@@ -14,6 +15,7 @@ namespace
 constexpr double kMarginMillimeters = 10;
 constexpr int kDotsPerInch = 300;
 constexpr int kTextPoints = 7;
+constexpr double kA4PrintableMillimeters = 297 - 2 * kMarginMillimeters;
 constexpr int kTitlePoints = 14;
 const QColor kWorsenedFill(255, 214, 214);
 const QColor kMismatchFill(255, 243, 191);
@@ -30,11 +32,11 @@ constexpr std::array<Column, 14> kColumns{{{"Division", 7},
                                            {"Section", 8},
                                            {"Km. Post", 7},
                                            {"Rail", 5},
-                                           {"Location", 10},
+                                           {"Location", 12},
                                            {"Class", 4},
                                            {"Flaw Code", 7},
                                            {"Tests", 4},
-                                           {"History", 18},
+                                           {"History", 16},
                                            {"First", 11},
                                            {"Last", 11},
                                            {"Mem", 4},
@@ -92,7 +94,11 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
         const double width = writer.width();
         const double height = writer.height();
         QFont text(QStringLiteral("DejaVu Sans"));
-        text.setPointSize(kTextPoints);
+        // The columns are laid out for A4; a narrower paper (Letter) takes the text a little
+        // smaller, so that every column keeps what it holds on A4.
+        const double printable =
+            writer.pageLayout().paintRect(QPageLayout::Millimeter).width();
+        text.setPointSizeF(kTextPoints * std::min(1.0, printable / kA4PrintableMillimeters));
         // No ligatures: a path or a place name copied out of the page must be the letters typed.
         text.setStyleStrategy(QFont::PreferNoShaping);
         QFont bold = text;

@@ -170,6 +170,15 @@ print([c.value for c in tests[2]])
                                ".*….*fi-fl-ffi-/archive.sqlite +Date of report: .* Locations: 2")));
         QVERIFY(text.contains(QRegularExpression("10/2 .*IMR .*OBS > REM > IMR .*WORSENED")));
         QVERIFY(text.contains(QRegularExpression("20/4 .*REM .*PREV. MISMATCH")));
+
+        // On the narrower Letter page every heading and date still stands whole.
+        qputenv("LC_ALL", "en_US.UTF-8");
+        QCOMPARE(runCli({"register", "--db", m_db, "--format", "pdf", "-o", pdf}).exit, 0);
+        qunsetenv("LC_ALL");
+        const QString letter = pdfText(pdf);
+        QVERIFY2(letter.contains(QRegularExpression("Class +Flaw Code +Tests +History")) &&
+                     letter.contains("2024-09-15 09:15") && !letter.contains(u'…'),
+                 qPrintable(letter));
     }
 
     void teamArchiveGivesTheSameRegister()
