@@ -15,7 +15,6 @@ namespace
 constexpr double kMarginMillimeters = 10;
 constexpr int kDotsPerInch = 300;
 constexpr int kTextPoints = 7;
-constexpr double kA4PrintableMillimeters = 297 - 2 * kMarginMillimeters;
 constexpr int kTitlePoints = 14;
 const QColor kWorsenedFill(255, 214, 214);
 const QColor kMismatchFill(255, 243, 191);
@@ -96,9 +95,10 @@ ReportError writeRegisterPdf(const QString& path, const std::vector<DefectLocati
         QFont text(QStringLiteral("DejaVu Sans"));
         // The columns are laid out for A4; a narrower paper (Letter) takes the text a little
         // smaller, so that every column keeps what it holds on A4.
-        const double printable =
-            writer.pageLayout().paintRect(QPageLayout::Millimeter).width();
-        text.setPointSizeF(kTextPoints * std::min(1.0, printable / kA4PrintableMillimeters));
+        const double a4 = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).height() -
+                          2 * kMarginMillimeters; // landscape: its long side across
+        const double printable = writer.pageLayout().paintRect(QPageLayout::Millimeter).width();
+        text.setPointSizeF(kTextPoints * std::min(1.0, printable / a4));
         // No ligatures: a path or a place name copied out of the page must be the letters typed.
         text.setStyleStrategy(QFont::PreferNoShaping);
         QFont bold = text;
